@@ -1,0 +1,32 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace talvora {
+class CodePage;
+}
+
+namespace talvora::cli {
+
+struct Context {
+    std::string folder; // --folder; empty: the executable's folder
+    std::filesystem::path programFolder() const;
+    CodePage codePage() const; // from the environment; throws Error
+};
+
+// Ends the program with status after the command has printed what it had to say.
+struct Exit {
+    int status;
+};
+
+// The program's messages, one a line, on standard error.
+void printMessages(const std::vector<std::string>& messages);
+
+// Registered by main; each adds one command with its subcommands.
+void addKeysCommand(CLI::App& app, Context& context);
+
+} // namespace talvora::cli

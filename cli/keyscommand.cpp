@@ -1,0 +1,7 @@
+#include "context.h"
+
+namespace talvora::cli {
+
+void addKeysCommand(CLI::App&, Context&) {}
+
+} // namespace talvora::cli

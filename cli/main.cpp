@@ -1,0 +1,296 @@
+// talvora-cli: the command-line front end on the same libraries as the window.
+#include "codepage.h"
+#include "commands.h"
+#include "context.h"
+#include "dictionaryfile.h"
+#include "error.h"
+#include "files.h"
+#include "keyexpansion.h"
+#include "keyfile.h"
+#include "keyspace.h"
+#include "languages.h"
+#include "programfolder.h"
+#include "textfile.h"
+#include "textlines.h"
+#include "utf8.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace talvora::cli {
+
+fs::path Context::programFolder() const { return folder.empty() ? talvora::programFolder() : fs::path(folder); }
+
+CodePage Context::codePage() const { return CodePage::fromEnvironment(); }
+
+void printMessages(const std::vector<std::string>& messages) {
+    for (const auto& m : messages)
+        std::cerr << m << '\n';
+}
+
+namespace {
+
+// A display name of the language table, or a path.
+fs::path resolveDictionary(const Context& ctx, const std::string& arg) {
+    if (auto file = dictionaryFileFor(arg))
+        return ctx.programFolder() / *file;
+    return arg;
+}
+
+struct KeyOptions {
+    std::string key, keyFile, keyName;
+    bool keyGiven = false;
+
+    void add(CLI::App* sub) {
+        sub->add_option("--key", key,
+                        "The key text. Other users of the machine can see it in the process "
+                        "list: prefer --key-file, --key-name or TALVORA_KEY");
+        sub->add_option("--key-file", keyFile, "Read the key from the first line of this file");
+        sub->add_option("--key-name", keyName, "Use the key stored under this name in key.dat");
+    }
+
+    std::string resolve(CLI::App* sub, const Context& ctx) const {
+        int sources = (sub->count("--key") > 0) + (sub->count("--key-file") > 0) +
+                      (sub->count("--key-name") > 0);
+        if (sources > 1)
+            throw CLI::ValidationError("key", "give only one of --key, --key-file, --key-name");
+        if (sub->count("--key"))
+            return key;
+        if (sub->count("--key-file")) {
+            std::string text = files::read(keyFile);
+            std::string first;
+            forEachLine(text, [&, done = false](std::string_view line) mutable {
+                if (!done)
+                    first = line;
+                done = true;
+            });
+            return first;
+        }
+        if (sub->count("--key-name")) {
+            CodePage cp = ctx.codePage();
+            keys::KeyFile file(ctx.programFolder(), cp);
+            auto found = file.findKeyByName(keyName);
+            if (!found)
+                throw Error("No key is stored under the name " + keyName + ".");
+            return *found;
+        }
+        if (const char* env = std::getenv("TALVORA_KEY"))
+            return env;
+        throw CLI::ValidationError("key", "no key: give --key, --key-file, --key-name or set TALVORA_KEY");
+    }
+};
+
+std::string readStandardInput() {
+    std::string data((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    if (!utf8::isValid(data))
+        throw Error("The standard input is not valid UTF-8 text.");
+    return withCrLfLines(data);
+}
+
+// Refusals end the run with status 1 after their messages.
+void finish(const CommandResult& r) {
+    if (!r.started || !r.output) {
+        printMessages(r.messages);
+        throw Exit{1};
+    }
+}
+
+void loadOrFail(Keyspace& ks, const Context& ctx, const std::string& dictionary, const CodePage& cp) {
+    loadDictionary(ks, resolveDictionary(ctx, dictionary), cp);
+}
+
+void processOrFail(Keyspace& ks, const std::string& key) {
+    CommandResult r = processKey(ks, key);
+    if (!r.started) {
+        printMessages(r.messages);
+        throw Exit{1};
+    }
+}
+
+void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool encoding) {
+    struct Options {
+        std::string dictionary, input, output;
+        KeyOptions key;
+    };
+    auto opts = std::make_shared<Options>();
+    CLI::App* sub = app.add_subcommand(name, encoding ? "Encode a text into dictionary words"
+                                                      : "Decode dictionary words back into the text");
+    sub->add_option("--dictionary,-d", opts->dictionary,
+                    "Dictionary file, or a language name of the program folder (\"English\")")
+        ->required();
+    opts->key.add(sub);
+    sub->add_option("--input,-i", opts->input, "Read the text from this file (default: standard input, UTF-8)");
+    sub->add_option("--output,-o", opts->output, "Write the result to this file (the code page, CR LF)");
+    sub->callback([sub, opts, &ctx, encoding] {
+        std::string key = opts->key.resolve(sub, ctx);
+        CodePage cp = ctx.codePage();
+        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(opts->input, cp);
+        Keyspace ks;
+        loadOrFail(ks, ctx, opts->dictionary, cp);
+        processOrFail(ks, key);
+        CommandResult r = encoding ? encodeText(ks, text) : decodeText(ks, text);
+        finish(r);
+        if (!encoding && r.notFound > 0)
+            std::cerr << r.notFound << (r.notFound == 1 ? " word was" : " words were")
+                      << " not found in the dictionary.\n";
+        if (opts->output.empty())
+            std::cout << *r.output << '\n';
+        else
+            saveTextFile(opts->output, *r.output, cp);
+    });
+}
+
+void addInspectCommand(CLI::App& app, Context& ctx) {
+    CLI::App* inspect = app.add_subcommand("inspect", "Show the cipher's working values");
+    inspect->require_subcommand(1);
+
+    auto key = std::make_shared<std::string>();
+    CLI::App* expand = inspect->add_subcommand("expand-key", "Print the 12320 numbers of a key, one a line");
+    expand->add_option("KEY", *key, "The key text")->required();
+    expand->callback([key] {
+        if (key->empty())
+            throw Error(msg::KeyNotDefined);
+        KeyNumbers numbers = expandKey(*key);
+        std::string out;
+        for (int i = 1; i <= KeyNumberCount; ++i)
+            out += std::to_string(numbers[i]) + '\n';
+        std::cout << out;
+    });
+
+    struct Options {
+        std::string dictionary;
+        KeyOptions key;
+    };
+    auto opts = std::make_shared<Options>();
+    CLI::App* column = inspect->add_subcommand("keyspace", "Print the permuted column after Process, one word a line");
+    column->add_option("--dictionary,-d", opts->dictionary, "Dictionary file or language name")->required();
+    opts->key.add(column);
+    column->callback([column, opts, &ctx] {
+        std::string key = opts->key.resolve(column, ctx);
+        CodePage cp = ctx.codePage();
+        Keyspace ks;
+        loadOrFail(ks, ctx, opts->dictionary, cp);
+        processOrFail(ks, key);
+        std::string out;
+        for (uint32_t r = 1; r <= ks.wordCount(); ++r) {
+            out += ks.permuted(r);
+            out += '\n';
+        }
+        std::cout << out;
+    });
+}
+
+void addDictCommand(CLI::App& app, Context& ctx) {
+    CLI::App* dict = app.add_subcommand("dict", "List, check, search and extend dictionaries");
+    dict->require_subcommand(1);
+
+    CLI::App* list = dict->add_subcommand("list", "The languages of the program folder, with files and word counts");
+    list->callback([&ctx] {
+        CodePage cp = ctx.codePage();
+        auto entries = listDictionaries(ctx.programFolder());
+        std::sort(entries.begin(), entries.end());
+        for (const auto& e : entries) {
+            auto path = dictionaryPathFor(ctx.programFolder(), e);
+            std::cout << e << '\t' << path->filename().string() << '\t';
+            try {
+                std::cout << readDictionary(*path, cp).size() << " words\n";
+            } catch (const Error& err) {
+                std::cout << err.what() << '\n';
+            }
+        }
+    });
+
+    auto file = std::make_shared<std::string>();
+    CLI::App* info = dict->add_subcommand("info", "Word count, fingerprint and entries that cannot round-trip");
+    info->add_option("FILE", *file, "Dictionary file or language name")->required();
+    info->callback([file, &ctx] {
+        WordList words = readDictionary(resolveDictionary(ctx, *file), ctx.codePage());
+        DictionaryCheck c = checkDictionary(words);
+        std::cout << "Words: " << words.size() << '\n'
+                  << "Fingerprint: " << dictionaryFingerprint(words) << '\n'
+                  << "Entries that cannot round-trip: " << c.unusable << " (empty " << c.empty
+                  << ", duplicated " << c.duplicated << ", holding a blank or separator "
+                  << c.withSeparator << ")\n";
+    });
+
+    auto searchFile = std::make_shared<std::string>();
+    auto prefix = std::make_shared<std::string>();
+    CLI::App* search = dict->add_subcommand("search", "The words that begin with PREFIX, in dictionary order");
+    search->add_option("FILE", *searchFile, "Dictionary file or language name")->required();
+    search->add_option("PREFIX", *prefix, "The beginning of the words")->required();
+    search->callback([searchFile, prefix, &ctx] {
+        WordList words = readDictionary(resolveDictionary(ctx, *searchFile), ctx.codePage());
+        std::string out;
+        for (uint32_t r : searchDictionary(words, *prefix)) {
+            out += words[r];
+            out += '\n';
+        }
+        std::cout << out;
+    });
+
+    auto addFile = std::make_shared<std::string>();
+    auto word = std::make_shared<std::string>();
+    CLI::App* add = dict->add_subcommand("add", "Append a word to a dictionary file");
+    add->add_option("FILE", *addFile, "Dictionary file or language name")->required();
+    add->add_option("WORD", *word, "The word to add")->required();
+    add->callback([addFile, word, &ctx] {
+        CodePage cp = ctx.codePage();
+        fs::path path = resolveDictionary(ctx, *addFile);
+        Keyspace ks;
+        loadDictionary(ks, path, cp);
+        AddResult r = addDictionaryWord(ks, path, *word, cp);
+        if (r.outcome != AddOutcome::Added) {
+            printMessages({r.message});
+            throw Exit{1};
+        }
+        std::cout << r.message << '\n';
+    });
+}
+
+} // namespace
+} // namespace talvora::cli
+
+int main(int argc, char** argv) {
+    using namespace talvora::cli;
+    CLI::App app{"Talvora: turns a text into other words of the same dictionary, and back, "
+                 "through a secret key.",
+                 "talvora-cli"};
+    app.set_version_flag("--version", std::string("talvora-cli 1.0.0"));
+    app.require_subcommand(1);
+    app.fallthrough();
+    Context ctx;
+    app.add_option("--folder", ctx.folder,
+                   "Program folder holding the dictionaries and key.dat (default: the executable's folder)");
+    addCodecCommand(app, ctx, "encode", true);
+    addCodecCommand(app, ctx, "decode", false);
+    addInspectCommand(app, ctx);
+    addDictCommand(app, ctx);
+    addKeysCommand(app, ctx);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "talvora-cli: " << e.what() << "\nRun with --help for more information.\n";
+        return 2;
+    } catch (const Exit& e) {
+        return e.status;
+    } catch (const talvora::Error& e) {
+        std::cerr << "talvora-cli: " << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "talvora-cli: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,163 @@
+#include "commands.h"
+
+#include "keyspace.h"
+#include "keyspacebuild.h"
+#include "tokenizer.h"
+
+namespace talvora {
+
+std::string msg::wordNotFound(std::string_view word) {
+    return "Cannot find the word '" + std::string(word) +
+           "'.  Either it is a misspelling, or needs to be added to the dictionary.";
+}
+
+namespace {
+
+// Records what a command reports and passes it on to the window as it happens.
+class Reporter {
+public:
+    Reporter(const Feedback& f, CommandResult& r) : f_(f), r_(r) {}
+    void status(const std::string& s) {
+        r_.statuses.push_back(s);
+        if (f_.status)
+            f_.status(s);
+    }
+    void message(const std::string& m) {
+        r_.messages.push_back(m);
+        if (f_.message)
+            f_.message(m);
+    }
+    void busy(bool on) {
+        if (f_.busy)
+            f_.busy(on);
+    }
+    void refuse(const std::string& m) { message(m); }
+
+private:
+    const Feedback& f_;
+    CommandResult& r_;
+};
+
+// The entry checks Encode and Decode share; true when the command may go on.
+bool codecMayRun(const Keyspace& ks, std::string_view text, Reporter& report) {
+    if (text.empty())
+        report.refuse(msg::MissingInput);
+    else if (ks.wordCount() == 0)
+        report.refuse(msg::DictionaryNotLoaded);
+    else if (!ks.keyspaceReady())
+        report.refuse(msg::KeyNotProcessed);
+    else
+        return true;
+    return false;
+}
+
+} // namespace
+
+CommandResult processKey(Keyspace& ks, std::string_view key, const Feedback& feedback) {
+    CommandResult result;
+    Reporter report(feedback, result);
+    if (key.empty()) {
+        report.refuse(msg::KeyNotDefined);
+        return result;
+    }
+    if (!ks.dictionaryLoaded()) {
+        report.refuse(msg::NoDictionaryForProcess);
+        return result;
+    }
+    KeyNumbers numbers = expandKey(key);
+    if (!usableAsStrides(numbers)) {
+        report.refuse(msg::KeyUnusable);
+        return result;
+    }
+    result.started = true;
+    report.busy(true);
+    report.status(status::CreatingKeyspace);
+    if (feedback.progress)
+        feedback.progress(0);
+    if (feedback.progressVisible)
+        feedback.progressVisible(true);
+    ks.setPermutation(buildPermutation(ks.wordCount(), numbers, [&](int v) {
+        if (v != 0 && feedback.progress) // 0 was shown before the bar appeared
+            feedback.progress(v);
+    }));
+    if (feedback.progressVisible)
+        feedback.progressVisible(false);
+    report.status(status::KeyspaceReady);
+    ks.setKeyspaceReady();
+    report.busy(false);
+    return result;
+}
+
+CommandResult encodeText(Keyspace& ks, std::string_view text, const Feedback& feedback) {
+    CommandResult result;
+    Reporter report(feedback, result);
+    if (!codecMayRun(ks, text, report))
+        return result;
+    result.started = true;
+    report.busy(true);
+    report.status(status::Parsing);
+    std::vector<std::string> tokens = parseText(text);
+    report.status(status::Checking);
+    std::vector<uint32_t> rows(tokens.size(), 0);
+    bool notFound = false;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].empty())
+            continue;
+        rows[i] = ks.findWord(tokens[i]);
+        if (rows[i] == 0) {
+            report.message(msg::wordNotFound(tokens[i]));
+            notFound = true;
+        }
+    }
+    if (!notFound) {
+        report.status(status::Encoding);
+        std::string out;
+        int32_t n = 0;
+        for (size_t i = 0; i < tokens.size(); ++i) {
+            if (tokens[i].empty())
+                continue;
+            ++n;
+            out += ks.permuted(rows[i]);
+            out += ' ';
+            ks.rotate();
+        }
+        result.output = std::move(out);
+        ks.restore(n);
+    }
+    report.status("");
+    report.busy(false);
+    return result;
+}
+
+CommandResult decodeText(Keyspace& ks, std::string_view text, const Feedback& feedback) {
+    CommandResult result;
+    Reporter report(feedback, result);
+    if (!codecMayRun(ks, text, report))
+        return result;
+    result.started = true;
+    report.busy(true);
+    report.status(status::Parsing);
+    std::vector<std::string> tokens = parseText(text);
+    report.status(status::Decoding);
+    std::string out;
+    int32_t n = 0;
+    for (const std::string& t : tokens) {
+        if (t.empty())
+            continue;
+        ++n;
+        if (uint32_t j = ks.findPermuted(t); j != 0) {
+            out += ks.word(j);
+            out += ' ';
+        } else {
+            ++result.notFound;
+        }
+        ks.rotate();
+    }
+    result.output = std::move(out);
+    ks.restore(n);
+    report.status("");
+    report.busy(false);
+    return result;
+}
+
+} // namespace talvora

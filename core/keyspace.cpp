@@ -1,0 +1,80 @@
+#include "keyspace.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace talvora {
+
+void Keyspace::load(WordList words) {
+    words_ = std::move(words);
+    index_.build(words_);
+    duplicateRows_.clear();
+    for (uint32_t row = 1; row <= words_.size(); ++row) {
+        uint32_t first = index_.find(words_[row]);
+        if (first != row) {
+            auto& rows = duplicateRows_[first];
+            if (rows.empty())
+                rows.push_back(first);
+            rows.push_back(row);
+        }
+    }
+    std::vector<uint32_t> identity(words_.size() + 1);
+    std::iota(identity.begin(), identity.end(), 0u);
+    setPermutation(std::move(identity));
+    dictionaryLoaded_ = true;
+}
+
+void Keyspace::setPermutation(std::vector<uint32_t> perm) {
+    perm_ = std::move(perm);
+    offset_ = 0;
+    position_.assign(perm_.size(), 0);
+    for (uint32_t p = 1; p < perm_.size(); ++p)
+        position_[perm_[p]] = p;
+    indexPositions();
+}
+
+void Keyspace::indexPositions() {
+    duplicatePositions_.clear();
+    for (const auto& [first, rows] : duplicateRows_) {
+        auto& positions = duplicatePositions_[first];
+        positions.reserve(rows.size());
+        for (uint32_t r : rows)
+            positions.push_back(position_[r]);
+        std::sort(positions.begin(), positions.end());
+    }
+}
+
+uint32_t Keyspace::permutedRow(uint32_t row) const { return perm_[physical(row)]; }
+
+void Keyspace::rotate() {
+    if (wordCount() == 0)
+        return;
+    offset_ = offset_ + 1 == wordCount() ? 0 : offset_ + 1;
+}
+
+void Keyspace::restore(int32_t nd) {
+    if (nd <= 0 || wordCount() == 0)
+        return;
+    uint32_t n = wordCount();
+    uint32_t back = static_cast<uint32_t>(nd) % n;
+    offset_ = (offset_ + n - back) % n;
+}
+
+uint32_t Keyspace::findPermuted(std::string_view word) const {
+    uint32_t first = index_.find(word);
+    if (first == 0)
+        return 0;
+    const uint32_t n = wordCount();
+    uint32_t p;
+    if (auto it = duplicatePositions_.find(first); it != duplicatePositions_.end()) {
+        // The lowest current row is the first position at or after the rotation point.
+        const auto& positions = it->second;
+        auto at = std::lower_bound(positions.begin(), positions.end(), offset_ + 1);
+        p = at != positions.end() ? *at : positions.front();
+    } else {
+        p = position_[first];
+    }
+    return p > offset_ ? p - offset_ : p + n - offset_;
+}
+
+} // namespace talvora

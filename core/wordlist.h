@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace talvora {
+
+// Words held compactly in one buffer; rows count from 1 as the dictionary's lines do.
+class WordList {
+public:
+    WordList() { ends_.push_back(0); }
+
+    void add(std::string_view word) {
+        buffer_.append(word);
+        ends_.push_back(static_cast<uint32_t>(buffer_.size()));
+    }
+    // For builders that write a word's bytes straight into the buffer.
+    std::string& buffer() { return buffer_; }
+    void endWord() { ends_.push_back(static_cast<uint32_t>(buffer_.size())); }
+    void reserve(size_t words, size_t bytes) {
+        ends_.reserve(words + 1);
+        buffer_.reserve(bytes);
+    }
+
+    uint32_t size() const { return static_cast<uint32_t>(ends_.size() - 1); }
+    bool empty() const { return size() == 0; }
+    std::string_view operator[](uint32_t row) const {
+        return std::string_view(buffer_).substr(ends_[row - 1], ends_[row] - ends_[row - 1]);
+    }
+    size_t bytes() const { return buffer_.size(); }
+
+private:
+    std::string buffer_;
+    std::vector<uint32_t> ends_;
+};
+
+// Word to lowest row, over a WordList that outlives it (open addressing on row numbers).
+class RowIndex {
+public:
+    void build(const WordList& words);
+    // The lowest row holding word, or 0.
+    uint32_t find(std::string_view word) const;
+
+private:
+    const WordList* words_ = nullptr;
+    std::vector<uint32_t> slots_;
+    size_t mask_ = 0;
+};
+
+} // namespace talvora

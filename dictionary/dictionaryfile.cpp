@@ -1,0 +1,162 @@
+#include "dictionaryfile.h"
+
+#include "codepage.h"
+#include "error.h"
+#include "files.h"
+#include "keyspace.h"
+#include "text.h"
+#include "textlines.h"
+#include "tokenizer.h"
+
+#include <openssl/evp.h>
+
+#include <array>
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace talvora {
+
+namespace {
+
+// The largest dictionary file read; keeps the word buffer's 32-bit offsets safe.
+constexpr size_t MaxFileBytes = size_t{1} << 30;
+
+[[noreturn]] void refuse(const fs::path& path, const std::string& why) {
+    throw Error("Cannot load the dictionary " + files::describe(path) + ": " + why + ".");
+}
+
+} // namespace
+
+WordList readDictionary(const fs::path& path, const CodePage& codePage) {
+    std::string bytes;
+    try {
+        bytes = files::read(path);
+    } catch (const FileError& e) {
+        refuse(path, e.reason());
+    }
+    if (bytes.empty())
+        refuse(path, "the file is empty");
+    if (bytes.size() > MaxFileBytes)
+        refuse(path, "the file is too large");
+
+    // Each byte's character, already lower-cased, as UTF-8.
+    std::array<std::string, 256> lowered;
+    for (int b = 0; b < 256; ++b)
+        lowered[b] = toLower(codePage.charOf(static_cast<unsigned char>(b)));
+
+    WordList words;
+    words.reserve(bytes.size() / 8 + 1, bytes.size() + bytes.size() / 16);
+    std::string& buffer = words.buffer();
+    uint32_t lines = 0;
+    bool tooMany = false;
+    forEachLine(bytes, [&](std::string_view line) {
+        if (tooMany || ++lines > Keyspace::Capacity) {
+            tooMany = true;
+            return;
+        }
+        for (char c : line) {
+            auto u = static_cast<unsigned char>(c);
+            if (u < 0x80 && lowered[u].size() == 1)
+                buffer += lowered[u][0];
+            else
+                buffer += lowered[u];
+        }
+        words.endWord();
+    });
+    if (tooMany)
+        refuse(path, "it has more than 655000 lines");
+    return words;
+}
+
+void loadDictionary(Keyspace& keyspace, const fs::path& path, const CodePage& codePage) {
+    keyspace.load(readDictionary(path, codePage));
+}
+
+std::vector<uint32_t> searchDictionary(const WordList& words, std::string_view text) {
+    std::vector<uint32_t> rows;
+    if (text.empty())
+        return rows;
+    const std::string s = toLower(text);
+    for (uint32_t r = 1; r <= words.size(); ++r)
+        if (words[r].starts_with(s))
+            rows.push_back(r);
+    return rows;
+}
+
+AddResult addDictionaryWord(const Keyspace& keyspace, const fs::path& path, std::string_view text,
+                            const CodePage& codePage) {
+    if (text.empty())
+        return {AddOutcome::NoWord, "No Word defined to Add"};
+    const std::string w = toLower(text);
+    if (keyspace.findWord(w) != 0)
+        return {AddOutcome::AlreadyPresent, "That word is already in the dictionary."};
+    std::string encoded;
+    try {
+        encoded = codePage.encode(w);
+    } catch (const Error& e) {
+        throw Error(std::string("Cannot add the word: ") + e.what());
+    }
+    std::string current;
+    try {
+        current = files::read(path);
+    } catch (const FileError& e) {
+        throw Error("Cannot add to " + files::describe(path) + ": " + e.reason() + ".");
+    }
+    // Keep the file's own line ends, and never join the word to an unfinished last line.
+    const bool lfFile = current.find('\r') == std::string::npos &&
+                        current.find('\n') != std::string::npos;
+    const std::string lineEnd = lfFile ? "\n" : "\r\n";
+    std::string addition;
+    if (!current.empty() && current.back() != '\n' && current.back() != '\r')
+        addition = lineEnd;
+    addition += encoded;
+    addition += lineEnd;
+    files::appendExisting(path, addition);
+    return {AddOutcome::Added, std::string(text) + " Added."};
+}
+
+DictionaryCheck checkDictionary(const WordList& words) {
+    RowIndex index;
+    index.build(words);
+    DictionaryCheck check;
+    for (uint32_t r = 1; r <= words.size(); ++r) {
+        std::string_view w = words[r];
+        bool empty = w.empty();
+        bool duplicate = !empty && index.find(w) != r;
+        bool separator = false;
+        for (char c : w)
+            if (c == ' ' || isSeparator(static_cast<unsigned char>(c))) {
+                separator = true;
+                break;
+            }
+        check.empty += empty;
+        check.duplicated += duplicate;
+        check.withSeparator += separator;
+        check.unusable += empty || duplicate || separator;
+    }
+    return check;
+}
+
+std::string dictionaryFingerprint(const WordList& words) {
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), EVP_MD_CTX_free);
+    EVP_DigestInit_ex(ctx.get(), EVP_sha256(), nullptr);
+    for (uint32_t r = 1; r <= words.size(); ++r) {
+        if (r > 1)
+            EVP_DigestUpdate(ctx.get(), "\n", 1);
+        std::string_view w = words[r];
+        EVP_DigestUpdate(ctx.get(), w.data(), w.size());
+    }
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int len = 0;
+    EVP_DigestFinal_ex(ctx.get(), digest, &len);
+    static const char* hex = "0123456789abcdef";
+    std::string out;
+    for (unsigned i = 0; i < 8 && i < len; ++i) {
+        out += hex[digest[i] >> 4];
+        out += hex[digest[i] & 15];
+    }
+    return out;
+}
+
+} // namespace talvora

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "wordlist.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace talvora {
+
+class CodePage;
+class Keyspace;
+
+// Reads a dictionary file: one entry per line, lower-cased. Throws Error naming the file
+// and the reason when it cannot be read, is empty or has more lines than the keyspace holds.
+WordList readDictionary(const std::filesystem::path& path, const CodePage& codePage);
+
+// Reads the file completely, then replaces the loaded dictionary; on failure the keyspace
+// keeps what it held.
+void loadDictionary(Keyspace& keyspace, const std::filesystem::path& path, const CodePage& codePage);
+
+// Rows whose word begins with the lower-cased text, ascending. Empty text finds nothing.
+std::vector<uint32_t> searchDictionary(const WordList& words, std::string_view text);
+
+enum class AddOutcome { NoWord, AlreadyPresent, Added };
+struct AddResult {
+    AddOutcome outcome;
+    std::string message; // the message the window shows
+};
+// Appends the lower-cased text to the dictionary file unless it is empty or a loaded word.
+// Throws Error (nothing written) when the file is gone or unwritable or the code page
+// cannot hold the word.
+AddResult addDictionaryWord(const Keyspace& keyspace, const std::filesystem::path& path,
+                            std::string_view text, const CodePage& codePage);
+
+// Entries that cannot come back unchanged through encoding and decoding.
+struct DictionaryCheck {
+    uint32_t empty = 0;
+    uint32_t duplicated = 0;     // rows repeating an earlier row's word
+    uint32_t withSeparator = 0;  // holding a blank or a separator character
+    uint32_t unusable = 0;       // rows with any of the above, each counted once
+};
+DictionaryCheck checkDictionary(const WordList& words);
+
+// First 16 hex digits of the SHA-256 of the entries joined by LF (UTF-8).
+std::string dictionaryFingerprint(const WordList& words);
+
+} // namespace talvora

@@ -1,0 +1,168 @@
+#include "codepage.h"
+
+#include "error.h"
+#include "utf8.h"
+
+#include <unicode/ucnv.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace talvora {
+
+namespace {
+
+struct ConverterCloser {
+    void operator()(UConverter* c) const { ucnv_close(c); }
+};
+
+std::string languageOfLocale() {
+    for (const char* var : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* v = std::getenv(var);
+        if (v && *v) {
+            std::string s(v);
+            return s.substr(0, s.find_first_of("_.@"));
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::string CodePage::nameForLanguage(std::string_view lang) {
+    auto in = [&](std::initializer_list<std::string_view> list) {
+        for (auto l : list)
+            if (l == lang)
+                return true;
+        return false;
+    };
+    if (in({"cs", "pl", "hu", "sk", "sl", "hr", "ro", "sq", "bs"}))
+        return "windows-1250";
+    if (in({"ru", "uk", "bg", "be", "sr", "mk"}))
+        return "windows-1251";
+    if (lang == "el")
+        return "windows-1253";
+    if (lang == "tr")
+        return "windows-1254";
+    return "windows-1252";
+}
+
+std::string CodePage::environmentName() {
+    if (const char* v = std::getenv("TALVORA_CODEPAGE"); v && *v)
+        return v;
+    return nameForLanguage(languageOfLocale());
+}
+
+CodePage CodePage::fromEnvironment() { return fromName(environmentName()); }
+
+CodePage CodePage::fromName(const std::string& name) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UConverter, ConverterCloser> conv(ucnv_open(name.c_str(), &status));
+    if (U_FAILURE(status) || !conv)
+        throw Error("The code page \"" + name + "\" is not known.");
+    if (ucnv_getMaxCharSize(conv.get()) != 1)
+        throw Error("The code page \"" + name + "\" is not a single-byte code page.");
+    status = U_ZERO_ERROR;
+    ucnv_setToUCallBack(conv.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+
+    CodePage cp;
+    cp.name_ = name;
+    std::array<bool, 256> assigned{};
+    for (int b = 0; b < 256; ++b) {
+        char in = static_cast<char>(b);
+        UChar out[4];
+        status = U_ZERO_ERROR;
+        ucnv_reset(conv.get());
+        int32_t n = ucnv_toUChars(conv.get(), out, 4, &in, 1, &status);
+        if (U_SUCCESS(status) && n == 1 && out[0] != 0xFFFD) {
+            cp.codePoints_[b] = out[0];
+            assigned[b] = true;
+        }
+    }
+    for (int b = 0; b < 256; ++b)
+        if (assigned[b])
+            cp.bytes_.emplace(cp.codePoints_[b], static_cast<unsigned char>(b));
+    // Unassigned bytes keep their own value as a code point (as Windows reads them),
+    // or a private-use one should that value already be taken.
+    for (int b = 0; b < 256; ++b) {
+        if (assigned[b])
+            continue;
+        char32_t cpnt = static_cast<char32_t>(b);
+        if (cp.bytes_.count(cpnt))
+            cpnt = 0xF700 + static_cast<char32_t>(b);
+        cp.codePoints_[b] = cpnt;
+        cp.bytes_.emplace(cpnt, static_cast<unsigned char>(b));
+    }
+    for (int b = 0; b < 256; ++b)
+        utf8::append(cp.chars_[b], cp.codePoints_[b]);
+    return cp;
+}
+
+std::optional<unsigned char> CodePage::byteOf(char32_t codePoint) const {
+    auto it = bytes_.find(codePoint);
+    if (it == bytes_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+std::string CodePage::decode(std::string_view bytes) const {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes)
+        out += chars_[static_cast<unsigned char>(c)];
+    return out;
+}
+
+std::optional<char32_t> CodePage::firstUnencodable(std::string_view text) const {
+    size_t pos = 0;
+    while (pos < text.size()) {
+        char32_t c = utf8::next(text, pos);
+        if (!byteOf(c))
+            return c;
+    }
+    return std::nullopt;
+}
+
+std::string CodePage::encode(std::string_view text) const {
+    std::string out;
+    out.reserve(text.size());
+    size_t pos = 0;
+    while (pos < text.size()) {
+        auto ch = static_cast<unsigned char>(text[pos]);
+        if (ch < 0x80 && codePoints_[ch] == ch) {
+            out += static_cast<char>(ch);
+            ++pos;
+            continue;
+        }
+        char32_t c = utf8::next(text, pos);
+        auto b = byteOf(c);
+        if (!b)
+            throw Error(unencodableMessage(c, name_));
+        out += static_cast<char>(*b);
+    }
+    return out;
+}
+
+std::string describeCharacter(char32_t c) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(c));
+    std::string s;
+    if (c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0)) {
+        s = "\"";
+        utf8::append(s, c);
+        s += "\" (";
+        s += hex;
+        s += ")";
+    } else {
+        s = hex;
+    }
+    return s;
+}
+
+std::string unencodableMessage(char32_t c, const std::string& codePageName) {
+    return "The character " + describeCharacter(c) + " cannot be written in the code page " +
+           codePageName + ".";
+}
+
+} // namespace talvora

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace talvora {
+
+// A single-byte code page. Every one of the 256 bytes reads to one character and
+// writes back to the same byte; bytes the code page leaves unassigned read as the
+// C1 control (or private-use) character of their own value so nothing is lost.
+class CodePage {
+public:
+    // Throws Error when ICU does not know the name or it is not a single-byte code page.
+    static CodePage fromName(const std::string& name);
+    // From TALVORA_CODEPAGE, otherwise from the locale's language.
+    static CodePage fromEnvironment();
+    // The name fromEnvironment() would use.
+    static std::string environmentName();
+    // The code page a locale language code ("cs", "ru", ...) implies.
+    static std::string nameForLanguage(std::string_view language);
+
+    const std::string& name() const { return name_; }
+
+    // UTF-8 of one byte's character.
+    std::string_view charOf(unsigned char byte) const { return chars_[byte]; }
+    char32_t codePointOf(unsigned char byte) const { return codePoints_[byte]; }
+    std::optional<unsigned char> byteOf(char32_t codePoint) const;
+
+    std::string decode(std::string_view bytes) const;
+    // Throws Error naming the first character the code page cannot hold.
+    std::string encode(std::string_view utf8) const;
+    // The first character of utf8 that cannot be written, if any.
+    std::optional<char32_t> firstUnencodable(std::string_view utf8) const;
+
+private:
+    std::string name_;
+    std::array<std::string, 256> chars_;
+    std::array<char32_t, 256> codePoints_{};
+    std::unordered_map<char32_t, unsigned char> bytes_;
+};
+
+// "“Ω” (U+03A9)": how messages name a character.
+std::string describeCharacter(char32_t codePoint);
+std::string unencodableMessage(char32_t codePoint, const std::string& codePageName);
+
+} // namespace talvora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace talvora {
+
+// A failure the user must be told about. The text is complete and shown as it is.
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A file operation that failed: the message names the file; reason() is the cause alone.
+class FileError : public Error {
+public:
+    FileError(const std::string& message, std::string reason)
+        : Error(message), reason_(std::move(reason)) {}
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
+};
+
+} // namespace talvora
