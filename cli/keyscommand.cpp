@@ -1,7 +1,140 @@
+// talvora-cli keys: the stored keys of the program folder.
+#include "codepage.h"
 #include "context.h"
+#include "error.h"
+#include "keyfile.h"
+
+#include <unistd.h>
+
+#include <iostream>
+#include <memory>
 
 namespace talvora::cli {
 
-void addKeysCommand(CLI::App&, Context&) {}
+namespace {
+
+// A question needs someone to answer it: without a terminal only --yes goes ahead.
+bool confirmed(const std::string& question, bool yes) {
+    if (yes)
+        return true;
+    if (!::isatty(STDIN_FILENO)) {
+        printMessages({"Standard input is not a terminal, so nobody can answer the question: "
+                       "pass --yes to go ahead."});
+        throw Exit{1};
+    }
+    std::cerr << question << " [y/N] " << std::flush;
+    std::string answer;
+    std::getline(std::cin, answer);
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" ||
+           answer == "YES";
+}
+
+void cancelled() {
+    printMessages({"Cancelled; nothing was changed."});
+    throw Exit{1};
+}
+
+} // namespace
+
+void addKeysCommand(CLI::App& app, Context& ctx) {
+    CLI::App* keys = app.add_subcommand("keys", "List, show, generate, save and remove stored keys");
+    keys->require_subcommand(1);
+
+    CLI::App* list = keys->add_subcommand("list", "The names in key.dat, one a line, in file order");
+    list->callback([&ctx] {
+        CodePage cp = ctx.codePage();
+        keys::KeyFile file(ctx.programFolder(), cp);
+        std::string out;
+        for (const auto& name : file.listKeyNames())
+            out += name + '\n';
+        std::cout << out;
+    });
+
+    auto showName = std::make_shared<std::string>();
+    CLI::App* show = keys->add_subcommand("show", "Print the key stored under NAME (exact name)");
+    show->add_option("NAME", *showName, "The name, case and blanks as stored")->required();
+    show->callback([showName, &ctx] {
+        CodePage cp = ctx.codePage();
+        keys::KeyFile file(ctx.programFolder(), cp);
+        auto key = file.findKeyByName(*showName);
+        if (!key) {
+            printMessages({"No key is stored under the name " + *showName + "."});
+            throw Exit{1};
+        }
+        std::cout << *key << '\n';
+    });
+
+    CLI::App* generate = keys->add_subcommand("generate", "Print a new random key of 18 digits");
+    generate->callback([] { std::cout << keys::generateKey() << '\n'; });
+
+    struct SaveArgs {
+        std::string name, key;
+    };
+    auto save = std::make_shared<SaveArgs>();
+    CLI::App* saveCmd = keys->add_subcommand(
+        "save", "Store KEY under NAME, replacing a key of the same name in any case");
+    saveCmd->add_option("NAME", save->name, "The name (the first 40 characters are kept)")
+        ->required();
+    saveCmd->add_option("KEY", save->key, "The key (the first 18 characters are kept)")->required();
+    saveCmd->callback([save, &ctx] {
+        CodePage cp = ctx.codePage();
+        keys::KeyFile file(ctx.programFolder(), cp);
+        keys::SaveResult r = keys::saveKey(file, save->name, save->key);
+        if (!r.saved) {
+            printMessages({r.message});
+            throw Exit{1};
+        }
+        std::cout << r.message << '\n';
+    });
+
+    struct RemoveArgs {
+        std::string name;
+        bool yes = false;
+    };
+    auto remove = std::make_shared<RemoveArgs>();
+    CLI::App* removeCmd =
+        keys->add_subcommand("remove", "Remove every key stored under NAME (exact name)");
+    removeCmd->add_option("NAME", remove->name, "The name, case and blanks as stored")->required();
+    removeCmd->add_flag("--yes,-y", remove->yes, "Do not ask for confirmation");
+    removeCmd->callback([remove, &ctx] {
+        if (remove->name.empty())
+            return;
+        if (!confirmed(keys::msg::removeQuestion(remove->name), remove->yes))
+            cancelled();
+        CodePage cp = ctx.codePage();
+        keys::KeyFile file(ctx.programFolder(), cp);
+        file.removeKeysByName(remove->name);
+    });
+
+    auto transferDir = std::make_shared<std::string>();
+    CLI::App* transfer =
+        keys->add_subcommand("transfer", "Copy key.dat to DIR, replacing the key.dat there");
+    transfer->add_option("DIR", *transferDir, "The folder to copy to, e.g. on a removable disk")
+        ->required();
+    transfer->callback([transferDir, &ctx] {
+        keys::transferKeyFile(ctx.programFolder(), *transferDir);
+        std::cout << keys::msg::KeysTransferred << '\n';
+    });
+
+    auto restoreDir = std::make_shared<std::string>();
+    CLI::App* restore = keys->add_subcommand(
+        "restore", "Replace key.dat with the key.dat of DIR (a copy made by transfer)");
+    restore->add_option("DIR", *restoreDir, "The folder holding the copy")->required();
+    restore->callback([restoreDir, &ctx] {
+        keys::restoreKeyFile(ctx.programFolder(), *restoreDir);
+        std::cout << keys::msg::KeysRestored << '\n';
+    });
+
+    auto wipeYes = std::make_shared<bool>(false);
+    CLI::App* wipe = keys->add_subcommand(
+        "wipe", "Overwrite key.dat 21 times, then delete it: every stored key is lost");
+    wipe->add_flag("--yes,-y", *wipeYes, "Do not ask for confirmation");
+    wipe->callback([wipeYes, &ctx] {
+        if (!confirmed(keys::msg::DeleteQuestion, *wipeYes))
+            cancelled();
+        keys::wipeKeyFile(ctx.programFolder());
+        std::cout << keys::msg::KeyFileDeleted << '\n';
+    });
+}
 
 } // namespace talvora::cli
