@@ -40,7 +40,12 @@ namespace {
 fs::path resolveDictionary(const Context& ctx, const std::string& arg) {
     if (auto file = dictionaryFileFor(arg))
         return ctx.programFolder() / *file;
-    return arg;
+    // A bare file name that is not in the working folder is one of the program folder's.
+    fs::path path(arg);
+    std::error_code ec;
+    if (!path.has_parent_path() && !fs::exists(path, ec))
+        return ctx.programFolder() / path;
+    return path;
 }
 
 struct KeyOptions {

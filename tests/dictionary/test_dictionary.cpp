@@ -1,0 +1,139 @@
+#include "codepage.h"
+#include "commands.h"
+#include "dictionaryfile.h"
+#include "error.h"
+#include "keyspace.h"
+#include "keyspacefixture.h"
+#include "languages.h"
+#include "tempfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace talvora;
+
+namespace {
+const CodePage& cp1252() {
+    static CodePage cp = CodePage::fromName("windows-1252");
+    return cp;
+}
+std::vector<std::string> all(const WordList& w) {
+    std::vector<std::string> out;
+    for (uint32_t r = 1; r <= w.size(); ++r)
+        out.emplace_back(w[r]);
+    return out;
+}
+} // namespace
+
+TEST(Languages, TableAndFolderScan) {
+    EXPECT_EQ(*dictionaryFileFor("German"), "de_neu.dic");
+    EXPECT_EQ(*dictionaryFileFor("English"), "eng.dic");
+    EXPECT_FALSE(dictionaryFileFor("english"));
+    TempFolder dir;
+    for (const char* f : {"eng.dic", "de_neu.dic", "custom.dic", "ENG.DIC", "notes.txt", ".hidden.dic"})
+        dir.write(f, "x\r\n");
+    std::filesystem::create_directory(dir / "folder.dic");
+    auto entries = listDictionaries(dir.path());
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"ENG.DIC", "English", "German", "custom.dic"}));
+    EXPECT_EQ(*dictionaryPathFor(dir.path(), "custom.dic"), dir / "custom.dic");
+    EXPECT_EQ(*dictionaryPathFor(dir.path(), "German"), dir / "de_neu.dic");
+    EXPECT_FALSE(dictionaryPathFor(dir.path(), "../x.dic"));
+    EXPECT_FALSE(dictionaryPathFor(dir.path(), ""));
+}
+
+TEST(ReadDictionary, LineRulesAndLowerCase) {
+    TempFolder dir;
+    using V = std::vector<std::string>;
+    EXPECT_EQ(all(readDictionary(dir.write("a.dic", "Apple\r\nTree \r\n\r\n"), cp1252())), (V{"apple", "tree ", ""}));
+    EXPECT_EQ(all(readDictionary(dir.write("b.dic", "one two\rLast"), cp1252())), (V{"one two", "last"}));
+    EXPECT_EQ(all(readDictionary(dir.write("c.dic", "x\ny\r\n"), cp1252())), (V{"x\ny"}));
+    EXPECT_EQ(all(readDictionary(dir.write("d.dic", "x\ny\n"), cp1252())), (V{"x", "y"}));
+    EXPECT_EQ(all(readDictionary(dir.write("e.dic", "\xC4PFEL\r\n\xC9T\xC9\r\n"), cp1252())),
+              (V{"\u00E4pfel", "\u00E9t\u00E9"}));
+    CodePage cp1250 = CodePage::fromName("windows-1250");
+    EXPECT_EQ(all(readDictionary(dir.write("f.dic", "\xA3\xF3\x64\x9F\r\n"), cp1250)), (V{"\u0142\u00F3d\u017A"}));
+}
+
+TEST(ReadDictionary, FailuresKeepTheLoadedDictionary) {
+    TempFolder dir;
+    Keyspace ks;
+    loadDictionary(ks, dir.write("good.dic", "a\r\nb\r\nc\r\n"), cp1252());
+    ASSERT_TRUE(processKey(ks, "123456789123456789").started);
+    auto before = column2(ks);
+    std::string big;
+    for (int i = 0; i <= 655000; ++i)
+        big += "w\r\n";
+    for (const auto& [file, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"missing.dic", "it does not exist"}, {"empty.dic", "the file is empty"},
+             {"big.dic", "it has more than 655000 lines"}}) {
+        if (file == "empty.dic")
+            dir.write(file, "");
+        if (file == "big.dic")
+            dir.write(file, big);
+        try {
+            loadDictionary(ks, dir / file, cp1252());
+            FAIL() << file;
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Cannot load the dictionary \"" + (dir / file).string() + "\": " + reason + ".");
+        }
+        EXPECT_EQ(ks.wordCount(), 3u);
+        EXPECT_TRUE(ks.keyspaceReady());
+        EXPECT_EQ(column2(ks), before);
+    }
+    big.resize(big.size() - 3); // exactly 655000 lines load
+    EXPECT_EQ(readDictionary(dir.write("max.dic", big), cp1252()).size(), 655000u);
+}
+
+TEST(Search, PrefixInRowOrder) {
+    auto words = wordList({"ab", "abc", "xab", "a", "ab", "a b"});
+    auto found = [&](std::string_view s) {
+        std::vector<std::string> out;
+        for (uint32_t r : searchDictionary(words, s))
+            out.emplace_back(words[r]);
+        return out;
+    };
+    using V = std::vector<std::string>;
+    EXPECT_EQ(found("Ab"), (V{"ab", "abc", "ab"}));
+    EXPECT_EQ(found("a "), (V{"a b"}));
+    EXPECT_EQ(found("abcdef"), V{});
+    EXPECT_EQ(found(""), V{});
+}
+
+TEST(AddWord, OutcomesAndLineEnds) {
+    TempFolder dir;
+    Keyspace ks;
+    auto path = dir.write("d.dic", "apple\r\npear");
+    loadDictionary(ks, path, cp1252());
+    EXPECT_EQ(addDictionaryWord(ks, path, "", cp1252()).message, "No Word defined to Add");
+    EXPECT_EQ(addDictionaryWord(ks, path, "APPLE", cp1252()).message, "That word is already in the dictionary.");
+    EXPECT_EQ(addDictionaryWord(ks, path, "Zebra", cp1252()).message, "Zebra Added.");
+    EXPECT_EQ(TempFolder::read(path), "apple\r\npear\r\nzebra\r\n"); // not joined to "pear"
+    addDictionaryWord(ks, path, "Zebra", cp1252()); // checks the loaded words, not the file
+    EXPECT_EQ(TempFolder::read(path), "apple\r\npear\r\nzebra\r\nzebra\r\n");
+
+    auto lf = dir.write("lf.dic", "one\ntwo");
+    loadDictionary(ks, lf, cp1252());
+    addDictionaryWord(ks, lf, "Caf\u00C9", cp1252());
+    EXPECT_EQ(TempFolder::read(lf), "one\ntwo\ncaf\xE9\n");
+
+    EXPECT_THROW(addDictionaryWord(ks, lf, "\u0142", cp1252()), Error);
+    EXPECT_EQ(TempFolder::read(lf), "one\ntwo\ncaf\xE9\n");
+    std::filesystem::remove(lf);
+    EXPECT_THROW(addDictionaryWord(ks, lf, "new", cp1252()), Error);
+    EXPECT_FALSE(std::filesystem::exists(lf));
+}
+
+TEST(Check, CountsEntriesThatCannotRoundTrip) {
+    auto c = checkDictionary(wordList({"a", "", "b", "a", "x y", "o'clock", "a", "ok"}));
+    EXPECT_EQ(c.empty, 1u);
+    EXPECT_EQ(c.duplicated, 2u);
+    EXPECT_EQ(c.withSeparator, 2u);
+    EXPECT_EQ(c.unusable, 5u);
+    EXPECT_EQ(dictionaryFingerprint(wordList({"a", "b"})), dictionaryFingerprint(wordList({"a", "b"})));
+    EXPECT_NE(dictionaryFingerprint(wordList({"a", "b"})), dictionaryFingerprint(wordList({"b", "a"})));
+    // SHA-256 of "a\nb"
+    EXPECT_EQ(dictionaryFingerprint(wordList({"a", "b"})), "7e18f737311b2dc3");
+}
