@@ -4,10 +4,9 @@
 #include "error.h"
 #include "keyfile.h"
 
-#include <unistd.h>
-
 #include <iostream>
 #include <memory>
+#include <unistd.h>
 
 namespace talvora::cli {
 
@@ -25,8 +24,7 @@ bool confirmed(const std::string& question, bool yes) {
     std::cerr << question << " [y/N] " << std::flush;
     std::string answer;
     std::getline(std::cin, answer);
-    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" ||
-           answer == "YES";
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
 }
 
 void cancelled() {
@@ -37,10 +35,12 @@ void cancelled() {
 } // namespace
 
 void addKeysCommand(CLI::App& app, Context& ctx) {
-    CLI::App* keys = app.add_subcommand("keys", "List, show, generate, save and remove stored keys");
+    CLI::App* keys =
+        app.add_subcommand("keys", "List, show, generate, save and remove stored keys");
     keys->require_subcommand(1);
 
-    CLI::App* list = keys->add_subcommand("list", "The names in key.dat, one a line, in file order");
+    CLI::App* list =
+        keys->add_subcommand("list", "The names in key.dat, one a line, in file order");
     list->callback([&ctx] {
         CodePage cp = ctx.codePage();
         keys::KeyFile file(ctx.programFolder(), cp);

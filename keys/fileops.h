@@ -1,9 +1,8 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <filesystem>
 #include <functional>
+#include <sys/types.h>
 #include <utility>
 
 namespace talvora::keys {
@@ -28,13 +27,13 @@ FileOps& fileOps();
 
 // Installs a table for one scope and puts the previous one back afterwards.
 class FileOpsOverride {
-public:
+  public:
     explicit FileOpsOverride(FileOps ops) : saved_(std::exchange(fileOps(), std::move(ops))) {}
     ~FileOpsOverride() { fileOps() = std::move(saved_); }
     FileOpsOverride(const FileOpsOverride&) = delete;
     FileOpsOverride& operator=(const FileOpsOverride&) = delete;
 
-private:
+  private:
     FileOps saved_;
 };
 

@@ -93,7 +93,8 @@ void wipeKeyFile(const fs::path& programFolder) {
     // Overwriting a file that cannot then be deleted would only ruin it.
     if (::access(programFolder.c_str(), W_OK) != 0) {
         int err = errno;
-        io::fail(what, file, err, io::folderHint(programFolder, err, "The program folder") + Untouched);
+        io::fail(what, file, err,
+                 io::folderHint(programFolder, err, "The program folder") + Untouched);
     }
 
     struct stat st {};
@@ -111,7 +112,8 @@ void wipeKeyFile(const fs::path& programFolder) {
         if (S_ISLNK(st.st_mode))
             throw Error("The key file " + files::describe(file) +
                         " is a symbolic link: wiping it would overwrite the file it points to "
-                        "and leave that file in place." + Untouched);
+                        "and leave that file in place." +
+                        Untouched);
         if (!S_ISREG(st.st_mode))
             throw Error("The key file " + files::describe(file) + " is not a regular file." +
                         Untouched);
@@ -126,7 +128,8 @@ void wipeKeyFile(const fs::path& programFolder) {
     if (::fstat(fd.get(), &now) != 0)
         io::fail(what, file, errno);
     if (!S_ISREG(now.st_mode))
-        throw Error("The key file " + files::describe(file) + " is not a regular file." + Untouched);
+        throw Error("The key file " + files::describe(file) + " is not a regular file." +
+                    Untouched);
     if (now.st_nlink > 1)
         throw Error("The key file " + files::describe(file) +
                     " has other hard links: its contents would survive under the other names." +

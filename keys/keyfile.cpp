@@ -6,11 +6,10 @@
 #include "keyio.h"
 #include "utf8.h"
 
-#include <unicode/uchar.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
+#include <unicode/uchar.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -35,7 +34,8 @@ std::string lowerCase(std::string_view text) {
     out.reserve(text.size());
     size_t pos = 0;
     while (pos < text.size())
-        utf8::append(out, static_cast<char32_t>(u_tolower(static_cast<UChar32>(utf8::next(text, pos)))));
+        utf8::append(out,
+                     static_cast<char32_t>(u_tolower(static_cast<UChar32>(utf8::next(text, pos)))));
     return out;
 }
 
@@ -136,7 +136,9 @@ std::optional<Records> readForLookup(const fs::path& file) {
 KeyFile::KeyFile(fs::path folder, const CodePage& codePage)
     : folder_(std::move(folder)), codePage_(codePage) {}
 
-fs::path KeyFile::path() const { return folder_ / "key.dat"; }
+fs::path KeyFile::path() const {
+    return folder_ / "key.dat";
+}
 
 std::vector<std::string> KeyFile::listKeyNames() const {
     std::vector<std::string> names;
@@ -198,8 +200,9 @@ void KeyFile::storeKey(std::string_view name, std::string_view key) {
     if (err != 0) {
         // Put back what was there so the file stays as it was.
         if (offset < static_cast<long long>(original.size()))
-            io::writeAt(fd, std::string_view(original).substr(static_cast<size_t>(offset), bytes.size()),
-                        offset);
+            io::writeAt(
+                fd, std::string_view(original).substr(static_cast<size_t>(offset), bytes.size()),
+                offset);
         if (::ftruncate(fd, static_cast<off_t>(original.size())) == 0)
             fileOps().fsync(fd);
         failWrite(file, err, false);

@@ -21,7 +21,7 @@ inline constexpr size_t RecordSize = NameWidth + KeyWidth;
 // blank-padded, code-page bytes, no header). Every operation opens, works and closes.
 // Failures throw talvora::Error naming the file and the reason; the file stays as it was.
 class KeyFile {
-public:
+  public:
     KeyFile(std::filesystem::path folder, const CodePage& codePage);
 
     std::filesystem::path path() const;
@@ -35,7 +35,7 @@ public:
     // Drops every record whose trimmed name equals name exactly.
     void removeKeysByName(std::string_view name);
 
-private:
+  private:
     std::filesystem::path folder_;
     const CodePage& codePage_;
 };
@@ -45,10 +45,12 @@ std::string generateKey();
 
 namespace msg {
 inline const std::string MissingData = "Missing Data.  Enter a Name and a Key or generate one.";
-inline const std::string KeyHasZero = "Key cannot contain a zero.  Change the zero to numeric digit.";
+inline const std::string KeyHasZero =
+    "Key cannot contain a zero.  Change the zero to numeric digit.";
 inline const std::string KeySaved = "Key Saved";
 inline const std::string RemoveTitle = "Remove Confirm";
-std::string removeQuestion(std::string_view name); // "Are you sure you want to remove the Key NAME?"
+// "Are you sure you want to remove the Key NAME?"
+std::string removeQuestion(std::string_view name);
 inline const std::string DeleteTitle = "Key Delete Confirm";
 inline const std::string DeleteQuestion =
     "Please make certain that you transfer the key file before deleting it.  Are you sure you "
@@ -67,8 +69,10 @@ struct SaveResult {
 SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key);
 
 // Whole-file copies of "key.dat" between the program folder and another folder.
-void transferKeyFile(const std::filesystem::path& programFolder, const std::filesystem::path& target);
-void restoreKeyFile(const std::filesystem::path& programFolder, const std::filesystem::path& source);
+void transferKeyFile(const std::filesystem::path& programFolder,
+                     const std::filesystem::path& target);
+void restoreKeyFile(const std::filesystem::path& programFolder,
+                    const std::filesystem::path& source);
 // Overwrites the key file's bytes 21 times, then deletes it.
 void wipeKeyFile(const std::filesystem::path& programFolder);
 

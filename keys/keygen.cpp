@@ -69,7 +69,9 @@ double randomUnit() {
 }
 
 // The default rounding mode rounds an exact half to even.
-int keyDigit(double r) { return static_cast<int>(std::nearbyint(r * 9.0)); }
+int keyDigit(double r) {
+    return static_cast<int>(std::nearbyint(r * 9.0));
+}
 
 std::string generateKey(const std::function<double()>& draw) {
     std::string key;
@@ -82,6 +84,8 @@ std::string generateKey(const std::function<double()>& draw) {
     return key;
 }
 
-std::string generateKey() { return generateKey(randomUnit); }
+std::string generateKey() {
+    return generateKey(randomUnit);
+}
 
 } // namespace talvora::keys

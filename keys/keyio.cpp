@@ -22,7 +22,9 @@ Fd& Fd::operator=(Fd&& other) noexcept {
     return *this;
 }
 
-Fd::~Fd() { close(); }
+Fd::~Fd() {
+    close();
+}
 
 int Fd::close() {
     if (fd_ < 0)

@@ -9,7 +9,7 @@ namespace talvora::keys::io {
 
 // Owns a descriptor; closes it (ignoring errors) unless close() reported first.
 class Fd {
-public:
+  public:
     Fd() = default;
     explicit Fd(int fd) : fd_(fd) {}
     Fd(Fd&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
@@ -23,7 +23,7 @@ public:
     // 0, or the errno of a failed close (it may report a lost write).
     int close();
 
-private:
+  private:
     int fd_ = -1;
 };
 
