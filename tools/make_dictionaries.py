@@ -10,9 +10,8 @@ violation, 2 when a needed package or tool is missing.
     python3 tools/make_dictionaries.py            # build, check, write the notice
     python3 tools/make_dictionaries.py --check    # only check the files in data/
 
-Only the Python standard library is used. Building needs these Debian packages:
-wamerican wngerman wfrench witalian wspanish wdanish wdutch wpolish wswedish
-aspell aspell-cs tesseract-ocr tesseract-ocr-ces tesseract-ocr-pol.
+Only the Python standard library is used. Building needs the Debian packages of
+PACKAGES below (the script names any that are missing).
 Building or testing the program never runs this script: its output is committed.
 """
 
@@ -77,9 +76,14 @@ class Source:
     source_file: str
     encoding: str = "utf-8"
     licence: str = ""
-    # For lists larger than the cap: the tesseract-ocr language whose word list of
-    # common words is kept first.
+    # The tesseract-ocr language whose word list of common words is kept first when the
+    # list is over the cap, and which filters the supplement.
     common_words: str = ""
+    # A second list (an aspell language) that only adds words of the common-word list:
+    # for sources that lack inflected forms or short words.
+    supplement: str = ""
+    supplement_package: str = ""
+    supplement_licence: str = ""
 
 
 SOURCES = [
@@ -103,20 +107,28 @@ SOURCES = [
            "/usr/share/dict/ngerman",
            licence="GPL-2.0 or GPL-3.0 (the licence text reads \"version 2 or 3\"; Debian labels "
                    "it GPL-2+)"),
+    # witalian has no one-letter words (a, e, è, i, o).
     Source("it.dic", "Italian", "windows-1252", "witalian", "/usr/share/dict/italian",
-           licence="GPL-3.0-or-later"),
+           licence="GPL-3.0-or-later", common_words="ita", supplement="it",
+           supplement_package="aspell-it", supplement_licence="GPL-3.0-or-later"),
     Source("pl.dic", "Polish", "windows-1250", "wpolish", "/usr/share/dict/polish",
            licence="GPL-2.0 or LGPL-2.1 or MPL-1.1 or Apache-2.0 or CC-BY-4.0, at the user's "
                    "choice",
            common_words="pol"),
+    # wspanish holds base forms only: no plurals, no conjugated verbs (está, tiene, fue).
     Source("es.dic", "Spanish", "windows-1252", "wspanish", "/usr/share/dict/spanish",
-           licence="public domain (word list); Debian packaging GPL-2.0-or-later"),
+           licence="public domain (word list); Debian packaging GPL-2.0-or-later",
+           common_words="spa", supplement="es", supplement_package="aspell-es",
+           supplement_licence="GPL-2.0-or-later (Debian labels it GPL-2; the text reads "
+                              "\"version 2 of the License, or (at your option) any later "
+                              "version\")"),
     Source("se.dic", "Swedish", "windows-1252", "wswedish", "/usr/share/dict/swedish",
            encoding="iso-8859-1", licence="GPL-2.0-or-later"),
 ]
 
 # Where the common-word lists of the capped languages come from.
-COMMON_WORDS_PACKAGE = {"ces": "tesseract-ocr-ces", "pol": "tesseract-ocr-pol"}
+COMMON_WORDS_PACKAGE = {"ces": "tesseract-ocr-ces", "ita": "tesseract-ocr-ita",
+                        "pol": "tesseract-ocr-pol", "spa": "tesseract-ocr-spa"}
 
 
 def run(args, stdin=None):
@@ -142,14 +154,32 @@ def package_version(package):
     return version
 
 
+def aspell_words(language):
+    """Every word form of an aspell dictionary, streamed: aspell lists may carry affix
+    flags, and expanding them gives the full forms (tens of millions for Italian)."""
+    env = dict(os.environ, LC_ALL="C.UTF-8")
+    base = ["aspell", f"--lang={language}", "--encoding=utf-8"]
+    try:
+        dump = subprocess.Popen(base + ["dump", "master"], stdout=subprocess.PIPE, env=env)
+        expand = subprocess.Popen(base + ["expand"], stdin=dump.stdout, stdout=subprocess.PIPE,
+                                  env=env)
+    except FileNotFoundError:
+        raise MissingTool("the program aspell is missing")
+    dump.stdout.close()
+    with open(expand.stdout.fileno(), encoding="utf-8", closefd=False) as text:
+        for line in text:
+            # expand prints a word and its forms on one line, separated by blanks.
+            yield from line.split()
+    expand.stdout.close()
+    if expand.wait() != 0 or dump.wait() != 0:
+        raise MissingTool(f"aspell could not expand the {language} dictionary "
+                          f"(Debian package aspell-{language})")
+
+
 def read_entries(source):
     """The raw entries of a source, one string each, in the source's order."""
     if source.package == "aspell-cs":
-        # The Czech list ships with affix flags; expanding gives every word form.
-        master = run(["aspell", "--lang=cs", "--encoding=utf-8", "dump", "master"])
-        expanded = run(["aspell", "--lang=cs", "--encoding=utf-8", "expand"], stdin=master)
-        # expand prints a word and its forms on one line, separated by blanks.
-        return expanded.decode("utf-8").split()
+        return list(aspell_words("cs"))
     path = Path(source.source_file)
     if not path.is_file():
         raise MissingTool(f"{path} is missing (Debian package {source.package})")
@@ -161,9 +191,18 @@ def read_entries(source):
     return entries
 
 
+_common_words = {}
+
+
 def read_common_words(language):
+    if language not in _common_words:
+        _common_words[language] = _read_common_words(language)
+    return _common_words[language]
+
+
+def _read_common_words(language):
     """The word list of a tesseract-ocr language model: words that its makers found
-    common in real text. Used only to decide what survives the cap."""
+    common in real text. Used only to decide which source words are taken."""
     traineddata = Path(f"/usr/share/tesseract-ocr/5/tessdata/{language}.traineddata")
     if not traineddata.is_file():
         raise MissingTool(f"{traineddata} is missing (Debian package "
@@ -276,6 +315,26 @@ def build(source):
                 words.add(w)
         if why:
             dropped[why] += 1
+    added = None
+    if source.supplement:
+        common = read_common_words(source.common_words)
+        added = collections.Counter()
+        taken = set()
+        for entry in aspell_words(source.supplement):
+            added["read"] += 1
+            if entry.lower() not in common:
+                continue
+            why = judge.reason(entry)
+            w = None if why else judge.lower(entry)
+            if w is None or w not in common:
+                continue
+            if w in taken:
+                continue
+            taken.add(w)
+            added["common"] += 1
+            if w not in words:
+                words.add(w)
+                added["added"] += 1
     common_count = None
     if len(words) > MAX_ENTRIES:
         if not source.common_words:
@@ -289,7 +348,7 @@ def build(source):
     ordered = sorted(words)
     body = b"".join(w.encode(codec) + b"\r\n" for w in ordered)
     return {"source": source, "raw": len(raw), "count": len(ordered), "dropped": dropped,
-            "bytes": body, "common": common_count}
+            "bytes": body, "common": common_count, "added": added}
 
 
 def write_atomically(path, data):
@@ -407,21 +466,21 @@ def notice(results, versions):
     add("# Dictionaries")
     add("")
     add("The `*.dic` files in this folder are made by `tools/make_dictionaries.py` from word lists "
-        "that Debian 12 packages install. Each file is a changed copy of its source list: entries "
-        "were left out, lower-cased and re-sorted, and nothing else was changed (no word was "
-        "altered or added). The dates of the changes are those of this repository's history of "
-        "`data/`. Each file stays under the licence of its source, given below; the files are "
-        "separate data that the program reads at run time, not part of the program's code.")
+        "that Debian 12 packages install. Each file is a changed copy of its source lists: entries "
+        "were left out, lower-cased and re-sorted; no word was altered or made up. The dates of "
+        "the changes are those of this repository's history of `data/`. Each file stays under "
+        "the licences of its sources, given below; the files are separate data that the program "
+        "reads at run time, not part of the program's code.")
     add("")
     add("## How entries are chosen")
     add("")
     add("For every entry of a source list, in this order:")
     add("")
     add("1. Left out when it is empty, or holds a blank, one of the 30 characters "
-        "``,.?/;:'[{]}\\|<>=+-_)(*&^%$#@!`` and the double quote `\"` (the program removes "
-        "them from words, so such an entry could never be looked up), or holds a control, "
-        "format or line-break character, a tab or a non-breaking space. Entries such as "
-        "`don't` or `peut-être` are left out whole, never shortened.")
+        "``,.?/;:'[{]}\\|<>=+-_)(*&^%$#@!\"`` (the program removes them from words, so such an "
+        "entry could never be looked up), or holds a control, format or line-break character, "
+        "a tab or a non-breaking space. Entries such as `don't` or `peut-être` are left out "
+        "whole, never shortened.")
     add("2. Left out when it holds any character that is not a letter (digits, symbols such as "
         "`€` or `²`, combining marks).")
     add("3. Left out when it holds a character whose lower case is not exactly one character; "
@@ -430,14 +489,22 @@ def notice(results, versions):
         "(windows-1252 or windows-1250) or would use one of its undefined bytes.")
     add("5. Left out when the same lower-cased word was already taken.")
     add("")
-    add(f"A list with more than {MAX_ENTRIES} words left (Czech, Polish) is cut to {MAX_ENTRIES}, "
-        f"a little under the program's limit of {PROGRAM_LIMIT} lines so that words a user adds "
-        "still fit. Kept first: every word that is also in the word list of the tesseract-ocr "
-        "language model of that language (packages tesseract-ocr-ces and tesseract-ocr-pol, "
-        "Apache-2.0; a list of words found common in real text, read with `combine_tessdata -u` "
-        "and `dawg2wordlist`). The rest is filled with the shortest remaining words; among words "
-        "of the same length, those with the smallest SHA-256 of their UTF-8 form. Nothing of the "
-        "tesseract list is copied: it only decides which source words stay.")
+    add("Common words: the tesseract-ocr language models (packages tesseract-ocr-ces, -ita, "
+        "-pol, -spa; Apache-2.0) each hold a list of words found common in real text, read with "
+        "`combine_tessdata -u` and `dawg2wordlist`. Nothing of these lists is copied: they only "
+        "decide which words of the sources are taken.")
+    add("")
+    add("Supplements: the Spanish list holds base forms only (no plurals, no conjugated verbs "
+        "such as `está`, `tiene`, `fue`), and the Italian list has no one-letter words (`a`, `e`, "
+        "`è`, `i`, `o`). For these two the full word forms of the aspell dictionary of the "
+        "language (`aspell dump master | aspell expand`) are read as well, and those that are in "
+        "the common-word list and pass the rules above are added.")
+    add("")
+    add(f"Cap: a list with more than {MAX_ENTRIES} words left (Czech, Polish) is cut to "
+        f"{MAX_ENTRIES}, a little under the program's limit of {PROGRAM_LIMIT} lines so that "
+        "words a user adds still fit. Kept first: every word that is in the common-word list. "
+        "The rest is filled with the shortest remaining words; among words of the same length, "
+        "those with the smallest SHA-256 of their UTF-8 form.")
     add("")
     add("Every file is written in its code page, one word per line, each line (the last one too) "
         "ending in CR LF, sorted by Unicode code point. The same package versions always give "
@@ -450,8 +517,11 @@ def notice(results, versions):
     add("| --- | --- | --- | ---: | --- | --- |")
     for r in results:
         s = r["source"]
-        add(f"| `{s.file}` | {s.language} | {s.code_page} | {r['count']} | {s.package} "
-            f"({versions[s.package]}) | {s.source_file.split(' ')[0]} |")
+        pkg = f"{s.package} ({versions[s.package]})"
+        if s.supplement:
+            pkg += f", {s.supplement_package} ({versions[s.supplement_package]})"
+        add(f"| `{s.file}` | {s.language} | {s.code_page} | {r['count']} | {pkg} "
+            f"| {s.source_file.split(' ')[0]} |")
     add("")
     for r in results:
         s = r["source"]
@@ -459,38 +529,52 @@ def notice(results, versions):
         add("")
         add(f"- Source: Debian package `{s.package}`, version `{versions[s.package]}`, "
             f"file {s.source_file}" + (f", read as {s.encoding.upper()}" if s.encoding != "utf-8"
-                                       else "") + ".")
+                                       else "") + f"; {r['raw']} entries.")
         add(f"- Licence: {s.licence}.")
-        add(f"- Code page: {s.code_page}. Entries: {r['count']} of {r['raw']} in the source.")
         if r["dropped"]:
             parts = [f"{dict(REASONS)[k]}: {r['dropped'][k]}" for k, _ in REASONS if r["dropped"][k]]
             add("- Left out: " + "; ".join(parts) + ".")
+        if s.supplement:
+            a = r["added"]
+            cw = COMMON_WORDS_PACKAGE[s.common_words]
+            add(f"- Supplement: Debian package `{s.supplement_package}`, version "
+                f"`{versions[s.supplement_package]}` (licence {s.supplement_licence}): of its "
+                f"{a['read']} word forms, {a['common']} are in the common-word list of `{cw}` "
+                f"({versions[cw]}) and pass the rules; {a['added']} of them were not in the "
+                "source list and were added.")
         if r["common"] is not None:
             cw = COMMON_WORDS_PACKAGE[s.common_words]
-            add(f"- Cap: {r['common']} words also in the common-word list of `{cw}` "
+            add(f"- Cap: {r['common']} words in the common-word list of `{cw}` "
                 f"({versions[cw]}) kept first, the rest filled by length.")
+        add(f"- Code page: {s.code_page}. Entries: {r['count']}.")
         add("")
     add("## Licences")
     add("")
-    add("The sources carry these licences: SCOWL's permissive licence and public domain "
-        "(English, Spanish), BSD-3-Clause (Dutch), GPL-2.0-or-later (Danish, French, Swedish), "
-        "GPL-2.0 or GPL-3.0 (German), GPL-3.0-or-later (Italian), a choice including LGPL-2.1 and "
-        "Apache-2.0 (Polish), and GPL-2.0-only (Czech). No single GPL version covers both the "
-        "Czech (version 2 only) and the Italian (version 3 or later) list, so each file is "
-        "shipped as a separate data file under its own licence. The copyright files of the "
-        "source packages follow, as Debian ships them.")
+    add("The word lists carry these licences: SCOWL's permissive licence and public domain "
+        "(English), public domain and GPL-2.0-or-later (Spanish), BSD-3-Clause (Dutch), "
+        "GPL-2.0-or-later (Danish, French, Swedish), GPL-2.0 or GPL-3.0 (German), "
+        "GPL-3.0-or-later (Italian), a choice including LGPL-2.1 and Apache-2.0 (Polish), and "
+        "GPL-2.0-only (Czech). No single GPL version covers both the Czech list (version 2 "
+        "only) and the Italian lists (version 3 or later), so each file is shipped as a "
+        "separate data file under its own licence. The copyright files of the source packages "
+        "follow, as Debian ships them.")
     add("")
+    packages = []
     for r in results:
         s = r["source"]
-        add(f"### Copyright of {s.package}")
+        packages.append(s.package)
+        if s.supplement:
+            packages.append(s.supplement_package)
+    for package in packages:
+        add(f"### Copyright of {package}")
         add("")
         add("```text")
-        add(copyright_text(s.package))
+        add(copyright_text(package))
         add("```")
         add("")
-    add("The project's own code under GPL-2.0-or-later is compatible with every one of these "
-        "dictionary licences (with the Czech list under version 2, with the Italian list under "
-        "version 3), and the dictionaries stay separate files beside the program.")
+    add("Project licence: GPL-2.0-or-later for the program's own code is compatible with every "
+        "one of these dictionaries (with the Czech one under version 2, with the Italian one "
+        "under version 3), as long as the dictionaries stay separate files beside the program.")
     return "\n".join(out) + "\n"
 
 
@@ -501,8 +585,17 @@ def report(r):
     for key, _ in REASONS:
         if r["dropped"][key]:
             print(f"    dropped, {key}: {r['dropped'][key]}")
+    if r["added"] is not None:
+        a = r["added"]
+        print(f"    supplement {s.supplement_package}: {a['read']} forms read, {a['common']} "
+              f"common and valid, {a['added']} added")
     if r["common"] is not None:
         print(f"    kept first as common words: {r['common']}")
+
+
+PACKAGES = ("wamerican wngerman wfrench witalian wspanish wdanish wdutch wpolish wswedish aspell "
+            "aspell-cs aspell-es aspell-it tesseract-ocr tesseract-ocr-ces tesseract-ocr-ita "
+            "tesseract-ocr-pol tesseract-ocr-spa")
 
 
 def main():
@@ -513,7 +606,8 @@ def main():
     if not args.check:
         try:
             versions = {s.package: package_version(s.package) for s in SOURCES}
-            for language, package in COMMON_WORDS_PACKAGE.items():
+            for package in list(COMMON_WORDS_PACKAGE.values()) + [
+                    s.supplement_package for s in SOURCES if s.supplement]:
                 versions[package] = package_version(package)
             results = []
             for s in SOURCES:
@@ -522,9 +616,7 @@ def main():
                 report(r)
         except MissingTool as e:
             print(f"Cannot build the dictionaries: {e}.", file=sys.stderr)
-            print("Install: apt-get install wamerican wngerman wfrench witalian wspanish wdanish "
-                  "wdutch wpolish wswedish aspell aspell-cs tesseract-ocr tesseract-ocr-ces "
-                  "tesseract-ocr-pol", file=sys.stderr)
+            print(f"Install: apt-get install {PACKAGES}", file=sys.stderr)
             return 2
         for r in results:
             write_atomically(DATA / r["source"].file, r["bytes"])
