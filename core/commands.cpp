@@ -31,7 +31,6 @@ public:
         if (f_.busy)
             f_.busy(on);
     }
-    void refuse(const std::string& m) { message(m); }
 
 private:
     const Feedback& f_;
@@ -41,11 +40,11 @@ private:
 // The entry checks Encode and Decode share; true when the command may go on.
 bool codecMayRun(const Keyspace& ks, std::string_view text, Reporter& report) {
     if (text.empty())
-        report.refuse(msg::MissingInput);
+        report.message(msg::MissingInput);
     else if (ks.wordCount() == 0)
-        report.refuse(msg::DictionaryNotLoaded);
+        report.message(msg::DictionaryNotLoaded);
     else if (!ks.keyspaceReady())
-        report.refuse(msg::KeyNotProcessed);
+        report.message(msg::KeyNotProcessed);
     else
         return true;
     return false;
@@ -57,16 +56,16 @@ CommandResult processKey(Keyspace& ks, std::string_view key, const Feedback& fee
     CommandResult result;
     Reporter report(feedback, result);
     if (key.empty()) {
-        report.refuse(msg::KeyNotDefined);
+        report.message(msg::KeyNotDefined);
         return result;
     }
     if (!ks.dictionaryLoaded()) {
-        report.refuse(msg::NoDictionaryForProcess);
+        report.message(msg::NoDictionaryForProcess);
         return result;
     }
     KeyNumbers numbers = expandKey(key);
     if (!usableAsStrides(numbers)) {
-        report.refuse(msg::KeyUnusable);
+        report.message(msg::KeyUnusable);
         return result;
     }
     result.started = true;

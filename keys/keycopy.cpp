@@ -159,7 +159,7 @@ void wipeKeyFile(const fs::path& programFolder) {
         io::fail("The key file was overwritten but could not be deleted: ", file, err,
                  io::folderHint(programFolder, err, "The program folder"));
     }
-    io::syncFolder(programFolder);
+    files::syncFolder(programFolder);
 }
 
 } // namespace talvora::keys

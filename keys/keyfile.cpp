@@ -3,6 +3,7 @@
 #include "codepage.h"
 #include "error.h"
 #include "fileops.h"
+#include "files.h"
 #include "keyio.h"
 #include "utf8.h"
 
@@ -98,7 +99,7 @@ Opened openKeyFile(const fs::path& file, int access) {
         if (fd >= 0) {
             io::Fd owned(fd);
             ops.fsync(fd);
-            io::syncFolder(file.parent_path());
+            files::syncFolder(file.parent_path());
             return {std::move(owned), 0, true};
         }
         if (errno != EEXIST)

@@ -66,14 +66,6 @@ int writeAt(int fd, std::string_view bytes, long long offset) {
     return 0;
 }
 
-void syncFolder(const fs::path& folder) {
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 std::string folderHint(const fs::path& folder, int err, const char* label) {
     switch (err) {
     case EACCES:
@@ -136,7 +128,7 @@ void replaceFile(const fs::path& target, const fs::path& scratch, std::string_vi
         int err = errno;
         abandon(err, folderHint(folder, err, folderLabel));
     }
-    syncFolder(folder);
+    files::syncFolder(folder);
 }
 
 } // namespace talvora::keys::io

@@ -31,9 +31,6 @@ class Fd {
 int readAll(int fd, std::string& out);
 int writeAt(int fd, std::string_view bytes, long long offset);
 
-// Makes a rename or a new name durable; best effort.
-void syncFolder(const std::filesystem::path& folder);
-
 // "The program folder "x" is not writable." and the like, when err is the folder's fault.
 std::string folderHint(const std::filesystem::path& folder, int err, const char* label);
 

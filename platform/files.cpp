@@ -81,6 +81,8 @@ void writeAll(int fd, std::string_view bytes) {
     }
 }
 
+} // namespace
+
 void syncFolder(const fs::path& folder) {
     int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
@@ -88,8 +90,6 @@ void syncFolder(const fs::path& folder) {
         ::close(dfd);
     }
 }
-
-} // namespace
 
 void writeAtomic(const fs::path& path, std::string_view bytes, bool ownerOnly) {
     mode_t mode = ownerOnly ? 0600 : 0666;

@@ -18,6 +18,9 @@ void writeAtomic(const std::filesystem::path& path, std::string_view bytes, bool
 // Appends bytes to an existing file and flushes it; throws Error when it is missing or not writable.
 void appendExisting(const std::filesystem::path& path, std::string_view bytes);
 
+// Flushes a folder's entries, so a rename into it survives a crash.
+void syncFolder(const std::filesystem::path& folder);
+
 // "the reason" part of a message, from errno.
 std::string reason(int err);
 std::string describe(const std::filesystem::path& path);
