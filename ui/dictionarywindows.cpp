@@ -1,0 +1,147 @@
+#include "dictionarywindows.h"
+
+#include "busycursor.h"
+#include "dictionaryfile.h"
+#include "error.h"
+#include "keyspace.h"
+#include "messagebox.h"
+#include "wordlistmodel.h"
+
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace talvora::ui {
+namespace {
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (auto* b : buttons)
+        row->addWidget(b);
+    return row;
+}
+
+QLabel* centredLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+QListView* makeWordListView(WordListModel* model, QWidget* parent) {
+    auto* view = new QListView(parent);
+    view->setObjectName(QStringLiteral("List1"));
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setModel(model);
+    return view;
+}
+
+FrmView::FrmView(const WordList& words, QWidget* parent)
+    : QDialog(parent), model_(new WordListModel(words, this)) {
+    setObjectName(QStringLiteral("frmView"));
+    setWindowTitle(QStringLiteral("View Dictionary"));
+    model_->showAll();
+    auto* list = makeWordListView(model_, this);
+    auto* done = button("Command1", QStringLiteral("Done"), this);
+    done->setDefault(true);
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addLayout(buttonRow({done}));
+    resize(320, 480);
+}
+
+FrmSearch::FrmSearch(const WordList& words, QWidget* parent)
+    : QDialog(parent), words_(words), text1_(new QLineEdit(this)),
+      model_(new WordListModel(words, this)) {
+    setObjectName(QStringLiteral("frmSearch"));
+    setWindowTitle(QStringLiteral("Search Dictionary"));
+    text1_->setObjectName(QStringLiteral("Text1"));
+    auto* label = centredLabel("Label1", QStringLiteral("Search string"), this);
+    label->setBuddy(text1_);
+    auto* find = button("Command2", QStringLiteral("Search"), this);
+    find->setDefault(true);
+    auto* done = button("Command1", QStringLiteral("Done"), this);
+    connect(find, &QPushButton::clicked, this, &FrmSearch::search);
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+    auto* list = makeWordListView(model_, this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    auto* row = new QHBoxLayout;
+    row->addWidget(text1_, 1);
+    row->addWidget(find);
+    layout->addLayout(row);
+    layout->addWidget(list, 1);
+    layout->addLayout(buttonRow({done}));
+    setTabOrder(text1_, find);
+    setTabOrder(find, list);
+    setTabOrder(list, done);
+    resize(340, 480);
+}
+
+bool FrmSearch::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        text1_->setFocus();
+    return QDialog::event(event);
+}
+
+void FrmSearch::search() {
+    const QString text = text1_->text();
+    if (text.isEmpty())
+        return;
+    model_->clear();
+    BusyCursor busy(this);
+    model_->showRows(searchDictionary(words_, text.toStdString()));
+}
+
+FrmAdd::FrmAdd(const Keyspace& keyspace, std::filesystem::path dictionary, const CodePage& codePage,
+               QWidget* parent)
+    : QDialog(parent), keyspace_(keyspace), dictionary_(std::move(dictionary)), codePage_(codePage),
+      text1_(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("frmAdd"));
+    setWindowTitle(QStringLiteral("Add to Dictionary"));
+    text1_->setObjectName(QStringLiteral("Text1"));
+    auto* label = centredLabel("Label1", QStringLiteral("Word to Add"), this);
+    label->setBuddy(text1_);
+    auto* add = button("Command2", QStringLiteral("Add"), this);
+    add->setDefault(true);
+    auto* cancel = button("Command1", QStringLiteral("Cancel"), this);
+    connect(add, &QPushButton::clicked, this, &FrmAdd::add);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(text1_);
+    layout->addLayout(buttonRow({add, cancel}));
+    resize(320, layout->sizeHint().height());
+}
+
+void FrmAdd::add() {
+    try {
+        const AddResult result =
+            addDictionaryWord(keyspace_, dictionary_, text1_->text().toStdString(), codePage_);
+        MessageBox::information(this, QString::fromStdString(result.message));
+    } catch (const Error& e) {
+        MessageBox::information(this, QString::fromUtf8(e.what()));
+    }
+}
+
+} // namespace talvora::ui

@@ -1,0 +1,567 @@
+#include "frmmain.h"
+
+#include "busycursor.h"
+#include "commands.h"
+#include "dictionaryfile.h"
+#include "dictionarywindows.h"
+#include "error.h"
+#include "filedialog.h"
+#include "frmpathselect.h"
+#include "helpwindows.h"
+#include "languages.h"
+#include "messagebox.h"
+#include "textfile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace talvora::ui {
+namespace {
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+std::string toStd(const QString& text) { return text.toStdString(); }
+
+QString pathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+std::filesystem::path toPath(const QString& text) { return std::filesystem::path(toStd(text)); }
+
+} // namespace
+
+std::string plainTextWithCrLf(const QPlainTextEdit* box) {
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return toStd(text);
+}
+
+void setPlainTextFromCrLf(QPlainTextEdit* box, const std::string& text) {
+    QString shown = fromStd(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    box->setPlainText(shown);
+}
+
+FrmMain::FrmMain(std::filesystem::path programFolder, QWidget* parent)
+    : QMainWindow(parent), programFolder_(std::move(programFolder)),
+      codePage_(CodePage::fromEnvironment()), keyFile_(programFolder_, codePage_) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Talvora v1"));
+    buildWindow();
+    buildMenu();
+    formLoad();
+}
+
+FrmMain::~FrmMain() = default;
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    return frame;
+}
+
+QPlainTextEdit* makeTextBox(QWidget* parent, const char* name) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setTabChangesFocus(true);
+    box->setMinimumHeight(120);
+    return box;
+}
+
+// Caption plus shortcut in the tooltip, the action bound to the window.
+void addShortcut(QWidget* window, QPushButton* button, const QKeySequence& keys) {
+    auto* action = new QAction(window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action, &QAction::triggered, button, [button] {
+        if (button->isEnabled())
+            button->click();
+    });
+    window->addAction(action);
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text(),
+                                                     keys.toString(QKeySequence::NativeText)));
+}
+
+} // namespace
+
+void FrmMain::buildWindow() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    // Language
+    auto* frame1 = makeFrame(central, "Frame1", QStringLiteral("Language"));
+    combo1_ = new QComboBox(frame1);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setEditable(true);
+    combo1_->setInsertPolicy(QComboBox::NoInsert);
+    combo1_->setMinimumContentsLength(14);
+    label1_ = new QLabel(frame1);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignCenter);
+    auto* command14 = makeButton(frame1, "Command14", QStringLiteral("Load"));
+    command6_ = makeButton(frame1, "Command6", QStringLiteral("View"));
+    command2_ = makeButton(frame1, "Command2", QStringLiteral("Search"));
+    command1_ = makeButton(frame1, "Command1", QStringLiteral("Add"));
+    auto* grid1 = new QGridLayout(frame1);
+    grid1->addWidget(combo1_, 0, 0, 1, 2);
+    grid1->addWidget(label1_, 1, 0, 1, 2);
+    grid1->addWidget(command14, 2, 0);
+    grid1->addWidget(command6_, 2, 1);
+    grid1->addWidget(command2_, 3, 0);
+    grid1->addWidget(command1_, 3, 1);
+    grid1->setRowStretch(4, 1);
+
+    // Key Management
+    auto* frame2 = makeFrame(central, "Frame2", QStringLiteral("Key Management"));
+    auto* label6 = new QLabel(QStringLiteral("Name"), frame2);
+    label6->setObjectName(QStringLiteral("Label6"));
+    label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cmbKey_ = new QComboBox(frame2);
+    cmbKey_->setObjectName(QStringLiteral("cmbKey"));
+    cmbKey_->setEditable(true);
+    cmbKey_->setInsertPolicy(QComboBox::NoInsert);
+    cmbKey_->setMinimumContentsLength(18);
+    label6->setBuddy(cmbKey_);
+    auto* label7 = new QLabel(QStringLiteral("Key"), frame2);
+    label7->setObjectName(QStringLiteral("Label7"));
+    label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtKey_ = new QLineEdit(frame2);
+    txtKey_->setObjectName(QStringLiteral("txtKey"));
+    txtKey_->setMaxLength(18);
+    label7->setBuddy(txtKey_);
+    auto* command13 = makeButton(frame2, "Command13", QStringLiteral("Generate Key"));
+    auto* command8 = makeButton(frame2, "Command8", QStringLiteral("Save"));
+    auto* command9 = makeButton(frame2, "Command9", QStringLiteral("Remove"));
+    auto* command10 = makeButton(frame2, "Command10", QStringLiteral("Process"));
+    auto* command12 = makeButton(frame2, "Command12", QStringLiteral("Transfer Keys"));
+    auto* command7 = makeButton(frame2, "Command7", QStringLiteral("Restore Keys"));
+    auto* command11 = makeButton(frame2, "Command11", QStringLiteral("Delete Keys"));
+    auto* grid2 = new QGridLayout(frame2);
+    grid2->addWidget(label6, 0, 0);
+    grid2->addWidget(cmbKey_, 0, 1, 1, 3);
+    grid2->addWidget(label7, 1, 0);
+    grid2->addWidget(txtKey_, 1, 1, 1, 3);
+    grid2->addWidget(command13, 2, 1);
+    grid2->addWidget(command8, 2, 2);
+    grid2->addWidget(command9, 2, 3);
+    grid2->addWidget(command10, 3, 1, 1, 3);
+    grid2->addWidget(command12, 4, 1);
+    grid2->addWidget(command7, 4, 2);
+    grid2->addWidget(command11, 4, 3);
+    grid2->setColumnStretch(1, 1);
+    grid2->setColumnStretch(2, 1);
+    grid2->setColumnStretch(3, 1);
+
+    // Input Text
+    auto* frame3 = makeFrame(central, "Frame3", QStringLiteral("Input Text"));
+    text1_ = makeTextBox(frame3, "Text1");
+    auto* command15 = makeButton(frame3, "Command15", QStringLiteral("Get Text"));
+    auto* command3 = makeButton(frame3, "Command3", QStringLiteral("Encode"));
+    auto* command4 = makeButton(frame3, "Command4", QStringLiteral("Decode"));
+    auto* box3 = new QVBoxLayout(frame3);
+    box3->addWidget(text1_, 1);
+    auto* row3 = new QHBoxLayout;
+    row3->addWidget(command15);
+    row3->addStretch();
+    row3->addWidget(command3);
+    row3->addWidget(command4);
+    box3->addLayout(row3);
+
+    // Output Text
+    auto* frame4 = makeFrame(central, "Frame4", QStringLiteral("Output Text"));
+    text2_ = makeTextBox(frame4, "Text2");
+    auto* command5 = makeButton(frame4, "Command5", QStringLiteral("Save"));
+    auto* box4 = new QVBoxLayout(frame4);
+    box4->addWidget(text2_, 1);
+    auto* row4 = new QHBoxLayout;
+    row4->addStretch();
+    row4->addWidget(command5);
+    box4->addLayout(row4);
+
+    label2_ = new QLabel(central);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setTextFormat(Qt::PlainText);
+    progressBar1_ = new QProgressBar(central);
+    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar1_->setRange(0, 100);
+
+    auto* grid = new QGridLayout(central);
+    grid->addWidget(frame1, 0, 0);
+    grid->addWidget(frame2, 0, 1);
+    grid->addWidget(frame3, 1, 0, 1, 2);
+    grid->addWidget(frame4, 2, 0, 1, 2);
+    grid->addWidget(label2_, 3, 0, 1, 2);
+    grid->addWidget(progressBar1_, 4, 0, 1, 2);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+    grid->setRowStretch(1, 1);
+    grid->setRowStretch(2, 1);
+
+    connect(combo1_, &QComboBox::activated, this, &FrmMain::combo1Click);
+    connect(command14, &QPushButton::clicked, this, &FrmMain::command14Click);
+    connect(command6_, &QPushButton::clicked, this, &FrmMain::command6Click);
+    connect(command2_, &QPushButton::clicked, this, &FrmMain::command2Click);
+    connect(command1_, &QPushButton::clicked, this, &FrmMain::command1Click);
+    connect(cmbKey_, &QComboBox::activated, this, &FrmMain::cmbKeyClick);
+    connect(command13, &QPushButton::clicked, this, &FrmMain::command13Click);
+    connect(command8, &QPushButton::clicked, this, &FrmMain::command8Click);
+    connect(command9, &QPushButton::clicked, this, &FrmMain::command9Click);
+    connect(command10, &QPushButton::clicked, this, &FrmMain::command10Click);
+    connect(command12, &QPushButton::clicked, this, &FrmMain::command12Click);
+    connect(command7, &QPushButton::clicked, this, &FrmMain::command7Click);
+    connect(command11, &QPushButton::clicked, this, &FrmMain::command11Click);
+    connect(command15, &QPushButton::clicked, this, &FrmMain::command15Click);
+    connect(command3, &QPushButton::clicked, this, &FrmMain::command3Click);
+    connect(command4, &QPushButton::clicked, this, &FrmMain::command4Click);
+    connect(command5, &QPushButton::clicked, this, &FrmMain::command5Click);
+
+    addShortcut(this, command15, QKeySequence::Open);
+    addShortcut(this, command5, QKeySequence::Save);
+    addShortcut(this, command3, QKeySequence(Qt::CTRL | Qt::Key_E));
+    addShortcut(this, command4, QKeySequence(Qt::CTRL | Qt::Key_D));
+    addShortcut(this, command10, QKeySequence(Qt::CTRL | Qt::Key_P));
+    addShortcut(this, command14, QKeySequence(Qt::CTRL | Qt::Key_L));
+    auto* quit = new QAction(this);
+    quit->setObjectName(QStringLiteral("actQuit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
+
+    // Work order: language, key, text, result.
+    QWidget* order[] = {combo1_,  command14, command6_, command2_, command1_, cmbKey_,
+                        txtKey_,  command13, command8,  command9,  command10, command12,
+                        command7, command11, text1_,    command15, command3,  command4,
+                        text2_,   command5};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    resize(760, 620);
+}
+
+void FrmMain::buildMenu() {
+    auto* hlp = menuBar()->addMenu(QStringLiteral("Help"));
+    hlp->setObjectName(QStringLiteral("hlp"));
+    auto item = [&](const char* name, const QString& caption) {
+        QAction* action = hlp->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    connect(item("hlpabt", QStringLiteral("About")), &QAction::triggered, this, &FrmMain::showAbout);
+    hlp->addSeparator()->setObjectName(QStringLiteral("div"));
+    connect(item("hlpdict", QStringLiteral("Dictionaries")), &QAction::triggered, this,
+            [this] { showHelp(QStringLiteral("dict.htm")); });
+    connect(item("hlpkey", QStringLiteral("Key Management")), &QAction::triggered, this,
+            [this] { showHelp(QStringLiteral("key.htm")); });
+    QAction* coding = item("hlpcode", QStringLiteral("Encoding and Decoding"));
+    coding->setShortcut(QKeySequence::HelpContents);
+    connect(coding, &QAction::triggered, this, [this] { showHelp(QStringLiteral("coding.htm")); });
+}
+
+void FrmMain::formLoad() {
+    progressBar1_->hide();
+    text1_->clear();
+    text2_->clear();
+    label1_->setText(QStringLiteral("Select Dictionary to Load"));
+    command1_->setEnabled(false);
+    command2_->setEnabled(false);
+    command6_->setEnabled(false);
+    txtKey_->clear();
+    label2_->setText(QStringLiteral("Welcome.  Select Dictionary, define and process the Key."));
+    loadKeys();
+
+    combo1_->clear();
+    QStringList entries;
+    for (const std::string& entry : listDictionaries(programFolder_))
+        entries << fromStd(entry);
+    std::sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    combo1_->addItems(entries);
+    combo1_->setCurrentIndex(-1);
+    combo1_->setEditText(QString());
+}
+
+// ---- dictionary ----
+
+void FrmMain::combo1Click(int index) {
+    const QString entry = combo1_->itemText(index);
+    const auto path = dictionaryPathFor(programFolder_, toStd(entry));
+    if (!path) {
+        MessageBox::information(this, QStringLiteral("There is no dictionary file for \"%1\".").arg(entry));
+        return;
+    }
+    readDictionary(*path);
+}
+
+void FrmMain::command14Click() {
+    const QString name = FileDialog::openFileName(this);
+    if (name.isEmpty())
+        return;
+    if (readDictionary(toPath(name)))
+        combo1_->setEditText(QStringLiteral("Loaded"));
+}
+
+bool FrmMain::readDictionary(const std::filesystem::path& path) {
+    try {
+        BusyCursor busy(this);
+        loadDictionary(keyspace_, path, codePage_);
+        dictPath_ = path;
+    } catch (const std::exception& e) {
+        showError(e);
+        return false;
+    }
+    showDictionaryLoaded();
+    return true;
+}
+
+void FrmMain::showDictionaryLoaded() {
+    label1_->setText(QLocale().toString(static_cast<qlonglong>(keyspace_.wordCount())) +
+                     QStringLiteral(" items in Dictionary"));
+    label1_->setToolTip(QStringLiteral("%1\nFingerprint %2")
+                            .arg(QDir::toNativeSeparators(pathText(dictPath_)),
+                                 fromStd(dictionaryFingerprint(keyspace_.words()))));
+    command1_->setEnabled(true);
+    command2_->setEnabled(true);
+    command6_->setEnabled(true);
+}
+
+void FrmMain::command6Click() {
+    BusyCursor busy(this);
+    FrmView view(keyspace_.words(), this);
+    view.exec();
+}
+
+void FrmMain::command2Click() {
+    FrmSearch search(keyspace_.words(), this);
+    search.exec();
+}
+
+void FrmMain::command1Click() {
+    FrmAdd add(keyspace_, dictPath_, codePage_, this);
+    add.exec();
+}
+
+// ---- keys ----
+
+void FrmMain::loadKeys() {
+    cmbKey_->clear();
+    try {
+        for (const std::string& name : keyFile_.listKeyNames())
+            cmbKey_->addItem(fromStd(name));
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+    cmbKey_->setEditText(cmbKey_->count() > 0 ? cmbKey_->itemText(0) : QString());
+    if (!cmbKey_->currentText().isEmpty())
+        cmbKeyClick();
+}
+
+void FrmMain::cmbKeyClick() {
+    try {
+        if (const auto key = keyFile_.findKeyByName(toStd(cmbKey_->currentText())))
+            txtKey_->setText(fromStd(*key));
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+}
+
+void FrmMain::command13Click() {
+    try {
+        txtKey_->setText(fromStd(keys::generateKey()));
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+}
+
+void FrmMain::command8Click() {
+    keys::SaveResult result;
+    try {
+        result = keys::saveKey(keyFile_, toStd(cmbKey_->currentText()), toStd(txtKey_->text()));
+    } catch (const std::exception& e) {
+        showError(e);
+        return;
+    }
+    if (result.saved)
+        loadKeys();
+    MessageBox::information(this, fromStd(result.message));
+}
+
+void FrmMain::command9Click() {
+    const QString name = cmbKey_->currentText();
+    if (name.isEmpty())
+        return;
+    if (!MessageBox::question(this, fromStd(keys::msg::removeQuestion(toStd(name))),
+                              fromStd(keys::msg::RemoveTitle)))
+        return;
+    try {
+        keyFile_.removeKeysByName(toStd(name));
+    } catch (const std::exception& e) {
+        showError(e);
+        return;
+    }
+    loadKeys();
+}
+
+void FrmMain::command12Click() {
+    const QString folder = FrmPathSelect::choose(this, QStringLiteral("T"), QDir::currentPath());
+    if (folder.isEmpty())
+        return;
+    try {
+        keys::transferKeyFile(programFolder_, toPath(folder));
+    } catch (const std::exception& e) {
+        showError(e);
+        return;
+    }
+    MessageBox::information(this, fromStd(keys::msg::KeysTransferred));
+}
+
+void FrmMain::command7Click() {
+    const QString folder = FrmPathSelect::choose(this, QStringLiteral("R"), QDir::currentPath());
+    if (folder.isEmpty())
+        return;
+    try {
+        keys::restoreKeyFile(programFolder_, toPath(folder));
+    } catch (const std::exception& e) {
+        showError(e);
+        return;
+    }
+    MessageBox::information(this, fromStd(keys::msg::KeysRestored));
+}
+
+void FrmMain::command11Click() {
+    if (!MessageBox::question(this, fromStd(keys::msg::DeleteQuestion), fromStd(keys::msg::DeleteTitle)))
+        return;
+    try {
+        keys::wipeKeyFile(programFolder_);
+    } catch (const std::exception& e) {
+        showError(e);
+        return;
+    }
+    MessageBox::information(this, fromStd(keys::msg::KeyFileDeleted));
+}
+
+// ---- cipher ----
+
+Feedback FrmMain::feedback(BusyCursor& busy) {
+    Feedback f;
+    f.status = [this](const std::string& text) { showStatus(text); };
+    f.message = [this](const std::string& text) { MessageBox::information(this, fromStd(text)); };
+    f.busy = [&busy](bool on) { busy.set(on); };
+    f.progressVisible = [this](bool on) {
+        progressBar1_->setVisible(on);
+        if (on)
+            progressBar1_->repaint();
+    };
+    f.progress = [this](int value) {
+        progressBar1_->setValue(value);
+        progressBar1_->repaint();
+    };
+    return f;
+}
+
+void FrmMain::showStatus(const std::string& text) {
+    label2_->setText(fromStd(text));
+    label2_->repaint();
+}
+
+void FrmMain::command10Click() {
+    BusyCursor busy(this, false);
+    try {
+        processKey(keyspace_, toStd(txtKey_->text()), feedback(busy));
+    } catch (const std::exception& e) {
+        progressBar1_->hide();
+        showError(e);
+    }
+}
+
+void FrmMain::command3Click() {
+    BusyCursor busy(this, false);
+    try {
+        const CommandResult result = encodeText(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        if (result.output)
+            setPlainTextFromCrLf(text2_, *result.output);
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+}
+
+void FrmMain::command4Click() {
+    BusyCursor busy(this, false);
+    try {
+        const CommandResult result = decodeText(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        if (result.output)
+            setPlainTextFromCrLf(text2_, *result.output);
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+}
+
+// ---- text files ----
+
+void FrmMain::command15Click() {
+    const QString name = FileDialog::openFileName(this);
+    if (name.isEmpty())
+        return;
+    try {
+        BusyCursor busy(this);
+        const std::string text = readTextFile(toPath(name), codePage_);
+        setPlainTextFromCrLf(text1_, text);
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+}
+
+void FrmMain::command5Click() {
+    const QString name = FileDialog::saveFileName(this);
+    if (name.isEmpty())
+        return;
+    try {
+        saveTextFile(toPath(name), plainTextWithCrLf(text2_), codePage_);
+    } catch (const std::exception& e) {
+        showError(e);
+        return;
+    }
+    MessageBox::information(this, QStringLiteral("File Saved"));
+}
+
+// ---- help ----
+
+void FrmMain::showHelp(const QString& topic) {
+    FrmBrowser browser(pathText(programFolder_), topic, this);
+    browser.exec();
+}
+
+void FrmMain::showAbout() {
+    FrmAbout about(this);
+    about.exec();
+}
+
+void FrmMain::showError(const std::exception& e) { MessageBox::information(this, QString::fromUtf8(e.what())); }
+
+} // namespace talvora::ui

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "codepage.h"
+#include "keyfile.h"
+#include "keyspace.h"
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace talvora {
+struct Feedback;
+}
+
+namespace talvora::ui {
+
+class BusyCursor;
+
+// The main window: reads its controls, calls the libraries and shows what they report.
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit FrmMain(std::filesystem::path programFolder, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    const Keyspace& keyspace() const { return keyspace_; }
+    const std::filesystem::path& programFolder() const { return programFolder_; }
+    const std::filesystem::path& dictionaryPath() const { return dictPath_; }
+
+    // Rebuilds the key list from the key file and selects its first name.
+    void loadKeys();
+
+  private:
+    void buildWindow();
+    void buildMenu();
+    void formLoad();
+
+    void combo1Click(int index);
+    void command14Click();
+    void command6Click();
+    void command2Click();
+    void command1Click();
+    void cmbKeyClick();
+    void command13Click();
+    void command8Click();
+    void command9Click();
+    void command10Click();
+    void command12Click();
+    void command7Click();
+    void command11Click();
+    void command15Click();
+    void command3Click();
+    void command4Click();
+    void command5Click();
+    void showHelp(const QString& topic);
+    void showAbout();
+
+    // False when the file was refused; the loaded dictionary then stays.
+    bool readDictionary(const std::filesystem::path& path);
+    void showDictionaryLoaded();
+    Feedback feedback(BusyCursor& busy);
+    void showStatus(const std::string& text);
+    void showError(const std::exception& e);
+
+    std::filesystem::path programFolder_;
+    CodePage codePage_;
+    Keyspace keyspace_;
+    keys::KeyFile keyFile_;
+    std::filesystem::path dictPath_;
+
+    QComboBox* combo1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command6_ = nullptr;
+    QComboBox* cmbKey_ = nullptr;
+    QLineEdit* txtKey_ = nullptr;
+    QPlainTextEdit* text1_ = nullptr;
+    QPlainTextEdit* text2_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QProgressBar* progressBar1_ = nullptr;
+};
+
+// A text box's text with its line breaks as CR LF, as the commands read it.
+std::string plainTextWithCrLf(const QPlainTextEdit* box);
+// Shows a text whose line breaks are CR LF.
+void setPlainTextFromCrLf(QPlainTextEdit* box, const std::string& text);
+
+} // namespace talvora::ui

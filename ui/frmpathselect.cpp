@@ -1,0 +1,154 @@
+#include "frmpathselect.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace talvora::ui {
+namespace {
+
+std::function<void(FrmPathSelect&)> nextInteraction;
+
+QString withSeparator(QString path) {
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+// Kernel and runtime mounts are not places to keep a key file.
+bool isUserVolume(const QStorageInfo& volume) {
+    if (!volume.isValid() || !volume.isReady())
+        return false;
+    const QString root = volume.rootPath();
+    for (const char* hidden : {"/proc", "/sys", "/dev", "/run", "/snap", "/boot/efi"})
+        if (root == QLatin1String(hidden) || root.startsWith(QLatin1String(hidden) + u'/'))
+            return root.startsWith(QLatin1String("/run/media/"));
+    return true;
+}
+
+} // namespace
+
+FolderList::FolderList(QWidget* parent)
+    : QWidget(parent), current_(new QLabel(this)), list_(new QListWidget(this)) {
+    setObjectName(QStringLiteral("Dir1"));
+    current_->setObjectName(QStringLiteral("Dir1Path"));
+    current_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    current_->setWordWrap(true);
+    list_->setObjectName(QStringLiteral("Dir1List"));
+    setFocusProxy(list_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(current_);
+    layout->addWidget(list_, 1);
+    connect(list_, &QListWidget::itemActivated, this, &FolderList::open);
+}
+
+void FolderList::setPath(const QString& path) {
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    path_ = clean;
+    current_->setText(QDir::toNativeSeparators(clean));
+    list_->clear();
+    const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
+    QDir dir(clean);
+    if (!dir.isRoot())
+        list_->addItem(new QListWidgetItem(style()->standardIcon(QStyle::SP_FileDialogToParent),
+                                           QStringLiteral("..")));
+    const auto names =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names)
+        list_->addItem(new QListWidgetItem(folderIcon, name));
+    if (list_->count() > 0)
+        list_->setCurrentRow(0);
+    emit pathChanged(path_);
+}
+
+void FolderList::open(QListWidgetItem* item) {
+    if (!item)
+        return;
+    QDir dir(path_);
+    if (item->text() == QLatin1String("..") ? dir.cdUp() : dir.cd(item->text()))
+        setPath(dir.absolutePath());
+}
+
+FrmPathSelect::FrmPathSelect(const QString& mode, const QString& startFolder, QWidget* parent)
+    : QDialog(parent), drive1_(new QComboBox(this)), dir1_(new FolderList(this)) {
+    setObjectName(QStringLiteral("frmPathSelect"));
+    drive1_->setObjectName(QStringLiteral("Drive1"));
+    auto* set = new QPushButton(QStringLiteral("Set"), this);
+    set->setObjectName(QStringLiteral("Command1"));
+    set->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    cancel->setAutoDefault(false);
+    connect(set, &QPushButton::clicked, this, [this] {
+        takeFolder();
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        selectedPath_.clear();
+        reject();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(drive1_);
+    layout->addWidget(dir1_, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(set);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+
+    dir1_->setPath(startFolder);
+    fillDrives(dir1_->path());
+    connect(drive1_, &QComboBox::activated, this,
+            [this](int index) { dir1_->setPath(drive1_->itemData(index).toString()); });
+    takeFolder();
+    setWindowTitle(mode == QLatin1String("T") ? QStringLiteral("Select Path to Transfer Key File To")
+                                              : QStringLiteral("Select Path to Restore Key File From"));
+    resize(420, 400);
+}
+
+void FrmPathSelect::fillDrives(const QString& startFolder) {
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (isUserVolume(volume) && !roots.contains(volume.rootPath()))
+            roots << volume.rootPath();
+    roots.sort();
+    const QString startRoot = QStorageInfo(startFolder).rootPath();
+    const QIcon driveIcon = style()->standardIcon(QStyle::SP_DriveHDIcon);
+    for (const QString& root : roots) {
+        const QString name = QStorageInfo(root).displayName();
+        const QString label = QDir::toNativeSeparators(root) +
+                              (name.isEmpty() || name == root ? QString() : QStringLiteral("  (%1)").arg(name));
+        drive1_->addItem(driveIcon, label, root);
+        if (root == startRoot)
+            drive1_->setCurrentIndex(drive1_->count() - 1);
+    }
+}
+
+void FrmPathSelect::takeFolder() { selectedPath_ = withSeparator(dir1_->path()); }
+
+QString FrmPathSelect::choose(QWidget* parent, const QString& mode, const QString& startFolder) {
+    FrmPathSelect window(mode, startFolder, parent);
+    if (auto interaction = std::exchange(nextInteraction, nullptr)) {
+        window.setModal(true);
+        window.show();
+        interaction(window);
+    } else {
+        window.exec();
+    }
+    return window.result() == QDialog::Accepted ? window.selectedPath() : QString();
+}
+
+void FrmPathSelect::setNextInteraction(std::function<void(FrmPathSelect&)> interaction) {
+    nextInteraction = std::move(interaction);
+}
+
+} // namespace talvora::ui

@@ -1,0 +1,97 @@
+#include "helpwindows.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#ifndef TALVORA_VERSION
+#define TALVORA_VERSION "1.0.0"
+#endif
+
+namespace talvora::ui {
+
+QString FrmBrowser::captionFor(const QString& helpTopic) {
+    if (helpTopic == QLatin1String("dict.htm"))
+        return QStringLiteral("Dictionaries");
+    if (helpTopic == QLatin1String("key.htm"))
+        return QStringLiteral("Key Management");
+    if (helpTopic == QLatin1String("coding.htm"))
+        return QStringLiteral("Encoding and Decoding Data");
+    return QStringLiteral("Web Message");
+}
+
+FrmBrowser::FrmBrowser(const QString& programFolder, const QString& helpTopic, QWidget* parent)
+    : QDialog(parent), webBrowser1_(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("frmBrowser"));
+    webBrowser1_->setObjectName(QStringLiteral("WebBrowser1"));
+    webBrowser1_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(webBrowser1_);
+
+    const QString page = QDir(programFolder).filePath(helpTopic);
+    const QFileInfo info(page);
+    if (info.isFile() && info.isReadable()) {
+        webBrowser1_->setSource(QUrl::fromLocalFile(page), QTextDocument::HtmlResource);
+    } else {
+        webBrowser1_->setHtml(
+            QStringLiteral("<h2>Help page not found</h2><p>The help page <b>%1</b> is not in the "
+                           "program folder <b>%2</b>, or it cannot be read.</p>")
+                .arg(helpTopic.toHtmlEscaped(), QDir::toNativeSeparators(programFolder).toHtmlEscaped()));
+    }
+    setWindowTitle(captionFor(helpTopic));
+    resize(640, 560);
+}
+
+FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Talvora"));
+
+    auto* label1 = new QLabel(QStringLiteral("Talvora"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    QFont title(QStringLiteral("Arial"));
+    title.setPointSize(20);
+    title.setBold(true);
+    label1->setFont(title);
+    auto* label2 = new QLabel(this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    auto* label3 = new QLabel(QStringLiteral("A word-substitution code: each word of a text becomes another "
+                                             "word of the same dictionary, chosen by a secret key. Both "
+                                             "sides need the same dictionary file and the same key."),
+                              this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setWordWrap(true);
+    auto* label4 = new QLabel(this);
+    label4->setObjectName(QStringLiteral("Label4"));
+    label4->setWordWrap(true);
+    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    done->setObjectName(QStringLiteral("Command1"));
+    done->setDefault(true);
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+
+    label2->setText(QStringLiteral("Version %1").arg(QStringLiteral(TALVORA_VERSION)));
+    label4->setText(QStringLiteral("Free software under the GNU General Public License, version 2 or "
+                                   "later. The dictionaries keep the licences of their word lists. "
+                                   "Built with Qt %1.")
+                        .arg(QString::fromLatin1(qVersion())));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label1, 0, Qt::AlignHCenter);
+    layout->addWidget(label2, 0, Qt::AlignHCenter);
+    layout->addSpacing(8);
+    layout->addWidget(label3);
+    layout->addWidget(label4);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(done);
+    layout->addLayout(row);
+    setFixedWidth(420);
+}
+
+} // namespace talvora::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QTextBrowser;
+
+namespace talvora::ui {
+
+// The help window: one local page of the program folder.
+class FrmBrowser : public QDialog {
+    Q_OBJECT
+  public:
+    FrmBrowser(const QString& programFolder, const QString& helpTopic, QWidget* parent = nullptr);
+
+    // The caption a help page gives the window.
+    static QString captionFor(const QString& helpTopic);
+
+  private:
+    QTextBrowser* webBrowser1_;
+};
+
+class FrmAbout : public QDialog {
+    Q_OBJECT
+  public:
+    explicit FrmAbout(QWidget* parent = nullptr);
+};
+
+} // namespace talvora::ui

@@ -1,0 +1,52 @@
+#include "messagebox.h"
+
+namespace talvora::ui {
+namespace {
+bool testMode = false;
+std::deque<QMessageBox::StandardButton> answers;
+std::vector<MessageBox::Shown> record;
+} // namespace
+
+QString MessageBox::applicationTitle() { return QStringLiteral("Talvora"); }
+
+void MessageBox::information(QWidget* parent, const QString& text, const QString& title) {
+    ask(parent, text, title, false);
+}
+
+bool MessageBox::question(QWidget* parent, const QString& text, const QString& title) {
+    return ask(parent, text, title, true) == QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton MessageBox::ask(QWidget* parent, const QString& text,
+                                            const QString& title, bool question) {
+    const QString caption = title.isEmpty() ? applicationTitle() : title;
+    if (testMode) {
+        record.push_back({caption, text, question});
+        if (!question)
+            return QMessageBox::Ok;
+        if (answers.empty())
+            return QMessageBox::No;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QMessageBox box(QMessageBox::NoIcon, caption, text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void MessageBox::setTestMode(bool on) {
+    testMode = on;
+    answers.clear();
+    record.clear();
+}
+
+void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { answers.push_back(answer); }
+
+const std::vector<MessageBox::Shown>& MessageBox::shown() { return record; }
+
+void MessageBox::clearShown() { record.clear(); }
+
+} // namespace talvora::ui
