@@ -22,6 +22,13 @@ std::pair<uint32_t, uint32_t> strides(const KeyNumbers& numbers, int i) {
     return {static_cast<uint32_t>(a), static_cast<uint32_t>(b)};
 }
 
+// How many of the steps of a walk from start by stride stay at or below row n.
+uint32_t unwrappedSteps(uint32_t start, uint32_t stride, uint32_t n, uint32_t steps) {
+    if (start > n)
+        return 0;
+    return std::min(steps, (n - start) / stride + 1);
+}
+
 class Progress {
 public:
     explicit Progress(const ProgressFn& fn) : fn_(fn) {}
@@ -55,13 +62,19 @@ std::vector<uint32_t> buildPermutation(uint32_t n, const KeyNumbers& numbers,
         if (sa <= n) {
             uint32_t a = sa + offset, b = sb + offset;
             const uint32_t steps = n / sa;
-            for (uint32_t k = 0; k < steps; ++k) {
-                uint32_t pa = a > n ? a - n : a;
-                uint32_t pb = b > n ? b - n : b;
-                std::swap(col[pa], col[pb]);
-                a += sa;
-                b += sb;
-            }
+            // Each walk wraps past the last row at most once per stride, and a (the larger
+            // stride) first: three plain runs instead of a test on every step.
+            const uint32_t wrapA = unwrappedSteps(a, sa, n, steps);
+            const uint32_t wrapB = unwrappedSteps(b, sb, n, steps);
+            uint32_t k = 0;
+            for (; k < wrapA; ++k, a += sa, b += sb)
+                std::swap(col[a], col[b]);
+            a -= n;
+            for (; k < wrapB; ++k, a += sa, b += sb)
+                std::swap(col[a], col[b]);
+            b -= n;
+            for (; k < steps; ++k, a += sa, b += sb)
+                std::swap(col[a], col[b]);
         }
         if (++pairs == PairsPerRotation) {
             pairs = 0;
