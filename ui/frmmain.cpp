@@ -37,11 +37,17 @@ QString fromStd(const std::string& text) { return QString::fromStdString(text); 
 
 std::string toStd(const QString& text) { return text.toStdString(); }
 
+// Paths cross as UTF-8 so that they survive on every platform.
 QString pathText(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
+    const std::u8string text = path.u8string();
+    return QString::fromUtf8(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
-std::filesystem::path toPath(const QString& text) { return std::filesystem::path(toStd(text)); }
+std::filesystem::path toPath(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()),
+                                               static_cast<size_t>(utf8.size())));
+}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -41,6 +42,9 @@ FolderList::FolderList(QWidget* parent)
     current_->setObjectName(QStringLiteral("Dir1Path"));
     current_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     current_->setWordWrap(true);
+    QFont bold = current_->font();
+    bold.setBold(true);
+    current_->setFont(bold);
     list_->setObjectName(QStringLiteral("Dir1List"));
     setFocusProxy(list_);
     auto* layout = new QVBoxLayout(this);
@@ -99,6 +103,9 @@ FrmPathSelect::FrmPathSelect(const QString& mode, const QString& startFolder, QW
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(drive1_);
     layout->addWidget(dir1_, 1);
+    auto* hint = new QLabel(QStringLiteral("Open a folder with a double click; \"Set\" takes the open folder."), this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(set);
