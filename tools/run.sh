@@ -13,7 +13,7 @@ export TALVORA_CODEPAGE=windows-1252
 text="The quick brown fox jumps over the lazy dog."
 key=918273645546372819
 echo "plain:   $text"
-coded=$(echo "$text" | ./talvora-cli encode --dictionary sample.dic --key "$key")
+coded=$(echo "$text" | ./talvora-cli encode --dictionary eng.dic --key "$key")
 echo "encoded: $coded"
-decoded=$(echo "$coded" | ./talvora-cli decode --dictionary sample.dic --key "$key")
+decoded=$(echo "$coded" | ./talvora-cli decode --dictionary eng.dic --key "$key")
 echo "decoded: $decoded"
