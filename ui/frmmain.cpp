@@ -506,21 +506,14 @@ void FrmMain::command10Click() {
     }
 }
 
-void FrmMain::command3Click() {
-    BusyCursor busy(this, false);
-    try {
-        const CommandResult result = encodeText(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
-        if (result.output)
-            setPlainTextFromCrLf(text2_, *result.output);
-    } catch (const std::exception& e) {
-        showError(e);
-    }
-}
+void FrmMain::command3Click() { runCodec(encodeText); }
 
-void FrmMain::command4Click() {
+void FrmMain::command4Click() { runCodec(decodeText); }
+
+void FrmMain::runCodec(CodecCommand command) {
     BusyCursor busy(this, false);
     try {
-        const CommandResult result = decodeText(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        const CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
         if (result.output)
             setPlainTextFromCrLf(text2_, *result.output);
     } catch (const std::exception& e) {

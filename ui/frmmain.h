@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace talvora {
 struct Feedback;
+struct CommandResult;
 }
 
 namespace talvora::ui {
@@ -60,6 +61,9 @@ class FrmMain : public QMainWindow {
     void command3Click();
     void command4Click();
     void command5Click();
+    // Encode or Decode of the input box into the output box.
+    using CodecCommand = CommandResult (*)(Keyspace&, std::string_view, const Feedback&);
+    void runCodec(CodecCommand command);
     void showHelp(const QString& topic);
     void showAbout();
 
