@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <optional>
 #include <memory>
 
 class QComboBox;
@@ -79,6 +80,7 @@ class FrmMain : public QMainWindow {
     Keyspace keyspace_;
     keys::KeyFile keyFile_;
     std::filesystem::path dictPath_;
+    std::optional<CodePage> dictCodePage_; // the loaded dictionary's, which Add writes in
 
     QComboBox* combo1_ = nullptr;
     QLabel* label1_ = nullptr;
