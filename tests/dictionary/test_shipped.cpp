@@ -5,14 +5,19 @@
 #include "dictionaryfile.h"
 #include "files.h"
 #include "keyspace.h"
+#include "languages.h"
 #include "text.h"
 #include "tokenizer.h"
 #include "utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <unicode/locid.h>
+#include <unicode/rbnf.h>
 #include <unicode/uchar.h>
+#include <unicode/unistr.h>
 
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <optional>
@@ -31,12 +36,28 @@ constexpr int MaxReported = 10;
 struct Language {
     const char* file;
     const char* locale; // the locale language that selects its code page
+    // Words that real writing needs and that the word lists spell otherwise (don't,
+    // peut-être) or lack (elision words); each must be an entry.
+    std::vector<const char*> needed;
 };
 
 const Language Shipped[] = {
-    {"eng.dic", "en"}, {"Czech.dic", "cs"}, {"dk.dic", "da"}, {"nl.dic", "nl"}, {"fr.dic", "fr"},
-    {"de_neu.dic", "de"}, {"it.dic", "it"}, {"pl.dic", "pl"}, {"es.dic", "es"}, {"se.dic", "sv"},
+    {"eng.dic", "en", {"dont", "youre", "im", "isnt", "email", "online"}},
+    {"Czech.dic", "cs", {"internet", "email"}},
+    {"dk.dic", "da", {"internet"}},
+    {"nl.dic", "nl", {"internet"}},
+    {"fr.dic", "fr", {"l", "d", "j", "n", "s", "c", "m", "t", "qu", "jusqu", "lorsqu", "puisqu",
+                      "peutêtre", "aujourdhui", "cest", "internet"}},
+    {"de_neu.dic", "de", {"internet"}},
+    {"it.dic", "it", {"l", "un", "d", "c", "s", "dell", "all", "dall", "nell", "sull", "quest",
+                      "quell", "a", "e", "è", "internet"}},
+    {"pl.dic", "pl", {"internet"}},
+    {"es.dic", "es", {"está", "tiene", "fue", "internet"}},
+    {"se.dic", "sv", {"internet"}},
 };
+
+// Test names and failure reports show the file, not the bytes of the struct.
+void PrintTo(const Language& l, std::ostream* os) { *os << l.file; }
 
 std::filesystem::path dataFolder() { return TALVORA_SOURCE_DATA; }
 
@@ -163,6 +184,54 @@ protected:
 TEST_P(ShippedDictionary, CodePageOfItsLanguage) {
     ASSERT_TRUE(samples().count(file())) << "samples.txt has no sentence for " << file();
     EXPECT_EQ(samples().at(file()).codePage, CodePage::nameForLanguage(GetParam().locale));
+}
+
+// Read as the program reads a shipped file on an English-language machine.
+TEST_P(ShippedDictionary, ReadsInItsOwnCodePageWhateverTheLocale) {
+    const char* saved = std::getenv("TALVORA_CODEPAGE");
+    const std::string before = saved ? saved : "";
+    setenv("TALVORA_CODEPAGE", "windows-1252", 1);
+    const CodePage program = CodePage::fromEnvironment();
+    if (saved)
+        setenv("TALVORA_CODEPAGE", before.c_str(), 1);
+    else
+        unsetenv("TALVORA_CODEPAGE");
+
+    const CodePage cp = dictionaryCodePage(dataFolder() / file(), program);
+    EXPECT_EQ(cp.name(), samples().at(file()).codePage);
+    const WordList read = readDictionary(dataFolder() / file(), cp);
+    Keyspace ks;
+    ks.load(read);
+    for (const auto& t : tokens(samples().at(file()).sentence))
+        EXPECT_NE(ks.findWord(t), 0u) << t << " is not read from " << file();
+}
+
+TEST_P(ShippedDictionary, HoldsTheWordsEverydayWritingNeeds) {
+    Keyspace& ks = readyKeyspace(file());
+    for (const char* w : GetParam().needed)
+        EXPECT_NE(ks.findWord(w), 0u) << w << " is not in " << file();
+}
+
+// Tidy writes a number as the language's words through ICU's spell-out; they must all
+// be entries, or a text with digits falls back to the single digits' words.
+TEST_P(ShippedDictionary, HoldsTheNumberWordsOfItsLanguage) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::RuleBasedNumberFormat spell(icu::URBNF_SPELLOUT, icu::Locale(GetParam().locale), status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    Keyspace& ks = readyKeyspace(file());
+    std::vector<std::string> problems;
+    for (int64_t n : {0, 1, 7, 12, 21, 99, 100, 101, 342, 777, 1000, 1999, 2024, 1000000}) {
+        icu::UnicodeString text;
+        spell.format(n, text);
+        for (UChar h : {u'-', u'\u00AD', u'\u2010', u'\u2011'})
+            text.findAndReplace(icu::UnicodeString(h), icu::UnicodeString(u' '));
+        std::string utf8;
+        text.toUTF8String(utf8);
+        for (const auto& w : tokens(utf8))
+            if (ks.findWord(w) == 0)
+                problems.push_back(std::to_string(n) + ": \"" + w + "\" is missing");
+    }
+    report(file(), problems);
 }
 
 TEST_P(ShippedDictionary, LinesEndInCrLfAndAreNeverEmpty) {
