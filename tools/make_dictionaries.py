@@ -98,6 +98,9 @@ class Source:
     # The Hunspell dictionary (package, name) that tells which common words are words of
     # the language: it knows inflected forms and compounds that the source list lacks.
     hunspell: tuple = ()
+    # The source holds few inflected forms: every form of the Hunspell dictionary's stems
+    # (hunspell-tools' unmunch) fills the room left under the cap, shortest first.
+    hunspell_forms: bool = False
 
 
 SCOWL_LICENCE = ("SCOWL licence (permissive: use, copy, modify, distribute and sell, keeping the "
@@ -158,6 +161,7 @@ SOURCES = [
            hunspell=("hunspell-es", "es_ES")),
     Source("se.dic", "Swedish", "windows-1252", "wswedish", "/usr/share/dict/swedish",
            encoding="iso-8859-1", licence="GPL-2.0-or-later", common_words="swe", locale="sv",
+           hunspell_forms=True,
            hunspell=("hunspell-sv", "sv_SE")),
 ]
 
@@ -281,6 +285,13 @@ def _read_common_raw(language):
         run(["dawg2wordlist", prefix + "lstm-unicharset", prefix + "lstm-word-dawg", out])
         with open(out, encoding="utf-8") as f:
             return sorted(w for w in f.read().split("\n") if w)
+
+
+def hunspell_forms(name):
+    """Every word form that the affix rules make of the Hunspell dictionary's stems."""
+    base = f"/usr/share/hunspell/{name}"
+    out = run(["unmunch", base + ".dic", base + ".aff"])
+    return [line.split("/")[0] for line in out.decode("utf-8").split("\n") if line]
 
 
 def hunspell_accepts(name, words):
@@ -445,6 +456,7 @@ ORIGINS = [
     ("plain vowel", "words with a plain final vowel for an accented one"),
     ("loanword", "loanwords: common words of the language that are common English words"),
     ("number", "number words"),
+    ("forms", "Hunspell word forms filling the room under the cap"),
 ]
 
 
@@ -526,16 +538,26 @@ def build(source):
         offer("number", n)
     added = collections.Counter(extra.values())
 
-    words |= set(extra)
+    forms = set()
+    if source.hunspell_forms:
+        for form in hunspell_forms(source.hunspell[1]):
+            w, _ = take(form, judge)
+            if w is not None and w not in words and w not in extra:
+                forms.add(w)
+    source_words = set(words)
+    words |= set(extra) | forms
     common_count = None
     if len(words) > MAX_ENTRIES:
+        # Common and added words first, then the source's own, then the Hunspell forms.
         first = (words & common_taken) | set(extra)
         common_count = len(first)
         kept = shortest(first, MAX_ENTRIES)
-        kept += shortest(words - first, MAX_ENTRIES - len(kept))
+        kept += shortest(source_words - first, MAX_ENTRIES - len(kept))
+        kept += shortest(forms - first, MAX_ENTRIES - len(kept))
         dropped["cap"] = len(words) - len(kept)
         words = set(kept)
         added = collections.Counter(extra[w] for w in words if w in extra)
+    added["forms"] = len(forms & words)
     ordered = sorted(words)
     body = b"".join(w.encode(codec) + b"\r\n" for w in ordered)
     return {"source": source, "raw": len(raw), "count": len(ordered), "dropped": dropped,
@@ -720,11 +742,16 @@ def notice(results, versions):
         "thousands up to a million and the powers of ten (python3-icu, "
         "`RuleBasedNumberFormat`, spell-out rules, in the language's locale), hyphens taken as "
         "blanks: Tidy writes a text's digits with them.")
+    add("- g. Hunspell word forms (Swedish, whose source list holds few inflected forms): every "
+        "form that the Hunspell dictionary's affix rules make of its stems (`unmunch` of "
+        "hunspell-tools), in the room left under the cap, shortest first; these entries are "
+        "under the Hunspell dictionary's licence.")
     add("")
     add(f"Cap: a list with more than {MAX_ENTRIES} words left (Czech, Polish) is cut to "
         f"{MAX_ENTRIES}, a little under the program's limit of {PROGRAM_LIMIT} lines so that "
         "words a user adds still fit. Kept first: every word that is in the common-word list, and "
-        "every word added in steps a to f. "
+        "every word added in steps a to f, then the source list's other words, then the Hunspell "
+        "forms of step g. "
         "The rest is filled with the shortest remaining words; among words of the same length, "
         "those with the smallest SHA-256 of their UTF-8 form.")
     add("")
@@ -783,6 +810,8 @@ def notice(results, versions):
         if s.common_words != "eng":
             add(f"- e. Loanwords: {a['loanword']} added.")
         add(f"- f. Number words (ICU locale `{s.locale}`): {a['number']} added.")
+        if s.hunspell_forms:
+            add(f"- g. Hunspell word forms: {a['forms']} added.")
         if r["common"] is not None:
             add(f"- Cap: {r['common']} common or added words kept first, the rest filled by "
                 "length.")
@@ -796,7 +825,9 @@ def notice(results, versions):
         "GPL-3.0-or-later (Italian), a choice including LGPL-2.1 and Apache-2.0 (Polish), and "
         "GPL-2.0-only (Czech; French with the aspell-fr supplement). The words taken from the "
         "tesseract-ocr lists (Hunspell-checked words, joined forms, loanwords) are under "
-        "Apache-2.0; the Hunspell dictionaries only judge words, none is copied from them, and "
+        "Apache-2.0; the Hunspell dictionaries only judge words, none is copied from them except "
+        "the Swedish word forms of step g (hunspell-sv: LGPL-3, MPL and GPL parts, reproduced "
+        "below), and "
         "ICU's number words are under the Unicode licence. No single GPL version covers both "
         "the Czech list (version 2 only) and the Italian list (version 3 or later), so each file "
         "is shipped as a separate data file under its own licences. The copyright files of the "
@@ -808,6 +839,8 @@ def notice(results, versions):
         packages.append(s.package)
         if s.supplement:
             packages.append(s.supplement_package)
+        if s.hunspell_forms:
+            packages.append(s.hunspell[0])
     packages.append(COMMON_WORDS_PACKAGE["eng"])
     for package in packages:
         add(f"### Copyright of {package}")
@@ -846,7 +879,7 @@ PACKAGES = ("wamerican wamerican-large wngerman wfrench witalian wspanish wdanis
             "tesseract-ocr tesseract-ocr-eng tesseract-ocr-ces "
             "tesseract-ocr-dan tesseract-ocr-nld tesseract-ocr-fra tesseract-ocr-deu "
             "tesseract-ocr-ita tesseract-ocr-pol tesseract-ocr-spa tesseract-ocr-swe python3-icu "
-            "hunspell hunspell-cs hunspell-da hunspell-de-de hunspell-es hunspell-fr hunspell-it "
+            "hunspell hunspell-tools hunspell-cs hunspell-da hunspell-de-de hunspell-es hunspell-fr hunspell-it "
             "hunspell-nl hunspell-pl hunspell-sv")
 
 
