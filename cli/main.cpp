@@ -29,6 +29,26 @@ fs::path Context::programFolder() const { return folder.empty() ? talvora::progr
 
 CodePage Context::codePage() const { return CodePage::fromEnvironment(); }
 
+std::string printable(std::string_view name) {
+    static const char* hex = "0123456789abcdef";
+    std::string out;
+    size_t pos = 0;
+    while (pos < name.size()) {
+        size_t start = pos;
+        char32_t c = utf8::next(name, pos);
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else if (c == U'\uFFFD' && name.substr(start, pos - start) != "\xEF\xBF\xBD") {
+            out += '?';
+        } else {
+            out += name.substr(start, pos - start);
+        }
+    }
+    return out;
+}
+
 void printMessages(const std::vector<std::string>& messages) {
     for (const auto& m : messages)
         std::cerr << m << '\n';
@@ -47,6 +67,9 @@ fs::path resolveDictionary(const Context& ctx, const std::string& arg) {
         return ctx.programFolder() / path;
     return path;
 }
+
+// A key is at most 18 characters; a longer first line is not a key file.
+constexpr size_t MaxKeyLine = 1000;
 
 struct KeyOptions {
     std::string key, keyFile, keyName;
@@ -67,22 +90,14 @@ struct KeyOptions {
             throw CLI::ValidationError("key", "give only one of --key, --key-file, --key-name");
         if (sub->count("--key"))
             return key;
-        if (sub->count("--key-file")) {
-            std::string text = files::read(keyFile);
-            std::string first;
-            forEachLine(text, [&, done = false](std::string_view line) mutable {
-                if (!done)
-                    first = line;
-                done = true;
-            });
-            return first;
-        }
+        if (sub->count("--key-file"))
+            return files::readFirstLine(keyFile, MaxKeyLine);
         if (sub->count("--key-name")) {
             CodePage cp = ctx.codePage();
             keys::KeyFile file(ctx.programFolder(), cp);
             auto found = file.findKeyByName(keyName);
             if (!found)
-                throw Error("No key is stored under the name " + keyName + ".");
+                throw Error("No key is stored under the name " + printable(keyName) + ".");
             return *found;
         }
         if (const char* env = std::getenv("TALVORA_KEY"))
@@ -92,7 +107,15 @@ struct KeyOptions {
 };
 
 std::string readStandardInput() {
-    std::string data((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    std::string data;
+    char buf[1 << 16];
+    while (std::cin.read(buf, sizeof buf) || std::cin.gcount() > 0) {
+        data.append(buf, static_cast<size_t>(std::cin.gcount()));
+        if (data.size() > files::MaxTextBytes)
+            throw Error("The standard input is larger than " +
+                        std::to_string(files::MaxTextBytes >> 20) +
+                        " MB, the most the program reads.");
+    }
     if (!utf8::isValid(data))
         throw Error("The standard input is not valid UTF-8 text.");
     return withCrLfLines(data);

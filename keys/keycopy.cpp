@@ -1,10 +1,8 @@
 #include "error.h"
-#include "fileops.h"
 #include "files.h"
 #include "keyfile.h"
-#include "keyio.h"
+#include "keystore.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,9 +13,6 @@ namespace fs = std::filesystem;
 namespace talvora::keys {
 
 namespace {
-
-constexpr int WipeRounds = 21;
-constexpr char WipeByte = '@';
 
 bool sameFolder(const fs::path& a, const fs::path& b) {
     std::error_code ec;
@@ -38,17 +33,11 @@ bool isFolder(const fs::path& p) {
 // The whole of folder/key.dat; nullopt when there is none.
 std::optional<std::string> readKeyFile(const fs::path& folder) {
     const fs::path file = folder / "key.dat";
-    int raw = fileOps().open(file, O_RDONLY | O_CLOEXEC, 0);
-    if (raw < 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
-        io::fail("Cannot read the key file ", file, errno);
+    try {
+        return files::readIfExists(file, store::MaxKeyFileBytes);
+    } catch (const FileError& e) {
+        files::failBecause("Cannot read the key file ", file, e.reason());
     }
-    io::Fd fd(raw);
-    std::string data;
-    if (int err = io::readAll(fd.get(), data))
-        io::fail("Cannot read the key file ", file, err);
-    return data;
 }
 
 } // namespace
@@ -64,8 +53,9 @@ void transferKeyFile(const fs::path& programFolder, const fs::path& target) {
     if (!data)
         throw Error("There is no key file to transfer: " +
                     files::describe(programFolder / "key.dat") + " does not exist.");
-    io::replaceFile(target / "key.dat", target / "key.tmp", *data, "Cannot write the key file ",
-                    "The folder");
+    // The target may be another copy's program folder: take its lock like its own commands.
+    files::FolderLock lock(target);
+    files::replace(target / "key.dat", *data, store::keyFileWrite("The folder"));
 }
 
 // Restoring from the program folder itself is refused: there is nothing to do.
@@ -80,86 +70,84 @@ void restoreKeyFile(const fs::path& programFolder, const fs::path& source) {
     if (!data)
         throw Error("There is no key file to restore in " + files::describe(source) +
                     "; the key file was not changed.");
-    io::replaceFile(programFolder / "key.dat", programFolder / "key.tmp", *data,
-                    "Cannot write the key file ", "The program folder");
+    const fs::path file = programFolder / "key.dat";
+    files::FolderLock lock(programFolder);
+    store::finishInterrupted(file);
+    files::replace(file, *data, store::keyFileWrite("The program folder"));
 }
 
 void wipeKeyFile(const fs::path& programFolder) {
-    auto& ops = fileOps();
-    const fs::path file = programFolder / "key.dat";
-    const char* what = "Cannot delete the key file ";
+    auto& ops = files::fileOps();
+    const fs::path link = programFolder / "key.dat";
+    const fs::path file = files::resolveLinks(link);
+    const fs::path folder = file.parent_path();
+    const std::string what = "Cannot delete the key file ";
     constexpr const char* Untouched = " Nothing was done.";
 
     // Overwriting a file that cannot then be deleted would only ruin it.
-    if (::access(programFolder.c_str(), W_OK) != 0) {
+    if (::access(folder.c_str(), W_OK) != 0) {
         int err = errno;
-        io::fail(what, file, err,
-                 io::folderHint(programFolder, err, "The program folder") + Untouched);
+        files::fail(what, link, err, files::folderHint(folder, err, "The folder") + Untouched);
     }
+    files::FolderLock lock(programFolder);
+    store::finishInterrupted(link);
 
     struct stat st {};
-    io::Fd fd;
     if (::lstat(file.c_str(), &st) != 0) {
         if (errno != ENOENT)
-            io::fail(what, file, errno);
-        int raw = ops.open(file, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (raw < 0) {
-            int err = errno;
-            io::fail(what, file, err, io::folderHint(programFolder, err, "The program folder"));
-        }
-        fd = io::Fd(raw);
-    } else {
-        if (S_ISLNK(st.st_mode))
-            throw Error("The key file " + files::describe(file) +
-                        " is a symbolic link: wiping it would overwrite the file it points to "
-                        "and leave that file in place." +
-                        Untouched);
-        if (!S_ISREG(st.st_mode))
-            throw Error("The key file " + files::describe(file) + " is not a regular file." +
-                        Untouched);
-        int raw = ops.open(file, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
-        if (raw < 0)
-            io::fail(what, file, errno);
-        fd = io::Fd(raw);
+            files::fail(what, link, errno);
+        return; // nothing left to wipe
     }
-
+    if (!S_ISREG(st.st_mode))
+        throw Error("The key file " + files::describe(link) + " is not a regular file." +
+                    Untouched);
+    if (st.st_nlink > 1)
+        throw Error("The key file " + files::describe(link) +
+                    " has other hard links: its contents would survive under the other names." +
+                    Untouched);
+    if ((st.st_mode & 0222) == 0)
+        throw Error("The key file " + files::describe(link) + " is read-only." + Untouched);
+    int raw = ops.open(file, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
+    if (raw < 0) {
+        int err = errno;
+        files::fail(what, link, err,
+                    err == EACCES || err == EPERM ? std::string("The key file is read-only.") +
+                                                        Untouched
+                                                  : std::string(Untouched));
+    }
+    files::Fd fd(raw);
     // Checked on the open file too, so a swap after the first look is caught.
     struct stat now {};
     if (::fstat(fd.get(), &now) != 0)
-        io::fail(what, file, errno);
-    if (!S_ISREG(now.st_mode))
-        throw Error("The key file " + files::describe(file) + " is not a regular file." +
-                    Untouched);
-    if (now.st_nlink > 1)
-        throw Error("The key file " + files::describe(file) +
-                    " has other hard links: its contents would survive under the other names." +
-                    Untouched);
+        files::fail(what, link, errno);
+    if (!S_ISREG(now.st_mode) || now.st_ino != st.st_ino || now.st_nlink > 1)
+        throw Error("The key file " + files::describe(link) +
+                    " was changed by another program meanwhile." + Untouched);
 
-    const auto length = static_cast<long long>(now.st_size);
-    const std::string block(static_cast<size_t>(std::min<long long>(length, 1 << 16)), WipeByte);
-    auto failPass = [&](int round, int err) {
-        throw FileError("Cannot overwrite the key file " + files::describe(file) + " (pass " +
-                            std::to_string(round) + " of " + std::to_string(WipeRounds) +
-                            "): " + files::reason(err) + ". It was not deleted.",
-                        files::reason(err));
-    };
-    for (int round = 1; round <= WipeRounds; ++round) {
-        for (long long offset = 0; offset < length;) {
-            auto n = static_cast<size_t>(std::min<long long>(length - offset, 1 << 16));
-            if (int err = io::writeAt(fd.get(), std::string_view(block).substr(0, n), offset))
-                failPass(round, err);
-            offset += static_cast<long long>(n);
-        }
-        if (ops.fsync(fd.get()) != 0)
-            failPass(round, errno);
-    }
-    fd.close();
-    if (ops.remove(file) != 0) {
+    // From here on the key file is gone: a wipe cut short leaves only a scratch file, which
+    // the next key command overwrites and deletes.
+    const fs::path scratch = files::scratchName(file);
+    if (ops.rename(file, scratch) != 0) {
         int err = errno;
-        io::fail("The key file was overwritten but could not be deleted: ", file, err,
-                 io::folderHint(programFolder, err, "The program folder"));
+        files::fail(what, link, err, files::folderHint(folder, err, "The folder") + Untouched);
     }
-    files::syncFolder(programFolder);
+    files::syncFolder(folder);
+
+    int round = 0;
+    if (int err = store::overwriteRounds(fd.get(), static_cast<uint64_t>(now.st_size), &round))
+        throw FileError("Cannot overwrite the key file " + files::describe(link) + " (pass " +
+                            std::to_string(round) + " of " + std::to_string(store::WipeRounds) +
+                            "): " + files::reason(err) +
+                            ". No key is listed any more, but the old bytes were not all "
+                            "overwritten; the next key command tries again.",
+                        files::reason(err));
+    fd.close();
+    if (ops.remove(scratch) != 0) {
+        int err = errno;
+        files::fail("The key file was overwritten but could not be deleted: ", scratch, err,
+                    files::folderHint(folder, err, "The folder"));
+    }
+    files::syncFolder(folder);
 }
 
 } // namespace talvora::keys

@@ -1,6 +1,6 @@
 #include "codepage.h"
 #include "error.h"
-#include "fileops.h"
+#include "files.h"
 #include "keyfile.h"
 #include "keygen.h"
 #include "tempfolder.h"
@@ -16,6 +16,8 @@
 namespace fs = std::filesystem;
 using namespace talvora;
 using namespace talvora::keys;
+using talvora::files::FileOps;
+using talvora::files::FileOpsOverride;
 
 namespace {
 
@@ -33,6 +35,17 @@ mode_t modeOf(const fs::path& p) {
 }
 bool named(const fs::path& p, const char* name) {
     return p.filename() == name;
+}
+bool isFolder(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+}
+// Scratch files this program made in folder.
+int scratchFiles(const fs::path& folder) {
+    int n = 0;
+    for (const auto& e : fs::directory_iterator(folder))
+        n += e.path().filename().string().find(".talvora-") != std::string::npos;
+    return n;
 }
 
 // The system's calls, one of which tests then replace.
@@ -238,12 +251,21 @@ TEST_F(KeyFileTest, EveryWriteIsFlushedBeforeSuccess) {
     EXPECT_GE(writes, 3);
 }
 
-TEST_F(KeyFileTest, LeftoverScratchFileIsReplacedAndGone) {
+TEST_F(KeyFileTest, LeftoverScratchFilesAreOverwrittenAndGoneButTheUsersFilesStay) {
     dir.write("key.dat", rec("a", "1") + rec("b", "2"));
-    dir.write("key.tmp", "junk from a crash");
+    dir.write("key.tmp", "the user's own");
+    dir.write("key.dat.part", "the user's own");
+    const fs::path leftover = dir.write(".key.dat.talvora-Ab3dEf6hIj9k", rec("secret", "77"));
+    int fd = ::open(leftover.c_str(), O_RDONLY); // sees the bytes after the name is gone
     file.removeKeysByName("a");
     EXPECT_EQ(bytes(), rec("b", "2"));
-    EXPECT_FALSE(fs::exists(dir / "key.tmp"));
+    EXPECT_EQ(scratchFiles(dir.path()), 0);
+    std::string left(RecordSize, '\0');
+    EXPECT_EQ(::pread(fd, left.data(), left.size(), 0), static_cast<ssize_t>(RecordSize));
+    EXPECT_EQ(left, std::string(RecordSize, '@'));
+    ::close(fd);
+    EXPECT_EQ(TempFolder::read(dir / "key.tmp"), "the user's own");
+    EXPECT_EQ(TempFolder::read(dir / "key.dat.part"), "the user's own");
 }
 
 TEST_F(KeyFileTest, FailedRenameOrFlushLeavesTheOldFileReadable) {
@@ -257,7 +279,7 @@ TEST_F(KeyFileTest, FailedRenameOrFlushLeavesTheOldFileReadable) {
     }
     EXPECT_EQ(bytes(), old);
     EXPECT_EQ(file.findKeyByName("a"), "1");
-    EXPECT_FALSE(fs::exists(dir / "key.tmp"));
+    EXPECT_EQ(scratchFiles(dir.path()), 0);
 
     ops = failing();
     ops.fsync = [](int) { return errno = ENOSPC, -1; };
@@ -368,7 +390,7 @@ TEST_F(KeyCopyTest, FailedCopyLeavesTheOldTarget) {
     FileOpsOverride seam(ops);
     expectError([&] { transferKeyFile(dir.path(), other.path()); }, {"the disk is full"});
     EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("old", "2"));
-    EXPECT_FALSE(fs::exists(other / "key.tmp"));
+    EXPECT_EQ(scratchFiles(other.path()), 0);
 }
 
 // --- Wiping -------------------------------------------------------------------------
@@ -392,8 +414,12 @@ TEST_F(KeyFileTest, WipeOverwritesInPlace21TimesThenLeavesNothing) {
         return realWrite(fd, b, n, off);
     };
     ops.fsync = [&](int fd) {
-        EXPECT_EQ(TempFolder::read(dat()), std::string(length, '@'));
-        ++flushes;
+        if (!isFolder(fd)) { // the descriptor is write-only: read the file through /proc
+            EXPECT_EQ(TempFolder::read("/proc/self/fd/" + std::to_string(fd)),
+                      std::string(length, '@'));
+            EXPECT_FALSE(fs::exists(dat())); // no key file of '@' names at any time
+            ++flushes;
+        }
         return ::fsync(fd);
     };
     {
@@ -409,11 +435,16 @@ TEST_F(KeyFileTest, WipeOverwritesInPlace21TimesThenLeavesNothing) {
     EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
-TEST_F(KeyFileTest, WipeRefusesLinksAndReportsAFailedPass) {
-    const fs::path real = dir.write("real.dat", rec("a", "1"));
-    fs::create_symlink(real, dat());
-    expectError([&] { wipeKeyFile(dir.path()); }, {"symbolic link", "Nothing was done"});
+TEST_F(KeyFileTest, WipeFollowsASymbolicLinkRefusesHardLinksAndReportsAFailedPass) {
+    TempFolder elsewhere;
+    const fs::path target = elsewhere.write("keys.dat", rec("a", "1"));
+    fs::create_symlink(target, dat());
+    wipeKeyFile(dir.path());
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_TRUE(fs::is_empty(elsewhere.path()));
     fs::remove(dat());
+
+    const fs::path real = dir.write("real.dat", rec("a", "1"));
     fs::create_hard_link(real, dat());
     expectError([&] { wipeKeyFile(dir.path()); }, {"hard links", "Nothing was done"});
     EXPECT_EQ(TempFolder::read(real), rec("a", "1"));
@@ -422,11 +453,20 @@ TEST_F(KeyFileTest, WipeRefusesLinksAndReportsAFailedPass) {
 
     FileOps ops = failing();
     int flushes = 0;
-    ops.fsync = [&](int fd) { return ++flushes == 3 ? (errno = EIO, -1) : ::fsync(fd); };
+    ops.fsync = [&](int fd) {
+        return !isFolder(fd) && ++flushes == 3 ? (errno = EIO, -1) : ::fsync(fd);
+    };
     {
         FileOpsOverride seam(ops);
-        expectError([&] { wipeKeyFile(dir.path()); }, {"pass 3 of 21", "not deleted"});
+        expectError([&] { wipeKeyFile(dir.path()); }, {"pass 3 of 21", "next key command"});
     }
+    // Cut short: no key file, and the next key command finishes the wipe.
+    EXPECT_FALSE(fs::exists(dat()));
+    EXPECT_EQ(scratchFiles(dir.path()), 1);
+    EXPECT_TRUE(file.listKeyNames().empty());
+    file.storeKey("b", "2");
+    EXPECT_EQ(scratchFiles(dir.path()), 0);
+    EXPECT_EQ(bytes(), rec("b", "2"));
     ops = failing();
     ops.remove = [](const fs::path&) { return errno = EACCES, -1; };
     FileOpsOverride seam(ops);
