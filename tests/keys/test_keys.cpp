@@ -474,3 +474,185 @@ TEST_F(KeyFileTest, WipeFollowsASymbolicLinkRefusesHardLinksAndReportsAFailedPas
 }
 
 } // namespace
+
+namespace {
+
+// --- One policy for links and read-only files ------------------------------------------
+
+class KeyPolicyTest : public KeyCopyTest {
+  protected:
+    // Every command that changes the key file, each on the program folder.
+    std::vector<std::pair<const char*, std::function<void()>>> changes() {
+        return {{"save", [&] { file.storeKey("new", "5"); }},
+                {"remove", [&] { file.removeKeysByName("a"); }},
+                {"restore", [&] { restoreKeyFile(dir.path(), other.path()); }},
+                {"wipe", [&] { wipeKeyFile(dir.path()); }}};
+    }
+};
+
+TEST_F(KeyPolicyTest, ASymbolicLinkIsFollowedAndTheTargetChangedInItsFolder) {
+    TempFolder elsewhere;
+    const fs::path target = elsewhere.write("real.dat", rec("a", "1") + rec("b", "2"));
+    fs::create_symlink(target, dat());
+    other.write("key.dat", rec("r", "3"));
+    file.storeKey("c", "4");
+    file.removeKeysByName("a");
+    EXPECT_EQ(TempFolder::read(target), rec("b", "2") + rec("c", "4"));
+    restoreKeyFile(dir.path(), other.path());
+    EXPECT_TRUE(fs::is_symlink(dat()));
+    EXPECT_EQ(TempFolder::read(target), rec("r", "3"));
+    EXPECT_EQ(file.listKeyNames(), std::vector<std::string>{"r"});
+    EXPECT_EQ(scratchFiles(dir.path()) + scratchFiles(elsewhere.path()), 0);
+}
+
+TEST_F(KeyPolicyTest, OtherHardLinksAndReadOnlyFilesAreRefusedByEveryChange) {
+    const std::string old = rec("a", "1");
+    dir.write("key.dat", old);
+    other.write("key.dat", rec("r", "3"));
+    fs::create_hard_link(dat(), dir / "copy.dat");
+    for (auto& [name, change] : changes())
+        expectError(change, {"hard links"});
+    EXPECT_EQ(bytes(), old);
+    fs::remove(dir / "copy.dat");
+
+    ::chmod(dat().c_str(), 0400);
+    for (auto& [name, change] : changes())
+        expectError(change, {"read-only"});
+    EXPECT_EQ(bytes(), old);
+    EXPECT_EQ(modeOf(dat()), 0400u);
+    ::chmod(dat().c_str(), 0600);
+
+    // The same for a read-only copy where a transfer would write.
+    ::chmod((other / "key.dat").c_str(), 0444);
+    expectError([&] { transferKeyFile(dir.path(), other.path()); }, {"read-only"});
+    EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("r", "3"));
+    EXPECT_EQ(scratchFiles(dir.path()) + scratchFiles(other.path()), 0);
+}
+
+TEST_F(KeyPolicyTest, NamesWithControlCharactersAreRefused) {
+    dir.write("key.dat", rec("a", "1"));
+    for (const char* name : {"two\nlines", "esc\x1b[2J", "tab\there", "c1\xC2\x85"}) {
+        SaveResult r = saveKey(file, name, "12");
+        EXPECT_FALSE(r.saved);
+        EXPECT_EQ(r.message, msg::NameHasControl);
+        expectError([&] { file.storeKey(name, "12"); }, {msg::NameHasControl});
+    }
+    EXPECT_EQ(saveKey(file, "", "0").message, msg::MissingData); // the checks keep their order
+    EXPECT_EQ(saveKey(file, "x\n", "0").message, msg::KeyHasZero);
+    EXPECT_EQ(bytes(), rec("a", "1"));
+}
+
+// --- Faults at every step of every change ---------------------------------------------
+
+// Fails the n-th call of one seam entry (counting from 0), or never.
+struct StepFault {
+    const char* entry;
+    int n;
+};
+
+FileOps failingOnce(StepFault f, int& calls) {
+    auto real = FileOps::system();
+    real.fsync = [](int) { return 0; }; // durability is not under test here, and it is slow
+    FileOps ops = real;
+    const std::string entry = f.entry;
+    auto hit = [&calls, f] { return calls++ == f.n; };
+    if (entry == "open")
+        ops.open = [=](const fs::path& p, int fl, mode_t m) {
+            return hit() ? (errno = EACCES, -1) : real.open(p, fl, m);
+        };
+    if (entry == "pwrite")
+        ops.pwrite = [=](int fd, const void* b, size_t n, off_t o) -> ssize_t {
+            if (!hit())
+                return real.pwrite(fd, b, n, o);
+            real.pwrite(fd, b, n / 2, o); // half lands, then the disk is full
+            return errno = ENOSPC, -1;
+        };
+    if (entry == "fsync")
+        ops.fsync = [=](int fd) { return hit() ? (errno = EIO, -1) : real.fsync(fd); };
+    if (entry == "close")
+        ops.close = [=](int fd) {
+            int r = real.close(fd);
+            return hit() ? (errno = EIO, -1) : r;
+        };
+    if (entry == "rename")
+        ops.rename = [=](const fs::path& a, const fs::path& b) {
+            return hit() ? (errno = EIO, -1) : real.rename(a, b);
+        };
+    if (entry == "remove")
+        ops.remove = [=](const fs::path& p) { return hit() ? (errno = EIO, -1) : real.remove(p); };
+    if (entry == "pread")
+        ops.pread = [=](int fd, void* b, size_t n, off_t o) {
+            return hit() ? (errno = EIO, -1) : real.pread(fd, b, n, o);
+        };
+    return ops;
+}
+
+TEST_F(KeyPolicyTest, AFaultAtAnyStepLeavesTheKeyFileExactlyOldOrExactlyNew) {
+    const std::string old = rec("a", "1") + rec("b", "2") + rec("c", "3");
+    const std::string restored = rec("r", "9");
+    struct Change {
+        const char* name;
+        std::function<void()> run;
+        std::string after; // empty: the file is gone
+    };
+    std::vector<Change> list = {
+        {"save over b", [&] { file.storeKey("B", "7"); }, rec("a", "1") + rec("B", "7") + rec("c", "3")},
+        {"save new", [&] { file.storeKey("d", "4"); }, old + rec("d", "4")},
+        {"remove", [&] { file.removeKeysByName("b"); }, rec("a", "1") + rec("c", "3")},
+        {"restore", [&] { restoreKeyFile(dir.path(), other.path()); }, restored},
+        {"wipe", [&] { wipeKeyFile(dir.path()); }, ""},
+    };
+    FileOps quiet = FileOps::system();
+    quiet.fsync = [](int) { return 0; };
+    FileOpsOverride fast(quiet);
+    int runs = 0, failures = 0;
+    for (const auto& change : list) {
+        for (const char* entry : {"open", "pread", "pwrite", "fsync", "close", "rename", "remove"}) {
+            for (int n = 0;; ++n) {
+                dir.write("key.dat", old);
+                other.write("key.dat", restored);
+                int calls = 0;
+                bool failed = false;
+                {
+                    FileOpsOverride seam(failingOnce({entry, n}, calls));
+                    try {
+                        change.run();
+                    } catch (const Error&) {
+                        failed = true;
+                    }
+                }
+                ++runs;
+                failures += failed;
+                const std::string now = fs::exists(dat()) ? bytes() : "";
+                const bool ok = now == old || now == change.after;
+                EXPECT_TRUE(ok) << change.name << ": " << entry << " #" << n;
+                if (!failed)
+                    EXPECT_EQ(now, change.after) << change.name << ": " << entry << " #" << n;
+                // An interrupted wipe leaves its scratch for the next command; nothing else may.
+                if (std::string(change.name) != "wipe")
+                    EXPECT_EQ(scratchFiles(dir.path()), 0) << change.name << ": " << entry << " #" << n;
+                // The next command finishes what was left.
+                file.removeKeysByName("nobody");
+                EXPECT_EQ(scratchFiles(dir.path()), 0) << change.name << ": " << entry << " #" << n;
+                if (n >= calls)
+                    break; // this entry was called fewer times than n: every step is covered
+            }
+        }
+    }
+    EXPECT_GT(failures, 30);
+    EXPECT_GT(runs, failures);
+}
+
+TEST_F(KeyPolicyTest, SaveOverARecordKeepsItsPlaceAndTheOldKeyIsOverwritten) {
+    dir.write("key.dat", rec("a", "1") + rec("b", "222222") + rec("c", "3"));
+    int watch = ::open(dat().c_str(), O_RDONLY); // the file being replaced
+    file.storeKey("B", "7");
+    EXPECT_EQ(bytes(), rec("a", "1") + rec("B", "7") + rec("c", "3"));
+    std::string old(3 * RecordSize, 'x');
+    ASSERT_EQ(::pread(watch, old.data(), old.size(), 0), static_cast<ssize_t>(old.size()));
+    ::close(watch);
+    EXPECT_EQ(old.find("222222"), std::string::npos);
+    EXPECT_EQ(old.find_first_not_of('\0'), std::string::npos);
+}
+
+} // namespace
