@@ -45,5 +45,26 @@ grep -q "it does not exist" "$tmp/err"; check "missing dictionary message" $? 0
 "$prog" dict info "$data/sample.dic" > "$tmp/info"; check "dict info" $? 0
 grep -q "^Words: 105$" "$tmp/info"; check "dict info count" $? 0
 
+# Refused inputs and names shown safely.
+{ printf '%1001s\n' | tr ' ' 1; echo 1234; } > "$tmp/longkey"
+echo x | "$prog" encode -d "$data/sample.dic" --key-file "$tmp/longkey" 2> "$tmp/err"; check "long key line" $? 1
+grep -q "its first line is longer than 1000 characters" "$tmp/err"; check "long key line message" $? 0
+mkfifo "$tmp/fifo"
+echo x | "$prog" encode -d "$data/sample.dic" --key 12 -i "$tmp/fifo" 2> "$tmp/err"; check "pipe as input file" $? 1
+grep -q "not a regular file" "$tmp/err"; check "pipe message" $? 0
+mkdir "$tmp/prog"
+printf 'bad\033[2Jname%29s12%16s' > "$tmp/prog/key.dat"
+"$prog" --folder "$tmp/prog" keys list > "$tmp/names"; check "list a control character" $? 0
+printf 'bad\\x1b[2Jname\n' > "$tmp/names.expected"
+same "control character shown escaped" "$tmp/names" "$tmp/names.expected"
+"$prog" --folder "$tmp/prog" keys save "$(printf 'new\nname')" 12 2> "$tmp/err"; check "name with a line break" $? 1
+grep -q "cannot hold a control character" "$tmp/err"; check "name message" $? 0
+printf 'a\r\nb\r\n' > "$tmp/d.dic"
+"$prog" dict add "$tmp/d.dic" "$(printf 'c\nd')" 2> "$tmp/err"; check "word with a line break" $? 1
+printf 'a\r\nb\r\n' > "$tmp/d.expected"
+same "dictionary untouched" "$tmp/d.dic" "$tmp/d.expected"
+"$prog" encode -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" -o "$tmp/secret.txt"; check "output file" $? 0
+[ "$(stat -c %a "$tmp/secret.txt")" = 600 ]; check "output file owner-only" $? 0
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
