@@ -49,13 +49,15 @@ void transferKeyFile(const fs::path& programFolder, const fs::path& target) {
     if (sameFolder(programFolder, target))
         throw Error("Cannot transfer the key file to " + files::describe(target) +
                     ": it is the program folder, the file would be copied onto itself.");
-    auto data = readKeyFile(programFolder);
-    if (!data)
-        throw Error("There is no key file to transfer: " +
-                    files::describe(programFolder / "key.dat") + " does not exist.");
+    const fs::path file = programFolder / "key.dat";
+    std::error_code ec;
+    if (!fs::exists(file, ec))
+        throw Error("There is no key file to transfer: " + files::describe(file) +
+                    " does not exist.");
     // The target may be another copy's program folder: take its lock like its own commands.
     files::FolderLock lock(target);
-    files::replace(target / "key.dat", *data, store::keyFileWrite("The folder"));
+    files::copy(file, target / "key.dat", store::keyFileWrite("The folder"),
+                store::MaxKeyFileBytes);
 }
 
 // Restoring from the program folder itself is refused: there is nothing to do.

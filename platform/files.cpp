@@ -76,7 +76,12 @@ std::string reason(int err) {
     }
 }
 
-std::string describe(const fs::path& path) { return "\"" + path.string() + "\""; }
+std::string describe(const fs::path& path) {
+    std::string out = "\"";
+    out += path.string();
+    out += '"';
+    return out;
+}
 
 void failBecause(const std::string& what, const fs::path& path, const std::string& why,
                  const std::string& hint) {
@@ -249,7 +254,9 @@ fs::path resolveLinks(const fs::path& path) {
 
 bool isScratchFor(const fs::path& scratch, const std::string& fileName) {
     const std::string name = scratch.filename().string();
-    const std::string prefix = "." + fileName + ScratchMark;
+    std::string prefix = ".";
+    prefix += fileName;
+    prefix += ScratchMark;
     if (name.size() != prefix.size() + ScratchRandom || name.compare(0, prefix.size(), prefix) != 0)
         return false;
     return std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
@@ -259,7 +266,9 @@ bool isScratchFor(const fs::path& scratch, const std::string& fileName) {
 fs::path scratchName(const fs::path& target) {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     thread_local std::mt19937_64 gen{std::random_device{}()};
-    std::string name = "." + target.filename().string() + ScratchMark;
+    std::string name = ".";
+    name += target.filename().string();
+    name += ScratchMark;
     for (size_t i = 0; i < ScratchRandom; ++i)
         name += letters[gen() % (sizeof letters - 1)];
     return target.parent_path() / name;
@@ -405,8 +414,9 @@ void append(const fs::path& path, std::string_view bytes) {
         fail(what, path, closeErr);
 }
 
-void copy(const fs::path& from, const fs::path& to, const ReplaceOptions& options) {
-    replace(to, read(from, MaxDictionaryBytes), options);
+void copy(const fs::path& from, const fs::path& to, const ReplaceOptions& options,
+          uint64_t limit) {
+    replace(to, read(from, limit), options);
 }
 
 FolderLock::FolderLock(const fs::path& folder, int waitSeconds) {

@@ -133,7 +133,7 @@ int overwrite(int fd, char fill, uint64_t length, int rounds = 1);
 
 // Copies a regular file through a scratch file beside the target (replace's rules).
 void copy(const std::filesystem::path& from, const std::filesystem::path& to,
-          const ReplaceOptions& options = {});
+          const ReplaceOptions& options = {}, uint64_t limit = MaxTextBytes);
 
 // Scratch names of this layer for a file: "." + name + ".talvora-" + 12 letters or digits.
 bool isScratchFor(const std::filesystem::path& scratch, const std::string& fileName);
