@@ -91,6 +91,15 @@ std::optional<std::string> readBytes(const fs::path& file) {
 }
 
 Records readForLookup(const fs::path& file) {
+    // A lookup finishes an interrupted command too, when it can have the lock soon; a
+    // program folder it cannot write is no reason to fail.
+    if (store::hasLeftovers(file)) {
+        try {
+            files::FolderLock lock(file.parent_path(), 2);
+            store::finishInterrupted(file);
+        } catch (const Error&) {
+        }
+    }
     auto data = readBytes(file);
     if (!data) {
         createIfMissing(file);
@@ -131,28 +140,45 @@ int overwriteRounds(int fd, uint64_t length, int* failedRound) {
     return 0;
 }
 
-void finishInterrupted(const fs::path& keyFile) {
-    auto& ops = files::fileOps();
+namespace {
+
+// Scratch files of the key file (and of its link target), beside either.
+std::vector<fs::path> leftovers(const fs::path& keyFile) {
     std::vector<fs::path> folders{keyFile.parent_path()};
     const fs::path real = files::resolveLinks(keyFile);
     if (real.parent_path() != keyFile.parent_path())
         folders.push_back(real.parent_path());
+    std::vector<fs::path> found;
     for (const auto& folder : folders) {
         std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, ec)) {
-            if (!files::isScratchFor(entry.path(), real.filename().string()) &&
-                !files::isScratchFor(entry.path(), keyFile.filename().string()))
-                continue;
-            int raw = ops.open(entry.path(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
+        for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, ec))
+            if (files::isScratchFor(entry.path(), real.filename().string()) ||
+                files::isScratchFor(entry.path(), keyFile.filename().string()))
+                found.push_back(entry.path());
+    }
+    return found;
+}
+
+} // namespace
+
+bool hasLeftovers(const fs::path& keyFile) {
+    return !leftovers(keyFile).empty();
+}
+
+void finishInterrupted(const fs::path& keyFile) {
+    auto& ops = files::fileOps();
+    for (const auto& path : leftovers(keyFile)) {
+        {
+            int raw = ops.open(path, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
             if (raw >= 0) {
                 files::Fd fd(raw);
                 struct stat st {};
                 if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1)
                     overwriteRounds(fd.get(), static_cast<uint64_t>(st.st_size));
             }
-            ops.remove(entry.path());
+            ops.remove(path);
         }
-        files::syncFolder(folder);
+        files::syncFolder(path.parent_path());
     }
 }
 

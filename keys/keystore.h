@@ -21,6 +21,7 @@ files::ReplaceOptions keyFileWrite(const char* folderLabel);
 // key file (and beside its link target). The caller holds the folder lock, so no running
 // command owns them.
 void finishInterrupted(const std::filesystem::path& keyFile);
+bool hasLeftovers(const std::filesystem::path& keyFile);
 
 // Overwrites an open regular file's bytes WipeRounds times; 0 or errno.
 int overwriteRounds(int fd, uint64_t length, int* failedRound = nullptr);

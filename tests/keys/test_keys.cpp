@@ -464,8 +464,8 @@ TEST_F(KeyFileTest, WipeFollowsASymbolicLinkRefusesHardLinksAndReportsAFailedPas
     EXPECT_FALSE(fs::exists(dat()));
     EXPECT_EQ(scratchFiles(dir.path()), 1);
     EXPECT_TRUE(file.listKeyNames().empty());
-    file.storeKey("b", "2");
     EXPECT_EQ(scratchFiles(dir.path()), 0);
+    file.storeKey("b", "2");
     EXPECT_EQ(bytes(), rec("b", "2"));
     ops = failing();
     ops.remove = [](const fs::path&) { return errno = EACCES, -1; };
