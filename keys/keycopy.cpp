@@ -3,11 +3,6 @@
 #include "keyfile.h"
 #include "keystore.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace fs = std::filesystem;
 
 namespace talvora::keys {
@@ -79,77 +74,10 @@ void restoreKeyFile(const fs::path& programFolder, const fs::path& source) {
 }
 
 void wipeKeyFile(const fs::path& programFolder) {
-    auto& ops = files::fileOps();
-    const fs::path link = programFolder / "key.dat";
-    const fs::path file = files::resolveLinks(link);
-    const fs::path folder = file.parent_path();
-    const std::string what = "Cannot delete the key file ";
-    constexpr const char* Untouched = " Nothing was done.";
-
-    // Overwriting a file that cannot then be deleted would only ruin it.
-    if (::access(folder.c_str(), W_OK) != 0) {
-        int err = errno;
-        files::fail(what, link, err, files::folderHint(folder, err, "The folder") + Untouched);
-    }
+    const fs::path file = programFolder / "key.dat";
     files::FolderLock lock(programFolder);
-    store::finishInterrupted(link);
-
-    struct stat st {};
-    if (::lstat(file.c_str(), &st) != 0) {
-        if (errno != ENOENT)
-            files::fail(what, link, errno);
-        return; // nothing left to wipe
-    }
-    if (!S_ISREG(st.st_mode))
-        throw Error("The key file " + files::describe(link) + " is not a regular file." +
-                    Untouched);
-    if (st.st_nlink > 1)
-        throw Error("The key file " + files::describe(link) +
-                    " has other hard links: its contents would survive under the other names." +
-                    Untouched);
-    if ((st.st_mode & 0222) == 0)
-        throw Error("The key file " + files::describe(link) + " is read-only." + Untouched);
-    int raw = ops.open(file, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
-    if (raw < 0) {
-        int err = errno;
-        files::fail(what, link, err,
-                    err == EACCES || err == EPERM ? std::string("The key file is read-only.") +
-                                                        Untouched
-                                                  : std::string(Untouched));
-    }
-    files::Fd fd(raw);
-    // Checked on the open file too, so a swap after the first look is caught.
-    struct stat now {};
-    if (::fstat(fd.get(), &now) != 0)
-        files::fail(what, link, errno);
-    if (!S_ISREG(now.st_mode) || now.st_ino != st.st_ino || now.st_nlink > 1)
-        throw Error("The key file " + files::describe(link) +
-                    " was changed by another program meanwhile." + Untouched);
-
-    // From here on the key file is gone: a wipe cut short leaves only a scratch file, which
-    // the next key command overwrites and deletes.
-    const fs::path scratch = files::scratchName(file);
-    if (ops.rename(file, scratch) != 0) {
-        int err = errno;
-        files::fail(what, link, err, files::folderHint(folder, err, "The folder") + Untouched);
-    }
-    files::syncFolder(folder);
-
-    int round = 0;
-    if (int err = store::overwriteRounds(fd.get(), static_cast<uint64_t>(now.st_size), &round))
-        throw FileError("Cannot overwrite the key file " + files::describe(link) + " (pass " +
-                            std::to_string(round) + " of " + std::to_string(store::WipeRounds) +
-                            "): " + files::reason(err) +
-                            ". No key is listed any more, but the old bytes were not all "
-                            "overwritten; the next key command tries again.",
-                        files::reason(err));
-    fd.close();
-    if (ops.remove(scratch) != 0) {
-        int err = errno;
-        files::fail("The key file was overwritten but could not be deleted: ", scratch, err,
-                    files::folderHint(folder, err, "The folder"));
-    }
-    files::syncFolder(folder);
+    store::finishInterrupted(file);
+    files::wipe(file, store::WipeByte, store::WipeRounds, "key file");
 }
 
 } // namespace talvora::keys

@@ -7,11 +7,7 @@
 #include "lowercase.h"
 #include "utf8.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -70,18 +66,6 @@ std::string encodeChecked(const CodePage& codePage, std::string_view text) {
     return codePage.encode(text);
 }
 
-// A missing key file is created empty (owner-only), as every operation leaves one behind.
-// Failing that is no error for a lookup: the program must still start.
-void createIfMissing(const fs::path& file) {
-    auto& ops = files::fileOps();
-    int fd = ops.open(file, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ops.fsync(fd);
-        ops.close(fd);
-        files::syncFolder(file.parent_path());
-    }
-}
-
 std::optional<std::string> readBytes(const fs::path& file) {
     try {
         return files::readIfExists(file, store::MaxKeyFileBytes);
@@ -102,7 +86,9 @@ Records readForLookup(const fs::path& file) {
     }
     auto data = readBytes(file);
     if (!data) {
-        createIfMissing(file);
+        // Every operation leaves a key file behind; for a lookup failing that is no error:
+        // the program must still start.
+        files::createEmpty(file);
         return Records({});
     }
     return Records(std::move(*data));
@@ -128,16 +114,6 @@ files::ReplaceOptions keyFileWrite(const char* folderLabel) {
     options.what = "Cannot write the key file ";
     options.folderLabel = folderLabel;
     return options;
-}
-
-int overwriteRounds(int fd, uint64_t length, int* failedRound) {
-    for (int round = 1; round <= WipeRounds; ++round)
-        if (int err = files::overwrite(fd, WipeByte, length)) {
-            if (failedRound)
-                *failedRound = round;
-            return err;
-        }
-    return 0;
 }
 
 namespace {
@@ -166,20 +142,8 @@ bool hasLeftovers(const fs::path& keyFile) {
 }
 
 void finishInterrupted(const fs::path& keyFile) {
-    auto& ops = files::fileOps();
-    for (const auto& path : leftovers(keyFile)) {
-        {
-            int raw = ops.open(path, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
-            if (raw >= 0) {
-                files::Fd fd(raw);
-                struct stat st {};
-                if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1)
-                    overwriteRounds(fd.get(), static_cast<uint64_t>(st.st_size));
-            }
-            ops.remove(path);
-        }
-        files::syncFolder(path.parent_path());
-    }
+    for (const auto& path : leftovers(keyFile))
+        files::shred(path, WipeByte, WipeRounds);
 }
 
 } // namespace store

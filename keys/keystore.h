@@ -23,7 +23,4 @@ files::ReplaceOptions keyFileWrite(const char* folderLabel);
 void finishInterrupted(const std::filesystem::path& keyFile);
 bool hasLeftovers(const std::filesystem::path& keyFile);
 
-// Overwrites an open regular file's bytes WipeRounds times; 0 or errno.
-int overwriteRounds(int fd, uint64_t length, int* failedRound = nullptr);
-
 } // namespace talvora::keys::store

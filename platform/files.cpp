@@ -1,13 +1,13 @@
 #include "files.h"
 
 #include "error.h"
+#include "random.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -265,12 +265,13 @@ bool isScratchFor(const fs::path& scratch, const std::string& fileName) {
 
 fs::path scratchName(const fs::path& target) {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    thread_local std::mt19937_64 gen{std::random_device{}()};
+    unsigned char bytes[ScratchRandom];
+    randomBytes(bytes, sizeof bytes);
     std::string name = ".";
     name += target.filename().string();
     name += ScratchMark;
-    for (size_t i = 0; i < ScratchRandom; ++i)
-        name += letters[gen() % (sizeof letters - 1)];
+    for (unsigned char b : bytes)
+        name += letters[b % (sizeof letters - 1)];
     return target.parent_path() / name;
 }
 
@@ -382,6 +383,97 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
                                 reason(err) + ".",
                             reason(err));
     }
+}
+
+bool createEmpty(const fs::path& path) {
+    auto& ops = fileOps();
+    int fd = ops.open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    bool ok = ops.fsync(fd) == 0;
+    ok = ops.close(fd) == 0 && ok;
+    syncFolder(path.parent_path());
+    return ok;
+}
+
+void shred(const fs::path& path, char fill, int rounds) {
+    auto& ops = fileOps();
+    int raw = ops.open(path, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
+    if (raw >= 0) {
+        Fd fd(raw);
+        struct stat st {};
+        if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1)
+            overwrite(fd.get(), fill, static_cast<uint64_t>(st.st_size), rounds);
+    }
+    ops.remove(path);
+    syncFolder(path.parent_path());
+}
+
+void wipe(const fs::path& path, char fill, int rounds, const std::string& label) {
+    auto& ops = fileOps();
+    const fs::path file = resolveLinks(path);
+    const fs::path folder = file.parent_path();
+    const std::string what = "Cannot delete the " + label + " ";
+    const std::string The = "The " + label + " " + describe(path);
+    constexpr const char* Untouched = " Nothing was done.";
+
+    // Overwriting a file that cannot then be deleted would only ruin it.
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
+        int err = errno;
+        fail(what, path, err, folderHint(folder, err, "The folder") + Untouched);
+    }
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0) {
+        if (errno != ENOENT)
+            fail(what, path, errno);
+        return; // nothing left to wipe
+    }
+    if (!S_ISREG(st.st_mode))
+        throw Error(The + " is not a regular file." + Untouched);
+    if (st.st_nlink > 1)
+        throw Error(The + " has other hard links: its contents would survive under the other "
+                          "names." +
+                    Untouched);
+    if (readOnly(st, file))
+        throw Error(The + " is read-only." + Untouched);
+    int raw = ops.open(file, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
+    if (raw < 0) {
+        int err = errno;
+        fail(what, path, err,
+             err == EACCES || err == EPERM ? std::string("The file is read-only.") + Untouched
+                                           : std::string(Untouched));
+    }
+    Fd fd(raw);
+    // Checked on the open file too, so a swap after the first look is caught.
+    struct stat now {};
+    if (::fstat(fd.get(), &now) != 0)
+        fail(what, path, errno);
+    if (!S_ISREG(now.st_mode) || now.st_ino != st.st_ino || now.st_nlink > 1)
+        throw Error(The + " was changed by another program meanwhile." + Untouched);
+
+    // From here on the name is gone: a wipe cut short leaves only a scratch file.
+    const fs::path scratch = scratchName(file);
+    if (ops.rename(file, scratch) != 0) {
+        int err = errno;
+        fail(what, path, err, folderHint(folder, err, "The folder") + Untouched);
+    }
+    syncFolder(folder);
+
+    for (int round = 1; round <= rounds; ++round)
+        if (int err = overwrite(fd.get(), fill, static_cast<uint64_t>(now.st_size)))
+            throw FileError("Cannot overwrite the " + label + " " + describe(path) + " (pass " +
+                                std::to_string(round) + " of " + std::to_string(rounds) +
+                                "): " + reason(err) +
+                                ". It is gone from its folder, but its old bytes were not all "
+                                "overwritten; the next command on it tries again.",
+                            reason(err));
+    fd.close();
+    if (ops.remove(scratch) != 0) {
+        int err = errno;
+        fail("The " + label + " was overwritten but could not be deleted: ", scratch, err,
+             folderHint(folder, err, "The folder"));
+    }
+    syncFolder(folder);
 }
 
 void append(const fs::path& path, std::string_view bytes) {

@@ -6,8 +6,8 @@
 // files.cpp. It must provide: open (create-exclusive and do-not-follow-links flags),
 // pread, pwrite, fsync (also of a folder, or nothing where folders need none), close,
 // rename over an existing file, unlink, ftruncate, fstat/lstat (type, size, link count,
-// mode, owner), fchmod, readlink, an exclusive advisory lock on a folder (flock), a
-// folder listing, and a source of random bytes for scratch names.
+// mode, owner), fchmod, readlink, access, an exclusive advisory lock on a folder (flock),
+// a folder listing, and (random.cpp) a source of random bytes.
 
 #include <cstdint>
 #include <filesystem>
@@ -134,6 +134,22 @@ int overwrite(int fd, char fill, uint64_t length, int rounds = 1);
 // Copies a regular file through a scratch file beside the target (replace's rules).
 void copy(const std::filesystem::path& from, const std::filesystem::path& to,
           const ReplaceOptions& options = {}, uint64_t limit = MaxTextBytes);
+
+// Creates an empty owner-only file where there is none (never through a link); false when
+// it cannot.
+bool createEmpty(const std::filesystem::path& path);
+
+// Tidying up after an interrupted command: overwrites a leftover regular file with no
+// other link (never through a link) rounds times with fill, then deletes it. Errors are
+// ignored.
+void shred(const std::filesystem::path& path, char fill, int rounds);
+
+// Overwrites a file's bytes rounds times with fill, each round flushed, then deletes it.
+// It first moves the file to a scratch name, so an interruption leaves nothing under its
+// name, only a scratch file for shred. A symbolic link is followed (the link stays); a
+// file with other hard links, a read-only file or one that is not regular is refused.
+// A missing file is no error. Messages call the file "the " + label.
+void wipe(const std::filesystem::path& path, char fill, int rounds, const std::string& label);
 
 // Scratch names of this layer for a file: "." + name + ".talvora-" + 12 letters or digits.
 bool isScratchFor(const std::filesystem::path& scratch, const std::string& fileName);

@@ -458,7 +458,7 @@ TEST_F(KeyFileTest, WipeFollowsASymbolicLinkRefusesHardLinksAndReportsAFailedPas
     };
     {
         FileOpsOverride seam(ops);
-        expectError([&] { wipeKeyFile(dir.path()); }, {"pass 3 of 21", "next key command"});
+        expectError([&] { wipeKeyFile(dir.path()); }, {"pass 3 of 21", "tries again"});
     }
     // Cut short: no key file, and the next key command finishes the wipe.
     EXPECT_FALSE(fs::exists(dat()));
