@@ -354,8 +354,11 @@ class KeyCopyTest : public KeyFileTest {
 
 TEST_F(KeyCopyTest, TransferReplacesTheTargetAndRestoreBringsItBack) {
     dir.write("key.dat", rec("a", "1"));
+    other.write("key.tmp", "the user's own"); // a scratch file never takes a user's name
     transferKeyFile(dir.path(), other.path());
     EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("a", "1"));
+    EXPECT_EQ(TempFolder::read(other / "key.tmp"), "the user's own");
+    fs::remove(other / "key.tmp");
     EXPECT_EQ(modeOf(other / "key.dat"), 0600u);
     file.storeKey("b", "2");
     transferKeyFile(dir.path(), other.path());

@@ -89,6 +89,9 @@ TEST(TextFile, GetTextAndSave) {
 
     saveTextFile(dir / "out.txt", "caf\u00E9 ", cp);
     EXPECT_EQ(TempFolder::read(dir / "out.txt"), "caf\xE9 \r\n");
+    struct stat st {};
+    ::stat((dir / "out.txt").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u); // plain text: the owner's only
     saveTextFile(dir / "empty.txt", "", cp);
     EXPECT_EQ(TempFolder::read(dir / "empty.txt"), "\r\n");
     // A character the code page lacks: refused, the old file untouched.
