@@ -145,7 +145,7 @@ TEST(AddWord, RefusesLineBreaksAndLeavesTheFileExactlyAsBeforeOnAnyFault) {
     // A full disk after the line end landed, then a failed flush: cut back both times.
     auto real = files::FileOps::system();
     files::FileOps ops = real;
-    ops.pwrite = [real](int fd, const void* b, size_t n, off_t off) -> ssize_t {
+    ops.pwrite = [real](int fd, const void* b, size_t, off_t off) -> ssize_t {
         real.pwrite(fd, b, 2, off);
         return errno = ENOSPC, -1;
     };
