@@ -61,7 +61,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
             printMessages({"No key is stored under the name " + printable(*showName) + "."});
             throw Exit{1};
         }
-        std::cout << *key << '\n';
+        std::cout << printable(*key) << '\n';
     });
 
     CLI::App* generate = keys->add_subcommand("generate", "Print a new random key of 18 digits");
