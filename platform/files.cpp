@@ -109,10 +109,10 @@ std::string folderHint(const fs::path& folder, int err, const char* label) {
     }
 }
 
-int readAll(int fd, std::string& out) {
+int readAll(int fd, std::string& out, uint64_t limit) {
     out.clear();
     char buf[1 << 16];
-    for (;;) {
+    while (out.size() <= limit) {
         ssize_t n = fileOps().pread(fd, buf, sizeof buf, static_cast<off_t>(out.size()));
         if (n < 0) {
             if (errno == EINTR)
@@ -123,6 +123,7 @@ int readAll(int fd, std::string& out) {
             return 0;
         out.append(buf, static_cast<size_t>(n));
     }
+    return 0;
 }
 
 int writeAt(int fd, std::string_view bytes, long long offset) {
@@ -173,7 +174,8 @@ std::string readOpen(Fd& fd, const fs::path& path, uint64_t limit) {
         failBecause("Cannot read ", path,
                     "it is larger than " + sizeText(limit) + ", the most the program reads");
     std::string data;
-    if (int err = readAll(fd.get(), data))
+    data.reserve(static_cast<size_t>(st.st_size));
+    if (int err = readAll(fd.get(), data, limit))
         fail("Cannot read ", path, err);
     if (data.size() > limit) // it grew while being read
         failBecause("Cannot read ", path,

@@ -88,8 +88,9 @@ std::string describe(const std::filesystem::path& path);
 // "The program folder "x" is not writable." and the like, when err is the folder's fault.
 std::string folderHint(const std::filesystem::path& folder, int err, const char* label);
 
-// 0 or errno. readAll reads from offset 0 to the end; writeAt writes everything.
-int readAll(int fd, std::string& out);
+// 0 or errno. readAll reads from offset 0 to the end, or stops once it holds more than
+// limit bytes; writeAt writes everything.
+int readAll(int fd, std::string& out, uint64_t limit = UINT64_MAX);
 int writeAt(int fd, std::string_view bytes, long long offset);
 
 // Whole-file read of a regular file no larger than limit; a folder, FIFO or device and a

@@ -627,16 +627,19 @@ TEST_F(KeyPolicyTest, AFaultAtAnyStepLeavesTheKeyFileExactlyOldOrExactlyNew) {
                 ++runs;
                 failures += failed;
                 const std::string now = fs::exists(dat()) ? bytes() : "";
-                const bool ok = now == old || now == change.after;
-                EXPECT_TRUE(ok) << change.name << ": " << entry << " #" << n;
-                if (!failed)
-                    EXPECT_EQ(now, change.after) << change.name << ": " << entry << " #" << n;
+                const std::string where = std::string(change.name) + ": " + entry + " #" +
+                                          std::to_string(n);
+                EXPECT_TRUE(now == old || now == change.after) << where;
+                if (!failed) {
+                    EXPECT_EQ(now, change.after) << where;
+                }
                 // An interrupted wipe leaves its scratch for the next command; nothing else may.
-                if (std::string(change.name) != "wipe")
-                    EXPECT_EQ(scratchFiles(dir.path()), 0) << change.name << ": " << entry << " #" << n;
+                if (std::string(change.name) != "wipe") {
+                    EXPECT_EQ(scratchFiles(dir.path()), 0) << where;
+                }
                 // The next command finishes what was left.
                 file.removeKeysByName("nobody");
-                EXPECT_EQ(scratchFiles(dir.path()), 0) << change.name << ": " << entry << " #" << n;
+                EXPECT_EQ(scratchFiles(dir.path()), 0) << where;
                 if (n >= calls)
                     break; // this entry was called fewer times than n: every step is covered
             }
