@@ -25,9 +25,12 @@ bool isFolder(const fs::path& p) {
     return fs::is_directory(p, ec);
 }
 
-// The whole of folder/key.dat; nullopt when there is none.
+// The whole of folder/key.dat; nullopt when there is none. Read under the folder's shared
+// lock (released before anything is written, so two copies in opposite directions cannot
+// wait for each other).
 std::optional<std::string> readKeyFile(const fs::path& folder) {
     const fs::path file = folder / "key.dat";
+    files::FolderLock lock(folder, 20, files::FolderLock::Shared);
     try {
         return files::readIfExists(file, store::MaxKeyFileBytes);
     } catch (const FileError& e) {
@@ -44,15 +47,13 @@ void transferKeyFile(const fs::path& programFolder, const fs::path& target) {
     if (sameFolder(programFolder, target))
         throw Error("Cannot transfer the key file to " + files::describe(target) +
                     ": it is the program folder, the file would be copied onto itself.");
-    const fs::path file = programFolder / "key.dat";
-    std::error_code ec;
-    if (!fs::exists(file, ec))
-        throw Error("There is no key file to transfer: " + files::describe(file) +
-                    " does not exist.");
+    auto data = readKeyFile(programFolder);
+    if (!data)
+        throw Error("There is no key file to transfer: " +
+                    files::describe(programFolder / "key.dat") + " does not exist.");
     // The target may be another copy's program folder: take its lock like its own commands.
     files::FolderLock lock(target);
-    files::copy(file, target / "key.dat", store::keyFileWrite("The folder"),
-                store::MaxKeyFileBytes);
+    files::replace(target / "key.dat", *data, store::keyFileWrite("The folder"));
 }
 
 // Restoring from the program folder itself is refused: there is nothing to do.

@@ -84,6 +84,12 @@ Records readForLookup(const fs::path& file) {
         } catch (const Error&) {
         }
     }
+    // Shared with other readers; without it is no worse than a folder that cannot be locked.
+    std::optional<files::FolderLock> lock;
+    try {
+        lock.emplace(file.parent_path(), 20, files::FolderLock::Shared);
+    } catch (const Error&) {
+    }
     auto data = readBytes(file);
     if (!data) {
         // Every operation leaves a key file behind; for a lookup failing that is no error:

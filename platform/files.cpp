@@ -513,14 +513,14 @@ void copy(const fs::path& from, const fs::path& to, const ReplaceOptions& option
     replace(to, read(from, limit), options);
 }
 
-FolderLock::FolderLock(const fs::path& folder, int waitSeconds) {
+FolderLock::FolderLock(const fs::path& folder, int waitSeconds, Mode mode) {
     fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0) {
         int err = errno;
         fail("Cannot lock the folder ", folder, err, folderHint(folder, err, "The folder"));
     }
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(waitSeconds);
-    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    while (::flock(fd_, (mode == Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             int err = errno;
             ::close(fd_);

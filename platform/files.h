@@ -159,12 +159,15 @@ std::filesystem::path scratchName(const std::filesystem::path& target);
 // Flushes a folder's entries, so a rename into it survives a crash.
 void syncFolder(const std::filesystem::path& folder);
 
-// An exclusive advisory lock on a folder, held while it lives; every program that changes
-// files there in several steps takes it. Waits up to waitSeconds for another holder, then
-// throws Error.
+// An advisory lock on a folder, held while it lives. A program that changes files there in
+// several steps takes it exclusively; one that only reads takes it shared, so that it never
+// reads a replaced file while its old bytes are being overwritten. Waits up to waitSeconds
+// for other holders, then throws Error.
 class FolderLock {
   public:
-    explicit FolderLock(const std::filesystem::path& folder, int waitSeconds = 20);
+    enum Mode { Exclusive, Shared };
+    explicit FolderLock(const std::filesystem::path& folder, int waitSeconds = 20,
+                        Mode mode = Exclusive);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;

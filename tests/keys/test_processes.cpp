@@ -1,5 +1,6 @@
 // Several real programs on one key file at once, and what a removed key leaves on a disk.
 #include "codepage.h"
+#include "files.h"
 #include "keyfile.h"
 #include "tempfolder.h"
 
@@ -22,14 +23,14 @@ extern char** environ;
 
 namespace {
 
-pid_t start(const std::vector<std::string>& args) {
+pid_t start(const std::vector<std::string>& args, const char* output = "/dev/null") {
     std::vector<char*> argv;
     for (const auto& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, output, O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t pid = -1;
     int err = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -80,6 +81,36 @@ TEST(Processes, NeverLoseAnUpdateNorBringARemovedKeyBack) {
             << "round " << round;
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1) << "round " << round;
     }
+}
+
+// A listing started while a save is between its rename and the overwriting of the old
+// file waits for the save, and then lists the new names: a reader never has the old file
+// open while its bytes are being overwritten.
+TEST(Processes, AListingWaitsForAChangeInProgress) {
+    const CodePage cp = CodePage::fromName("windows-1252");
+    TempFolder dir, out;
+    dir.write("key.dat", rec("a", "1"));
+    KeyFile file(dir.path(), cp);
+    const std::string listing = (out / "list.txt").string();
+    pid_t reader = -1;
+    bool waited = false;
+    auto real = files::FileOps::system();
+    files::FileOps ops = real;
+    ops.rename = [&](const fs::path& from, const fs::path& to) {
+        int r = real.rename(from, to);
+        reader = start(cli(dir.path(), {"list"}), listing.c_str());
+        ::usleep(300000);
+        int status = 0;
+        waited = ::waitpid(reader, &status, WNOHANG) == 0;
+        return r;
+    };
+    {
+        files::FileOpsOverride seam(ops);
+        file.storeKey("b", "2");
+    }
+    EXPECT_EQ(finish(reader), 0);
+    EXPECT_TRUE(waited);
+    EXPECT_EQ(TempFolder::read(listing), "a\nb\n");
 }
 
 namespace {

@@ -188,6 +188,21 @@ TEST(Replace, OverwritesTheOldBytesThroughTheDescriptorHeldAcrossTheRename) {
     EXPECT_EQ(TempFolder::read(t), "new");
 }
 
+TEST(Replace, CopyGoesThroughAScratchFileAndRefusesAPipe) {
+    TempFolder dir, other;
+    dir.write("a.txt", "contents");
+    other.write("a.txt", "old");
+    ::chmod((other / "a.txt").c_str(), 0640);
+    files::copy(dir / "a.txt", other / "a.txt");
+    EXPECT_EQ(TempFolder::read(other / "a.txt"), "contents");
+    EXPECT_EQ(modeOf(other / "a.txt"), 0640u);
+    ASSERT_EQ(::mkfifo((dir / "p").c_str(), 0600), 0);
+    EXPECT_NE(errorOf([&] { files::copy(dir / "p", other / "a.txt"); }).find("not a regular file"),
+              std::string::npos);
+    EXPECT_EQ(TempFolder::read(other / "a.txt"), "contents");
+    EXPECT_EQ(names(other.path()), std::vector<std::string>{"a.txt"});
+}
+
 // --- Appending ----------------------------------------------------------------------
 
 TEST(Append, AnyFailureCutsTheFileBackToItsOldLength) {
