@@ -349,7 +349,11 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
     Fd fd(raw);
     auto abandon = [&](int err, const std::string& hint = {}) {
         fd.close();
-        ops.remove(scratch);
+        // A key file's scratch holds keys too: its blocks are not freed readable.
+        if (options.overwriteOld)
+            shred(scratch, '\0', 1);
+        else
+            ops.remove(scratch);
         fail(what, path, err, hint);
     };
     if (existed) {
