@@ -53,12 +53,12 @@ const Keyspace& shipped(const std::string& file) {
 TEST(Tidy, TextsThatEncodeComeBackUnchanged) {
     // Some words hold what Tidy would rewrite elsewhere: as known tokens they must stay.
     auto ks = keyspaceOf({"the", "dog", "café", "naïve", "über", "zoë", "a", "i", "don", "x", "straße",
-                          "élan", "5", "twelve", "el", "año", "don’t", "—", "5\tsee", "«x»", "l'eau"});
+                          "élan", "5", "twelve", "el", "año", "don’t", "—", "5\tsee", "«x»"});
     ASSERT_TRUE(processKey(*ks, Key).started);
     Tidier tidier(*ks, "en");
     const std::vector<std::string> words = {"the", "dog", "café", "naïve", "über", "zoë", "a", "i",
                                             "don", "x", "straße", "élan", "5", "twelve", "el", "año",
-                                            "don’t", "—", "5\tsee", "«x»", "l'eau"};
+                                            "don’t", "—", "5\tsee", "«x»"};
     const std::vector<std::string> glue = {" ",   "  ",  "\r\n", ", ",   ". ",   "!\r\n", " - ", "' ",
                                            "- ",  " (",  ") ",   "\" ",  "? ",   "... ", ": ",  " & ",
                                            " '",  "\t\r\n"};
