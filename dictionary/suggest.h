@@ -23,7 +23,7 @@ public:
     // dictionary order.
     std::vector<std::string> suggest(std::string_view word, size_t limit = 3) const;
 
-    size_t nodeCount() const { return label_.size(); }
+    size_t nodeCount() const { return nodes_.size(); }
     size_t memoryBytes() const;
 
 private:
@@ -36,12 +36,16 @@ private:
                 std::vector<Candidate>& found) const;
     std::string wordAt(uint32_t node) const;
 
-    // Node 0 is the root. Children of a node are a sibling chain in code point order.
-    std::vector<char32_t> label_;
+    // Node 0 is the root; the children of a node lie side by side, in code point order, so
+    // a search reads them in one sweep.
+    struct Node {
+        char32_t label;
+        uint32_t row; // lowest row of the word ending here, 0 for none
+        uint32_t firstChild;
+        uint32_t childCount;
+    };
+    std::vector<Node> nodes_;
     std::vector<uint32_t> parent_;
-    std::vector<uint32_t> firstChild_;
-    std::vector<uint32_t> nextSibling_;
-    std::vector<uint32_t> row_; // lowest row of the word ending here, 0 for none
 };
 
 } // namespace talvora
