@@ -45,5 +45,21 @@ grep -q "it does not exist" "$tmp/err"; check "missing dictionary message" $? 0
 "$prog" dict info "$data/sample.dic" > "$tmp/info"; check "dict info" $? 0
 grep -q "^Words: 105$" "$tmp/info"; check "dict info count" $? 0
 
+# Tidy: the text on standard output, the words still unknown on standard error.
+"$prog" tidy -d "$data/sample.dic" --language English < "$golden/messy.txt" > "$tmp/tidy" 2> "$tmp/tidy.err"; check "tidy leaving unknown words" $? 1
+same "tidied text" "$tmp/tidy" "$golden/tidy-sample.txt"
+same "tidy report" "$tmp/tidy.err" "$golden/tidy-sample-report.txt"
+"$prog" tidy -d "$data/sample.dic" --language English < "$golden/messy-encodable.txt" > "$tmp/tidy2" 2> "$tmp/tidy2.err"; check "tidy of an encodable result" $? 0
+[ -s "$tmp/tidy2.err" ] && { echo "FAILED: report without unknown words"; failed=$((failed + 1)); }
+"$prog" tidy -d "$data/sample.dic" -i "$golden/plain.txt" > "$tmp/tidy3"; check "tidy of a text that encodes" $? 0
+tr -d '\r' < "$golden/plain.txt" > "$tmp/plain.lf"
+same "a text that encodes is not touched" "$tmp/tidy3" "$tmp/plain.lf"
+"$prog" encode --tidy -d "$data/sample.dic" --language English --key 55667788 < "$golden/messy-encodable.txt" > "$tmp/enc-tidy"; check "encode --tidy" $? 0
+same "encode --tidy" "$tmp/enc-tidy" "$golden/encoded-tidy-sample-55667788.txt"
+"$prog" encode -d "$data/sample.dic" --key 55667788 < "$tmp/tidy2" > "$tmp/enc-tidied"; check "encode of the tidied text" $? 0
+same "encode --tidy encodes the tidied text" "$tmp/enc-tidied" "$golden/encoded-tidy-sample-55667788.txt"
+"$prog" encode --tidy -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" > "$tmp/enc-plain"; check "encode --tidy of a text that encodes" $? 0
+same "encode --tidy changes nothing that encodes" "$tmp/enc-plain" "$golden/encoded-sample-55667788.txt"
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
