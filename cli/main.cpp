@@ -143,6 +143,7 @@ void printTidyReport(const TidyResult& r) {
 void addTidyCommand(CLI::App& app, Context& ctx) {
     struct Options {
         std::string dictionary, input, language;
+        bool noSuggestions = false;
     };
     auto opts = std::make_shared<Options>();
     CLI::App* sub = app.add_subcommand(
@@ -157,13 +158,15 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
     sub->add_option("--language", opts->language,
                     "Language of the number words, a name (\"French\") or locale code (\"fr\"); "
                     "default: the dictionary's");
+    sub->add_flag("--no-suggestions", opts->noSuggestions,
+                  "Report the unknown words and their counts only (faster on large dictionaries)");
     sub->callback([opts, &ctx] {
         CodePage cp = ctx.codePage();
         std::string text = opts->input.empty() ? readStandardInput() : readTextFile(opts->input, cp);
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         Tidier tidier(ks, tidyLocale(opts->language, opts->dictionary));
-        TidyResult r = tidier.tidy(text);
+        TidyResult r = tidier.tidy(text, !opts->noSuggestions);
         std::string out;
         forEachLine(r.text, [&](std::string_view line) {
             out += line;

@@ -336,7 +336,7 @@ std::string Tidier::resolve(std::string piece, int rule) {
     return piece;
 }
 
-TidyResult Tidier::tidy(std::string_view text) {
+TidyResult Tidier::tidy(std::string_view text, bool withSuggestions) {
     TidyResult result;
     std::string& out = result.text;
     out.reserve(text.size());
@@ -375,8 +375,9 @@ TidyResult Tidier::tidy(std::string_view text) {
             result.unknown.push_back({token, 0, {}});
         ++result.unknown[it->second].count;
     }
-    for (UnknownWord& u : result.unknown)
-        u.suggestions = suggest(u.word);
+    if (withSuggestions)
+        for (UnknownWord& u : result.unknown)
+            u.suggestions = suggest(u.word);
     return result;
 }
 

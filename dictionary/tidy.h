@@ -40,7 +40,8 @@ public:
     Tidier(const Tidier&) = delete;
     Tidier& operator=(const Tidier&) = delete;
 
-    TidyResult tidy(std::string_view text);
+    // Without suggestions the unknown words come with their counts only, and no index is built.
+    TidyResult tidy(std::string_view text, bool withSuggestions = true);
 
     // Closest dictionary words; the index behind them is built on first use.
     std::vector<std::string> suggest(std::string_view word);

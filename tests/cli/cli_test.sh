@@ -49,6 +49,10 @@ grep -q "^Words: 105$" "$tmp/info"; check "dict info count" $? 0
 "$prog" tidy -d "$data/sample.dic" --language English < "$golden/messy.txt" > "$tmp/tidy" 2> "$tmp/tidy.err"; check "tidy leaving unknown words" $? 1
 same "tidied text" "$tmp/tidy" "$golden/tidy-sample.txt"
 same "tidy report" "$tmp/tidy.err" "$golden/tidy-sample-report.txt"
+"$prog" tidy -d "$data/sample.dic" --language English --no-suggestions < "$golden/messy.txt" > "$tmp/tidy-ns" 2> "$tmp/tidy-ns.err"; check "tidy without suggestions" $? 1
+same "the same text without suggestions" "$tmp/tidy-ns" "$golden/tidy-sample.txt"
+cut -f1,2 "$golden/tidy-sample-report.txt" | sed 's/$/\t/' > "$tmp/tidy-ns.expected"
+same "words and counts only" "$tmp/tidy-ns.err" "$tmp/tidy-ns.expected"
 "$prog" tidy -d "$data/sample.dic" --language English < "$golden/messy-encodable.txt" > "$tmp/tidy2" 2> "$tmp/tidy2.err"; check "tidy of an encodable result" $? 0
 [ -s "$tmp/tidy2.err" ] && { echo "FAILED: report without unknown words"; failed=$((failed + 1)); }
 "$prog" tidy -d "$data/sample.dic" -i "$golden/plain.txt" > "$tmp/tidy3"; check "tidy of a text that encodes" $? 0
