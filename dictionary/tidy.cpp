@@ -11,6 +11,7 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 
@@ -36,6 +37,8 @@ std::string tidyLocaleFor(std::string_view name) {
 namespace {
 
 bool isSeparatorByte(char c) { return isSeparator(static_cast<unsigned char>(c)); }
+
+bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The token a piece without blanks gives: lower-cased, separators dropped.
 std::string tokenOf(std::string_view piece) {
@@ -161,8 +164,6 @@ std::string splitAtSeparators(const std::string& piece) {
     return out;
 }
 
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-
 } // namespace
 
 // Number words of the dictionary's language, made once.
@@ -220,6 +221,8 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
         std::string text, digits;
         bool separatorsOnly = false;
     };
+    if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
+        return std::nullopt;
     std::vector<Segment> segments;
     const size_t n = piece.size();
     for (size_t i = 0; i < n;) {
@@ -247,7 +250,6 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
     }
     if (!numbers_)
         numbers_ = std::make_unique<Numbers>(locale_);
-    bool anyDigits = false;
     std::string out;
     bool afterWord = false;
     for (size_t k = 0; k < segments.size(); ++k) {
@@ -269,7 +271,6 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
             out += s.text;
             continue;
         }
-        anyDigits = true;
         // Numbers are read as numbers up to millions; codes with a leading zero and long
         // runs (telephone numbers) digit by digit.
         std::string words;
@@ -289,8 +290,6 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
         }
         out += words;
     }
-    if (!anyDigits)
-        return std::nullopt;
     return out;
 }
 
