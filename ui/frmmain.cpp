@@ -259,10 +259,10 @@ void FrmMain::buildWindow() {
     addShortcut(this, command10, QKeySequence(Qt::CTRL | Qt::Key_P));
     addShortcut(this, command14, QKeySequence(Qt::CTRL | Qt::Key_L));
     addShortcut(this, cmdTidy, QKeySequence(Qt::CTRL | Qt::Key_T));
-    cmdTidy->setToolTip(QStringLiteral("Makes the text encodable without touching a word the dictionary "
-                                       "holds: typographic quotes and apostrophes, dashes, tabs, joined "
-                                       "words and digits become dictionary words; words still unknown are "
-                                       "listed with suggestions (Ctrl+T)"));
+    cmdTidy->setToolTip(QStringLiteral("Tidy (Ctrl+T): makes the text encodable, changing only words "
+                                       "the dictionary lacks.\nQuotes, apostrophes, dashes, tabs, joined "
+                                       "words and digits become dictionary words;\nwords still unknown "
+                                       "are listed with suggestions."));
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("actQuit"));
     quit->setShortcut(QKeySequence::Quit);
