@@ -7,7 +7,6 @@
 #include "wordlist.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <random>
 #include <string>

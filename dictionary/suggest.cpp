@@ -36,7 +36,8 @@ Suggester::Suggester(const WordList& words) {
     for (uint32_t r = 1; r <= words.size(); ++r)
         if (usableAsToken(words[r]))
             rows.push_back(r);
-    std::stable_sort(rows.begin(), rows.end(), [&](uint32_t a, uint32_t b) { return words[a] < words[b]; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](uint32_t a, uint32_t b) { return words[a] < words[b]; });
 
     // First as sibling chains...
     std::vector<char32_t> label{0};
@@ -105,8 +106,8 @@ std::string Suggester::wordAt(uint32_t node) const {
 // distance between the first d letters of this path and the first j of the query. Only the
 // band |d - j| <= MaxDistance can stay within reach; the cells just outside it read as out
 // of reach.
-void Suggester::search(uint32_t node, uint32_t depth, const std::u32string& q, std::vector<int>& rows,
-                       std::vector<Candidate>& found) const {
+void Suggester::search(uint32_t node, uint32_t depth, const std::u32string& q,
+                       std::vector<int>& rows, std::vector<Candidate>& found) const {
     constexpr int Far = MaxDistance + 1;
     const int n = static_cast<int>(q.size());
     const size_t width = q.size() + 2;
@@ -136,7 +137,8 @@ void Suggester::search(uint32_t node, uint32_t depth, const std::u32string& q, s
         }
         if (hi + 1 <= n)
             cur[hi + 1] = Far;
-        if (nodes_[child].row != 0 && n <= d + MaxDistance && n >= d - MaxDistance && cur[n] <= MaxDistance)
+        if (nodes_[child].row != 0 && n <= d + MaxDistance && n >= d - MaxDistance &&
+            cur[n] <= MaxDistance)
             found.push_back({cur[n], nodes_[child].row, child});
         // A swap reaches back two rows, but the value it gives is never below this row's
         // minimum (cur[j] <= prev[j-1] + 1), so the minimum is a safe cut.

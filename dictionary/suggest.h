@@ -12,7 +12,7 @@ namespace talvora {
 // The dictionary words closest to a word by edit distance (insertions, deletions,
 // substitutions and swaps of two neighbours), over a trie of the words built once.
 class Suggester {
-public:
+  public:
     static constexpr int MaxDistance = 2;
 
     // Entries that a text could not carry as one token (empty, holding a blank or a
@@ -26,7 +26,7 @@ public:
     size_t nodeCount() const { return nodes_.size(); }
     size_t memoryBytes() const;
 
-private:
+  private:
     struct Candidate {
         int distance;
         uint32_t row;

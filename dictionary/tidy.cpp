@@ -6,14 +6,13 @@
 #include "tokenizer.h"
 #include "utf8.h"
 
+#include <algorithm>
+#include <array>
+#include <map>
 #include <unicode/normalizer2.h>
 #include <unicode/rbnf.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
-
-#include <algorithm>
-#include <array>
-#include <map>
 
 namespace talvora {
 
@@ -21,9 +20,9 @@ std::string tidyLocaleFor(std::string_view name) {
     static const struct {
         std::string_view display, file, locale;
     } table[] = {
-        {"English", "eng.dic", "en"}, {"Czech", "Czech.dic", "cs"},  {"Danish", "dk.dic", "da"},
-        {"Dutch", "nl.dic", "nl"},    {"French", "fr.dic", "fr"},    {"German", "de_neu.dic", "de"},
-        {"Italian", "it.dic", "it"},  {"Polish", "pl.dic", "pl"},    {"Spanish", "es.dic", "es"},
+        {"English", "eng.dic", "en"}, {"Czech", "Czech.dic", "cs"}, {"Danish", "dk.dic", "da"},
+        {"Dutch", "nl.dic", "nl"},    {"French", "fr.dic", "fr"},   {"German", "de_neu.dic", "de"},
+        {"Italian", "it.dic", "it"},  {"Polish", "pl.dic", "pl"},   {"Spanish", "es.dic", "es"},
         {"Swedish", "se.dic", "sv"},
     };
     if (size_t slash = name.find_last_of("/\\"); slash != std::string_view::npos)
@@ -36,9 +35,13 @@ std::string tidyLocaleFor(std::string_view name) {
 
 namespace {
 
-bool isSeparatorByte(char c) { return isSeparator(static_cast<unsigned char>(c)); }
+bool isSeparatorByte(char c) {
+    return isSeparator(static_cast<unsigned char>(c));
+}
 
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The token a piece without blanks gives: lower-cased, separators dropped.
 std::string tokenOf(std::string_view piece) {
@@ -52,7 +55,8 @@ std::vector<std::string_view> splitBlanks(std::string_view text) {
     size_t start = 0;
     for (;;) {
         size_t blank = text.find(' ', start);
-        parts.push_back(text.substr(start, blank == std::string_view::npos ? blank : blank - start));
+        parts.push_back(
+            text.substr(start, blank == std::string_view::npos ? blank : blank - start));
         if (blank == std::string_view::npos)
             return parts;
         start = blank + 1;
@@ -74,7 +78,8 @@ std::string encode(std::u32string_view text) {
 }
 
 bool isWordChar(char32_t c) {
-    return u_isalnum(static_cast<UChar32>(c)) || (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
+    return u_isalnum(static_cast<UChar32>(c)) ||
+           (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
 }
 
 // Spaces of every kind become blanks, invisible format characters (zero-width ones, the
@@ -103,7 +108,8 @@ std::string normalizeSpaces(const std::string& piece) {
 std::string plainApostrophes(const std::string& piece) {
     std::u32string text = decode(piece);
     for (char32_t& c : text)
-        if (c == U'\u2019' || c == U'\u2018' || c == U'\u02BC' || c == U'\u00B4' || c == U'`' || c == U'\u201B')
+        if (c == U'\u2019' || c == U'\u2018' || c == U'\u02BC' || c == U'\u00B4' || c == U'`' ||
+            c == U'\u201B')
             c = U'\'';
     return encode(text);
 }
@@ -174,8 +180,8 @@ struct Tidier::Numbers {
     explicit Numbers(const std::string& locale) {
         if (!locale.empty()) {
             UErrorCode status = U_ZERO_ERROR;
-            format = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT,
-                                                                  icu::Locale(locale.c_str()), status);
+            format = std::make_unique<icu::RuleBasedNumberFormat>(
+                icu::URBNF_SPELLOUT, icu::Locale(locale.c_str()), status);
             if (U_FAILURE(status))
                 format.reset();
         }
@@ -198,7 +204,8 @@ struct Tidier::Numbers {
     }
 };
 
-Tidier::Tidier(const Keyspace& keyspace, std::string locale) : keyspace_(keyspace), locale_(std::move(locale)) {}
+Tidier::Tidier(const Keyspace& keyspace, std::string locale)
+    : keyspace_(keyspace), locale_(std::move(locale)) {}
 
 Tidier::~Tidier() = default;
 
@@ -233,9 +240,9 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
             std::string digits = piece.substr(i, j - i);
             // Thousands written in groups of three after a comma or full stop.
             if (digits.size() <= 3)
-                while (j + 3 < n && (piece[j] == ',' || piece[j] == '.') && isAsciiDigit(piece[j + 1]) &&
-                       isAsciiDigit(piece[j + 2]) && isAsciiDigit(piece[j + 3]) &&
-                       (j + 4 == n || !isAsciiDigit(piece[j + 4]))) {
+                while (j + 3 < n && (piece[j] == ',' || piece[j] == '.') &&
+                       isAsciiDigit(piece[j + 1]) && isAsciiDigit(piece[j + 2]) &&
+                       isAsciiDigit(piece[j + 3]) && (j + 4 == n || !isAsciiDigit(piece[j + 4]))) {
                     digits.append(piece, j + 1, 3);
                     j += 4;
                 }
@@ -274,7 +281,8 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
         // Numbers are read as numbers up to millions; codes with a leading zero and long
         // runs (telephone numbers) digit by digit.
         std::string words;
-        if (numbers_->format && s.digits.size() <= 7 && (s.digits[0] != '0' || s.digits.size() == 1)) {
+        if (numbers_->format && s.digits.size() <= 7 &&
+            (s.digits[0] != '0' || s.digits.size() == 1)) {
             words = numbers_->spell(std::stoll(s.digits));
             if (!allKnown(words))
                 words.clear();
@@ -386,7 +394,8 @@ std::vector<std::string> Tidier::suggest(std::string_view word) {
     return suggester_->suggest(word);
 }
 
-std::string replaceWord(std::string_view text, std::string_view word, std::string_view replacement) {
+std::string replaceWord(std::string_view text, std::string_view word,
+                        std::string_view replacement) {
     std::string out;
     out.reserve(text.size());
     size_t start = 0;
@@ -406,7 +415,8 @@ std::string replaceWord(std::string_view text, std::string_view word, std::strin
         const bool capital = u_isupper(static_cast<UChar32>(utf8::next(piece, pos)));
         if (capital && !replacement.empty()) {
             size_t rest = 0;
-            utf8::append(out, static_cast<char32_t>(u_toupper(static_cast<UChar32>(utf8::next(replacement, rest)))));
+            utf8::append(out, static_cast<char32_t>(
+                                  u_toupper(static_cast<UChar32>(utf8::next(replacement, rest)))));
             out += replacement.substr(rest);
         } else {
             out += replacement;

@@ -23,9 +23,10 @@ struct UnknownWord {
 };
 
 struct TidyResult {
-    std::string text;                 // the tidied text, line breaks as CR LF
-    uint32_t rewritten = 0;           // tokens of the text that were rewritten
-    std::vector<UnknownWord> unknown; // words of the tidied text the dictionary lacks, in text order
+    std::string text;       // the tidied text, line breaks as CR LF
+    uint32_t rewritten = 0; // tokens of the text that were rewritten
+    std::vector<UnknownWord>
+        unknown; // words of the tidied text the dictionary lacks, in text order
     bool encodes() const { return unknown.empty(); }
 };
 
@@ -33,7 +34,7 @@ struct TidyResult {
 // dictionary lacks is rewritten (spaces, invisible characters, typographic apostrophes,
 // punctuation, joined words, digits), so a text that encodes comes back byte for byte.
 class Tidier {
-public:
+  public:
     // The keyspace's dictionary must stay loaded and unchanged while the tidier lives.
     Tidier(const Keyspace& keyspace, std::string locale);
     ~Tidier();
@@ -46,7 +47,7 @@ public:
     // Closest dictionary words; the index behind them is built on first use.
     std::vector<std::string> suggest(std::string_view word);
 
-private:
+  private:
     struct Numbers;
     bool known(std::string_view piece) const;
     bool allKnown(std::string_view pieces) const;

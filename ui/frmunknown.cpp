@@ -22,10 +22,11 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, Replace replace, Q
     : QDialog(parent), replace_(std::move(replace)), list1_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("frmUnknown"));
     setWindowTitle(QStringLiteral("Words Not in the Dictionary"));
-    auto* label1 = new QLabel(QStringLiteral("These words are not in the dictionary.  Double-click a "
-                                             "suggestion to put it in place of the word, or add the "
-                                             "word to the dictionary."),
-                              this);
+    auto* label1 =
+        new QLabel(QStringLiteral("These words are not in the dictionary.  Double-click a "
+                                  "suggestion to put it in place of the word, or add the "
+                                  "word to the dictionary."),
+                   this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     list1_->setObjectName(QStringLiteral("List1"));
@@ -34,7 +35,8 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, Replace replace, Q
     list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1_->setExpandsOnDoubleClick(false);
     for (const UnknownWord& u : words) {
-        auto* item = new QTreeWidgetItem(list1_, {QString::fromStdString(u.word), QString::number(u.count)});
+        auto* item =
+            new QTreeWidgetItem(list1_, {QString::fromStdString(u.word), QString::number(u.count)});
         item->setData(0, WordRole, QString::fromStdString(u.word));
         if (u.suggestions.empty())
             new QTreeWidgetItem(item, {QStringLiteral("(no suggestion)")});
@@ -70,7 +72,8 @@ void FrmUnknown::itemDoubleClicked(QTreeWidgetItem* item) {
     const QString suggestion = item->data(0, WordRole).toString();
     replace_(word->data(0, WordRole).toString().toStdString(), suggestion.toStdString());
     // Replaced: the line says so and offers nothing more.
-    word->setText(0, QStringLiteral("%1 \u2192 %2").arg(word->data(0, WordRole).toString(), suggestion));
+    word->setText(
+        0, QStringLiteral("%1 \u2192 %2").arg(word->data(0, WordRole).toString(), suggestion));
     word->setData(0, WordRole, QVariant());
     qDeleteAll(word->takeChildren());
 }
@@ -96,12 +99,15 @@ void tidyInputBox(QWidget* window, QPlainTextEdit* box, Tidier& tidier) {
         replaceBoxText(box, result.text);
     if (result.unknown.empty())
         return;
-    FrmUnknown unknown(result.unknown, [box](const std::string& word, const std::string& replacement) {
-        const std::string before = plainTextWithCrLf(box);
-        const std::string after = replaceWord(before, word, replacement);
-        if (after != before)
-            replaceBoxText(box, after);
-    }, window);
+    FrmUnknown unknown(
+        result.unknown,
+        [box](const std::string& word, const std::string& replacement) {
+            const std::string before = plainTextWithCrLf(box);
+            const std::string after = replaceWord(before, word, replacement);
+            if (after != before)
+                replaceBoxText(box, after);
+        },
+        window);
     unknown.exec();
 }
 

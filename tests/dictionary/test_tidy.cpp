@@ -9,7 +9,6 @@
 #include "tokenizer.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <memory>
 #include <random>
@@ -54,9 +53,9 @@ int checkEncodableTextsComeBackUnchanged(Keyspace& ks, const std::vector<std::st
         EXPECT_TRUE(processKey(ks, Key).started);
     }
     Tidier tidier(ks, locale);
-    const std::vector<std::string> glue = {" ",   "  ",  "\r\n", ", ",   ". ",   "!\r\n", " - ", "' ",
-                                           "- ",  " (",  ") ",   "\" ",  "? ",   "... ", ": ",  " & ",
-                                           " '",  "\t\r\n"};
+    const std::vector<std::string> glue = {" ",   "  ",   "\r\n", ", ",  ". ", "!\r\n",
+                                           " - ", "' ",   "- ",   " (",  ") ", "\" ",
+                                           "? ",  "... ", ": ",   " & ", " '", "\t\r\n"};
     std::mt19937 rng(20261207);
     int encodable = 0;
     for (int round = 0; round < rounds; ++round) {
@@ -93,9 +92,9 @@ int checkEncodableTextsComeBackUnchanged(Keyspace& ks, const std::vector<std::st
 
 TEST(Tidy, TextsThatEncodeComeBackUnchanged) {
     // Some words hold what Tidy would rewrite elsewhere: as known tokens they must stay.
-    const std::vector<std::string> words = {"the", "dog", "café", "naïve", "über", "zoë", "a", "i",
-                                            "don", "x", "straße", "élan", "5", "twelve", "el", "año",
-                                            "don’t", "—", "5\tsee", "«x»"};
+    const std::vector<std::string> words = {
+        "the",    "dog",  "café", "naïve",  "über", "zoë", "a",     "i", "don",    "x",
+        "straße", "élan", "5",    "twelve", "el",   "año", "don’t", "—", "5\tsee", "«x»"};
     WordList list;
     for (const std::string& w : words)
         list.add(w);
@@ -115,13 +114,14 @@ TEST(Tidy, TextsThatEncodeComeBackUnchanged) {
 // Whatever Tidy leaves, a second Tidy leaves alone; the result encodes exactly when nothing
 // is reported.
 TEST(Tidy, TidyingTwiceChangesNothingMore) {
-    auto ks = keyspaceOf({"wait", "back", "at", "five", "don", "t", "l", "écran", "middle", "click"});
+    auto ks =
+        keyspaceOf({"wait", "back", "at", "five", "don", "t", "l", "écran", "middle", "click"});
     ASSERT_TRUE(processKey(*ks, Key).started);
     Tidier tidier(*ks, "en");
-    const std::vector<std::string> parts = {"wait",   "Back",  "at",     "5",      "don’t", "l’écran",
-                                            "—",      "«",     "»",      "\t",     "\u00A0", "zorg",
-                                            "middle", "-",     "click",  "…",      "¿",     "12:30",
-                                            "e\u0301cran", "\u200B", "007", "x1y"};
+    const std::vector<std::string> parts = {
+        "wait", "Back",  "at",          "5",      "don’t",  "l’écran", "—",     "«",
+        "»",    "\t",    "\u00A0",      "zorg",   "middle", "-",       "click", "…",
+        "¿",    "12:30", "e\u0301cran", "\u200B", "007",    "x1y"};
     std::mt19937 rng(7);
     for (int round = 0; round < 1000; ++round) {
         std::string text;
@@ -169,7 +169,8 @@ TEST(Tidy, PunctuationGoesOrBecomesABlankBetweenWords) {
 }
 
 TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
-    auto ks = keyspaceOf({"middle", "click", "and", "or", "l", "écran", "d", "eau", "qu", "il", "mother"});
+    auto ks = keyspaceOf(
+        {"middle", "click", "and", "or", "l", "écran", "d", "eau", "qu", "il", "mother"});
     EXPECT_EQ(tidied(*ks, "middle-click and/or"), "middle click and or");
     EXPECT_EQ(tidied(*ks, "L'écran d’eau qu’il", "fr"), "L écran d eau qu il");
     // "l'zorg": zorg is no word, so nothing is split and the joined form is reported.
@@ -218,7 +219,8 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         const char* expected;
     };
     const Case cases[] = {
-        {"eng.dic", "I’m at the café — back at 5.\tSee you!", "I m at the café  back at five. See you!"},
+        {"eng.dic", "I’m at the café — back at 5.\tSee you!",
+         "I m at the café  back at five. See you!"},
         {"eng.dic", "A middle-click", "A middle click"},
         {"de_neu.dic", "„Straße“ 21", "Straße ein und zwanzig"},
         {"pl.dic", "Mam 512", "Mam pięćset dwanaście"},
@@ -256,14 +258,14 @@ TEST(Tidy, ReportsEachUnknownWordOnceWithCountAndSuggestions) {
 
 TEST(Suggester, ClosestWordsByEditDistance) {
     WordList words;
-    for (std::string_view w : {"the", "then", "than", "tea", "a", "don't", "", "two words", "teh", "hte",
-                               "other", "thee", "zebra", "the", "été"})
+    for (std::string_view w : {"the", "then", "than", "tea", "a", "don't", "", "two words", "teh",
+                               "hte", "other", "thee", "zebra", "the", "été"})
         words.add(w);
     const Suggester s(words);
     // Swapped neighbours count once; ties in dictionary order.
     EXPECT_EQ(s.suggest("teh"), (std::vector<std::string>{"the", "tea", "then"}));
-    EXPECT_EQ(s.suggest("th", 20), (std::vector<std::string>{"the", "teh", "then", "than", "tea", "a",
-                                                             "hte", "thee", "été"}));
+    EXPECT_EQ(s.suggest("th", 20), (std::vector<std::string>{"the", "teh", "then", "than", "tea",
+                                                             "a", "hte", "thee", "été"}));
     // Entries a text cannot carry as one token are never offered.
     EXPECT_TRUE(s.suggest("dont").empty());
     EXPECT_TRUE(s.suggest("twowords").empty());

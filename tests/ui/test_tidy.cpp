@@ -45,19 +45,22 @@ class TestTidy : public uitest::WindowTest {
     void cleanup() { cleanupFolder(); }
 
     void rewritesTheTextAsOneUndoStep() {
-        const QString typed = QStringLiteral("Meet him at noon \u2014 by the house\u2026 \u00abThe\u00bb dog at 2");
+        const QString typed =
+            QStringLiteral("Meet him at noon \u2014 by the house\u2026 \u00abThe\u00bb dog at 2");
         typeIntoReadyWindow(typed);
         QCOMPARE(tidyButton()->text(), QStringLiteral("Tidy"));
         QVERIFY(!tidyButton()->toolTip().isEmpty());
         QTest::mouseClick(tidyButton(), Qt::LeftButton);
-        QCOMPARE(input()->toPlainText(), QStringLiteral("Meet him at noon  by the house The dog at two"));
+        QCOMPARE(input()->toPlainText(),
+                 QStringLiteral("Meet him at noon  by the house The dog at two"));
         QVERIFY(uitest::shownTexts().isEmpty());
 
         QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(input()->toPlainText(), typed);
         // Ctrl+T does the same as the button.
         QTest::keyClick(window_.get(), Qt::Key_T, Qt::ControlModifier);
-        QCOMPARE(input()->toPlainText(), QStringLiteral("Meet him at noon  by the house The dog at two"));
+        QCOMPARE(input()->toPlainText(),
+                 QStringLiteral("Meet him at noon  by the house The dog at two"));
 
         // The tidied text encodes as usual.
         child<QLineEdit>("txtKey")->setFocus();
@@ -87,7 +90,8 @@ class TestTidy : public uitest::WindowTest {
                      auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("List1"));
                      QVERIFY(list);
                      for (int i = 0; i < list->topLevelItemCount(); ++i)
-                         words << list->topLevelItem(i)->text(0) + u'=' + list->topLevelItem(i)->text(1);
+                         words << list->topLevelItem(i)->text(0) + u'=' +
+                                      list->topLevelItem(i)->text(1);
                      QTreeWidgetItem* hous = list->topLevelItem(0);
                      for (int i = 0; i < hous->childCount(); ++i)
                          suggestions << hous->child(i)->text(0);
@@ -118,7 +122,8 @@ class TestTidy : public uitest::WindowTest {
         input()->setFocus();
         QTest::keyClicks(input(), QStringLiteral("the dog"));
         QTest::mouseClick(tidyButton(), Qt::LeftButton);
-        QCOMPARE(uitest::shownTexts(), QStringList({uitest::q(msg::MissingInput), uitest::q(msg::DictionaryNotLoaded)}));
+        QCOMPARE(uitest::shownTexts(),
+                 QStringList({uitest::q(msg::MissingInput), uitest::q(msg::DictionaryNotLoaded)}));
         QCOMPARE(input()->toPlainText(), QStringLiteral("the dog"));
     }
 };
