@@ -114,6 +114,25 @@ class TestTidy : public uitest::WindowTest {
         QCOMPARE(input()->toPlainText(), QStringLiteral("The Hous by the hous\u2019 side zorgle!"));
     }
 
+    // The suggestions come from the dictionary loaded now, not the one of an earlier Tidy.
+    void suggestsFromTheDictionaryLoadedLast() {
+        QVERIFY(uitest::writeBytes(path(QStringLiteral("other.dic")), "mouse\r\nhose\r\n"));
+        typeIntoReadyWindow(QStringLiteral("hous"));
+        QStringList first, second;
+        auto suggestions = [](QStringList& out) {
+            return [&out](QDialog* dialog) {
+                auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("List1"));
+                for (int i = 0; list && i < list->topLevelItem(0)->childCount(); ++i)
+                    out << list->topLevelItem(0)->child(i)->text(0);
+            };
+        };
+        UI_MODAL([&] { QTest::mouseClick(tidyButton(), Qt::LeftButton); }, suggestions(first));
+        QVERIFY(pick("Combo1", QStringLiteral("other.dic")));
+        UI_MODAL([&] { QTest::mouseClick(tidyButton(), Qt::LeftButton); }, suggestions(second));
+        QCOMPARE(first.first(), QStringLiteral("house"));
+        QCOMPARE(second, QStringList({"mouse", "hose"}));
+    }
+
     void needsATextAndADictionary() {
         start();
         window_->show();
