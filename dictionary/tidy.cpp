@@ -84,9 +84,23 @@ bool isWordChar(char32_t c) {
 
 // Spaces of every kind become blanks, invisible format characters (zero-width ones, the
 // soft hyphen, direction marks) go, decomposed accents are composed.
+// A no-break or thin space that groups thousands ("1 000", as French and others write
+// them) joins its digits instead.
+bool groupsThousands(const std::u32string& text, size_t i) {
+    const char32_t c = text[i];
+    if (c != U'\u00A0' && c != U'\u202F' && c != U'\u2009' && c != U'\u2007')
+        return false;
+    auto digit = [&](size_t k) { return k < text.size() && text[k] >= U'0' && text[k] <= U'9'; };
+    return i > 0 && digit(i - 1) && digit(i + 1) && digit(i + 2) && digit(i + 3) && !digit(i + 4);
+}
+
 std::string normalizeSpaces(const std::string& piece) {
+    const std::u32string text = decode(piece);
     std::u32string out;
-    for (char32_t c : decode(piece)) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (groupsThousands(text, i))
+            continue;
         if (u_isUWhiteSpace(static_cast<UChar32>(c)))
             out += U' ';
         else if (u_charType(static_cast<UChar32>(c)) != U_FORMAT_CHAR)

@@ -202,8 +202,10 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
     auto de = keyspaceOf({"ein", "und", "zwanzig", "fünf", "hundert", "zwölf"});
     EXPECT_EQ(tidied(*de, "21", "de"), "ein und zwanzig");
     EXPECT_EQ(tidied(*de, "512", "de"), "fünf hundert zwölf");
-    auto fr = keyspaceOf({"vingt", "et", "un", "cinq", "cent", "douze"});
+    auto fr = keyspaceOf({"vingt", "et", "un", "cinq", "cent", "douze", "mille", "euros"});
     EXPECT_EQ(tidied(*fr, "21 512", "fr"), "vingt et un cinq cent douze");
+    // Thousands grouped by a narrow no-break space; a no-break space before a word stays a blank.
+    EXPECT_EQ(tidied(*fr, "5\u202F000\u00A0euros", "fr"), "cinq mille euros");
 
     // A dictionary of no known language: digits only when the dictionary holds them.
     auto other = keyspaceOf({"1", "2", "5"});
