@@ -12,6 +12,7 @@
 #include "programfolder.h"
 #include "textfile.h"
 #include "textlines.h"
+#include "tidy.h"
 #include "utf8.h"
 
 #include <CLI/CLI.hpp>
@@ -141,9 +142,70 @@ void processOrFail(Keyspace& ks, const std::string& key) {
     }
 }
 
+// The locale of the number words: --language (a language name or a locale code), else the
+// dictionary's language.
+std::string tidyLocale(const std::string& language, const std::string& dictionary) {
+    if (language.empty())
+        return tidyLocaleFor(dictionary);
+    std::string locale = tidyLocaleFor(language);
+    return locale.empty() ? language : locale;
+}
+
+// Unknown words, one a line: word, count, suggestions, separated by tabs.
+void printTidyReport(const TidyResult& r) {
+    std::string report;
+    for (const UnknownWord& u : r.unknown) {
+        report += u.word + '\t' + std::to_string(u.count) + '\t';
+        for (size_t i = 0; i < u.suggestions.size(); ++i)
+            report += (i ? ", " : "") + u.suggestions[i];
+        report += '\n';
+    }
+    std::cerr << report;
+}
+
+void addTidyCommand(CLI::App& app, Context& ctx) {
+    struct Options {
+        std::string dictionary, input, language;
+        bool noSuggestions = false;
+    };
+    auto opts = std::make_shared<Options>();
+    CLI::App* sub = app.add_subcommand(
+        "tidy", "Make a text encodable: rewrite only the words the dictionary lacks (spaces, quotes, "
+                "punctuation, joined words, digits). Prints the text; on standard error each word "
+                "still unknown with its count and suggestions, tab-separated. Status 0 when the text "
+                "encodes, 1 otherwise");
+    sub->add_option("--dictionary,-d", opts->dictionary,
+                    "Dictionary file, or a language name of the program folder (\"English\")")
+        ->required();
+    sub->add_option("--input,-i", opts->input, "Read the text from this file (default: standard input, UTF-8)");
+    sub->add_option("--language", opts->language,
+                    "Language of the number words, a name (\"French\") or locale code (\"fr\"); "
+                    "default: the dictionary's");
+    sub->add_flag("--no-suggestions", opts->noSuggestions,
+                  "Report the unknown words and their counts only (faster on large dictionaries)");
+    sub->callback([opts, &ctx] {
+        CodePage cp = ctx.codePage();
+        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(opts->input, cp);
+        Keyspace ks;
+        loadOrFail(ks, ctx, opts->dictionary, cp);
+        Tidier tidier(ks, tidyLocale(opts->language, opts->dictionary));
+        TidyResult r = tidier.tidy(text, !opts->noSuggestions);
+        std::string out;
+        forEachLine(r.text, [&](std::string_view line) {
+            out += line;
+            out += '\n';
+        });
+        std::cout << out;
+        printTidyReport(r);
+        if (!r.encodes())
+            throw Exit{1};
+    });
+}
+
 void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool encoding) {
     struct Options {
-        std::string dictionary, input, output;
+        std::string dictionary, input, output, language;
+        bool tidy = false;
         KeyOptions key;
     };
     auto opts = std::make_shared<Options>();
@@ -155,6 +217,10 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
     opts->key.add(sub);
     sub->add_option("--input,-i", opts->input, "Read the text from this file (default: standard input, UTF-8)");
     sub->add_option("--output,-o", opts->output, "Write the result to this file (the code page, CR LF)");
+    if (encoding) {
+        sub->add_flag("--tidy", opts->tidy, "Tidy the text first (see the tidy command), then encode it");
+        sub->add_option("--language", opts->language, "With --tidy: language of the number words");
+    }
     sub->callback([sub, opts, &ctx, encoding] {
         std::string key = opts->key.resolve(sub, ctx);
         CodePage cp = ctx.codePage();
@@ -162,6 +228,8 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         processOrFail(ks, key);
+        if (opts->tidy)
+            text = Tidier(ks, tidyLocale(opts->language, opts->dictionary)).tidy(text).text;
         CommandResult r = encoding ? encodeText(ks, text) : decodeText(ks, text);
         finish(r);
         if (!encoding && r.notFound > 0)
@@ -297,6 +365,7 @@ int main(int argc, char** argv) {
                    "Program folder holding the dictionaries and key.dat (default: the executable's folder)");
     addCodecCommand(app, ctx, "encode", true);
     addCodecCommand(app, ctx, "decode", false);
+    addTidyCommand(app, ctx);
     addInspectCommand(app, ctx);
     addDictCommand(app, ctx);
     addKeysCommand(app, ctx);
