@@ -1,5 +1,6 @@
-// The dictionaries shipped in data/: the bytes on disk, and a round trip of each
-// language's sample sentence through Encode and Decode.
+// The dictionaries shipped in data/: the bytes on disk, a round trip of each language's
+// sample sentence through Encode and Decode, and sentences as people write them
+// (data/everyday.txt) encoding after Tidy.
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
@@ -7,6 +8,8 @@
 #include "keyspace.h"
 #include "languages.h"
 #include "text.h"
+#include "textlines.h"
+#include "tidy.h"
 #include "tokenizer.h"
 #include "utf8.h"
 
@@ -22,6 +25,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace talvora;
@@ -365,4 +369,33 @@ TEST(ShippedSamples, OneSentencePerShippedFile) {
     EXPECT_EQ(samples().size(), std::size(Shipped));
     for (const auto& l : Shipped)
         EXPECT_TRUE(samples().count(l.file)) << l.file;
+}
+
+// data/everyday.txt: FILE<TAB>SENTENCE, typed as people type (typographic quotes and
+// apostrophes, digits, Spanish question marks): refused as they stand, encoded after Tidy.
+TEST(ShippedEveryday, SentencesAsPeopleWriteThemEncodeAfterTidy) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    forEachLine(files::read(dataFolder() / "everyday.txt"), [&](std::string_view line) {
+        if (size_t tab = line.find('\t'); tab != std::string_view::npos)
+            lines.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+    });
+    std::map<std::string, int> perFile;
+    for (const auto& [file, sentence] : lines)
+        ++perFile[file];
+    for (const auto& l : Shipped)
+        EXPECT_GE(perFile[l.file], 2) << l.file;
+
+    for (const auto& [file, sentence] : lines) {
+        Keyspace& ks = readyKeyspace(file);
+        EXPECT_FALSE(encodeText(ks, sentence).messages.empty()) << file << ": " << sentence;
+        Tidier tidier(ks, tidyLocaleFor(file));
+        TidyResult r = tidier.tidy(sentence, false);
+        std::string unknown;
+        for (const auto& u : r.unknown)
+            unknown += " " + u.word;
+        EXPECT_TRUE(r.encodes()) << file << ": " << sentence << " leaves" << unknown;
+        CommandResult enc = encodeText(ks, r.text);
+        EXPECT_TRUE(enc.messages.empty()) << file << ": " << r.text;
+        EXPECT_TRUE(enc.output) << file << ": " << r.text;
+    }
 }
