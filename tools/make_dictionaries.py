@@ -98,9 +98,18 @@ class Source:
     # The Hunspell dictionary (package, name) that tells which common words are words of
     # the language: it knows inflected forms and compounds that the source list lacks.
     hunspell: tuple = ()
-    # The source holds few inflected forms: every form of the Hunspell dictionary's stems
-    # (hunspell-tools' unmunch) fills the room left under the cap, shortest first.
-    hunspell_forms: bool = False
+    # The source lacks inflected forms: the forms that the Hunspell dictionary's affix rules
+    # make of its stems (hunspell-tools' unmunch) fill the room left under the cap, those of
+    # common stems first. "common": only those; "all": the others after them. Where the
+    # forms let hardly a message more through (Dutch, French, Italian) they are left out:
+    # they would turn much of the encoded text into rare words (tools/measure_messages.py).
+    hunspell_forms: str = ""
+    # A Hunspell dictionary (package, name) of the traditional spelling: its forms that are
+    # a common word once ß is written ss (daß, muß) are added.
+    old_spelling: tuple = ()
+    # The language is often typed without its diacritics (się as sie): each common word is
+    # also added in plain letters.
+    plain_letters: bool = False
 
 
 SCOWL_LICENCE = ("SCOWL licence (permissive: use, copy, modify, distribute and sell, keeping the "
@@ -123,6 +132,7 @@ SOURCES = [
            hunspell=("hunspell-cs", "cs_CZ")),
     Source("dk.dic", "Danish", "windows-1252", "wdanish", "/usr/share/dict/danish",
            licence="GPL-2.0-or-later", common_words="dan", locale="da",
+           hunspell_forms="common",
            hunspell=("hunspell-da", "da_DK")),
     Source("nl.dic", "Dutch", "windows-1252", "wdutch", "/usr/share/dict/dutch",
            licence="BSD-3-Clause or CC-BY-3.0, at the user's choice (this project uses it under "
@@ -140,7 +150,8 @@ SOURCES = [
            licence="GPL-2.0 or GPL-3.0 (the licence text reads \"version 2 or 3\"; Debian labels "
                    "it GPL-2+)",
            common_words="deu", locale="de",
-           hunspell=("hunspell-de-de", "de_DE")),
+           hunspell_forms="all",
+           hunspell=("hunspell-de-de", "de_DE"), old_spelling=("myspell-de-de-1901", "de_DE-1901")),
     # witalian has no one-letter words (a, e, è, i, o) and few inflected forms.
     Source("it.dic", "Italian", "windows-1252", "witalian", "/usr/share/dict/italian",
            licence="GPL-3.0-or-later", common_words="ita", locale="it", elides=True,
@@ -150,6 +161,7 @@ SOURCES = [
            licence="GPL-2.0 or LGPL-2.1 or MPL-1.1 or Apache-2.0 or CC-BY-4.0, at the user's "
                    "choice",
            common_words="pol", locale="pl",
+           plain_letters=True,
            hunspell=("hunspell-pl", "pl_PL")),
     # wspanish holds base forms only: no plurals, no conjugated verbs (está, tiene, fue).
     Source("es.dic", "Spanish", "windows-1252", "wspanish", "/usr/share/dict/spanish",
@@ -158,10 +170,11 @@ SOURCES = [
            supplement_licence="GPL-2.0-or-later (Debian labels it GPL-2; the text reads "
                               "\"version 2 of the License, or (at your option) any later "
                               "version\")", locale="es",
+           hunspell_forms="all",
            hunspell=("hunspell-es", "es_ES")),
     Source("se.dic", "Swedish", "windows-1252", "wswedish", "/usr/share/dict/swedish",
            encoding="iso-8859-1", licence="GPL-2.0-or-later", common_words="swe", locale="sv",
-           hunspell_forms=True,
+           hunspell_forms="all",
            hunspell=("hunspell-sv", "sv_SE")),
 ]
 
@@ -287,11 +300,34 @@ def _read_common_raw(language):
             return sorted(w for w in f.read().split("\n") if w)
 
 
-def hunspell_forms(name):
-    """Every word form that the affix rules make of the Hunspell dictionary's stems."""
+def hunspell_forms(name, stems=None):
+    """Every word form that the affix rules make of the Hunspell dictionary's stems; with
+    stems (lower-cased words), only of the stems that are among them."""
     base = f"/usr/share/hunspell/{name}"
-    out = run(["unmunch", base + ".dic", base + ".aff"])
-    return [line.split("/")[0] for line in out.decode("utf-8").split("\n") if line]
+    if not Path(base + ".dic").is_file():
+        raise MissingTool(f"{base}.dic is missing")
+    encoding = "utf-8"
+    for line in Path(base + ".aff").read_bytes().split(b"\n"):
+        if line.startswith(b"SET "):
+            encoding = line.split()[1].decode()
+    dic = base + ".dic"
+    with tempfile.TemporaryDirectory() as tmp:
+        if stems is not None:
+            lines = Path(dic).read_bytes().decode(encoding).split("\n")[1:]
+            chosen = [l for l in lines if l and lower(l.split("/")[0].split("\t")[0]) in stems]
+            dic = os.path.join(tmp, "stems.dic")
+            Path(dic).write_bytes((f"{len(chosen)}\n" + "\n".join(chosen) + "\n")
+                                  .encode(encoding))
+        out = run(["unmunch", dic, base + ".aff"])
+    return [line.split("/")[0] for line in out.decode(encoding, errors="replace").split("\n")
+            if line]
+
+
+def plain(word):
+    """The word without its diacritics (ł has no decomposition)."""
+    word = word.replace("ł", "l").replace("Ł", "L")
+    return "".join(c for c in unicodedata.normalize("NFD", word)
+                   if not unicodedata.combining(c))
 
 
 def hunspell_accepts(name, words):
@@ -456,6 +492,8 @@ ORIGINS = [
     ("plain vowel", "words with a plain final vowel for an accented one"),
     ("loanword", "loanwords: common words of the language that are common English words"),
     ("number", "number words"),
+    ("old spelling", "traditional spellings of common words"),
+    ("plain letters", "common words in plain letters"),
     ("forms", "Hunspell word forms filling the room under the cap"),
 ]
 
@@ -536,11 +574,24 @@ def build(source):
             offer("loanword", c)
     for n in sorted(number_words(source.locale)):
         offer("number", n)
+    if source.old_spelling:
+        for form in sorted(set(hunspell_forms(source.old_spelling[1]))):
+            if "ß" in lower(form) and lower(form).replace("ß", "ss") in common:
+                offer("old spelling", form)
+    if source.plain_letters:
+        for c in sorted(common):
+            offer("plain letters", plain(c))
     added = collections.Counter(extra.values())
 
     forms = set()
+    common_forms = set()
     if source.hunspell_forms:
-        for form in hunspell_forms(source.hunspell[1]):
+        for form in hunspell_forms(source.hunspell[1], common):
+            w, _ = take(form, judge)
+            if w is not None and w not in words and w not in extra:
+                common_forms.add(w)
+        forms = set(common_forms)
+        for form in hunspell_forms(source.hunspell[1]) if source.hunspell_forms == "all" else []:
             w, _ = take(form, judge)
             if w is not None and w not in words and w not in extra:
                 forms.add(w)
@@ -548,16 +599,19 @@ def build(source):
     words |= set(extra) | forms
     common_count = None
     if len(words) > MAX_ENTRIES:
-        # Common and added words first, then the source's own, then the Hunspell forms.
+        # Common and added words first, then the source's own, then the Hunspell forms:
+        # those of common stems before the others.
         first = (words & common_taken) | set(extra)
         common_count = len(first)
         kept = shortest(first, MAX_ENTRIES)
         kept += shortest(source_words - first, MAX_ENTRIES - len(kept))
-        kept += shortest(forms - first, MAX_ENTRIES - len(kept))
+        kept += shortest(common_forms - first, MAX_ENTRIES - len(kept))
+        kept += shortest(forms - first - common_forms, MAX_ENTRIES - len(kept))
         dropped["cap"] = len(words) - len(kept)
         words = set(kept)
         added = collections.Counter(extra[w] for w in words if w in extra)
     added["forms"] = len(forms & words)
+    added["common forms"] = len(common_forms & words)
     ordered = sorted(words)
     body = b"".join(w.encode(codec) + b"\r\n" for w in ordered)
     return {"source": source, "raw": len(raw), "count": len(ordered), "dropped": dropped,
@@ -742,16 +796,25 @@ def notice(results, versions):
         "thousands up to a million and the powers of ten (python3-icu, "
         "`RuleBasedNumberFormat`, spell-out rules, in the language's locale), hyphens taken as "
         "blanks: Tidy writes a text's digits with them.")
-    add("- g. Hunspell word forms (Swedish, whose source list holds few inflected forms): every "
-        "form that the Hunspell dictionary's affix rules make of its stems (`unmunch` of "
-        "hunspell-tools), in the room left under the cap, shortest first; these entries are "
-        "under the Hunspell dictionary's licence.")
+    add("- f2. Traditional spellings (German): the forms of the traditional-spelling Hunspell "
+        "dictionary (`unmunch` of myspell-de-de-1901's `de_DE-1901`) that hold `ß` and are a "
+        "common word once `ß` is written `ss`: `daß`, `muß`, `mußte`.")
+    add("- f3. Plain letters (Polish, often typed without its diacritics): each common word "
+        "also without them (`się` as `sie`, `ł` as `l`).")
+    add("- g. Hunspell word forms: the forms that the Hunspell dictionary's affix rules make of "
+        "its stems (`unmunch` of hunspell-tools), in the room left under the cap: first the "
+        "forms of the stems that are common words (Danish, German, Spanish, Swedish), then "
+        "every other form (German, Spanish, Swedish), each shortest first; these entries are "
+        "under the Hunspell dictionary's licence. Danish takes only the first, Dutch, French "
+        "and Italian none: measured on real messages (`tools/measure_messages.py`), the forms "
+        "that fill their room let at most one or two messages in a hundred more through, but "
+        "turn a third or more of the encoded words into rare ones.")
     add("")
     add(f"Cap: a list with more than {MAX_ENTRIES} words left (Czech, Polish) is cut to "
         f"{MAX_ENTRIES}, a little under the program's limit of {PROGRAM_LIMIT} lines so that "
         "words a user adds still fit. Kept first: every word that is in the common-word list, and "
-        "every word added in steps a to f, then the source list's other words, then the Hunspell "
-        "forms of step g. "
+        "every word added in steps a to f3, then the source list's other words, then the Hunspell "
+        "forms of step g (those of common stems first). "
         "The rest is filled with the shortest remaining words; among words of the same length, "
         "those with the smallest SHA-256 of their UTF-8 form.")
     add("")
@@ -810,8 +873,15 @@ def notice(results, versions):
         if s.common_words != "eng":
             add(f"- e. Loanwords: {a['loanword']} added.")
         add(f"- f. Number words (ICU locale `{s.locale}`): {a['number']} added.")
+        if s.old_spelling:
+            add(f"- f2. Traditional spellings: Debian package `{s.old_spelling[0]}`, version "
+                f"`{versions[s.old_spelling[0]]}`, dictionary `{s.old_spelling[1]}`: "
+                f"{a['old spelling']} added.")
+        if s.plain_letters:
+            add(f"- f3. Plain letters: {a['plain letters']} added.")
         if s.hunspell_forms:
-            add(f"- g. Hunspell word forms: {a['forms']} added.")
+            add(f"- g. Hunspell word forms: {a['forms']} added, {a['common forms']} of them forms "
+                "of common stems.")
         if r["common"] is not None:
             add(f"- Cap: {r['common']} common or added words kept first, the rest filled by "
                 "length.")
@@ -825,9 +895,9 @@ def notice(results, versions):
         "GPL-3.0-or-later (Italian), a choice including LGPL-2.1 and Apache-2.0 (Polish), and "
         "GPL-2.0-only (Czech; French with the aspell-fr supplement). The words taken from the "
         "tesseract-ocr lists (Hunspell-checked words, joined forms, loanwords) are under "
-        "Apache-2.0; the Hunspell dictionaries only judge words, none is copied from them except "
-        "the Swedish word forms of step g (hunspell-sv: LGPL-3, MPL and GPL parts, reproduced "
-        "below), and "
+        "Apache-2.0; the Hunspell dictionaries judge words, and the word forms of step g and "
+        "the traditional spellings of step f2 are copied from them (under their licences, "
+        "reproduced below), and "
         "ICU's number words are under the Unicode licence. No single GPL version covers both "
         "the Czech list (version 2 only) and the Italian list (version 3 or later), so each file "
         "is shipped as a separate data file under its own licences. The copyright files of the "
@@ -841,13 +911,22 @@ def notice(results, versions):
             packages.append(s.supplement_package)
         if s.hunspell_forms:
             packages.append(s.hunspell[0])
+        if s.old_spelling:
+            packages.append(s.old_spelling[0])
     packages.append(COMMON_WORDS_PACKAGE["eng"])
+    shown = {}
     for package in packages:
         add(f"### Copyright of {package}")
         add("")
-        add("```text")
-        add(copyright_text(package))
-        add("```")
+        text = copyright_text(package)
+        if text in shown:
+            # Packages built from one source carry the same file.
+            add(f"The same text as the copyright of {shown[text]} above.")
+        else:
+            shown[text] = package
+            add("```text")
+            add(text)
+            add("```")
         add("")
     add("Project licence: GPL-2.0-or-later for the program's own code is compatible with every "
         "one of these dictionaries (with the Czech one under version 2, with the Italian one "
@@ -880,7 +959,7 @@ PACKAGES = ("wamerican wamerican-large wngerman wfrench witalian wspanish wdanis
             "tesseract-ocr-dan tesseract-ocr-nld tesseract-ocr-fra tesseract-ocr-deu "
             "tesseract-ocr-ita tesseract-ocr-pol tesseract-ocr-spa tesseract-ocr-swe python3-icu "
             "hunspell hunspell-tools hunspell-cs hunspell-da hunspell-de-de hunspell-es hunspell-fr hunspell-it "
-            "hunspell-nl hunspell-pl hunspell-sv")
+            "hunspell-nl hunspell-pl hunspell-sv myspell-de-de-1901")
 
 
 def main():
@@ -897,7 +976,7 @@ def main():
             versions = {s.package: package_version(s.package) for s in SOURCES}
             versions[LOANWORD_LIST[0]] = package_version(LOANWORD_LIST[0])
             for s in SOURCES:
-                for extra in (s.larger, s.hunspell):
+                for extra in (s.larger, s.hunspell, s.old_spelling):
                     if extra:
                         versions[extra[0]] = package_version(extra[0])
             versions["python3-icu"] = package_version("python3-icu")
