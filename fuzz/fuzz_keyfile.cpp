@@ -277,17 +277,23 @@ Snapshot normalized(Snapshot s) {
     return s;
 }
 
-// A wipe that fails after its first pass leaves the file overwritten but in place, until
-// an interrupted wipe works under a scratch name. Only that exact state is let through.
+// A wipe that fails after it began overwriting leaves the file in place, each byte either
+// as it was or '@', until an interrupted wipe works under a scratch name. Only that state
+// is let through.
 bool interruptedWipe(const Input& in, Snapshot now, Snapshot before) {
     const std::string file = "program/key.dat";
     if (in.op != Op::Wipe || !now.count(file) || !before.count(file))
         return false;
     const std::string bytes = now[file].first;
-    const size_t length = before[file].first.size();
+    const std::string old = before[file].first;
     now.erase(file);
     before.erase(file);
-    return now == before && bytes.size() == length && bytes.find_first_not_of('@') == std::string::npos;
+    if (now != before || bytes.size() != old.size())
+        return false;
+    for (size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] != old[i] && bytes[i] != '@')
+            return false;
+    return true;
 }
 
 Snapshot snapshotAll(const Folders& f) {
