@@ -25,10 +25,16 @@ fi
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja "${launcher[@]}" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALVORA_BUILD_FUZZ=ON -DTALVORA_SANITIZE=ON \
-    -DTALVORA_BUILD_UI=OFF -DTALVORA_BUILD_BENCH=OFF -DTALVORA_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target fuzzers >/dev/null
+mkdir -p "$build"
+buildlog=$build/fuzz-build.log
+if ! { CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja "${launcher[@]}" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALVORA_BUILD_FUZZ=ON -DTALVORA_SANITIZE=ON \
+        -DTALVORA_BUILD_UI=OFF -DTALVORA_BUILD_BENCH=OFF -DTALVORA_BUILD_TESTS=OFF &&
+       cmake --build "$build" --target fuzzers; } >"$buildlog" 2>&1; then
+    tail -n 40 "$buildlog"
+    echo "Fuzzing failed: the fuzz targets did not build (log: $buildlog)."
+    exit 1
+fi
 
 if [ $# -gt 0 ]; then
     targets=("$@")
