@@ -107,6 +107,7 @@ struct Input {
     std::string name, key;
     std::optional<std::string> programFile, otherFile;
     unsigned programMode = 0644, otherMode = 0644;
+    bool sameFolder = false; // transfer to or restore from the program folder itself
 };
 
 struct Outcome {
@@ -144,8 +145,8 @@ Outcome run(const Folders& f, const Input& in) {
         case Op::Store: file.storeKey(in.name, in.key); break;
         case Op::Save: out.saveMessage = keys::saveKey(file, in.name, in.key).message; break;
         case Op::Remove: file.removeKeysByName(in.name); break;
-        case Op::Transfer: keys::transferKeyFile(f.program, f.other); break;
-        case Op::Restore: keys::restoreKeyFile(f.program, f.other); break;
+        case Op::Transfer: keys::transferKeyFile(f.program, in.sameFolder ? f.program : f.other); break;
+        case Op::Restore: keys::restoreKeyFile(f.program, in.sameFolder ? f.program : f.other); break;
         case Op::Wipe: keys::wipeKeyFile(f.program); break;
         case Op::Count: break;
         }
@@ -255,11 +256,17 @@ std::optional<std::string> modelProgramFile(const Input& in, const Outcome& out)
         return now;
     }
     case Op::Transfer:
+    case Op::Restore:
+        if (in.sameFolder) {
+            FUZZ_CHECK(!out.ok, "the key file was copied onto itself");
+            return in.programFile;
+        }
+        if (in.op == Op::Restore) {
+            FUZZ_CHECK(out.ok == in.otherFile.has_value(), out.error);
+            return in.otherFile ? in.otherFile : in.programFile;
+        }
         FUZZ_CHECK(out.ok == in.programFile.has_value(), out.error);
         return in.programFile;
-    case Op::Restore:
-        FUZZ_CHECK(out.ok == in.otherFile.has_value(), out.error);
-        return in.otherFile ? in.otherFile : in.programFile;
     case Op::Wipe:
         FUZZ_CHECK(out.ok, out.error);
         return std::nullopt;
@@ -320,6 +327,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool torn = flags & 8;
     if (flags & 4)
         in.programMode = 0600;
+    in.sameFolder = (flags & 0xC4) == 0xC4;
     in.name = fdp.ConsumeRandomLengthString(60);
     in.key = fdp.ConsumeRandomLengthString(30);
     std::string programBytes = fdp.ConsumeRandomLengthString(1200);
