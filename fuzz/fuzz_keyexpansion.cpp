@@ -1,4 +1,4 @@
-// Key expansion against a slow model that follows the written rules step by step:
+// Key expansion against a slow model that takes every rule literally, step by step:
 // the key doubled up to 18 characters, the mirrored working string, the nine stages run
 // twice with N fixed per stage, the sequential smoothing, and groups read as numbers.
 

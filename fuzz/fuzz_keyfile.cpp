@@ -158,7 +158,7 @@ Outcome run(const Folders& f, const Input& in) {
     return out;
 }
 
-// --- The model: records by the written rules -------------------------------------------
+// --- The model: the records as the key file defines them --------------------------------
 
 std::string trimmed(std::string_view s) {
     size_t b = s.find_first_not_of(' ');
