@@ -1,12 +1,13 @@
 // The key file reader and every key operation on arbitrary key files, first without a
 // fault, then once for every file call of the operation with that one call failing.
 // After a failure the folders hold exactly what they held before or exactly what the
-// fault-free run left (contents and modes), and no scratch file. The fault-free run is
-// checked against a model of the records.
+// fault-free run left (contents and modes), and no scratch file; only a wipe cut short
+// may leave its scratch file, which the next wipe clears. The fault-free run is checked
+// against a model of the records.
 
 #include "codepage.h"
 #include "error.h"
-#include "fileops.h"
+#include "files.h"
 #include "fuzzsupport.h"
 #include "keyfile.h"
 #include "utf8.h"
@@ -50,9 +51,9 @@ struct Injector {
 
 Injector injector;
 
-keys::FileOps injectingOps() {
-    keys::FileOps sys = keys::FileOps::system();
-    keys::FileOps ops;
+files::FileOps injectingOps() {
+    files::FileOps sys = files::FileOps::system();
+    files::FileOps ops;
     ops.open = [sys](const fs::path& p, int flags, mode_t mode) {
         return injector.fails() ? (errno = injector.err, -1) : sys.open(p, flags, mode);
     };
@@ -77,6 +78,9 @@ keys::FileOps injectingOps() {
     };
     ops.remove = [sys](const fs::path& p) {
         return injector.fails() ? (errno = injector.err, -1) : sys.remove(p);
+    };
+    ops.ftruncate = [sys](int fd, off_t length) {
+        return injector.fails() ? (errno = injector.err, -1) : sys.ftruncate(fd, length);
     };
     return ops;
 }
@@ -174,6 +178,16 @@ std::u32string lowered(std::string_view utf8) {
     return out;
 }
 
+// A line break, tab, escape or other C0 or C1 control character: refused in a key name.
+bool holdsControl(std::string_view utf8) {
+    for (size_t pos = 0; pos < utf8.size();) {
+        const char32_t c = talvora::utf8::next(utf8, pos);
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+            return true;
+    }
+    return false;
+}
+
 std::string padded(std::string s, size_t width) {
     s.resize(width, ' ');
     return s;
@@ -197,6 +211,12 @@ std::optional<std::string> modelProgramFile(const Input& in, const Outcome& out)
     const std::string old = in.programFile.value_or("");
     const auto recs = records(old);
     auto nameOf = [&](const std::string& r) { return cp.decode(trimmed(r.substr(0, 40))); };
+    // A read-only key file is refused by every command that would change it.
+    const bool readOnly = in.programFile && (in.programMode & 0222) == 0;
+    auto refusedReadOnly = [&] {
+        FUZZ_CHECK(!out.ok, "a read-only key file was changed");
+        return in.programFile;
+    };
     switch (in.op) {
     case Op::List: {
         FUZZ_CHECK(out.ok, out.error);
@@ -225,13 +245,23 @@ std::optional<std::string> modelProgramFile(const Input& in, const Outcome& out)
             FUZZ_CHECK(out.ok && out.saveMessage == keys::msg::KeyHasZero, out.saveMessage);
             return in.programFile;
         }
+        if (holdsControl(in.name)) {
+            FUZZ_CHECK(out.ok && out.saveMessage == keys::msg::NameHasControl, out.saveMessage);
+            return in.programFile;
+        }
         FUZZ_CHECK(!out.ok || out.saveMessage == keys::msg::KeySaved, out.saveMessage);
         [[fallthrough]];
     case Op::Store: {
+        if (holdsControl(in.name)) {
+            FUZZ_CHECK(!out.ok && out.error == keys::msg::NameHasControl, "stored " + fuzz::show(in.name));
+            return in.programFile;
+        }
         if (cp.firstUnencodable(in.name) || cp.firstUnencodable(in.key)) {
             FUZZ_CHECK(!out.ok, "an unencodable name or key was stored");
             return in.programFile;
         }
+        if (readOnly)
+            return refusedReadOnly();
         FUZZ_CHECK(out.ok, out.error);
         const std::string rec =
             padded(cp.encode(in.name).substr(0, 40), 40) + padded(cp.encode(in.key).substr(0, 18), 18);
@@ -248,6 +278,8 @@ std::optional<std::string> modelProgramFile(const Input& in, const Outcome& out)
         return now;
     }
     case Op::Remove: {
+        if (readOnly)
+            return refusedReadOnly();
         FUZZ_CHECK(out.ok, out.error);
         std::string now;
         for (const auto& r : recs)
@@ -262,12 +294,16 @@ std::optional<std::string> modelProgramFile(const Input& in, const Outcome& out)
             return in.programFile;
         }
         if (in.op == Op::Restore) {
+            if (readOnly && in.otherFile)
+                return refusedReadOnly();
             FUZZ_CHECK(out.ok == in.otherFile.has_value(), out.error);
             return in.otherFile ? in.otherFile : in.programFile;
         }
         FUZZ_CHECK(out.ok == in.programFile.has_value(), out.error);
         return in.programFile;
     case Op::Wipe:
+        if (readOnly)
+            return refusedReadOnly();
         FUZZ_CHECK(out.ok, out.error);
         return std::nullopt;
     case Op::Count: break;
@@ -284,23 +320,24 @@ Snapshot normalized(Snapshot s) {
     return s;
 }
 
-// A wipe that fails after it began overwriting leaves the file in place, each byte either
-// as it was or '@', until an interrupted wipe works under a scratch name. Only that state
-// is let through.
-bool interruptedWipe(const Input& in, Snapshot now, Snapshot before) {
-    const std::string file = "program/key.dat";
-    if (in.op != Op::Wipe || !now.count(file) || !before.count(file))
+// A wipe that fails once the key file is gone leaves its bytes under a scratch name, for
+// the next key command to overwrite and delete. Only that state is let through here; the
+// caller then checks that the next command clears it.
+bool interruptedWipe(const Input& in, const Snapshot& now, const Snapshot& before) {
+    if (in.op != Op::Wipe)
         return false;
-    const std::string bytes = now[file].first;
-    const std::string old = before[file].first;
-    now.erase(file);
-    before.erase(file);
-    if (now != before || bytes.size() != old.size())
-        return false;
-    for (size_t i = 0; i < bytes.size(); ++i)
-        if (bytes[i] != old[i] && bytes[i] != '@')
-            return false;
-    return true;
+    Snapshot rest;
+    int scratch = 0;
+    for (const auto& [name, file] : now) {
+        if (name.starts_with("program/") &&
+            files::isScratchFor(name.substr(std::string("program/").size()), "key.dat"))
+            ++scratch;
+        else
+            rest[name] = file;
+    }
+    Snapshot expected = before;
+    expected.erase("program/key.dat");
+    return scratch == 1 && normalized(rest) == normalized(expected);
 }
 
 Snapshot snapshotAll(const Folders& f) {
@@ -316,7 +353,7 @@ Snapshot snapshotAll(const Folders& f) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 2048)
         return -1;
-    static keys::FileOpsOverride seam(injectingOps());
+    static files::FileOpsOverride seam(injectingOps());
     FuzzedDataProvider fdp(data, size);
     Input in;
     in.op = static_cast<Op>(fdp.ConsumeIntegralInRange<int>(0, static_cast<int>(Op::Count) - 1));
@@ -327,6 +364,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool torn = flags & 8;
     if (flags & 4)
         in.programMode = 0600;
+    else if (flags & 0x40)
+        in.programMode = 0444;
     in.sameFolder = (flags & 0xC4) == 0xC4;
     in.name = fdp.ConsumeRandomLengthString(60);
     in.key = fdp.ConsumeRandomLengthString(30);
@@ -376,9 +415,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            faulty.saveMessage == clean.saveMessage,
                        detail);
         } else {
+            const bool wipeLeft = interruptedWipe(in, now, before);
             FUZZ_CHECK(normalized(now) == normalized(before) ||
-                           normalized(now) == normalized(after) || interruptedWipe(in, now, before),
+                           normalized(now) == normalized(after) || wipeLeft,
                        detail);
+            if (wipeLeft) {
+                injector = Injector{};
+                keys::wipeKeyFile(f.program); // the wipe again, as the user would
+                FUZZ_CHECK(normalized(snapshotAll(f)) == normalized(after),
+                           detail + "the next command left:\n" + describe(snapshotAll(f)));
+            }
         }
     }
     return 0;

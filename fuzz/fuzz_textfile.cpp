@@ -1,7 +1,8 @@
 // The text reader and writer. Reading: every line (CR LF or a lone CR ends it in a text
 // holding any CR, LF otherwise) comes back followed by CR LF. Saving: a text the code page
 // holds is written as its bytes and one CR LF and reads back line for line; any other is
-// refused and the file keeps its old bytes. Nothing else is left in the folder.
+// refused and the file keeps its old bytes. A new file is readable by its owner only, a
+// rewritten one keeps its mode. Nothing else is left in the folder.
 
 #include "codepage.h"
 #include "error.h"
@@ -11,6 +12,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,8 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
 
-    if (existing)
+    unsigned oldMode = 0600;
+    if (existing) {
         fuzz::writeFile(file, old);
+        oldMode = (old.size() % 2) ? 0640 : 0604;
+        ::chmod(file.c_str(), oldMode);
+    }
     const bool holdable = !cp.firstUnencodable(input);
     try {
         talvora::saveTextFile(file, input, cp);
@@ -74,6 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     FUZZ_CHECK(holdable, cp.name() + " saved " + fuzz::show(input));
     FUZZ_CHECK(fuzz::readFile(file) == cp.encode(input) + "\r\n", fuzz::show(input));
+    struct stat st {};
+    FUZZ_CHECK(::stat(file.c_str(), &st) == 0 && (st.st_mode & 07777) == oldMode,
+               "saved with mode " + std::to_string(st.st_mode & 07777));
     FUZZ_CHECK(talvora::readTextFile(file, cp) == modelCrLfLines(input + "\r\n"), fuzz::show(input));
     FUZZ_CHECK(std::distance(fuzz::fs::directory_iterator(folder), {}) == 1, "a scratch file was left");
     return 0;
