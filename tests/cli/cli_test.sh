@@ -44,6 +44,11 @@ grep -q "it does not exist" "$tmp/err"; check "missing dictionary message" $? 0
 "$prog" --version > /dev/null; check version $? 0
 "$prog" dict info "$data/sample.dic" > "$tmp/info"; check "dict info" $? 0
 grep -q "^Words: 105$" "$tmp/info"; check "dict info count" $? 0
+TALVORA_CODEPAGE=bogus "$prog" dict info "$data/sample.dic" > "$tmp/out" 2> "$tmp/err"; check "unusable code page" $? 2
+[ "$(wc -l < "$tmp/err")" = 1 ] && grep -q "TALVORA_CODEPAGE.*\"bogus\" is not known.*windows-1252" "$tmp/err"; check "code page message" $? 0
+[ -s "$tmp/out" ] && { echo "FAILED: output with an unusable code page"; failed=$((failed + 1)); }
+TALVORA_CODEPAGE=cp874 "$prog" dict info "$data/sample.dic" > /dev/null 2> "$tmp/err"; check "code page with two bytes of one character" $? 2
+grep -q '"cp874" reads the bytes 0xA0 and 0xE8 as the same character' "$tmp/err"; check "cp874 message" $? 0
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
