@@ -1,9 +1,11 @@
 #include "keyfile.h"
 
 #include "codepage.h"
+#include "commands.h"
 #include "error.h"
 #include "fileops.h"
 #include "files.h"
+#include "keyexpansion.h"
 #include "keyio.h"
 #include "utf8.h"
 
@@ -234,6 +236,9 @@ SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key) {
         return {false, msg::MissingData};
     if (key.find('0') != std::string_view::npos)
         return {false, msg::KeyHasZero};
+    // A key that "Process" would refuse is no use stored.
+    if (!usableAsStrides(expandKey(key)))
+        return {false, talvora::msg::KeyUnusable};
     file.storeKey(name, key);
     return {true, msg::KeySaved};
 }
