@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace talvora::ui {
+
+// The text field of an editable combo box whose list is run only by a pick. Qt's combo box
+// picks the entry whose text equals the typed text when Enter is pressed or the focus
+// leaves; here Enter and leaving keep the text as typed and pick nothing.
+class TypedLineEdit : public QLineEdit {
+    Q_OBJECT
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+} // namespace talvora::ui
