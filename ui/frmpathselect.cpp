@@ -72,6 +72,7 @@ void FolderList::setPath(const QString& path) {
         list_->addItem(new QListWidgetItem(folderIcon, name));
     if (list_->count() > 0)
         list_->setCurrentRow(0);
+    list_->keyboardSearch(QString()); // typing in the new folder starts a new search
     emit pathChanged(path_);
 }
 

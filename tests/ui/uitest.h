@@ -120,14 +120,14 @@ inline bool pickFromList(QComboBox* combo, const QString& entry) {
 // if work left it open. False when no modal window opened.
 inline bool withModal(const std::function<void()>& trigger, const std::function<void(QDialog*)>& work) {
     bool ran = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setInterval(0);
+    QTimer timer; // looks until the window shows: a mnemonic opens it only after a short press
+    timer.setInterval(10);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
+        if (!dialog || ran)
             return;
         ran = true;
+        timer.stop();
         dialog->activateWindow();
         if (QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
             work(dialog);
