@@ -143,11 +143,11 @@ void FrmMain::buildWindow() {
     auto* frame1 = makeFrame(central, "Frame1", QStringLiteral("Language"));
     combo1_ = new QComboBox(frame1);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setLineEdit(new TypedLineEdit(combo1_));
+    // Only a pick from the list loads: neither completion, Enter nor an arrow key turns
+    // typing into one.
+    takeTextAsTyped(combo1_);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setMinimumContentsLength(14);
-    // Only a pick from the list loads: neither completion nor Enter turns typing into one.
-    combo1_->setCompleter(nullptr);
     label1_ = new QLabel(frame1);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
@@ -172,11 +172,10 @@ void FrmMain::buildWindow() {
     label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmbKey_ = new QComboBox(frame2);
     cmbKey_->setObjectName(QStringLiteral("cmbKey"));
-    cmbKey_->setLineEdit(new TypedLineEdit(cmbKey_));
+    // The name is taken exactly as typed; only a pick from the list shows a stored key.
+    takeTextAsTyped(cmbKey_);
     cmbKey_->setInsertPolicy(QComboBox::NoInsert);
     cmbKey_->setMinimumContentsLength(18);
-    // The name is taken exactly as typed; only a pick from the list shows a stored key.
-    cmbKey_->setCompleter(nullptr);
     label6->setBuddy(cmbKey_);
     auto* label7 = new QLabel(QStringLiteral("&Key"), frame2);
     label7->setObjectName(QStringLiteral("Label7"));

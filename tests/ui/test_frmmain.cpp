@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QWheelEvent>
 
 using namespace talvora;
 using namespace talvora::ui;
@@ -172,6 +173,19 @@ class FrmMainCipher : public WindowTest {
         QCOMPARE(window_->keyspace().wordCount(), 0u);
         QVERIFY(!child<QPushButton>("Command6")->isEnabled());
         QVERIFY(MessageBox::shown().empty());
+
+        // Arrow keys and the wheel on the closed box do not step to an entry; Down opens
+        // the list, Escape closes it again.
+        clickInto(combo->lineEdit());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTRY_VERIFY(combo->view()->isVisible());
+        QTest::keyClick(combo->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!combo->view()->isVisible());
+        QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+        QCOMPARE(window_->keyspace().wordCount(), 0u);
+        QCOMPARE(label("Label1"), QStringLiteral("Select Dictionary to Load"));
 
         QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
         QCOMPARE(label("Label1"), QStringLiteral("5 items in Dictionary"));
