@@ -6,6 +6,7 @@
 #include "uitest.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 using namespace talvora;
 using namespace talvora::ui;
@@ -101,6 +102,46 @@ class FrmMainKeys : public WindowTest {
                                             q(talvora::msg::KeyUnusable)}));
         QCOMPARE(readBytes(path("key.dat")), QByteArray());
         QCOMPARE(child<QComboBox>("cmbKey")->count(), 0);
+    }
+
+    void generateSaveAndRemove() {
+        QVERIFY(QFile::remove(path("key.dat")));
+        QVERIFY(start());
+        type("cmbKey", QStringLiteral("friend"));
+        QTest::keyClick(window_.get(), Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(!keyBox().isEmpty());
+        const QString generated = keyBox();
+        QVERIFY(QRegularExpression(QStringLiteral("^[1-9]{18}$")).match(generated).hasMatch());
+        click("Command8");
+        QCOMPARE(shownTexts(), QStringList{q(keys::msg::KeySaved)});
+        QCOMPARE(readBytes(path("key.dat")), keyRecord("friend", generated.toLatin1()));
+
+        MessageBox::clearShown();
+        click("Command9"); // answered No
+        QCOMPARE(child<QComboBox>("cmbKey")->count(), 1);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click("Command9");
+        QCOMPARE(MessageBox::shown().size(), size_t(2));
+        QCOMPARE(MessageBox::shown()[1].title, QStringLiteral("Remove Confirm"));
+        QCOMPARE(MessageBox::shown()[1].text, QStringLiteral("Are you sure you want to remove the Key friend?"));
+        QCOMPARE(child<QComboBox>("cmbKey")->count(), 0);
+        QVERIFY(child<QComboBox>("cmbKey")->currentText().isEmpty());
+        QCOMPARE(keyBox(), generated);
+        QCOMPARE(QFileInfo(path("key.dat")).size(), 0);
+    }
+
+    void deleteKeysAsksThenWipesAndLeavesTheList() {
+        QVERIFY(start());
+        click("Command11"); // answered No
+        QVERIFY(QFile::exists(path("key.dat")));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click("Command11");
+        QVERIFY(!QFile::exists(path("key.dat")));
+        QCOMPARE(MessageBox::shown().size(), size_t(3));
+        QCOMPARE(MessageBox::shown()[0].title, q(keys::msg::DeleteTitle));
+        QCOMPARE(MessageBox::shown()[2].text, q(keys::msg::KeyFileDeleted));
+        QCOMPARE(child<QComboBox>("cmbKey")->count(), 2);
+        QCOMPARE(keyBox(), QString::fromLatin1(ZuluKey));
     }
 
     void restoreAsksBeforeDroppingKeysAndReloadsTheList() {
