@@ -85,6 +85,19 @@ class FrmPathSelectTest : public WindowTest {
             QVERIFY(window->isVisible());
             QVERIFY(nothingCopied());
 
+            // Enter on the drive list or on "Set" itself takes nothing either.
+            auto* drives = window->findChild<QWidget*>(QStringLiteral("Drive1"));
+            drives->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(drives, Qt::Key_Return);
+            auto* set = window->findChild<QWidget*>(QStringLiteral("Command1"));
+            for (int i = 0; i < 3 && QApplication::focusWidget() != set; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), set);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::qWait(200);
+            QVERIFY(window->isVisible());
+            QVERIFY(nothingCopied());
+
             QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
             QTRY_VERIFY(!window->isVisible());
         });
