@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace talvora {
@@ -22,6 +23,10 @@ struct Context {
 struct Exit {
     int status;
 };
+
+// A name as it can be shown on a terminal: control characters as \xNN, bytes that are not
+// UTF-8 as '?'.
+std::string printable(std::string_view name);
 
 // The program's messages, one a line, on standard error.
 void printMessages(const std::vector<std::string>& messages);
