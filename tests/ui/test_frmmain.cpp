@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLayout>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -45,6 +46,12 @@ class PaintLog : public QObject {
     QLabel* label_;
     QWidget* window_;
 };
+
+// keyClicks takes ASCII only; letters such as ż come as the text of a key event.
+void typeText(QWidget* w, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
 
 // Counts one kind of event a widget receives.
 class EventCounter : public QObject {
@@ -336,6 +343,31 @@ class FrmMainCipher : public WindowTest {
         QCOMPARE(shownTexts(), QStringList({QStringLiteral("File Saved")}));
         QCOMPARE(readBytes(path("out.txt")), QByteArray("\r\n"));
         QCOMPARE(readBytes(path("out.txt.part")), QByteArray("half a letter"));
+    }
+
+    // The locale's code page here is windows-1252; a shipped Polish file must still read
+    // and grow in windows-1250.
+    void shippedFileKeepsItsCodePage() {
+        QVERIFY(writeBytes(path("pl.dic"), "\xBF\xF3\xB3w\r\nkot\r\n")); // żółw, kot
+        QVERIFY(start());
+        QVERIFY(pick("Combo1", QStringLiteral("Polish")));
+        QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Code page windows-1250")));
+        UI_MODAL([&] { click("Command2"); }, [](QDialog* search) {
+            typeText(QApplication::focusWidget(), QStringLiteral("Żó"));
+            clickButton(search->findChild<QPushButton*>("Command2"));
+            auto* model = search->findChild<QListView*>("List1")->model();
+            QCOMPARE(model->rowCount(), 1);
+            QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("żółw"));
+        });
+        UI_MODAL([&] { click("Command1"); }, [](QDialog* add) {
+            typeText(QApplication::focusWidget(), QStringLiteral("Źle"));
+            clickButton(add->findChild<QPushButton*>("Command2"));
+        });
+        QCOMPARE(shownTexts(), QStringList({QStringLiteral("Źle Added.")}));
+        QVERIFY(readBytes(path("pl.dic")).endsWith("kot\r\n\x9Fle\r\n"));
+
+        QVERIFY(pick("Combo1", QStringLiteral("English")));
+        QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Code page windows-1252")));
     }
 
     void loadKeepsTheDictionaryOnFailure() {
