@@ -4,16 +4,19 @@
 #include "commands.h"
 #include "dictionaryfile.h"
 #include "dictionarywindows.h"
+#include "dress.h"
 #include "error.h"
 #include "filedialog.h"
 #include "frmpathselect.h"
 #include "helpwindows.h"
 #include "languages.h"
 #include "messagebox.h"
+#include "roundtrip.h"
 #include "textfile.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -203,9 +206,13 @@ void FrmMain::buildWindow() {
     auto* frame4 = makeFrame(central, "Frame4", QStringLiteral("Output Text"));
     text2_ = makeTextBox(frame4, "Text2");
     auto* command5 = makeButton(frame4, "Command5", QStringLiteral("Save"));
+    chkDress_ = new QCheckBox(QStringLiteral("Dress as sentences"), frame4);
+    chkDress_->setObjectName(QStringLiteral("chkDress"));
+    chkDress_->setToolTip(QStringLiteral("Encode writes the words as sentences; they decode exactly as before"));
     auto* box4 = new QVBoxLayout(frame4);
     box4->addWidget(text2_, 1);
     auto* row4 = new QHBoxLayout;
+    row4->addWidget(chkDress_);
     row4->addStretch();
     row4->addWidget(command5);
     box4->addLayout(row4);
@@ -263,7 +270,7 @@ void FrmMain::buildWindow() {
     QWidget* order[] = {combo1_,  command14, command6_, command2_, command1_, cmbKey_,
                         txtKey_,  command13, command8,  command9,  command10, command12,
                         command7, command11, text1_,    command15, command3,  command4,
-                        text2_,   command5};
+                        text2_,   chkDress_, command5};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -513,12 +520,24 @@ void FrmMain::command4Click() { runCodec(decodeText); }
 void FrmMain::runCodec(CodecCommand command) {
     BusyCursor busy(this, false);
     try {
-        const CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        if (result.output && command == encodeText && chkDress_->isChecked())
+            *result.output = dressText(*result.output,
+                                       [this](char32_t c) { return codePage_.byteOf(c).has_value(); });
         if (result.output)
             setPlainTextFromCrLf(text2_, *result.output);
+        if (result.output && command == encodeText)
+            checkEncoded(result);
     } catch (const std::exception& e) {
         showError(e);
     }
+}
+
+void FrmMain::checkEncoded(const CommandResult& result) {
+    // What Save would write is what must decode.
+    const RoundTrip check = checkRoundTrip(keyspace_, result.rows, plainTextWithCrLf(text2_));
+    if (!check.same)
+        MessageBox::information(this, fromStd(msg::roundTripWarning(keyspace_, check)));
 }
 
 // ---- text files ----
@@ -557,7 +576,8 @@ void FrmMain::showHelp(const QString& topic) {
 }
 
 void FrmMain::showAbout() {
-    FrmAbout about(this);
+    FrmAbout about(this, keyspace_.dictionaryLoaded() ? pathText(dictPath_.filename()) : QString(),
+                   keyspace_.dictionaryLoaded() ? fromStd(dictionaryFingerprint(keyspace_.words())) : QString());
     about.exec();
 }
 
