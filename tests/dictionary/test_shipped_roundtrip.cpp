@@ -25,7 +25,7 @@ const Shipped Files[] = {
     {"eng.dic", "windows-1252"}, {"Czech.dic", "windows-1250"}, {"dk.dic", "windows-1252"},
     {"nl.dic", "windows-1252"},  {"fr.dic", "windows-1252"},    {"de_neu.dic", "windows-1252"},
     {"it.dic", "windows-1252"},  {"pl.dic", "windows-1250"},    {"es.dic", "windows-1252"},
-    {"se.dic", "windows-1252"},
+    {"se.dic", "windows-1252"},  {"sample.dic", "windows-1252"},
 };
 
 class ShippedRoundTrip : public ::testing::TestWithParam<Shipped> {};
