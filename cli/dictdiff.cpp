@@ -1,7 +1,6 @@
 // talvora-cli dict diff: whether two partners hold the same dictionary, line for line.
-#include "context.h"
-
 #include "codepage.h"
+#include "context.h"
 #include "dictionarydiff.h"
 
 #include <iostream>
@@ -23,12 +22,23 @@ std::string shownEntry(std::string_view entry) {
     std::string out = "\"";
     for (char c : entry.substr(0, cut)) {
         switch (c) {
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        default: out += c;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out += c;
         }
     }
     out += '"';
@@ -39,11 +49,13 @@ std::string shownEntry(std::string_view entry) {
 
 void print(const DictionaryDiff& d, const std::string& name1, const std::string& name2) {
     std::string out;
-    const std::string lineEnds = "Line ends: " + name1 + " " + d.lineEnds1 + ", " + name2 + " " + d.lineEnds2 + ".\n";
+    const std::string lineEnds =
+        "Line ends: " + name1 + " " + d.lineEnds1 + ", " + name2 + " " + d.lineEnds2 + ".\n";
     if (d.identical()) {
         out += "identical\nFingerprint: " + d.fingerprint1 + "\n";
         if (!d.sameBytes)
-            out += "The files are not byte for byte the same (letter case or line ends), but the program "
+            out += "The files are not byte for byte the same (letter case or line ends), but the "
+                   "program "
                    "loads the same entries from both.\n";
         if (d.lineEnds1 != d.lineEnds2)
             out += lineEnds;
@@ -55,21 +67,23 @@ void print(const DictionaryDiff& d, const std::string& name1, const std::string&
         const uint32_t shared = std::min(d.lines1, d.lines2);
         out += "First differing line: " + std::to_string(d.firstDiffering) + "\n  " + name1 + ": " +
                shownEntry(d.entry1) + "\n  " + name2 + ": " + shownEntry(d.entry2) + "\n";
-        out += "Lines that differ: " + std::to_string(d.differing) + " of the " + std::to_string(shared) +
-               " lines both have.\n";
+        out += "Lines that differ: " + std::to_string(d.differing) + " of the " +
+               std::to_string(shared) + " lines both have.\n";
     }
     if (d.lines1 != d.lines2) {
         const bool firstLonger = d.lines1 > d.lines2;
         const uint32_t from = std::min(d.lines1, d.lines2) + 1, to = std::max(d.lines1, d.lines2);
-        out += (from == to ? "Line " + std::to_string(from) + " is"
-                           : "Lines " + std::to_string(from) + " to " + std::to_string(to) + " are") +
-               " only in " + (firstLonger ? name1 : name2) + " (" + std::to_string(to - from + 1) +
-               (to == from ? " line).\n" : " lines).\n");
+        out +=
+            (from == to ? "Line " + std::to_string(from) + " is"
+                        : "Lines " + std::to_string(from) + " to " + std::to_string(to) + " are") +
+            " only in " + (firstLonger ? name1 : name2) + " (" + std::to_string(to - from + 1) +
+            (to == from ? " line).\n" : " lines).\n");
     }
     out += lineEnds;
     if (d.lineEnds1 != d.lineEnds2)
-        out += "A file holding any CR ends its lines at CR LF or CR only: a lone LF stays inside the "
-               "entry.\n";
+        out +=
+            "A file holding any CR ends its lines at CR LF or CR only: a lone LF stays inside the "
+            "entry.\n";
     out += "Fingerprint of " + name1 + ": " + d.fingerprint1 + "\nFingerprint of " + name2 + ": " +
            d.fingerprint2 + "\n";
     std::cout << out;
@@ -79,12 +93,14 @@ void print(const DictionaryDiff& d, const std::string& name1, const std::string&
 
 void addDictDiffCommand(CLI::App& dict, Context& ctx, const DictionaryResolver& resolve) {
     auto files = std::make_shared<std::pair<std::string, std::string>>();
-    CLI::App* diff = dict.add_subcommand(
-        "diff", "Whether two dictionary files hold the same entries, line for line (exit 3 when they differ)");
+    CLI::App* diff =
+        dict.add_subcommand("diff", "Whether two dictionary files hold the same entries, line for "
+                                    "line (exit 3 when they differ)");
     diff->add_option("FILE1", files->first, "Dictionary file or language name")->required();
     diff->add_option("FILE2", files->second, "Dictionary file or language name")->required();
     diff->callback([files, &ctx, resolve] {
-        const DictionaryDiff d = diffDictionaries(resolve(files->first), resolve(files->second), ctx.codePage());
+        const DictionaryDiff d =
+            diffDictionaries(resolve(files->first), resolve(files->second), ctx.codePage());
         print(d, files->first, files->second);
         if (!d.identical())
             throw Exit{3};

@@ -5,7 +5,6 @@
 #include "utf8.h"
 
 #include <unicode/uchar.h>
-
 #include <vector>
 
 namespace talvora {
@@ -44,7 +43,8 @@ std::string dressText(std::string_view encoded, const CanWrite& canWrite, const 
     std::vector<std::string_view> pieces;
     for (size_t start = 0;;) {
         size_t blank = encoded.find(' ', start);
-        pieces.push_back(encoded.substr(start, blank == std::string_view::npos ? blank : blank - start));
+        pieces.push_back(
+            encoded.substr(start, blank == std::string_view::npos ? blank : blank - start));
         if (blank == std::string_view::npos)
             break;
         start = blank + 1;

@@ -40,7 +40,8 @@ bool entryRoundTrips(const Keyspace& ks, uint32_t entryRow, uint32_t plainRow, u
 
 } // namespace
 
-RoundTrip checkRoundTrip(const Keyspace& ks, const std::vector<uint32_t>& rows, std::string_view encoded) {
+RoundTrip checkRoundTrip(const Keyspace& ks, const std::vector<uint32_t>& rows,
+                         std::string_view encoded) {
     RoundTrip result;
     std::vector<uint32_t> plain;
     plain.reserve(rows.size());
@@ -110,7 +111,8 @@ RoundTrip checkRoundTrip(const Keyspace& ks, const std::vector<uint32_t>& rows, 
     // are named once.
     std::unordered_set<std::string_view> named;
     for (size_t k = 0; k < plain.size(); ++k) {
-        if (!entryRoundTrips(ks, entries[k], plain[k], static_cast<uint32_t>(k)) && named.insert(written[k]).second)
+        if (!entryRoundTrips(ks, entries[k], plain[k], static_cast<uint32_t>(k)) &&
+            named.insert(written[k]).second)
             result.faultyRows.push_back(entries[k]);
     }
     return result;
@@ -137,7 +139,8 @@ std::string shown(std::string_view entry) {
 } // namespace
 
 std::string msg::roundTripWarning(const Keyspace& ks, const RoundTrip& check) {
-    std::string text = "This encoded text will not decode back to your words with the same dictionary and key.";
+    std::string text =
+        "This encoded text will not decode back to your words with the same dictionary and key.";
     if (check.faultyRows.empty())
         return text;
     constexpr size_t Named = 5;
@@ -153,7 +156,8 @@ std::string msg::roundTripWarning(const Keyspace& ks, const RoundTrip& check) {
         text += shown(e);
         bool splits = false;
         for (char c : e)
-            splits = splits || c == ' ' || c == '\r' || c == '\n' || isSeparator(static_cast<unsigned char>(c));
+            splits = splits || c == ' ' || c == '\r' || c == '\n' ||
+                     isSeparator(static_cast<unsigned char>(c));
         if (splits) {
             text += " (holds a blank, line break or punctuation)";
             continue;

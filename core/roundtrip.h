@@ -19,7 +19,8 @@ struct RoundTrip {
 // Decodes encoded in memory, with the keyspace as the encoding started from, and compares
 // the result with the words whose dictionary rows are rows (0 marks an empty slot and is
 // skipped; encodeText hands these over). The keyspace is not rotated.
-RoundTrip checkRoundTrip(const Keyspace& keyspace, const std::vector<uint32_t>& rows, std::string_view encoded);
+RoundTrip checkRoundTrip(const Keyspace& keyspace, const std::vector<uint32_t>& rows,
+                         std::string_view encoded);
 
 namespace msg {
 // One line naming up to five entries at fault.

@@ -40,8 +40,8 @@ std::string describeLineEnds(std::string_view bytes) {
     return mixed + ")";
 }
 
-DictionaryDiff diffDictionaries(const std::filesystem::path& file1, const std::filesystem::path& file2,
-                                const CodePage& codePage) {
+DictionaryDiff diffDictionaries(const std::filesystem::path& file1,
+                                const std::filesystem::path& file2, const CodePage& codePage) {
     const WordList a = readDictionary(file1, codePage);
     const WordList b = readDictionary(file2, codePage);
     const std::string bytes1 = files::read(file1);

@@ -15,7 +15,8 @@ namespace talvora::osrandom {
 namespace {
 
 [[noreturn]] void failed(int err) {
-    throw Error("Cannot draw random numbers from the operating system: " + files::reason(err) + ".");
+    throw Error("Cannot draw random numbers from the operating system: " + files::reason(err) +
+                ".");
 }
 
 // For kernels without getrandom(2).

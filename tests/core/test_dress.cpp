@@ -9,7 +9,6 @@
 #include "utf8.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 using namespace talvora;
@@ -27,7 +26,8 @@ struct Ready {
 };
 
 Draw seeded(std::mt19937& g) {
-    return [&g](uint32_t bound) { return std::uniform_int_distribution<uint32_t>(0, bound - 1)(g); };
+    return
+        [&g](uint32_t bound) { return std::uniform_int_distribution<uint32_t>(0, bound - 1)(g); };
 }
 
 // Words of the vocabulary joined by blanks, punctuation and line breaks, as people type.
@@ -67,15 +67,16 @@ std::string undressed(std::string_view dressed) {
 // was written with İ (the loader folds it to i) and other letters with special capitals.
 std::vector<std::string> awkwardWords() {
     std::vector<std::string> w = numberedWords(40, "word");
-    for (const char* s : {"straße", "ılık", "ﬁnd", "İstanbul", "ǆungla", "ςigma", "µeter", "ÿes", "émile", "ßa",
-                          "ıi", "ﬁﬁ"})
+    for (const char* s : {"straße", "ılık", "ﬁnd", "İstanbul", "ǆungla", "ςigma", "µeter", "ÿes",
+                          "émile", "ßa", "ıi", "ﬁﬁ"})
         w.push_back(toLower(s));
     return w;
 }
 
 // Entries that break the round trip: a blank, separators, a twin, an empty line.
 std::vector<std::string> flawedWords() {
-    return {"alpha", "beta", "gamma", "red sky", "delta", "x-ray", "epsilon", "beta", "", "zeta", "eta", "theta"};
+    return {"alpha",   "beta", "gamma", "red sky", "delta", "x-ray",
+            "epsilon", "beta", "",      "zeta",    "eta",   "theta"};
 }
 
 // The entries a text can hold: the tokenizer keeps no blank or separator.
@@ -139,17 +140,21 @@ TEST(Dress, DecodesExactlyAsTheUndressedTextOverThousandsOfTexts) {
 TEST(Dress, SentencesOfFiveToFourteenWordsWithCapitalsAndPunctuation) {
     Ready r(awkwardWords());
     std::mt19937 g(7);
-    size_t sentences = 0, questions = 0, exclamations = 0, commas = 0, paragraphs = 0, capitals = 0, keptLower = 0;
+    size_t sentences = 0, questions = 0, exclamations = 0, commas = 0, paragraphs = 0, capitals = 0,
+           keptLower = 0;
     for (int i = 0; i < 300; ++i) {
         const std::string coded = *encodeText(r.ks, randomText(g, awkwardWords(), 80)).output;
         const std::string dressed = dressText(coded, {}, seeded(g));
-        ASSERT_TRUE(dressed.back() == '.' || dressed.back() == '?' || dressed.back() == '!') << dressed;
+        ASSERT_TRUE(dressed.back() == '.' || dressed.back() == '?' || dressed.back() == '!')
+            << dressed;
         size_t words = 0;
         bool start = true;
         for (size_t pos = 0; pos < dressed.size();) {
             const size_t end = dressed.find_first_of(" \r", pos);
-            std::string_view word = std::string_view(dressed).substr(pos, end == std::string::npos ? end : end - pos);
-            pos = end == std::string::npos ? dressed.size() : dressed.find_first_not_of(" \r\n", end);
+            std::string_view word =
+                std::string_view(dressed).substr(pos, end == std::string::npos ? end : end - pos);
+            pos =
+                end == std::string::npos ? dressed.size() : dressed.find_first_not_of(" \r\n", end);
             if (word.empty())
                 continue;
             if (start) {
@@ -180,7 +185,8 @@ TEST(Dress, SentencesOfFiveToFourteenWordsWithCapitalsAndPunctuation) {
                 start = true;
             }
         }
-        for (size_t at = dressed.find("\r\n"); at != std::string::npos; at = dressed.find("\r\n", at + 4)) {
+        for (size_t at = dressed.find("\r\n"); at != std::string::npos;
+             at = dressed.find("\r\n", at + 4)) {
             ASSERT_EQ(dressed.substr(at, 4), "\r\n\r\n");
             ++paragraphs;
         }
@@ -198,8 +204,9 @@ TEST(Dress, SentencesOfFiveToFourteenWordsWithCapitalsAndPunctuation) {
 }
 
 TEST(Dress, CapitalsTheFileCannotHoldAreLeftOut) {
-    const std::string dressed = dressText("ÿes word word word word word ", [](char32_t c) { return c < 0x100; },
-                                          [](uint32_t) { return 0u; });
+    const std::string dressed = dressText(
+        "ÿes word word word word word ", [](char32_t c) { return c < 0x100; },
+        [](uint32_t) { return 0u; });
     EXPECT_EQ(dressed.substr(0, 4), "ÿes"); // Ÿ is U+0178
     EXPECT_EQ(dressText("", {}), "");
     EXPECT_EQ(dressText(" ", {}), " ");
@@ -227,7 +234,8 @@ TEST(RoundTripCheck, AgreesWithARealDecodeAndLeavesTheKeyspaceAlone) {
             ASSERT_EQ(check.same, decodes) << text;
             EXPECT_EQ(check.faultyRows.empty(), check.same) << text;
             // Dressed text is checked the same way and gives the same answer.
-            ASSERT_EQ(checkRoundTrip(r.ks, enc.rows, dressText(*enc.output, {}, seeded(g))).same, decodes);
+            ASSERT_EQ(checkRoundTrip(r.ks, enc.rows, dressText(*enc.output, {}, seeded(g))).same,
+                      decodes);
             // A text that lost a word never passes.
             std::string cut = *enc.output;
             cut.erase(0, cut.find(' ') + 1);
@@ -235,7 +243,9 @@ TEST(RoundTripCheck, AgreesWithARealDecodeAndLeavesTheKeyspaceAlone) {
         }
         EXPECT_EQ(column2(r.ks), before);
         if (words != flawedWords()) {
-            EXPECT_TRUE(checkRoundTrip(r.ks, encodeText(r.ks, joined(words)).rows, *encodeText(r.ks, joined(words)).output).same);
+            EXPECT_TRUE(checkRoundTrip(r.ks, encodeText(r.ks, joined(words)).rows,
+                                       *encodeText(r.ks, joined(words)).output)
+                            .same);
         }
     }
 }
@@ -258,7 +268,9 @@ TEST(RoundTripCheck, NamesTheEntriesAtFaultOnce) {
 
     const std::string warning = msg::roundTripWarning(r.ks, check);
     EXPECT_EQ(warning.find('\n'), std::string::npos);
-    EXPECT_NE(warning.find("line 4 \"red sky\" (holds a blank, line break or punctuation)"), std::string::npos) << warning;
+    EXPECT_NE(warning.find("line 4 \"red sky\" (holds a blank, line break or punctuation)"),
+              std::string::npos)
+        << warning;
     EXPECT_NE(warning.find("line 6 \"x-ray\""), std::string::npos) << warning;
     EXPECT_NE(warning.find("line 9 (empty)"), std::string::npos) << warning;
     EXPECT_TRUE(warning.find("\"beta\" (also on line 8)") != std::string::npos ||
@@ -272,7 +284,8 @@ TEST(RoundTripCheck, NamesFiveEntriesAndCountsTheRest) {
         words.push_back("bad-" + std::to_string(i));
     words.push_back("good");
     Ready r(words);
-    const CommandResult enc = encodeText(r.ks, "good good good good good good good good good good good");
+    const CommandResult enc =
+        encodeText(r.ks, "good good good good good good good good good good good");
     const RoundTrip check = checkRoundTrip(r.ks, enc.rows, *enc.output);
     ASSERT_EQ(check.faultyRows.size(), 10u);
     const std::string warning = msg::roundTripWarning(r.ks, check);

@@ -8,7 +8,6 @@
 #include "roundtrip.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 
@@ -22,9 +21,9 @@ struct Shipped {
 };
 
 const Shipped Files[] = {
-    {"eng.dic", "windows-1252"}, {"Czech.dic", "windows-1250"}, {"dk.dic", "windows-1252"},
-    {"nl.dic", "windows-1252"},  {"fr.dic", "windows-1252"},    {"de_neu.dic", "windows-1252"},
-    {"it.dic", "windows-1252"},  {"pl.dic", "windows-1250"},    {"es.dic", "windows-1252"},
+    {"eng.dic", "windows-1252"}, {"Czech.dic", "windows-1250"},  {"dk.dic", "windows-1252"},
+    {"nl.dic", "windows-1252"},  {"fr.dic", "windows-1252"},     {"de_neu.dic", "windows-1252"},
+    {"it.dic", "windows-1252"},  {"pl.dic", "windows-1250"},     {"es.dic", "windows-1252"},
     {"se.dic", "windows-1252"},  {"sample.dic", "windows-1252"},
 };
 
@@ -33,7 +32,8 @@ class ShippedRoundTrip : public ::testing::TestWithParam<Shipped> {};
 TEST_P(ShippedRoundTrip, CheckIsSilentAndDressingChangesNoDecodedWord) {
     const CodePage cp = CodePage::fromName(GetParam().codePage);
     Keyspace ks;
-    ASSERT_NO_THROW(loadDictionary(ks, std::filesystem::path(TALVORA_SOURCE_DATA) / GetParam().file, cp));
+    ASSERT_NO_THROW(
+        loadDictionary(ks, std::filesystem::path(TALVORA_SOURCE_DATA) / GetParam().file, cp));
     ASSERT_TRUE(processKey(ks, "918273645546372819").started);
     const CanWrite canWrite = [&cp](char32_t c) { return cp.byteOf(c).has_value(); };
 

@@ -1,11 +1,10 @@
 // "Dress as sentences", the warning after Encode and the fingerprint in About, worked
 // through real clicks and keys on the main window.
-#include "uitest.h"
-
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
 #include "keyspace.h"
+#include "uitest.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,7 +18,8 @@ using uitest::q;
 namespace {
 
 const QString Key = QStringLiteral("918273645546372819");
-const QString Plain = QStringLiteral("meet him at noon by the house the quick brown fox jumps over the lazy dog");
+const QString Plain =
+    QStringLiteral("meet him at noon by the house the quick brown fox jumps over the lazy dog");
 
 } // namespace
 
@@ -79,8 +79,9 @@ class TestDress : public uitest::WindowTest {
         const QString dressed = text("Text2");
         QVERIFY2(dressed.at(0).isUpper(), qPrintable(dressed));
         QVERIFY2(QStringLiteral(".?!").contains(dressed.back()), qPrintable(dressed));
-        QCOMPARE(dressed.toLower().remove(QRegularExpression(QStringLiteral("[,.?!]"))).simplified(),
-                 plainCode.simplified());
+        QCOMPARE(
+            dressed.toLower().remove(QRegularExpression(QStringLiteral("[,.?!]"))).simplified(),
+            plainCode.simplified());
         QCOMPARE(decoded(dressed), decoded(plainCode));
         QCOMPARE(decoded(dressed), Plain.toStdString() + " ");
         QCOMPARE(label("Label2"), QString());
@@ -93,11 +94,14 @@ class TestDress : public uitest::WindowTest {
     }
 
     void warnsOnceNamingTheEntriesAtFault() {
-        QVERIFY(uitest::writeBytes(path("bad.dic"), "alpha\r\nbeta\r\ngamma\r\nred sky\r\ndelta\r\nx-ray\r\n"
-                                                    "epsilon\r\nbeta\r\n\r\nzeta\r\neta\r\ntheta\r\n"));
+        QVERIFY(uitest::writeBytes(path("bad.dic"),
+                                   "alpha\r\nbeta\r\ngamma\r\nred sky\r\ndelta\r\nx-ray\r\n"
+                                   "epsilon\r\nbeta\r\n\r\nzeta\r\neta\r\ntheta\r\n"));
         show();
         ready(QStringLiteral("bad.dic"), QStringLiteral("123456789"));
-        type("Text1", QStringLiteral("theta theta theta theta theta theta theta theta theta theta theta theta"));
+        type("Text1",
+             QStringLiteral(
+                 "theta theta theta theta theta theta theta theta theta theta theta theta"));
         mouseClick("chkDress");
         mouseClick("Command3");
         QVERIFY(!text("Text2").isEmpty()); // the output is shown all the same
@@ -131,7 +135,8 @@ class TestDress : public uitest::WindowTest {
             auto* box = dialog->findChild<QLineEdit*>("txtFingerprint");
             QCOMPARE(box->text(), fingerprint);
             QVERIFY(box->isReadOnly());
-            QVERIFY(dialog->findChild<QLabel*>("Label5")->text().contains(QStringLiteral("eng.dic")));
+            QVERIFY(
+                dialog->findChild<QLabel*>("Label5")->text().contains(QStringLiteral("eng.dic")));
             mouseClick(dialog->findChild<QPushButton*>("cmdCopy"));
         });
         QCOMPARE(QGuiApplication::clipboard()->text(), fingerprint);
