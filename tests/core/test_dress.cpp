@@ -105,9 +105,11 @@ TEST(Capital, OnlyWhereLowerCasingGivesTheLetterBack) {
     EXPECT_EQ(capitalFor(U'ǆ'), U'ǅ'); // the title case of the digraph
     for (char32_t none : {U'ß', U'ı', U'ﬁ', U'ς', U'µ', U'1', U'A', U'-', U' '})
         EXPECT_FALSE(capitalFor(none)) << static_cast<uint32_t>(none);
-    for (char32_t c = 1; c < 0x30000; ++c)
-        if (auto t = capitalFor(c))
+    for (char32_t c = 1; c < 0x30000; ++c) {
+        if (auto t = capitalFor(c)) {
             ASSERT_EQ(lowerChar(*t), c) << static_cast<uint32_t>(c);
+        }
+    }
 }
 
 TEST(Dress, DecodesExactlyAsTheUndressedTextOverThousandsOfTexts) {
