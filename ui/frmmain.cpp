@@ -521,9 +521,14 @@ void FrmMain::runCodec(CodecCommand command) {
     BusyCursor busy(this, false);
     try {
         CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
-        if (result.output && command == encodeText && chkDress_->isChecked())
-            *result.output = dressText(*result.output,
-                                       [this](char32_t c) { return codePage_.byteOf(c).has_value(); });
+        if (result.output && command == encodeText && chkDress_->isChecked()) {
+            try {
+                *result.output = dressText(*result.output,
+                                           [this](char32_t c) { return codePage_.byteOf(c).has_value(); });
+            } catch (const std::exception& e) {
+                showError(e); // the plain output is shown all the same
+            }
+        }
         if (result.output)
             setPlainTextFromCrLf(text2_, *result.output);
         if (result.output && command == encodeText)
