@@ -21,7 +21,7 @@ const std::array<bool, 256>& separatorTable() {
     return table;
 }
 
-// What decoding gives for an entry standing alone after ahead rotations, or why it cannot.
+// Whether an entry, written after ahead rotations and read on its own, decodes to the plain word.
 bool entryRoundTrips(const Keyspace& ks, uint32_t entryRow, uint32_t plainRow, uint32_t ahead) {
     const std::string_view e = ks.word(entryRow);
     if (e.empty())
