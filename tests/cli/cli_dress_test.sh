@@ -78,6 +78,10 @@ sed 's/\r$//' "$tmp/a.dic" > "$tmp/lf.dic"
 "$prog" dict diff "$tmp/a.dic" "$tmp/lf.dic" > "$tmp/diff"; check "LF line ends load the same entries" $? 0
 has "still identical" "$tmp/diff" "identical"
 has "line ends named" "$tmp/diff" "Line ends: $tmp/a.dic CR LF, $tmp/lf.dic LF."
+tr a-z A-Z < "$tmp/a.dic" > "$tmp/upper.dic"
+"$prog" dict diff "$tmp/a.dic" "$tmp/upper.dic" > "$tmp/diff"; check "capitals load the same entries" $? 0
+has "capitals: identical" "$tmp/diff" "identical"
+has "capitals: not the same bytes" "$tmp/diff" "not byte for byte the same"
 # A file with a CR anywhere keeps its lone LFs inside entries: the lines run together.
 { head -n 3 "$tmp/a.dic"; tail -n +4 "$tmp/lf.dic"; } > "$tmp/mixed.dic"
 "$prog" dict diff "$tmp/a.dic" "$tmp/mixed.dic" > "$tmp/diff"; check "mixed line ends" $? 3
