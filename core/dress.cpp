@@ -4,6 +4,7 @@
 #include "text.h"
 #include "utf8.h"
 
+#include <algorithm>
 #include <unicode/uchar.h>
 #include <vector>
 
@@ -50,10 +51,11 @@ std::string dressText(std::string_view encoded, const CanWrite& canWrite, const 
         start = blank + 1;
     }
     size_t lastWord = pieces.size();
-    for (size_t i = pieces.size(); i-- > 0;)
+    uint32_t words = 0; // not yet written
+    for (size_t i = 0; i < pieces.size(); ++i)
         if (!pieces[i].empty()) {
             lastWord = i;
-            break;
+            ++words;
         }
 
     std::string out;
@@ -68,7 +70,9 @@ std::string dressText(std::string_view encoded, const CanWrite& canWrite, const 
             continue;
         }
         if (left == 0) {
-            left = 5 + draw(10);
+            // The rest in one sentence when it fits, and never fewer than five words left
+            // over for the last one.
+            left = words <= 14 ? words : 5 + draw(std::min<uint32_t>(10, words - 9));
             position = 0;
             // At most one comma, never after the first word nor close to the end.
             commaAfter = left >= 6 && draw(5) < 2 ? 2 + draw(left - 4) : 0;
@@ -78,6 +82,7 @@ std::string dressText(std::string_view encoded, const CanWrite& canWrite, const 
         }
         ++position;
         --left;
+        --words;
         if (i == lastWord) {
             // The final blank only opened an empty slot; the full stop takes its place.
             out += endMark(draw);
