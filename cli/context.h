@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace talvora {
@@ -23,6 +24,10 @@ struct Context {
 struct Exit {
     int status;
 };
+
+// A name as it can be shown on a terminal: control characters as \xNN, bytes that are not
+// UTF-8 as '?'.
+std::string printable(std::string_view name);
 
 // The program's messages, one a line, on standard error.
 void printMessages(const std::vector<std::string>& messages);

@@ -46,7 +46,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
         keys::KeyFile file(ctx.programFolder(), cp);
         std::string out;
         for (const auto& name : file.listKeyNames())
-            out += name + '\n';
+            out += printable(name) + '\n';
         std::cout << out;
     });
 
@@ -58,10 +58,10 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
         keys::KeyFile file(ctx.programFolder(), cp);
         auto key = file.findKeyByName(*showName);
         if (!key) {
-            printMessages({"No key is stored under the name " + *showName + "."});
+            printMessages({"No key is stored under the name " + printable(*showName) + "."});
             throw Exit{1};
         }
-        std::cout << *key << '\n';
+        std::cout << printable(*key) << '\n';
     });
 
     CLI::App* generate = keys->add_subcommand("generate", "Print a new random key of 18 digits");
@@ -99,7 +99,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
     removeCmd->callback([remove, &ctx] {
         if (remove->name.empty())
             return;
-        if (!confirmed(keys::msg::removeQuestion(remove->name), remove->yes))
+        if (!confirmed(keys::msg::removeQuestion(printable(remove->name)), remove->yes))
             cancelled();
         CodePage cp = ctx.codePage();
         keys::KeyFile file(ctx.programFolder(), cp);

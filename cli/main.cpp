@@ -14,6 +14,7 @@
 #include "roundtrip.h"
 #include "textfile.h"
 #include "textlines.h"
+#include "tidy.h"
 #include "utf8.h"
 
 #include <CLI/CLI.hpp>
@@ -30,6 +31,26 @@ namespace talvora::cli {
 fs::path Context::programFolder() const { return folder.empty() ? talvora::programFolder() : fs::path(folder); }
 
 CodePage Context::codePage() const { return CodePage::fromEnvironment(); }
+
+std::string printable(std::string_view name) {
+    static const char* hex = "0123456789abcdef";
+    std::string out;
+    size_t pos = 0;
+    while (pos < name.size()) {
+        size_t start = pos;
+        char32_t c = utf8::next(name, pos);
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else if (c == U'\uFFFD' && name.substr(start, pos - start) != "\xEF\xBF\xBD") {
+            out += '?';
+        } else {
+            out += name.substr(start, pos - start);
+        }
+    }
+    return out;
+}
 
 void printMessages(const std::vector<std::string>& messages) {
     for (const auto& m : messages)
@@ -50,6 +71,9 @@ fs::path resolveDictionary(const Context& ctx, const std::string& arg) {
     return path;
 }
 
+// A key is at most 18 characters; a longer first line is not a key file.
+constexpr size_t MaxKeyLine = 1000;
+
 struct KeyOptions {
     std::string key, keyFile, keyName;
     bool keyGiven = false;
@@ -69,22 +93,14 @@ struct KeyOptions {
             throw CLI::ValidationError("key", "give only one of --key, --key-file, --key-name");
         if (sub->count("--key"))
             return key;
-        if (sub->count("--key-file")) {
-            std::string text = files::read(keyFile);
-            std::string first;
-            forEachLine(text, [&, done = false](std::string_view line) mutable {
-                if (!done)
-                    first = line;
-                done = true;
-            });
-            return first;
-        }
+        if (sub->count("--key-file"))
+            return files::readFirstLine(keyFile, MaxKeyLine);
         if (sub->count("--key-name")) {
             CodePage cp = ctx.codePage();
             keys::KeyFile file(ctx.programFolder(), cp);
             auto found = file.findKeyByName(keyName);
             if (!found)
-                throw Error("No key is stored under the name " + keyName + ".");
+                throw Error("No key is stored under the name " + printable(keyName) + ".");
             return *found;
         }
         if (const char* env = std::getenv("TALVORA_KEY"))
@@ -94,7 +110,15 @@ struct KeyOptions {
 };
 
 std::string readStandardInput() {
-    std::string data((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    std::string data;
+    char buf[1 << 16];
+    while (std::cin.read(buf, sizeof buf) || std::cin.gcount() > 0) {
+        data.append(buf, static_cast<size_t>(std::cin.gcount()));
+        if (data.size() > files::MaxTextBytes)
+            throw Error("The standard input is larger than " +
+                        std::to_string(files::MaxTextBytes >> 20) +
+                        " MB, the most the program reads.");
+    }
     if (!utf8::isValid(data))
         throw Error("The standard input is not valid UTF-8 text.");
     return withCrLfLines(data);
@@ -128,9 +152,70 @@ void processOrFail(Keyspace& ks, const std::string& key) {
     }
 }
 
+// The locale of the number words: --language (a language name or a locale code), else the
+// dictionary's language.
+std::string tidyLocale(const std::string& language, const std::string& dictionary) {
+    if (language.empty())
+        return tidyLocaleFor(dictionary);
+    std::string locale = tidyLocaleFor(language);
+    return locale.empty() ? language : locale;
+}
+
+// Unknown words, one a line: word, count, suggestions, separated by tabs.
+void printTidyReport(const TidyResult& r) {
+    std::string report;
+    for (const UnknownWord& u : r.unknown) {
+        report += u.word + '\t' + std::to_string(u.count) + '\t';
+        for (size_t i = 0; i < u.suggestions.size(); ++i)
+            report += (i ? ", " : "") + u.suggestions[i];
+        report += '\n';
+    }
+    std::cerr << report;
+}
+
+void addTidyCommand(CLI::App& app, Context& ctx) {
+    struct Options {
+        std::string dictionary, input, language;
+        bool noSuggestions = false;
+    };
+    auto opts = std::make_shared<Options>();
+    CLI::App* sub = app.add_subcommand(
+        "tidy", "Make a text encodable: rewrite only the words the dictionary lacks (spaces, quotes, "
+                "punctuation, joined words, digits). Prints the text; on standard error each word "
+                "still unknown with its count and suggestions, tab-separated. Status 0 when the text "
+                "encodes, 1 otherwise");
+    sub->add_option("--dictionary,-d", opts->dictionary,
+                    "Dictionary file, or a language name of the program folder (\"English\")")
+        ->required();
+    sub->add_option("--input,-i", opts->input, "Read the text from this file (default: standard input, UTF-8)");
+    sub->add_option("--language", opts->language,
+                    "Language of the number words, a name (\"French\") or locale code (\"fr\"); "
+                    "default: the dictionary's");
+    sub->add_flag("--no-suggestions", opts->noSuggestions,
+                  "Report the unknown words and their counts only (faster on large dictionaries)");
+    sub->callback([opts, &ctx] {
+        CodePage cp = ctx.codePage();
+        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(opts->input, cp);
+        Keyspace ks;
+        loadOrFail(ks, ctx, opts->dictionary, cp);
+        Tidier tidier(ks, tidyLocale(opts->language, opts->dictionary));
+        TidyResult r = tidier.tidy(text, !opts->noSuggestions);
+        std::string out;
+        forEachLine(r.text, [&](std::string_view line) {
+            out += line;
+            out += '\n';
+        });
+        std::cout << out;
+        printTidyReport(r);
+        if (!r.encodes())
+            throw Exit{1};
+    });
+}
+
 void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool encoding) {
     struct Options {
-        std::string dictionary, input, output;
+        std::string dictionary, input, output, language;
+        bool tidy = false;
         KeyOptions key;
         bool dress = false, strict = false;
     };
@@ -144,6 +229,8 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
     sub->add_option("--input,-i", opts->input, "Read the text from this file (default: standard input, UTF-8)");
     sub->add_option("--output,-o", opts->output, "Write the result to this file (the code page, CR LF)");
     if (encoding) {
+        sub->add_flag("--tidy", opts->tidy, "Tidy the text first (see the tidy command), then encode it");
+        sub->add_option("--language", opts->language, "With --tidy: language of the number words");
         sub->add_flag("--dress", opts->dress, "Dress the words as sentences (capitals, full stops, commas, "
                                               "paragraphs); they decode as before");
         sub->add_flag("--strict", opts->strict, "Exit with status 3 when the output would not decode back to "
@@ -156,6 +243,8 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         processOrFail(ks, key);
+        if (opts->tidy)
+            text = Tidier(ks, tidyLocale(opts->language, opts->dictionary)).tidy(text).text;
         CommandResult r = encoding ? encodeText(ks, text) : decodeText(ks, text);
         finish(r);
         if (!encoding && r.notFound > 0)
@@ -301,6 +390,7 @@ int main(int argc, char** argv) {
                    "Program folder holding the dictionaries and key.dat (default: the executable's folder)");
     addCodecCommand(app, ctx, "encode", true);
     addCodecCommand(app, ctx, "decode", false);
+    addTidyCommand(app, ctx);
     addInspectCommand(app, ctx);
     addDictCommand(app, ctx);
     addKeysCommand(app, ctx);

@@ -104,7 +104,7 @@ std::string dressText(std::string_view encoded, const CanWrite& canWrite, const 
 }
 
 std::string dressText(std::string_view encoded, const CanWrite& canWrite) {
-    osrandom::Source source;
+    RandomSource source;
     return dressText(encoded, canWrite, [&source](uint32_t bound) { return source.below(bound); });
 }
 

@@ -1,13 +1,4 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-
-namespace talvora {
-
-// Simple (one code point to one code point) lower-case mapping, as every word is held.
-char32_t lowerChar(char32_t c);
-std::string toLower(std::string_view utf8);
-void appendLower(std::string& out, std::string_view utf8);
-
-} // namespace talvora
+// The lower-casing lives with the other character routines in platform/.
+#include "lowercase.h"

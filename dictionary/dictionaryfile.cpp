@@ -19,9 +19,6 @@ namespace talvora {
 
 namespace {
 
-// The largest dictionary file read; keeps the word buffer's 32-bit offsets safe.
-constexpr size_t MaxFileBytes = size_t{1} << 30;
-
 [[noreturn]] void refuse(const fs::path& path, const std::string& why) {
     throw Error("Cannot load the dictionary " + files::describe(path) + ": " + why + ".");
 }
@@ -31,14 +28,13 @@ constexpr size_t MaxFileBytes = size_t{1} << 30;
 WordList readDictionary(const fs::path& path, const CodePage& codePage) {
     std::string bytes;
     try {
-        bytes = files::read(path);
+        // The limit keeps the word buffer's 32-bit offsets safe.
+        bytes = files::read(path, files::MaxDictionaryBytes);
     } catch (const FileError& e) {
         refuse(path, e.reason());
     }
     if (bytes.empty())
         refuse(path, "the file is empty");
-    if (bytes.size() > MaxFileBytes)
-        refuse(path, "the file is too large");
 
     // Each byte's character, already lower-cased, as UTF-8.
     std::array<std::string, 256> lowered;
@@ -91,6 +87,9 @@ AddResult addDictionaryWord(const Keyspace& keyspace, const fs::path& path, std:
     const std::string w = toLower(text);
     if (keyspace.findWord(w) != 0)
         return {AddOutcome::AlreadyPresent, "That word is already in the dictionary."};
+    // It would become two entries, or change how the whole file's lines read.
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        return {AddOutcome::Refused, msg::WordHasLineBreak};
     std::string encoded;
     try {
         encoded = codePage.encode(w);
@@ -99,7 +98,7 @@ AddResult addDictionaryWord(const Keyspace& keyspace, const fs::path& path, std:
     }
     std::string current;
     try {
-        current = files::read(path);
+        current = files::read(path, files::MaxDictionaryBytes);
     } catch (const FileError& e) {
         throw Error("Cannot add to " + files::describe(path) + ": " + e.reason() + ".");
     }
@@ -112,7 +111,7 @@ AddResult addDictionaryWord(const Keyspace& keyspace, const fs::path& path, std:
         addition = lineEnd;
     addition += encoded;
     addition += lineEnd;
-    files::appendExisting(path, addition);
+    files::append(path, addition);
     return {AddOutcome::Added, std::string(text) + " Added."};
 }
 

@@ -24,14 +24,20 @@ void loadDictionary(Keyspace& keyspace, const std::filesystem::path& path, const
 // Rows whose word begins with the lower-cased text, ascending. Empty text finds nothing.
 std::vector<uint32_t> searchDictionary(const WordList& words, std::string_view text);
 
-enum class AddOutcome { NoWord, AlreadyPresent, Added };
+enum class AddOutcome { NoWord, AlreadyPresent, Added, Refused };
+namespace msg {
+inline const std::string WordHasLineBreak =
+    "A word cannot hold a line break: it would become two lines of the dictionary.  Nothing "
+    "was added.";
+} // namespace msg
 struct AddResult {
     AddOutcome outcome;
     std::string message; // the message the window shows
 };
-// Appends the lower-cased text to the dictionary file unless it is empty or a loaded word.
-// Throws Error (nothing written) when the file is gone or unwritable or the code page
-// cannot hold the word.
+// Appends the lower-cased text to the dictionary file unless it is empty, a loaded word or
+// holds CR or LF (Refused). Throws Error when the file is gone, unwritable or larger than
+// files::MaxDictionaryBytes or the code page cannot hold the word; a failed append is cut
+// back, so the file is exactly as before.
 AddResult addDictionaryWord(const Keyspace& keyspace, const std::filesystem::path& path,
                             std::string_view text, const CodePage& codePage);
 

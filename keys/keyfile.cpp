@@ -2,16 +2,12 @@
 
 #include "codepage.h"
 #include "error.h"
-#include "fileops.h"
 #include "files.h"
-#include "keyio.h"
+#include "keystore.h"
+#include "lowercase.h"
 #include "utf8.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <fcntl.h>
-#include <unicode/uchar.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -28,16 +24,6 @@ std::string_view trimBlanks(std::string_view s) {
         return {};
     size_t end = s.find_last_not_of(Blank);
     return s.substr(begin, end - begin + 1);
-}
-
-std::string lowerCase(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    size_t pos = 0;
-    while (pos < text.size())
-        utf8::append(out,
-                     static_cast<char32_t>(u_tolower(static_cast<UChar32>(utf8::next(text, pos)))));
-    return out;
 }
 
 // Rounded to nearest, an exact half to even: a file cut short by up to half a record still
@@ -80,59 +66,93 @@ std::string encodeChecked(const CodePage& codePage, std::string_view text) {
     return codePage.encode(text);
 }
 
-// key.dat opened for the given access, created empty (owner-only) when missing.
-struct Opened {
-    io::Fd fd;
-    int err = 0;
-    bool wasMissing = false;
-};
+std::optional<std::string> readBytes(const fs::path& file) {
+    try {
+        return files::readIfExists(file, store::MaxKeyFileBytes);
+    } catch (const FileError& e) {
+        files::failBecause("Cannot read the key file ", file, e.reason());
+    }
+}
 
-Opened openKeyFile(const fs::path& file, int access) {
-    auto& ops = fileOps();
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        int fd = ops.open(file, access | O_CLOEXEC, 0);
-        if (fd >= 0)
-            return {io::Fd(fd), 0, false};
-        if (errno != ENOENT)
-            return {io::Fd(), errno, false};
-        fd = ops.open(file, access | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd >= 0) {
-            io::Fd owned(fd);
-            ops.fsync(fd);
-            files::syncFolder(file.parent_path());
-            return {std::move(owned), 0, true};
+Records readForLookup(const fs::path& file) {
+    // A lookup finishes an interrupted command too, when it can have the lock soon; a
+    // program folder it cannot write is no reason to fail.
+    if (store::hasLeftovers(file)) {
+        try {
+            files::FolderLock lock(file.parent_path(), 2);
+            store::finishInterrupted(file);
+        } catch (const Error&) {
         }
-        if (errno != EEXIST)
-            return {io::Fd(), errno, true};
-        // Someone else created it meanwhile: open theirs.
     }
-    return {io::Fd(), EEXIST, true};
+    // Shared with other readers; without it is no worse than a folder that cannot be locked.
+    std::optional<files::FolderLock> lock;
+    try {
+        lock.emplace(file.parent_path(), 20, files::FolderLock::Shared);
+    } catch (const Error&) {
+    }
+    auto data = readBytes(file);
+    if (!data) {
+        // Every operation leaves a key file behind; for a lookup failing that is no error:
+        // the program must still start.
+        files::createEmpty(file);
+        return Records({});
+    }
+    return Records(std::move(*data));
 }
 
-[[noreturn]] void failWrite(const fs::path& file, int err, bool wasMissing) {
-    std::string hint;
-    if (wasMissing)
-        hint = io::folderHint(file.parent_path(), err, ProgramFolder);
-    else if (err == EACCES || err == EPERM)
-        hint = "The key file is read-only.";
-    io::fail("Cannot write the key file ", file, err, hint);
-}
-
-// Nothing when the file is missing and cannot be created: the program must still start.
-std::optional<Records> readForLookup(const fs::path& file) {
-    Opened opened = openKeyFile(file, O_RDONLY);
-    if (!opened.fd) {
-        if (opened.wasMissing)
-            return std::nullopt;
-        io::fail("Cannot read the key file ", file, opened.err);
+bool hasControl(std::string_view utf8Text) {
+    size_t pos = 0;
+    while (pos < utf8Text.size()) {
+        char32_t c = utf8::next(utf8Text, pos);
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+            return true;
     }
-    std::string data;
-    if (int err = io::readAll(opened.fd.get(), data))
-        io::fail("Cannot read the key file ", file, err);
-    return Records(std::move(data));
+    return false;
 }
 
 } // namespace
+
+namespace store {
+
+files::ReplaceOptions keyFileWrite(const char* folderLabel) {
+    files::ReplaceOptions options;
+    options.overwriteOld = true;
+    options.what = "Cannot write the key file ";
+    options.folderLabel = folderLabel;
+    return options;
+}
+
+namespace {
+
+// Scratch files of the key file (and of its link target), beside either.
+std::vector<fs::path> leftovers(const fs::path& keyFile) {
+    std::vector<fs::path> folders{keyFile.parent_path()};
+    const fs::path real = files::resolveLinks(keyFile);
+    if (real.parent_path() != keyFile.parent_path())
+        folders.push_back(real.parent_path());
+    std::vector<fs::path> found;
+    for (const auto& folder : folders) {
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, ec))
+            if (files::isScratchFor(entry.path(), real.filename().string()) ||
+                files::isScratchFor(entry.path(), keyFile.filename().string()))
+                found.push_back(entry.path());
+    }
+    return found;
+}
+
+} // namespace
+
+bool hasLeftovers(const fs::path& keyFile) {
+    return !leftovers(keyFile).empty();
+}
+
+void finishInterrupted(const fs::path& keyFile) {
+    for (const auto& path : leftovers(keyFile))
+        files::shred(path, WipeByte, WipeRounds);
+}
+
+} // namespace store
 
 KeyFile::KeyFile(fs::path folder, const CodePage& codePage)
     : folder_(std::move(folder)), codePage_(codePage) {}
@@ -143,90 +163,65 @@ fs::path KeyFile::path() const {
 
 std::vector<std::string> KeyFile::listKeyNames() const {
     std::vector<std::string> names;
-    auto records = readForLookup(path());
-    if (!records)
-        return names;
-    names.reserve(static_cast<size_t>(records->count));
-    for (int64_t i = 0; i < records->count; ++i)
-        names.push_back(codePage_.decode(trimBlanks(records->name(i))));
+    const Records records = readForLookup(path());
+    names.reserve(static_cast<size_t>(records.count));
+    for (int64_t i = 0; i < records.count; ++i)
+        names.push_back(codePage_.decode(trimBlanks(records.name(i))));
     return names;
 }
 
 std::optional<std::string> KeyFile::findKeyByName(std::string_view name) const {
-    auto records = readForLookup(path());
-    if (!records)
-        return std::nullopt;
-    for (int64_t i = 0; i < records->count; ++i)
-        if (codePage_.decode(trimBlanks(records->name(i))) == name)
-            return codePage_.decode(trimBlanks(records->key(i)));
+    const Records records = readForLookup(path());
+    for (int64_t i = 0; i < records.count; ++i)
+        if (codePage_.decode(trimBlanks(records.name(i))) == name)
+            return codePage_.decode(trimBlanks(records.key(i)));
     return std::nullopt;
 }
 
 void KeyFile::storeKey(std::string_view name, std::string_view key) {
+    if (hasControl(name))
+        throw Error(msg::NameHasControl);
     // Refused before the file is touched.
     const std::string record = field(encodeChecked(codePage_, name), NameWidth) +
                                field(encodeChecked(codePage_, key), KeyWidth);
     const fs::path file = path();
-    Opened opened = openKeyFile(file, O_RDWR);
-    if (!opened.fd)
-        failWrite(file, opened.err, opened.wasMissing);
-    const int fd = opened.fd.get();
-    std::string original;
-    if (int err = io::readAll(fd, original))
-        io::fail("Cannot read the key file ", file, err);
+    files::FolderLock lock(folder_);
+    store::finishInterrupted(file);
+    const std::string original = readBytes(file).value_or(std::string());
     const Records records(original);
 
     // Case-insensitive, the stored name trimmed but the given one not. No code point
     // lower-cases to a blank, so trimming the stored bytes first gives the same answer.
-    const std::string wanted = lowerCase(name);
+    const std::string wanted = toLower(name);
     int64_t position = records.count; // a wide position: records past 32767 are ordinary
     for (int64_t i = 0; i < records.count; ++i) {
-        if (lowerCase(codePage_.decode(trimBlanks(records.name(i)))) == wanted) {
+        if (toLower(codePage_.decode(trimBlanks(records.name(i)))) == wanted) {
             position = i;
             break;
         }
     }
 
-    // A short last record is completed with the blanks it reads as, so it keeps its name.
-    long long offset = static_cast<long long>(position) * RecordSize;
-    std::string bytes = record;
-    if (static_cast<long long>(original.size()) < offset) {
-        bytes.insert(0, static_cast<size_t>(offset) - original.size(), Blank);
-        offset = static_cast<long long>(original.size());
-    }
-
-    int err = io::writeAt(fd, bytes, offset);
-    if (err == 0 && fileOps().fsync(fd) != 0)
-        err = errno;
-    if (err != 0) {
-        // Put back what was there so the file stays as it was.
-        if (offset < static_cast<long long>(original.size()))
-            io::writeAt(
-                fd, std::string_view(original).substr(static_cast<size_t>(offset), bytes.size()),
-                offset);
-        if (::ftruncate(fd, static_cast<off_t>(original.size())) == 0)
-            fileOps().fsync(fd);
-        failWrite(file, err, false);
-    }
+    // The record in its place; a short last record is completed with the blanks it reads
+    // as, and bytes past the new record stay as they were.
+    const auto offset = static_cast<size_t>(position) * RecordSize;
+    std::string bytes = original;
+    if (bytes.size() < offset)
+        bytes.resize(offset, Blank);
+    bytes.replace(offset, RecordSize, record);
+    files::replace(file, bytes, store::keyFileWrite(ProgramFolder));
 }
 
 void KeyFile::removeKeysByName(std::string_view name) {
     const fs::path file = path();
-    Opened opened = openKeyFile(file, O_RDONLY);
-    if (!opened.fd)
-        failWrite(file, opened.err, opened.wasMissing);
-    std::string data;
-    if (int err = io::readAll(opened.fd.get(), data))
-        io::fail("Cannot read the key file ", file, err);
-    opened.fd.close();
-
-    const Records records(std::move(data));
+    files::FolderLock lock(folder_);
+    store::finishInterrupted(file);
+    const Records records(readBytes(file).value_or(std::string()));
     std::string kept;
     kept.reserve(records.bytes.size());
     for (int64_t i = 0; i < records.count; ++i)
         if (codePage_.decode(trimBlanks(records.name(i))) != name)
             kept += records.record(i);
-    io::replaceFile(file, folder_ / "key.tmp", kept, "Cannot write the key file ", ProgramFolder);
+    files::replace(file, kept, store::keyFileWrite(ProgramFolder));
 }
 
 SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key) {
@@ -234,6 +229,8 @@ SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key) {
         return {false, msg::MissingData};
     if (key.find('0') != std::string_view::npos)
         return {false, msg::KeyHasZero};
+    if (hasControl(name))
+        return {false, msg::NameHasControl};
     file.storeKey(name, key);
     return {true, msg::KeySaved};
 }

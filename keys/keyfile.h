@@ -20,6 +20,10 @@ inline constexpr size_t RecordSize = NameWidth + KeyWidth;
 // The stored keys: "key.dat" in the program folder, 58-byte records (name 40, key 18,
 // blank-padded, code-page bytes, no header). Every operation opens, works and closes.
 // Failures throw talvora::Error naming the file and the reason; the file stays as it was.
+// Every change holds the program folder's lock from its read to its rename, so two
+// programs (window and command line) never lose each other's changes; a symbolic link is
+// followed, a key file with other hard links or a read-only one is refused, and the
+// replaced file's old bytes are overwritten.
 class KeyFile {
   public:
     KeyFile(std::filesystem::path folder, const CodePage& codePage);
@@ -58,6 +62,9 @@ inline const std::string DeleteQuestion =
 inline const std::string KeysTransferred = "Keys Transferred.";
 inline const std::string KeysRestored = "Keys Restored.";
 inline const std::string KeyFileDeleted = "Key File is deleted.  No Cryptions are now possible.";
+inline const std::string NameHasControl =
+    "A key name cannot hold a control character (a line break, a tab or an escape).  Type the "
+    "name without it.";
 } // namespace msg
 
 // "Save": the checks, then storeKey. Returns the message to show; saved tells whether the
@@ -68,12 +75,15 @@ struct SaveResult {
 };
 SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key);
 
-// Whole-file copies of "key.dat" between the program folder and another folder.
+// Whole-file copies of "key.dat" between the program folder and another folder, by the
+// same safe replace as every other change.
 void transferKeyFile(const std::filesystem::path& programFolder,
                      const std::filesystem::path& target);
 void restoreKeyFile(const std::filesystem::path& programFolder,
                     const std::filesystem::path& source);
-// Overwrites the key file's bytes 21 times, then deletes it.
+// Overwrites the key file's bytes 21 times, then deletes it. It works under a scratch
+// name, so an interrupted wipe leaves no key file of '@' names; the next change of the
+// key file (or wipe) finishes it, and overwrites other leftover scratch files too.
 void wipeKeyFile(const std::filesystem::path& programFolder);
 
 } // namespace keys

@@ -1,17 +1,62 @@
 #include "files.h"
 
 #include "error.h"
+#include "random.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace talvora::files {
+
+FileOps FileOps::system() {
+    FileOps ops;
+    ops.open = [](const fs::path& path, int flags, mode_t mode) {
+        return ::open(path.c_str(), flags, mode);
+    };
+    ops.pread = [](int fd, void* buf, size_t size, off_t offset) {
+        return ::pread(fd, buf, size, offset);
+    };
+    ops.pwrite = [](int fd, const void* buf, size_t size, off_t offset) {
+        return ::pwrite(fd, buf, size, offset);
+    };
+    ops.fsync = [](int fd) { return ::fsync(fd); };
+    ops.close = [](int fd) { return ::close(fd); };
+    ops.rename = [](const fs::path& from, const fs::path& to) {
+        return ::rename(from.c_str(), to.c_str());
+    };
+    ops.remove = [](const fs::path& path) { return ::unlink(path.c_str()); };
+    ops.ftruncate = [](int fd, off_t length) { return ::ftruncate(fd, length); };
+    return ops;
+}
+
+FileOps& fileOps() {
+    static FileOps ops = FileOps::system();
+    return ops;
+}
+
+Fd& Fd::operator=(Fd&& other) noexcept {
+    if (this != &other) {
+        close();
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+int Fd::close() {
+    if (fd_ < 0)
+        return 0;
+    int fd = std::exchange(fd_, -1);
+    return fileOps().close(fd) == 0 ? 0 : errno;
+}
 
 std::string reason(int err) {
     switch (err) {
@@ -31,110 +76,473 @@ std::string reason(int err) {
     }
 }
 
-std::string describe(const fs::path& path) { return "\"" + path.string() + "\""; }
-
-[[noreturn]] void fail(const char* what, const fs::path& path, int err) {
-    throw FileError(what + describe(path) + ": " + reason(err) + ".", reason(err));
+std::string describe(const fs::path& path) {
+    std::string out = "\"";
+    out += path.string();
+    out += '"';
+    return out;
 }
 
-std::string read(const fs::path& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        fail("Cannot read ", path, errno);
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        fail("Cannot read ", path, EISDIR);
+void failBecause(const std::string& what, const fs::path& path, const std::string& why,
+                 const std::string& hint) {
+    std::string message = what + describe(path) + ": " + why + ".";
+    if (!hint.empty())
+        message += " " + hint;
+    throw FileError(message, why);
+}
+
+void fail(const std::string& what, const fs::path& path, int err, const std::string& hint) {
+    failBecause(what, path, reason(err), hint);
+}
+
+std::string folderHint(const fs::path& folder, int err, const char* label) {
+    switch (err) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return std::string(label) + " " + describe(folder) + " is not writable.";
+    case ENOENT:
+    case ENOTDIR:
+        return std::string(label) + " " + describe(folder) + " does not exist.";
+    default:
+        return {};
     }
-    std::string data;
-    if (st.st_size > 0)
-        data.reserve(static_cast<size_t>(st.st_size));
+}
+
+int readAll(int fd, std::string& out, uint64_t limit) {
+    out.clear();
     char buf[1 << 16];
-    for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+    while (out.size() <= limit) {
+        ssize_t n = fileOps().pread(fd, buf, sizeof buf, static_cast<off_t>(out.size()));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            int err = errno;
-            ::close(fd);
-            fail("Cannot read ", path, err);
+            return errno;
         }
         if (n == 0)
-            break;
-        data.append(buf, static_cast<size_t>(n));
+            return 0;
+        out.append(buf, static_cast<size_t>(n));
     }
-    ::close(fd);
-    return data;
+    return 0;
+}
+
+int writeAt(int fd, std::string_view bytes, long long offset) {
+    while (!bytes.empty()) {
+        ssize_t n = fileOps().pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return ENOSPC;
+        bytes.remove_prefix(static_cast<size_t>(n));
+        offset += n;
+    }
+    return 0;
 }
 
 namespace {
 
-void writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+std::string sizeText(uint64_t bytes) {
+    return std::to_string(bytes >> 20) + " MB";
+}
+
+// A regular file opened for reading; a FIFO is opened without waiting for a writer so that
+// it can be refused.
+Fd openRegular(const fs::path& path, const std::string& what, bool mayBeMissing = false) {
+    int raw = fileOps().open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
+    if (raw < 0 && mayBeMissing && errno == ENOENT)
+        return Fd();
+    if (raw < 0)
+        fail(what, path, errno);
+    Fd fd(raw);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        fail(what, path, errno);
+    if (S_ISDIR(st.st_mode))
+        fail(what, path, EISDIR);
+    if (!S_ISREG(st.st_mode))
+        failBecause(what, path, "it is not a regular file but a pipe or a device");
+    return fd;
+}
+
+std::string readOpen(Fd& fd, const fs::path& path, uint64_t limit) {
+    struct stat st {};
+    ::fstat(fd.get(), &st);
+    if (static_cast<uint64_t>(st.st_size) > limit)
+        failBecause("Cannot read ", path,
+                    "it is larger than " + sizeText(limit) + ", the most the program reads");
+    std::string data;
+    data.reserve(static_cast<size_t>(st.st_size));
+    if (int err = readAll(fd.get(), data, limit))
+        fail("Cannot read ", path, err);
+    if (data.size() > limit) // it grew while being read
+        failBecause("Cannot read ", path,
+                    "it is larger than " + sizeText(limit) + ", the most the program reads");
+    return data;
+}
+
+bool readOnly(const struct stat& st, const fs::path& path) {
+    if ((st.st_mode & 0222) == 0)
+        return true;
+    return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+}
+
+const char* const ScratchMark = ".talvora-";
+constexpr size_t ScratchRandom = 12;
+
+} // namespace
+
+std::string read(const fs::path& path, uint64_t limit) {
+    Fd fd = openRegular(path, "Cannot read ");
+    return readOpen(fd, path, limit);
+}
+
+std::optional<std::string> readIfExists(const fs::path& path, uint64_t limit) {
+    Fd fd = openRegular(path, "Cannot read ", true);
+    if (!fd)
+        return std::nullopt;
+    return readOpen(fd, path, limit);
+}
+
+std::string readFirstLine(const fs::path& path, size_t maxChars) {
+    Fd fd = openRegular(path, "Cannot read ");
+    // A character is at most four bytes of UTF-8.
+    const size_t maxBytes = maxChars * 4;
+    std::string line;
+    char buf[512];
+    for (;;) {
+        ssize_t n = fileOps().pread(fd.get(), buf, sizeof buf, static_cast<off_t>(line.size()));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw errno;
+            fail("Cannot read ", path, errno);
         }
-        bytes.remove_prefix(static_cast<size_t>(n));
+        if (n == 0)
+            break;
+        line.append(buf, static_cast<size_t>(n));
+        size_t end = line.find_first_of("\r\n");
+        if (end != std::string::npos) {
+            line.resize(end);
+            break;
+        }
+        if (line.size() > maxBytes)
+            break;
     }
+    size_t chars = static_cast<size_t>(std::count_if(line.begin(), line.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+    if (chars > maxChars)
+        failBecause("Cannot read ", path,
+                    "its first line is longer than " + std::to_string(maxChars) + " characters");
+    return line;
 }
 
-} // namespace
+fs::path resolveLinks(const fs::path& path) {
+    fs::path p = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return p;
+        std::error_code ec;
+        fs::path to = fs::read_symlink(p, ec);
+        if (ec)
+            return p;
+        p = to.is_absolute() ? to : (p.parent_path() / to).lexically_normal();
+    }
+    return p;
+}
+
+bool isScratchFor(const fs::path& scratch, const std::string& fileName) {
+    const std::string name = scratch.filename().string();
+    std::string prefix = ".";
+    prefix += fileName;
+    prefix += ScratchMark;
+    if (name.size() != prefix.size() + ScratchRandom || name.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    return std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+}
+
+fs::path scratchName(const fs::path& target) {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    unsigned char bytes[ScratchRandom];
+    randomBytes(bytes, sizeof bytes);
+    std::string name = ".";
+    name += target.filename().string();
+    name += ScratchMark;
+    for (unsigned char b : bytes)
+        name += letters[b % (sizeof letters - 1)];
+    return target.parent_path() / name;
+}
 
 void syncFolder(const fs::path& folder) {
     int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
-        ::fsync(dfd);
+        fileOps().fsync(dfd);
         ::close(dfd);
     }
 }
 
-void writeAtomic(const fs::path& path, std::string_view bytes, bool ownerOnly) {
-    mode_t mode = ownerOnly ? 0600 : 0666;
+int overwrite(int fd, char fill, uint64_t length, int rounds) {
+    const std::string block(static_cast<size_t>(std::min<uint64_t>(length, 1 << 16)), fill);
+    for (int round = 0; round < rounds; ++round) {
+        for (uint64_t offset = 0; offset < length;) {
+            auto n = static_cast<size_t>(std::min<uint64_t>(length - offset, block.size()));
+            if (int err = writeAt(fd, std::string_view(block).substr(0, n),
+                                  static_cast<long long>(offset)))
+                return err;
+            offset += n;
+        }
+        if (fileOps().fsync(fd) != 0)
+            return errno;
+    }
+    return 0;
+}
+
+void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions& options) {
+    auto& ops = fileOps();
+    const std::string& what = options.what;
+    const fs::path target = resolveLinks(path);
+    const fs::path folder = target.parent_path();
+
     struct stat st {};
-    bool existed = ::stat(path.c_str(), &st) == 0;
-    if (existed)
-        mode = st.st_mode & 07777;
-    fs::path tmp = path;
-    tmp += ".part";
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, ownerOnly ? 0600 : 0666);
-    if (fd < 0)
-        fail("Cannot write ", path, errno);
-    try {
-        if (existed)
-            ::fchmod(fd, mode);
-        writeAll(fd, bytes);
-        if (::fsync(fd) != 0)
-            throw errno;
-    } catch (int err) {
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        fail("Cannot write ", path, err);
+    const bool existed = ::lstat(target.c_str(), &st) == 0;
+    if (!existed && errno != ENOENT)
+        fail(what, path, errno, folderHint(folder, errno, options.folderLabel));
+    Fd old;
+    if (existed) {
+        if (!S_ISREG(st.st_mode))
+            failBecause(what, path, "it is not a regular file");
+        if (st.st_nlink > 1)
+            failBecause(what, path,
+                        "it has other hard links, which would keep the old contents");
+        if (readOnly(st, target))
+            failBecause(what, path, "it is read-only");
+        if (options.overwriteOld) {
+            int raw = ops.open(target, O_RDWR | O_NOFOLLOW | O_CLOEXEC, 0);
+            if (raw < 0) {
+                int err = errno;
+                fail(what, path, err,
+                     err == EACCES || err == EPERM ? "The file is read-only." : "");
+            }
+            old = Fd(raw);
+            struct stat now {};
+            if (::fstat(old.get(), &now) != 0 || now.st_ino != st.st_ino || now.st_nlink > 1)
+                failBecause(what, path, "it was changed by another program meanwhile");
+        }
     }
-    ::close(fd);
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+
+    fs::path scratch;
+    int raw = -1;
+    for (int attempt = 0; attempt < 5 && raw < 0; ++attempt) {
+        scratch = scratchName(target);
+        raw = ops.open(scratch, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (raw < 0 && errno != EEXIST)
+            break;
+    }
+    if (raw < 0) {
         int err = errno;
-        ::unlink(tmp.c_str());
-        fail("Cannot write ", path, err);
+        fail(what, path, err, folderHint(folder, err, options.folderLabel));
     }
+    Fd fd(raw);
+    auto abandon = [&](int err, const std::string& hint = {}) {
+        fd.close();
+        // A key file's scratch holds keys too: its blocks are not freed readable.
+        if (options.overwriteOld)
+            shred(scratch, '\0', 1);
+        else
+            ops.remove(scratch);
+        fail(what, path, err, hint);
+    };
+    if (existed) {
+        if (::fchmod(fd.get(), st.st_mode & 07777) != 0)
+            abandon(errno);
+        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
+            // Not ours to give away: the copy stays with us.
+            [[maybe_unused]] int ignored = ::fchown(fd.get(), st.st_uid, st.st_gid);
+        }
+    }
+    if (int err = writeAt(fd.get(), bytes, 0))
+        abandon(err);
+    if (ops.fsync(fd.get()) != 0)
+        abandon(errno);
+    if (int err = fd.close())
+        abandon(err);
+    if (ops.rename(scratch, target) != 0) {
+        int err = errno;
+        abandon(err, folderHint(folder, err, options.folderLabel));
+    }
+    syncFolder(folder);
+
+    if (old) {
+        struct stat now {};
+        int err = ::fstat(old.get(), &now) != 0 ? errno : 0;
+        if (err == 0)
+            err = overwrite(old.get(), '\0', static_cast<uint64_t>(now.st_size));
+        if (int closeErr = old.close(); err == 0)
+            err = closeErr;
+        if (err != 0)
+            throw FileError(describe(path) + " was written, but the old contents it replaced "
+                                             "could not be overwritten: " +
+                                reason(err) + ".",
+                            reason(err));
+    }
+}
+
+bool createEmpty(const fs::path& path) {
+    auto& ops = fileOps();
+    int fd = ops.open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    bool ok = ops.fsync(fd) == 0;
+    ok = ops.close(fd) == 0 && ok;
+    syncFolder(path.parent_path());
+    return ok;
+}
+
+void shred(const fs::path& path, char fill, int rounds) {
+    auto& ops = fileOps();
+    int raw = ops.open(path, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
+    if (raw >= 0) {
+        Fd fd(raw);
+        struct stat st {};
+        if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1)
+            overwrite(fd.get(), fill, static_cast<uint64_t>(st.st_size), rounds);
+    }
+    ops.remove(path);
     syncFolder(path.parent_path());
 }
 
-void appendExisting(const fs::path& path, std::string_view bytes) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (fd < 0)
-        fail("Cannot add to ", path, errno);
-    try {
-        writeAll(fd, bytes);
-        if (::fsync(fd) != 0)
-            throw errno;
-    } catch (int err) {
-        ::close(fd);
-        fail("Cannot add to ", path, err);
+void wipe(const fs::path& path, char fill, int rounds, const std::string& label) {
+    auto& ops = fileOps();
+    const fs::path file = resolveLinks(path);
+    const fs::path folder = file.parent_path();
+    const std::string what = "Cannot delete the " + label + " ";
+    const std::string The = "The " + label + " " + describe(path);
+    constexpr const char* Untouched = " Nothing was done.";
+
+    // Overwriting a file that cannot then be deleted would only ruin it.
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
+        int err = errno;
+        fail(what, path, err, folderHint(folder, err, "The folder") + Untouched);
     }
-    ::close(fd);
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0) {
+        if (errno != ENOENT)
+            fail(what, path, errno);
+        return; // nothing left to wipe
+    }
+    if (!S_ISREG(st.st_mode))
+        throw Error(The + " is not a regular file." + Untouched);
+    if (st.st_nlink > 1)
+        throw Error(The + " has other hard links: its contents would survive under the other "
+                          "names." +
+                    Untouched);
+    if (readOnly(st, file))
+        throw Error(The + " is read-only." + Untouched);
+    int raw = ops.open(file, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
+    if (raw < 0) {
+        int err = errno;
+        fail(what, path, err,
+             err == EACCES || err == EPERM ? std::string("The file is read-only.") + Untouched
+                                           : std::string(Untouched));
+    }
+    Fd fd(raw);
+    // Checked on the open file too, so a swap after the first look is caught.
+    struct stat now {};
+    if (::fstat(fd.get(), &now) != 0)
+        fail(what, path, errno);
+    if (!S_ISREG(now.st_mode) || now.st_ino != st.st_ino || now.st_nlink > 1)
+        throw Error(The + " was changed by another program meanwhile." + Untouched);
+
+    // From here on the name is gone: a wipe cut short leaves only a scratch file.
+    const fs::path scratch = scratchName(file);
+    if (ops.rename(file, scratch) != 0) {
+        int err = errno;
+        fail(what, path, err, folderHint(folder, err, "The folder") + Untouched);
+    }
+    syncFolder(folder);
+
+    for (int round = 1; round <= rounds; ++round)
+        if (int err = overwrite(fd.get(), fill, static_cast<uint64_t>(now.st_size)))
+            throw FileError("Cannot overwrite the " + label + " " + describe(path) + " (pass " +
+                                std::to_string(round) + " of " + std::to_string(rounds) +
+                                "): " + reason(err) +
+                                ". It is gone from its folder, but its old bytes were not all "
+                                "overwritten; the next command on it tries again.",
+                            reason(err));
+    fd.close();
+    if (ops.remove(scratch) != 0) {
+        int err = errno;
+        fail("The " + label + " was overwritten but could not be deleted: ", scratch, err,
+             folderHint(folder, err, "The folder"));
+    }
+    syncFolder(folder);
+}
+
+void append(const fs::path& path, std::string_view bytes) {
+    auto& ops = fileOps();
+    const char* what = "Cannot add to ";
+    int raw = ops.open(path, O_WRONLY | O_NONBLOCK | O_CLOEXEC, 0);
+    if (raw < 0)
+        fail(what, path, errno);
+    Fd fd(raw);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        fail(what, path, errno);
+    if (!S_ISREG(st.st_mode))
+        failBecause(what, path, "it is not a regular file");
+    // Two programs adding at once would write over each other's line.
+    ::flock(fd.get(), LOCK_EX);
+    if (::fstat(fd.get(), &st) != 0)
+        fail(what, path, errno);
+    const off_t length = st.st_size;
+    int err = writeAt(fd.get(), bytes, length);
+    if (err == 0 && ops.fsync(fd.get()) != 0)
+        err = errno;
+    if (err != 0) {
+        // Cut back, so the file is exactly as before.
+        if (ops.ftruncate(fd.get(), length) == 0)
+            ops.fsync(fd.get());
+        fail(what, path, err);
+    }
+    if (int closeErr = fd.close())
+        fail(what, path, closeErr);
+}
+
+void copy(const fs::path& from, const fs::path& to, const ReplaceOptions& options,
+          uint64_t limit) {
+    replace(to, read(from, limit), options);
+}
+
+FolderLock::FolderLock(const fs::path& folder, int waitSeconds, Mode mode) {
+    fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) {
+        int err = errno;
+        fail("Cannot lock the folder ", folder, err, folderHint(folder, err, "The folder"));
+    }
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(waitSeconds);
+    while (::flock(fd_, (mode == Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            int err = errno;
+            ::close(fd_);
+            fail("Cannot lock the folder ", folder, err);
+        }
+        if (std::chrono::steady_clock::now() > until) {
+            ::close(fd_);
+            throw Error("Another program has been changing the files in " + describe(folder) +
+                        " for " + std::to_string(waitSeconds) +
+                        " seconds; nothing was changed.  Try again when it has finished.");
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+FolderLock::~FolderLock() {
+    if (fd_ >= 0)
+        ::close(fd_); // releases the lock
 }
 
 } // namespace talvora::files

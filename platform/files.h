@@ -1,30 +1,179 @@
 #pragma once
 
+// The program's one file layer: every file it reads or changes goes through here.
+//
+// A port to another system fills FileOps::system() and the few calls made directly in
+// files.cpp. It must provide: open (create-exclusive and do-not-follow-links flags),
+// pread, pwrite, fsync (also of a folder, or nothing where folders need none), close,
+// rename over an existing file, unlink, ftruncate, fstat/lstat (type, size, link count,
+// mode, owner), fchmod, readlink, access, an exclusive advisory lock on a folder (flock),
+// a folder listing, and (random.cpp) a source of random bytes.
+
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
+#include <utility>
 
 namespace talvora::files {
 
-// Whole-file read; throws Error naming the file and the reason.
-std::string read(const std::filesystem::path& path);
+// The calls that change files, POSIX style: -1 and errno on failure. Tests swap single
+// entries to make one step of any writer fail at a chosen moment.
+struct FileOps {
+    std::function<int(const std::filesystem::path& path, int flags, mode_t mode)> open;
+    std::function<ssize_t(int fd, void* buf, size_t size, off_t offset)> pread;
+    std::function<ssize_t(int fd, const void* buf, size_t size, off_t offset)> pwrite;
+    std::function<int(int fd)> fsync;
+    std::function<int(int fd)> close;
+    std::function<int(const std::filesystem::path& from, const std::filesystem::path& to)> rename;
+    std::function<int(const std::filesystem::path& path)> remove;
+    std::function<int(int fd, off_t length)> ftruncate;
 
-// Replaces path in one step: the bytes go to a temporary file beside it, are
-// flushed to disk, then renamed over the target. A failure leaves the target as it was.
-// A new file gets owner-only permissions when ownerOnly is set; a rewrite keeps the
-// existing file's permissions.
-void writeAtomic(const std::filesystem::path& path, std::string_view bytes, bool ownerOnly = false);
+    // The operating system's calls.
+    static FileOps system();
+};
 
-// Appends bytes to an existing file and flushes it; throws Error when it is missing or not writable.
-void appendExisting(const std::filesystem::path& path, std::string_view bytes);
+// The table in use.
+FileOps& fileOps();
 
-// Flushes a folder's entries, so a rename into it survives a crash.
-void syncFolder(const std::filesystem::path& folder);
+// Installs a table for one scope and puts the previous one back afterwards.
+class FileOpsOverride {
+  public:
+    explicit FileOpsOverride(FileOps ops) : saved_(std::exchange(fileOps(), std::move(ops))) {}
+    ~FileOpsOverride() { fileOps() = std::move(saved_); }
+    FileOpsOverride(const FileOpsOverride&) = delete;
+    FileOpsOverride& operator=(const FileOpsOverride&) = delete;
+
+  private:
+    FileOps saved_;
+};
+
+// Owns a descriptor; closes it (ignoring errors) unless close() reported first.
+class Fd {
+  public:
+    Fd() = default;
+    explicit Fd(int fd) : fd_(fd) {}
+    Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Fd& operator=(Fd&& other) noexcept;
+    ~Fd() { close(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    // 0, or the errno of a failed close (it may report a lost write).
+    int close();
+
+  private:
+    int fd_ = -1;
+};
+
+// The largest text file read or written whole (Get Text, encode/decode input). Even after
+// conversion to UTF-8 (at most three bytes per byte) every position stays far below 2^31.
+inline constexpr uint64_t MaxTextBytes = uint64_t{256} << 20;
+// The largest dictionary file.
+inline constexpr uint64_t MaxDictionaryBytes = uint64_t{1} << 30;
 
 // "the reason" part of a message, from errno.
 std::string reason(int err);
 std::string describe(const std::filesystem::path& path);
-// Throws FileError: what + the quoted path + ": " + the reason.
-[[noreturn]] void fail(const char* what, const std::filesystem::path& path, int err);
+// Throws FileError: what + the quoted path + ": " + the reason + "." and the hint, if any.
+[[noreturn]] void fail(const std::string& what, const std::filesystem::path& path, int err,
+                       const std::string& hint = {});
+[[noreturn]] void failBecause(const std::string& what, const std::filesystem::path& path,
+                              const std::string& why, const std::string& hint = {});
+// "The program folder "x" is not writable." and the like, when err is the folder's fault.
+std::string folderHint(const std::filesystem::path& folder, int err, const char* label);
+
+// 0 or errno. readAll reads from offset 0 to the end, or stops once it holds more than
+// limit bytes; writeAt writes everything.
+int readAll(int fd, std::string& out, uint64_t limit = UINT64_MAX);
+int writeAt(int fd, std::string_view bytes, long long offset);
+
+// Whole-file read of a regular file no larger than limit; a folder, FIFO or device and a
+// larger file are refused before anything is read. Throws FileError naming the file.
+std::string read(const std::filesystem::path& path, uint64_t limit = MaxTextBytes);
+// The same, but nothing when the file does not exist.
+std::optional<std::string> readIfExists(const std::filesystem::path& path, uint64_t limit);
+// The first line (ending at CR or LF) of a regular file, reading no further than needed;
+// a line of more than maxChars characters is refused.
+std::string readFirstLine(const std::filesystem::path& path, size_t maxChars);
+
+// Where a change of path really lands: a symbolic link is followed to its target (the
+// change is made there, in the target's folder).
+std::filesystem::path resolveLinks(const std::filesystem::path& path);
+
+struct ReplaceOptions {
+    // Overwrite the replaced file's old bytes after the rename (a key file).
+    bool overwriteOld = false;
+    // Start of the message on failure; the file's name and the reason follow.
+    std::string what = "Cannot write ";
+    // Names the folder in hints ("The folder", "The program folder").
+    const char* folderLabel = "The folder";
+};
+
+// Replaces path in one step: a symbolic link is followed; a file with other hard links or
+// a read-only file is refused. The bytes go to a unique scratch file beside the target
+// (created exclusively, never through a link, owner-only), are flushed, renamed over the
+// target and the folder is flushed. A new file stays owner-only, a rewrite keeps the old
+// file's mode. With overwriteOld the old file's bytes are then overwritten through a
+// descriptor opened before the rename. On failure the target is exactly as it was and no
+// scratch file is left.
+void replace(const std::filesystem::path& path, std::string_view bytes,
+             const ReplaceOptions& options = {});
+
+// Appends bytes to an existing regular file and flushes it; on any failure the file is cut
+// back to its old length.
+void append(const std::filesystem::path& path, std::string_view bytes);
+
+// Writes bytes over the start of an open file and flushes, rounds times; 0 or errno.
+int overwrite(int fd, char fill, uint64_t length, int rounds = 1);
+
+// Copies a regular file through a scratch file beside the target (replace's rules).
+void copy(const std::filesystem::path& from, const std::filesystem::path& to,
+          const ReplaceOptions& options = {}, uint64_t limit = MaxTextBytes);
+
+// Creates an empty owner-only file where there is none (never through a link); false when
+// it cannot.
+bool createEmpty(const std::filesystem::path& path);
+
+// Tidying up after an interrupted command: overwrites a leftover regular file with no
+// other link (never through a link) rounds times with fill, then deletes it. Errors are
+// ignored.
+void shred(const std::filesystem::path& path, char fill, int rounds);
+
+// Overwrites a file's bytes rounds times with fill, each round flushed, then deletes it.
+// It first moves the file to a scratch name, so an interruption leaves nothing under its
+// name, only a scratch file for shred. A symbolic link is followed (the link stays); a
+// file with other hard links, a read-only file or one that is not regular is refused.
+// A missing file is no error. Messages call the file "the " + label.
+void wipe(const std::filesystem::path& path, char fill, int rounds, const std::string& label);
+
+// Scratch names of this layer for a file: "." + name + ".talvora-" + 12 letters or digits.
+bool isScratchFor(const std::filesystem::path& scratch, const std::string& fileName);
+std::filesystem::path scratchName(const std::filesystem::path& target);
+
+// Flushes a folder's entries, so a rename into it survives a crash.
+void syncFolder(const std::filesystem::path& folder);
+
+// An advisory lock on a folder, held while it lives. A program that changes files there in
+// several steps takes it exclusively; one that only reads takes it shared, so that it never
+// reads a replaced file while its old bytes are being overwritten. Waits up to waitSeconds
+// for other holders, then throws Error.
+class FolderLock {
+  public:
+    enum Mode { Exclusive, Shared };
+    explicit FolderLock(const std::filesystem::path& folder, int waitSeconds = 20,
+                        Mode mode = Exclusive);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
 
 } // namespace talvora::files

@@ -6,15 +6,14 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <string>
 #include <sys/random.h>
 #include <unistd.h>
 
-namespace talvora::osrandom {
+namespace talvora {
 
 namespace {
 
-[[noreturn]] void failed(int err) {
+[[noreturn]] void randomFailed(int err) {
     throw Error("Cannot draw random numbers from the operating system: " + files::reason(err) +
                 ".");
 }
@@ -23,7 +22,7 @@ namespace {
 void readUrandom(unsigned char* p, size_t n) {
     int fd = ::open("/dev/urandom", O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        failed(errno);
+        randomFailed(errno);
     while (n > 0) {
         ssize_t got = ::read(fd, p, n);
         if (got <= 0) {
@@ -31,7 +30,7 @@ void readUrandom(unsigned char* p, size_t n) {
                 continue;
             int err = got < 0 ? errno : EIO;
             ::close(fd);
-            failed(err);
+            randomFailed(err);
         }
         p += got;
         n -= static_cast<size_t>(got);
@@ -41,27 +40,27 @@ void readUrandom(unsigned char* p, size_t n) {
 
 } // namespace
 
-void fill(void* data, size_t size) {
-    auto* p = static_cast<unsigned char*>(data);
-    while (size > 0) {
-        ssize_t got = ::getrandom(p, size, 0);
+void randomBytes(void* out, size_t n) {
+    auto* p = static_cast<unsigned char*>(out);
+    while (n > 0) {
+        ssize_t got = ::getrandom(p, n, 0);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
             if (errno == ENOSYS) {
-                readUrandom(p, size);
+                readUrandom(p, n);
                 return;
             }
-            failed(errno);
+            randomFailed(errno);
         }
         p += got;
-        size -= static_cast<size_t>(got);
+        n -= static_cast<size_t>(got);
     }
 }
 
-uint32_t Source::next() {
+uint32_t RandomSource::next() {
     if (used_ + 4 > sizeof buffer_) {
-        fill(buffer_, sizeof buffer_);
+        randomBytes(buffer_, sizeof buffer_);
         used_ = 0;
     }
     uint32_t v;
@@ -70,7 +69,7 @@ uint32_t Source::next() {
     return v;
 }
 
-uint32_t Source::below(uint32_t bound) {
+uint32_t RandomSource::below(uint32_t bound) {
     if (bound <= 1)
         return 0;
     // Reject the top partial range so every result is equally likely.
@@ -82,4 +81,4 @@ uint32_t Source::below(uint32_t bound) {
     return v % bound;
 }
 
-} // namespace talvora::osrandom
+} // namespace talvora

@@ -3,22 +3,22 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace talvora::osrandom {
+namespace talvora {
 
-// Fills data with bytes of the operating system's random source. Throws Error when the
-// source cannot be read.
-void fill(void* data, size_t size);
+// Fills out with bytes of the operating system's cryptographic random source; throws Error
+// when it cannot. A port provides the system's own source here.
+void randomBytes(void* out, size_t n);
 
-// A number in [0, bound) without bias; bound must be at least 1. Buffers its bytes so that a
+// Numbers in [0, bound) without bias (bound at least 1) from randomBytes, buffered so that a
 // long run of draws costs few system calls.
-class Source {
-  public:
+class RandomSource {
+public:
     uint32_t below(uint32_t bound);
 
-  private:
+private:
     uint32_t next();
     unsigned char buffer_[256];
     size_t used_ = sizeof buffer_;
 };
 
-} // namespace talvora::osrandom
+} // namespace talvora

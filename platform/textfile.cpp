@@ -17,13 +17,13 @@ std::string withCrLfLines(std::string_view text) {
 }
 
 std::string readTextFile(const std::filesystem::path& path, const CodePage& codePage) {
-    return withCrLfLines(codePage.decode(files::read(path)));
+    return withCrLfLines(codePage.decode(files::read(path, files::MaxTextBytes)));
 }
 
 void saveTextFile(const std::filesystem::path& path, std::string_view text, const CodePage& codePage) {
     std::string bytes = codePage.encode(text);
     bytes += "\r\n";
-    files::writeAtomic(path, bytes);
+    files::replace(path, bytes);
 }
 
 } // namespace talvora

@@ -2,6 +2,8 @@
 
 #include <unicode/utf8.h>
 
+#include <algorithm>
+
 namespace talvora::utf8 {
 
 void append(std::string& out, char32_t codePoint) {
@@ -17,25 +19,32 @@ void append(std::string& out, char32_t codePoint) {
     out.append(buf, static_cast<size_t>(len));
 }
 
-char32_t next(std::string_view text, size_t& pos) {
-    auto i = static_cast<int32_t>(pos);
+namespace {
+
+// ICU indexes with 32 bits: it is given the text from pos on, and no more than one code
+// point can need, so its index stays small however long the text is.
+UChar32 decodeAt(std::string_view text, size_t& pos) {
+    const auto* base = reinterpret_cast<const uint8_t*>(text.data()) + pos;
+    const auto length = static_cast<int32_t>(std::min<size_t>(text.size() - pos, U8_MAX_LENGTH));
+    int32_t i = 0;
     UChar32 c = 0;
-    U8_NEXT(reinterpret_cast<const uint8_t*>(text.data()), i, static_cast<int32_t>(text.size()), c);
-    pos = static_cast<size_t>(i);
+    U8_NEXT(base, i, length, c);
+    pos += static_cast<size_t>(i);
+    return c;
+}
+
+} // namespace
+
+char32_t next(std::string_view text, size_t& pos) {
+    UChar32 c = decodeAt(text, pos);
     return c < 0 ? U'\uFFFD' : static_cast<char32_t>(c);
 }
 
 bool isValid(std::string_view text) {
     size_t pos = 0;
-    while (pos < text.size()) {
-        auto i = static_cast<int32_t>(pos);
-        UChar32 c = 0;
-        U8_NEXT(reinterpret_cast<const uint8_t*>(text.data()), i, static_cast<int32_t>(text.size()),
-                c);
-        if (c < 0)
+    while (pos < text.size())
+        if (decodeAt(text, pos) < 0)
             return false;
-        pos = static_cast<size_t>(i);
-    }
     return true;
 }
 

@@ -8,11 +8,13 @@
 #include "error.h"
 #include "filedialog.h"
 #include "frmpathselect.h"
+#include "frmunknown.h"
 #include "helpwindows.h"
 #include "languages.h"
 #include "messagebox.h"
 #include "roundtrip.h"
 #include "textfile.h"
+#include "tidy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -193,10 +195,12 @@ void FrmMain::buildWindow() {
     auto* command15 = makeButton(frame3, "Command15", QStringLiteral("Get Text"));
     auto* command3 = makeButton(frame3, "Command3", QStringLiteral("Encode"));
     auto* command4 = makeButton(frame3, "Command4", QStringLiteral("Decode"));
+    auto* cmdTidy = makeButton(frame3, "cmdTidy", QStringLiteral("Tidy"));
     auto* box3 = new QVBoxLayout(frame3);
     box3->addWidget(text1_, 1);
     auto* row3 = new QHBoxLayout;
     row3->addWidget(command15);
+    row3->addWidget(cmdTidy);
     row3->addStretch();
     row3->addWidget(command3);
     row3->addWidget(command4);
@@ -253,6 +257,7 @@ void FrmMain::buildWindow() {
     connect(command3, &QPushButton::clicked, this, &FrmMain::command3Click);
     connect(command4, &QPushButton::clicked, this, &FrmMain::command4Click);
     connect(command5, &QPushButton::clicked, this, &FrmMain::command5Click);
+    connect(cmdTidy, &QPushButton::clicked, this, &FrmMain::cmdTidyClick);
 
     addShortcut(this, command15, QKeySequence::Open);
     addShortcut(this, command5, QKeySequence::Save);
@@ -260,6 +265,11 @@ void FrmMain::buildWindow() {
     addShortcut(this, command4, QKeySequence(Qt::CTRL | Qt::Key_D));
     addShortcut(this, command10, QKeySequence(Qt::CTRL | Qt::Key_P));
     addShortcut(this, command14, QKeySequence(Qt::CTRL | Qt::Key_L));
+    addShortcut(this, cmdTidy, QKeySequence(Qt::CTRL | Qt::Key_T));
+    cmdTidy->setToolTip(QStringLiteral("Tidy (Ctrl+T): makes the text encodable, changing only words "
+                                       "the dictionary lacks.\nQuotes, apostrophes, dashes, tabs, joined "
+                                       "words and digits become dictionary words;\nwords still unknown "
+                                       "are listed with suggestions."));
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("actQuit"));
     quit->setShortcut(QKeySequence::Quit);
@@ -269,8 +279,8 @@ void FrmMain::buildWindow() {
     // Work order: language, key, text, result.
     QWidget* order[] = {combo1_,  command14, command6_, command2_, command1_, cmbKey_,
                         txtKey_,  command13, command8,  command9,  command10, command12,
-                        command7, command11, text1_,    command15, command3,  command4,
-                        text2_,   chkDress_, command5};
+                        command7, command11, text1_,    command15, cmdTidy,   command3,
+                        command4, text2_,    chkDress_, command5};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -345,6 +355,7 @@ bool FrmMain::readDictionary(const std::filesystem::path& path) {
         BusyCursor busy(this);
         loadDictionary(keyspace_, path, codePage_);
         dictPath_ = path;
+        tidier_.reset();
     } catch (const std::exception& e) {
         showError(e);
         return false;
@@ -543,6 +554,24 @@ void FrmMain::checkEncoded(const CommandResult& result) {
     const RoundTrip check = checkRoundTrip(keyspace_, result.rows, plainTextWithCrLf(text2_));
     if (!check.same)
         MessageBox::information(this, fromStd(msg::roundTripWarning(keyspace_, check)));
+}
+
+void FrmMain::cmdTidyClick() {
+    if (text1_->document()->isEmpty()) {
+        MessageBox::information(this, fromStd(msg::MissingInput));
+        return;
+    }
+    if (keyspace_.wordCount() == 0) {
+        MessageBox::information(this, fromStd(msg::DictionaryNotLoaded));
+        return;
+    }
+    try {
+        if (!tidier_)
+            tidier_ = std::make_unique<Tidier>(keyspace_, tidyLocaleFor(dictPath_.filename().string()));
+        tidyInputBox(this, text1_, *tidier_);
+    } catch (const std::exception& e) {
+        showError(e);
+    }
 }
 
 // ---- text files ----

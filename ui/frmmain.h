@@ -20,6 +20,7 @@ class QPushButton;
 namespace talvora {
 struct Feedback;
 struct CommandResult;
+class Tidier;
 }
 
 namespace talvora::ui {
@@ -62,6 +63,7 @@ class FrmMain : public QMainWindow {
     void command3Click();
     void command4Click();
     void command5Click();
+    void cmdTidyClick();
     // Encode or Decode of the input box into the output box.
     using CodecCommand = CommandResult (*)(Keyspace&, std::string_view, const Feedback&);
     void runCodec(CodecCommand command);
@@ -82,6 +84,7 @@ class FrmMain : public QMainWindow {
     Keyspace keyspace_;
     keys::KeyFile keyFile_;
     std::filesystem::path dictPath_;
+    std::unique_ptr<Tidier> tidier_; // for the loaded dictionary, made on first use
 
     QComboBox* combo1_ = nullptr;
     QLabel* label1_ = nullptr;

@@ -45,5 +45,46 @@ grep -q "it does not exist" "$tmp/err"; check "missing dictionary message" $? 0
 "$prog" dict info "$data/sample.dic" > "$tmp/info"; check "dict info" $? 0
 grep -q "^Words: 105$" "$tmp/info"; check "dict info count" $? 0
 
+# Refused inputs and names shown safely.
+{ printf '%1001s\n' | tr ' ' 1; echo 1234; } > "$tmp/longkey"
+echo x | "$prog" encode -d "$data/sample.dic" --key-file "$tmp/longkey" 2> "$tmp/err"; check "long key line" $? 1
+grep -q "its first line is longer than 1000 characters" "$tmp/err"; check "long key line message" $? 0
+mkfifo "$tmp/fifo"
+echo x | "$prog" encode -d "$data/sample.dic" --key 12 -i "$tmp/fifo" 2> "$tmp/err"; check "pipe as input file" $? 1
+grep -q "not a regular file" "$tmp/err"; check "pipe message" $? 0
+mkdir "$tmp/prog"
+printf 'bad\033[2Jname%29s12%16s' > "$tmp/prog/key.dat"
+"$prog" --folder "$tmp/prog" keys list > "$tmp/names"; check "list a control character" $? 0
+printf 'bad\\x1b[2Jname\n' > "$tmp/names.expected"
+same "control character shown escaped" "$tmp/names" "$tmp/names.expected"
+"$prog" --folder "$tmp/prog" keys save "$(printf 'new\nname')" 12 2> "$tmp/err"; check "name with a line break" $? 1
+grep -q "cannot hold a control character" "$tmp/err"; check "name message" $? 0
+printf 'a\r\nb\r\n' > "$tmp/d.dic"
+"$prog" dict add "$tmp/d.dic" "$(printf 'c\nd')" 2> "$tmp/err"; check "word with a line break" $? 1
+printf 'a\r\nb\r\n' > "$tmp/d.expected"
+same "dictionary untouched" "$tmp/d.dic" "$tmp/d.expected"
+"$prog" encode -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" -o "$tmp/secret.txt"; check "output file" $? 0
+[ "$(stat -c %a "$tmp/secret.txt")" = 600 ]; check "output file owner-only" $? 0
+
+# Tidy: the text on standard output, the words still unknown on standard error.
+"$prog" tidy -d "$data/sample.dic" --language English < "$golden/messy.txt" > "$tmp/tidy" 2> "$tmp/tidy.err"; check "tidy leaving unknown words" $? 1
+same "tidied text" "$tmp/tidy" "$golden/tidy-sample.txt"
+same "tidy report" "$tmp/tidy.err" "$golden/tidy-sample-report.txt"
+"$prog" tidy -d "$data/sample.dic" --language English --no-suggestions < "$golden/messy.txt" > "$tmp/tidy-ns" 2> "$tmp/tidy-ns.err"; check "tidy without suggestions" $? 1
+same "the same text without suggestions" "$tmp/tidy-ns" "$golden/tidy-sample.txt"
+cut -f1,2 "$golden/tidy-sample-report.txt" | sed 's/$/\t/' > "$tmp/tidy-ns.expected"
+same "words and counts only" "$tmp/tidy-ns.err" "$tmp/tidy-ns.expected"
+"$prog" tidy -d "$data/sample.dic" --language English < "$golden/messy-encodable.txt" > "$tmp/tidy2" 2> "$tmp/tidy2.err"; check "tidy of an encodable result" $? 0
+[ -s "$tmp/tidy2.err" ] && { echo "FAILED: report without unknown words"; failed=$((failed + 1)); }
+"$prog" tidy -d "$data/sample.dic" -i "$golden/plain.txt" > "$tmp/tidy3"; check "tidy of a text that encodes" $? 0
+tr -d '\r' < "$golden/plain.txt" > "$tmp/plain.lf"
+same "a text that encodes is not touched" "$tmp/tidy3" "$tmp/plain.lf"
+"$prog" encode --tidy -d "$data/sample.dic" --language English --key 55667788 < "$golden/messy-encodable.txt" > "$tmp/enc-tidy"; check "encode --tidy" $? 0
+same "encode --tidy" "$tmp/enc-tidy" "$golden/encoded-tidy-sample-55667788.txt"
+"$prog" encode -d "$data/sample.dic" --key 55667788 < "$tmp/tidy2" > "$tmp/enc-tidied"; check "encode of the tidied text" $? 0
+same "encode --tidy encodes the tidied text" "$tmp/enc-tidied" "$golden/encoded-tidy-sample-55667788.txt"
+"$prog" encode --tidy -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" > "$tmp/enc-plain"; check "encode --tidy of a text that encodes" $? 0
+same "encode --tidy changes nothing that encodes" "$tmp/enc-plain" "$golden/encoded-sample-55667788.txt"
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "dictionaryfile.h"
 #include "error.h"
+#include "files.h"
 #include "keyspace.h"
 #include "keyspacefixture.h"
 #include "languages.h"
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 
 using namespace talvora;
 
@@ -124,6 +127,60 @@ TEST(AddWord, OutcomesAndLineEnds) {
     std::filesystem::remove(lf);
     EXPECT_THROW(addDictionaryWord(ks, lf, "new", cp1252()), Error);
     EXPECT_FALSE(std::filesystem::exists(lf));
+}
+
+TEST(AddWord, RefusesLineBreaksAndLeavesTheFileExactlyAsBeforeOnAnyFault) {
+    TempFolder dir;
+    Keyspace ks;
+    const std::string old = "apple\r\npear";
+    auto path = dir.write("d.dic", old);
+    loadDictionary(ks, path, cp1252());
+    for (const char* word : {"two\r\nwords", "a\nb", "c\r"}) {
+        AddResult r = addDictionaryWord(ks, path, word, cp1252());
+        EXPECT_EQ(r.outcome, AddOutcome::Refused);
+        EXPECT_EQ(r.message, msg::WordHasLineBreak);
+    }
+    EXPECT_EQ(TempFolder::read(path), old);
+
+    // A full disk after the line end landed, then a failed flush: cut back both times.
+    auto real = files::FileOps::system();
+    files::FileOps ops = real;
+    ops.pwrite = [real](int fd, const void* b, size_t, off_t off) -> ssize_t {
+        real.pwrite(fd, b, 2, off);
+        return errno = ENOSPC, -1;
+    };
+    {
+        files::FileOpsOverride seam(ops);
+        EXPECT_THROW(addDictionaryWord(ks, path, "zebra", cp1252()), Error);
+    }
+    EXPECT_EQ(TempFolder::read(path), old);
+    ops = real;
+    ops.fsync = [](int) { return errno = EIO, -1; };
+    {
+        files::FileOpsOverride seam(ops);
+        try {
+            addDictionaryWord(ks, path, "zebra", cp1252());
+            ADD_FAILURE();
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find("Cannot add to \"" + path.string()),
+                      std::string::npos);
+        }
+    }
+    EXPECT_EQ(TempFolder::read(path), old);
+    EXPECT_EQ(addDictionaryWord(ks, path, "zebra", cp1252()).outcome, AddOutcome::Added);
+    EXPECT_EQ(TempFolder::read(path), old + "\r\nzebra\r\n");
+}
+
+TEST(ReadDictionary, RefusesPipesBeforeReading) {
+    TempFolder dir;
+    ASSERT_EQ(::mkfifo((dir / "p.dic").c_str(), 0600), 0);
+    Keyspace ks;
+    try {
+        loadDictionary(ks, dir / "p.dic", cp1252());
+        ADD_FAILURE();
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("not a regular file"), std::string::npos) << e.what();
+    }
 }
 
 TEST(Check, CountsEntriesThatCannotRoundTrip) {

@@ -1,6 +1,6 @@
 #include "codepage.h"
 #include "error.h"
-#include "fileops.h"
+#include "files.h"
 #include "keyfile.h"
 #include "keygen.h"
 #include "tempfolder.h"
@@ -16,6 +16,8 @@
 namespace fs = std::filesystem;
 using namespace talvora;
 using namespace talvora::keys;
+using talvora::files::FileOps;
+using talvora::files::FileOpsOverride;
 
 namespace {
 
@@ -33,6 +35,17 @@ mode_t modeOf(const fs::path& p) {
 }
 bool named(const fs::path& p, const char* name) {
     return p.filename() == name;
+}
+bool isFolder(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+}
+// Scratch files this program made in folder.
+int scratchFiles(const fs::path& folder) {
+    int n = 0;
+    for (const auto& e : fs::directory_iterator(folder))
+        n += e.path().filename().string().find(".talvora-") != std::string::npos;
+    return n;
 }
 
 // The system's calls, one of which tests then replace.
@@ -238,12 +251,21 @@ TEST_F(KeyFileTest, EveryWriteIsFlushedBeforeSuccess) {
     EXPECT_GE(writes, 3);
 }
 
-TEST_F(KeyFileTest, LeftoverScratchFileIsReplacedAndGone) {
+TEST_F(KeyFileTest, LeftoverScratchFilesAreOverwrittenAndGoneButTheUsersFilesStay) {
     dir.write("key.dat", rec("a", "1") + rec("b", "2"));
-    dir.write("key.tmp", "junk from a crash");
+    dir.write("key.tmp", "the user's own");
+    dir.write("key.dat.part", "the user's own");
+    const fs::path leftover = dir.write(".key.dat.talvora-Ab3dEf6hIj9k", rec("secret", "77"));
+    int fd = ::open(leftover.c_str(), O_RDONLY); // sees the bytes after the name is gone
     file.removeKeysByName("a");
     EXPECT_EQ(bytes(), rec("b", "2"));
-    EXPECT_FALSE(fs::exists(dir / "key.tmp"));
+    EXPECT_EQ(scratchFiles(dir.path()), 0);
+    std::string left(RecordSize, '\0');
+    EXPECT_EQ(::pread(fd, left.data(), left.size(), 0), static_cast<ssize_t>(RecordSize));
+    EXPECT_EQ(left, std::string(RecordSize, '@'));
+    ::close(fd);
+    EXPECT_EQ(TempFolder::read(dir / "key.tmp"), "the user's own");
+    EXPECT_EQ(TempFolder::read(dir / "key.dat.part"), "the user's own");
 }
 
 TEST_F(KeyFileTest, FailedRenameOrFlushLeavesTheOldFileReadable) {
@@ -257,7 +279,7 @@ TEST_F(KeyFileTest, FailedRenameOrFlushLeavesTheOldFileReadable) {
     }
     EXPECT_EQ(bytes(), old);
     EXPECT_EQ(file.findKeyByName("a"), "1");
-    EXPECT_FALSE(fs::exists(dir / "key.tmp"));
+    EXPECT_EQ(scratchFiles(dir.path()), 0);
 
     ops = failing();
     ops.fsync = [](int) { return errno = ENOSPC, -1; };
@@ -332,8 +354,11 @@ class KeyCopyTest : public KeyFileTest {
 
 TEST_F(KeyCopyTest, TransferReplacesTheTargetAndRestoreBringsItBack) {
     dir.write("key.dat", rec("a", "1"));
+    other.write("key.tmp", "the user's own"); // a scratch file never takes a user's name
     transferKeyFile(dir.path(), other.path());
     EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("a", "1"));
+    EXPECT_EQ(TempFolder::read(other / "key.tmp"), "the user's own");
+    fs::remove(other / "key.tmp");
     EXPECT_EQ(modeOf(other / "key.dat"), 0600u);
     file.storeKey("b", "2");
     transferKeyFile(dir.path(), other.path());
@@ -368,7 +393,7 @@ TEST_F(KeyCopyTest, FailedCopyLeavesTheOldTarget) {
     FileOpsOverride seam(ops);
     expectError([&] { transferKeyFile(dir.path(), other.path()); }, {"the disk is full"});
     EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("old", "2"));
-    EXPECT_FALSE(fs::exists(other / "key.tmp"));
+    EXPECT_EQ(scratchFiles(other.path()), 0);
 }
 
 // --- Wiping -------------------------------------------------------------------------
@@ -392,8 +417,12 @@ TEST_F(KeyFileTest, WipeOverwritesInPlace21TimesThenLeavesNothing) {
         return realWrite(fd, b, n, off);
     };
     ops.fsync = [&](int fd) {
-        EXPECT_EQ(TempFolder::read(dat()), std::string(length, '@'));
-        ++flushes;
+        if (!isFolder(fd)) { // the descriptor is write-only: read the file through /proc
+            EXPECT_EQ(TempFolder::read("/proc/self/fd/" + std::to_string(fd)),
+                      std::string(length, '@'));
+            EXPECT_FALSE(fs::exists(dat())); // no key file of '@' names at any time
+            ++flushes;
+        }
         return ::fsync(fd);
     };
     {
@@ -409,11 +438,16 @@ TEST_F(KeyFileTest, WipeOverwritesInPlace21TimesThenLeavesNothing) {
     EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
-TEST_F(KeyFileTest, WipeRefusesLinksAndReportsAFailedPass) {
-    const fs::path real = dir.write("real.dat", rec("a", "1"));
-    fs::create_symlink(real, dat());
-    expectError([&] { wipeKeyFile(dir.path()); }, {"symbolic link", "Nothing was done"});
+TEST_F(KeyFileTest, WipeFollowsASymbolicLinkRefusesHardLinksAndReportsAFailedPass) {
+    TempFolder elsewhere;
+    const fs::path target = elsewhere.write("keys.dat", rec("a", "1"));
+    fs::create_symlink(target, dat());
+    wipeKeyFile(dir.path());
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_TRUE(fs::is_empty(elsewhere.path()));
     fs::remove(dat());
+
+    const fs::path real = dir.write("real.dat", rec("a", "1"));
     fs::create_hard_link(real, dat());
     expectError([&] { wipeKeyFile(dir.path()); }, {"hard links", "Nothing was done"});
     EXPECT_EQ(TempFolder::read(real), rec("a", "1"));
@@ -422,15 +456,209 @@ TEST_F(KeyFileTest, WipeRefusesLinksAndReportsAFailedPass) {
 
     FileOps ops = failing();
     int flushes = 0;
-    ops.fsync = [&](int fd) { return ++flushes == 3 ? (errno = EIO, -1) : ::fsync(fd); };
+    ops.fsync = [&](int fd) {
+        return !isFolder(fd) && ++flushes == 3 ? (errno = EIO, -1) : ::fsync(fd);
+    };
     {
         FileOpsOverride seam(ops);
-        expectError([&] { wipeKeyFile(dir.path()); }, {"pass 3 of 21", "not deleted"});
+        expectError([&] { wipeKeyFile(dir.path()); }, {"pass 3 of 21", "tries again"});
     }
+    // Cut short: no key file, and the next key command finishes the wipe.
+    EXPECT_FALSE(fs::exists(dat()));
+    EXPECT_EQ(scratchFiles(dir.path()), 1);
+    EXPECT_TRUE(file.listKeyNames().empty());
+    EXPECT_EQ(scratchFiles(dir.path()), 0);
+    file.storeKey("b", "2");
+    EXPECT_EQ(bytes(), rec("b", "2"));
     ops = failing();
     ops.remove = [](const fs::path&) { return errno = EACCES, -1; };
     FileOpsOverride seam(ops);
     expectError([&] { wipeKeyFile(dir.path()); }, {"could not be deleted", "not writable"});
+}
+
+} // namespace
+
+namespace {
+
+// --- One policy for links and read-only files ------------------------------------------
+
+class KeyPolicyTest : public KeyCopyTest {
+  protected:
+    // Every command that changes the key file, each on the program folder.
+    std::vector<std::pair<const char*, std::function<void()>>> changes() {
+        return {{"save", [&] { file.storeKey("new", "5"); }},
+                {"remove", [&] { file.removeKeysByName("a"); }},
+                {"restore", [&] { restoreKeyFile(dir.path(), other.path()); }},
+                {"wipe", [&] { wipeKeyFile(dir.path()); }}};
+    }
+};
+
+TEST_F(KeyPolicyTest, ASymbolicLinkIsFollowedAndTheTargetChangedInItsFolder) {
+    TempFolder elsewhere;
+    const fs::path target = elsewhere.write("real.dat", rec("a", "1") + rec("b", "2"));
+    fs::create_symlink(target, dat());
+    other.write("key.dat", rec("r", "3"));
+    file.storeKey("c", "4");
+    file.removeKeysByName("a");
+    EXPECT_EQ(TempFolder::read(target), rec("b", "2") + rec("c", "4"));
+    restoreKeyFile(dir.path(), other.path());
+    EXPECT_TRUE(fs::is_symlink(dat()));
+    EXPECT_EQ(TempFolder::read(target), rec("r", "3"));
+    EXPECT_EQ(file.listKeyNames(), std::vector<std::string>{"r"});
+    EXPECT_EQ(scratchFiles(dir.path()) + scratchFiles(elsewhere.path()), 0);
+}
+
+TEST_F(KeyPolicyTest, OtherHardLinksAndReadOnlyFilesAreRefusedByEveryChange) {
+    const std::string old = rec("a", "1");
+    dir.write("key.dat", old);
+    other.write("key.dat", rec("r", "3"));
+    fs::create_hard_link(dat(), dir / "copy.dat");
+    for (auto& [name, change] : changes())
+        expectError(change, {"hard links"});
+    EXPECT_EQ(bytes(), old);
+    fs::remove(dir / "copy.dat");
+
+    ::chmod(dat().c_str(), 0400);
+    for (auto& [name, change] : changes())
+        expectError(change, {"read-only"});
+    EXPECT_EQ(bytes(), old);
+    EXPECT_EQ(modeOf(dat()), 0400u);
+    ::chmod(dat().c_str(), 0600);
+
+    // The same for a read-only copy where a transfer would write.
+    ::chmod((other / "key.dat").c_str(), 0444);
+    expectError([&] { transferKeyFile(dir.path(), other.path()); }, {"read-only"});
+    EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("r", "3"));
+    EXPECT_EQ(scratchFiles(dir.path()) + scratchFiles(other.path()), 0);
+}
+
+TEST_F(KeyPolicyTest, NamesWithControlCharactersAreRefused) {
+    dir.write("key.dat", rec("a", "1"));
+    for (const char* name : {"two\nlines", "esc\x1b[2J", "tab\there", "c1\xC2\x85"}) {
+        SaveResult r = saveKey(file, name, "12");
+        EXPECT_FALSE(r.saved);
+        EXPECT_EQ(r.message, msg::NameHasControl);
+        expectError([&] { file.storeKey(name, "12"); }, {msg::NameHasControl});
+    }
+    EXPECT_EQ(saveKey(file, "", "0").message, msg::MissingData); // the checks keep their order
+    EXPECT_EQ(saveKey(file, "x\n", "0").message, msg::KeyHasZero);
+    EXPECT_EQ(bytes(), rec("a", "1"));
+}
+
+// --- Faults at every step of every change ---------------------------------------------
+
+// Fails the n-th call of one seam entry (counting from 0), or never.
+struct StepFault {
+    const char* entry;
+    int n;
+};
+
+FileOps failingOnce(StepFault f, int& calls) {
+    auto real = FileOps::system();
+    real.fsync = [](int) { return 0; }; // durability is not under test here, and it is slow
+    FileOps ops = real;
+    const std::string entry = f.entry;
+    auto hit = [&calls, f] { return calls++ == f.n; };
+    if (entry == "open")
+        ops.open = [=](const fs::path& p, int fl, mode_t m) {
+            return hit() ? (errno = EACCES, -1) : real.open(p, fl, m);
+        };
+    if (entry == "pwrite")
+        ops.pwrite = [=](int fd, const void* b, size_t n, off_t o) -> ssize_t {
+            if (!hit())
+                return real.pwrite(fd, b, n, o);
+            real.pwrite(fd, b, n / 2, o); // half lands, then the disk is full
+            return errno = ENOSPC, -1;
+        };
+    if (entry == "fsync")
+        ops.fsync = [=](int fd) { return hit() ? (errno = EIO, -1) : real.fsync(fd); };
+    if (entry == "close")
+        ops.close = [=](int fd) {
+            int r = real.close(fd);
+            return hit() ? (errno = EIO, -1) : r;
+        };
+    if (entry == "rename")
+        ops.rename = [=](const fs::path& a, const fs::path& b) {
+            return hit() ? (errno = EIO, -1) : real.rename(a, b);
+        };
+    if (entry == "remove")
+        ops.remove = [=](const fs::path& p) { return hit() ? (errno = EIO, -1) : real.remove(p); };
+    if (entry == "pread")
+        ops.pread = [=](int fd, void* b, size_t n, off_t o) {
+            return hit() ? (errno = EIO, -1) : real.pread(fd, b, n, o);
+        };
+    return ops;
+}
+
+TEST_F(KeyPolicyTest, AFaultAtAnyStepLeavesTheKeyFileExactlyOldOrExactlyNew) {
+    const std::string old = rec("a", "1") + rec("b", "2") + rec("c", "3");
+    const std::string restored = rec("r", "9");
+    struct Change {
+        const char* name;
+        std::function<void()> run;
+        std::string after; // empty: the file is gone
+    };
+    std::vector<Change> list = {
+        {"save over b", [&] { file.storeKey("B", "7"); }, rec("a", "1") + rec("B", "7") + rec("c", "3")},
+        {"save new", [&] { file.storeKey("d", "4"); }, old + rec("d", "4")},
+        {"remove", [&] { file.removeKeysByName("b"); }, rec("a", "1") + rec("c", "3")},
+        {"restore", [&] { restoreKeyFile(dir.path(), other.path()); }, restored},
+        {"wipe", [&] { wipeKeyFile(dir.path()); }, ""},
+    };
+    FileOps quiet = FileOps::system();
+    quiet.fsync = [](int) { return 0; };
+    FileOpsOverride fast(quiet);
+    int runs = 0, failures = 0;
+    for (const auto& change : list) {
+        for (const char* entry : {"open", "pread", "pwrite", "fsync", "close", "rename", "remove"}) {
+            for (int n = 0;; ++n) {
+                dir.write("key.dat", old);
+                other.write("key.dat", restored);
+                int calls = 0;
+                bool failed = false;
+                {
+                    FileOpsOverride seam(failingOnce({entry, n}, calls));
+                    try {
+                        change.run();
+                    } catch (const Error&) {
+                        failed = true;
+                    }
+                }
+                ++runs;
+                failures += failed;
+                const std::string now = fs::exists(dat()) ? bytes() : "";
+                const std::string where = std::string(change.name) + ": " + entry + " #" +
+                                          std::to_string(n);
+                EXPECT_TRUE(now == old || now == change.after) << where;
+                if (!failed) {
+                    EXPECT_EQ(now, change.after) << where;
+                }
+                // An interrupted wipe leaves its scratch for the next command; nothing else may.
+                if (std::string(change.name) != "wipe") {
+                    EXPECT_EQ(scratchFiles(dir.path()), 0) << where;
+                }
+                // The next command finishes what was left.
+                file.removeKeysByName("nobody");
+                EXPECT_EQ(scratchFiles(dir.path()), 0) << where;
+                if (n >= calls)
+                    break; // this entry was called fewer times than n: every step is covered
+            }
+        }
+    }
+    EXPECT_GT(failures, 30);
+    EXPECT_GT(runs, failures);
+}
+
+TEST_F(KeyPolicyTest, SaveOverARecordKeepsItsPlaceAndTheOldKeyIsOverwritten) {
+    dir.write("key.dat", rec("a", "1") + rec("b", "222222") + rec("c", "3"));
+    int watch = ::open(dat().c_str(), O_RDONLY); // the file being replaced
+    file.storeKey("B", "7");
+    EXPECT_EQ(bytes(), rec("a", "1") + rec("B", "7") + rec("c", "3"));
+    std::string old(3 * RecordSize, 'x');
+    ASSERT_EQ(::pread(watch, old.data(), old.size(), 0), static_cast<ssize_t>(old.size()));
+    ::close(watch);
+    EXPECT_EQ(old.find("222222"), std::string::npos);
+    EXPECT_EQ(old.find_first_not_of('\0'), std::string::npos);
 }
 
 } // namespace

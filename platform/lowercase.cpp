@@ -1,4 +1,4 @@
-#include "text.h"
+#include "lowercase.h"
 
 #include "utf8.h"
 

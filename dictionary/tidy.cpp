@@ -1,0 +1,455 @@
+#include "tidy.h"
+
+#include "keyspace.h"
+#include "suggest.h"
+#include "text.h"
+#include "tokenizer.h"
+#include "utf8.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <unicode/normalizer2.h>
+#include <unicode/rbnf.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+namespace talvora {
+
+std::string tidyLocaleFor(std::string_view name) {
+    static const struct {
+        std::string_view display, file, locale;
+    } table[] = {
+        {"English", "eng.dic", "en"}, {"Czech", "Czech.dic", "cs"}, {"Danish", "dk.dic", "da"},
+        {"Dutch", "nl.dic", "nl"},    {"French", "fr.dic", "fr"},   {"German", "de_neu.dic", "de"},
+        {"Italian", "it.dic", "it"},  {"Polish", "pl.dic", "pl"},   {"Spanish", "es.dic", "es"},
+        {"Swedish", "se.dic", "sv"},
+    };
+    if (size_t slash = name.find_last_of("/\\"); slash != std::string_view::npos)
+        name.remove_prefix(slash + 1);
+    for (const auto& row : table)
+        if (name == row.display || name == row.file)
+            return std::string(row.locale);
+    return {};
+}
+
+namespace {
+
+bool isSeparatorByte(char c) {
+    return isSeparator(static_cast<unsigned char>(c));
+}
+
+bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The token a piece without blanks gives: lower-cased, separators dropped.
+std::string tokenOf(std::string_view piece) {
+    std::string t = toLower(piece);
+    std::erase_if(t, isSeparatorByte);
+    return t;
+}
+
+std::vector<std::string_view> splitBlanks(std::string_view text) {
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    for (;;) {
+        size_t blank = text.find(' ', start);
+        parts.push_back(
+            text.substr(start, blank == std::string_view::npos ? blank : blank - start));
+        if (blank == std::string_view::npos)
+            return parts;
+        start = blank + 1;
+    }
+}
+
+std::u32string decode(std::string_view text) {
+    std::u32string out;
+    for (size_t pos = 0; pos < text.size();)
+        out += utf8::next(text, pos);
+    return out;
+}
+
+std::string encode(std::u32string_view text) {
+    std::string out;
+    for (char32_t c : text)
+        utf8::append(out, c);
+    return out;
+}
+
+bool isWordChar(char32_t c) {
+    return u_isalnum(static_cast<UChar32>(c)) ||
+           (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
+}
+
+// Spaces of every kind become blanks, invisible format characters (zero-width ones, the
+// soft hyphen, direction marks) go, decomposed accents are composed.
+// A no-break or thin space that groups thousands ("1 000", as French and others write
+// them) joins its digits instead.
+bool groupsThousands(const std::u32string& text, size_t i) {
+    const char32_t c = text[i];
+    if (c != U'\u00A0' && c != U'\u202F' && c != U'\u2009' && c != U'\u2007')
+        return false;
+    auto digit = [&](size_t k) { return k < text.size() && text[k] >= U'0' && text[k] <= U'9'; };
+    return i > 0 && digit(i - 1) && digit(i + 1) && digit(i + 2) && digit(i + 3) && !digit(i + 4);
+}
+
+std::string normalizeSpaces(const std::string& piece) {
+    const std::u32string text = decode(piece);
+    std::u32string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (groupsThousands(text, i))
+            continue;
+        if (u_isUWhiteSpace(static_cast<UChar32>(c)))
+            out += U' ';
+        else if (u_charType(static_cast<UChar32>(c)) != U_FORMAT_CHAR)
+            out += c;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    std::string composed = encode(out);
+    if (U_FAILURE(status))
+        return composed;
+    icu::UnicodeString normalized = nfc->normalize(icu::UnicodeString::fromUTF8(composed), status);
+    if (U_FAILURE(status))
+        return composed;
+    std::string result;
+    normalized.toUTF8String(result);
+    return result;
+}
+
+std::string plainApostrophes(const std::string& piece) {
+    std::u32string text = decode(piece);
+    for (char32_t& c : text)
+        if (c == U'\u2019' || c == U'\u2018' || c == U'\u02BC' || c == U'\u00B4' || c == U'`' ||
+            c == U'\u201B')
+            c = U'\'';
+    return encode(text);
+}
+
+// Punctuation and symbols that are neither letters, digits nor separators: «» „“” ¿¡ – — …
+bool isStrayPunctuation(char32_t c) {
+    if (c < 0x80 && (isSeparator(c) || c == ' '))
+        return false;
+    if (isWordChar(c))
+        return false;
+    const uint32_t mask = U_GET_GC_MASK(static_cast<UChar32>(c));
+    return (mask & (U_GC_P_MASK | U_GC_S_MASK)) != 0;
+}
+
+// Stray punctuation goes; a run of it with a letter or digit on both sides leaves a blank.
+std::string dropPunctuation(const std::string& piece) {
+    const std::u32string text = decode(piece);
+    size_t firstWord = text.size(), lastWord = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (isWordChar(text[i])) {
+            firstWord = std::min(firstWord, i);
+            lastWord = i;
+        }
+    std::u32string out;
+    for (size_t i = 0; i < text.size();) {
+        if (!isStrayPunctuation(text[i])) {
+            out += text[i++];
+            continue;
+        }
+        size_t end = i;
+        while (end < text.size() && isStrayPunctuation(text[end]))
+            ++end;
+        if (firstWord < i && lastWord >= end)
+            out += U' ';
+        i = end;
+    }
+    return encode(out);
+}
+
+// Separators standing between two parts of a word become a blank.
+std::string splitAtSeparators(const std::string& piece) {
+    size_t first = 0, last = piece.size();
+    while (first < last && isSeparatorByte(piece[first]))
+        ++first;
+    while (last > first && isSeparatorByte(piece[last - 1]))
+        --last;
+    std::string out = piece.substr(0, first);
+    for (size_t i = first; i < last;) {
+        if (!isSeparatorByte(piece[i])) {
+            out += piece[i++];
+            continue;
+        }
+        while (i < last && isSeparatorByte(piece[i]))
+            ++i;
+        out += ' ';
+    }
+    out += piece.substr(last);
+    return out;
+}
+
+} // namespace
+
+// Number words of the dictionary's language, made once.
+struct Tidier::Numbers {
+    std::unique_ptr<icu::RuleBasedNumberFormat> format;
+    std::array<std::string, 10> digits;
+
+    explicit Numbers(const std::string& locale) {
+        if (!locale.empty()) {
+            UErrorCode status = U_ZERO_ERROR;
+            format = std::make_unique<icu::RuleBasedNumberFormat>(
+                icu::URBNF_SPELLOUT, icu::Locale(locale.c_str()), status);
+            if (U_FAILURE(status))
+                format.reset();
+        }
+        for (int d = 0; d < 10; ++d)
+            digits[d] = format ? spell(d) : std::string(1, static_cast<char>('0' + d));
+    }
+
+    // The number in words, hyphens of every kind (ICU puts soft hyphens into some
+    // languages' compounds) as blanks, lower-case.
+    std::string spell(int64_t value) const {
+        icu::UnicodeString words;
+        format->format(value, words);
+        std::string utf8;
+        words.toUTF8String(utf8);
+        std::u32string text = decode(utf8);
+        for (char32_t& c : text)
+            if (c == U'-' || c == U'\u00AD' || c == U'\u2010' || c == U'\u2011')
+                c = U' ';
+        return toLower(encode(text));
+    }
+};
+
+Tidier::Tidier(const Keyspace& keyspace, std::string locale)
+    : keyspace_(keyspace), locale_(std::move(locale)) {}
+
+Tidier::~Tidier() = default;
+
+bool Tidier::known(std::string_view piece) const {
+    std::string token = tokenOf(piece);
+    return token.empty() || keyspace_.findWord(token) != 0;
+}
+
+bool Tidier::allKnown(std::string_view pieces) const {
+    for (std::string_view p : splitBlanks(pieces))
+        if (!known(p))
+            return false;
+    return true;
+}
+
+// Digit groups ("512", "1,000") become number words, or the words of their digits; the
+// separators between groups and other parts become blanks. Only when every word is known.
+std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
+    struct Segment {
+        std::string text, digits;
+        bool separatorsOnly = false;
+    };
+    if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
+        return std::nullopt;
+    std::vector<Segment> segments;
+    const size_t n = piece.size();
+    for (size_t i = 0; i < n;) {
+        size_t j = i;
+        if (isAsciiDigit(piece[i])) {
+            while (j < n && isAsciiDigit(piece[j]))
+                ++j;
+            std::string digits = piece.substr(i, j - i);
+            // Thousands written in groups of three after a comma or full stop.
+            if (digits.size() <= 3)
+                while (j + 3 < n && (piece[j] == ',' || piece[j] == '.') &&
+                       isAsciiDigit(piece[j + 1]) && isAsciiDigit(piece[j + 2]) &&
+                       isAsciiDigit(piece[j + 3]) && (j + 4 == n || !isAsciiDigit(piece[j + 4]))) {
+                    digits.append(piece, j + 1, 3);
+                    j += 4;
+                }
+            segments.push_back({piece.substr(i, j - i), digits, false});
+        } else {
+            bool separatorsOnly = true;
+            for (; j < n && !isAsciiDigit(piece[j]); ++j)
+                separatorsOnly = separatorsOnly && isSeparatorByte(piece[j]);
+            segments.push_back({piece.substr(i, j - i), {}, separatorsOnly});
+        }
+        i = j;
+    }
+    if (!numbers_)
+        numbers_ = std::make_unique<Numbers>(locale_);
+    std::string out;
+    bool afterWord = false;
+    for (size_t k = 0; k < segments.size(); ++k) {
+        const Segment& s = segments[k];
+        if (s.separatorsOnly) {
+            if (k == 0 || k + 1 == segments.size())
+                out += s.text; // leading or trailing punctuation stays with the word
+            else
+                out += ' ';
+            afterWord = false;
+            continue;
+        }
+        if (afterWord)
+            out += ' ';
+        afterWord = true;
+        if (s.digits.empty()) {
+            if (!known(s.text))
+                return std::nullopt;
+            out += s.text;
+            continue;
+        }
+        // Numbers are read as numbers up to millions; codes with a leading zero and long
+        // runs (telephone numbers) digit by digit.
+        std::string words;
+        if (numbers_->format && s.digits.size() <= 7 &&
+            (s.digits[0] != '0' || s.digits.size() == 1)) {
+            words = numbers_->spell(std::stoll(s.digits));
+            if (!allKnown(words))
+                words.clear();
+        }
+        if (words.empty()) {
+            for (char d : s.digits) {
+                if (!words.empty())
+                    words += ' ';
+                words += numbers_->digits[static_cast<size_t>(d - '0')];
+            }
+            if (!allKnown(words))
+                return std::nullopt;
+        }
+        out += words;
+    }
+    return out;
+}
+
+std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {
+    switch (rule) {
+    case 1:
+        return normalizeSpaces(piece);
+    case 2:
+        return plainApostrophes(piece);
+    case 3:
+        return dropPunctuation(piece);
+    case 4: {
+        std::string split = splitAtSeparators(piece);
+        if (split == piece || !allKnown(split))
+            return std::nullopt;
+        return split;
+    }
+    case 5:
+        return spellDigits(piece);
+    default:
+        return std::nullopt;
+    }
+}
+
+// A piece without blanks whose token the dictionary lacks: the rules from rule on, in
+// order; the first that changes it hands each part of the result, unless known, to the
+// next rules. What no rule helps stays as the earlier rules left it.
+std::string Tidier::resolve(std::string piece, int rule) {
+    for (; rule <= 5; ++rule) {
+        std::optional<std::string> out = applyRule(rule, piece);
+        if (!out || *out == piece)
+            continue;
+        std::string result;
+        bool first = true;
+        for (std::string_view part : splitBlanks(*out)) {
+            if (!first)
+                result += ' ';
+            first = false;
+            result += known(part) ? std::string(part) : resolve(std::string(part), rule + 1);
+        }
+        return result;
+    }
+    return piece;
+}
+
+TidyResult Tidier::tidy(std::string_view text, bool withSuggestions) {
+    TidyResult result;
+    std::string& out = result.text;
+    out.reserve(text.size());
+    size_t start = 0;
+    // Token spans end where the tokenizer cuts: a blank or a CR LF pair.
+    auto span = [&](size_t end) {
+        std::string_view piece = text.substr(start, end - start);
+        if (known(piece)) {
+            out += piece;
+            return;
+        }
+        std::string tidied = resolve(std::string(piece), 1);
+        if (tidied != piece)
+            ++result.rewritten;
+        out += tidied;
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ') {
+            span(i);
+            out += ' ';
+            start = i + 1;
+        } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            span(i);
+            out += "\r\n";
+            start = ++i + 1;
+        }
+    }
+    span(text.size());
+
+    std::map<std::string, size_t> seen;
+    for (std::string& token : parseText(out)) {
+        if (token.empty() || keyspace_.findWord(token) != 0)
+            continue;
+        auto [it, added] = seen.try_emplace(token, result.unknown.size());
+        if (added)
+            result.unknown.push_back({token, 0, {}});
+        ++result.unknown[it->second].count;
+    }
+    if (withSuggestions)
+        for (UnknownWord& u : result.unknown)
+            u.suggestions = suggest(u.word);
+    return result;
+}
+
+std::vector<std::string> Tidier::suggest(std::string_view word) {
+    if (!suggester_)
+        suggester_ = std::make_unique<Suggester>(keyspace_.words());
+    return suggester_->suggest(word);
+}
+
+std::string replaceWord(std::string_view text, std::string_view word,
+                        std::string_view replacement) {
+    std::string out;
+    out.reserve(text.size());
+    size_t start = 0;
+    auto span = [&](size_t end) {
+        std::string_view piece = text.substr(start, end - start);
+        if (word.empty() || tokenOf(piece) != word) {
+            out += piece;
+            return;
+        }
+        size_t first = 0, last = piece.size();
+        while (first < last && isSeparatorByte(piece[first]))
+            ++first;
+        while (last > first && isSeparatorByte(piece[last - 1]))
+            --last;
+        out += piece.substr(0, first);
+        size_t pos = first;
+        const bool capital = u_isupper(static_cast<UChar32>(utf8::next(piece, pos)));
+        if (capital && !replacement.empty()) {
+            size_t rest = 0;
+            utf8::append(out, static_cast<char32_t>(
+                                  u_toupper(static_cast<UChar32>(utf8::next(replacement, rest)))));
+            out += replacement.substr(rest);
+        } else {
+            out += replacement;
+        }
+        out += piece.substr(last);
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ') {
+            span(i);
+            out += ' ';
+            start = i + 1;
+        } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            span(i);
+            out += "\r\n";
+            start = ++i + 1;
+        }
+    }
+    span(text.size());
+    return out;
+}
+
+} // namespace talvora

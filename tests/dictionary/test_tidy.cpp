@@ -1,0 +1,292 @@
+// Tidy: texts that encode come back untouched; each rule on what people really type; the
+// report and the suggestions.
+#include "codepage.h"
+#include "commands.h"
+#include "dictionaryfile.h"
+#include "keyspace.h"
+#include "suggest.h"
+#include "tidy.h"
+#include "tokenizer.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <random>
+
+using namespace talvora;
+
+namespace {
+
+const std::string Key = "918273645546372819";
+
+std::unique_ptr<Keyspace> keyspaceOf(std::initializer_list<std::string_view> words) {
+    WordList list;
+    for (std::string_view w : words)
+        list.add(w);
+    auto ks = std::make_unique<Keyspace>();
+    ks->load(std::move(list));
+    return ks;
+}
+
+std::string tidied(const Keyspace& ks, std::string_view text, const std::string& locale = "en") {
+    return Tidier(ks, locale).tidy(text).text;
+}
+
+// A shipped dictionary, read once in its language's code page.
+Keyspace& shipped(const std::string& file) {
+    static std::map<std::string, std::unique_ptr<Keyspace>> cache;
+    auto& ks = cache[file];
+    if (!ks) {
+        const std::string language = tidyLocaleFor(file);
+        ks = std::make_unique<Keyspace>();
+        ks->load(readDictionary(std::filesystem::path(TALVORA_SOURCE_DATA) / file,
+                                CodePage::fromName(CodePage::nameForLanguage(language))));
+    }
+    return *ks;
+}
+
+// Random texts of words with separators, capitals, blanks and line breaks. Each one that
+// encodes must come back from Tidy byte for byte and encode as before; returns how many did.
+int checkEncodableTextsComeBackUnchanged(Keyspace& ks, const std::vector<std::string>& words,
+                                         const std::string& locale, int rounds) {
+    if (!ks.keyspaceReady()) {
+        EXPECT_TRUE(processKey(ks, Key).started);
+    }
+    Tidier tidier(ks, locale);
+    const std::vector<std::string> glue = {" ",   "  ",   "\r\n", ", ",  ". ", "!\r\n",
+                                           " - ", "' ",   "- ",   " (",  ") ", "\" ",
+                                           "? ",  "... ", ": ",   " & ", " '", "\t\r\n"};
+    std::mt19937 rng(20261207);
+    int encodable = 0;
+    for (int round = 0; round < rounds; ++round) {
+        std::string text;
+        const int count = 1 + static_cast<int>(rng() % 12);
+        for (int k = 0; k < count; ++k) {
+            std::string w = words[rng() % words.size()];
+            if (rng() % 4 == 0)
+                w[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(w[0])));
+            if (rng() % 7 == 0)
+                w = "\"" + w + "\"";
+            text += w;
+            text += glue[rng() % glue.size()];
+        }
+        if (rng() % 3 == 0)
+            text += "\r\n";
+        const CommandResult before = encodeText(ks, text);
+        if (!before.output)
+            continue; // a tab before a line break joins two words
+        ++encodable;
+        const TidyResult r = tidier.tidy(text);
+        EXPECT_EQ(r.text, text);
+        EXPECT_EQ(r.rewritten, 0u);
+        EXPECT_TRUE(r.encodes());
+        const CommandResult after = encodeText(ks, r.text);
+        EXPECT_EQ(after.output, before.output);
+        if (r.text != text)
+            break;
+    }
+    return encodable;
+}
+
+} // namespace
+
+TEST(Tidy, TextsThatEncodeComeBackUnchanged) {
+    // Some words hold what Tidy would rewrite elsewhere: as known tokens they must stay.
+    const std::vector<std::string> words = {
+        "the",    "dog",  "café", "naïve",  "über", "zoë", "a",     "i", "don",    "x",
+        "straße", "élan", "5",    "twelve", "el",   "año", "don’t", "—", "5\tsee", "«x»"};
+    WordList list;
+    for (const std::string& w : words)
+        list.add(w);
+    Keyspace ks;
+    ks.load(std::move(list));
+    EXPECT_GT(checkEncodableTextsComeBackUnchanged(ks, words, "en", 3000), 2000);
+
+    // Real words of a shipped dictionary, accents and all.
+    Keyspace& fr = shipped("fr.dic");
+    std::vector<std::string> sample;
+    std::mt19937 rng(3);
+    while (sample.size() < 300)
+        sample.emplace_back(fr.word(1 + rng() % fr.wordCount()));
+    EXPECT_GT(checkEncodableTextsComeBackUnchanged(fr, sample, "fr", 500), 250);
+}
+
+// Whatever Tidy leaves, a second Tidy leaves alone; the result encodes exactly when nothing
+// is reported.
+TEST(Tidy, TidyingTwiceChangesNothingMore) {
+    auto ks =
+        keyspaceOf({"wait", "back", "at", "five", "don", "t", "l", "écran", "middle", "click"});
+    ASSERT_TRUE(processKey(*ks, Key).started);
+    Tidier tidier(*ks, "en");
+    const std::vector<std::string> parts = {
+        "wait", "Back",  "at",          "5",      "don’t",  "l’écran", "—",     "«",
+        "»",    "\t",    "\u00A0",      "zorg",   "middle", "-",       "click", "…",
+        "¿",    "12:30", "e\u0301cran", "\u200B", "007",    "x1y"};
+    std::mt19937 rng(7);
+    for (int round = 0; round < 1000; ++round) {
+        std::string text;
+        for (int k = 0, n = 1 + static_cast<int>(rng() % 10); k < n; ++k)
+            text += parts[rng() % parts.size()] + (rng() % 3 ? " " : "");
+        const TidyResult once = tidier.tidy(text);
+        const TidyResult twice = tidier.tidy(once.text);
+        ASSERT_EQ(twice.text, once.text) << text;
+        EXPECT_EQ(twice.rewritten, 0u);
+        // Encodes exactly when nothing is reported.
+        if (!once.text.empty()) {
+            EXPECT_EQ(encodeText(*ks, once.text).output.has_value(), once.encodes()) << once.text;
+        }
+    }
+}
+
+TEST(Tidy, SpacesInvisibleCharactersAndDecomposedAccents) {
+    auto ks = keyspaceOf({"está", "aquí", "see", "you", "wait", "here"});
+    EXPECT_EQ(tidied(*ks, "See\tyou!"), "See you!");
+    EXPECT_EQ(tidied(*ks, "wait\u00A0here"), "wait here");
+    EXPECT_EQ(tidied(*ks, "wait\u202Fhere\u2003you"), "wait here you");
+    EXPECT_EQ(tidied(*ks, "wa\u200Bit he\u00ADre"), "wait here");
+    // e s t a + combining acute, as some keyboards write it.
+    EXPECT_EQ(tidied(*ks, "Esta\u0301 aqui\u0301", "es"), "Está aquí");
+    // A lone line feed inside a token is a space too; CR LF pairs stay.
+    EXPECT_EQ(tidied(*ks, "see\nyou\r\nwait"), "see you\r\nwait");
+}
+
+TEST(Tidy, TypographicApostrophesAndQuotes) {
+    auto ks = keyspaceOf({"dont", "its", "say", "hello"});
+    EXPECT_EQ(tidied(*ks, "Don’t"), "Don't");
+    EXPECT_EQ(tidied(*ks, "it‘s itʼs it´s it`s"), "it's it's it's it's");
+    EXPECT_EQ(tidied(*ks, "‘Hello’"), "'Hello'");
+    EXPECT_EQ(tidied(*ks, "«Hello» „hello“ “hello” ‹say›"), "Hello hello hello say");
+}
+
+TEST(Tidy, PunctuationGoesOrBecomesABlankBetweenWords) {
+    auto ks = keyspaceOf({"wait", "back", "at", "qué", "tal", "hola", "so"});
+    EXPECT_EQ(tidied(*ks, "wait — back"), "wait  back");
+    EXPECT_EQ(tidied(*ks, "wait—back…at"), "wait back at");
+    EXPECT_EQ(tidied(*ks, "¿Qué tal? ¡Hola!", "es"), "Qué tal? Hola!");
+    EXPECT_EQ(tidied(*ks, "so… wait·back • at"), "so wait back  at");
+    // Separators stay where they were; only the new punctuation goes.
+    EXPECT_EQ(tidied(*ks, "(«wait»)."), "(wait).");
+}
+
+TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
+    auto ks = keyspaceOf(
+        {"middle", "click", "and", "or", "l", "écran", "d", "eau", "qu", "il", "mother"});
+    EXPECT_EQ(tidied(*ks, "middle-click and/or"), "middle click and or");
+    EXPECT_EQ(tidied(*ks, "L'écran d’eau qu’il", "fr"), "L écran d eau qu il");
+    // "l'zorg": zorg is no word, so nothing is split and the joined form is reported.
+    Tidier tidier(*ks, "fr");
+    TidyResult r = tidier.tidy("l'zorg mother-in-law");
+    EXPECT_EQ(r.text, "l'zorg mother-in-law");
+    ASSERT_EQ(r.unknown.size(), 2u);
+    EXPECT_EQ(r.unknown[0].word, "lzorg");
+    EXPECT_EQ(r.unknown[1].word, "motherinlaw");
+}
+
+TEST(Tidy, NumbersInTheDictionarysLanguage) {
+    auto en = keyspaceOf({"five", "hundred", "twelve", "one", "thousand", "zero", "seven", "thirty",
+                          "two", "at", "am", "three", "fourteen"});
+    EXPECT_EQ(tidied(*en, "at 512"), "at five hundred twelve");
+    EXPECT_EQ(tidied(*en, "at 5."), "at five.");
+    EXPECT_EQ(tidied(*en, "1,000 (5)"), "one thousand (five)");
+    EXPECT_EQ(tidied(*en, "5:30 10am"), "five thirty one zero am");
+    EXPECT_EQ(tidied(*en, "3.14"), "three fourteen");
+    // A leading zero is a code: digit by digit.
+    EXPECT_EQ(tidied(*en, "007"), "zero zero seven");
+    // Number words missing ("twenty"): digit by digit.
+    EXPECT_EQ(tidied(*en, "27"), "two seven");
+    // Neither way gives known words: left as it is and reported.
+    TidyResult r = Tidier(*en, "en").tidy("48");
+    EXPECT_EQ(r.text, "48");
+    ASSERT_EQ(r.unknown.size(), 1u);
+
+    auto de = keyspaceOf({"ein", "und", "zwanzig", "fünf", "hundert", "zwölf"});
+    EXPECT_EQ(tidied(*de, "21", "de"), "ein und zwanzig");
+    EXPECT_EQ(tidied(*de, "512", "de"), "fünf hundert zwölf");
+    auto fr = keyspaceOf({"vingt", "et", "un", "cinq", "cent", "douze", "mille", "euros"});
+    EXPECT_EQ(tidied(*fr, "21 512", "fr"), "vingt et un cinq cent douze");
+    // Thousands grouped by a narrow no-break space; a no-break space before a word stays a blank.
+    EXPECT_EQ(tidied(*fr, "5\u202F000\u00A0euros", "fr"), "cinq mille euros");
+
+    // A dictionary of no known language: digits only when the dictionary holds them.
+    auto other = keyspaceOf({"1", "2", "5"});
+    EXPECT_EQ(tidied(*other, "512", ""), "5 1 2");
+    EXPECT_EQ(tidied(*other, "7", ""), "7");
+}
+
+// The shipped dictionaries, on words they hold today.
+TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
+    struct Case {
+        const char* file;
+        const char* text;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"eng.dic", "I’m at the café — back at 5.\tSee you!",
+         "I m at the café  back at five. See you!"},
+        {"eng.dic", "A middle-click", "A middle click"},
+        {"de_neu.dic", "„Straße“ 21", "Straße ein und zwanzig"},
+        {"pl.dic", "Mam 512", "Mam pięćset dwanaście"},
+        {"fr.dic", "«Bonjour» l’écran: 512 amis", "Bonjour l écran: cinq cent douze amis"},
+        {"es.dic", "¿Dónde estás? ¡Hola! Tengo 512", "Dónde estás? Hola! Tengo quinientos doce"},
+        {"dk.dic", "fem\u00A0og 512", "fem og fem hundrede og tolv"},
+        {"nl.dic", "„Een” 512", "Een vijf honderd twaalf"},
+        {"se.dic", "512", "fem hundra tolv"},
+        {"Czech.dic", "512", "pět set dvanáct"},
+        {"it.dic", "«Acqua» 5", "Acqua cinque"},
+    };
+    for (const Case& c : cases) {
+        const Keyspace& ks = shipped(c.file);
+        Tidier tidier(ks, tidyLocaleFor(c.file));
+        const TidyResult r = tidier.tidy(c.text);
+        EXPECT_EQ(r.text, c.expected) << c.file;
+        EXPECT_TRUE(r.encodes()) << c.file << ": " << (r.unknown.empty() ? "" : r.unknown[0].word);
+    }
+}
+
+TEST(Tidy, ReportsEachUnknownWordOnceWithCountAndSuggestions) {
+    auto ks = keyspaceOf({"the", "house", "horse", "hose", "mouse", "dog"});
+    Tidier tidier(*ks, "en");
+    const TidyResult r = tidier.tidy("The hous, the Hous! dog zzzzzz\r\nhous“");
+    ASSERT_EQ(r.unknown.size(), 2u);
+    EXPECT_EQ(r.unknown[0].word, "hous");
+    EXPECT_EQ(r.unknown[0].count, 3u);
+    // Distance 1 first, in dictionary order; then distance 2.
+    EXPECT_EQ(r.unknown[0].suggestions, (std::vector<std::string>{"house", "horse", "hose"}));
+    EXPECT_EQ(r.unknown[1].word, "zzzzzz");
+    EXPECT_TRUE(r.unknown[1].suggestions.empty());
+    EXPECT_FALSE(r.encodes());
+    EXPECT_EQ(r.rewritten, 1u);
+}
+
+TEST(Suggester, ClosestWordsByEditDistance) {
+    WordList words;
+    for (std::string_view w : {"the", "then", "than", "tea", "a", "don't", "", "two words", "teh",
+                               "hte", "other", "thee", "zebra", "the", "été"})
+        words.add(w);
+    const Suggester s(words);
+    // Swapped neighbours count once; ties in dictionary order.
+    EXPECT_EQ(s.suggest("teh"), (std::vector<std::string>{"the", "tea", "then"}));
+    EXPECT_EQ(s.suggest("th", 20), (std::vector<std::string>{"the", "teh", "then", "than", "tea",
+                                                             "a", "hte", "thee", "été"}));
+    // Entries a text cannot carry as one token are never offered.
+    EXPECT_TRUE(s.suggest("dont").empty());
+    EXPECT_TRUE(s.suggest("twowords").empty());
+    // Distance 3 is too far; letters beyond ASCII count as one.
+    EXPECT_TRUE(s.suggest("zxbxx").empty());
+    EXPECT_EQ(s.suggest("ét", 1), (std::vector<std::string>{"été"}));
+}
+
+TEST(ReplaceWord, WholeTokensKeepTheirPunctuationAndCapital) {
+    EXPECT_EQ(replaceWord("Hous, the hous! houses \"hous\"\r\nhous", "hous", "house"),
+              "House, the house! houses \"house\"\r\nhouse");
+    EXPECT_EQ(replaceWord("l'zorg zorg", "lzorg", "lorg"), "lorg zorg");
+}
+
+TEST(TidyLocale, TheTenLanguagesByNameAndFile) {
+    EXPECT_EQ(tidyLocaleFor("English"), "en");
+    EXPECT_EQ(tidyLocaleFor("de_neu.dic"), "de");
+    EXPECT_EQ(tidyLocaleFor("/opt/talvora/se.dic"), "sv");
+    EXPECT_EQ(tidyLocaleFor("Czech.dic"), "cs");
+    EXPECT_EQ(tidyLocaleFor("custom.dic"), "");
+    EXPECT_EQ(tidyLocaleFor("ENG.DIC"), "");
+}
