@@ -2,6 +2,7 @@
 #include "codepage.h"
 #include "context.h"
 #include "dictionarydiff.h"
+#include "languages.h"
 
 #include <iostream>
 #include <memory>
@@ -99,8 +100,11 @@ void addDictDiffCommand(CLI::App& dict, Context& ctx, const DictionaryResolver& 
     diff->add_option("FILE1", files->first, "Dictionary file or language name")->required();
     diff->add_option("FILE2", files->second, "Dictionary file or language name")->required();
     diff->callback([files, &ctx, resolve] {
-        const DictionaryDiff d =
-            diffDictionaries(resolve(files->first), resolve(files->second), ctx.codePage());
+        // Each file in the code page the program reads it in (shipped files keep their own).
+        const CodePage cp = ctx.codePage();
+        const auto file1 = resolve(files->first), file2 = resolve(files->second);
+        const DictionaryDiff d = diffDictionaries(file1, dictionaryCodePage(file1, cp), file2,
+                                                  dictionaryCodePage(file2, cp));
         print(d, files->first, files->second);
         if (!d.identical())
             throw Exit{3};

@@ -140,8 +140,10 @@ void finish(const CommandResult& r) {
     }
 }
 
+// A shipped dictionary is read in its language's code page, any other in the program's.
 void loadOrFail(Keyspace& ks, const Context& ctx, const std::string& dictionary, const CodePage& cp) {
-    loadDictionary(ks, resolveDictionary(ctx, dictionary), cp);
+    fs::path path = resolveDictionary(ctx, dictionary);
+    loadDictionary(ks, path, dictionaryCodePage(path, cp));
 }
 
 void processOrFail(Keyspace& ks, const std::string& key) {
@@ -318,7 +320,7 @@ void addDictCommand(CLI::App& app, Context& ctx) {
             auto path = dictionaryPathFor(ctx.programFolder(), e);
             std::cout << e << '\t' << path->filename().string() << '\t';
             try {
-                std::cout << readDictionary(*path, cp).size() << " words\n";
+                std::cout << readDictionary(*path, dictionaryCodePage(*path, cp)).size() << " words\n";
             } catch (const Error& err) {
                 std::cout << err.what() << '\n';
             }
@@ -329,9 +331,12 @@ void addDictCommand(CLI::App& app, Context& ctx) {
     CLI::App* info = dict->add_subcommand("info", "Word count, fingerprint and entries that cannot round-trip");
     info->add_option("FILE", *file, "Dictionary file or language name")->required();
     info->callback([file, &ctx] {
-        WordList words = readDictionary(resolveDictionary(ctx, *file), ctx.codePage());
+        fs::path path = resolveDictionary(ctx, *file);
+        CodePage cp = dictionaryCodePage(path, ctx.codePage());
+        WordList words = readDictionary(path, cp);
         DictionaryCheck c = checkDictionary(words);
         std::cout << "Words: " << words.size() << '\n'
+                  << "Code page: " << cp.name() << '\n'
                   << "Fingerprint: " << dictionaryFingerprint(words) << '\n'
                   << "Entries that cannot round-trip: " << c.unusable << " (empty " << c.empty
                   << ", duplicated " << c.duplicated << ", holding a blank or separator "
@@ -344,7 +349,8 @@ void addDictCommand(CLI::App& app, Context& ctx) {
     search->add_option("FILE", *searchFile, "Dictionary file or language name")->required();
     search->add_option("PREFIX", *prefix, "The beginning of the words")->required();
     search->callback([searchFile, prefix, &ctx] {
-        WordList words = readDictionary(resolveDictionary(ctx, *searchFile), ctx.codePage());
+        fs::path path = resolveDictionary(ctx, *searchFile);
+        WordList words = readDictionary(path, dictionaryCodePage(path, ctx.codePage()));
         std::string out;
         for (uint32_t r : searchDictionary(words, *prefix)) {
             out += words[r];
@@ -361,8 +367,9 @@ void addDictCommand(CLI::App& app, Context& ctx) {
     add->add_option("FILE", *addFile, "Dictionary file or language name")->required();
     add->add_option("WORD", *word, "The word to add")->required();
     add->callback([addFile, word, &ctx] {
-        CodePage cp = ctx.codePage();
         fs::path path = resolveDictionary(ctx, *addFile);
+        // Appended in the code page the file is read in, so the word reads back the same.
+        CodePage cp = dictionaryCodePage(path, ctx.codePage());
         Keyspace ks;
         loadDictionary(ks, path, cp);
         AddResult r = addDictionaryWord(ks, path, *word, cp);

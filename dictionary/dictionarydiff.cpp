@@ -40,10 +40,10 @@ std::string describeLineEnds(std::string_view bytes) {
     return mixed + ")";
 }
 
-DictionaryDiff diffDictionaries(const std::filesystem::path& file1,
-                                const std::filesystem::path& file2, const CodePage& codePage) {
-    const WordList a = readDictionary(file1, codePage);
-    const WordList b = readDictionary(file2, codePage);
+DictionaryDiff diffDictionaries(const std::filesystem::path& file1, const CodePage& codePage1,
+                                const std::filesystem::path& file2, const CodePage& codePage2) {
+    const WordList a = readDictionary(file1, codePage1);
+    const WordList b = readDictionary(file2, codePage2);
     const std::string bytes1 = files::read(file1);
     const std::string bytes2 = files::read(file2);
 

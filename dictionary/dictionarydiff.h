@@ -21,9 +21,10 @@ struct DictionaryDiff {
     bool identical() const { return lines1 == lines2 && differing == 0; }
 };
 
-// Throws Error when either file cannot be loaded as a dictionary.
-DictionaryDiff diffDictionaries(const std::filesystem::path& file1,
-                                const std::filesystem::path& file2, const CodePage& codePage);
+// Each file read in its own code page. Throws Error when either cannot be loaded as a
+// dictionary.
+DictionaryDiff diffDictionaries(const std::filesystem::path& file1, const CodePage& codePage1,
+                                const std::filesystem::path& file2, const CodePage& codePage2);
 
 // The line ends of raw file bytes, named as DictionaryDiff does.
 std::string describeLineEnds(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "languages.h"
 
+#include "codepage.h"
+
 #include <algorithm>
 #include <cctype>
 #include <system_error>
@@ -10,10 +12,11 @@ namespace talvora {
 
 const std::vector<Language>& languageTable() {
     static const std::vector<Language> table = {
-        {"English", "eng.dic"}, {"Czech", "Czech.dic"},   {"Danish", "dk.dic"},
-        {"Dutch", "nl.dic"},    {"French", "fr.dic"},     {"German", "de_neu.dic"},
-        {"Italian", "it.dic"},  {"Polish", "pl.dic"},     {"Spanish", "es.dic"},
-        {"Swedish", "se.dic"},
+        {"English", "eng.dic", "windows-1252"},   {"Czech", "Czech.dic", "windows-1250"},
+        {"Danish", "dk.dic", "windows-1252"},     {"Dutch", "nl.dic", "windows-1252"},
+        {"French", "fr.dic", "windows-1252"},     {"German", "de_neu.dic", "windows-1252"},
+        {"Italian", "it.dic", "windows-1252"},    {"Polish", "pl.dic", "windows-1250"},
+        {"Spanish", "es.dic", "windows-1252"},    {"Swedish", "se.dic", "windows-1252"},
     };
     return table;
 }
@@ -67,6 +70,15 @@ std::optional<fs::path> dictionaryPathFor(const fs::path& folder, std::string_vi
         entry.find('\\') != std::string_view::npos || entry == "." || entry == "..")
         return std::nullopt;
     return folder / std::string(entry);
+}
+
+CodePage dictionaryCodePage(const fs::path& path, const CodePage& programCodePage) {
+    const std::string name = path.filename().string();
+    for (const auto& l : languageTable())
+        if (l.fileName == name)
+            return l.codePage == programCodePage.name() ? programCodePage
+                                                        : CodePage::fromName(std::string(l.codePage));
+    return programCodePage;
 }
 
 } // namespace talvora

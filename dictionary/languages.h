@@ -8,9 +8,12 @@
 
 namespace talvora {
 
+class CodePage;
+
 struct Language {
     std::string_view displayName;
     std::string_view fileName;
+    std::string_view codePage; // the shipped file's, whatever the locale
 };
 
 // The ten languages and their files, in lookup order.
@@ -27,5 +30,9 @@ std::vector<std::string> listDictionaries(const std::filesystem::path& folder);
 // name of the folder. Nothing for an empty entry or one holding a folder separator.
 std::optional<std::filesystem::path> dictionaryPathFor(const std::filesystem::path& folder,
                                                        std::string_view entry);
+
+// The code page a dictionary file is read and extended in: the language's own for one of
+// the ten file names (compared exactly, as the folder scan does), otherwise the program's.
+CodePage dictionaryCodePage(const std::filesystem::path& path, const CodePage& programCodePage);
 
 } // namespace talvora

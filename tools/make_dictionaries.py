@@ -1,16 +1,18 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Builds the shipped dictionaries data/*.dic and their notice data/DICTIONARIES.md.
 
-The words come from word lists that Debian packages install; the script only filters,
-lower-cases, caps and sorts them, so the same package versions always give the same
-bytes. It then re-reads every file it wrote and checks it, and checks that each sample
+The words come from word lists that Debian packages install; the script filters them,
+takes out apostrophes and hyphens, lower-cases them, adds common words that other lists
+confirm and ICU's number words, caps and sorts them, so the same package versions always
+give the same bytes. It then re-reads every file it wrote and checks it, and checks that each sample
 sentence of data/samples.txt is made of words of its dictionary. Exit status 1 on any
 violation, 2 when a needed package or tool is missing.
 
-    python3 tools/make_dictionaries.py            # build, check, write the notice
-    python3 tools/make_dictionaries.py --check    # only check the files in data/
+    /usr/bin/python3 tools/make_dictionaries.py            # build, check, write the notice
+    /usr/bin/python3 tools/make_dictionaries.py --check    # only check the files in data/
 
-Only the Python standard library is used. Building needs the Debian packages of
+Besides the Python standard library only Debian's python3-icu is used (for the number
+words), so run it with Debian's /usr/bin/python3. Building needs the Debian packages of
 PACKAGES below (the script names any that are missing).
 Building or testing the program never runs this script: its output is committed.
 """
@@ -84,51 +86,106 @@ class Source:
     supplement: str = ""
     supplement_package: str = ""
     supplement_licence: str = ""
+    # The ICU locale whose number words (spell-out) every text's digits may become.
+    locale: str = ""
+    # The language elides (l'écran, dell'anno): its elision words become entries.
+    elides: bool = False
+    # Words ending in an accented vowel are also typed with a plain vowel and an apostrophe
+    # (più as piu', perché as perche'), which the tokenizer reads as piu, perche.
+    plain_final_vowel: bool = False
+    # A larger word list (package, file) whose entries join only when they are common words.
+    larger: tuple = ()
+    # The Hunspell dictionary (package, name) that tells which common words are words of
+    # the language: it knows inflected forms and compounds that the source list lacks.
+    hunspell: tuple = ()
+    # The source holds few inflected forms: every form of the Hunspell dictionary's stems
+    # (hunspell-tools' unmunch) fills the room left under the cap, shortest first.
+    hunspell_forms: bool = False
 
+
+SCOWL_LICENCE = ("SCOWL licence (permissive: use, copy, modify, distribute and sell, keeping the "
+                 "copyright and permission notice), with public-domain parts and the UKACD, "
+                 "WordNet and Ispell notices; all reproduced below")
 
 SOURCES = [
+    # The standard SCOWL list, with the common words of the large one: taking the large or
+    # huge list whole lets a few more messages through but fills the encoded text with
+    # rare words (see tools/measure_messages.py).
     Source("eng.dic", "English", "windows-1252", "wamerican", "/usr/share/dict/american-english",
-           licence="SCOWL licence (permissive: use, copy, modify, distribute and sell, keeping the "
-                   "copyright and permission notice), with public-domain parts and the UKACD, "
-                   "WordNet and Ispell notices; all reproduced below"),
+           licence=SCOWL_LICENCE, common_words="eng", supplement="en",
+           supplement_package="aspell-en", supplement_licence="SCOWL licence", locale="en",
+           larger=("wamerican-large", "/usr/share/dict/american-english-large")),
     Source("Czech.dic", "Czech", "windows-1250", "aspell-cs",
            "/usr/share/aspell/cs.cwl.gz (read through `aspell --lang=cs dump master | "
            "aspell --lang=cs expand`)",
            licence="GPL-2.0-only (\"version 2 as published by the Free Software Foundation\")",
-           common_words="ces"),
+           common_words="ces", locale="cs",
+           hunspell=("hunspell-cs", "cs_CZ")),
     Source("dk.dic", "Danish", "windows-1252", "wdanish", "/usr/share/dict/danish",
-           licence="GPL-2.0-or-later"),
+           licence="GPL-2.0-or-later", common_words="dan", locale="da",
+           hunspell=("hunspell-da", "da_DK")),
     Source("nl.dic", "Dutch", "windows-1252", "wdutch", "/usr/share/dict/dutch",
            licence="BSD-3-Clause or CC-BY-3.0, at the user's choice (this project uses it under "
-                   "BSD-3-Clause; notice reproduced below)"),
+                   "BSD-3-Clause; notice reproduced below)",
+           common_words="nld", locale="nl",
+           hunspell=("hunspell-nl", "nl_NL")),
     Source("fr.dic", "French", "windows-1252", "wfrench", "/usr/share/dict/french",
-           licence="GPL-2.0-or-later"),
+           licence="GPL-2.0-or-later", common_words="fra", supplement="fr",
+           supplement_package="aspell-fr",
+           supplement_licence="GPL-2.0-only (\"version 2\"); with it the file is GPL-2.0-only",
+           locale="fr", elides=True,
+           hunspell=("hunspell-fr", "fr_FR")),
     Source("de_neu.dic", "German (new spelling)", "windows-1252", "wngerman",
            "/usr/share/dict/ngerman",
            licence="GPL-2.0 or GPL-3.0 (the licence text reads \"version 2 or 3\"; Debian labels "
-                   "it GPL-2+)"),
-    # witalian has no one-letter words (a, e, è, i, o).
+                   "it GPL-2+)",
+           common_words="deu", locale="de",
+           hunspell=("hunspell-de-de", "de_DE")),
+    # witalian has no one-letter words (a, e, è, i, o) and few inflected forms.
     Source("it.dic", "Italian", "windows-1252", "witalian", "/usr/share/dict/italian",
-           licence="GPL-3.0-or-later", common_words="ita", supplement="it",
-           supplement_package="aspell-it", supplement_licence="GPL-3.0-or-later"),
+           licence="GPL-3.0-or-later", common_words="ita", locale="it", elides=True,
+           plain_final_vowel=True,
+           hunspell=("hunspell-it", "it_IT")),
     Source("pl.dic", "Polish", "windows-1250", "wpolish", "/usr/share/dict/polish",
            licence="GPL-2.0 or LGPL-2.1 or MPL-1.1 or Apache-2.0 or CC-BY-4.0, at the user's "
                    "choice",
-           common_words="pol"),
+           common_words="pol", locale="pl",
+           hunspell=("hunspell-pl", "pl_PL")),
     # wspanish holds base forms only: no plurals, no conjugated verbs (está, tiene, fue).
     Source("es.dic", "Spanish", "windows-1252", "wspanish", "/usr/share/dict/spanish",
            licence="public domain (word list); Debian packaging GPL-2.0-or-later",
            common_words="spa", supplement="es", supplement_package="aspell-es",
            supplement_licence="GPL-2.0-or-later (Debian labels it GPL-2; the text reads "
                               "\"version 2 of the License, or (at your option) any later "
-                              "version\")"),
+                              "version\")", locale="es",
+           hunspell=("hunspell-es", "es_ES")),
     Source("se.dic", "Swedish", "windows-1252", "wswedish", "/usr/share/dict/swedish",
-           encoding="iso-8859-1", licence="GPL-2.0-or-later"),
+           encoding="iso-8859-1", licence="GPL-2.0-or-later", common_words="swe", locale="sv",
+           hunspell_forms=True,
+           hunspell=("hunspell-sv", "sv_SE")),
 ]
 
-# Where the common-word lists of the capped languages come from.
-COMMON_WORDS_PACKAGE = {"ces": "tesseract-ocr-ces", "ita": "tesseract-ocr-ita",
-                        "pol": "tesseract-ocr-pol", "spa": "tesseract-ocr-spa"}
+# Where the common-word lists come from.
+COMMON_WORDS_PACKAGE = {lang: f"tesseract-ocr-{lang}" for lang in
+                        ("eng", "ces", "dan", "nld", "fra", "deu", "ita", "pol", "spa", "swe")}
+
+# The list that tells a loanword: a common word of a language that is also a common word
+# of English and an entry of this English list.
+LOANWORD_LIST = ("wamerican", "/usr/share/dict/american-english")
+
+# The tokenizer drops these from words (the typographic apostrophe Tidy turns into the
+# plain one), so an entry written with them is kept in the form a text's token takes.
+JOINERS = "'-\u2019"
+
+# How many source forms a word must begin before its apostrophe to count as an elision
+# word (l', qu', dell'); fewer are names or one-off spellings.
+MIN_ELISIONS = 3
+
+# The numbers whose words are put in: everything up to the years in use, the round
+# thousands and the powers of ten that number words are built from.
+NUMBERS = (list(range(0, 2101)) + [k * 1000 for k in range(1, 1001)]
+           + [k * 10 ** p for p in range(6, 13, 3) for k in range(1, 21)]
+           + [10 ** p for p in range(3, 19)])
 
 
 def run(args, stdin=None):
@@ -201,6 +258,20 @@ def read_common_words(language):
 
 
 def _read_common_words(language):
+    return {lower(w) for w in read_common_raw(language)}
+
+
+_common_raw = {}
+
+
+def read_common_raw(language):
+    """The words as the list writes them (Haus, Paris): Hunspell judges capitals too."""
+    if language not in _common_raw:
+        _common_raw[language] = _read_common_raw(language)
+    return _common_raw[language]
+
+
+def _read_common_raw(language):
     """The word list of a tesseract-ocr language model: words that its makers found
     common in real text. Used only to decide which source words are taken."""
     traineddata = Path(f"/usr/share/tesseract-ocr/5/tessdata/{language}.traineddata")
@@ -213,7 +284,28 @@ def _read_common_words(language):
         out = os.path.join(tmp, "words.txt")
         run(["dawg2wordlist", prefix + "lstm-unicharset", prefix + "lstm-word-dawg", out])
         with open(out, encoding="utf-8") as f:
-            return {lower(w) for w in f.read().split("\n") if w}
+            return sorted(w for w in f.read().split("\n") if w)
+
+
+def hunspell_forms(name):
+    """Every word form that the affix rules make of the Hunspell dictionary's stems."""
+    base = f"/usr/share/hunspell/{name}"
+    out = run(["unmunch", base + ".dic", base + ".aff"])
+    return [line.split("/")[0] for line in out.decode("utf-8").split("\n") if line]
+
+
+def hunspell_accepts(name, words):
+    """The words that the Hunspell dictionary /usr/share/hunspell/NAME knows."""
+    env = dict(os.environ, LC_ALL="C.UTF-8")
+    try:
+        done = subprocess.run(["hunspell", "-d", name, "-G", "-i", "utf-8"],
+                              input="\n".join(words).encode("utf-8"), stdout=subprocess.PIPE,
+                              stderr=subprocess.PIPE, env=env, check=False)
+    except FileNotFoundError:
+        raise MissingTool("the program hunspell is missing")
+    if done.returncode != 0 or not Path(f"/usr/share/hunspell/{name}.dic").is_file():
+        raise MissingTool(f"hunspell cannot use the dictionary {name}")
+    return done.stdout.decode("utf-8").split()
 
 
 def lower(word):
@@ -299,56 +391,178 @@ def shortest(pool, n):
     return taken
 
 
+def number_words(locale):
+    """The words of ICU's spell-out of NUMBERS in the locale, cut as Tidy cuts them: hyphens
+    of every kind (ICU puts soft hyphens into compounds) become blanks."""
+    try:
+        import icu
+    except ImportError:
+        raise MissingTool("the Python module icu is missing (Debian package python3-icu; run "
+                          "the script with Debian's /usr/bin/python3)")
+    spell = icu.RuleBasedNumberFormat(icu.URBNFRuleSetTag.SPELLOUT, icu.Locale(locale))
+    words = set()
+    for n in NUMBERS:
+        text = spell.format(n)
+        for h in "-\u00ad\u2010\u2011":
+            text = text.replace(h, " ")
+        words.update(lower(text).split())
+    return words
+
+
+def unjoined(entry):
+    for c in JOINERS:
+        entry = entry.replace(c, "")
+    return entry
+
+
+def take(entry, judge):
+    """(word, None) for an entry kept, in the form a text's token takes; (None, reason)."""
+    word = unjoined(entry)
+    if word == "" and entry != "":
+        return None, "separator"
+    why = judge.reason(word)
+    return (None, why) if why else (judge.lower(word), None)
+
+
+def elision_head(form):
+    """The lower-cased letters before a form's apostrophe (l'homme -> l), or None."""
+    for apostrophe in "'\u2019":
+        head, found, rest = form.partition(apostrophe)
+        if found and rest and head.isalpha():
+            return lower(head)
+    return None
+
+
+_loanword_list = None
+
+
+def english_entries():
+    global _loanword_list
+    if _loanword_list is None:
+        path = Path(LOANWORD_LIST[1])
+        if not path.is_file():
+            raise MissingTool(f"{path} is missing (Debian package {LOANWORD_LIST[0]})")
+        _loanword_list = {lower(w) for w in path.read_text(encoding="utf-8").split("\n") if w}
+    return _loanword_list
+
+
+# Where an added word comes from, in the order they are offered (the first counts).
+ORIGINS = [
+    ("supplement", "word forms of the aspell list that are common words"),
+    ("larger", "entries of the larger list that are common words"),
+    ("hunspell", "common words that the language's Hunspell dictionary knows"),
+    ("elision", "elision words"),
+    ("joined", "joined forms of common elided words"),
+    ("plain vowel", "words with a plain final vowel for an accented one"),
+    ("loanword", "loanwords: common words of the language that are common English words"),
+    ("number", "number words"),
+    ("forms", "Hunspell word forms filling the room under the cap"),
+]
+
+
 def build(source):
     codec, undefined = CODE_PAGES[source.code_page]
     judge = EntryFilter(codec, undefined)
     dropped = collections.Counter()
     words = set()
+    heads = collections.Counter()
+    joined = 0
     raw = read_entries(source)
     for entry in raw:
-        why = judge.reason(entry)
-        if why is None:
-            w = judge.lower(entry)
+        if source.elides:
+            head = elision_head(entry)
+            if head:
+                heads[head] += 1
+        w, why = take(entry, judge)
+        if w is not None:
             if w in words:
                 why = "duplicate"
             else:
                 words.add(w)
+                joined += unjoined(entry) != entry
         if why:
             dropped[why] += 1
-    added = None
+
+    common = read_common_words(source.common_words)
+    common_taken = set()
+    for c in common:
+        w, _ = take(c, judge)
+        if w is not None:
+            common_taken.add(w)
+
+    extra = {}
+
+    def offer(origin, entry):
+        w, _ = take(entry, judge)
+        if w is not None and w not in words and w not in extra:
+            extra[w] = origin
+
+    read_forms = 0
     if source.supplement:
-        common = read_common_words(source.common_words)
-        added = collections.Counter()
-        taken = set()
-        for entry in aspell_words(source.supplement):
-            added["read"] += 1
-            if entry.lower() not in common:
-                continue
-            why = judge.reason(entry)
-            w = None if why else judge.lower(entry)
-            if w is None or w not in common:
-                continue
-            if w in taken:
-                continue
-            taken.add(w)
-            added["common"] += 1
-            if w not in words:
-                words.add(w)
-                added["added"] += 1
+        for form in aspell_words(source.supplement):
+            read_forms += 1
+            if source.elides:
+                head = elision_head(form)
+                if head:
+                    heads[head] += 1
+            if lower(form) in common:
+                offer("supplement", form)
+    if source.larger:
+        path = Path(source.larger[1])
+        if not path.is_file():
+            raise MissingTool(f"{path} is missing (Debian package {source.larger[0]})")
+        for entry in path.read_text(encoding="utf-8").split("\n"):
+            if entry and lower(entry) in common:
+                offer("larger", entry)
+    if source.hunspell:
+        for w in hunspell_accepts(source.hunspell[1], read_common_raw(source.common_words)):
+            offer("hunspell", w)
+    elisions = set()
+    if source.elides:
+        elisions = {h for h, n in heads.items() if n >= MIN_ELISIONS}
+        for h in sorted(elisions):
+            offer("elision", h)
+        for c in sorted(common):
+            if elision_head(c) in elisions:
+                offer("joined", c)
+    if source.plain_final_vowel:
+        for w in sorted(words | set(extra)):
+            base = unicodedata.normalize("NFD", w[-1])[0]
+            if base != w[-1] and base in "aeiou":
+                offer("plain vowel", w[:-1] + base)
+    if source.common_words != "eng":
+        english = english_entries() & read_common_words("eng")
+        for c in sorted(common & english):
+            offer("loanword", c)
+    for n in sorted(number_words(source.locale)):
+        offer("number", n)
+    added = collections.Counter(extra.values())
+
+    forms = set()
+    if source.hunspell_forms:
+        for form in hunspell_forms(source.hunspell[1]):
+            w, _ = take(form, judge)
+            if w is not None and w not in words and w not in extra:
+                forms.add(w)
+    source_words = set(words)
+    words |= set(extra) | forms
     common_count = None
     if len(words) > MAX_ENTRIES:
-        if not source.common_words:
-            raise SystemExit(f"{source.file}: {len(words)} words but no rule to cap them")
-        common = words & read_common_words(source.common_words)
-        common_count = len(common)
-        kept = shortest(common, MAX_ENTRIES)
-        kept += shortest(words - common, MAX_ENTRIES - len(kept))
+        # Common and added words first, then the source's own, then the Hunspell forms.
+        first = (words & common_taken) | set(extra)
+        common_count = len(first)
+        kept = shortest(first, MAX_ENTRIES)
+        kept += shortest(source_words - first, MAX_ENTRIES - len(kept))
+        kept += shortest(forms - first, MAX_ENTRIES - len(kept))
         dropped["cap"] = len(words) - len(kept)
         words = set(kept)
+        added = collections.Counter(extra[w] for w in words if w in extra)
+    added["forms"] = len(forms & words)
     ordered = sorted(words)
     body = b"".join(w.encode(codec) + b"\r\n" for w in ordered)
     return {"source": source, "raw": len(raw), "count": len(ordered), "dropped": dropped,
-            "bytes": body, "common": common_count, "added": added}
+            "bytes": body, "common": common_count, "added": added, "read_forms": read_forms,
+            "joined": joined, "elisions": sorted(elisions)}
 
 
 def write_atomically(path, data):
@@ -467,42 +681,77 @@ def notice(results, versions):
     add("")
     add("The `*.dic` files in this folder are made by `tools/make_dictionaries.py` from word lists "
         "that Debian 12 packages install. Each file is a changed copy of its source lists: entries "
-        "were left out, lower-cased and re-sorted; no word was altered or made up. The dates of "
+        "were left out, written without apostrophes and hyphens, lower-cased, joined by words "
+        "of other lists and re-sorted; no word was typed by hand. The dates of "
         "the changes are those of this repository's history of `data/`. Each file stays under "
         "the licences of its sources, given below; the files are separate data that the program "
         "reads at run time, not part of the program's code.")
+    add("")
+    add("A shipped file is always read, and extended by Add, in the code page of its language "
+        "(the table below), whatever the locale of the machine.")
     add("")
     add("## How entries are chosen")
     add("")
     add("For every entry of a source list, in this order:")
     add("")
-    add("1. Left out when it is empty, or holds a blank, one of the 30 characters "
+    add("1. Apostrophes (`'` and `’`) and hyphens are taken out of the entry, as the program's "
+        "tokenizer takes them out of a text's words: `don't` becomes `dont`, `you're` `youre`, "
+        "`peut-être` `peutêtre`, `aujourd'hui` `aujourdhui`.")
+    add("2. Left out when it is empty, or holds a blank, one of the other characters of "
         "``,.?/;:'[{]}\\|<>=+-_)(*&^%$#@!\"`` (the program removes them from words, so such an "
         "entry could never be looked up), or holds a control, format or line-break character, "
-        "a tab or a non-breaking space. Entries such as `don't` or `peut-être` are left out "
-        "whole, never shortened.")
-    add("2. Left out when it holds any character that is not a letter (digits, symbols such as "
+        "a tab or a non-breaking space.")
+    add("3. Left out when it holds any character that is not a letter (digits, symbols such as "
         "`€` or `²`, combining marks).")
-    add("3. Left out when it holds a character whose lower case is not exactly one character; "
+    add("4. Left out when it holds a character whose lower case is not exactly one character; "
         "otherwise lower-cased character by character.")
-    add("4. Left out when the lower-cased word does not fit the dictionary's code page "
+    add("5. Left out when the lower-cased word does not fit the dictionary's code page "
         "(windows-1252 or windows-1250) or would use one of its undefined bytes.")
-    add("5. Left out when the same lower-cased word was already taken.")
+    add("6. Left out when the same lower-cased word was already taken.")
     add("")
-    add("Common words: the tesseract-ocr language models (packages tesseract-ocr-ces, -ita, "
-        "-pol, -spa; Apache-2.0) each hold a list of words found common in real text, read with "
-        "`combine_tessdata -u` and `dawg2wordlist`. Nothing of these lists is copied: they only "
-        "decide which words of the sources are taken.")
+    add("Common words: the tesseract-ocr language models (packages tesseract-ocr-eng, -ces, "
+        "-dan, -nld, -fra, -deu, -ita, -pol, -spa, -swe; Apache-2.0) each hold a list of words "
+        "found common in real text, read with `combine_tessdata -u` and `dawg2wordlist`. They "
+        "decide which words of larger lists are taken, and give the words added in steps b and "
+        "e below; those entries are under Apache-2.0 as well.")
     add("")
-    add("Supplements: the Spanish list holds base forms only (no plurals, no conjugated verbs "
-        "such as `está`, `tiene`, `fue`), and the Italian list has no one-letter words (`a`, `e`, "
-        "`è`, `i`, `o`). For these two the full word forms of the aspell dictionary of the "
-        "language (`aspell dump master | aspell expand`) are read as well, and those that are in "
-        "the common-word list and pass the rules above are added.")
+    add("Added to the source list, each word through the same rules 1 to 6, in this order "
+        "(a word already taken is not added again; the counts per file are below):")
+    add("")
+    add("- a. Supplement (English, French, Spanish): the full word forms of the language's aspell "
+        "dictionary (`aspell dump master | aspell expand`) that are common words. English also "
+        "takes the entries of the large SCOWL list (wamerican-large) that are common words: "
+        "taking the large or the huge list whole lets only about two messages in a hundred more "
+        "through, but turns a third or more of the encoded words into rare ones "
+        "(`tools/measure_messages.py` measures both).")
+    add("- b. Hunspell (every language but English): the common words that the language's "
+        "Hunspell dictionary accepts (`hunspell -d NAME -G`), inflected forms and compounds "
+        "included, lower-cased.")
+    add(f"- c. Elision words (French, Italian): every word that stands before the apostrophe "
+        f"in at least {MIN_ELISIONS} entries of the source list or of the aspell forms (`l'`, "
+        "`qu'`, `dell'`), so that Tidy can split `l'écran` into two known words.")
+    add("- d. Joined forms (French, Italian): the common words written with an elision "
+        "(`c'est`, `d'accord`), without their apostrophe, as the tokenizer reads them.")
+    add("- d2. Plain final vowel (Italian): each word ending in an accented vowel also without "
+        "its accent, as it is typed with an apostrophe for the accent (`più` as `piu'`, "
+        "`perché` as `perche'`), which the tokenizer reads as `piu`, `perche`.")
+    add(f"- e. Loanwords (every language but English): common words of the language that are "
+        f"also common English words and entries of the standard SCOWL list "
+        f"({LOANWORD_LIST[0]}, {LOANWORD_LIST[1]}): `internet`, `email`, `online`.")
+    add("- f. Number words: the words of ICU's spell-out of the numbers 0 to 2100, the round "
+        "thousands up to a million and the powers of ten (python3-icu, "
+        "`RuleBasedNumberFormat`, spell-out rules, in the language's locale), hyphens taken as "
+        "blanks: Tidy writes a text's digits with them.")
+    add("- g. Hunspell word forms (Swedish, whose source list holds few inflected forms): every "
+        "form that the Hunspell dictionary's affix rules make of its stems (`unmunch` of "
+        "hunspell-tools), in the room left under the cap, shortest first; these entries are "
+        "under the Hunspell dictionary's licence.")
     add("")
     add(f"Cap: a list with more than {MAX_ENTRIES} words left (Czech, Polish) is cut to "
         f"{MAX_ENTRIES}, a little under the program's limit of {PROGRAM_LIMIT} lines so that "
-        "words a user adds still fit. Kept first: every word that is in the common-word list. "
+        "words a user adds still fit. Kept first: every word that is in the common-word list, and "
+        "every word added in steps a to f, then the source list's other words, then the Hunspell "
+        "forms of step g. "
         "The rest is filled with the shortest remaining words; among words of the same length, "
         "those with the smallest SHA-256 of their UTF-8 form.")
     add("")
@@ -520,6 +769,8 @@ def notice(results, versions):
         pkg = f"{s.package} ({versions[s.package]})"
         if s.supplement:
             pkg += f", {s.supplement_package} ({versions[s.supplement_package]})"
+        if s.larger:
+            pkg += f", {s.larger[0]} ({versions[s.larger[0]]})"
         add(f"| `{s.file}` | {s.language} | {s.code_page} | {r['count']} | {pkg} "
             f"| {s.source_file.split(' ')[0]} |")
     add("")
@@ -534,18 +785,36 @@ def notice(results, versions):
         if r["dropped"]:
             parts = [f"{dict(REASONS)[k]}: {r['dropped'][k]}" for k, _ in REASONS if r["dropped"][k]]
             add("- Left out: " + "; ".join(parts) + ".")
+        add(f"- Kept without their apostrophes or hyphens: {r['joined']} entries.")
+        cw = COMMON_WORDS_PACKAGE[s.common_words]
+        add(f"- Common words: `{cw}` ({versions[cw]}).")
+        a = r["added"]
         if s.supplement:
-            a = r["added"]
-            cw = COMMON_WORDS_PACKAGE[s.common_words]
-            add(f"- Supplement: Debian package `{s.supplement_package}`, version "
+            add(f"- a. Supplement: Debian package `{s.supplement_package}`, version "
                 f"`{versions[s.supplement_package]}` (licence {s.supplement_licence}): of its "
-                f"{a['read']} word forms, {a['common']} are in the common-word list of `{cw}` "
-                f"({versions[cw]}) and pass the rules; {a['added']} of them were not in the "
-                "source list and were added.")
+                f"{r['read_forms']} word forms, {a['supplement']} common words were added.")
+        if s.larger:
+            add(f"- a. Larger list: Debian package `{s.larger[0]}`, version "
+                f"`{versions[s.larger[0]]}`, file {s.larger[1]}: {a['larger']} common words "
+                "added.")
+        if s.hunspell:
+            add(f"- b. Hunspell: Debian package `{s.hunspell[0]}`, version "
+                f"`{versions[s.hunspell[0]]}`, dictionary `{s.hunspell[1]}`: {a['hunspell']} "
+                "common words added.")
+        if s.elides:
+            add(f"- c. Elision words ({a['elision']} added): "
+                + ", ".join(f"`{e}`" for e in r["elisions"]) + ".")
+            add(f"- d. Joined forms of common elided words: {a['joined']} added.")
+        if s.plain_final_vowel:
+            add(f"- d2. Plain final vowel: {a['plain vowel']} added.")
+        if s.common_words != "eng":
+            add(f"- e. Loanwords: {a['loanword']} added.")
+        add(f"- f. Number words (ICU locale `{s.locale}`): {a['number']} added.")
+        if s.hunspell_forms:
+            add(f"- g. Hunspell word forms: {a['forms']} added.")
         if r["common"] is not None:
-            cw = COMMON_WORDS_PACKAGE[s.common_words]
-            add(f"- Cap: {r['common']} words in the common-word list of `{cw}` "
-                f"({versions[cw]}) kept first, the rest filled by length.")
+            add(f"- Cap: {r['common']} common or added words kept first, the rest filled by "
+                "length.")
         add(f"- Code page: {s.code_page}. Entries: {r['count']}.")
         add("")
     add("## Licences")
@@ -554,10 +823,15 @@ def notice(results, versions):
         "(English), public domain and GPL-2.0-or-later (Spanish), BSD-3-Clause (Dutch), "
         "GPL-2.0-or-later (Danish, French, Swedish), GPL-2.0 or GPL-3.0 (German), "
         "GPL-3.0-or-later (Italian), a choice including LGPL-2.1 and Apache-2.0 (Polish), and "
-        "GPL-2.0-only (Czech). No single GPL version covers both the Czech list (version 2 "
-        "only) and the Italian lists (version 3 or later), so each file is shipped as a "
-        "separate data file under its own licence. The copyright files of the source packages "
-        "follow, as Debian ships them.")
+        "GPL-2.0-only (Czech; French with the aspell-fr supplement). The words taken from the "
+        "tesseract-ocr lists (Hunspell-checked words, joined forms, loanwords) are under "
+        "Apache-2.0; the Hunspell dictionaries only judge words, none is copied from them except "
+        "the Swedish word forms of step g (hunspell-sv: LGPL-3, MPL and GPL parts, reproduced "
+        "below), and "
+        "ICU's number words are under the Unicode licence. No single GPL version covers both "
+        "the Czech list (version 2 only) and the Italian list (version 3 or later), so each file "
+        "is shipped as a separate data file under its own licences. The copyright files of the "
+        "source packages follow, as Debian ships them.")
     add("")
     packages = []
     for r in results:
@@ -565,6 +839,9 @@ def notice(results, versions):
         packages.append(s.package)
         if s.supplement:
             packages.append(s.supplement_package)
+        if s.hunspell_forms:
+            packages.append(s.hunspell[0])
+    packages.append(COMMON_WORDS_PACKAGE["eng"])
     for package in packages:
         add(f"### Copyright of {package}")
         add("")
@@ -582,35 +859,55 @@ def report(r):
     s = r["source"]
     print(f"{s.file}: {s.package} {s.source_file.split(' ')[0]} -> {r['count']} words "
           f"({r['raw']} entries read, {len(r['bytes'])} bytes)")
+    print(f"    kept without their apostrophes or hyphens: {r['joined']}")
     for key, _ in REASONS:
         if r["dropped"][key]:
             print(f"    dropped, {key}: {r['dropped'][key]}")
-    if r["added"] is not None:
-        a = r["added"]
-        print(f"    supplement {s.supplement_package}: {a['read']} forms read, {a['common']} "
-              f"common and valid, {a['added']} added")
+    if r["read_forms"]:
+        print(f"    {s.supplement_package}: {r['read_forms']} forms read")
+    for key, _ in ORIGINS:
+        if r["added"][key]:
+            print(f"    added, {key}: {r['added'][key]}")
+    if r["elisions"]:
+        print(f"    elision words: {' '.join(r['elisions'])}")
     if r["common"] is not None:
-        print(f"    kept first as common words: {r['common']}")
+        print(f"    kept first as common or added words: {r['common']}")
 
 
-PACKAGES = ("wamerican wngerman wfrench witalian wspanish wdanish wdutch wpolish wswedish aspell "
-            "aspell-cs aspell-es aspell-it tesseract-ocr tesseract-ocr-ces tesseract-ocr-ita "
-            "tesseract-ocr-pol tesseract-ocr-spa")
+PACKAGES = ("wamerican wamerican-large wngerman wfrench witalian wspanish wdanish wdutch wpolish "
+            "wswedish aspell aspell-cs aspell-en aspell-es aspell-fr "
+            "tesseract-ocr tesseract-ocr-eng tesseract-ocr-ces "
+            "tesseract-ocr-dan tesseract-ocr-nld tesseract-ocr-fra tesseract-ocr-deu "
+            "tesseract-ocr-ita tesseract-ocr-pol tesseract-ocr-spa tesseract-ocr-swe python3-icu "
+            "hunspell hunspell-tools hunspell-cs hunspell-da hunspell-de-de hunspell-es hunspell-fr hunspell-it "
+            "hunspell-nl hunspell-pl hunspell-sv")
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--check", action="store_true", help="only check the files in data/")
+    parser.add_argument("--out", help="write the dictionaries to this folder instead, no notice")
+    parser.add_argument("--only", action="append", help="only this file (with --out)")
     args = parser.parse_args()
+    if args.only and not args.out:
+        parser.error("--only needs --out")
 
     if not args.check:
         try:
             versions = {s.package: package_version(s.package) for s in SOURCES}
+            versions[LOANWORD_LIST[0]] = package_version(LOANWORD_LIST[0])
+            for s in SOURCES:
+                for extra in (s.larger, s.hunspell):
+                    if extra:
+                        versions[extra[0]] = package_version(extra[0])
+            versions["python3-icu"] = package_version("python3-icu")
             for package in list(COMMON_WORDS_PACKAGE.values()) + [
                     s.supplement_package for s in SOURCES if s.supplement]:
                 versions[package] = package_version(package)
             results = []
             for s in SOURCES:
+                if args.only and s.file not in args.only:
+                    continue
                 r = build(s)
                 results.append(r)
                 report(r)
@@ -618,6 +915,10 @@ def main():
             print(f"Cannot build the dictionaries: {e}.", file=sys.stderr)
             print(f"Install: apt-get install {PACKAGES}", file=sys.stderr)
             return 2
+        if args.out:
+            for r in results:
+                write_atomically(Path(args.out) / r["source"].file, r["bytes"])
+            return 0
         for r in results:
             write_atomically(DATA / r["source"].file, r["bytes"])
         write_atomically(NOTICE, notice(results, versions).encode("utf-8"))

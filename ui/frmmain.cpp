@@ -353,8 +353,10 @@ void FrmMain::command14Click() {
 bool FrmMain::readDictionary(const std::filesystem::path& path) {
     try {
         BusyCursor busy(this);
-        loadDictionary(keyspace_, path, codePage_);
+        CodePage cp = dictionaryCodePage(path, codePage_);
+        loadDictionary(keyspace_, path, cp);
         dictPath_ = path;
+        dictCodePage_ = std::move(cp);
         tidier_.reset();
     } catch (const std::exception& e) {
         showError(e);
@@ -367,8 +369,8 @@ bool FrmMain::readDictionary(const std::filesystem::path& path) {
 void FrmMain::showDictionaryLoaded() {
     label1_->setText(QLocale().toString(static_cast<qlonglong>(keyspace_.wordCount())) +
                      QStringLiteral(" items in Dictionary"));
-    label1_->setToolTip(QStringLiteral("%1\nFingerprint %2")
-                            .arg(QDir::toNativeSeparators(pathText(dictPath_)),
+    label1_->setToolTip(QStringLiteral("%1\nCode page %2\nFingerprint %3")
+                            .arg(QDir::toNativeSeparators(pathText(dictPath_)), fromStd(dictCodePage_->name()),
                                  fromStd(dictionaryFingerprint(keyspace_.words()))));
     command1_->setEnabled(true);
     command2_->setEnabled(true);
@@ -387,7 +389,7 @@ void FrmMain::command2Click() {
 }
 
 void FrmMain::command1Click() {
-    FrmAdd add(keyspace_, dictPath_, codePage_, this);
+    FrmAdd add(keyspace_, dictPath_, *dictCodePage_, this);
     add.exec();
 }
 

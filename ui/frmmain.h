@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <optional>
 #include <memory>
 
 class QCheckBox;
@@ -84,6 +85,7 @@ class FrmMain : public QMainWindow {
     Keyspace keyspace_;
     keys::KeyFile keyFile_;
     std::filesystem::path dictPath_;
+    std::optional<CodePage> dictCodePage_; // the loaded dictionary's, which Add writes in
     std::unique_ptr<Tidier> tidier_; // for the loaded dictionary, made on first use
 
     QComboBox* combo1_ = nullptr;

@@ -86,5 +86,19 @@ same "encode --tidy encodes the tidied text" "$tmp/enc-tidied" "$golden/encoded-
 "$prog" encode --tidy -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" > "$tmp/enc-plain"; check "encode --tidy of a text that encodes" $? 0
 same "encode --tidy changes nothing that encodes" "$tmp/enc-plain" "$golden/encoded-sample-55667788.txt"
 
+# A shipped Czech file reads in windows-1250 although the program's code page is windows-1252.
+mkdir "$tmp/cs"
+printf 'k\xf9\xf2\r\np\xf8\xedli\x9a\r\n' > "$tmp/cs/Czech.dic" # kůň, příliš
+"$prog" --folder "$tmp/cs" dict info Czech > "$tmp/info"; check "dict info Czech" $? 0
+grep -qx "Code page: windows-1250" "$tmp/info"; check "Czech code page" $? 0
+"$prog" dict info "$data/sample.dic" | grep -qx "Code page: windows-1252"; check "other file in the program's code page" $? 0
+"$prog" --folder "$tmp/cs" dict search Czech PŘ > "$tmp/hits"; check "dict search Czech" $? 0
+printf 'příliš\n' > "$tmp/hits.expected"
+same "Czech word read in windows-1250" "$tmp/hits" "$tmp/hits.expected"
+"$prog" --folder "$tmp/cs" dict add Czech Čaj > /dev/null; check "dict add Czech" $? 0
+printf 'k\xf9\xf2\r\np\xf8\xedli\x9a\r\n\xe8aj\r\n' > "$tmp/cs.expected"
+same "Czech word appended in windows-1250" "$tmp/cs/Czech.dic" "$tmp/cs.expected"
+echo "Příliš kůň" | "$prog" --folder "$tmp/cs" encode -d Czech --key 1234 > /dev/null; check "encode with Czech" $? 0
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

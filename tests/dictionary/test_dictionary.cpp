@@ -29,6 +29,18 @@ std::vector<std::string> all(const WordList& w) {
 }
 } // namespace
 
+// The ten file names carry their code page; any other file, or another letter case, is
+// read in the program's.
+TEST(Languages, ShippedFileNamesKeepTheirCodePage) {
+    const CodePage program = CodePage::fromName("windows-1252");
+    EXPECT_EQ(dictionaryCodePage("/any/where/Czech.dic", program).name(), "windows-1250");
+    EXPECT_EQ(dictionaryCodePage("pl.dic", program).name(), "windows-1250");
+    EXPECT_EQ(dictionaryCodePage("fr.dic", CodePage::fromName("windows-1250")).name(), "windows-1252");
+    EXPECT_EQ(dictionaryCodePage("PL.DIC", program).name(), "windows-1252");
+    EXPECT_EQ(dictionaryCodePage("czech.dic", program).name(), "windows-1252");
+    EXPECT_EQ(dictionaryCodePage("custom.dic", CodePage::fromName("windows-1251")).name(), "windows-1251");
+}
+
 TEST(Languages, TableAndFolderScan) {
     EXPECT_EQ(*dictionaryFileFor("German"), "de_neu.dic");
     EXPECT_EQ(*dictionaryFileFor("English"), "eng.dic");

@@ -1,22 +1,31 @@
-// The dictionaries shipped in data/: the bytes on disk, and a round trip of each
-// language's sample sentence through Encode and Decode.
+// The dictionaries shipped in data/: the bytes on disk, a round trip of each language's
+// sample sentence through Encode and Decode, and sentences as people write them
+// (data/everyday.txt) encoding after Tidy.
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
 #include "files.h"
 #include "keyspace.h"
+#include "languages.h"
 #include "text.h"
+#include "textlines.h"
+#include "tidy.h"
 #include "tokenizer.h"
 #include "utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <unicode/locid.h>
+#include <unicode/rbnf.h>
 #include <unicode/uchar.h>
+#include <unicode/unistr.h>
 
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace talvora;
@@ -31,12 +40,28 @@ constexpr int MaxReported = 10;
 struct Language {
     const char* file;
     const char* locale; // the locale language that selects its code page
+    // Words that real writing needs and that the word lists spell otherwise (don't,
+    // peut-être) or lack (elision words); each must be an entry.
+    std::vector<const char*> needed;
 };
 
 const Language Shipped[] = {
-    {"eng.dic", "en"}, {"Czech.dic", "cs"}, {"dk.dic", "da"}, {"nl.dic", "nl"}, {"fr.dic", "fr"},
-    {"de_neu.dic", "de"}, {"it.dic", "it"}, {"pl.dic", "pl"}, {"es.dic", "es"}, {"se.dic", "sv"},
+    {"eng.dic", "en", {"dont", "youre", "im", "isnt", "email", "online"}},
+    {"Czech.dic", "cs", {"internet", "email"}},
+    {"dk.dic", "da", {"internet"}},
+    {"nl.dic", "nl", {"internet"}},
+    {"fr.dic", "fr", {"l", "d", "j", "n", "s", "c", "m", "t", "qu", "jusqu", "lorsqu", "puisqu",
+                      "peutêtre", "aujourdhui", "cest", "internet"}},
+    {"de_neu.dic", "de", {"internet"}},
+    {"it.dic", "it", {"l", "un", "d", "c", "s", "dell", "all", "dall", "nell", "sull", "quest",
+                      "quell", "a", "e", "è", "internet"}},
+    {"pl.dic", "pl", {"internet"}},
+    {"es.dic", "es", {"está", "tiene", "fue", "internet"}},
+    {"se.dic", "sv", {"internet"}},
 };
+
+// Test names and failure reports show the file, not the bytes of the struct.
+void PrintTo(const Language& l, std::ostream* os) { *os << l.file; }
 
 std::filesystem::path dataFolder() { return TALVORA_SOURCE_DATA; }
 
@@ -163,6 +188,54 @@ protected:
 TEST_P(ShippedDictionary, CodePageOfItsLanguage) {
     ASSERT_TRUE(samples().count(file())) << "samples.txt has no sentence for " << file();
     EXPECT_EQ(samples().at(file()).codePage, CodePage::nameForLanguage(GetParam().locale));
+}
+
+// Read as the program reads a shipped file on an English-language machine.
+TEST_P(ShippedDictionary, ReadsInItsOwnCodePageWhateverTheLocale) {
+    const char* saved = std::getenv("TALVORA_CODEPAGE");
+    const std::string before = saved ? saved : "";
+    setenv("TALVORA_CODEPAGE", "windows-1252", 1);
+    const CodePage program = CodePage::fromEnvironment();
+    if (saved)
+        setenv("TALVORA_CODEPAGE", before.c_str(), 1);
+    else
+        unsetenv("TALVORA_CODEPAGE");
+
+    const CodePage cp = dictionaryCodePage(dataFolder() / file(), program);
+    EXPECT_EQ(cp.name(), samples().at(file()).codePage);
+    const WordList read = readDictionary(dataFolder() / file(), cp);
+    Keyspace ks;
+    ks.load(read);
+    for (const auto& t : tokens(samples().at(file()).sentence))
+        EXPECT_NE(ks.findWord(t), 0u) << t << " is not read from " << file();
+}
+
+TEST_P(ShippedDictionary, HoldsTheWordsEverydayWritingNeeds) {
+    Keyspace& ks = readyKeyspace(file());
+    for (const char* w : GetParam().needed)
+        EXPECT_NE(ks.findWord(w), 0u) << w << " is not in " << file();
+}
+
+// Tidy writes a number as the language's words through ICU's spell-out; they must all
+// be entries, or a text with digits falls back to the single digits' words.
+TEST_P(ShippedDictionary, HoldsTheNumberWordsOfItsLanguage) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::RuleBasedNumberFormat spell(icu::URBNF_SPELLOUT, icu::Locale(GetParam().locale), status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    Keyspace& ks = readyKeyspace(file());
+    std::vector<std::string> problems;
+    for (int64_t n : {0, 1, 7, 12, 21, 99, 100, 101, 342, 777, 1000, 1999, 2024, 1000000}) {
+        icu::UnicodeString text;
+        spell.format(n, text);
+        for (UChar h : {u'-', u'\u00AD', u'\u2010', u'\u2011'})
+            text.findAndReplace(icu::UnicodeString(h), icu::UnicodeString(u' '));
+        std::string utf8;
+        text.toUTF8String(utf8);
+        for (const auto& w : tokens(utf8))
+            if (ks.findWord(w) == 0)
+                problems.push_back(std::to_string(n) + ": \"" + w + "\" is missing");
+    }
+    report(file(), problems);
 }
 
 TEST_P(ShippedDictionary, LinesEndInCrLfAndAreNeverEmpty) {
@@ -296,4 +369,33 @@ TEST(ShippedSamples, OneSentencePerShippedFile) {
     EXPECT_EQ(samples().size(), std::size(Shipped));
     for (const auto& l : Shipped)
         EXPECT_TRUE(samples().count(l.file)) << l.file;
+}
+
+// data/everyday.txt: FILE<TAB>SENTENCE, typed as people type (typographic quotes and
+// apostrophes, digits, Spanish question marks): refused as they stand, encoded after Tidy.
+TEST(ShippedEveryday, SentencesAsPeopleWriteThemEncodeAfterTidy) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    forEachLine(files::read(dataFolder() / "everyday.txt"), [&](std::string_view line) {
+        if (size_t tab = line.find('\t'); tab != std::string_view::npos)
+            lines.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+    });
+    std::map<std::string, int> perFile;
+    for (const auto& [file, sentence] : lines)
+        ++perFile[file];
+    for (const auto& l : Shipped)
+        EXPECT_GE(perFile[l.file], 2) << l.file;
+
+    for (const auto& [file, sentence] : lines) {
+        Keyspace& ks = readyKeyspace(file);
+        EXPECT_FALSE(encodeText(ks, sentence).messages.empty()) << file << ": " << sentence;
+        Tidier tidier(ks, tidyLocaleFor(file));
+        TidyResult r = tidier.tidy(sentence, false);
+        std::string unknown;
+        for (const auto& u : r.unknown)
+            unknown += " " + u.word;
+        EXPECT_TRUE(r.encodes()) << file << ": " << sentence << " leaves" << unknown;
+        CommandResult enc = encodeText(ks, r.text);
+        EXPECT_TRUE(enc.messages.empty()) << file << ": " << r.text;
+        EXPECT_TRUE(enc.output) << file << ": " << r.text;
+    }
 }

@@ -222,11 +222,11 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
     };
     const Case cases[] = {
         {"eng.dic", "I’m at the café — back at 5.\tSee you!",
-         "I m at the café  back at five. See you!"},
+         "I'm at the café  back at five. See you!"},
         {"eng.dic", "A middle-click", "A middle click"},
         {"de_neu.dic", "„Straße“ 21", "Straße ein und zwanzig"},
         {"pl.dic", "Mam 512", "Mam pięćset dwanaście"},
-        {"fr.dic", "«Bonjour» l’écran: 512 amis", "Bonjour l écran: cinq cent douze amis"},
+        {"fr.dic", "«Bonjour» l’écran: 512 amis", "Bonjour l'écran: cinq cent douze amis"},
         {"es.dic", "¿Dónde estás? ¡Hola! Tengo 512", "Dónde estás? Hola! Tengo quinientos doce"},
         {"dk.dic", "fem\u00A0og 512", "fem og fem hundrede og tolv"},
         {"nl.dic", "„Een” 512", "Een vijf honderd twaalf"},

@@ -58,6 +58,12 @@ void onNextModal(std::function<void(QDialog*)> fn) {
     });
 }
 
+// keyClicks takes ASCII only; letters such as ż come as the text of a key event.
+void typeText(QWidget* w, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 QStringList shownTexts() {
     QStringList texts;
     for (const auto& box : MessageBox::shown())
@@ -335,6 +341,35 @@ class TestFrmMain : public QObject {
         QCOMPARE(MessageBox::shown().size(), size_t(1));
         QVERIFY(MessageBox::shown()[0].text.contains(QStringLiteral("dup.dic")));
         QVERIFY(!QFile::exists(path("dup.dic")));
+    }
+
+    // The locale's code page here is windows-1252; a shipped Polish file must still read
+    // and grow in windows-1250.
+    void shippedFileKeepsItsCodePage() {
+        writeBytes(path("pl.dic"), "\xBF\xF3\xB3w\r\nkot\r\n"); // żółw, kot
+        start();
+        pick("Combo1", QStringLiteral("Polish"));
+        QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Code page windows-1250")));
+        onNextModal([](QDialog* search) {
+            auto* text = search->findChild<QLineEdit*>("Text1");
+            typeText(text, QStringLiteral("Żó"));
+            QTest::mouseClick(search->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+            auto* model = search->findChild<QListView*>("List1")->model();
+            QCOMPARE(model->rowCount(), 1);
+            QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("żółw"));
+        });
+        click("Command2");
+        onNextModal([](QDialog* add) {
+            auto* text = add->findChild<QLineEdit*>("Text1");
+            typeText(text, QStringLiteral("Źle"));
+            QTest::mouseClick(add->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        });
+        click("Command1");
+        QCOMPARE(shownTexts(), QStringList({QStringLiteral("Źle Added.")}));
+        QVERIFY(readBytes(path("pl.dic")).endsWith("kot\r\n\x9Fle\r\n"));
+
+        pick("Combo1", QStringLiteral("English"));
+        QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Code page windows-1252")));
     }
 
     void transferRestoreAndDelete() {
