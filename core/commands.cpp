@@ -121,6 +121,7 @@ CommandResult encodeText(Keyspace& ks, std::string_view text, const Feedback& fe
             ks.rotate();
         }
         result.output = std::move(out);
+        result.rows = std::move(rows);
         ks.restore(n);
     }
     report.status("");

@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "dictionaryfile.h"
 #include "dictionarywindows.h"
+#include "dress.h"
 #include "error.h"
 #include "filedialog.h"
 #include "frmpathselect.h"
@@ -12,12 +13,14 @@
 #include "keyrestore.h"
 #include "languages.h"
 #include "messagebox.h"
+#include "roundtrip.h"
 #include "textfile.h"
 #include "tidy.h"
 #include "typedlineedit.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -230,9 +233,13 @@ void FrmMain::buildWindow() {
     auto* frame4 = makeFrame(central, "Frame4", QStringLiteral("Output Text"));
     text2_ = makeTextBox(frame4, "Text2");
     auto* command5 = makeButton(frame4, "Command5", QStringLiteral("Sa&ve"));
+    chkDress_ = new QCheckBox(QStringLiteral("Dress as sentences"), frame4);
+    chkDress_->setObjectName(QStringLiteral("chkDress"));
+    chkDress_->setToolTip(QStringLiteral("Encode writes the words as sentences; they decode exactly as before"));
     auto* box4 = new QVBoxLayout(frame4);
     box4->addWidget(text2_, 1);
     auto* row4 = new QHBoxLayout;
+    row4->addWidget(chkDress_);
     row4->addStretch();
     row4->addWidget(command5);
     box4->addLayout(row4);
@@ -302,7 +309,7 @@ void FrmMain::buildWindow() {
     QWidget* order[] = {combo1_,  command14, command6_, command2_, command1_, cmbKey_,
                         txtKey_,  command13, command8,  command9,  command10, command12,
                         command7, command11, text1_,    command15, cmdTidy,   command3,
-                        command4, text2_,    command5};
+                        command4, text2_,    chkDress_, command5};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -561,12 +568,29 @@ void FrmMain::command4Click() { runCodec(decodeText); }
 void FrmMain::runCodec(CodecCommand command) {
     BusyCursor busy(this, false);
     try {
-        const CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        if (result.output && command == encodeText && chkDress_->isChecked()) {
+            try {
+                *result.output = dressText(*result.output,
+                                           [this](char32_t c) { return codePage_.byteOf(c).has_value(); });
+            } catch (const std::exception& e) {
+                showError(e); // the plain output is shown all the same
+            }
+        }
         if (result.output)
             setPlainTextFromCrLf(text2_, *result.output);
+        if (result.output && command == encodeText)
+            checkEncoded(result);
     } catch (const std::exception& e) {
         showError(e);
     }
+}
+
+void FrmMain::checkEncoded(const CommandResult& result) {
+    // What Save would write is what must decode.
+    const RoundTrip check = checkRoundTrip(keyspace_, result.rows, plainTextWithCrLf(text2_));
+    if (!check.same)
+        MessageBox::information(this, fromStd(msg::roundTripWarning(keyspace_, check)));
 }
 
 void FrmMain::cmdTidyClick() {
@@ -623,7 +647,8 @@ void FrmMain::showHelp(const QString& topic) {
 }
 
 void FrmMain::showAbout() {
-    FrmAbout about(this);
+    FrmAbout about(this, keyspace_.dictionaryLoaded() ? pathText(dictPath_.filename()) : QString(),
+                   keyspace_.dictionaryLoaded() ? fromStd(dictionaryFingerprint(keyspace_.words())) : QString());
     about.exec();
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -68,6 +69,8 @@ class FrmMain : public QMainWindow {
     // Encode or Decode of the input box into the output box.
     using CodecCommand = CommandResult (*)(Keyspace&, std::string_view, const Feedback&);
     void runCodec(CodecCommand command);
+    // After Encode: decodes the output box in memory and warns when the words do not come back.
+    void checkEncoded(const CommandResult& result);
     void showHelp(const QString& topic);
     void showAbout();
 
@@ -96,6 +99,7 @@ class FrmMain : public QMainWindow {
     QLineEdit* txtKey_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
     QPlainTextEdit* text2_ = nullptr;
+    QCheckBox* chkDress_ = nullptr;
     QLabel* label2_ = nullptr;
     QProgressBar* progressBar1_ = nullptr;
 };

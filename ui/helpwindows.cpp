@@ -1,10 +1,13 @@
 #include "helpwindows.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -59,7 +62,8 @@ FrmBrowser::FrmBrowser(const QString& programFolder, const QString& helpTopic, Q
     resize(640, 560);
 }
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
+FrmAbout::FrmAbout(QWidget* parent, const QString& dictionary, const QString& fingerprint)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Talvora"));
 
@@ -91,12 +95,33 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
                                    "Built with Qt %1.")
                         .arg(QString::fromLatin1(qVersion())));
 
+    auto* label5 = new QLabel(fingerprint.isEmpty() ? QStringLiteral("No dictionary is loaded.")
+                                                    : QStringLiteral("Fingerprint of %1:").arg(dictionary),
+                              this);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setTextFormat(Qt::PlainText);
+    auto* fingerprintBox = new QLineEdit(fingerprint, this);
+    fingerprintBox->setObjectName(QStringLiteral("txtFingerprint"));
+    fingerprintBox->setReadOnly(true);
+    fingerprintBox->setToolTip(QStringLiteral("Both sides must see the same fingerprint before the first message"));
+    auto* copy = new QPushButton(QStringLiteral("Copy"), this);
+    copy->setObjectName(QStringLiteral("cmdCopy"));
+    copy->setEnabled(!fingerprint.isEmpty());
+    connect(copy, &QPushButton::clicked, this,
+            [fingerprint] { QGuiApplication::clipboard()->setText(fingerprint); });
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label1, 0, Qt::AlignHCenter);
     layout->addWidget(label2, 0, Qt::AlignHCenter);
     layout->addSpacing(8);
     layout->addWidget(label3);
     layout->addWidget(label4);
+    layout->addSpacing(8);
+    layout->addWidget(label5);
+    auto* fingerprintRow = new QHBoxLayout;
+    fingerprintRow->addWidget(fingerprintBox, 1);
+    fingerprintRow->addWidget(copy);
+    layout->addLayout(fingerprintRow);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(done);

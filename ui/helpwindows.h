@@ -23,10 +23,13 @@ class FrmBrowser : public QDialog {
     QTextBrowser* webBrowser1_;
 };
 
+// The About window; with a dictionary loaded it shows the file's fingerprint, which partners
+// compare before their first message.
 class FrmAbout : public QDialog {
     Q_OBJECT
   public:
-    explicit FrmAbout(QWidget* parent = nullptr);
+    explicit FrmAbout(QWidget* parent = nullptr, const QString& dictionary = {},
+                      const QString& fingerprint = {});
 };
 
 } // namespace talvora::ui
