@@ -185,7 +185,7 @@ std::string splitAtSeparators(const std::string& piece) {
 }
 
 // Letters that join the parts of a compound and belong to neither (Arbeit-s-zeit,
-// gränssnitt-s-komponent, hond-en-hok).
+// gränssnitt-s-komponent, hond-en-mand).
 std::vector<std::u32string_view> linkingElements(const std::string& locale) {
     if (locale == "de" || locale == "nl")
         return {U"s", U"e", U"n", U"en", U"er"};
@@ -326,9 +326,9 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
 }
 
 // A compound the dictionary lacks (ausgabedatei, slutstatus) as its dictionary words: two
-// parts, or three if two will not do, each of at least three letters. Fewest parts first,
-// then parts of four letters or more, then parts exactly as the dictionary holds them
-// before dropping a linking letter, then the longest first part. The work is bounded: long
+// parts, or three if two will not do. Fewest parts first, then parts of four letters or
+// more, then parts exactly as the dictionary holds them before dropping a linking letter,
+// then the longest first part. The work is bounded: long
 // words and runs of look-ups stop the search, since the word stays reported either way.
 std::optional<std::string> Tidier::splitCompound(const std::string& piece) const {
     constexpr size_t MaxLetters = 40;
@@ -395,24 +395,29 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
         }
         return false;
     };
-    for (int parts = 2; parts <= 3; ++parts)
-        for (size_t minPart : {size_t{4}, size_t{3}})
-            for (bool linked : {false, true}) {
-                if (linked && links.empty())
-                    continue;
-                spans.clear();
-                if (!search(search, 0, parts, minPart, linked))
-                    continue;
-                // Found last part first.
-                std::string out = piece.substr(0, first);
-                for (auto it = spans.rbegin(); it != spans.rend(); ++it) {
-                    if (it != spans.rbegin())
-                        out += ' ';
-                    out.append(core, at[it->first], at[it->second] - at[it->first]);
-                }
-                out += piece.substr(last);
-                return out;
-            }
+    // Three-letter parts and linking letters split misspellings into junk (sep rate,
+    // nec ces ary), so a three-letter part is taken only as it stands, beside a longer one.
+    static constexpr struct {
+        int parts;
+        size_t minPart;
+        bool linked;
+    } passes[] = {{2, 4, false}, {2, 4, true}, {2, 3, false}, {3, 4, false}, {3, 4, true}};
+    for (const auto& pass : passes) {
+        if ((pass.linked && links.empty()) || n < static_cast<size_t>(pass.parts) * 4 - 1)
+            continue;
+        spans.clear();
+        if (!search(search, 0, pass.parts, pass.minPart, pass.linked))
+            continue;
+        // Found last part first.
+        std::string out = piece.substr(0, first);
+        for (auto it = spans.rbegin(); it != spans.rend(); ++it) {
+            if (it != spans.rbegin())
+                out += ' ';
+            out.append(core, at[it->first], at[it->second] - at[it->first]);
+        }
+        out += piece.substr(last);
+        return out;
+    }
     return std::nullopt;
 }
 

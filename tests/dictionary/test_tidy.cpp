@@ -216,7 +216,8 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
 TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     auto de = keyspaceOf({"ausgabe", "datei", "arbeit", "zeit", "konto", "sluts", "slut", "status",
                           "slutsta", "tus", "lettertype", "letter", "type", "grootte", "web",
-                          "site", "to", "gether"});
+                          "site", "to", "gether", "sep", "rate", "unt", "ill", "nec", "ces",
+                          "ary"});
     EXPECT_EQ(tidied(*de, "Ausgabedatei", "de"), "Ausgabe datei");
     // Punctuation around the word stays around the parts.
     EXPECT_EQ(tidied(*de, "(ausgabedatei).", "de"), "(ausgabe datei).");
@@ -227,12 +228,15 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     // Three parts when two will not do; a linking s dropped between them.
     EXPECT_EQ(tidied(*de, "Arbeitszeitkonto", "de"), "Arbeit zeit konto");
     EXPECT_EQ(tidied(*de, "letterTypeGrootte", "nl"), "letterType Grootte");
-    EXPECT_EQ(tidied(*de, "webTypeGrootte", "nl"), "web Type Grootte");
     // Linking letters only where the language uses them; parts under three letters never;
     // only words made of letters.
     EXPECT_EQ(tidied(*de, "arbeitszeit", "en"), "arbeitszeit");
     EXPECT_EQ(tidied(*de, "together"), "together");
     EXPECT_EQ(tidied(*de, "ausgabe2datei", "de"), "ausgabe2datei");
+    // Misspellings do not fall apart into short pieces: a three-letter part only as it
+    // stands, beside a longer one, in two parts.
+    for (const char* word : {"seperate", "untill", "necesary", "webTypeGrootte"})
+        EXPECT_EQ(tidied(*de, word, "de"), word);
     // Longer than forty letters: left alone and reported.
     const TidyResult longWord = Tidier(*de, "de").tidy("lettertypegrootteausgabedateiarbeitszeitkonto");
     EXPECT_EQ(longWord.text, "lettertypegrootteausgabedateiarbeitszeitkonto");
@@ -243,8 +247,8 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     EXPECT_EQ(tidied(*sv, "Gränssnittskomponenten", "sv"), "Gränssnitt komponenten");
     auto svGenitive = keyspaceOf({"gränssnitt", "gränssnitts", "komponenten"});
     EXPECT_EQ(tidied(*svGenitive, "gränssnittskomponenten", "sv"), "gränssnitts komponenten");
-    auto nl = keyspaceOf({"hond", "hok", "boek", "winkel"});
-    EXPECT_EQ(tidied(*nl, "hondenhok boekenwinkel", "nl"), "hond hok boek winkel");
+    auto nl = keyspaceOf({"hond", "mand", "boek", "winkel"});
+    EXPECT_EQ(tidied(*nl, "hondenmand boekenwinkel", "nl"), "hond mand boek winkel");
 }
 
 // The shipped dictionaries, on words they hold today.
