@@ -385,7 +385,7 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
             }
             for (size_t k = 0; linked && k < links.size(); ++k) {
                 const size_t end = next - links[k].size();
-                if (end >= from + minPart &&
+                if (end >= from + std::max<size_t>(minPart, 4) &&
                     std::u32string_view(lowerLetters).substr(end, links[k].size()) == links[k] &&
                     isWord(from, end) && self(self, next, parts - 1, minPart, linked)) {
                     spans.emplace_back(from, end);
@@ -395,13 +395,14 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
         }
         return false;
     };
-    // Three-letter parts and linking letters split misspellings into junk (sep rate,
-    // nec ces ary), so a three-letter part is taken only as it stands, beside a longer one.
+    // Short pieces split misspellings into junk (sep rate, nec ces ary): a three-letter part
+    // only in two parts beside a longer one, and a linking letter only after four letters.
     static constexpr struct {
         int parts;
         size_t minPart;
         bool linked;
-    } passes[] = {{2, 4, false}, {2, 4, true}, {2, 3, false}, {3, 4, false}, {3, 4, true}};
+    } passes[] = {{2, 4, false}, {2, 4, true}, {2, 3, false},
+                   {2, 3, true},  {3, 4, false}, {3, 4, true}};
     for (const auto& pass : passes) {
         if ((pass.linked && links.empty()) || n < static_cast<size_t>(pass.parts) * 4 - 1)
             continue;

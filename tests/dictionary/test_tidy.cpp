@@ -233,8 +233,8 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     EXPECT_EQ(tidied(*de, "arbeitszeit", "en"), "arbeitszeit");
     EXPECT_EQ(tidied(*de, "together"), "together");
     EXPECT_EQ(tidied(*de, "ausgabe2datei", "de"), "ausgabe2datei");
-    // Misspellings do not fall apart into short pieces: a three-letter part only as it
-    // stands, beside a longer one, in two parts.
+    // Misspellings do not fall apart into short pieces: a three-letter part only in two
+    // parts beside a longer one, a linking letter only after four letters.
     for (const char* word : {"seperate", "untill", "necesary", "webTypeGrootte"})
         EXPECT_EQ(tidied(*de, word, "de"), word);
     // Longer than forty letters: left alone and reported.
@@ -247,8 +247,9 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     EXPECT_EQ(tidied(*sv, "Gränssnittskomponenten", "sv"), "Gränssnitt komponenten");
     auto svGenitive = keyspaceOf({"gränssnitt", "gränssnitts", "komponenten"});
     EXPECT_EQ(tidied(*svGenitive, "gränssnittskomponenten", "sv"), "gränssnitts komponenten");
-    auto nl = keyspaceOf({"hond", "mand", "boek", "winkel"});
+    auto nl = keyspaceOf({"hond", "mand", "hok", "boek", "winkel"});
     EXPECT_EQ(tidied(*nl, "hondenmand boekenwinkel", "nl"), "hond mand boek winkel");
+    EXPECT_EQ(tidied(*nl, "hondenhok", "nl"), "hond hok");
 }
 
 // The shipped dictionaries, on words they hold today.
