@@ -361,8 +361,8 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
     int lookups = MaxLookups;
     auto isWord = [&](size_t from, size_t to) {
         --lookups;
-        return keyspace_.findWord(std::string_view(lower).substr(
-                   lowerAt[from], lowerAt[to] - lowerAt[from])) != 0;
+        return keyspace_.findWord(
+                   std::string_view(lower).substr(lowerAt[from], lowerAt[to] - lowerAt[from])) != 0;
     };
     using Span = std::pair<size_t, size_t>; // a part's letters, without its linking letters
     std::vector<Span> spans;
@@ -401,8 +401,8 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
         int parts;
         size_t minPart;
         bool linked;
-    } passes[] = {{2, 4, false}, {2, 4, true}, {2, 3, false},
-                   {2, 3, true},  {3, 4, false}, {3, 4, true}};
+    } passes[] = {{2, 4, false}, {2, 4, true},  {2, 3, false},
+                  {2, 3, true},  {3, 4, false}, {3, 4, true}};
     for (const auto& pass : passes) {
         if ((pass.linked && links.empty()) || n < static_cast<size_t>(pass.parts) * 4 - 1)
             continue;

@@ -119,9 +119,9 @@ TEST(Tidy, TidyingTwiceChangesNothingMore) {
     ASSERT_TRUE(processKey(*ks, Key).started);
     Tidier tidier(*ks, "en");
     const std::vector<std::string> parts = {
-        "wait", "Back",  "at",          "5",      "don’t",  "l’écran", "—",     "«",
-        "»",    "\t",    "\u00A0",      "zorg",   "middle", "-",       "click", "…",
-        "¿",    "12:30", "e\u0301cran", "\u200B", "007",    "x1y", "middleclick", "Backdon"};
+        "wait", "Back",  "at",          "5",      "don’t",  "l’écran", "—",           "«",
+        "»",    "\t",    "\u00A0",      "zorg",   "middle", "-",       "click",       "…",
+        "¿",    "12:30", "e\u0301cran", "\u200B", "007",    "x1y",     "middleclick", "Backdon"};
     std::mt19937 rng(7);
     for (int round = 0; round < 1000; ++round) {
         std::string text;
@@ -214,10 +214,10 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
 }
 
 TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
-    auto de = keyspaceOf({"ausgabe", "datei", "arbeit", "zeit", "konto", "sluts", "slut", "status",
-                          "slutsta", "tus", "lettertype", "letter", "type", "grootte", "web",
-                          "site", "to", "gether", "sep", "rate", "unt", "ill", "nec", "ces",
-                          "ary"});
+    auto de = keyspaceOf(
+        {"ausgabe", "datei",      "arbeit", "zeit", "konto",   "sluts", "slut", "status", "slutsta",
+         "tus",     "lettertype", "letter", "type", "grootte", "web",   "site", "to",     "gether",
+         "sep",     "rate",       "unt",    "ill",  "nec",     "ces",   "ary"});
     EXPECT_EQ(tidied(*de, "Ausgabedatei", "de"), "Ausgabe datei");
     // Punctuation around the word stays around the parts.
     EXPECT_EQ(tidied(*de, "(ausgabedatei).", "de"), "(ausgabe datei).");
@@ -235,10 +235,11 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     EXPECT_EQ(tidied(*de, "ausgabe2datei", "de"), "ausgabe2datei");
     // Misspellings do not fall apart into short pieces: a three-letter part only in two
     // parts beside a longer one, a linking letter only after four letters.
-    for (const char* word : {"seperate", "untill", "necesary", "webTypeGrootte"})
+    for (const char* word : {"seperate", "untill", "neccesary", "webTypeGrootte"})
         EXPECT_EQ(tidied(*de, word, "de"), word);
     // Longer than forty letters: left alone and reported.
-    const TidyResult longWord = Tidier(*de, "de").tidy("lettertypegrootteausgabedateiarbeitszeitkonto");
+    const TidyResult longWord =
+        Tidier(*de, "de").tidy("lettertypegrootteausgabedateiarbeitszeitkonto");
     EXPECT_EQ(longWord.text, "lettertypegrootteausgabedateiarbeitszeitkonto");
     EXPECT_FALSE(longWord.encodes());
 
