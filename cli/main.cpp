@@ -376,6 +376,16 @@ int main(int argc, char** argv) {
     addInspectCommand(app, ctx);
     addDictCommand(app, ctx);
     addKeysCommand(app, ctx);
+    // An unusable TALVORA_CODEPAGE is a usage error, told in the window's words before any
+    // command runs; --help and --version still work.
+    app.parse_complete_callback([] {
+        try {
+            talvora::CodePage::fromEnvironment();
+        } catch (const talvora::Error& e) {
+            std::cerr << e.what() << '\n';
+            throw Exit{2};
+        }
+    });
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -5,6 +5,7 @@
 #include "keyspace.h"
 
 #include <QMainWindow>
+#include <QString>
 #include <filesystem>
 #include <optional>
 #include <memory>
@@ -78,6 +79,7 @@ class FrmMain : public QMainWindow {
     void showError(const std::exception& e);
 
     std::filesystem::path programFolder_;
+    QString codePageProblem_; // why TALVORA_CODEPAGE was not used; set before codePage_
     CodePage codePage_;
     Keyspace keyspace_;
     keys::KeyFile keyFile_;

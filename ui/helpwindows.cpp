@@ -23,7 +23,13 @@ QString FrmBrowser::captionFor(const QString& helpTopic) {
         return QStringLiteral("Key Management");
     if (helpTopic == QLatin1String("coding.htm"))
         return QStringLiteral("Encoding and Decoding Data");
-    return QStringLiteral("Web Message");
+    return {};
+}
+
+void FrmBrowser::showCaptionFor(const QString& helpTopic) {
+    const QString caption = captionFor(helpTopic);
+    if (!caption.isEmpty())
+        setWindowTitle(caption);
 }
 
 FrmBrowser::FrmBrowser(const QString& programFolder, const QString& helpTopic, QWidget* parent)
@@ -45,7 +51,11 @@ FrmBrowser::FrmBrowser(const QString& programFolder, const QString& helpTopic, Q
                            "program folder <b>%2</b>, or it cannot be read.</p>")
                 .arg(helpTopic.toHtmlEscaped(), QDir::toNativeSeparators(programFolder).toHtmlEscaped()));
     }
-    setWindowTitle(captionFor(helpTopic));
+    setWindowTitle(QStringLiteral("Web Message"));
+    showCaptionFor(helpTopic);
+    // A link to another page gives the caption that page has from the menu.
+    connect(webBrowser1_, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& url) { showCaptionFor(url.fileName()); });
     resize(640, 560);
 }
 

@@ -13,10 +13,13 @@ class FrmBrowser : public QDialog {
   public:
     FrmBrowser(const QString& programFolder, const QString& helpTopic, QWidget* parent = nullptr);
 
-    // The caption a help page gives the window.
+    // The caption a help page gives the window; empty for a page the menu does not know,
+    // which leaves the caption as it is.
     static QString captionFor(const QString& helpTopic);
 
   private:
+    void showCaptionFor(const QString& helpTopic);
+
     QTextBrowser* webBrowser1_;
 };
 
