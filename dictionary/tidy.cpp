@@ -466,14 +466,33 @@ std::string Tidier::resolve(std::string piece, int rule) {
     return piece;
 }
 
+namespace {
+
+// Calls span for each token's stretch of text and copies the cuts between them (a blank or a
+// CR LF pair, where the tokenizer cuts) to out unchanged.
+template <class Span> void forEachSpan(std::string_view text, std::string& out, Span span) {
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ') {
+            span(text.substr(start, i - start));
+            out += ' ';
+            start = i + 1;
+        } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            span(text.substr(start, i - start));
+            out += "\r\n";
+            start = ++i + 1;
+        }
+    }
+    span(text.substr(start));
+}
+
+} // namespace
+
 TidyResult Tidier::tidy(std::string_view text, bool withSuggestions) {
     TidyResult result;
     std::string& out = result.text;
     out.reserve(text.size());
-    size_t start = 0;
-    // Token spans end where the tokenizer cuts: a blank or a CR LF pair.
-    auto span = [&](size_t end) {
-        std::string_view piece = text.substr(start, end - start);
+    auto span = [&](std::string_view piece) {
         if (known(piece)) {
             out += piece;
             return;
@@ -483,18 +502,7 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions) {
             ++result.rewritten;
         out += tidied;
     };
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ') {
-            span(i);
-            out += ' ';
-            start = i + 1;
-        } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            span(i);
-            out += "\r\n";
-            start = ++i + 1;
-        }
-    }
-    span(text.size());
+    forEachSpan(text, out, span);
 
     std::map<std::string, size_t> seen;
     for (std::string& token : parseText(out)) {
@@ -521,9 +529,7 @@ std::string replaceWord(std::string_view text, std::string_view word,
                         std::string_view replacement) {
     std::string out;
     out.reserve(text.size());
-    size_t start = 0;
-    auto span = [&](size_t end) {
-        std::string_view piece = text.substr(start, end - start);
+    auto span = [&](std::string_view piece) {
         if (word.empty() || tokenOf(piece) != word) {
             out += piece;
             return;
@@ -546,18 +552,7 @@ std::string replaceWord(std::string_view text, std::string_view word,
         }
         out += piece.substr(last);
     };
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ') {
-            span(i);
-            out += ' ';
-            start = i + 1;
-        } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            span(i);
-            out += "\r\n";
-            start = ++i + 1;
-        }
-    }
-    span(text.size());
+    forEachSpan(text, out, span);
     return out;
 }
 

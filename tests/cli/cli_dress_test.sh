@@ -1,24 +1,7 @@
 #!/usr/bin/env bash
 # talvora-cli: encode --dress and --strict, the check's warning, and dict diff.
 # Usage: cli_dress_test.sh PROGRAM_DIR GOLDEN_DIR DATA_DIR
-set -u
-prog=$1/talvora-cli
-golden=$2
-data=$3
-export TALVORA_CODEPAGE=windows-1252
-unset TALVORA_KEY
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-passed=0 failed=0
-check() { # name, command status, expected status
-    if [ "$2" = "$3" ]; then passed=$((passed + 1)); else echo "FAILED: $1 (status $2, expected $3)"; failed=$((failed + 1)); fi
-}
-same() { # name, file, expected file
-    if cmp -s "$2" "$3"; then passed=$((passed + 1)); else echo "FAILED: $1"; diff "$2" "$3" | head -5; failed=$((failed + 1)); fi
-}
-has() { # name, file, fixed text expected on a line of it
-    if grep -qF -- "$3" "$2"; then passed=$((passed + 1)); else echo "FAILED: $1: no \"$3\" in"; head -5 "$2"; failed=$((failed + 1)); fi
-}
+. "$(dirname "$0")/common.sh"
 
 # Dressed: sentences, to standard output and to a file; both decode as the plain output.
 enc() { "$prog" encode -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" "$@"; }

@@ -1,21 +1,7 @@
 #!/usr/bin/env bash
 # Drives talvora-cli on real files and compares with committed golden output.
 # Usage: cli_test.sh PROGRAM_DIR GOLDEN_DIR DATA_DIR
-set -u
-prog=$1/talvora-cli
-golden=$2
-data=$3
-export TALVORA_CODEPAGE=windows-1252
-unset TALVORA_KEY
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-passed=0 failed=0
-check() { # name, command status, expected status
-    if [ "$2" = "$3" ]; then passed=$((passed + 1)); else echo "FAILED: $1 (status $2, expected $3)"; failed=$((failed + 1)); fi
-}
-same() { # name, file, golden
-    if cmp -s "$2" "$3"; then passed=$((passed + 1)); else echo "FAILED: $1"; diff "$2" "$3" | head -5; failed=$((failed + 1)); fi
-}
+. "$(dirname "$0")/common.sh"
 
 "$prog" inspect expand-key 123456789987654321 > "$tmp/expand"; check expand $? 0
 same "key expansion" "$tmp/expand" "$golden/expand-123456789987654321.txt"
