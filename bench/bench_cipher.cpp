@@ -1,8 +1,10 @@
 // Speed of Process, Encode and Decode on a dictionary of the largest size.
 #include "commands.h"
+#include "dress.h"
 #include "keyexpansion.h"
 #include "keyspace.h"
 #include "keyspacebuild.h"
+#include "roundtrip.h"
 
 #include <benchmark/benchmark.h>
 
@@ -72,6 +74,32 @@ void BM_Decode50k(benchmark::State& state) {
         benchmark::DoNotOptimize(decodeText(ks, coded));
 }
 BENCHMARK(BM_Decode50k)->Unit(benchmark::kMillisecond);
+
+// The check after Encode: it must cost less than the encoding it follows.
+void BM_RoundTripCheck50k(benchmark::State& state) {
+    Keyspace& ks = readyKeyspace();
+    CommandResult enc = encodeText(ks, plainText(50000));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checkRoundTrip(ks, enc.rows, *enc.output));
+}
+BENCHMARK(BM_RoundTripCheck50k)->Unit(benchmark::kMillisecond);
+
+void BM_RoundTripCheckDressed50k(benchmark::State& state) {
+    Keyspace& ks = readyKeyspace();
+    CommandResult enc = encodeText(ks, plainText(50000));
+    std::string dressed = dressText(*enc.output);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checkRoundTrip(ks, enc.rows, dressed));
+}
+BENCHMARK(BM_RoundTripCheckDressed50k)->Unit(benchmark::kMillisecond);
+
+void BM_Dress50k(benchmark::State& state) {
+    Keyspace& ks = readyKeyspace();
+    std::string coded = *encodeText(ks, plainText(50000)).output;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dressText(coded));
+}
+BENCHMARK(BM_Dress50k)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,8 +1,10 @@
 // Suggestions for unknown words on a dictionary of the largest size: the index built once,
-// then 100 look-ups.
+// then 100 look-ups. Tidy's compound split on 1,000 unknown compounds of the same dictionary.
 #include "codepage.h"
 #include "dictionaryfile.h"
+#include "keyspace.h"
 #include "suggest.h"
+#include "tidy.h"
 #include "utf8.h"
 #include "wordlist.h"
 
@@ -90,6 +92,68 @@ void BM_Suggest100UnknownWords(benchmark::State& state) {
     state.counters["suggestions"] = static_cast<double>(found);
 }
 BENCHMARK(BM_Suggest100UnknownWords)->Unit(benchmark::kMillisecond);
+
+// 1,000 words the dictionary lacks, blank-separated: two dictionary words of four letters or
+// more joined (split = true), or random letters of 12 to 40 that split into nothing, where
+// the search runs longest.
+std::string unknownCompounds(const Keyspace& ks, bool split) {
+    std::string text;
+    std::mt19937 rng(split ? 5 : 6);
+    auto letters = [](std::string_view w) {
+        size_t count = 0;
+        for (size_t pos = 0; pos < w.size(); ++count)
+            utf8::next(w, pos);
+        return count;
+    };
+    for (int made = 0; made < 1000;) {
+        std::string word;
+        if (split) {
+            std::string_view a = ks.word(1 + rng() % ks.wordCount());
+            std::string_view b = ks.word(1 + rng() % ks.wordCount());
+            if (letters(a) < 4 || letters(b) < 4 || letters(a) + letters(b) > 40)
+                continue;
+            word = std::string(a) + std::string(b);
+        } else {
+            for (int n = 12 + static_cast<int>(rng() % 29); n > 0; --n)
+                word += static_cast<char>('a' + rng() % 26);
+        }
+        if (word.find_first_of(" '-.") != std::string::npos || ks.findWord(word) != 0)
+            continue;
+        text += word;
+        text += ' ';
+        ++made;
+    }
+    return text;
+}
+
+void tidyCompounds(benchmark::State& state, bool split) {
+    static Keyspace ks;
+    if (ks.wordCount() == 0)
+        ks.load(dictionary());
+    const std::string text = unknownCompounds(ks, split);
+    // German linking letters are tried on every boundary, the most work a language asks.
+    Tidier tidier(ks, "de");
+    size_t unknown = 0, rewritten = 0;
+    for (auto _ : state) {
+        const TidyResult r = tidier.tidy(text, false);
+        unknown = r.unknown.size();
+        rewritten = r.rewritten;
+        benchmark::DoNotOptimize(unknown);
+    }
+    state.counters["words"] = static_cast<double>(ks.wordCount());
+    state.counters["split"] = static_cast<double>(rewritten);
+    state.counters["still_unknown"] = static_cast<double>(unknown);
+}
+
+void BM_Tidy1000UnknownCompounds(benchmark::State& state) {
+    tidyCompounds(state, true);
+}
+BENCHMARK(BM_Tidy1000UnknownCompounds)->Unit(benchmark::kMillisecond);
+
+void BM_Tidy1000UnsplittableWords(benchmark::State& state) {
+    tidyCompounds(state, false);
+}
+BENCHMARK(BM_Tidy1000UnsplittableWords)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,5 +34,8 @@ void printMessages(const std::vector<std::string>& messages);
 
 // Registered by main; each adds one command with its subcommands.
 void addKeysCommand(CLI::App& app, Context& context);
+// A dictionary argument (language name or path) to the file it names.
+using DictionaryResolver = std::function<std::filesystem::path(const std::string&)>;
+void addDictDiffCommand(CLI::App& dict, Context& context, const DictionaryResolver& resolve);
 
 } // namespace talvora::cli

@@ -3,6 +3,7 @@
 #include "context.h"
 #include "error.h"
 #include "keyfile.h"
+#include "keyrestore.h"
 
 #include <iostream>
 #include <memory>
@@ -120,7 +121,14 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
     CLI::App* restore = keys->add_subcommand(
         "restore", "Replace key.dat with the key.dat of DIR (a copy made by transfer)");
     restore->add_option("DIR", *restoreDir, "The folder holding the copy")->required();
-    restore->callback([restoreDir, &ctx] {
+    auto restoreYes = std::make_shared<bool>(false);
+    restore->add_flag("--yes,-y", *restoreYes,
+                      "Do not ask when the copy lacks keys that key.dat holds now");
+    restore->callback([restoreDir, restoreYes, &ctx] {
+        CodePage cp = ctx.codePage();
+        const size_t lost = keys::keysLostByRestore(ctx.programFolder(), *restoreDir, cp).size();
+        if (lost > 0 && !confirmed(keys::msg::restoreQuestion(lost), *restoreYes))
+            cancelled();
         keys::restoreKeyFile(ctx.programFolder(), *restoreDir);
         std::cout << keys::msg::KeysRestored << '\n';
     });

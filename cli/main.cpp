@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "context.h"
 #include "dictionaryfile.h"
+#include "dress.h"
 #include "error.h"
 #include "files.h"
 #include "keyexpansion.h"
@@ -10,6 +11,7 @@
 #include "keyspace.h"
 #include "languages.h"
 #include "programfolder.h"
+#include "roundtrip.h"
 #include "textfile.h"
 #include "textlines.h"
 #include "tidy.h"
@@ -122,6 +124,14 @@ std::string readStandardInput() {
     return withCrLfLines(data);
 }
 
+// Standard output has LF line ends; only dressed text holds line breaks.
+std::string withLfLines(std::string text) {
+    size_t at = 0;
+    while ((at = text.find("\r\n", at)) != std::string::npos)
+        text.erase(at, 1);
+    return text;
+}
+
 // Refusals end the run with status 1 after their messages.
 void finish(const CommandResult& r) {
     if (!r.started || !r.output) {
@@ -209,6 +219,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         std::string dictionary, input, output, language;
         bool tidy = false;
         KeyOptions key;
+        bool dress = false, strict = false;
     };
     auto opts = std::make_shared<Options>();
     CLI::App* sub = app.add_subcommand(name, encoding ? "Encode a text into dictionary words"
@@ -222,6 +233,10 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
     if (encoding) {
         sub->add_flag("--tidy", opts->tidy, "Tidy the text first (see the tidy command), then encode it");
         sub->add_option("--language", opts->language, "With --tidy: language of the number words");
+        sub->add_flag("--dress", opts->dress, "Dress the words as sentences (capitals, full stops, commas, "
+                                              "paragraphs); they decode as before");
+        sub->add_flag("--strict", opts->strict, "Exit with status 3 when the output would not decode back to "
+                                                "the text");
     }
     sub->callback([sub, opts, &ctx, encoding] {
         std::string key = opts->key.resolve(sub, ctx);
@@ -237,10 +252,18 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         if (!encoding && r.notFound > 0)
             std::cerr << r.notFound << (r.notFound == 1 ? " word was" : " words were")
                       << " not found in the dictionary.\n";
+        if (opts->dress)
+            *r.output = dressText(*r.output, [&cp](char32_t c) { return cp.byteOf(c).has_value(); });
+        const RoundTrip check = encoding ? checkRoundTrip(ks, r.rows, *r.output) : RoundTrip{};
         if (opts->output.empty())
-            std::cout << *r.output << '\n';
+            std::cout << withLfLines(*r.output) << '\n';
         else
             saveTextFile(opts->output, *r.output, cp);
+        if (!check.same) {
+            std::cerr << "talvora-cli: warning: " << msg::roundTripWarning(ks, check) << '\n';
+            if (opts->strict)
+                throw Exit{3};
+        }
     });
 }
 
@@ -338,6 +361,8 @@ void addDictCommand(CLI::App& app, Context& ctx) {
 
     auto addFile = std::make_shared<std::string>();
     auto word = std::make_shared<std::string>();
+    addDictDiffCommand(*dict, ctx, [&ctx](const std::string& arg) { return resolveDictionary(ctx, arg); });
+
     CLI::App* add = dict->add_subcommand("add", "Append a word to a dictionary file");
     add->add_option("FILE", *addFile, "Dictionary file or language name")->required();
     add->add_option("WORD", *word, "The word to add")->required();
@@ -376,6 +401,16 @@ int main(int argc, char** argv) {
     addInspectCommand(app, ctx);
     addDictCommand(app, ctx);
     addKeysCommand(app, ctx);
+    // An unusable TALVORA_CODEPAGE is a usage error, told in the window's words before any
+    // command runs; --help and --version still work.
+    app.parse_complete_callback([] {
+        try {
+            talvora::CodePage::fromEnvironment();
+        } catch (const talvora::Error& e) {
+            std::cerr << e.what() << '\n';
+            throw Exit{2};
+        }
+    });
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -50,6 +50,14 @@ bool codecMayRun(const Keyspace& ks, std::string_view text, Reporter& report) {
     return false;
 }
 
+// Past the entry checks: the busy pointer, then the parse.
+std::vector<std::string> beginCodec(std::string_view text, CommandResult& result, Reporter& report) {
+    result.started = true;
+    report.busy(true);
+    report.status(status::Parsing);
+    return parseText(text);
+}
+
 } // namespace
 
 CommandResult processKey(Keyspace& ks, std::string_view key, const Feedback& feedback) {
@@ -92,10 +100,7 @@ CommandResult encodeText(Keyspace& ks, std::string_view text, const Feedback& fe
     Reporter report(feedback, result);
     if (!codecMayRun(ks, text, report))
         return result;
-    result.started = true;
-    report.busy(true);
-    report.status(status::Parsing);
-    std::vector<std::string> tokens = parseText(text);
+    std::vector<std::string> tokens = beginCodec(text, result, report);
     report.status(status::Checking);
     std::vector<uint32_t> rows(tokens.size(), 0);
     bool notFound = false;
@@ -121,6 +126,7 @@ CommandResult encodeText(Keyspace& ks, std::string_view text, const Feedback& fe
             ks.rotate();
         }
         result.output = std::move(out);
+        result.rows = std::move(rows);
         ks.restore(n);
     }
     report.status("");
@@ -133,10 +139,7 @@ CommandResult decodeText(Keyspace& ks, std::string_view text, const Feedback& fe
     Reporter report(feedback, result);
     if (!codecMayRun(ks, text, report))
         return result;
-    result.started = true;
-    report.busy(true);
-    report.status(status::Parsing);
-    std::vector<std::string> tokens = parseText(text);
+    std::vector<std::string> tokens = beginCodec(text, result, report);
     report.status(status::Decoding);
     std::string out;
     int32_t n = 0;

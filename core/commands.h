@@ -29,6 +29,7 @@ struct CommandResult {
     std::vector<std::string> messages;
     std::optional<std::string> output; // new text of the output box, when it is replaced
     int32_t notFound = 0;              // decoding: tokens that matched no word
+    std::vector<uint32_t> rows;        // encoding: each slot's dictionary row, 0 when empty
 };
 
 namespace msg {

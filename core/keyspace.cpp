@@ -9,9 +9,11 @@ void Keyspace::load(WordList words) {
     words_ = std::move(words);
     index_.build(words_);
     duplicateRows_.clear();
+    duplicated_.assign(words_.size() + 1, false);
     for (uint32_t row = 1; row <= words_.size(); ++row) {
         uint32_t first = index_.find(words_[row]);
         if (first != row) {
+            duplicated_[first] = duplicated_[row] = true;
             auto& rows = duplicateRows_[first];
             if (rows.empty())
                 rows.push_back(first);
@@ -60,7 +62,16 @@ void Keyspace::restore(int32_t nd) {
     offset_ = (offset_ + n - back) % n;
 }
 
-uint32_t Keyspace::findPermuted(std::string_view word) const {
+uint32_t Keyspace::permutedRowAhead(uint32_t row, uint32_t ahead) const {
+    uint32_t p = row + offsetAhead(ahead);
+    return perm_[p > wordCount() ? p - wordCount() : p];
+}
+
+uint32_t Keyspace::findPermutedAhead(std::string_view word, uint32_t ahead) const {
+    return findPermutedAt(word, offsetAhead(ahead));
+}
+
+uint32_t Keyspace::findPermutedAt(std::string_view word, uint32_t offset) const {
     uint32_t first = index_.find(word);
     if (first == 0)
         return 0;
@@ -69,12 +80,12 @@ uint32_t Keyspace::findPermuted(std::string_view word) const {
     if (auto it = duplicatePositions_.find(first); it != duplicatePositions_.end()) {
         // The lowest current row is the first position at or after the rotation point.
         const auto& positions = it->second;
-        auto at = std::lower_bound(positions.begin(), positions.end(), offset_ + 1);
+        auto at = std::lower_bound(positions.begin(), positions.end(), offset + 1);
         p = at != positions.end() ? *at : positions.front();
     } else {
         p = position_[first];
     }
-    return p > offset_ ? p - offset_ : p + n - offset_;
+    return p > offset ? p - offset : p + n - offset;
 }
 
 } // namespace talvora

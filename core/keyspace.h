@@ -43,7 +43,13 @@ public:
     // Lowest column-1 row holding word, or 0.
     uint32_t findWord(std::string_view word) const { return index_.find(word); }
     // Lowest row of column 2, as it stands now, holding word, or 0.
-    uint32_t findPermuted(std::string_view word) const;
+    uint32_t findPermuted(std::string_view word) const { return findPermutedAt(word, offset_); }
+    // The same two questions as they will be answered after ahead more rotations, without
+    // rotating.
+    uint32_t permutedRowAhead(uint32_t row, uint32_t ahead) const;
+    uint32_t findPermutedAhead(std::string_view word, uint32_t ahead) const;
+    // Whether another row of column 1 holds the same word.
+    bool duplicated(uint32_t row) const { return duplicated_[row]; }
 
     // Installs a new column 2 (perm[r] = column-1 row standing at row r, perm[0] unused),
     // unrotated.
@@ -55,6 +61,10 @@ private:
         return p > wordCount() ? p - wordCount() : p;
     }
     void indexPositions();
+    uint32_t findPermutedAt(std::string_view word, uint32_t offset) const;
+    uint32_t offsetAhead(uint32_t ahead) const {
+        return wordCount() == 0 ? 0 : (offset_ + ahead % wordCount()) % wordCount();
+    }
 
     WordList words_;
     RowIndex index_;
@@ -64,6 +74,7 @@ private:
     // Words held by several rows: first row -> all their positions in perm_, ascending.
     std::unordered_map<uint32_t, std::vector<uint32_t>> duplicateRows_;
     std::unordered_map<uint32_t, std::vector<uint32_t>> duplicatePositions_;
+    std::vector<bool> duplicated_; // by column-1 row
     bool dictionaryLoaded_ = false;
     bool keyspaceReady_ = false;
 };

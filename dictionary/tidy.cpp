@@ -184,6 +184,16 @@ std::string splitAtSeparators(const std::string& piece) {
     return out;
 }
 
+// Letters that join the parts of a compound and belong to neither (Arbeit-s-zeit,
+// gränssnitt-s-komponent, hond-en-mand).
+std::vector<std::u32string_view> linkingElements(const std::string& locale) {
+    if (locale == "de" || locale == "nl")
+        return {U"s", U"e", U"n", U"en", U"er"};
+    if (locale == "da" || locale == "sv")
+        return {U"s"};
+    return {};
+}
+
 } // namespace
 
 // Number words of the dictionary's language, made once.
@@ -315,6 +325,103 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
     return out;
 }
 
+// A compound the dictionary lacks (ausgabedatei, slutstatus) as its dictionary words: two
+// parts, or three if two will not do. Fewest parts first, then parts of four letters or
+// more, then parts exactly as the dictionary holds them before dropping a linking letter,
+// then the longest first part. The work is bounded: long
+// words and runs of look-ups stop the search, since the word stays reported either way.
+std::optional<std::string> Tidier::splitCompound(const std::string& piece) const {
+    constexpr size_t MaxLetters = 40;
+    constexpr int MaxLookups = 2000;
+    size_t first = 0, last = piece.size();
+    while (first < last && isSeparatorByte(piece[first]))
+        ++first;
+    while (last > first && isSeparatorByte(piece[last - 1]))
+        --last;
+    const std::string core = piece.substr(first, last - first);
+    if (core.size() < 6 || core.size() > 4 * MaxLetters)
+        return std::nullopt;
+    const std::u32string letters = decode(core);
+    const std::string lower = toLower(core);
+    const std::u32string lowerLetters = decode(lower);
+    const size_t n = letters.size();
+    if (n < 6 || n > MaxLetters || lowerLetters.size() != n ||
+        !std::all_of(letters.begin(), letters.end(),
+                     [](char32_t c) { return u_isalpha(static_cast<UChar32>(c)); }))
+        return std::nullopt;
+    // Byte offsets of each letter, in the text as written and lower-cased.
+    std::vector<size_t> at(n + 1), lowerAt(n + 1);
+    for (size_t i = 0, pos = 0, lowerPos = 0; i < n; ++i) {
+        utf8::next(core, pos);
+        utf8::next(lower, lowerPos);
+        at[i + 1] = pos;
+        lowerAt[i + 1] = lowerPos;
+    }
+    const std::vector<std::u32string_view> links = linkingElements(locale_);
+    int lookups = MaxLookups;
+    auto isWord = [&](size_t from, size_t to) {
+        --lookups;
+        return keyspace_.findWord(
+                   std::string_view(lower).substr(lowerAt[from], lowerAt[to] - lowerAt[from])) != 0;
+    };
+    using Span = std::pair<size_t, size_t>; // a part's letters, without its linking letters
+    std::vector<Span> spans;
+    // The parts from letter `from` to the end; a part but the last may be followed by a
+    // linking element. Longest first part first.
+    auto search = [&](auto& self, size_t from, int parts, size_t minPart, bool linked) -> bool {
+        if (parts == 1) {
+            if (n - from < minPart || lookups <= 0 || !isWord(from, n))
+                return false;
+            spans.emplace_back(from, n);
+            return true;
+        }
+        const size_t room = static_cast<size_t>(parts - 1) * minPart;
+        if (n < from + minPart + room)
+            return false;
+        for (size_t next = n - room; next >= from + minPart && lookups > 0; --next) {
+            if (isWord(from, next) && self(self, next, parts - 1, minPart, linked)) {
+                spans.emplace_back(from, next);
+                return true;
+            }
+            for (size_t k = 0; linked && k < links.size(); ++k) {
+                const size_t end = next - links[k].size();
+                if (end >= from + std::max<size_t>(minPart, 4) &&
+                    std::u32string_view(lowerLetters).substr(end, links[k].size()) == links[k] &&
+                    isWord(from, end) && self(self, next, parts - 1, minPart, linked)) {
+                    spans.emplace_back(from, end);
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    // Short pieces split misspellings into junk (sep rate, nec ces ary): a three-letter part
+    // only in two parts beside a longer one, and a linking letter only after four letters.
+    static constexpr struct {
+        int parts;
+        size_t minPart;
+        bool linked;
+    } passes[] = {{2, 4, false}, {2, 4, true},  {2, 3, false},
+                  {2, 3, true},  {3, 4, false}, {3, 4, true}};
+    for (const auto& pass : passes) {
+        if ((pass.linked && links.empty()) || n < static_cast<size_t>(pass.parts) * 4 - 1)
+            continue;
+        spans.clear();
+        if (!search(search, 0, pass.parts, pass.minPart, pass.linked))
+            continue;
+        // Found last part first.
+        std::string out = piece.substr(0, first);
+        for (auto it = spans.rbegin(); it != spans.rend(); ++it) {
+            if (it != spans.rbegin())
+                out += ' ';
+            out.append(core, at[it->first], at[it->second] - at[it->first]);
+        }
+        out += piece.substr(last);
+        return out;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {
     switch (rule) {
     case 1:
@@ -331,6 +438,8 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
     }
     case 5:
         return spellDigits(piece);
+    case 6:
+        return splitCompound(piece);
     default:
         return std::nullopt;
     }
@@ -340,7 +449,7 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
 // order; the first that changes it hands each part of the result, unless known, to the
 // next rules. What no rule helps stays as the earlier rules left it.
 std::string Tidier::resolve(std::string piece, int rule) {
-    for (; rule <= 5; ++rule) {
+    for (; rule <= 6; ++rule) {
         std::optional<std::string> out = applyRule(rule, piece);
         if (!out || *out == piece)
             continue;
@@ -357,14 +466,33 @@ std::string Tidier::resolve(std::string piece, int rule) {
     return piece;
 }
 
+namespace {
+
+// Calls span for each token's stretch of text and copies the cuts between them (a blank or a
+// CR LF pair, where the tokenizer cuts) to out unchanged.
+template <class Span> void forEachSpan(std::string_view text, std::string& out, Span span) {
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ') {
+            span(text.substr(start, i - start));
+            out += ' ';
+            start = i + 1;
+        } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            span(text.substr(start, i - start));
+            out += "\r\n";
+            start = ++i + 1;
+        }
+    }
+    span(text.substr(start));
+}
+
+} // namespace
+
 TidyResult Tidier::tidy(std::string_view text, bool withSuggestions) {
     TidyResult result;
     std::string& out = result.text;
     out.reserve(text.size());
-    size_t start = 0;
-    // Token spans end where the tokenizer cuts: a blank or a CR LF pair.
-    auto span = [&](size_t end) {
-        std::string_view piece = text.substr(start, end - start);
+    auto span = [&](std::string_view piece) {
         if (known(piece)) {
             out += piece;
             return;
@@ -374,18 +502,7 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions) {
             ++result.rewritten;
         out += tidied;
     };
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ') {
-            span(i);
-            out += ' ';
-            start = i + 1;
-        } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            span(i);
-            out += "\r\n";
-            start = ++i + 1;
-        }
-    }
-    span(text.size());
+    forEachSpan(text, out, span);
 
     std::map<std::string, size_t> seen;
     for (std::string& token : parseText(out)) {
@@ -412,9 +529,7 @@ std::string replaceWord(std::string_view text, std::string_view word,
                         std::string_view replacement) {
     std::string out;
     out.reserve(text.size());
-    size_t start = 0;
-    auto span = [&](size_t end) {
-        std::string_view piece = text.substr(start, end - start);
+    auto span = [&](std::string_view piece) {
         if (word.empty() || tokenOf(piece) != word) {
             out += piece;
             return;
@@ -437,18 +552,7 @@ std::string replaceWord(std::string_view text, std::string_view word,
         }
         out += piece.substr(last);
     };
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ') {
-            span(i);
-            out += ' ';
-            start = i + 1;
-        } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            span(i);
-            out += "\r\n";
-            start = ++i + 1;
-        }
-    }
-    span(text.size());
+    forEachSpan(text, out, span);
     return out;
 }
 

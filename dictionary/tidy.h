@@ -32,7 +32,8 @@ struct TidyResult {
 
 // Makes a text encodable without touching any token the dictionary holds: only a token the
 // dictionary lacks is rewritten (spaces, invisible characters, typographic apostrophes,
-// punctuation, joined words, digits), so a text that encodes comes back byte for byte.
+// punctuation, joined words, digits, compounds), so a text that encodes comes back byte for
+// byte.
 class Tidier {
   public:
     // The keyspace's dictionary must stay loaded and unchanged while the tidier lives.
@@ -54,6 +55,7 @@ class Tidier {
     std::string resolve(std::string piece, int rule);
     std::optional<std::string> applyRule(int rule, const std::string& piece);
     std::optional<std::string> spellDigits(const std::string& piece);
+    std::optional<std::string> splitCompound(const std::string& piece) const;
 
     const Keyspace& keyspace_;
     std::string locale_;

@@ -1,8 +1,10 @@
 #include "keyfile.h"
 
 #include "codepage.h"
+#include "commands.h"
 #include "error.h"
 #include "files.h"
+#include "keyexpansion.h"
 #include "keystore.h"
 #include "lowercase.h"
 #include "utf8.h"
@@ -229,6 +231,9 @@ SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key) {
         return {false, msg::MissingData};
     if (key.find('0') != std::string_view::npos)
         return {false, msg::KeyHasZero};
+    // A key that "Process" would refuse is no use stored.
+    if (!usableAsStrides(expandKey(key)))
+        return {false, talvora::msg::KeyUnusable};
     if (hasControl(name))
         return {false, msg::NameHasControl};
     file.storeKey(name, key);

@@ -13,6 +13,8 @@ namespace talvora {
 
 namespace {
 
+constexpr const char* Variable = "TALVORA_CODEPAGE";
+
 struct ConverterCloser {
     void operator()(UConverter* c) const { ucnv_close(c); }
 };
@@ -49,12 +51,45 @@ std::string CodePage::nameForLanguage(std::string_view lang) {
 }
 
 std::string CodePage::environmentName() {
-    if (const char* v = std::getenv("TALVORA_CODEPAGE"); v && *v)
+    if (const char* v = std::getenv(Variable); v && *v)
         return v;
     return nameForLanguage(languageOfLocale());
 }
 
-CodePage CodePage::fromEnvironment() { return fromName(environmentName()); }
+CodePage CodePage::fromEnvironment() {
+    const char* value = std::getenv(Variable);
+    if (!value || !*value)
+        return fromLocale();
+    try {
+        return fromName(value);
+    } catch (const Error& e) {
+        throw Error(environmentMessage(e.what()));
+    }
+}
+
+CodePage CodePage::fromLocale() { return fromName(nameForLanguage(languageOfLocale())); }
+
+const std::vector<std::string>& CodePage::commonNames() {
+    static const std::vector<std::string> names = {
+        "windows-1250", "windows-1251", "windows-1252", "windows-1253", "windows-1254",
+        "windows-1257", "iso-8859-1",   "iso-8859-2",   "iso-8859-15",  "koi8-r"};
+    return names;
+}
+
+std::string CodePage::environmentMessage(const std::string& reason) {
+    std::string line = "The environment variable " + std::string(Variable) + " cannot be used: " +
+                       reason +
+                       " It accepts a single-byte code page whose 256 bytes read as 256 "
+                       "different characters, such as ";
+    const auto& names = commonNames();
+    for (size_t i = 0; i < names.size(); ++i)
+        line += names[i] + (i + 2 < names.size() ? ", " : i + 1 < names.size() ? " or " : ".");
+    // One line whatever the variable holds.
+    for (char& c : line)
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = '?';
+    return line;
+}
 
 CodePage CodePage::fromName(const std::string& name) {
     UErrorCode status = U_ZERO_ERROR;
@@ -93,6 +128,16 @@ CodePage CodePage::fromName(const std::string& name) {
             cpnt = 0xF700 + static_cast<char32_t>(b);
         cp.codePoints_[b] = cpnt;
         cp.bytes_.emplace(cpnt, static_cast<unsigned char>(b));
+    }
+    // Two bytes of one character would not read back as they were written.
+    for (int b = 0; b < 256; ++b) {
+        const unsigned char first = cp.bytes_.at(cp.codePoints_[b]);
+        if (first != b) {
+            char bytes[40];
+            std::snprintf(bytes, sizeof bytes, "0x%02X and 0x%02X", first, static_cast<unsigned>(b));
+            throw Error("The code page \"" + name + "\" reads the bytes " + bytes +
+                        " as the same character, so a text would not read back as it was written.");
+        }
     }
     for (int b = 0; b < 256; ++b)
         utf8::append(cp.chars_[b], cp.codePoints_[b]);

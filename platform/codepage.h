@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace talvora {
 
@@ -13,10 +14,20 @@ namespace talvora {
 // C1 control (or private-use) character of their own value so nothing is lost.
 class CodePage {
 public:
-    // Throws Error when ICU does not know the name or it is not a single-byte code page.
+    // Throws Error naming the code page when ICU does not know it, when it is not a
+    // single-byte code page, or when two of its bytes read as the same character (a text
+    // would not read back as it was written).
     static CodePage fromName(const std::string& name);
-    // From TALVORA_CODEPAGE, otherwise from the locale's language.
+    // From TALVORA_CODEPAGE, otherwise from the locale's language. Throws Error with
+    // environmentMessage() when the variable names a code page that cannot be used.
     static CodePage fromEnvironment();
+    // From the locale's language alone, whatever TALVORA_CODEPAGE says.
+    static CodePage fromLocale();
+    // One line naming the variable, why its code page cannot be used (reason: what
+    // fromName said, which names the value) and the code pages it accepts.
+    static std::string environmentMessage(const std::string& reason);
+    // Code pages the messages offer; any other one ICU knows that passes fromName works too.
+    static const std::vector<std::string>& commonNames();
     // The name fromEnvironment() would use.
     static std::string environmentName();
     // The code page a locale language code ("cs", "ru", ...) implies.

@@ -4,18 +4,23 @@
 #include "commands.h"
 #include "dictionaryfile.h"
 #include "dictionarywindows.h"
+#include "dress.h"
 #include "error.h"
 #include "filedialog.h"
 #include "frmpathselect.h"
 #include "frmunknown.h"
 #include "helpwindows.h"
+#include "keyrestore.h"
 #include "languages.h"
 #include "messagebox.h"
+#include "roundtrip.h"
 #include "textfile.h"
 #include "tidy.h"
+#include "typedlineedit.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -68,14 +73,31 @@ void setPlainTextFromCrLf(QPlainTextEdit* box, const std::string& text) {
     box->setPlainText(shown);
 }
 
+namespace {
+
+// TALVORA_CODEPAGE's code page; when it names one that cannot be used, the locale's, with
+// the reason kept for the start-up message.
+CodePage startCodePage(QString& problem) {
+    try {
+        return CodePage::fromEnvironment();
+    } catch (const Error& e) {
+        problem = QString::fromUtf8(e.what());
+        return CodePage::fromLocale();
+    }
+}
+
+} // namespace
+
 FrmMain::FrmMain(std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent), programFolder_(std::move(programFolder)),
-      codePage_(CodePage::fromEnvironment()), keyFile_(programFolder_, codePage_) {
+      codePage_(startCodePage(codePageProblem_)), keyFile_(programFolder_, codePage_) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Talvora v1"));
     buildWindow();
     buildMenu();
     formLoad();
+    if (!codePageProblem_.isEmpty())
+        MessageBox::information(this, codePageProblem_);
 }
 
 FrmMain::~FrmMain() = default;
@@ -112,7 +134,7 @@ void addShortcut(QWidget* window, QPushButton* button, const QKeySequence& keys)
             button->click();
     });
     window->addAction(action);
-    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text(),
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(QString(button->text()).remove(QLatin1Char('&')),
                                                      keys.toString(QKeySequence::NativeText)));
 }
 
@@ -126,16 +148,18 @@ void FrmMain::buildWindow() {
     auto* frame1 = makeFrame(central, "Frame1", QStringLiteral("Language"));
     combo1_ = new QComboBox(frame1);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setEditable(true);
+    // Only a pick from the list loads: neither completion, Enter nor an arrow key turns
+    // typing into one.
+    takeTextAsTyped(combo1_);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setMinimumContentsLength(14);
     label1_ = new QLabel(frame1);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
-    auto* command14 = makeButton(frame1, "Command14", QStringLiteral("Load"));
-    command6_ = makeButton(frame1, "Command6", QStringLiteral("View"));
-    command2_ = makeButton(frame1, "Command2", QStringLiteral("Search"));
-    command1_ = makeButton(frame1, "Command1", QStringLiteral("Add"));
+    auto* command14 = makeButton(frame1, "Command14", QStringLiteral("&Load"));
+    command6_ = makeButton(frame1, "Command6", QStringLiteral("Vie&w"));
+    command2_ = makeButton(frame1, "Command2", QStringLiteral("Sea&rch"));
+    command1_ = makeButton(frame1, "Command1", QStringLiteral("&Add"));
     auto* grid1 = new QGridLayout(frame1);
     grid1->addWidget(combo1_, 0, 0, 1, 2);
     grid1->addWidget(label1_, 1, 0, 1, 2);
@@ -143,33 +167,35 @@ void FrmMain::buildWindow() {
     grid1->addWidget(command6_, 2, 1);
     grid1->addWidget(command2_, 3, 0);
     grid1->addWidget(command1_, 3, 1);
-    grid1->setRowStretch(4, 1);
+    // The status label takes the spare height, so the frame has no empty band.
+    grid1->setRowStretch(1, 1);
 
     // Key Management
     auto* frame2 = makeFrame(central, "Frame2", QStringLiteral("Key Management"));
-    auto* label6 = new QLabel(QStringLiteral("Name"), frame2);
+    auto* label6 = new QLabel(QStringLiteral("&Name"), frame2);
     label6->setObjectName(QStringLiteral("Label6"));
     label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmbKey_ = new QComboBox(frame2);
     cmbKey_->setObjectName(QStringLiteral("cmbKey"));
-    cmbKey_->setEditable(true);
+    // The name is taken exactly as typed; only a pick from the list shows a stored key.
+    takeTextAsTyped(cmbKey_);
     cmbKey_->setInsertPolicy(QComboBox::NoInsert);
     cmbKey_->setMinimumContentsLength(18);
     label6->setBuddy(cmbKey_);
-    auto* label7 = new QLabel(QStringLiteral("Key"), frame2);
+    auto* label7 = new QLabel(QStringLiteral("&Key"), frame2);
     label7->setObjectName(QStringLiteral("Label7"));
     label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtKey_ = new QLineEdit(frame2);
     txtKey_->setObjectName(QStringLiteral("txtKey"));
     txtKey_->setMaxLength(18);
     label7->setBuddy(txtKey_);
-    auto* command13 = makeButton(frame2, "Command13", QStringLiteral("Generate Key"));
-    auto* command8 = makeButton(frame2, "Command8", QStringLiteral("Save"));
-    auto* command9 = makeButton(frame2, "Command9", QStringLiteral("Remove"));
-    auto* command10 = makeButton(frame2, "Command10", QStringLiteral("Process"));
-    auto* command12 = makeButton(frame2, "Command12", QStringLiteral("Transfer Keys"));
-    auto* command7 = makeButton(frame2, "Command7", QStringLiteral("Restore Keys"));
-    auto* command11 = makeButton(frame2, "Command11", QStringLiteral("Delete Keys"));
+    auto* command13 = makeButton(frame2, "Command13", QStringLiteral("&Generate Key"));
+    auto* command8 = makeButton(frame2, "Command8", QStringLiteral("&Save"));
+    auto* command9 = makeButton(frame2, "Command9", QStringLiteral("Re&move"));
+    auto* command10 = makeButton(frame2, "Command10", QStringLiteral("&Process"));
+    auto* command12 = makeButton(frame2, "Command12", QStringLiteral("Trans&fer Keys"));
+    auto* command7 = makeButton(frame2, "Command7", QStringLiteral("Rest&ore Keys"));
+    auto* command11 = makeButton(frame2, "Command11", QStringLiteral("Delete Ke&ys"));
     auto* grid2 = new QGridLayout(frame2);
     grid2->addWidget(label6, 0, 0);
     grid2->addWidget(cmbKey_, 0, 1, 1, 3);
@@ -189,9 +215,9 @@ void FrmMain::buildWindow() {
     // Input Text
     auto* frame3 = makeFrame(central, "Frame3", QStringLiteral("Input Text"));
     text1_ = makeTextBox(frame3, "Text1");
-    auto* command15 = makeButton(frame3, "Command15", QStringLiteral("Get Text"));
-    auto* command3 = makeButton(frame3, "Command3", QStringLiteral("Encode"));
-    auto* command4 = makeButton(frame3, "Command4", QStringLiteral("Decode"));
+    auto* command15 = makeButton(frame3, "Command15", QStringLiteral("Get Te&xt"));
+    auto* command3 = makeButton(frame3, "Command3", QStringLiteral("&Encode"));
+    auto* command4 = makeButton(frame3, "Command4", QStringLiteral("&Decode"));
     auto* cmdTidy = makeButton(frame3, "cmdTidy", QStringLiteral("Tidy"));
     auto* box3 = new QVBoxLayout(frame3);
     box3->addWidget(text1_, 1);
@@ -206,10 +232,14 @@ void FrmMain::buildWindow() {
     // Output Text
     auto* frame4 = makeFrame(central, "Frame4", QStringLiteral("Output Text"));
     text2_ = makeTextBox(frame4, "Text2");
-    auto* command5 = makeButton(frame4, "Command5", QStringLiteral("Save"));
+    auto* command5 = makeButton(frame4, "Command5", QStringLiteral("Sa&ve"));
+    chkDress_ = new QCheckBox(QStringLiteral("Dress as sentences"), frame4);
+    chkDress_->setObjectName(QStringLiteral("chkDress"));
+    chkDress_->setToolTip(QStringLiteral("Encode writes the words as sentences; they decode exactly as before"));
     auto* box4 = new QVBoxLayout(frame4);
     box4->addWidget(text2_, 1);
     auto* row4 = new QHBoxLayout;
+    row4->addWidget(chkDress_);
     row4->addStretch();
     row4->addWidget(command5);
     box4->addLayout(row4);
@@ -217,9 +247,15 @@ void FrmMain::buildWindow() {
     label2_ = new QLabel(central);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setTextFormat(Qt::PlainText);
+    // A long status text must not widen the window.
+    label2_->setSizePolicy(QSizePolicy::Ignored, label2_->sizePolicy().verticalPolicy());
     progressBar1_ = new QProgressBar(central);
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar1_->setRange(0, 100);
+    // Its place is kept while hidden, so the window neither grows nor jumps when it shows.
+    QSizePolicy barPolicy = progressBar1_->sizePolicy();
+    barPolicy.setRetainSizeWhenHidden(true);
+    progressBar1_->setSizePolicy(barPolicy);
 
     auto* grid = new QGridLayout(central);
     grid->addWidget(frame1, 0, 0);
@@ -273,7 +309,7 @@ void FrmMain::buildWindow() {
     QWidget* order[] = {combo1_,  command14, command6_, command2_, command1_, cmbKey_,
                         txtKey_,  command13, command8,  command9,  command10, command12,
                         command7, command11, text1_,    command15, cmdTidy,   command3,
-                        command4, text2_,    command5};
+                        command4, text2_,    chkDress_, command5};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -281,20 +317,20 @@ void FrmMain::buildWindow() {
 }
 
 void FrmMain::buildMenu() {
-    auto* hlp = menuBar()->addMenu(QStringLiteral("Help"));
+    auto* hlp = menuBar()->addMenu(QStringLiteral("&Help"));
     hlp->setObjectName(QStringLiteral("hlp"));
     auto item = [&](const char* name, const QString& caption) {
         QAction* action = hlp->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    connect(item("hlpabt", QStringLiteral("About")), &QAction::triggered, this, &FrmMain::showAbout);
+    connect(item("hlpabt", QStringLiteral("&About")), &QAction::triggered, this, &FrmMain::showAbout);
     hlp->addSeparator()->setObjectName(QStringLiteral("div"));
-    connect(item("hlpdict", QStringLiteral("Dictionaries")), &QAction::triggered, this,
+    connect(item("hlpdict", QStringLiteral("&Dictionaries")), &QAction::triggered, this,
             [this] { showHelp(QStringLiteral("dict.htm")); });
-    connect(item("hlpkey", QStringLiteral("Key Management")), &QAction::triggered, this,
+    connect(item("hlpkey", QStringLiteral("&Key Management")), &QAction::triggered, this,
             [this] { showHelp(QStringLiteral("key.htm")); });
-    QAction* coding = item("hlpcode", QStringLiteral("Encoding and Decoding"));
+    QAction* coding = item("hlpcode", QStringLiteral("&Encoding and Decoding"));
     coding->setShortcut(QKeySequence::HelpContents);
     connect(coding, &QAction::triggered, this, [this] { showHelp(QStringLiteral("coding.htm")); });
 }
@@ -465,11 +501,17 @@ void FrmMain::command7Click() {
     if (folder.isEmpty())
         return;
     try {
+        const size_t lost = keys::keysLostByRestore(programFolder_, toPath(folder), codePage_).size();
+        if (lost > 0 && !MessageBox::question(this, fromStd(keys::msg::restoreQuestion(lost)),
+                                              fromStd(keys::msg::RestoreTitle)))
+            return;
         keys::restoreKeyFile(programFolder_, toPath(folder));
     } catch (const std::exception& e) {
         showError(e);
         return;
     }
+    // The list shows the restored names at once, so no stale name picks an old key.
+    loadKeys();
     MessageBox::information(this, fromStd(keys::msg::KeysRestored));
 }
 
@@ -526,12 +568,29 @@ void FrmMain::command4Click() { runCodec(decodeText); }
 void FrmMain::runCodec(CodecCommand command) {
     BusyCursor busy(this, false);
     try {
-        const CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        if (result.output && command == encodeText && chkDress_->isChecked()) {
+            try {
+                *result.output = dressText(*result.output,
+                                           [this](char32_t c) { return codePage_.byteOf(c).has_value(); });
+            } catch (const std::exception& e) {
+                showError(e); // the plain output is shown all the same
+            }
+        }
         if (result.output)
             setPlainTextFromCrLf(text2_, *result.output);
+        if (result.output && command == encodeText)
+            checkEncoded(result);
     } catch (const std::exception& e) {
         showError(e);
     }
+}
+
+void FrmMain::checkEncoded(const CommandResult& result) {
+    // What Save would write is what must decode.
+    const RoundTrip check = checkRoundTrip(keyspace_, result.rows, plainTextWithCrLf(text2_));
+    if (!check.same)
+        MessageBox::information(this, fromStd(msg::roundTripWarning(keyspace_, check)));
 }
 
 void FrmMain::cmdTidyClick() {
@@ -588,7 +647,8 @@ void FrmMain::showHelp(const QString& topic) {
 }
 
 void FrmMain::showAbout() {
-    FrmAbout about(this);
+    FrmAbout about(this, keyspace_.dictionaryLoaded() ? pathText(dictPath_.filename()) : QString(),
+                   keyspace_.dictionaryLoaded() ? fromStd(dictionaryFingerprint(keyspace_.words())) : QString());
     about.exec();
 }
 

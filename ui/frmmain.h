@@ -5,10 +5,12 @@
 #include "keyspace.h"
 
 #include <QMainWindow>
+#include <QString>
 #include <filesystem>
 #include <optional>
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -67,6 +69,8 @@ class FrmMain : public QMainWindow {
     // Encode or Decode of the input box into the output box.
     using CodecCommand = CommandResult (*)(Keyspace&, std::string_view, const Feedback&);
     void runCodec(CodecCommand command);
+    // After Encode: decodes the output box in memory and warns when the words do not come back.
+    void checkEncoded(const CommandResult& result);
     void showHelp(const QString& topic);
     void showAbout();
 
@@ -78,6 +82,7 @@ class FrmMain : public QMainWindow {
     void showError(const std::exception& e);
 
     std::filesystem::path programFolder_;
+    QString codePageProblem_; // why TALVORA_CODEPAGE was not used; set before codePage_
     CodePage codePage_;
     Keyspace keyspace_;
     keys::KeyFile keyFile_;
@@ -94,6 +99,7 @@ class FrmMain : public QMainWindow {
     QLineEdit* txtKey_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
     QPlainTextEdit* text2_ = nullptr;
+    QCheckBox* chkDress_ = nullptr;
     QLabel* label2_ = nullptr;
     QProgressBar* progressBar1_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,8 +15,6 @@
 
 namespace talvora::ui {
 namespace {
-
-std::function<void(FrmPathSelect&)> nextInteraction;
 
 QString withSeparator(QString path) {
     if (!path.endsWith(QLatin1Char('/')))
@@ -47,11 +46,14 @@ FolderList::FolderList(QWidget* parent)
     current_->setFont(bold);
     list_->setObjectName(QStringLiteral("Dir1List"));
     setFocusProxy(list_);
+    // Enter opens the highlighted folder and goes no further: the dialog must not take it
+    // as "Set". Backspace goes up a folder.
+    list_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(current_);
     layout->addWidget(list_, 1);
-    connect(list_, &QListWidget::itemActivated, this, &FolderList::open);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &FolderList::open);
 }
 
 void FolderList::setPath(const QString& path) {
@@ -70,7 +72,31 @@ void FolderList::setPath(const QString& path) {
         list_->addItem(new QListWidgetItem(folderIcon, name));
     if (list_->count() > 0)
         list_->setCurrentRow(0);
+    list_->keyboardSearch(QString()); // typing in the new folder starts a new search
     emit pathChanged(path_);
+}
+
+bool FolderList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return QWidget::eventFilter(watched, event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            open(list_->currentItem());
+            return true;
+        }
+        if (key->key() == Qt::Key_Backspace) {
+            goUp();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FolderList::goUp() {
+    QDir dir(path_);
+    if (dir.cdUp())
+        setPath(dir.absolutePath());
 }
 
 void FolderList::open(QListWidgetItem* item) {
@@ -85,10 +111,12 @@ FrmPathSelect::FrmPathSelect(const QString& mode, const QString& startFolder, QW
     : QDialog(parent), drive1_(new QComboBox(this)), dir1_(new FolderList(this)) {
     setObjectName(QStringLiteral("frmPathSelect"));
     drive1_->setObjectName(QStringLiteral("Drive1"));
-    auto* set = new QPushButton(QStringLiteral("Set"), this);
+    // No default button: Enter belongs to the folder list, and only a click on "Set" (or
+    // Alt+S) takes the open folder.
+    auto* set = new QPushButton(QStringLiteral("&Set"), this);
     set->setObjectName(QStringLiteral("Command1"));
-    set->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    set->setAutoDefault(false);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setAutoDefault(false);
     connect(set, &QPushButton::clicked, this, [this] {
@@ -103,7 +131,8 @@ FrmPathSelect::FrmPathSelect(const QString& mode, const QString& startFolder, QW
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(drive1_);
     layout->addWidget(dir1_, 1);
-    auto* hint = new QLabel(QStringLiteral("Open a folder with a double click; \"Set\" takes the open folder."), this);
+    auto* hint = new QLabel(QStringLiteral("Open a folder with a double click or Enter, go up with Backspace; "
+                                              "\"Set\" takes the open folder."), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
     auto* row = new QHBoxLayout;
@@ -120,6 +149,7 @@ FrmPathSelect::FrmPathSelect(const QString& mode, const QString& startFolder, QW
     setWindowTitle(mode == QLatin1String("T") ? QStringLiteral("Select Path to Transfer Key File To")
                                               : QStringLiteral("Select Path to Restore Key File From"));
     resize(420, 400);
+    dir1_->setFocus(); // keyboard users start in the folder list
 }
 
 void FrmPathSelect::fillDrives(const QString& startFolder) {
@@ -144,18 +174,8 @@ void FrmPathSelect::takeFolder() { selectedPath_ = withSeparator(dir1_->path());
 
 QString FrmPathSelect::choose(QWidget* parent, const QString& mode, const QString& startFolder) {
     FrmPathSelect window(mode, startFolder, parent);
-    if (auto interaction = std::exchange(nextInteraction, nullptr)) {
-        window.setModal(true);
-        window.show();
-        interaction(window);
-    } else {
-        window.exec();
-    }
+    window.exec();
     return window.result() == QDialog::Accepted ? window.selectedPath() : QString();
-}
-
-void FrmPathSelect::setNextInteraction(std::function<void(FrmPathSelect&)> interaction) {
-    nextInteraction = std::move(interaction);
 }
 
 } // namespace talvora::ui

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -12,7 +11,7 @@ class QListWidgetItem;
 namespace talvora::ui {
 
 // A folder list: shows the subfolders of its current folder; opening one (double click or
-// Enter) makes it the current folder, ".." goes up.
+// Enter) makes it the current folder, ".." or Backspace goes up.
 class FolderList : public QWidget {
     Q_OBJECT
   public:
@@ -24,8 +23,12 @@ class FolderList : public QWidget {
   signals:
     void pathChanged(const QString& path);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void open(QListWidgetItem* item);
+    void goUp();
 
     QString path_;
     QLabel* current_;
@@ -41,10 +44,6 @@ class FrmPathSelect : public QDialog {
     // The chosen folder ending in a separator, or empty when the window was not left by
     // "Set" (closing it through its frame is a Cancel).
     static QString choose(QWidget* parent, const QString& mode, const QString& startFolder);
-
-    // Tests: the next choose() shows the window without blocking and hands it to this
-    // function, which works its controls.
-    static void setNextInteraction(std::function<void(FrmPathSelect&)> interaction);
 
     QString selectedPath() const { return selectedPath_; }
     FolderList* folderList() const { return dir1_; }

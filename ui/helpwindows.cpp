@@ -1,10 +1,13 @@
 #include "helpwindows.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -23,7 +26,13 @@ QString FrmBrowser::captionFor(const QString& helpTopic) {
         return QStringLiteral("Key Management");
     if (helpTopic == QLatin1String("coding.htm"))
         return QStringLiteral("Encoding and Decoding Data");
-    return QStringLiteral("Web Message");
+    return {};
+}
+
+void FrmBrowser::showCaptionFor(const QString& helpTopic) {
+    const QString caption = captionFor(helpTopic);
+    if (!caption.isEmpty())
+        setWindowTitle(caption);
 }
 
 FrmBrowser::FrmBrowser(const QString& programFolder, const QString& helpTopic, QWidget* parent)
@@ -45,11 +54,16 @@ FrmBrowser::FrmBrowser(const QString& programFolder, const QString& helpTopic, Q
                            "program folder <b>%2</b>, or it cannot be read.</p>")
                 .arg(helpTopic.toHtmlEscaped(), QDir::toNativeSeparators(programFolder).toHtmlEscaped()));
     }
-    setWindowTitle(captionFor(helpTopic));
+    setWindowTitle(QStringLiteral("Web Message"));
+    showCaptionFor(helpTopic);
+    // A link to another page gives the caption that page has from the menu.
+    connect(webBrowser1_, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& url) { showCaptionFor(url.fileName()); });
     resize(640, 560);
 }
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
+FrmAbout::FrmAbout(QWidget* parent, const QString& dictionary, const QString& fingerprint)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Talvora"));
 
@@ -81,12 +95,33 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
                                    "Built with Qt %1.")
                         .arg(QString::fromLatin1(qVersion())));
 
+    auto* label5 = new QLabel(fingerprint.isEmpty() ? QStringLiteral("No dictionary is loaded.")
+                                                    : QStringLiteral("Fingerprint of %1:").arg(dictionary),
+                              this);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setTextFormat(Qt::PlainText);
+    auto* fingerprintBox = new QLineEdit(fingerprint, this);
+    fingerprintBox->setObjectName(QStringLiteral("txtFingerprint"));
+    fingerprintBox->setReadOnly(true);
+    fingerprintBox->setToolTip(QStringLiteral("Both sides must see the same fingerprint before the first message"));
+    auto* copy = new QPushButton(QStringLiteral("Copy"), this);
+    copy->setObjectName(QStringLiteral("cmdCopy"));
+    copy->setEnabled(!fingerprint.isEmpty());
+    connect(copy, &QPushButton::clicked, this,
+            [fingerprint] { QGuiApplication::clipboard()->setText(fingerprint); });
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label1, 0, Qt::AlignHCenter);
     layout->addWidget(label2, 0, Qt::AlignHCenter);
     layout->addSpacing(8);
     layout->addWidget(label3);
     layout->addWidget(label4);
+    layout->addSpacing(8);
+    layout->addWidget(label5);
+    auto* fingerprintRow = new QHBoxLayout;
+    fingerprintRow->addWidget(fingerprintBox, 1);
+    fingerprintRow->addWidget(copy);
+    layout->addLayout(fingerprintRow);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(done);

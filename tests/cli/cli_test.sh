@@ -1,21 +1,7 @@
 #!/usr/bin/env bash
 # Drives talvora-cli on real files and compares with committed golden output.
 # Usage: cli_test.sh PROGRAM_DIR GOLDEN_DIR DATA_DIR
-set -u
-prog=$1/talvora-cli
-golden=$2
-data=$3
-export TALVORA_CODEPAGE=windows-1252
-unset TALVORA_KEY
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-passed=0 failed=0
-check() { # name, command status, expected status
-    if [ "$2" = "$3" ]; then passed=$((passed + 1)); else echo "FAILED: $1 (status $2, expected $3)"; failed=$((failed + 1)); fi
-}
-same() { # name, file, golden
-    if cmp -s "$2" "$3"; then passed=$((passed + 1)); else echo "FAILED: $1"; diff "$2" "$3" | head -5; failed=$((failed + 1)); fi
-}
+. "$(dirname "$0")/common.sh"
 
 "$prog" inspect expand-key 123456789987654321 > "$tmp/expand"; check expand $? 0
 same "key expansion" "$tmp/expand" "$golden/expand-123456789987654321.txt"
@@ -44,6 +30,23 @@ grep -q "it does not exist" "$tmp/err"; check "missing dictionary message" $? 0
 "$prog" --version > /dev/null; check version $? 0
 "$prog" dict info "$data/sample.dic" > "$tmp/info"; check "dict info" $? 0
 grep -q "^Words: 105$" "$tmp/info"; check "dict info count" $? 0
+mkdir -p "$tmp/prog" "$tmp/stick"
+"$prog" --folder "$tmp/prog" keys save alpha 123456789123456789 > /dev/null; check "keys save" $? 0
+"$prog" --folder "$tmp/prog" keys save zulu 987654321987654321 > /dev/null; check "keys save" $? 0
+"$prog" --folder "$tmp/prog" keys transfer "$tmp/stick" > /dev/null; check "keys transfer" $? 0
+"$prog" --folder "$tmp/prog" keys save yankee 111222333444555666 > /dev/null; check "keys save" $? 0
+cp "$tmp/prog/key.dat" "$tmp/before"
+"$prog" --folder "$tmp/prog" keys restore "$tmp/stick" < /dev/null > /dev/null 2> "$tmp/err"; check "restore dropping a key needs an answer" $? 1
+same "restore refused leaves key.dat" "$tmp/prog/key.dat" "$tmp/before"
+"$prog" --folder "$tmp/prog" keys restore --yes "$tmp/stick" > /dev/null; check "restore with --yes" $? 0
+same "restored key.dat" "$tmp/prog/key.dat" "$tmp/stick/key.dat"
+"$prog" --folder "$tmp/prog" keys restore "$tmp/stick" < /dev/null > /dev/null; check "restore losing nothing asks nothing" $? 0
+
+TALVORA_CODEPAGE=bogus "$prog" dict info "$data/sample.dic" > "$tmp/out" 2> "$tmp/err"; check "unusable code page" $? 2
+[ "$(wc -l < "$tmp/err")" = 1 ] && grep -q "TALVORA_CODEPAGE.*\"bogus\" is not known.*windows-1252" "$tmp/err"; check "code page message" $? 0
+[ -s "$tmp/out" ] && { echo "FAILED: output with an unusable code page"; failed=$((failed + 1)); }
+TALVORA_CODEPAGE=cp874 "$prog" dict info "$data/sample.dic" > /dev/null 2> "$tmp/err"; check "code page with two bytes of one character" $? 2
+grep -q '"cp874" reads the bytes 0xA0 and 0xE8 as the same character' "$tmp/err"; check "cp874 message" $? 0
 
 # Refused inputs and names shown safely.
 { printf '%1001s\n' | tr ' ' 1; echo 1234; } > "$tmp/longkey"

@@ -119,9 +119,9 @@ TEST(Tidy, TidyingTwiceChangesNothingMore) {
     ASSERT_TRUE(processKey(*ks, Key).started);
     Tidier tidier(*ks, "en");
     const std::vector<std::string> parts = {
-        "wait", "Back",  "at",          "5",      "don’t",  "l’écran", "—",     "«",
-        "»",    "\t",    "\u00A0",      "zorg",   "middle", "-",       "click", "…",
-        "¿",    "12:30", "e\u0301cran", "\u200B", "007",    "x1y"};
+        "wait", "Back",  "at",          "5",      "don’t",  "l’écran", "—",           "«",
+        "»",    "\t",    "\u00A0",      "zorg",   "middle", "-",       "click",       "…",
+        "¿",    "12:30", "e\u0301cran", "\u200B", "007",    "x1y",     "middleclick", "Backdon"};
     std::mt19937 rng(7);
     for (int round = 0; round < 1000; ++round) {
         std::string text;
@@ -213,6 +213,46 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
     EXPECT_EQ(tidied(*other, "7", ""), "7");
 }
 
+TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
+    auto de = keyspaceOf(
+        {"ausgabe", "datei",      "arbeit", "zeit", "konto",   "sluts", "slut", "status", "slutsta",
+         "tus",     "lettertype", "letter", "type", "grootte", "web",   "site", "to",     "gether",
+         "sep",     "rate",       "unt",    "ill",  "nec",     "ces",   "ary"});
+    EXPECT_EQ(tidied(*de, "Ausgabedatei", "de"), "Ausgabe datei");
+    // Punctuation around the word stays around the parts.
+    EXPECT_EQ(tidied(*de, "(ausgabedatei).", "de"), "(ausgabe datei).");
+    // Fewest parts first, then parts of four letters or more, then the longest first part.
+    EXPECT_EQ(tidied(*de, "lettertypegrootte", "nl"), "lettertype grootte");
+    EXPECT_EQ(tidied(*de, "slutstatus", "da"), "slut status");
+    EXPECT_EQ(tidied(*de, "website"), "web site");
+    // Three parts when two will not do; a linking s dropped between them.
+    EXPECT_EQ(tidied(*de, "Arbeitszeitkonto", "de"), "Arbeit zeit konto");
+    EXPECT_EQ(tidied(*de, "letterTypeGrootte", "nl"), "letterType Grootte");
+    // Linking letters only where the language uses them; parts under three letters never;
+    // only words made of letters.
+    EXPECT_EQ(tidied(*de, "arbeitszeit", "en"), "arbeitszeit");
+    EXPECT_EQ(tidied(*de, "together"), "together");
+    EXPECT_EQ(tidied(*de, "ausgabe2datei", "de"), "ausgabe2datei");
+    // Misspellings do not fall apart into short pieces: a three-letter part only in two
+    // parts beside a longer one, a linking letter only after four letters.
+    for (const char* word : {"seperate", "untill", "neccesary", "webTypeGrootte"})
+        EXPECT_EQ(tidied(*de, word, "de"), word);
+    // Longer than forty letters: left alone and reported.
+    const TidyResult longWord =
+        Tidier(*de, "de").tidy("lettertypegrootteausgabedateiarbeitszeitkonto");
+    EXPECT_EQ(longWord.text, "lettertypegrootteausgabedateiarbeitszeitkonto");
+    EXPECT_FALSE(longWord.encodes());
+
+    // The linking element: dropped only when the parts as they stand are no words.
+    auto sv = keyspaceOf({"gränssnitt", "komponenten"});
+    EXPECT_EQ(tidied(*sv, "Gränssnittskomponenten", "sv"), "Gränssnitt komponenten");
+    auto svGenitive = keyspaceOf({"gränssnitt", "gränssnitts", "komponenten"});
+    EXPECT_EQ(tidied(*svGenitive, "gränssnittskomponenten", "sv"), "gränssnitts komponenten");
+    auto nl = keyspaceOf({"hond", "mand", "hok", "boek", "winkel"});
+    EXPECT_EQ(tidied(*nl, "hondenmand boekenwinkel", "nl"), "hond mand boek winkel");
+    EXPECT_EQ(tidied(*nl, "hondenhok", "nl"), "hond hok");
+}
+
 // The shipped dictionaries, on words they hold today.
 TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
     struct Case {
@@ -233,6 +273,10 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"se.dic", "512", "fem hundra tolv"},
         {"Czech.dic", "512", "pět set dvanáct"},
         {"it.dic", "«Acqua» 5", "Acqua cinque"},
+        {"de_neu.dic", "Die Ausgabedatei", "Die Ausgabe datei"},
+        {"se.dic", "gränssnittskomponenten", "gränssnitts komponenten"},
+        {"dk.dic", "slutstatus konfigurationsfiler", "slut status konfiguration filer"},
+        {"nl.dic", "lettertypegrootte standaarduitvoer", "lettertype grootte standaard uitvoer"},
     };
     for (const Case& c : cases) {
         const Keyspace& ks = shipped(c.file);

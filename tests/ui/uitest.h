@@ -1,11 +1,13 @@
 #pragma once
 
-// Shared by the window tests: a temporary program folder per test, byte-exact file access
-// and a way to work the modal windows that exec() blocks on.
+// Shared by the window tests: a temporary program folder per test, byte-exact file access,
+// real key and mouse events on shown windows, and a way to work the modal windows that
+// exec() blocks on. Each test class is one ctest entry (main.cpp runs the class it is named).
 #include "filedialog.h"
 #include "frmmain.h"
 #include "messagebox.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -20,9 +22,25 @@
 #include <QtTest>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace uitest {
+
+// ---- test classes by name ----
+
+using Factory = std::function<std::unique_ptr<QObject>()>;
+inline std::map<QString, Factory>& registry() {
+    static std::map<QString, Factory> classes;
+    return classes;
+}
+struct Registrar {
+    Registrar(const char* name, Factory make) { registry()[QString::fromLatin1(name)] = std::move(make); }
+};
+#define UI_TEST_CLASS(Class)                                                                       \
+    static const uitest::Registrar registrar##Class(#Class, [] { return std::make_unique<Class>(); })
+
+// ---- files ----
 
 inline QByteArray readBytes(const QString& path) {
     QFile f(path);
@@ -48,19 +66,73 @@ inline QStringList shownTexts() {
 
 inline QString q(const std::string& text) { return QString::fromStdString(text); }
 
-// Runs trigger, works the modal window it opens and closes that window. False when no
-// modal window opened; the local timer then dies unfired.
+// A caption as it reads on screen: the mnemonic marker is not a letter of it.
+inline QString shownCaption(QString text) {
+    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// ---- real events ----
+
+// Gives the widget the keyboard focus the way a user does: a click into it.
+inline void clickInto(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
+
+// Replaces a text box's text by typing: click into it, select all, type.
+inline void typeInto(QWidget* w, const QString& text) {
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        w = combo->lineEdit();
+    clickInto(w);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(focus, Qt::Key_Delete);
+    else
+        QTest::keyClicks(focus, text);
+}
+
+inline void clickButton(QPushButton* button) {
+    QVERIFY2(button->isVisible() && button->isEnabled(), qPrintable(button->objectName()));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A pick from the drop-down list by keyboard: open it, walk to the entry, Enter.
+inline bool pickFromList(QComboBox* combo, const QString& entry) {
+    const int row = combo->findText(entry, Qt::MatchExactly);
+    if (row < 0)
+        return false;
+    clickInto(combo->isEditable() ? static_cast<QWidget*>(combo->lineEdit()) : combo);
+    QTest::keyClick(combo, Qt::Key_F4);
+    QAbstractItemView* view = combo->view();
+    if (!QTest::qWaitFor([&] { return view->isVisible(); }))
+        return false;
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int i = 0; i < combo->count() && view->currentIndex().row() != row; ++i)
+        QTest::keyClick(view, Qt::Key_Down);
+    if (view->currentIndex().row() != row)
+        return false;
+    QTest::keyClick(view, Qt::Key_Return);
+    return QTest::qWaitFor([&] { return !view->isVisible(); });
+}
+
+// Runs trigger, works the modal window it opens once that window is active, and closes it
+// if work left it open. False when no modal window opened.
 inline bool withModal(const std::function<void()>& trigger, const std::function<void(QDialog*)>& work) {
     bool ran = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setInterval(0);
+    QTimer timer; // looks until the window shows: a mnemonic opens it only after a short press
+    timer.setInterval(10);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
+        if (!dialog || ran)
             return;
         ran = true;
-        work(dialog);
+        timer.stop();
+        dialog->activateWindow();
+        if (QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
+            work(dialog);
+        else
+            QTest::qFail("modal window not active", __FILE__, __LINE__);
         if (dialog->isVisible())
             dialog->reject();
     });
@@ -77,15 +149,22 @@ inline bool withModal(const std::function<void()>& trigger, const std::function<
             return;                                                                                \
     } while (false)
 
-// Fresh program folder and seams per test; the window is built by start() once the
-// folder holds what the test needs.
+// ---- the main window on a fresh program folder ----
+
 class WindowTest : public QObject {
   protected:
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<talvora::ui::FrmMain> window_;
 
     QString path(const QString& name) const { return folder_->filePath(name); }
-    void start() { window_ = std::make_unique<talvora::ui::FrmMain>(folder_->path().toStdString()); }
+
+    // Builds, shows and activates the main window once the folder holds what the test needs.
+    bool start() {
+        window_ = std::make_unique<talvora::ui::FrmMain>(folder_->path().toStdString());
+        window_->show();
+        window_->activateWindow();
+        return QTest::qWaitForWindowActive(window_.get());
+    }
 
     template <class T> T* child(const char* name) const {
         T* w = window_->findChild<T*>(QString::fromLatin1(name));
@@ -95,19 +174,18 @@ class WindowTest : public QObject {
     }
     QString label(const char* name) const { return child<QLabel>(name)->text(); }
     QString text(const char* name) const { return child<QPlainTextEdit>(name)->toPlainText(); }
-    void click(const char* name) { child<QPushButton>(name)->click(); }
-    // What a mouse pick in the list does: select the entry, then report the activation.
-    bool pick(const char* combo, const QString& entry) {
-        auto* box = child<QComboBox>(combo);
-        const int i = box->findText(entry);
-        if (i < 0)
-            return false;
-        box->setCurrentIndex(i);
-        emit box->activated(i);
-        return true;
+    QString keyBox() const { return child<QLineEdit>("txtKey")->text(); }
+    void click(const char* name) { clickButton(child<QPushButton>(name)); }
+    void type(const char* name, const QString& text) { typeInto(child<QWidget>(name), text); }
+    bool pick(const char* combo, const QString& entry) { return pickFromList(child<QComboBox>(combo), entry); }
+
+    // The usual preparation: English loaded and a key processed, all by the user's hand.
+    void processKey(const QString& key) {
+        QVERIFY(pick("Combo1", QStringLiteral("English")));
+        type("txtKey", key);
+        click("Command10");
     }
 
-    // Called from each test class's init() and cleanup().
     void initFolder() {
         // The code page is fixed so that byte checks hold when the binary runs on its own.
         qputenv("TALVORA_CODEPAGE", "windows-1252");
@@ -123,5 +201,7 @@ class WindowTest : public QObject {
         folder_.reset();
     }
 };
+
+inline const QString Key = QStringLiteral("918273645546372819");
 
 } // namespace uitest

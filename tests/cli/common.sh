@@ -1,0 +1,20 @@
+# Sourced by the command-line test scripts: arguments, a scratch folder and the checks.
+# Usage of a script: SCRIPT PROGRAM_DIR GOLDEN_DIR DATA_DIR
+set -u
+prog=$1/talvora-cli
+golden=$2
+data=$3
+export TALVORA_CODEPAGE=windows-1252
+unset TALVORA_KEY
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+passed=0 failed=0
+check() { # name, command status, expected status
+    if [ "$2" = "$3" ]; then passed=$((passed + 1)); else echo "FAILED: $1 (status $2, expected $3)"; failed=$((failed + 1)); fi
+}
+same() { # name, file, expected file
+    if cmp -s "$2" "$3"; then passed=$((passed + 1)); else echo "FAILED: $1"; diff "$2" "$3" | head -5; failed=$((failed + 1)); fi
+}
+has() { # name, file, fixed text expected on a line of it
+    if grep -qF -- "$3" "$2"; then passed=$((passed + 1)); else echo "FAILED: $1: no \"$3\" in"; head -5 "$2"; failed=$((failed + 1)); fi
+}

@@ -1,0 +1,23 @@
+// Runs the one test class named first on the command line, so that each class is its own
+// ctest entry and a failure names its window. The other arguments go to QtTest.
+#include "uitest.h"
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    const auto& classes = uitest::registry();
+    const auto found = argc > 1 ? classes.find(QString::fromLocal8Bit(argv[1])) : classes.end();
+    if (found == classes.end()) {
+        std::fprintf(stderr, "usage: %s CLASS [QtTest options]; classes:", argv[0]);
+        for (const auto& [name, make] : classes)
+            std::fprintf(stderr, " %s", qPrintable(name));
+        std::fprintf(stderr, "\n");
+        return 2;
+    }
+    QStringList args = app.arguments();
+    args.removeAt(1);
+    auto test = found->second();
+    return QTest::qExec(test.get(), args);
+}
