@@ -275,7 +275,7 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"it.dic", "«Acqua» 5", "Acqua cinque"},
         {"de_neu.dic", "Die Ausgabedatei", "Die Ausgabe datei"},
         {"se.dic", "gränssnittskomponenten", "gränssnitts komponenten"},
-        {"dk.dic", "slutstatus konfigurationsfiler", "slut status konfiguration filer"},
+        {"dk.dic", "slutstatus konfigurationsfiler", "slut status konfigurations filer"},
         {"nl.dic", "lettertypegrootte standaarduitvoer", "lettertype grootte standaard uitvoer"},
     };
     for (const Case& c : cases) {
