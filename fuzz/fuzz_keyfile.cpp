@@ -6,9 +6,11 @@
 // against a model of the records.
 
 #include "codepage.h"
+#include "commands.h"
 #include "error.h"
 #include "files.h"
 #include "fuzzsupport.h"
+#include "keyexpansion.h"
 #include "keyfile.h"
 #include "utf8.h"
 
@@ -243,6 +245,10 @@ std::optional<std::string> modelProgramFile(const Input& in, const Outcome& out)
         }
         if (in.key.find('0') != std::string::npos) {
             FUZZ_CHECK(out.ok && out.saveMessage == keys::msg::KeyHasZero, out.saveMessage);
+            return in.programFile;
+        }
+        if (!usableAsStrides(expandKey(in.key))) {
+            FUZZ_CHECK(out.ok && out.saveMessage == talvora::msg::KeyUnusable, out.saveMessage);
             return in.programFile;
         }
         if (holdsControl(in.name)) {
