@@ -13,33 +13,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::vector<std::string> modelLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    const bool cr = bytes.find('\r') != std::string_view::npos;
-    std::string line;
-    bool open = false;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        char c = bytes[i];
-        if (cr ? c == '\r' : c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            open = false;
-            if (cr && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            line += c;
-            open = true;
-        }
-    }
-    if (open)
-        lines.push_back(line);
-    return lines;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0 || size > 8192)
         return -1;
@@ -57,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     FUZZ_CHECK(!bytes.empty(), "an empty file was read");
 
-    const std::vector<std::string> lines = modelLines(bytes);
+    const std::vector<std::string> lines = fuzz::modelLines(bytes);
     FUZZ_CHECK(words.size() == lines.size(), fuzz::show(bytes) + ": " + std::to_string(words.size()) +
                                                  " entries, model " + std::to_string(lines.size()));
     for (uint32_t r = 1; r <= words.size(); ++r)

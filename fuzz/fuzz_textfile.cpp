@@ -16,24 +16,11 @@
 
 namespace {
 
+// Saving writes each line the reader would see, CR LF after each.
 std::string modelCrLfLines(std::string_view text) {
-    const bool cr = text.find('\r') != std::string_view::npos;
     std::string out;
-    bool open = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (cr ? c == '\r' : c == '\n') {
-            out += "\r\n";
-            open = false;
-            if (cr && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            out += c;
-            open = true;
-        }
-    }
-    if (open)
-        out += "\r\n";
+    for (const std::string& line : fuzz::modelLines(text))
+        out += line + "\r\n";
     return out;
 }
 

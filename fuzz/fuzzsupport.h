@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace fuzz {
 
@@ -119,6 +120,31 @@ inline const talvora::CodePage* codePage(const std::string& name) {
 
 inline const talvora::CodePage& programCodePage(unsigned selector) {
     return *codePage(ProgramCodePages[selector % std::size(ProgramCodePages)]);
+}
+
+// Lines as the program reads them, written out literally: CR LF or a lone CR ends a line,
+// or LF when the text holds no CR; the last line may lack its end.
+inline std::vector<std::string> modelLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    const bool cr = bytes.find('\r') != std::string_view::npos;
+    std::string line;
+    bool open = false;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char c = bytes[i];
+        if (cr ? c == '\r' : c == '\n') {
+            lines.push_back(line);
+            line.clear();
+            open = false;
+            if (cr && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            line += c;
+            open = true;
+        }
+    }
+    if (open)
+        lines.push_back(line);
+    return lines;
 }
 
 } // namespace fuzz

@@ -148,10 +148,11 @@ std::string sizeText(uint64_t bytes) {
     return std::to_string(bytes >> 20) + " MB";
 }
 
-// A regular file opened for reading; a FIFO is opened without waiting for a writer so that
-// it can be refused.
-Fd openRegular(const fs::path& path, const std::string& what, bool mayBeMissing = false) {
-    int raw = fileOps().open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
+// A regular file opened for reading (or with flags); a FIFO is opened without waiting for
+// the other end so that it can be refused.
+Fd openRegular(const fs::path& path, const std::string& what, bool mayBeMissing = false,
+               int flags = O_RDONLY) {
+    int raw = fileOps().open(path, flags | O_NONBLOCK | O_CLOEXEC, 0);
     if (raw < 0 && mayBeMissing && errno == ENOENT)
         return Fd();
     if (raw < 0)
@@ -485,15 +486,8 @@ void wipe(const fs::path& path, char fill, int rounds, const std::string& label)
 void append(const fs::path& path, std::string_view bytes) {
     auto& ops = fileOps();
     const char* what = "Cannot add to ";
-    int raw = ops.open(path, O_WRONLY | O_NONBLOCK | O_CLOEXEC, 0);
-    if (raw < 0)
-        fail(what, path, errno);
-    Fd fd(raw);
+    Fd fd = openRegular(path, what, false, O_WRONLY);
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0)
-        fail(what, path, errno);
-    if (!S_ISREG(st.st_mode))
-        failBecause(what, path, "it is not a regular file");
     // Two programs adding at once would write over each other's line.
     ::flock(fd.get(), LOCK_EX);
     if (::fstat(fd.get(), &st) != 0)
