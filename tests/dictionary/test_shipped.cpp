@@ -1,6 +1,7 @@
 // The dictionaries shipped in data/: the bytes on disk, a round trip of each language's
 // sample sentence through Encode and Decode, and sentences as people write them
 // (data/everyday.txt) encoding after Tidy.
+#include "filetestname.h"
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
@@ -355,13 +356,7 @@ TEST_P(ShippedDictionary, SampleSentenceRoundTrips) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, ShippedDictionary, ::testing::ValuesIn(Shipped),
-                         [](const ::testing::TestParamInfo<Language>& info) {
-                             std::string name = info.param.file;
-                             for (char& c : name)
-                                 if (c == '.')
-                                     c = '_';
-                             return name;
-                         });
+                         fileTestName<::testing::TestParamInfo<Language>>);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // Every shipped dictionary: Encode's own check stays silent, and dressed output decodes
 // exactly as the plain output does.
+#include "filetestname.h"
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
@@ -65,12 +66,6 @@ TEST_P(ShippedRoundTrip, CheckIsSilentAndDressingChangesNoDecodedWord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, ShippedRoundTrip, ::testing::ValuesIn(Files),
-                         [](const ::testing::TestParamInfo<Shipped>& info) {
-                             std::string name = info.param.file;
-                             for (char& c : name)
-                                 if (c == '.')
-                                     c = '_';
-                             return name;
-                         });
+                         fileTestName<::testing::TestParamInfo<Shipped>>);
 
 } // namespace
