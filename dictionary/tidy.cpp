@@ -1,5 +1,6 @@
 #include "tidy.h"
 
+#include "codepage.h"
 #include "keyspace.h"
 #include "suggest.h"
 #include "text.h"
@@ -94,11 +95,28 @@ bool groupsThousands(const std::u32string& text, size_t i) {
     return i > 0 && digit(i - 1) && digit(i + 1) && digit(i + 2) && digit(i + 3) && !digit(i + 4);
 }
 
+// A C1 control in a text is nearly always a windows-1252 byte read as Latin-1 on its way
+// (c\u0092est for c’est): the character that byte stands for there.
+char32_t windows1252Of(char32_t c) {
+    if (c < 0x80 || c > 0x9F)
+        return c;
+    static const std::optional<CodePage> windows1252 = []() -> std::optional<CodePage> {
+        try {
+            return CodePage::fromName("windows-1252");
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+    }();
+    return windows1252 ? windows1252->codePointOf(static_cast<unsigned char>(c)) : c;
+}
+
 std::string normalizeSpaces(const std::string& piece) {
     const std::u32string text = decode(piece);
     std::u32string out;
     for (size_t i = 0; i < text.size(); ++i) {
-        const char32_t c = text[i];
+        const char32_t c = windows1252Of(text[i]);
+        if (c >= 0x80 && c <= 0x9F) // unassigned there too
+            continue;
         if (groupsThousands(text, i))
             continue;
         if (u_isUWhiteSpace(static_cast<UChar32>(c)))
@@ -196,12 +214,50 @@ std::vector<std::u32string_view> linkingElements(const std::string& locale) {
 
 } // namespace
 
+// How a language writes ordinals after the digits (3rd, 1er, 2e, 1º, 1ª), and ICU's spell-out
+// rule set that reads them. Languages that write "3." need none: the full stop separates.
+struct OrdinalSuffix {
+    std::string_view locale, suffix, ruleSet;
+};
+constexpr OrdinalSuffix ordinalSuffixes[] = {
+    {"en", "st", "%spellout-ordinal"},
+    {"en", "nd", "%spellout-ordinal"},
+    {"en", "rd", "%spellout-ordinal"},
+    {"en", "th", "%spellout-ordinal"},
+    {"fr", "er", "%spellout-ordinal-masculine"},
+    {"fr", "re", "%spellout-ordinal-feminine"},
+    {"fr", "e", "%spellout-ordinal-masculine"},
+    {"fr", "ème", "%spellout-ordinal-masculine"},
+    {"fr", "eme", "%spellout-ordinal-masculine"},
+    {"fr", "ers", "%spellout-ordinal-masculine-plural"},
+    {"fr", "res", "%spellout-ordinal-feminine-plural"},
+    {"fr", "nd", "%spellout-ordinal-masculine"},
+    {"fr", "nde", "%spellout-ordinal-feminine"},
+    {"fr", "es", "%spellout-ordinal-masculine-plural"},
+    {"fr", "èmes", "%spellout-ordinal-masculine-plural"},
+    {"es", "º", "%spellout-ordinal-masculine"},
+    {"es", "o", "%spellout-ordinal-masculine"},
+    {"es", "ª", "%spellout-ordinal-feminine"},
+    {"es", "a", "%spellout-ordinal-feminine"},
+    {"es", "er", "%spellout-ordinal-masculine-adjective"},
+    {"es", "os", "%spellout-ordinal-masculine-plural"},
+    {"es", "as", "%spellout-ordinal-feminine-plural"},
+    {"it", "º", "%spellout-ordinal-masculine"},
+    {"it", "o", "%spellout-ordinal-masculine"},
+    {"it", "ª", "%spellout-ordinal-feminine"},
+    {"it", "a", "%spellout-ordinal-feminine"},
+    {"nl", "e", "%spellout-ordinal"},
+    {"nl", "ste", "%spellout-ordinal"},
+    {"nl", "de", "%spellout-ordinal"},
+};
+
 // Number words of the dictionary's language, made once.
 struct Tidier::Numbers {
     std::unique_ptr<icu::RuleBasedNumberFormat> format;
     std::array<std::string, 10> digits;
+    std::string locale;
 
-    explicit Numbers(const std::string& locale) {
+    explicit Numbers(const std::string& locale) : locale(locale) {
         if (!locale.empty()) {
             UErrorCode status = U_ZERO_ERROR;
             format = std::make_unique<icu::RuleBasedNumberFormat>(
@@ -215,9 +271,17 @@ struct Tidier::Numbers {
 
     // The number in words, hyphens of every kind (ICU puts soft hyphens into some
     // languages' compounds) as blanks, lower-case.
-    std::string spell(int64_t value) const {
+    std::string spell(int64_t value, std::string_view ruleSet = {}) const {
         icu::UnicodeString words;
-        format->format(value, words);
+        if (ruleSet.empty()) {
+            format->format(value, words);
+        } else {
+            UErrorCode status = U_ZERO_ERROR;
+            icu::FieldPosition position;
+            format->format(value, icu::UnicodeString::fromUTF8(ruleSet), words, position, status);
+            if (U_FAILURE(status))
+                return {};
+        }
         std::string utf8;
         words.toUTF8String(utf8);
         std::u32string text = decode(utf8);
@@ -225,6 +289,15 @@ struct Tidier::Numbers {
             if (c == U'-' || c == U'\u00AD' || c == U'\u2010' || c == U'\u2011')
                 c = U' ';
         return toLower(encode(text));
+    }
+
+    // The ordinal rule set for the letters written right after a number, if they mark one.
+    std::string_view ordinalRuleSet(std::string_view letters) const {
+        const std::string lower = toLower(letters);
+        for (const OrdinalSuffix& o : ordinalSuffixes)
+            if (o.locale == locale && o.suffix == lower)
+                return o.ruleSet;
+        return {};
     }
 };
 
@@ -305,8 +378,30 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
         // Numbers are read as numbers up to millions; codes with a leading zero and long
         // runs (telephone numbers) digit by digit.
         std::string words;
-        if (numbers_->format && s.digits.size() <= 7 &&
-            (s.digits[0] != '0' || s.digits.size() == 1)) {
+        const bool asNumber = numbers_->format && s.digits.size() <= 7 &&
+                              (s.digits[0] != '0' || s.digits.size() == 1);
+        // An ordinal (3rd, 1er, 2ª) reads as one: "third", not "three rd".
+        if (asNumber && k + 1 < segments.size() && !segments[k + 1].separatorsOnly &&
+            s.text == s.digits) {
+            // The suffix may carry the punctuation that ends the word ("3rd,").
+            const std::string& after = segments[k + 1].text;
+            size_t letters = after.size();
+            while (letters > 0 && isSeparatorByte(after[letters - 1]))
+                --letters;
+            const std::string_view ruleSet =
+                numbers_->ordinalRuleSet(std::string_view(after).substr(0, letters));
+            if (!ruleSet.empty() && (letters == after.size() || k + 2 == segments.size())) {
+                words = numbers_->spell(std::stoll(s.digits), ruleSet);
+                if (!words.empty() && allKnown(words)) {
+                    out += words;
+                    out += after.substr(letters);
+                    ++k;
+                    continue;
+                }
+                words.clear();
+            }
+        }
+        if (asNumber) {
             words = numbers_->spell(std::stoll(s.digits));
             if (!allKnown(words))
                 words.clear();

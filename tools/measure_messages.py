@@ -3,10 +3,11 @@
 
 For each of the ten languages it gathers short messages (single sentences of 3 to 30
 words) from texts that Debian packages install and that nobody on this project wrote:
-fortune cookies (fortunes, fortunes-cs, -de, -es, -it, -pl), translated manual pages
-(manpages, manpages-cs, -da, -de, -es, -fr, -it, -nl, -pl, -sv) and the translated
-messages of the installed programs (/usr/share/locale/LANG/LC_MESSAGES/*.mo; for English
-their original texts). It then reports, per language and for each dictionary folder
+fortune cookies (fortunes, fortunes-cs, -de, -es, -it, -pl), the prose that two
+text-entry programs train on or set as typing exercises (dasher-data, klavaro: news,
+essays, letters, web pages), translated manual pages (manpages, manpages-cs, -da, -de, -es,
+-fr, -it, -nl, -pl, -sv) and the translated messages of the installed programs
+(/usr/share/locale/LANG/LC_MESSAGES/*.mo; for English their original texts). It then reports, per language and for each dictionary folder
 given: the share of messages that encode whole without and with Tidy, the share of
 tokens found, and the words most often still missing.
 
@@ -33,18 +34,18 @@ from pathlib import Path
 
 SEPARATORS = set(",.?/;:'[{]}\\|<>=+-_)(*&^%$#@!\"")
 
-# file, locale, code page, fortune package, manual page package
+# file, locale, code page, fortune package, manual page package, dasher's training text
 LANGUAGES = [
-    ("eng.dic", "en", "cp1252", "fortunes", "manpages"),
-    ("Czech.dic", "cs", "cp1250", "fortunes-cs", "manpages-cs"),
-    ("dk.dic", "da", "cp1252", None, "manpages-da"),
-    ("nl.dic", "nl", "cp1252", None, "manpages-nl"),
-    ("fr.dic", "fr", "cp1252", None, "manpages-fr"),
-    ("de_neu.dic", "de", "cp1252", "fortunes-de", "manpages-de"),
-    ("it.dic", "it", "cp1252", "fortunes-it", "manpages-it"),
-    ("pl.dic", "pl", "cp1250", "fortunes-pl", "manpages-pl"),
-    ("es.dic", "es", "cp1252", "fortunes-es", "manpages-es"),
-    ("se.dic", "sv", "cp1252", None, "manpages-sv"),
+    ("eng.dic", "en", "cp1252", "fortunes", "manpages", "english_GB"),
+    ("Czech.dic", "cs", "cp1250", "fortunes-cs", "manpages-cs", "czech_CS"),
+    ("dk.dic", "da", "cp1252", None, "manpages-da", "danish_DK"),
+    ("nl.dic", "nl", "cp1252", None, "manpages-nl", "dutch_NL"),
+    ("fr.dic", "fr", "cp1252", None, "manpages-fr", "french_FR"),
+    ("de_neu.dic", "de", "cp1252", "fortunes-de", "manpages-de", "german_DE"),
+    ("it.dic", "it", "cp1252", "fortunes-it", "manpages-it", "italian_IT"),
+    ("pl.dic", "pl", "cp1250", "fortunes-pl", "manpages-pl", "polish_PL"),
+    ("es.dic", "es", "cp1252", "fortunes-es", "manpages-es", "spanish_ES"),
+    ("se.dic", "sv", "cp1252", None, "manpages-sv", "swedish_SE"),
 ]
 
 # Characters that mark code, markup or placeholders rather than writing.
@@ -142,6 +143,17 @@ def man_messages(package, codepage):
             yield from sentences(" ".join(paragraph))
 
 
+def prose_messages(locale, dasher):
+    """The text dasher trains on and klavaro's typing paragraphs, as sentences."""
+    files = [p for p in package_files("dasher-data") if p.name == f"training_{dasher}.txt"]
+    files += [p for p in package_files("klavaro")
+              if p.name == ("en_GB" if locale == "en" else locale) + ".paragraphs"]
+    for path in files:
+        text = path.read_text(encoding="utf-8", errors="replace")
+        for paragraph in re.split(r"\n\s*\n|\u0085", text):
+            yield from sentences(paragraph)
+
+
 def catalog_texts(locale, originals):
     folder = Path("/usr/share/locale") / locale / "LC_MESSAGES"
     for path in sorted(folder.glob("*.mo")) if folder.is_dir() else []:
@@ -209,11 +221,12 @@ def pick(messages, limit, markers):
 
 
 def pool(language, limit):
-    file, locale, codepage, fortunes, manpages = language
+    file, locale, codepage, fortunes, manpages, dasher = language
     markers = markers_for(locale)
     kinds = {}
     if fortunes:
         kinds["fortunes"] = pick(fortune_messages(fortunes, codepage), limit, markers)
+    kinds["prose"] = pick(prose_messages(locale, dasher), limit, markers)
     kinds["program messages"] = pick(mo_messages(locale), limit, markers)
     kinds["manual pages"] = pick(man_messages(manpages, codepage), limit, markers)
     return kinds

@@ -150,6 +150,15 @@ TEST(Tidy, SpacesInvisibleCharactersAndDecomposedAccents) {
     EXPECT_EQ(tidied(*ks, "see\nyou\r\nwait"), "see you\r\nwait");
 }
 
+TEST(Tidy, WindowsQuotesReadAsLatin1AreTheirCharacters) {
+    // Text that passed through the wrong code page: 0x92 became U+0092 instead of ’.
+    auto ks = keyspaceOf({"cest", "c", "est", "vrai", "dit", "il"});
+    EXPECT_EQ(tidied(*ks, "C\u0092est vrai", "fr"), "C'est vrai");
+    EXPECT_EQ(tidied(*ks, "\u0093vrai\u0094 dit\u0096il", "fr"), "vrai dit il");
+    // Bytes windows-1252 leaves unassigned just go.
+    EXPECT_EQ(tidied(*ks, "vr\u0081ai", "fr"), "vrai");
+}
+
 TEST(Tidy, TypographicApostrophesAndQuotes) {
     auto ks = keyspaceOf({"dont", "its", "say", "hello"});
     EXPECT_EQ(tidied(*ks, "Don’t"), "Don't");
@@ -206,6 +215,16 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
     EXPECT_EQ(tidied(*fr, "21 512", "fr"), "vingt et un cinq cent douze");
     // Thousands grouped by a narrow no-break space; a no-break space before a word stays a blank.
     EXPECT_EQ(tidied(*fr, "5\u202F000\u00A0euros", "fr"), "cinq mille euros");
+
+    // Ordinals read as ordinals, with the punctuation that ends them.
+    auto en2 = keyspaceOf({"on", "the", "third", "twenty", "first", "second", "three", "rd"});
+    EXPECT_EQ(tidied(*en2, "on the 3rd, 21st or 2nd."), "on the third, twenty first or second.");
+    auto fr2 = keyspaceOf({"le", "la", "premier", "première", "deuxième", "dix", "neuvième"});
+    EXPECT_EQ(tidied(*fr2, "le 1er, la 1re, le 2e, le 19ème", "fr"),
+              "le premier, la première, le deuxième, le dix neuvième");
+    auto es = keyspaceOf({"el", "la", "primero", "segunda", "primer", "de", "mayo"});
+    EXPECT_EQ(tidied(*es, "el 1º de mayo, la 2ª, el 1er", "es"),
+              "el primero de mayo, la segunda, el primer");
 
     // A dictionary of no known language: digits only when the dictionary holds them.
     auto other = keyspaceOf({"1", "2", "5"});
