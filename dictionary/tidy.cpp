@@ -84,7 +84,7 @@ bool isWordChar(char32_t c) {
 }
 
 // Spaces of every kind become blanks, invisible format characters (zero-width ones, the
-// soft hyphen, direction marks) go, decomposed accents are composed.
+// soft hyphen, direction marks, emoji joiners) go, decomposed accents are composed.
 // A no-break or thin space that groups thousands ("1 000", as French and others write
 // them) joins its digits instead.
 bool groupsThousands(const std::u32string& text, size_t i) {
@@ -119,9 +119,12 @@ std::string normalizeSpaces(const std::string& piece) {
             continue;
         if (groupsThousands(text, i))
             continue;
+        // Variation selectors and the keycap mark only choose how an emoji is drawn (❤️, 1️⃣).
+        const bool drawingMark =
+            u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_VARIATION_SELECTOR) || c == U'\u20E3';
         if (u_isUWhiteSpace(static_cast<UChar32>(c)))
             out += U' ';
-        else if (u_charType(static_cast<UChar32>(c)) != U_FORMAT_CHAR)
+        else if (u_charType(static_cast<UChar32>(c)) != U_FORMAT_CHAR && !drawingMark)
             out += c;
     }
     UErrorCode status = U_ZERO_ERROR;

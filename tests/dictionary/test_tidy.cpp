@@ -146,6 +146,9 @@ TEST(Tidy, SpacesInvisibleCharactersAndDecomposedAccents) {
     EXPECT_EQ(tidied(*ks, "wa\u200Bit he\u00ADre"), "wait here");
     // e s t a + combining acute, as some keyboards write it.
     EXPECT_EQ(tidied(*ks, "Esta\u0301 aqui\u0301", "es"), "Está aquí");
+    // Emoji go with the marks that join and draw them.
+    EXPECT_EQ(tidied(*ks, "see \u2764\uFE0F you 👍🏽 here 👨\u200D👩\u200D👧 wait 1\uFE0F\u20E3"),
+              "see  you  here  wait 1");
     // A lone line feed inside a token is a space too; CR LF pairs stay.
     EXPECT_EQ(tidied(*ks, "see\nyou\r\nwait"), "see you\r\nwait");
 }
