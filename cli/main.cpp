@@ -189,7 +189,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
     sub->add_option("--dictionary,-d", opts->dictionary,
                     "Dictionary file, or a language name of the program folder (\"English\")")
         ->required();
-    sub->add_option("--input,-i", opts->input, "Read the text from this file (default: standard input, UTF-8)");
+    sub->add_option("--input,-i", opts->input, "Read the text from this file: UTF-8 or the code page (default: standard input, UTF-8)");
     sub->add_option("--language", opts->language,
                     "Language of the number words, a name (\"French\") or locale code (\"fr\"); "
                     "default: the dictionary's");
@@ -228,7 +228,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
                     "Dictionary file, or a language name of the program folder (\"English\")")
         ->required();
     opts->key.add(sub);
-    sub->add_option("--input,-i", opts->input, "Read the text from this file (default: standard input, UTF-8)");
+    sub->add_option("--input,-i", opts->input, "Read the text from this file: UTF-8 or the code page (default: standard input, UTF-8)");
     sub->add_option("--output,-o", opts->output, "Write the result to this file (the code page, CR LF)");
     if (encoding) {
         sub->add_flag("--tidy", opts->tidy, "Tidy the text first (see the tidy command), then encode it");

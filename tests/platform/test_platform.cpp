@@ -86,6 +86,13 @@ TEST(TextFile, GetTextAndSave) {
     EXPECT_EQ(readTextFile(dir.write("b.txt", "one\r\n\r\ntwo\r\n"), cp), "one\r\n\r\ntwo\r\n");
     EXPECT_EQ(readTextFile(dir.write("c.txt", "one\ntwo\n"), cp), "one\r\ntwo\r\n");
     EXPECT_EQ(readTextFile(dir.write("d.txt", ""), cp), "");
+    // What an editor here writes: UTF-8, with or without a byte order mark.
+    EXPECT_EQ(readTextFile(dir.write("e.txt", "caf\u00E9 don\u2019t\n"), cp), "caf\u00E9 don\u2019t\r\n");
+    EXPECT_EQ(readTextFile(dir.write("f.txt", "\xEF\xBB\xBF" "caf\u00E9"), cp), "caf\u00E9\r\n");
+    // One byte that is no UTF-8 and the whole file is the code page's.
+    EXPECT_EQ(readTextFile(dir.write("g.txt", "caf\u00E9 thr\xE9"), cp), "caf\u00C3\u00A9 thr\u00E9\r\n");
+    CodePage cz = CodePage::fromName("windows-1250");
+    EXPECT_EQ(readTextFile(dir.write("h.txt", "\xE8" "erven\xFD \x9A" "al"), cz), "\u010Derven\u00FD \u0161al\r\n");
 
     saveTextFile(dir / "out.txt", "caf\u00E9 ", cp);
     EXPECT_EQ(TempFolder::read(dir / "out.txt"), "caf\xE9 \r\n");
