@@ -529,10 +529,23 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
     case 3:
         return dropPunctuation(piece);
     case 4: {
-        std::string split = splitAtSeparators(piece);
-        if (split == piece || !allKnown(split))
+        // Every part must end up a word, as it stands or through the compound rule
+        // (Ausgabedatei-Name).
+        // Digit groups ("1,000") are the number rule's to read.
+        const std::string split = splitAtSeparators(piece);
+        if (split == piece)
             return std::nullopt;
-        return split;
+        if (std::any_of(piece.begin(), piece.end(), isAsciiDigit))
+            return allKnown(split) ? std::optional<std::string>(split) : std::nullopt;
+        std::string out;
+        for (std::string_view part : splitBlanks(split)) {
+            std::string word = known(part) ? std::string(part) : resolve(std::string(part), 5);
+            if (!allKnown(word))
+                return std::nullopt;
+            out += out.empty() ? "" : " ";
+            out += word;
+        }
+        return out;
     }
     case 5:
         return spellDigits(piece);

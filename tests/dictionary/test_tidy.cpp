@@ -273,6 +273,9 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     auto nl = keyspaceOf({"hond", "mand", "hok", "boek", "winkel"});
     EXPECT_EQ(tidied(*nl, "hondenmand boekenwinkel", "nl"), "hond mand boek winkel");
     EXPECT_EQ(tidied(*nl, "hondenhok", "nl"), "hond hok");
+    // A part of a joined word may be a compound itself.
+    auto joined = keyspaceOf({"ausgabe", "datei", "name", "neu"});
+    EXPECT_EQ(tidied(*joined, "Ausgabedatei-Name neu", "de"), "Ausgabe datei Name neu");
 }
 
 // The shipped dictionaries, on words they hold today.
