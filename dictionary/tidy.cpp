@@ -520,6 +520,97 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
     return std::nullopt;
 }
 
+// Lower-case Latin letters grouped by their base letter (a: à á â ã ä å ā ă ą), for the
+// accent rule. Made once from Unicode's decompositions; ł, ø and đ join l, o and d. Latin-1
+// and Latin Extended-A hold every letter of the languages' code pages.
+const std::map<char32_t, std::u32string>& accentGroups() {
+    static const std::map<char32_t, std::u32string> groups = [] {
+        std::map<char32_t, std::u32string> byBase;
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+        for (char32_t c = U'a'; c <= 0x17F; ++c) {
+            if (!u_islower(static_cast<UChar32>(c)) || U_FAILURE(status))
+                continue;
+            const icu::UnicodeString d = nfd->normalize(icu::UnicodeString(static_cast<UChar32>(c)), status);
+            char32_t base = d.isEmpty() ? c : static_cast<char32_t>(d.char32At(0));
+            if (c == U'ł')
+                base = U'l';
+            else if (c == U'ø')
+                base = U'o';
+            else if (c == U'đ')
+                base = U'd';
+            if (base >= U'a' && base <= U'z')
+                byBase[base] += c;
+        }
+        std::map<char32_t, std::u32string> groups;
+        for (const auto& [base, members] : byBase)
+            for (char32_t m : members)
+                if (members.size() > 1)
+                    groups[m] = members;
+        return groups;
+    }();
+    return groups;
+}
+
+// A word typed with a missing or wrong accent (dekuji, cancion, piú, konvertér) as the one
+// dictionary word that differs from it only in the accents of one or two letters. When two
+// or more words would do, the word is left to the report.
+std::optional<std::string> Tidier::fixAccents(const std::string& piece) const {
+    constexpr size_t MaxLetters = 24;
+    size_t first = 0, last = piece.size();
+    while (first < last && isSeparatorByte(piece[first]))
+        ++first;
+    while (last > first && isSeparatorByte(piece[last - 1]))
+        --last;
+    const std::string core = piece.substr(first, last - first);
+    const std::u32string letters = decode(core);
+    std::u32string lower = decode(toLower(core));
+    if (letters.size() < 2 || letters.size() > MaxLetters || lower.size() != letters.size() ||
+        !std::all_of(letters.begin(), letters.end(),
+                     [](char32_t c) { return u_isalpha(static_cast<UChar32>(c)); }))
+        return std::nullopt;
+    const auto& groups = accentGroups();
+    std::vector<size_t> positions;
+    for (size_t i = 0; i < lower.size(); ++i)
+        if (groups.count(lower[i]))
+            positions.push_back(i);
+    std::u32string found;
+    int matches = 0;
+    auto tryWord = [&](const std::u32string& candidate) {
+        if (candidate != found && keyspace_.findWord(encode(candidate)) != 0) {
+            found = candidate;
+            ++matches;
+        }
+    };
+    // One letter changed, then two: the fewest changes that give a word win.
+    for (size_t a = 0; a < positions.size() && matches == 0; ++a)
+        for (char32_t x : groups.at(lower[positions[a]])) {
+            if (x == lower[positions[a]])
+                continue;
+            std::u32string candidate = lower;
+            candidate[positions[a]] = x;
+            tryWord(candidate);
+        }
+    for (size_t a = 0; a < positions.size() && matches == 0; ++a)
+        for (size_t b = a + 1; b < positions.size(); ++b)
+            for (char32_t x : groups.at(lower[positions[a]]))
+                for (char32_t y : groups.at(lower[positions[b]])) {
+                    if (x == lower[positions[a]] || y == lower[positions[b]])
+                        continue;
+                    std::u32string candidate = lower;
+                    candidate[positions[a]] = x;
+                    candidate[positions[b]] = y;
+                    tryWord(candidate);
+                }
+    if (matches != 1)
+        return std::nullopt;
+    // A capital stays a capital.
+    for (size_t i = 0; i < found.size(); ++i)
+        if (u_isupper(static_cast<UChar32>(letters[i])))
+            found[i] = static_cast<char32_t>(u_toupper(static_cast<UChar32>(found[i])));
+    return piece.substr(0, first) + encode(found) + piece.substr(last);
+}
+
 std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {
     switch (rule) {
     case 1:
@@ -529,8 +620,8 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
     case 3:
         return dropPunctuation(piece);
     case 4: {
-        // Every part must end up a word, as it stands or through the compound rule
-        // (Ausgabedatei-Name).
+        // Every part must end up a word, as it stands or through the later rules
+        // (Ausgabedatei-Name, Peťa-Cancion).
         // Digit groups ("1,000") are the number rule's to read.
         const std::string split = splitAtSeparators(piece);
         if (split == piece)
@@ -550,6 +641,8 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
     case 5:
         return spellDigits(piece);
     case 6:
+        return fixAccents(piece);
+    case 7:
         return splitCompound(piece);
     default:
         return std::nullopt;
@@ -560,7 +653,7 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
 // order; the first that changes it hands each part of the result, unless known, to the
 // next rules. What no rule helps stays as the earlier rules left it.
 std::string Tidier::resolve(std::string piece, int rule) {
-    for (; rule <= 6; ++rule) {
+    for (; rule <= LastRule; ++rule) {
         std::optional<std::string> out = applyRule(rule, piece);
         if (!out || *out == piece)
             continue;

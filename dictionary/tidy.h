@@ -32,8 +32,8 @@ struct TidyResult {
 
 // Makes a text encodable without touching any token the dictionary holds: only a token the
 // dictionary lacks is rewritten (spaces, invisible characters, typographic apostrophes,
-// punctuation, joined words, digits, compounds), so a text that encodes comes back byte for
-// byte.
+// punctuation, joined words, digits, compounds, missing or wrong accents), so a text that
+// encodes comes back byte for byte.
 class Tidier {
   public:
     // The keyspace's dictionary must stay loaded and unchanged while the tidier lives.
@@ -56,6 +56,8 @@ class Tidier {
     std::optional<std::string> applyRule(int rule, const std::string& piece);
     std::optional<std::string> spellDigits(const std::string& piece);
     std::optional<std::string> splitCompound(const std::string& piece) const;
+    std::optional<std::string> fixAccents(const std::string& piece) const;
+    static constexpr int LastRule = 7;
 
     const Keyspace& keyspace_;
     std::string locale_;

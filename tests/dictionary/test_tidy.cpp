@@ -278,6 +278,19 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     EXPECT_EQ(tidied(*joined, "Ausgabedatei-Name neu", "de"), "Ausgabe datei Name neu");
 }
 
+TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
+    auto ks = keyspaceOf({"děkuji", "canción", "più", "konverter", "žlutý", "příliš", "café",
+                          "cafè", "kůň"});
+    EXPECT_EQ(tidied(*ks, "Dekuji, cancion!", "cs"), "Děkuji, canción!");
+    EXPECT_EQ(tidied(*ks, "Piú KONVERTÉR", "it"), "Più KONVERTER");
+    EXPECT_EQ(tidied(*ks, "zluty kun", "cs"), "žlutý kůň");
+    // Three letters off, or two words that would do: left alone and reported.
+    TidyResult r = Tidier(*ks, "cs").tidy("prilis cafe");
+    EXPECT_EQ(r.text, "prilis cafe");
+    ASSERT_EQ(r.unknown.size(), 2u);
+    EXPECT_EQ(r.unknown[1].suggestions, (std::vector<std::string>{"café", "cafè"}));
+}
+
 // The shipped dictionaries, on words they hold today.
 TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
     struct Case {
