@@ -1,5 +1,6 @@
 // Suggestions for unknown words on a dictionary of the largest size: the index built once,
-// then 100 look-ups. Tidy's compound split on 1,000 unknown compounds of the same dictionary.
+// then 100 look-ups. Tidy's compound split on 1,000 unknown compounds of the same dictionary,
+// and the index of words by their letters without accents that its accent rule builds once.
 #include "codepage.h"
 #include "dictionaryfile.h"
 #include "keyspace.h"
@@ -154,6 +155,19 @@ void BM_Tidy1000UnsplittableWords(benchmark::State& state) {
     tidyCompounds(state, false);
 }
 BENCHMARK(BM_Tidy1000UnsplittableWords)->Unit(benchmark::kMillisecond);
+
+// A new tidier and one word typed without its accents: the accent index built, one look-up.
+void BM_TidyAccentIndexBuild(benchmark::State& state) {
+    static Keyspace ks;
+    if (ks.wordCount() == 0)
+        ks.load(dictionary());
+    for (auto _ : state) {
+        Tidier tidier(ks, "cs");
+        const TidyResult r = tidier.tidy("prilis", false);
+        benchmark::DoNotOptimize(r.text);
+    }
+}
+BENCHMARK(BM_TidyAccentIndexBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -520,43 +520,66 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
     return std::nullopt;
 }
 
-// Lower-case Latin letters grouped by their base letter (a: à á â ã ä å ā ă ą), for the
-// accent rule. Made once from Unicode's decompositions; ł, ø and đ join l, o and d. Latin-1
-// and Latin Extended-A hold every letter of the languages' code pages.
-const std::map<char32_t, std::u32string>& accentGroups() {
-    static const std::map<char32_t, std::u32string> groups = [] {
-        std::map<char32_t, std::u32string> byBase;
+namespace {
+
+// Each letter of Latin-1 and Latin Extended-A (every letter of the languages' code pages)
+// as its base letter: its decomposition's first character (é, è, ě as e), ł, ø and đ as
+// l, o and d. Other characters stand for themselves.
+char32_t baseLetter(char32_t c) {
+    static const std::array<char32_t, 0x180> bases = [] {
+        std::array<char32_t, 0x180> table{};
         UErrorCode status = U_ZERO_ERROR;
         const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
-        for (char32_t c = U'a'; c <= 0x17F; ++c) {
-            if (!u_islower(static_cast<UChar32>(c)) || U_FAILURE(status))
+        for (char32_t c = 0; c < table.size(); ++c) {
+            table[c] = c;
+            if (U_FAILURE(status) || !u_isalpha(static_cast<UChar32>(c)))
                 continue;
-            const icu::UnicodeString d = nfd->normalize(icu::UnicodeString(static_cast<UChar32>(c)), status);
-            char32_t base = d.isEmpty() ? c : static_cast<char32_t>(d.char32At(0));
-            if (c == U'ł')
-                base = U'l';
-            else if (c == U'ø')
-                base = U'o';
-            else if (c == U'đ')
-                base = U'd';
-            if (base >= U'a' && base <= U'z')
-                byBase[base] += c;
+            const icu::UnicodeString d =
+                nfd->normalize(icu::UnicodeString(static_cast<UChar32>(c)), status);
+            if (U_SUCCESS(status) && !d.isEmpty())
+                table[c] = static_cast<char32_t>(d.char32At(0));
         }
-        std::map<char32_t, std::u32string> groups;
-        for (const auto& [base, members] : byBase)
-            for (char32_t m : members)
-                if (members.size() > 1)
-                    groups[m] = members;
-        return groups;
+        table[U'ł'] = U'l';
+        table[U'Ł'] = U'L';
+        table[U'ø'] = U'o';
+        table[U'Ø'] = U'O';
+        table[U'đ'] = U'd';
+        table[U'Đ'] = U'D';
+        return table;
     }();
-    return groups;
+    return c < bases.size() ? bases[c] : c;
 }
 
-// A word typed with a missing or wrong accent (dekuji, cancion, piú, konvertér) as the one
-// dictionary word that differs from it only in the accents of one or two letters. When two
-// or more words would do, the word is left to the report.
-std::optional<std::string> Tidier::fixAccents(const std::string& piece) const {
-    constexpr size_t MaxLetters = 24;
+std::u32string withoutAccents(std::u32string_view word) {
+    std::u32string out(word);
+    for (char32_t& c : out)
+        c = baseLetter(c);
+    return out;
+}
+
+uint64_t hashOf(std::u32string_view word) {
+    return std::hash<std::u32string_view>{}(word);
+}
+
+} // namespace
+
+// The dictionary's words by their letters without accents (hash, row), sorted: built once,
+// when a word first needs it.
+struct Tidier::Accents {
+    std::vector<std::pair<uint64_t, uint32_t>> byPlainForm;
+
+    explicit Accents(const Keyspace& ks) {
+        byPlainForm.reserve(ks.wordCount());
+        for (uint32_t row = 1; row <= ks.wordCount(); ++row)
+            byPlainForm.emplace_back(hashOf(withoutAccents(decode(ks.word(row)))), row);
+        std::sort(byPlainForm.begin(), byPlainForm.end());
+    }
+};
+
+// A word typed without its accents or with wrong ones (dekuji, prilis, cancion, piú,
+// konvertér) as the dictionary word that has the same letters but for their accents, the
+// one of fewest differences. When two or more would do, it is left to the report.
+std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
     size_t first = 0, last = piece.size();
     while (first < last && isSeparatorByte(piece[first]))
         ++first;
@@ -564,51 +587,41 @@ std::optional<std::string> Tidier::fixAccents(const std::string& piece) const {
         --last;
     const std::string core = piece.substr(first, last - first);
     const std::u32string letters = decode(core);
-    std::u32string lower = decode(toLower(core));
-    if (letters.size() < 2 || letters.size() > MaxLetters || lower.size() != letters.size() ||
+    const std::u32string lower = decode(toLower(core));
+    if (letters.size() < 2 || lower.size() != letters.size() ||
         !std::all_of(letters.begin(), letters.end(),
                      [](char32_t c) { return u_isalpha(static_cast<UChar32>(c)); }))
         return std::nullopt;
-    const auto& groups = accentGroups();
-    std::vector<size_t> positions;
-    for (size_t i = 0; i < lower.size(); ++i)
-        if (groups.count(lower[i]))
-            positions.push_back(i);
-    std::u32string found;
-    int matches = 0;
-    auto tryWord = [&](const std::u32string& candidate) {
-        if (candidate != found && keyspace_.findWord(encode(candidate)) != 0) {
-            found = candidate;
-            ++matches;
+    if (!accents_)
+        accents_ = std::make_unique<Accents>(keyspace_);
+    const std::u32string plain = withoutAccents(lower);
+    const auto& index = accents_->byPlainForm;
+    auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(hashOf(plain), uint32_t{0}));
+    std::u32string best;
+    size_t bestDifferences = SIZE_MAX;
+    int atBest = 0;
+    for (; it != index.end() && it->first == hashOf(plain); ++it) {
+        const std::u32string word = decode(keyspace_.word(it->second));
+        if (word.size() != lower.size() || withoutAccents(word) != plain)
+            continue;
+        size_t differences = 0;
+        for (size_t i = 0; i < word.size(); ++i)
+            differences += word[i] != lower[i];
+        if (differences < bestDifferences) {
+            best = word;
+            bestDifferences = differences;
+            atBest = 1;
+        } else if (differences == bestDifferences && word != best) {
+            ++atBest;
         }
-    };
-    // One letter changed, then two: the fewest changes that give a word win.
-    for (size_t a = 0; a < positions.size() && matches == 0; ++a)
-        for (char32_t x : groups.at(lower[positions[a]])) {
-            if (x == lower[positions[a]])
-                continue;
-            std::u32string candidate = lower;
-            candidate[positions[a]] = x;
-            tryWord(candidate);
-        }
-    for (size_t a = 0; a < positions.size() && matches == 0; ++a)
-        for (size_t b = a + 1; b < positions.size(); ++b)
-            for (char32_t x : groups.at(lower[positions[a]]))
-                for (char32_t y : groups.at(lower[positions[b]])) {
-                    if (x == lower[positions[a]] || y == lower[positions[b]])
-                        continue;
-                    std::u32string candidate = lower;
-                    candidate[positions[a]] = x;
-                    candidate[positions[b]] = y;
-                    tryWord(candidate);
-                }
-    if (matches != 1)
+    }
+    if (atBest != 1 || bestDifferences == 0)
         return std::nullopt;
     // A capital stays a capital.
-    for (size_t i = 0; i < found.size(); ++i)
+    for (size_t i = 0; i < best.size(); ++i)
         if (u_isupper(static_cast<UChar32>(letters[i])))
-            found[i] = static_cast<char32_t>(u_toupper(static_cast<UChar32>(found[i])));
-    return piece.substr(0, first) + encode(found) + piece.substr(last);
+            best[i] = static_cast<char32_t>(u_toupper(static_cast<UChar32>(best[i])));
+    return piece.substr(0, first) + encode(best) + piece.substr(last);
 }
 
 std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {

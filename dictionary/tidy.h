@@ -50,18 +50,20 @@ class Tidier {
 
   private:
     struct Numbers;
+    struct Accents;
     bool known(std::string_view piece) const;
     bool allKnown(std::string_view pieces) const;
     std::string resolve(std::string piece, int rule);
     std::optional<std::string> applyRule(int rule, const std::string& piece);
     std::optional<std::string> spellDigits(const std::string& piece);
     std::optional<std::string> splitCompound(const std::string& piece) const;
-    std::optional<std::string> fixAccents(const std::string& piece) const;
+    std::optional<std::string> fixAccents(const std::string& piece);
     static constexpr int LastRule = 7;
 
     const Keyspace& keyspace_;
     std::string locale_;
     std::unique_ptr<Numbers> numbers_;
+    std::unique_ptr<Accents> accents_;
     std::unique_ptr<Suggester> suggester_;
 };
 
