@@ -78,6 +78,16 @@ std::string encode(std::u32string_view text) {
     return out;
 }
 
+// Where a piece's word lies: from its first to its last character that is no separator.
+std::pair<size_t, size_t> coreOf(std::string_view piece) {
+    size_t first = 0, last = piece.size();
+    while (first < last && isSeparatorByte(piece[first]))
+        ++first;
+    while (last > first && isSeparatorByte(piece[last - 1]))
+        --last;
+    return {first, last};
+}
+
 bool isWordChar(char32_t c) {
     return u_isalnum(static_cast<UChar32>(c)) ||
            (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
@@ -186,11 +196,7 @@ std::string dropPunctuation(const std::string& piece) {
 
 // Separators standing between two parts of a word become a blank.
 std::string splitAtSeparators(const std::string& piece) {
-    size_t first = 0, last = piece.size();
-    while (first < last && isSeparatorByte(piece[first]))
-        ++first;
-    while (last > first && isSeparatorByte(piece[last - 1]))
-        --last;
+    const auto [first, last] = coreOf(piece);
     std::string out = piece.substr(0, first);
     for (size_t i = first; i < last;) {
         if (!isSeparatorByte(piece[i])) {
@@ -431,11 +437,7 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
 std::optional<std::string> Tidier::splitCompound(const std::string& piece) const {
     constexpr size_t MaxLetters = 40;
     constexpr int MaxLookups = 2000;
-    size_t first = 0, last = piece.size();
-    while (first < last && isSeparatorByte(piece[first]))
-        ++first;
-    while (last > first && isSeparatorByte(piece[last - 1]))
-        --last;
+    const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
     if (core.size() < 6 || core.size() > 4 * MaxLetters)
         return std::nullopt;
@@ -580,11 +582,7 @@ struct Tidier::Accents {
 // konvertér) as the dictionary word that has the same letters but for their accents, the
 // one of fewest differences. When two or more would do, it is left to the report.
 std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
-    size_t first = 0, last = piece.size();
-    while (first < last && isSeparatorByte(piece[first]))
-        ++first;
-    while (last > first && isSeparatorByte(piece[last - 1]))
-        --last;
+    const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
     const std::u32string letters = decode(core);
     const std::u32string lower = decode(toLower(core));
@@ -751,11 +749,7 @@ std::string replaceWord(std::string_view text, std::string_view word,
             out += piece;
             return;
         }
-        size_t first = 0, last = piece.size();
-        while (first < last && isSeparatorByte(piece[first]))
-            ++first;
-        while (last > first && isSeparatorByte(piece[last - 1]))
-            --last;
+        const auto [first, last] = coreOf(piece);
         out += piece.substr(0, first);
         size_t pos = first;
         const bool capital = u_isupper(static_cast<UChar32>(utf8::next(piece, pos)));

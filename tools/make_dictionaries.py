@@ -338,17 +338,8 @@ def hunspell_forms(name, stems=None):
 def hunspell_stems(name, words):
     """{word: its stems} as the Hunspell dictionary analyses them (`hunspell -s`); a word it
     does not know has none."""
-    env = dict(os.environ, LC_ALL="C.UTF-8")
-    try:
-        done = subprocess.run(["hunspell", "-d", name, "-s", "-i", "utf-8"],
-                              input="\n".join(words).encode("utf-8"), stdout=subprocess.PIPE,
-                              stderr=subprocess.PIPE, env=env, check=False)
-    except FileNotFoundError:
-        raise MissingTool("the program hunspell is missing")
-    if done.returncode != 0:
-        raise MissingTool(f"hunspell cannot use the dictionary {name}")
     stems = collections.defaultdict(set)
-    for line in done.stdout.decode("utf-8", errors="replace").split("\n"):
+    for line in run_hunspell(name, "-s", words).split("\n"):
         parts = line.split()
         if len(parts) >= 2:
             stems[parts[0]].add(lower(parts[1]))
@@ -372,18 +363,24 @@ def plain(word):
                    if not unicodedata.combining(c))
 
 
-def hunspell_accepts(name, words):
-    """The words that the Hunspell dictionary /usr/share/hunspell/NAME knows."""
+def run_hunspell(name, mode, words):
+    """hunspell's output (UTF-8) for the words, one a line, with the dictionary
+    /usr/share/hunspell/NAME in mode -G (the words it knows) or -s (their stems)."""
     env = dict(os.environ, LC_ALL="C.UTF-8")
     try:
-        done = subprocess.run(["hunspell", "-d", name, "-G", "-i", "utf-8"],
+        done = subprocess.run(["hunspell", "-d", name, mode, "-i", "utf-8"],
                               input="\n".join(words).encode("utf-8"), stdout=subprocess.PIPE,
                               stderr=subprocess.PIPE, env=env, check=False)
     except FileNotFoundError:
         raise MissingTool("the program hunspell is missing")
     if done.returncode != 0 or not Path(f"/usr/share/hunspell/{name}.dic").is_file():
         raise MissingTool(f"hunspell cannot use the dictionary {name}")
-    return done.stdout.decode("utf-8").split()
+    return done.stdout.decode("utf-8", errors="replace")
+
+
+def hunspell_accepts(name, words):
+    """The words that the Hunspell dictionary /usr/share/hunspell/NAME knows."""
+    return run_hunspell(name, "-G", words).split()
 
 
 def lower(word):
