@@ -594,11 +594,12 @@ std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
         accents_ = std::make_unique<Accents>(keyspace_);
     const std::u32string plain = withoutAccents(lower);
     const auto& index = accents_->byPlainForm;
-    auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(hashOf(plain), uint32_t{0}));
+    const uint64_t hash = hashOf(plain);
+    auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(hash, uint32_t{0}));
     std::u32string best;
     size_t bestDifferences = SIZE_MAX;
     int atBest = 0;
-    for (; it != index.end() && it->first == hashOf(plain); ++it) {
+    for (; it != index.end() && it->first == hash; ++it) {
         const std::u32string word = decode(keyspace_.word(it->second));
         if (word.size() != lower.size() || withoutAccents(word) != plain)
             continue;

@@ -650,7 +650,8 @@ def build(source):
         english = english_entries() & read_common_words("eng")
         for c in sorted(common & english):
             offer("loanword", c)
-    for n in sorted(number_words(source.locale)):
+    numbers = sorted(number_words(source.locale))
+    for n in numbers:
         offer("number", n)
     if source.old_spelling:
         for form in sorted(set(hunspell_forms(source.old_spelling[1]))):
@@ -661,8 +662,7 @@ def build(source):
             offer("plain letters", plain(c))
     added = collections.Counter(extra.values())
     # Tidy writes digits and initials with these: never left out by the cap.
-    needed = {w for w in map(lambda e: take(e, judge)[0],
-                             list(number_words(source.locale)) + alphabet(source.locale)) if w}
+    needed = {w for w in (take(e, judge)[0] for e in numbers + alphabet(source.locale)) if w}
 
     forms = set()
     common_forms = set()
