@@ -466,14 +466,19 @@ def shortest(pool, n):
     return taken
 
 
-def number_words(locale):
-    """The words of ICU's spell-out of NUMBERS in the locale, cut as Tidy cuts them: hyphens
-    of every kind (ICU puts soft hyphens into compounds) become blanks."""
+def icu_module():
     try:
         import icu
     except ImportError:
         raise MissingTool("the Python module icu is missing (Debian package python3-icu; run "
                           "the script with Debian's /usr/bin/python3)")
+    return icu
+
+
+def number_words(locale):
+    """The words of ICU's spell-out of NUMBERS in the locale, cut as Tidy cuts them: hyphens
+    of every kind (ICU puts soft hyphens into compounds) become blanks."""
+    icu = icu_module()
     spell = icu.RuleBasedNumberFormat(icu.URBNFRuleSetTag.SPELLOUT, icu.Locale(locale))
     words = set()
     for n in NUMBERS:
@@ -503,7 +508,7 @@ OTHER_ACCENT = {"à": "á", "á": "à", "è": "é", "é": "è", "ì": "í", "í"
 def alphabet(locale):
     """The single letters of the language's alphabet (ICU's standard exemplar characters):
     initials and abbreviations (J. K., m, n) become one-letter words."""
-    import icu
+    icu = icu_module()
     letters = icu.LocaleData(locale).getExemplarSet(0, icu.ULocaleDataExemplarSetType.ES_STANDARD)
     return sorted(c for c in letters if len(c) == 1)
 
