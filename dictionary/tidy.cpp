@@ -633,22 +633,15 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
         return dropPunctuation(piece);
     case 4: {
         // Every part must end up a word, as it stands or through the later rules
-        // (Ausgabedatei-Name, Peťa-Cancion).
-        // Digit groups ("1,000") are the number rule's to read.
+        // (Ausgabedatei-Name, Peťa-Cancion); digit groups ("1,000") are the number rule's.
         const std::string split = splitAtSeparators(piece);
         if (split == piece)
             return std::nullopt;
-        if (std::any_of(piece.begin(), piece.end(), isAsciiDigit))
-            return allKnown(split) ? std::optional<std::string>(split) : std::nullopt;
-        std::string out;
-        for (std::string_view part : splitBlanks(split)) {
-            std::string word = known(part) ? std::string(part) : resolve(std::string(part), 5);
-            if (!allKnown(word))
-                return std::nullopt;
-            out += out.empty() ? "" : " ";
-            out += word;
-        }
-        return out;
+        const bool digits = std::any_of(piece.begin(), piece.end(), isAsciiDigit);
+        std::string parts = digits ? split : resolveParts(split, 5);
+        if (!allKnown(parts))
+            return std::nullopt;
+        return parts;
     }
     case 5:
         return spellDigits(piece);
@@ -667,19 +660,24 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
 std::string Tidier::resolve(std::string piece, int rule) {
     for (; rule <= LastRule; ++rule) {
         std::optional<std::string> out = applyRule(rule, piece);
-        if (!out || *out == piece)
-            continue;
-        std::string result;
-        bool first = true;
-        for (std::string_view part : splitBlanks(*out)) {
-            if (!first)
-                result += ' ';
-            first = false;
-            result += known(part) ? std::string(part) : resolve(std::string(part), rule + 1);
-        }
-        return result;
+        if (out && *out != piece)
+            return resolveParts(*out, rule + 1);
     }
     return piece;
+}
+
+// Each blank-separated part of pieces as it stands when known, otherwise through the rules
+// from rule on.
+std::string Tidier::resolveParts(const std::string& pieces, int rule) {
+    std::string result;
+    bool first = true;
+    for (std::string_view part : splitBlanks(pieces)) {
+        if (!first)
+            result += ' ';
+        first = false;
+        result += known(part) ? std::string(part) : resolve(std::string(part), rule);
+    }
+    return result;
 }
 
 namespace {

@@ -54,6 +54,7 @@ class Tidier {
     bool known(std::string_view piece) const;
     bool allKnown(std::string_view pieces) const;
     std::string resolve(std::string piece, int rule);
+    std::string resolveParts(const std::string& pieces, int rule);
     std::optional<std::string> applyRule(int rule, const std::string& piece);
     std::optional<std::string> spellDigits(const std::string& piece);
     std::optional<std::string> splitCompound(const std::string& piece) const;
