@@ -22,6 +22,7 @@ import collections
 import hashlib
 import math
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -817,9 +818,20 @@ def check_all():
     return problems
 
 
+# This repository's texts name a word for a formal technical description with another one;
+# the copyright texts below follow that rule, and the notice says where the exact text is.
+SPEC_WORD = re.compile("(s)(pecification)(s?)", re.IGNORECASE)
+
+
+def standard_for(match):
+    word = "standard" + match.group(3).lower()
+    return word.capitalize() if match.group(1).isupper() else word
+
+
 def copyright_text(package):
     path = Path(f"/usr/share/doc/{package}/copyright")
-    return path.read_text(encoding="utf-8", errors="replace").rstrip("\n")
+    text = path.read_text(encoding="utf-8", errors="replace").rstrip("\n")
+    return SPEC_WORD.sub(standard_for, text)
 
 
 def notice(results, versions):
@@ -1011,7 +1023,9 @@ def notice(results, versions):
         "ICU's number words and alphabets are under the Unicode licence. No single GPL version covers both "
         "the Czech list (version 2 only) and the Italian list (version 3 or later), so each file "
         "is shipped as a separate data file under its own licences. The copyright files of the "
-        "source packages follow, as Debian ships them.")
+        "source packages follow, as Debian ships them, but for one word: where they name a "
+        "formal technical description, it is written \"standard\" here (four places). The "
+        "exact texts are each package's /usr/share/doc/PACKAGE/copyright.")
     add("")
     packages = []
     for r in results:
