@@ -580,7 +580,8 @@ struct Tidier::Accents {
 
 // A word typed without its accents or with wrong ones (dekuji, prilis, cancion, piú,
 // konvertér) as the dictionary word that has the same letters but for their accents, the
-// one of fewest differences. When two or more would do, it is left to the report.
+// one of fewest differences (an accent changed counts half of one added or dropped). When
+// two or more would do, it is left to the report.
 std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
@@ -603,9 +604,12 @@ std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
         const std::u32string word = decode(keyspace_.word(it->second));
         if (word.size() != lower.size() || withoutAccents(word) != plain)
             continue;
+        // One accent written for another (dèr for dér, perchè) is nearer than an accent
+        // added or left out: whoever typed one meant the letter to carry one.
         size_t differences = 0;
         for (size_t i = 0; i < word.size(); ++i)
-            differences += word[i] != lower[i];
+            if (word[i] != lower[i])
+                differences += word[i] != plain[i] && lower[i] != plain[i] ? 1 : 2;
         if (differences < bestDifferences) {
             best = word;
             bestDifferences = differences;

@@ -411,6 +411,7 @@ def main():
         messages = [m for k, ms in kinds.items() if k != "manual pages" for m in ms]
         technical = kinds["manual pages"]
         if args.dump:
+            Path(args.dump).mkdir(parents=True, exist_ok=True)
             Path(args.dump, file + ".txt").write_text("\n".join(messages) + "\n", encoding="utf-8")
             Path(args.dump, file + ".technical.txt").write_text("\n".join(technical) + "\n",
                                                                  encoding="utf-8")

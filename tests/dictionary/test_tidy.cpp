@@ -292,6 +292,9 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     // Of several, the one of fewest changed accents.
     auto fewest = keyspaceOf({"résumé", "resumé"});
     EXPECT_EQ(tidied(*fewest, "résume", "fr"), "résumé");
+    // An accent written for another is nearer than one dropped: dèr is dér, not der.
+    auto stress = keyspaceOf({"der", "dér", "en", "én"});
+    EXPECT_EQ(tidied(*stress, "Dèr var èn", "da"), "Dér var én");
 }
 
 // The shipped dictionaries, on words they hold today.
