@@ -627,6 +627,28 @@ std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
     return piece.substr(0, first) + encode(best) + piece.substr(last);
 }
 
+// German written in the old spelling (mißlich, verhaßter) or the Swiss one (Grüsse,
+// heisst): ß as ss, or else ss as ß, when that gives a dictionary word.
+std::optional<std::string> Tidier::respellSharpS(const std::string& piece) const {
+    if (locale_ != "de")
+        return std::nullopt;
+    auto replaced = [&](std::string_view from, std::string_view to) -> std::optional<std::string> {
+        std::string out = piece;
+        bool changed = false;
+        for (size_t at = out.find(from); at != std::string::npos; at = out.find(from, at)) {
+            out.replace(at, from.size(), to);
+            at += to.size();
+            changed = true;
+        }
+        if (changed && known(out))
+            return out;
+        return std::nullopt;
+    };
+    if (auto out = replaced("ß", "ss"))
+        return out;
+    return replaced("ss", "ß");
+}
+
 std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {
     switch (rule) {
     case 1:
@@ -650,6 +672,8 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
     case 5:
         return spellDigits(piece);
     case 6:
+        if (auto respelled = respellSharpS(piece))
+            return respelled;
         return fixAccents(piece);
     case 7:
         return splitCompound(piece);

@@ -295,6 +295,10 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     // An accent written for another is nearer than one dropped: dèr is dér, not der.
     auto stress = keyspaceOf({"der", "dér", "en", "én"});
     EXPECT_EQ(tidied(*stress, "Dèr var èn", "da"), "Dér var én");
+    // German in the old or the Swiss spelling: ß as ss, ss as ß; only in German.
+    auto german = keyspaceOf({"misslich", "grüße", "heißt", "bass"});
+    EXPECT_EQ(tidied(*german, "Mißlich: Grüsse, heisst Bass", "de"), "Misslich: Grüße, heißt Bass");
+    EXPECT_EQ(tidied(*german, "Grüsse", "en"), "Grüsse");
 }
 
 // The shipped dictionaries, on words they hold today.
