@@ -221,6 +221,11 @@ std::vector<std::u32string_view> linkingElements(const std::string& locale) {
     return {};
 }
 
+// The prefix that negates a word, written joined to it.
+std::string_view negationPrefix(const std::string& locale) {
+    return locale == "cs" ? "ne" : locale == "pl" ? "nie" : "";
+}
+
 } // namespace
 
 // How a language writes ordinals after the digits (3rd, 1er, 2e, 1º, 1ª), and ICU's spell-out
@@ -430,9 +435,9 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
 }
 
 // A compound the dictionary lacks (ausgabedatei, slutstatus) as its dictionary words: two
-// parts, or three if two will not do. Fewest parts first, then parts of four letters or
-// more, then parts exactly as the dictionary holds them before dropping a linking letter,
-// then the longest first part. The work is bounded: long
+// parts, or three if two will not do; a Czech negated word as ne and the word. Fewest parts
+// first, then parts of four letters or more, then parts exactly as the dictionary holds them
+// before dropping a linking letter, then the longest first part. The work is bounded: long
 // words and runs of look-ups stop the search, since the word stays reported either way.
 std::optional<std::string> Tidier::splitCompound(const std::string& piece) const {
     constexpr size_t MaxLetters = 40;
@@ -457,6 +462,13 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
         at[i + 1] = pos;
         lowerAt[i + 1] = lowerPos;
     }
+    // Czech writes "not" joined to the word it denies (nevyléčitelná); the dictionary may
+    // hold only the word, and the two side by side read the same.
+    if (const std::string_view prefix = negationPrefix(locale_);
+        !prefix.empty() && lower.starts_with(prefix) && keyspace_.findWord(prefix) != 0 &&
+        keyspace_.findWord(std::string_view(lower).substr(prefix.size())) != 0)
+        return piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
+               core.substr(prefix.size()) + piece.substr(last);
     const std::vector<std::u32string_view> links = linkingElements(locale_);
     int lookups = MaxLookups;
     auto isWord = [&](size_t from, size_t to) {

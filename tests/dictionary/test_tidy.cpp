@@ -273,6 +273,11 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     auto nl = keyspaceOf({"hond", "mand", "hok", "boek", "winkel"});
     EXPECT_EQ(tidied(*nl, "hondenmand boekenwinkel", "nl"), "hond mand boek winkel");
     EXPECT_EQ(tidied(*nl, "hondenhok", "nl"), "hond hok");
+    // Czech and Polish "not" joined to a word the dictionary holds without it; only there.
+    auto negated = keyspaceOf({"ne", "vyléčitelná", "nemoc", "nie", "wykrywalnego"});
+    EXPECT_EQ(tidied(*negated, "Nevyléčitelná nemoc", "cs"), "Ne vyléčitelná nemoc");
+    EXPECT_EQ(tidied(*negated, "niewykrywalnego", "pl"), "nie wykrywalnego");
+    EXPECT_EQ(tidied(*negated, "nevyléčitelná", "pl"), "nevyléčitelná");
     // A part of a joined word may be a compound itself.
     auto joined = keyspaceOf({"ausgabe", "datei", "name", "neu"});
     EXPECT_EQ(tidied(*joined, "Ausgabedatei-Name neu", "de"), "Ausgabe datei Name neu");
