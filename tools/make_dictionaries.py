@@ -104,8 +104,8 @@ class Source:
     # The source lacks inflected forms: the forms that the Hunspell dictionary's affix rules
     # make of its stems (hunspell-tools' unmunch) fill the room left under the cap, those of
     # common stems first. "common": only those; "all": the others after them. Where the
-    # forms let hardly a message more through (Dutch, French, Italian) they are left out:
-    # they would turn much of the encoded text into rare words (tools/measure_messages.py).
+    # forms let hardly a message more through (Dutch) they are left out: they would turn
+    # much of the encoded text into rare words (tools/measure_messages.py).
     hunspell_forms: str = ""
     # A Hunspell dictionary (package, name) of the traditional spelling: its forms that are
     # a common word once ß is written ss (daß, muß) are added.
@@ -115,9 +115,9 @@ class Source:
     # common-word list is full of run-together and broken words of web pages (bythe,
     # pendently) that would fill the encoded text.
     common_check: tuple = ()
-    # The language is often typed without its diacritics (się as sie): each common word is
-    # also added in plain letters.
-    plain_letters: bool = False
+    # Tidy writes an unknown word that is this prefix and a dictionary word as the two
+    # (nevyléčitelná as ne vyléčitelná): under the cap such words come after all others.
+    split_prefix: str = ""
 
 
 SCOWL_LICENCE = ("SCOWL licence (permissive: use, copy, modify, distribute and sell, keeping the "
@@ -125,24 +125,24 @@ SCOWL_LICENCE = ("SCOWL licence (permissive: use, copy, modify, distribute and s
                  "WordNet and Ispell notices; all reproduced below")
 
 SOURCES = [
-    # The standard SCOWL list, with the common words of the large one: taking the large or
-    # huge list whole lets a few more messages through but fills the encoded text with
-    # rare words (see tools/measure_messages.py).
+    # The standard SCOWL list, with the common words of the large one and the other common
+    # words that the largest one knows: taking the large or huge list whole lets a few more
+    # messages through but fills the encoded text with rare words (tools/measure_messages.py).
     Source("eng.dic", "English", "windows-1252", "wamerican", "/usr/share/dict/american-english",
            licence=SCOWL_LICENCE, common_words="eng", supplement="en",
            supplement_package="aspell-en", supplement_licence="SCOWL licence", locale="en",
            larger=("wamerican-large", "/usr/share/dict/american-english-large"),
-           common_check=("wamerican-huge", "/usr/share/dict/american-english-huge")),
+           common_check=("wamerican-insane", "/usr/share/dict/american-english-insane")),
     Source("Czech.dic", "Czech", "windows-1250", "aspell-cs",
            "/usr/share/aspell/cs.cwl.gz (read through `aspell --lang=cs dump master | "
            "aspell --lang=cs expand`)",
            licence="GPL-2.0-only (\"version 2 as published by the Free Software Foundation\")",
            common_words="ces", locale="cs",
-           hunspell_forms="common",
+           hunspell_forms="common", split_prefix="ne",
            hunspell=("hunspell-cs", "cs_CZ")),
     Source("dk.dic", "Danish", "windows-1252", "wdanish", "/usr/share/dict/danish",
            licence="GPL-2.0-or-later", common_words="dan", locale="da",
-           hunspell_forms="common",
+           hunspell_forms="all",
            hunspell=("hunspell-da", "da_DK")),
     Source("nl.dic", "Dutch", "windows-1252", "wdutch", "/usr/share/dict/dutch",
            licence="BSD-3-Clause or CC-BY-3.0, at the user's choice (this project uses it under "
@@ -162,7 +162,7 @@ SOURCES = [
                    "it GPL-2+)",
            common_words="deu", locale="de",
            hunspell_forms="all",
-           hunspell=("hunspell-de-de", "de_DE"), old_spelling=("myspell-de-de-1901", "de_DE-1901")),
+           hunspell=("hunspell-de-de-frami", "de_DE_frami"), old_spelling=("myspell-de-de-1901", "de_DE-1901")),
     # witalian has no one-letter words (a, e, è, i, o) and few inflected forms.
     Source("it.dic", "Italian", "windows-1252", "witalian", "/usr/share/dict/italian",
            licence="GPL-3.0-or-later", common_words="ita", locale="it", elides=True,
@@ -173,8 +173,7 @@ SOURCES = [
            licence="GPL-2.0 or LGPL-2.1 or MPL-1.1 or Apache-2.0 or CC-BY-4.0, at the user's "
                    "choice",
            common_words="pol", locale="pl",
-           plain_letters=True,
-           hunspell_forms="common",
+           hunspell_forms="common", split_prefix="nie",
            hunspell=("hunspell-pl", "pl_PL")),
     # wspanish holds base forms only: no plurals, no conjugated verbs (está, tiene, fue).
     Source("es.dic", "Spanish", "windows-1252", "wspanish", "/usr/share/dict/spanish",
@@ -355,13 +354,6 @@ def stem_popularity(name, words, common_raw):
         shared.update(stems)
     return {w: max(shared[t] for t in stems)
             for w, stems in hunspell_stems(name, words).items() if w in words}
-
-
-def plain(word):
-    """The word without its diacritics (ł has no decomposition)."""
-    word = word.replace("ł", "l").replace("Ł", "L")
-    return "".join(c for c in unicodedata.normalize("NFD", word)
-                   if not unicodedata.combining(c))
 
 
 def run_hunspell(name, mode, words):
@@ -565,7 +557,6 @@ ORIGINS = [
     ("loanword", "loanwords: common words of the language that are common English words"),
     ("number", "number words"),
     ("old spelling", "traditional spellings of common words"),
-    ("plain letters", "common words in plain letters"),
     ("forms", "Hunspell word forms filling the room under the cap"),
 ]
 
@@ -663,9 +654,6 @@ def build(source):
         for form in sorted(set(hunspell_forms(source.old_spelling[1]))):
             if "ß" in lower(form) and lower(form).replace("ß", "ss") in common:
                 offer("old spelling", form)
-    if source.plain_letters:
-        for c in sorted(common):
-            offer("plain letters", plain(c))
     added = collections.Counter(extra.values())
     # Tidy writes digits and initials with these: never left out by the cap.
     needed = {w for w in (take(e, judge)[0] for e in numbers + alphabet(source.locale)) if w}
@@ -701,6 +689,10 @@ def build(source):
         ranked = sorted(rest, key=lambda w: (w not in source_words,
                                              len(w) - 2 * math.log2(1 + popularity.get(w, 0)),
                                              hashlib.sha256(w.encode("utf-8")).digest()))
+        if source.split_prefix:
+            p = source.split_prefix
+            later = {w for w in ranked if w.startswith(p) and w[len(p):] in words}
+            ranked = [w for w in ranked if w not in later] + [w for w in ranked if w in later]
         kept += ranked[:MAX_ENTRIES - len(kept)]
         dropped["cap"] = len(words) - len(kept)
         words = set(kept)
@@ -889,8 +881,8 @@ def notice(results, versions):
         "included, lower-cased.")
     add("- b2. Other common words (every language): the rest of the common-word list, as it "
         "stands: the names, brands, abbreviations and spellings that real messages use "
-        "(`ok`, `lol`, `png`, `Kaiserslautern`). English takes only those of the huge SCOWL "
-        "list (wamerican-huge) and those of at most four letters: its list, made from web "
+        "(`ok`, `lol`, `png`, `Kaiserslautern`). English takes only those of the largest SCOWL "
+        "list (wamerican-insane) and those of at most four letters: its list, made from web "
         "pages, is full of run-together and broken words (`bythe`, `pendently`) that would "
         "fill the encoded text.")
     add("- b3. Letters: the single letters of the language's alphabet (ICU's standard exemplar "
@@ -915,26 +907,32 @@ def notice(results, versions):
     add("- f2. Traditional spellings (German): the forms of the traditional-spelling Hunspell "
         "dictionary (`unmunch` of myspell-de-de-1901's `de_DE-1901`) that hold `ß` and are a "
         "common word once `ß` is written `ss`: `daß`, `muß`, `mußte`.")
-    add("- f3. Plain letters (Polish, often typed without its diacritics): each common word "
-        "also without them (`się` as `sie`, `ł` as `l`).")
+    def languages(chosen):
+        return ", ".join(s.language.split(" (")[0] for s in SOURCES if chosen(s))
+
     add("- g. Hunspell word forms: the forms that the Hunspell dictionary's affix rules make of "
         "its stems (`unmunch` of hunspell-tools): the forms of the stems that are common words "
-        "(Czech, Danish, Italian, Polish), or every form (German, French, Spanish, Swedish); "
-        "these entries are under the Hunspell dictionary's licence. Dutch takes none: "
-        "measured on real messages (`tools/measure_messages.py`), they let hardly a message "
-        "more through.")
+        f"({languages(lambda s: s.hunspell_forms == 'common')}), or every form "
+        f"({languages(lambda s: s.hunspell_forms == 'all')}); these entries are under the "
+        "Hunspell dictionary's licence. Dutch takes none: measured on real messages "
+        "(`tools/measure_messages.py`), they let hardly a message more through.")
     add("")
-    add(f"Cap: a list with more than {MAX_ENTRIES} words left (Czech, French, Italian, "
-        f"Polish, Spanish, Swedish) is cut to "
+    capped = {r["source"].file for r in results if r["common"] is not None}
+    add(f"Cap: a list with more than {MAX_ENTRIES} words left "
+        f"({languages(lambda s: s.file in capped)}) is cut to "
         f"{MAX_ENTRIES}, a little under the program's limit of {PROGRAM_LIMIT} lines so that "
         "words a user adds still fit. Kept first: every word that is in the common-word list, "
-        "every word added in steps a to f3, the number words and the letters. The rest is "
+        "every word added in steps a to f2, the number words and the letters. The rest is "
         "filled with the source list's words before the forms of step g, each ranked by its "
         "length less twice the base-2 logarithm of one more than its lemma's use: the "
         "Hunspell dictionary's stems of the word (`hunspell -s`) and, for the stem most "
         "shared, how many words of the common-word list have it. Lower first; among equals "
         "the smaller SHA-256 of the UTF-8 form. Measured on real messages, this keeps more of "
-        "them whole than length alone or lemma use alone.")
+        "them whole than length alone or lemma use alone. Last of all come the words that are "
+        "the negating prefix and another entry ("
+        + ", ".join(f"{s.language} `{s.split_prefix}`" for s in SOURCES if s.split_prefix)
+        + ": `nevyléčitelná`): Tidy writes such a word as the two (`ne vyléčitelná`), so the "
+        "room goes to words that nothing else brings in.")
     add("")
     add("Every file is written in its code page, one word per line, each line (the last one too) "
         "ending in CR LF, sorted by Unicode code point. The same package versions always give "
@@ -998,8 +996,6 @@ def notice(results, versions):
             add(f"- f2. Traditional spellings: Debian package `{s.old_spelling[0]}`, version "
                 f"`{versions[s.old_spelling[0]]}`, dictionary `{s.old_spelling[1]}`: "
                 f"{a['old spelling']} added.")
-        if s.plain_letters:
-            add(f"- f3. Plain letters: {a['plain letters']} added.")
         if s.hunspell_forms:
             add(f"- g. Hunspell word forms: {a['forms']} added, {a['common forms']} of them forms "
                 "of common stems.")
@@ -1077,12 +1073,12 @@ def report(r):
         print(f"    kept first as common or added words: {r['common']}")
 
 
-PACKAGES = ("wamerican wamerican-large wamerican-huge wngerman wfrench witalian wspanish wdanish wdutch wpolish "
+PACKAGES = ("wamerican wamerican-large wamerican-insane wngerman wfrench witalian wspanish wdanish wdutch wpolish "
             "wswedish aspell aspell-cs aspell-en aspell-es aspell-fr "
             "tesseract-ocr tesseract-ocr-eng tesseract-ocr-ces "
             "tesseract-ocr-dan tesseract-ocr-nld tesseract-ocr-fra tesseract-ocr-deu "
             "tesseract-ocr-ita tesseract-ocr-pol tesseract-ocr-spa tesseract-ocr-swe python3-icu "
-            "hunspell hunspell-tools hunspell-cs hunspell-da hunspell-de-de hunspell-es hunspell-fr hunspell-it "
+            "hunspell hunspell-tools hunspell-cs hunspell-da hunspell-de-de-frami hunspell-es hunspell-fr hunspell-it "
             "hunspell-nl hunspell-pl hunspell-sv myspell-de-de-1901")
 
 
@@ -1119,6 +1115,7 @@ def main():
             print(f"Install: apt-get install {PACKAGES}", file=sys.stderr)
             return 2
         if args.out:
+            Path(args.out).mkdir(parents=True, exist_ok=True)
             for r in results:
                 write_atomically(Path(args.out) / r["source"].file, r["bytes"])
             return 0

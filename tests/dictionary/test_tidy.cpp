@@ -330,6 +330,9 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"se.dic", "gränssnittskomponenten", "gränssnitts komponenten"},
         {"dk.dic", "slutstatus konfigurationsfiler", "slut status konfigurations filer"},
         {"nl.dic", "lettertypegrootte standaarduitvoer", "lettertype grootte standaard uitvoer"},
+        {"Czech.dic", "To je nevyléčitelná nemoc", "To je ne vyléčitelná nemoc"},
+        {"de_neu.dic", "Das ist mißlich", "Das ist misslich"},
+        {"dk.dic", "Dèr var èn gang", "Dér var én gang"},
     };
     for (const Case& c : cases) {
         const Keyspace& ks = shipped(c.file);
