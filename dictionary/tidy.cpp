@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <climits>
 #include <map>
 #include <unicode/normalizer2.h>
 #include <unicode/rbnf.h>
@@ -639,26 +641,72 @@ std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
     return piece.substr(0, first) + encode(best) + piece.substr(last);
 }
 
-// German written in the old spelling (mißlich, verhaßter) or the Swiss one (Grüsse,
-// heisst): ß as ss, or else ss as ß, when that gives a dictionary word.
-std::optional<std::string> Tidier::respellSharpS(const std::string& piece) const {
-    if (locale_ != "de")
-        return std::nullopt;
-    auto replaced = [&](std::string_view from, std::string_view to) -> std::optional<std::string> {
-        std::string out = piece;
-        bool changed = false;
-        for (size_t at = out.find(from); at != std::string::npos; at = out.find(from, at)) {
-            out.replace(at, from.size(), to);
-            at += to.size();
-            changed = true;
+// Letters written the way a keyboard without them allows (Anschlaege, Gruesse, paa) or in an
+// older or the Swiss spelling (mißlich, heisst): each such spot may stand for the letter
+// meant. Of the spellings that are dictionary words, the one of fewest changes, when it is
+// the only one.
+struct Respelling {
+    std::string_view locale, typed, meant;
+};
+constexpr Respelling respellings[] = {
+    {"de", "ae", "ä"}, {"de", "oe", "ö"}, {"de", "ue", "ü"}, {"de", "ß", "ss"},
+    {"de", "ss", "ß"}, {"da", "aa", "å"}, {"da", "ae", "æ"}, {"da", "oe", "ø"},
+};
+
+std::optional<std::string> Tidier::respell(const std::string& piece) const {
+    constexpr size_t MaxSpots = 6;
+    const auto [first, last] = coreOf(piece);
+    const std::string lower = toLower(piece.substr(first, last - first));
+    std::vector<std::pair<size_t, const Respelling*>> spots;
+    for (size_t i = 0; i < lower.size() && spots.size() < MaxSpots;) {
+        const Respelling* found = nullptr;
+        for (const Respelling& r : respellings)
+            if (r.locale == locale_ && lower.compare(i, r.typed.size(), r.typed) == 0) {
+                found = &r;
+                break;
+            }
+        if (!found) {
+            ++i;
+            continue;
         }
-        if (changed && known(out))
-            return out;
+        spots.emplace_back(i, found);
+        i += found->typed.size();
+    }
+    std::string best;
+    int bestChanges = INT_MAX, atBest = 0;
+    for (uint32_t mask = 1; mask < (1u << spots.size()); ++mask) {
+        std::string word;
+        size_t from = 0;
+        for (size_t k = 0; k < spots.size(); ++k) {
+            if (!(mask & (1u << k)))
+                continue;
+            word.append(lower, from, spots[k].first - from);
+            word += spots[k].second->meant;
+            from = spots[k].first + spots[k].second->typed.size();
+        }
+        word.append(lower, from);
+        if (keyspace_.findWord(tokenOf(word)) == 0)
+            continue;
+        const int changes = std::popcount(mask);
+        if (changes < bestChanges) {
+            best = word;
+            bestChanges = changes;
+            atBest = 1;
+        } else if (changes == bestChanges) {
+            ++atBest;
+        }
+    }
+    if (atBest != 1)
         return std::nullopt;
-    };
-    if (auto out = replaced("ß", "ss"))
-        return out;
-    return replaced("ss", "ß");
+    // Capitals as typed: the first letter, or the whole word.
+    std::u32string letters = decode(best);
+    const std::u32string typed = decode(piece.substr(first, last - first));
+    auto upper = [](char32_t c) { return u_isupper(static_cast<UChar32>(c)); };
+    const bool allCapitals = typed.size() > 1 && std::all_of(typed.begin(), typed.end(), upper);
+    for (size_t i = 0; i < letters.size() && (i == 0 || allCapitals); ++i)
+        if (upper(typed[0]))
+            letters[i] = static_cast<char32_t>(u_toupper(static_cast<UChar32>(letters[i])));
+    return piece.substr(0, first) + encode(letters) + piece.substr(last);
 }
 
 std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {
@@ -684,7 +732,7 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
     case 5:
         return spellDigits(piece);
     case 6:
-        if (auto respelled = respellSharpS(piece))
+        if (auto respelled = respell(piece))
             return respelled;
         return fixAccents(piece);
     case 7:

@@ -59,7 +59,7 @@ class Tidier {
     std::optional<std::string> spellDigits(const std::string& piece);
     std::optional<std::string> splitCompound(const std::string& piece) const;
     std::optional<std::string> fixAccents(const std::string& piece);
-    std::optional<std::string> respellSharpS(const std::string& piece) const;
+    std::optional<std::string> respell(const std::string& piece) const;
     static constexpr int LastRule = 7;
 
     const Keyspace& keyspace_;

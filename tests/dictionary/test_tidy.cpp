@@ -300,10 +300,14 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     // An accent written for another is nearer than one dropped: dèr is dér, not der.
     auto stress = keyspaceOf({"der", "dér", "en", "én"});
     EXPECT_EQ(tidied(*stress, "Dèr var èn", "da"), "Dér var én");
-    // German in the old or the Swiss spelling: ß as ss, ss as ß; only in German.
-    auto german = keyspaceOf({"misslich", "grüße", "heißt", "bass"});
-    EXPECT_EQ(tidied(*german, "Mißlich: Grüsse, heisst Bass", "de"), "Misslich: Grüße, heißt Bass");
-    EXPECT_EQ(tidied(*german, "Grüsse", "en"), "Grüsse");
+    // Letters as a keyboard without them allows, or in an older or the Swiss spelling:
+    // ae, oe, ue, ss, ß in German, aa, ae, oe in Danish; the fewest changes that make a word.
+    auto german = keyspaceOf({"misslich", "grüße", "grüsse", "heißt", "bass", "anschläge",
+                              "feuerwehrmänner", "på", "mærke", "før"});
+    EXPECT_EQ(tidied(*german, "Mißlich: Gruesse, heisst Bass", "de"), "Misslich: Grüsse, heißt Bass");
+    EXPECT_EQ(tidied(*german, "ANSCHLAEGE der Feuerwehrmaenner", "de"), "ANSCHLÄGE der Feuerwehrmänner");
+    EXPECT_EQ(tidied(*german, "Paa, maerke foer", "da"), "På, mærke før");
+    EXPECT_EQ(tidied(*german, "Grüße Gruesse", "en"), "Grüße Gruesse");
 }
 
 // The shipped dictionaries, on words they hold today.
