@@ -437,10 +437,11 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
 }
 
 // A compound the dictionary lacks (ausgabedatei, slutstatus) as its dictionary words: two
-// parts, or three if two will not do; a Czech negated word as ne and the word. Fewest parts
-// first, then parts of four letters or more, then parts exactly as the dictionary holds them
-// before dropping a linking letter, then the longest first part. The work is bounded: long
-// words and runs of look-ups stop the search, since the word stays reported either way.
+// parts, or three if two will not do; a Czech or Polish negated word as ne or nie and the
+// word. Fewest parts first, then parts of four letters or more, then parts exactly as the
+// dictionary holds them before dropping a linking letter, then the longest first part. The
+// work is bounded: long words and runs of look-ups stop the search, since the word stays
+// reported either way.
 std::optional<std::string> Tidier::splitCompound(const std::string& piece) const {
     constexpr size_t MaxLetters = 40;
     constexpr int MaxLookups = 2000;
@@ -464,8 +465,9 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
         at[i + 1] = pos;
         lowerAt[i + 1] = lowerPos;
     }
-    // Czech writes "not" joined to the word it denies (nevyléčitelná); the dictionary may
-    // hold only the word, and the two side by side read the same.
+    // Czech and Polish write "not" joined to the word it denies (nevyléčitelná,
+    // niewykrywalny); the dictionary may hold only the word, and the two side by side read
+    // the same.
     if (const std::string_view prefix = negationPrefix(locale_);
         !prefix.empty() && lower.starts_with(prefix) && keyspace_.findWord(prefix) != 0 &&
         keyspace_.findWord(std::string_view(lower).substr(prefix.size())) != 0)
