@@ -162,7 +162,8 @@ SOURCES = [
                    "it GPL-2+)",
            common_words="deu", locale="de",
            hunspell_forms="all",
-           hunspell=("hunspell-de-de-frami", "de_DE_frami"), old_spelling=("myspell-de-de-1901", "de_DE-1901")),
+           hunspell=("hunspell-de-de-frami", "de_DE_frami"),
+           old_spelling=("myspell-de-de-1901", "de_DE-1901")),
     # witalian has no one-letter words (a, e, è, i, o) and few inflected forms.
     Source("it.dic", "Italian", "windows-1252", "witalian", "/usr/share/dict/italian",
            licence="GPL-3.0-or-later", common_words="ita", locale="it", elides=True,
@@ -675,10 +676,10 @@ def build(source):
     common_count = None
     if len(words) > MAX_ENTRIES:
         # Common, added and needed words first. Then the source's own words before the
-        # Hunspell forms; each by length less twice the log of how much real text uses their
-        # lemma (the common words sharing its stem): short words and forms of well-used
-        # lemmas first. Measured on real messages, this keeps more of them whole than length
-        # or lemma alone.
+        # Hunspell forms (unless the source alone is over the cap); each by length less twice
+        # the log of how much real text uses their lemma (the common words sharing its stem):
+        # short words and forms of well-used lemmas first. Measured on real messages, this
+        # keeps more of them whole than length or lemma alone.
         first = (words & (common_taken | needed)) | set(extra)
         common_count = len(first)
         kept = shortest(first, MAX_ENTRIES)
@@ -686,7 +687,10 @@ def build(source):
         popularity = (stem_popularity(source.hunspell[1], rest,
                                       read_common_raw(source.common_words))
                       if source.hunspell else {})
-        ranked = sorted(rest, key=lambda w: (w not in source_words,
+        # A source over the cap by itself (Czech, Polish) already lists every form, most of
+        # them rare: the Hunspell forms rank with its words instead of after them.
+        forms_last = len(source_words) <= MAX_ENTRIES
+        ranked = sorted(rest, key=lambda w: (forms_last and w not in source_words,
                                              len(w) - 2 * math.log2(1 + popularity.get(w, 0)),
                                              hashlib.sha256(w.encode("utf-8")).digest()))
         if source.split_prefix:
@@ -923,12 +927,14 @@ def notice(results, versions):
         f"{MAX_ENTRIES}, a little under the program's limit of {PROGRAM_LIMIT} lines so that "
         "words a user adds still fit. Kept first: every word that is in the common-word list, "
         "every word added in steps a to f2, the number words and the letters. The rest is "
-        "filled with the source list's words before the forms of step g, each ranked by its "
-        "length less twice the base-2 logarithm of one more than its lemma's use: the "
-        "Hunspell dictionary's stems of the word (`hunspell -s`) and, for the stem most "
-        "shared, how many words of the common-word list have it. Lower first; among equals "
-        "the smaller SHA-256 of the UTF-8 form. Measured on real messages, this keeps more of "
-        "them whole than length alone or lemma use alone. Last of all come the words that are "
+        "filled with the source list's words before the forms of step g (together with them "
+        "where the source list alone is over the cap, as for Czech and Polish: it then lists "
+        "every form already, most of them rare), each ranked by its length less twice the "
+        "base-2 logarithm of one more than its lemma's use: the Hunspell dictionary's stems "
+        "of the word (`hunspell -s`) and, for the stem most shared, how many words of the "
+        "common-word list have it. Lower first; among equals the smaller SHA-256 of the UTF-8 "
+        "form. Measured on real messages, this keeps more of them whole than length alone or "
+        "lemma use alone. Last of all come the words that are "
         "the negating prefix and another entry ("
         + ", ".join(f"{s.language} `{s.split_prefix}`" for s in SOURCES if s.split_prefix)
         + ": `nevyléčitelná`): Tidy writes such a word as the two (`ne vyléčitelná`), so the "
