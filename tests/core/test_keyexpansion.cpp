@@ -45,8 +45,9 @@ TEST(ExpandKey, DigitKeysGiveStridesBetween11And145) {
         for (int i = 1; i <= KeyNumberCount; ++i) {
             ASSERT_GE(e[i], 11) << key << " entry " << i;
             ASSERT_LE(e[i], 145) << key << " entry " << i;
-            if (i > 1)
+            if (i > 1) {
                 ASSERT_NE(e[i], e[i - 1]) << key << " entry " << i;
+            }
         }
         EXPECT_TRUE(usableAsStrides(e));
     }
