@@ -579,6 +579,20 @@ uint64_t hashOf(std::u32string_view word) {
     return std::hash<std::u32string_view>{}(word);
 }
 
+// A dictionary word with the capitals of the word as typed: letter by letter, and the whole
+// word when it was typed in capitals (a respelled word may be shorter: ANSCHLAEGE).
+std::string withCapitalsOf(std::u32string_view typed, std::u32string word) {
+    auto upper = [](char32_t c) { return u_isupper(static_cast<UChar32>(c)) != 0; };
+    const bool allCapitals =
+        std::none_of(typed.begin(), typed.end(),
+                     [](char32_t c) { return u_islower(static_cast<UChar32>(c)); }) &&
+        std::count_if(typed.begin(), typed.end(), upper) > 1;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (allCapitals || (i < typed.size() && upper(typed[i])))
+            word[i] = static_cast<char32_t>(u_toupper(static_cast<UChar32>(word[i])));
+    return encode(word);
+}
+
 } // namespace
 
 // The dictionary's words by their letters without accents (hash, row), sorted: built once,
@@ -636,11 +650,7 @@ std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
     }
     if (atBest != 1 || bestDifferences == 0)
         return std::nullopt;
-    // A capital stays a capital.
-    for (size_t i = 0; i < best.size(); ++i)
-        if (u_isupper(static_cast<UChar32>(letters[i])))
-            best[i] = static_cast<char32_t>(u_toupper(static_cast<UChar32>(best[i])));
-    return piece.substr(0, first) + encode(best) + piece.substr(last);
+    return piece.substr(0, first) + withCapitalsOf(letters, best) + piece.substr(last);
 }
 
 // Letters written the way a keyboard without them allows (Anschlaege, Gruesse, paa) or in an
@@ -700,15 +710,9 @@ std::optional<std::string> Tidier::respell(const std::string& piece) const {
     }
     if (atBest != 1)
         return std::nullopt;
-    // Capitals as typed: the first letter, or the whole word.
-    std::u32string letters = decode(best);
-    const std::u32string typed = decode(piece.substr(first, last - first));
-    auto upper = [](char32_t c) { return u_isupper(static_cast<UChar32>(c)); };
-    const bool allCapitals = typed.size() > 1 && std::all_of(typed.begin(), typed.end(), upper);
-    for (size_t i = 0; i < letters.size() && (i == 0 || allCapitals); ++i)
-        if (upper(typed[0]))
-            letters[i] = static_cast<char32_t>(u_toupper(static_cast<UChar32>(letters[i])));
-    return piece.substr(0, first) + encode(letters) + piece.substr(last);
+    return piece.substr(0, first) +
+           withCapitalsOf(decode(piece.substr(first, last - first)), decode(best)) +
+           piece.substr(last);
 }
 
 std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {

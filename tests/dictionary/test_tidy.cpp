@@ -306,6 +306,7 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
                               "feuerwehrmänner", "på", "mærke", "før"});
     EXPECT_EQ(tidied(*german, "Mißlich: Gruesse, heisst Bass", "de"), "Misslich: Grüsse, heißt Bass");
     EXPECT_EQ(tidied(*german, "ANSCHLAEGE der Feuerwehrmaenner", "de"), "ANSCHLÄGE der Feuerwehrmänner");
+    EXPECT_EQ(tidied(*german, "FeuerwehrMaenner", "de"), "FeuerwehrMänner");
     EXPECT_EQ(tidied(*german, "Paa, maerke foer", "da"), "På, mærke før");
     EXPECT_EQ(tidied(*german, "Grüße Gruesse", "en"), "Grüße Gruesse");
 }
