@@ -457,14 +457,6 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
         !std::all_of(letters.begin(), letters.end(),
                      [](char32_t c) { return u_isalpha(static_cast<UChar32>(c)); }))
         return std::nullopt;
-    // Byte offsets of each letter, in the text as written and lower-cased.
-    std::vector<size_t> at(n + 1), lowerAt(n + 1);
-    for (size_t i = 0, pos = 0, lowerPos = 0; i < n; ++i) {
-        utf8::next(core, pos);
-        utf8::next(lower, lowerPos);
-        at[i + 1] = pos;
-        lowerAt[i + 1] = lowerPos;
-    }
     // Czech and Polish write "not" joined to the word it denies (nevyléčitelná,
     // niewykrywalny); the dictionary may hold only the word, and the two side by side read
     // the same.
@@ -473,6 +465,14 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
         keyspace_.findWord(std::string_view(lower).substr(prefix.size())) != 0)
         return piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
                core.substr(prefix.size()) + piece.substr(last);
+    // Byte offsets of each letter, in the text as written and lower-cased.
+    std::vector<size_t> at(n + 1), lowerAt(n + 1);
+    for (size_t i = 0, pos = 0, lowerPos = 0; i < n; ++i) {
+        utf8::next(core, pos);
+        utf8::next(lower, lowerPos);
+        at[i + 1] = pos;
+        lowerAt[i + 1] = lowerPos;
+    }
     const std::vector<std::u32string_view> links = linkingElements(locale_);
     int lookups = MaxLookups;
     auto isWord = [&](size_t from, size_t to) {
@@ -667,6 +667,9 @@ constexpr Respelling respellings[] = {
 
 std::optional<std::string> Tidier::respell(const std::string& piece) const {
     constexpr size_t MaxSpots = 6;
+    if (std::none_of(std::begin(respellings), std::end(respellings),
+                     [&](const Respelling& r) { return r.locale == locale_; }))
+        return std::nullopt;
     const auto [first, last] = coreOf(piece);
     const std::string lower = toLower(piece.substr(first, last - first));
     std::vector<std::pair<size_t, const Respelling*>> spots;
@@ -697,7 +700,7 @@ std::optional<std::string> Tidier::respell(const std::string& piece) const {
             from = spots[k].first + spots[k].second->typed.size();
         }
         word.append(lower, from);
-        if (keyspace_.findWord(tokenOf(word)) == 0)
+        if (!known(word))
             continue;
         const int changes = std::popcount(mask);
         if (changes < bestChanges) {
