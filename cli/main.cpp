@@ -183,7 +183,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
     auto opts = std::make_shared<Options>();
     CLI::App* sub = app.add_subcommand(
         "tidy", "Make a text encodable: rewrite only the words the dictionary lacks (spaces, quotes, "
-                "punctuation, joined words, digits, accents, compounds). Prints the text; on standard error each word "
+                "punctuation, joined words, digits, accents, abbreviations, compounds). Prints the text; on standard error each word "
                 "still unknown with its count and suggestions, tab-separated. Status 0 when the text "
                 "encodes, 1 otherwise");
     sub->add_option("--dictionary,-d", opts->dictionary,

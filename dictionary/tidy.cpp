@@ -90,6 +90,13 @@ std::pair<size_t, size_t> coreOf(std::string_view piece) {
     return {first, last};
 }
 
+bool hasLowerCase(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();)
+        if (u_islower(static_cast<UChar32>(utf8::next(text, pos))))
+            return true;
+    return false;
+}
+
 bool isWordChar(char32_t c) {
     return u_isalnum(static_cast<UChar32>(c)) ||
            (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
@@ -386,9 +393,19 @@ std::optional<std::string> Tidier::spellDigits(const std::string& piece) {
             out += ' ';
         afterWord = true;
         if (s.digits.empty()) {
-            if (!known(s.text))
+            if (known(s.text)) {
+                out += s.text;
+            } else if (const auto [from, to] = coreOf(s.text);
+                       auto letters = spellAbbreviation(s.text.substr(from, to - from))) {
+                // MP3, ASN.1, UTF-8: punctuation between the letters and digits goes.
+                if (k == 0)
+                    out += s.text.substr(0, from);
+                out += *letters;
+                if (k + 1 == segments.size())
+                    out += s.text.substr(to);
+            } else {
                 return std::nullopt;
-            out += s.text;
+            }
             continue;
         }
         // Numbers are read as numbers up to millions; codes with a leading zero and long
@@ -718,6 +735,36 @@ std::optional<std::string> Tidier::respell(const std::string& piece) const {
            piece.substr(last);
 }
 
+// An abbreviation the dictionary lacks (RSA, QWERTZ, CRLs) as its letters, each a dictionary
+// word: "R S A", read as the abbreviation is read. Only in a line that also has lower-case
+// letters: where everything is in capitals the words are shouted, not abbreviated, and an
+// unknown one is better reported with its suggestions.
+std::optional<std::string> Tidier::spellAbbreviation(std::string_view piece) const {
+    constexpr size_t MaxLetters = 6;
+    if (!lineHasLowerCase_)
+        return std::nullopt;
+    const auto [first, last] = coreOf(piece);
+    const std::u32string letters = decode(piece.substr(first, last - first));
+    size_t capitals = letters.size();
+    if (capitals > 2 && letters.back() == U's') // a plural: CRLs, PDFs
+        --capitals;
+    if (capitals < 2 || capitals > MaxLetters)
+        return std::nullopt;
+    std::string spelt;
+    for (size_t i = 0; i < letters.size(); ++i) {
+        const auto c = static_cast<UChar32>(letters[i]);
+        if (i < capitals ? !u_isupper(c) : !u_islower(c))
+            return std::nullopt;
+        const std::string letter = encode(std::u32string(1, letters[i]));
+        if (!known(letter))
+            return std::nullopt;
+        if (!spelt.empty())
+            spelt += ' ';
+        spelt += letter;
+    }
+    return std::string(piece.substr(0, first)) + spelt + std::string(piece.substr(last));
+}
+
 std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {
     switch (rule) {
     case 1:
@@ -745,6 +792,8 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
             return respelled;
         return fixAccents(piece);
     case 7:
+        return spellAbbreviation(piece);
+    case 8:
         return splitCompound(piece);
     default:
         return std::nullopt;
@@ -803,7 +852,14 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions) {
     TidyResult result;
     std::string& out = result.text;
     out.reserve(text.size());
+    // The line a piece lies on tells an abbreviation from a shouted word.
+    std::optional<size_t> lineEnd;
     auto span = [&](std::string_view piece) {
+        const auto at = static_cast<size_t>(piece.data() - text.data());
+        if (!lineEnd || at > *lineEnd) {
+            lineEnd = std::min(text.find("\r\n", at), text.size());
+            lineHasLowerCase_ = hasLowerCase(text.substr(at, *lineEnd - at));
+        }
         if (known(piece)) {
             out += piece;
             return;

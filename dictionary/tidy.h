@@ -32,7 +32,7 @@ struct TidyResult {
 
 // Makes a text encodable without touching any token the dictionary holds: only a token the
 // dictionary lacks is rewritten (spaces, invisible characters, typographic apostrophes,
-// punctuation, joined words, digits, compounds, missing or wrong accents), so a text that
+// punctuation, joined words, digits, abbreviations, compounds, missing or wrong accents), so a text that
 // encodes comes back byte for byte.
 class Tidier {
   public:
@@ -60,13 +60,15 @@ class Tidier {
     std::optional<std::string> splitCompound(const std::string& piece) const;
     std::optional<std::string> fixAccents(const std::string& piece);
     std::optional<std::string> respell(const std::string& piece) const;
-    static constexpr int LastRule = 7;
+    std::optional<std::string> spellAbbreviation(std::string_view piece) const;
+    static constexpr int LastRule = 8;
 
     const Keyspace& keyspace_;
     std::string locale_;
     std::unique_ptr<Numbers> numbers_;
     std::unique_ptr<Accents> accents_;
     std::unique_ptr<Suggester> suggester_;
+    bool lineHasLowerCase_ = true; // of the line being tidied
 };
 
 // Every whole token of text equal to word, its characters from the first to the last that

@@ -1,7 +1,8 @@
 // Tidy on any text, in each language whose rules differ, over a small dictionary that its
-// rules can reach (accents, ß and ss, joined negations, compounds, number words). A text whose
-// tokens are all words comes back byte for byte; a result said to encode has only words; no
-// unknown word is reported twice; and the suggestions are dictionary words.
+// rules can reach (accents, ß and ss, joined negations, compounds, number words, letters of
+// abbreviations). A text whose tokens are all words comes back byte for byte; a result said
+// to encode has only words; no unknown word is reported twice; and the suggestions are
+// dictionary words.
 
 #include "fuzzsupport.h"
 #include "keyspace.h"

@@ -297,7 +297,7 @@ void FrmMain::buildWindow() {
     addShortcut(this, cmdTidy, QKeySequence(Qt::CTRL | Qt::Key_T));
     cmdTidy->setToolTip(QStringLiteral("Tidy (Ctrl+T): makes the text encodable, changing only words "
                                        "the dictionary lacks.\nQuotes, apostrophes, dashes, tabs, joined "
-                                       "words, digits and missing accents become dictionary words;\nwords still unknown "
+                                       "words, digits, abbreviations and missing accents become dictionary words;\nwords still unknown "
                                        "are listed with suggestions."));
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("actQuit"));

@@ -235,6 +235,29 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
     EXPECT_EQ(tidied(*other, "7", ""), "7");
 }
 
+TEST(Tidy, AbbreviationsAsTheirLetters) {
+    auto ks = keyspaceOf({"the", "key", "and", "a", "b", "c", "d", "e", "f", "l", "m", "n", "p",
+                          "o", "r", "s", "t", "u", "x", "y", "i", "eight", "three", "kompression", "is",
+                          "lost", "list", "tyop"});
+    EXPECT_EQ(tidied(*ks, "The RSA key and the CRLs."), "The R S A key and the C R L s.");
+    // Joined to digits or to a word by a separator.
+    EXPECT_EQ(tidied(*ks, "UTF-8 and MP3", "en"), "U T F eight and M P three");
+    EXPECT_EQ(tidied(*ks, "TIFF-Kompression", "de"), "T I F F Kompression");
+    // Not a word typed in lower case, nor one that is too long to be an abbreviation, nor a
+    // letter the dictionary lacks.
+    Tidier tidier(*ks, "en");
+    TidyResult r = tidier.tidy("the rsa and ABCDEFM and OK");
+    EXPECT_EQ(r.text, "the rsa and ABCDEFM and OK");
+    EXPECT_EQ(r.unknown.size(), 3u);
+    // A line all in capitals is shouted: its unknown words are reported, not spelt; the next
+    // line, in mixed case, is spelt again.
+    r = tidier.tidy("THE TYPO IS LOST\r\nthe TYPO");
+    EXPECT_EQ(r.text, "THE TYPO IS LOST\r\nthe T Y P O");
+    ASSERT_EQ(r.unknown.size(), 1u);
+    EXPECT_EQ(r.unknown[0].word, "typo");
+    EXPECT_EQ(r.unknown[0].suggestions, (std::vector<std::string>{"tyop"}));
+}
+
 TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     auto de = keyspaceOf(
         {"ausgabe", "datei",      "arbeit", "zeit", "konto",   "sluts", "slut", "status", "slutsta",
@@ -338,6 +361,7 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"Czech.dic", "To je nevyléčitelná nemoc", "To je ne vyléčitelná nemoc"},
         {"de_neu.dic", "Das ist mißlich", "Das ist misslich"},
         {"dk.dic", "Dèr var èn gang", "Dér var én gang"},
+        {"de_neu.dic", "Die PUK für RGBA", "Die P U K für R G B A"},
     };
     for (const Case& c : cases) {
         const Keyspace& ks = shipped(c.file);
