@@ -464,24 +464,25 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
     constexpr int MaxLookups = 2000;
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
+    const std::string lower = toLower(core);
+    // Czech and Polish write "not" joined to the word it denies (nevyléčitelná, neměj,
+    // niewykrywalny); the dictionary may hold only the word, and the two side by side read
+    // the same.
+    if (const std::string_view prefix = negationPrefix(locale_);
+        !prefix.empty() && lower.size() > prefix.size() && lower.starts_with(prefix) &&
+        keyspace_.findWord(prefix) != 0 &&
+        keyspace_.findWord(std::string_view(lower).substr(prefix.size())) != 0)
+        return piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
+               core.substr(prefix.size()) + piece.substr(last);
     if (core.size() < 6 || core.size() > 4 * MaxLetters)
         return std::nullopt;
     const std::u32string letters = decode(core);
-    const std::string lower = toLower(core);
     const std::u32string lowerLetters = decode(lower);
     const size_t n = letters.size();
     if (n < 6 || n > MaxLetters || lowerLetters.size() != n ||
         !std::all_of(letters.begin(), letters.end(),
                      [](char32_t c) { return u_isalpha(static_cast<UChar32>(c)); }))
         return std::nullopt;
-    // Czech and Polish write "not" joined to the word it denies (nevyléčitelná,
-    // niewykrywalny); the dictionary may hold only the word, and the two side by side read
-    // the same.
-    if (const std::string_view prefix = negationPrefix(locale_);
-        !prefix.empty() && lower.starts_with(prefix) && keyspace_.findWord(prefix) != 0 &&
-        keyspace_.findWord(std::string_view(lower).substr(prefix.size())) != 0)
-        return piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
-               core.substr(prefix.size()) + piece.substr(last);
     // Byte offsets of each letter, in the text as written and lower-cased.
     std::vector<size_t> at(n + 1), lowerAt(n + 1);
     for (size_t i = 0, pos = 0, lowerPos = 0; i < n; ++i) {

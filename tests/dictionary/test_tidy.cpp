@@ -359,6 +359,7 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"dk.dic", "slutstatus konfigurationsfiler", "slut status konfigurations filer"},
         {"nl.dic", "lettertypegrootte standaarduitvoer", "lettertype grootte standaard uitvoer"},
         {"Czech.dic", "To je nevyléčitelná nemoc", "To je ne vyléčitelná nemoc"},
+        {"Czech.dic", "Neměj strach", "Ne měj strach"},
         {"de_neu.dic", "Das ist mißlich", "Das ist misslich"},
         {"dk.dic", "Dèr var èn gang", "Dér var én gang"},
         {"de_neu.dic", "Die PUK für RGBA", "Die P U K für R G B A"},
