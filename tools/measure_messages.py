@@ -94,9 +94,10 @@ def sentences(paragraph):
 
 def fortune_messages(package, codepage):
     for path in sorted(package_files(package)):
-        # The offensive sections are stored rot13-encoded; fortunes-cs also brings Slovak.
+        # The offensive sections are stored rot13-encoded; fortunes-cs also brings Slovak,
+        # in its own folder and in a file of Slovak classics among the Czech ones.
         if ("/games/fortunes/" not in str(path) or path.suffix in (".dat", ".u8")
-                or "/off/" in str(path) or "/sk/" in str(path)):
+                or "/off/" in str(path) or "/sk/" in str(path) or path.name.endswith("-sk")):
             continue
         text = decode_legacy(path.read_bytes(), codepage)
         for cookie in re.split(r"\n%\n", text):
