@@ -97,6 +97,43 @@ bool hasLowerCase(std::string_view text) {
     return false;
 }
 
+bool isLowerCase(char32_t c) {
+    return u_islower(static_cast<UChar32>(c));
+}
+
+bool isUpperCase(char32_t c) {
+    return u_isupper(static_cast<UChar32>(c));
+}
+
+// A word joined where its capitals say (RowExclusiveLock, WhatsApp, SELinux, GSMtelefon):
+// blanks before a capital that follows a small letter, and where a run of capitals meets
+// small letters: before its last capital (XMLParser) or, if so told, after it (GSMtelefon).
+// Nothing when no such place is found.
+std::optional<std::string> splitAtCapitals(std::string_view piece, bool afterRuns) {
+    const auto [first, last] = coreOf(piece);
+    const std::u32string letters = decode(piece.substr(first, last - first));
+    std::u32string out;
+    bool split = false;
+    for (size_t i = 0; i < letters.size(); ++i) {
+        const bool runBefore = i >= 2 && isUpperCase(letters[i - 1]) && isUpperCase(letters[i - 2]);
+        const bool cut =
+            i > 0 && (afterRuns ? isLowerCase(letters[i]) && runBefore
+                                : isUpperCase(letters[i]) &&
+                                      (isLowerCase(letters[i - 1]) ||
+                                       (isUpperCase(letters[i - 1]) && i + 1 < letters.size() &&
+                                        isLowerCase(letters[i + 1]))));
+        const bool wordStart = afterRuns && i > 0 && isUpperCase(letters[i]) && isLowerCase(letters[i - 1]);
+        if (cut || wordStart) {
+            out += U' ';
+            split = true;
+        }
+        out += letters[i];
+    }
+    if (!split)
+        return std::nullopt;
+    return std::string(piece.substr(0, first)) + encode(out) + std::string(piece.substr(last));
+}
+
 bool isWordChar(char32_t c) {
     return u_isalnum(static_cast<UChar32>(c)) ||
            (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
@@ -483,6 +520,11 @@ std::optional<std::string> Tidier::splitCompound(const std::string& piece) const
         !std::all_of(letters.begin(), letters.end(),
                      [](char32_t c) { return u_isalpha(static_cast<UChar32>(c)); }))
         return std::nullopt;
+    // Capitals inside a word in small letters (GStreamer, WhatsApp) mark where it is joined,
+    // and nowhere else: the rule for them has split it there if it could.
+    if (std::any_of(letters.begin(), letters.end(), isLowerCase) &&
+        std::any_of(letters.begin() + 1, letters.end(), isUpperCase))
+        return std::nullopt;
     // Byte offsets of each letter, in the text as written and lower-cased.
     std::vector<size_t> at(n + 1), lowerAt(n + 1);
     for (size_t i = 0, pos = 0, lowerPos = 0; i < n; ++i) {
@@ -793,8 +835,18 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
             return respelled;
         return fixAccents(piece);
     case 7:
-        return spellAbbreviation(piece);
+        for (bool afterRuns : {false, true}) {
+            const std::optional<std::string> split = splitAtCapitals(piece, afterRuns);
+            if (!split)
+                continue;
+            std::string parts = resolveParts(*split, 5);
+            if (allKnown(parts))
+                return parts;
+        }
+        return std::nullopt;
     case 8:
+        return spellAbbreviation(piece);
+    case 9:
         return splitCompound(piece);
     default:
         return std::nullopt;

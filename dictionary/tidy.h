@@ -32,8 +32,8 @@ struct TidyResult {
 
 // Makes a text encodable without touching any token the dictionary holds: only a token the
 // dictionary lacks is rewritten (spaces, invisible characters, typographic apostrophes,
-// punctuation, joined words, digits, abbreviations, compounds, missing or wrong accents), so a text that
-// encodes comes back byte for byte.
+// punctuation, joined words, digits, missing or wrong accents, words joined at capitals,
+// abbreviations, compounds), so a text that encodes comes back byte for byte.
 class Tidier {
   public:
     // The keyspace's dictionary must stay loaded and unchanged while the tidier lives.
@@ -61,7 +61,7 @@ class Tidier {
     std::optional<std::string> fixAccents(const std::string& piece);
     std::optional<std::string> respell(const std::string& piece) const;
     std::optional<std::string> spellAbbreviation(std::string_view piece) const;
-    static constexpr int LastRule = 8;
+    static constexpr int LastRule = 9;
 
     const Keyspace& keyspace_;
     std::string locale_;

@@ -272,7 +272,11 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     EXPECT_EQ(tidied(*de, "website"), "web site");
     // Three parts when two will not do; a linking s dropped between them.
     EXPECT_EQ(tidied(*de, "Arbeitszeitkonto", "de"), "Arbeit zeit konto");
-    EXPECT_EQ(tidied(*de, "letterTypeGrootte", "nl"), "letterType Grootte");
+    // Capitals inside a word mark where it is joined, and nowhere else.
+    EXPECT_EQ(tidied(*de, "letterTypeGrootte", "nl"), "letter Type Grootte");
+    EXPECT_EQ(tidied(*de, "WEBSite"), "WEB Site");
+    EXPECT_EQ(tidied(*de, "WEBsite"), "WEB site");
+    EXPECT_EQ(tidied(*de, "SluTStatus", "da"), "SluTStatus");
     // Linking letters only where the language uses them; parts under three letters never;
     // only words made of letters.
     EXPECT_EQ(tidied(*de, "arbeitszeit", "en"), "arbeitszeit");
@@ -280,7 +284,7 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     EXPECT_EQ(tidied(*de, "ausgabe2datei", "de"), "ausgabe2datei");
     // Misspellings do not fall apart into short pieces: a three-letter part only in two
     // parts beside a longer one, a linking letter only after four letters.
-    for (const char* word : {"seperate", "untill", "neccesary", "webTypeGrootte"})
+    for (const char* word : {"seperate", "untill", "neccesary", "webtypegrootte"})
         EXPECT_EQ(tidied(*de, word, "de"), word);
     // Longer than forty letters: left alone and reported.
     const TidyResult longWord =
@@ -363,6 +367,7 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"de_neu.dic", "Das ist mißlich", "Das ist misslich"},
         {"dk.dic", "Dèr var èn gang", "Dér var én gang"},
         {"de_neu.dic", "Die PUK für RGBA", "Die P U K für R G B A"},
+        {"eng.dic", "A RowExclusiveLock on WhatsApp", "A Row Exclusive Lock on Whats App"},
     };
     for (const Case& c : cases) {
         const Keyspace& ks = shipped(c.file);
