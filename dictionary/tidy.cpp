@@ -808,6 +808,62 @@ std::optional<std::string> Tidier::spellAbbreviation(std::string_view piece) con
     return std::string(piece.substr(0, first)) + spelt + std::string(piece.substr(last));
 }
 
+// Letters drawn out for effect (sooo, Nooo, crrruel, cooool): each run of three or more of
+// one letter kept once or twice, the word that takes out fewest letters first (cool before
+// col); when two would do, or only a single letter is left, it is left to the report. Roman
+// numerals in capitals (XIII) are no drawn-out words.
+std::optional<std::string> Tidier::unstretch(const std::string& piece) const {
+    constexpr size_t MaxRuns = 4;
+    const auto [first, last] = coreOf(piece);
+    const std::u32string typed = decode(piece.substr(first, last - first));
+    const std::u32string lower = decode(toLower(piece.substr(first, last - first)));
+    if (lower.size() != typed.size() ||
+        std::all_of(typed.begin(), typed.end(),
+                    [](char32_t c) { return std::u32string_view(U"IVXLCDM").find(c) != std::u32string_view::npos; }))
+        return std::nullopt;
+    std::vector<std::pair<size_t, size_t>> runs; // start and length
+    for (size_t i = 0; i < lower.size();) {
+        size_t j = i + 1;
+        while (j < lower.size() && lower[j] == lower[i])
+            ++j;
+        if (j - i >= 3 && u_isalpha(static_cast<UChar32>(lower[i]))) {
+            if (runs.size() == MaxRuns)
+                return std::nullopt;
+            runs.emplace_back(i, j - i);
+        }
+        i = j;
+    }
+    std::u32string best;
+    size_t bestRemoved = SIZE_MAX;
+    int atBest = 0;
+    // Bit k set: run k keeps one letter, otherwise two.
+    for (uint32_t mask = 0; !runs.empty() && mask < (1u << runs.size()); ++mask) {
+        std::u32string word;
+        size_t from = 0, removed = 0;
+        for (size_t k = 0; k < runs.size(); ++k) {
+            const auto [start, length] = runs[k];
+            const size_t keep = (mask & (1u << k)) ? 1 : 2;
+            word.append(typed, from, start - from);
+            word.append(typed, start, keep);
+            removed += length - keep;
+            from = start + length;
+        }
+        word.append(typed, from);
+        if (word.size() < 2 || !known(encode(word)))
+            continue;
+        if (removed < bestRemoved) {
+            best = word;
+            bestRemoved = removed;
+            atBest = 1;
+        } else if (removed == bestRemoved) {
+            ++atBest;
+        }
+    }
+    if (atBest != 1)
+        return std::nullopt;
+    return piece.substr(0, first) + encode(best) + piece.substr(last);
+}
+
 std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {
     switch (rule) {
     case 1:
@@ -831,6 +887,8 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
     case 5:
         return spellDigits(piece);
     case 6:
+        if (auto shortened = unstretch(piece))
+            return shortened;
         if (auto respelled = respell(piece))
             return respelled;
         return fixAccents(piece);

@@ -32,7 +32,8 @@ struct TidyResult {
 
 // Makes a text encodable without touching any token the dictionary holds: only a token the
 // dictionary lacks is rewritten (spaces, invisible characters, typographic apostrophes,
-// punctuation, joined words, digits, missing or wrong accents, words joined at capitals,
+// punctuation, joined words, digits, drawn-out letters, missing or wrong accents, words
+// joined at capitals,
 // abbreviations, compounds), so a text that encodes comes back byte for byte.
 class Tidier {
   public:
@@ -60,6 +61,7 @@ class Tidier {
     std::optional<std::string> splitCompound(const std::string& piece) const;
     std::optional<std::string> fixAccents(const std::string& piece);
     std::optional<std::string> respell(const std::string& piece) const;
+    std::optional<std::string> unstretch(const std::string& piece) const;
     std::optional<std::string> spellAbbreviation(std::string_view piece) const;
     static constexpr int LastRule = 9;
 

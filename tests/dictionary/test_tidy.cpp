@@ -258,6 +258,16 @@ TEST(Tidy, AbbreviationsAsTheirLetters) {
     EXPECT_EQ(r.unknown[0].suggestions, (std::vector<std::string>{"tyop"}));
 }
 
+TEST(Tidy, DrawnOutLettersKeptOnceOrTwice) {
+    auto ks = keyspaceOf({"cool", "col", "no", "cruel", "so", "xi", "w", "xyy", "xxy"});
+    EXPECT_EQ(tidied(*ks, "Cooool, Nooo! CRRRUEL sooo"), "Cool, No! CRUEL so");
+    // Not to a single letter, not a Roman numeral, not when two words are equally near.
+    Tidier tidier(*ks, "en");
+    const TidyResult r = tidier.tidy("www XIII xxxyyy");
+    EXPECT_EQ(r.text, "www XIII xxxyyy");
+    EXPECT_EQ(r.unknown.size(), 3u);
+}
+
 TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     auto de = keyspaceOf(
         {"ausgabe", "datei",      "arbeit", "zeit", "konto",   "sluts", "slut", "status", "slutsta",
