@@ -7,9 +7,12 @@ fortune cookies (fortunes, fortunes-cs, -de, -es, -it, -pl), the prose that two
 text-entry programs train on or set as typing exercises (dasher-data, klavaro: news,
 essays, letters, web pages), translated manual pages (manpages, manpages-cs, -da, -de, -es,
 -fr, -it, -nl, -pl, -sv) and the translated messages of the installed programs
-(/usr/share/locale/LANG/LC_MESSAGES/*.mo; for English their original texts). It then reports, per language and for each dictionary folder
-given: the share of messages that encode whole without and with Tidy, the share of
-tokens found, and the words most often still missing.
+(/usr/share/locale/LANG/LC_MESSAGES/*.mo; for English their original texts). It then
+reports, per language and for each dictionary folder given: the share of messages that
+encode whole without and with Tidy, the share of tokens found, and the words most often
+still missing. Two kinds are reported apart, outside the main figures: the manual pages,
+technical writing, and the spoken lines of a puzzle game in its translations
+(fillets-ng-data, all but Danish): everyday talk that no dictionary or rule was tuned on.
 
     /usr/bin/python3 tools/measure_messages.py --old OLD_DATA_DIR --new data \\
         --cli build/cli/talvora-cli [--limit 1000] [--only eng.dic]
@@ -155,6 +158,20 @@ def prose_messages(locale, dasher):
             yield from sentences(paragraph)
 
 
+def dialogue_messages(locale):
+    """The game's lines, from each level's dialogs_LANG.lua; the English file gives them as
+    the third argument of dialogId, the others as the argument of dialogStr."""
+    files = package_files("fillets-ng-data")
+    if locale == "en":
+        pattern, names = r'dialogId\("[^"]*",\s*"[^"]*",\s*"((?:[^"\\]|\\.)*)"\)', {"dialogs_en.lua"}
+    else:
+        pattern, names = r'dialogStr\("((?:[^"\\]|\\.)*)"\)', {f"dialogs_{locale}.lua"}
+    for path in files:
+        if path.name in names:
+            for line in re.findall(pattern, path.read_text(encoding="utf-8", errors="replace")):
+                yield from sentences(line.replace('\\"', '"'))
+
+
 def catalog_texts(locale, originals):
     folder = Path("/usr/share/locale") / locale / "LC_MESSAGES"
     for path in sorted(folder.glob("*.mo")) if folder.is_dir() else []:
@@ -230,7 +247,13 @@ def pool(language, limit):
     kinds["prose"] = pick(prose_messages(locale, dasher), limit, markers)
     kinds["program messages"] = pick(mo_messages(locale), limit, markers)
     kinds["manual pages"] = pick(man_messages(manpages, codepage), limit, markers)
+    if locale != "da":
+        kinds["game dialogue"] = pick(dialogue_messages(locale), limit, markers)
     return kinds
+
+
+# Reported, but not part of the main figures.
+APART = ("manual pages", "game dialogue")
 
 
 # ---- tokens and dictionaries ----
@@ -408,38 +431,41 @@ def main():
         if args.only and file not in args.only:
             continue
         kinds = pool(language, args.limit)
-        # Manual pages are technical writing: reported, but not part of the main figures.
-        messages = [m for k, ms in kinds.items() if k != "manual pages" for m in ms]
-        technical = kinds["manual pages"]
+        messages = [m for k, ms in kinds.items() if k not in APART for m in ms]
+        apart = [m for k in APART for m in kinds.get(k, [])]
         if args.dump:
             Path(args.dump).mkdir(parents=True, exist_ok=True)
             Path(args.dump, file + ".txt").write_text("\n".join(messages) + "\n", encoding="utf-8")
-            Path(args.dump, file + ".technical.txt").write_text("\n".join(technical) + "\n",
-                                                                 encoding="utf-8")
+            for k in APART:
+                Path(args.dump, f"{file}.{k.replace(' ', '-')}.txt").write_text(
+                    "\n".join(kinds.get(k, [])) + "\n", encoding="utf-8")
         print(f"\n{file} ({locale}): {len(messages)} everyday messages ("
-              + ", ".join(f"{k} {len(v)}" for k, v in kinds.items() if k != "manual pages")
-              + f"); {len(technical)} technical ones from manual pages")
+              + ", ".join(f"{k} {len(v)}" for k, v in kinds.items() if k not in APART)
+              + "); apart: " + ", ".join(f"{k} {len(kinds[k])}" for k in APART if k in kinds))
         for label, folder in folders:
             path = Path(folder) / file
             words = read_dictionary(path, codepage)
             plain = figures(messages, words)
+            everything = messages + apart
             if use_cli:
-                tidied = real_tidy(args.cli, path.resolve(), messages + technical, codepage)
+                tidied_all = real_tidy(args.cli, path.resolve(), everything, codepage)
             else:
                 tidy = EmulatedTidy(words, locale)
-                tidied = [tidy.line(m) for m in messages + technical]
-            tidied, tidied_technical = tidied[:len(messages)], tidied[len(messages):]
+                tidied_all = [tidy.line(m) for m in everything]
+            tidied = tidied_all[:len(messages)]
             after = figures(tidied, words)
             print(f"  {label:3} {len(words):7} words | encode whole: {pct(plain['whole'])} "
                   f"without Tidy, {pct(after['whole'])} with | tokens found: "
                   f"{pct(plain['tokens'])} without, {pct(after['tokens'])} with")
-            for kind, ms in kinds.items():
-                if kind == "manual pages":
-                    f = figures(tidied_technical, words)
-                else:
-                    idx = [i for i, m in enumerate(messages) if m in set(ms)]
-                    f = figures([tidied[i] for i in idx], words)
-                print(f"      {kind}: {pct(f['whole'])} with Tidy")
+            start = 0
+            for kind in [k for k in kinds if k not in APART] + [k for k in APART if k in kinds]:
+                ms = kinds[kind]
+                if kind in APART:
+                    start = len(messages) + sum(len(kinds[k]) for k in APART[:APART.index(kind)] if k in kinds)
+                f = figures(tidied_all[start:start + len(ms)], words)
+                without = figures(ms, words)
+                print(f"      {kind}: {pct(without['whole'])} without Tidy, {pct(f['whole'])} with")
+                start += len(ms)
             if args.cli:
                 passing = [t for t in tidied if all(x in words for x in tokens(t))]
                 share = output_common_share(args.cli, path.resolve(), passing, common_list(locale),
