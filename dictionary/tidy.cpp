@@ -122,7 +122,8 @@ std::optional<std::string> splitAtCapitals(std::string_view piece, bool afterRun
                                       (isLowerCase(letters[i - 1]) ||
                                        (isUpperCase(letters[i - 1]) && i + 1 < letters.size() &&
                                         isLowerCase(letters[i + 1]))));
-        const bool wordStart = afterRuns && i > 0 && isUpperCase(letters[i]) && isLowerCase(letters[i - 1]);
+        const bool wordStart =
+            afterRuns && i > 0 && isUpperCase(letters[i]) && isLowerCase(letters[i - 1]);
         if (cut || wordStart) {
             out += U' ';
             split = true;
@@ -175,9 +176,11 @@ std::string normalizeSpaces(const std::string& piece) {
             continue;
         if (groupsThousands(text, i))
             continue;
-        // Variation selectors and the keycap mark only choose how an emoji is drawn (❤️, 1️⃣).
+        // Variation selectors and the keycap mark only choose how an emoji is drawn (❤️,
+        // 1️⃣).
         const bool drawingMark =
-            u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_VARIATION_SELECTOR) || c == U'\u20E3';
+            u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_VARIATION_SELECTOR) ||
+            c == U'\u20E3';
         if (u_isUWhiteSpace(static_cast<UChar32>(c)))
             out += U' ';
         else if (u_charType(static_cast<UChar32>(c)) != U_FORMAT_CHAR && !drawingMark)
@@ -713,16 +716,17 @@ std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
     return piece.substr(0, first) + withCapitalsOf(letters, best) + piece.substr(last);
 }
 
-// Letters written the way a keyboard without them allows (Anschlaege, Gruesse, paa) or in an
-// older or the Swiss spelling (mißlich, heisst): each such spot may stand for the letter
-// meant. Of the spellings that are dictionary words, the one of fewest changes, when it is
-// the only one.
+// Letters written the way a keyboard without them allows (Anschlaege, Gruesse, paa), in an
+// older or the Swiss spelling (mißlich, heisst), or as Czech is spoken (dobrej, velkýho,
+// vylejzal): each such spot may stand for what the written language puts there. Of the
+// spellings that are dictionary words, the one of fewest changes, when it is the only one.
 struct Respelling {
     std::string_view locale, typed, meant;
 };
 constexpr Respelling respellings[] = {
-    {"de", "ae", "ä"}, {"de", "oe", "ö"}, {"de", "ue", "ü"}, {"de", "ß", "ss"},
-    {"de", "ss", "ß"}, {"da", "aa", "å"}, {"da", "ae", "æ"}, {"da", "oe", "ø"},
+    {"de", "ae", "ä"},    {"de", "oe", "ö"},    {"de", "ue", "ü"}, {"de", "ß", "ss"},
+    {"de", "ss", "ß"},    {"da", "aa", "å"},    {"da", "ae", "æ"}, {"da", "oe", "ø"},
+    {"cs", "ýho", "ého"}, {"cs", "ýmu", "ému"}, {"cs", "ej", "ý"}, {"cs", "ej", "é"},
 };
 
 std::optional<std::string> Tidier::respell(const std::string& piece) const {
@@ -732,42 +736,60 @@ std::optional<std::string> Tidier::respell(const std::string& piece) const {
         return std::nullopt;
     const auto [first, last] = coreOf(piece);
     const std::string lower = toLower(piece.substr(first, last - first));
-    std::vector<std::pair<size_t, const Respelling*>> spots;
+    // Each spot: where it starts, how many bytes it covers, and what may stand there.
+    struct Spot {
+        size_t at, length;
+        std::vector<std::string_view> meant;
+    };
+    std::vector<Spot> spots;
     for (size_t i = 0; i < lower.size() && spots.size() < MaxSpots;) {
-        const Respelling* found = nullptr;
+        Spot spot{i, 0, {}};
         for (const Respelling& r : respellings)
-            if (r.locale == locale_ && lower.compare(i, r.typed.size(), r.typed) == 0) {
-                found = &r;
-                break;
+            if (r.locale == locale_ && lower.compare(i, r.typed.size(), r.typed) == 0 &&
+                (spot.meant.empty() || r.typed.size() == spot.length)) {
+                spot.length = r.typed.size();
+                spot.meant.push_back(r.meant);
             }
-        if (!found) {
+        if (spot.meant.empty()) {
             ++i;
             continue;
         }
-        spots.emplace_back(i, found);
-        i += found->typed.size();
+        i += spot.length;
+        spots.push_back(std::move(spot));
     }
+    // Every choice per spot: as typed (0) or one of its meanings (1 on).
+    std::vector<size_t> choice(spots.size(), 0);
+    // Fewest changes first; then a spot's first meaning before its others (dobrej as dobrý,
+    // not dobré).
     std::string best;
-    int bestChanges = INT_MAX, atBest = 0;
-    for (uint32_t mask = 1; mask < (1u << spots.size()); ++mask) {
+    std::pair<size_t, size_t> bestRank{SIZE_MAX, SIZE_MAX};
+    int atBest = 0;
+    for (;;) {
+        size_t k = 0;
+        for (; k < spots.size() && ++choice[k] > spots[k].meant.size(); ++k)
+            choice[k] = 0;
+        if (k == spots.size())
+            break;
         std::string word;
         size_t from = 0;
-        for (size_t k = 0; k < spots.size(); ++k) {
-            if (!(mask & (1u << k)))
+        std::pair<size_t, size_t> rank{0, 0};
+        for (size_t j = 0; j < spots.size(); ++j) {
+            if (choice[j] == 0)
                 continue;
-            word.append(lower, from, spots[k].first - from);
-            word += spots[k].second->meant;
-            from = spots[k].first + spots[k].second->typed.size();
+            word.append(lower, from, spots[j].at - from);
+            word += spots[j].meant[choice[j] - 1];
+            from = spots[j].at + spots[j].length;
+            ++rank.first;
+            rank.second += choice[j] - 1;
         }
         word.append(lower, from);
         if (!known(word))
             continue;
-        const int changes = std::popcount(mask);
-        if (changes < bestChanges) {
+        if (rank < bestRank) {
             best = word;
-            bestChanges = changes;
+            bestRank = rank;
             atBest = 1;
-        } else if (changes == bestChanges) {
+        } else if (rank == bestRank && word != best) {
             ++atBest;
         }
     }
@@ -817,9 +839,9 @@ std::optional<std::string> Tidier::unstretch(const std::string& piece) const {
     const auto [first, last] = coreOf(piece);
     const std::u32string typed = decode(piece.substr(first, last - first));
     const std::u32string lower = decode(toLower(piece.substr(first, last - first)));
-    if (lower.size() != typed.size() ||
-        std::all_of(typed.begin(), typed.end(),
-                    [](char32_t c) { return std::u32string_view(U"IVXLCDM").find(c) != std::u32string_view::npos; }))
+    if (lower.size() != typed.size() || std::all_of(typed.begin(), typed.end(), [](char32_t c) {
+            return std::u32string_view(U"IVXLCDM").find(c) != std::u32string_view::npos;
+        }))
         return std::nullopt;
     std::vector<std::pair<size_t, size_t>> runs; // start and length
     for (size_t i = 0; i < lower.size();) {

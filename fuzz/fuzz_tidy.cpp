@@ -10,7 +10,6 @@
 #include "tokenizer.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
-
 #include <memory>
 #include <set>
 #include <string>
@@ -21,11 +20,14 @@ const talvora::Keyspace& dictionary() {
     static const std::unique_ptr<talvora::Keyspace> ks = [] {
         talvora::WordList list;
         for (std::string_view w :
-             {"the", "dont", "l", "écran", "ne", "vyléčitelná", "nie", "wykrywalnego", "grüße",
-              "grüsse", "heißt", "misslich", "anschläge", "på", "mærke", "før", "děkuji", "café",
-              "cafè", "più", "ausgabe", "datei", "arbeit", "zeit", "konto", "gränssnitt", "s",
-              "one", "two", "five", "twenty", "first", "third", "hundred", "thousand", "and",
-              "fünf", "und", "zwanzig", "eins", "deux", "cinq", "premier", "a", "b", "x"})
+             {"the",       "dont",         "l",       "écran",      "ne",      "vyléčitelná",
+              "nie",       "wykrywalnego", "grüße",   "grüsse",     "heißt",   "misslich",
+              "anschläge", "på",           "mærke",   "før",        "děkuji",  "café",
+              "cafè",      "più",          "dobrý",   "dobré",      "ausgabe", "datei",
+              "arbeit",    "zeit",         "konto",   "gränssnitt", "s",       "one",
+              "two",       "five",         "twenty",  "first",      "third",   "hundred",
+              "thousand",  "and",          "fünf",    "und",        "zwanzig", "eins",
+              "deux",      "cinq",         "premier", "a",          "b",       "x"})
             list.add(w);
         auto k = std::make_unique<talvora::Keyspace>();
         k->load(std::move(list));
@@ -44,9 +46,11 @@ bool allWords(const talvora::Keyspace& ks, std::string_view text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static constexpr const char* locales[] = {"en", "de", "da", "cs", "pl", "fr", "it", "nl", "sv", "es"};
+    static constexpr const char* locales[] = {"en", "de", "da", "cs", "pl",
+                                              "fr", "it", "nl", "sv", "es"};
     FuzzedDataProvider in(data, size);
-    const std::string locale = locales[in.ConsumeIntegralInRange<size_t>(0, std::size(locales) - 1)];
+    const std::string locale =
+        locales[in.ConsumeIntegralInRange<size_t>(0, std::size(locales) - 1)];
     const bool withSuggestions = in.ConsumeBool();
     const std::string text = in.ConsumeRemainingBytesAsString();
 

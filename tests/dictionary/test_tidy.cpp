@@ -147,8 +147,10 @@ TEST(Tidy, SpacesInvisibleCharactersAndDecomposedAccents) {
     // e s t a + combining acute, as some keyboards write it.
     EXPECT_EQ(tidied(*ks, "Esta\u0301 aqui\u0301", "es"), "Está aquí");
     // Emoji go with the marks that join and draw them.
-    EXPECT_EQ(tidied(*ks, "see \u2764\uFE0F you 👍🏽 here 👨\u200D👩\u200D👧 wait 1\uFE0F\u20E3"),
-              "see  you  here  wait 1");
+    EXPECT_EQ(
+        tidied(*ks,
+               "see \u2764\uFE0F you 👍🏽 here 👨\u200D👩\u200D👧 wait 1\uFE0F\u20E3"),
+        "see  you  here  wait 1");
     // A lone line feed inside a token is a space too; CR LF pairs stay.
     EXPECT_EQ(tidied(*ks, "see\nyou\r\nwait"), "see you\r\nwait");
 }
@@ -236,9 +238,10 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
 }
 
 TEST(Tidy, AbbreviationsAsTheirLetters) {
-    auto ks = keyspaceOf({"the", "key", "and", "a", "b", "c", "d", "e", "f", "l", "m", "n", "p",
-                          "o", "r", "s", "t", "u", "x", "y", "i", "eight", "three", "kompression", "is",
-                          "lost", "list", "tyop"});
+    auto ks =
+        keyspaceOf({"the", "key",   "and",   "a",           "b",  "c",    "d",    "e",   "f", "l",
+                    "m",   "n",     "p",     "o",           "r",  "s",    "t",    "u",   "x", "y",
+                    "i",   "eight", "three", "kompression", "is", "lost", "list", "tyop"});
     EXPECT_EQ(tidied(*ks, "The RSA key and the CRLs."), "The R S A key and the C R L s.");
     // Joined to digits or to a word by a separator.
     EXPECT_EQ(tidied(*ks, "UTF-8 and MP3", "en"), "U T F eight and M P three");
@@ -321,8 +324,8 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
 }
 
 TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
-    auto ks = keyspaceOf({"děkuji", "canción", "più", "konverter", "žlutý", "příliš", "café",
-                          "cafè", "kůň"});
+    auto ks = keyspaceOf(
+        {"děkuji", "canción", "più", "konverter", "žlutý", "příliš", "café", "cafè", "kůň"});
     EXPECT_EQ(tidied(*ks, "Dekuji, cancion!", "cs"), "Děkuji, canción!");
     EXPECT_EQ(tidied(*ks, "Piú KONVERTÉR", "it"), "Più KONVERTER");
     EXPECT_EQ(tidied(*ks, "zluty kun, prilis", "cs"), "žlutý kůň, příliš");
@@ -341,11 +344,18 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     // ae, oe, ue, ss, ß in German, aa, ae, oe in Danish; the fewest changes that make a word.
     auto german = keyspaceOf({"misslich", "grüße", "grüsse", "heißt", "bass", "anschläge",
                               "feuerwehrmänner", "på", "mærke", "før"});
-    EXPECT_EQ(tidied(*german, "Mißlich: Gruesse, heisst Bass", "de"), "Misslich: Grüsse, heißt Bass");
-    EXPECT_EQ(tidied(*german, "ANSCHLAEGE der Feuerwehrmaenner", "de"), "ANSCHLÄGE der Feuerwehrmänner");
+    EXPECT_EQ(tidied(*german, "Mißlich: Gruesse, heisst Bass", "de"),
+              "Misslich: Grüsse, heißt Bass");
+    EXPECT_EQ(tidied(*german, "ANSCHLAEGE der Feuerwehrmaenner", "de"),
+              "ANSCHLÄGE der Feuerwehrmänner");
     EXPECT_EQ(tidied(*german, "FeuerwehrMaenner", "de"), "FeuerwehrMänner");
     EXPECT_EQ(tidied(*german, "Paa, maerke foer", "da"), "På, mærke før");
     EXPECT_EQ(tidied(*german, "Grüße Gruesse", "en"), "Grüße Gruesse");
+    // Czech as it is spoken: ej for ý or é, ýho and ýmu for ého and ému; where ý and é
+    // would both make a word, ý.
+    auto czech = keyspaceOf({"ubohých", "dobrý", "dobré", "vylézal", "velkého", "velkému"});
+    EXPECT_EQ(tidied(*czech, "Ubohejch dobrej vylejzal VELKÝHO velkýmu", "cs"),
+              "Ubohých dobrý vylézal VELKÉHO velkému");
 }
 
 // The shipped dictionaries, on words they hold today.
@@ -374,6 +384,7 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"nl.dic", "lettertypegrootte standaarduitvoer", "lettertype grootte standaard uitvoer"},
         {"Czech.dic", "To je nevyléčitelná nemoc", "To je ne vyléčitelná nemoc"},
         {"Czech.dic", "Neměj strach", "Ne měj strach"},
+        {"Czech.dic", "Těch ubohejch, nic jednoduchýho", "Těch ubohých, nic jednoduchého"},
         {"de_neu.dic", "Das ist mißlich", "Das ist misslich"},
         {"dk.dic", "Dèr var èn gang", "Dér var én gang"},
         {"de_neu.dic", "Die PUK für RGBA", "Die P U K für R G B A"},
