@@ -90,19 +90,19 @@ std::pair<size_t, size_t> coreOf(std::string_view piece) {
     return {first, last};
 }
 
-bool hasLowerCase(std::string_view text) {
-    for (size_t pos = 0; pos < text.size();)
-        if (u_islower(static_cast<UChar32>(utf8::next(text, pos))))
-            return true;
-    return false;
-}
-
 bool isLowerCase(char32_t c) {
     return u_islower(static_cast<UChar32>(c));
 }
 
 bool isUpperCase(char32_t c) {
     return u_isupper(static_cast<UChar32>(c));
+}
+
+bool hasLowerCase(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();)
+        if (isLowerCase(utf8::next(text, pos)))
+            return true;
+    return false;
 }
 
 // A word joined where its capitals say (RowExclusiveLock, WhatsApp, SELinux, GSMtelefon):
@@ -114,17 +114,16 @@ std::optional<std::string> splitAtCapitals(std::string_view piece, bool afterRun
     const std::u32string letters = decode(piece.substr(first, last - first));
     std::u32string out;
     bool split = false;
-    for (size_t i = 0; i < letters.size(); ++i) {
-        const bool runBefore = i >= 2 && isUpperCase(letters[i - 1]) && isUpperCase(letters[i - 2]);
-        const bool cut =
-            i > 0 && (afterRuns ? isLowerCase(letters[i]) && runBefore
-                                : isUpperCase(letters[i]) &&
-                                      (isLowerCase(letters[i - 1]) ||
-                                       (isUpperCase(letters[i - 1]) && i + 1 < letters.size() &&
-                                        isLowerCase(letters[i + 1]))));
-        const bool wordStart =
-            afterRuns && i > 0 && isUpperCase(letters[i]) && isLowerCase(letters[i - 1]);
-        if (cut || wordStart) {
+    const size_t n = letters.size();
+    for (size_t i = 0; i < n; ++i) {
+        const bool smallThenCapital =
+            i > 0 && isLowerCase(letters[i - 1]) && isUpperCase(letters[i]);
+        const bool runMeetsSmall =
+            afterRuns ? i >= 2 && isUpperCase(letters[i - 2]) && isUpperCase(letters[i - 1]) &&
+                            isLowerCase(letters[i])
+                      : i > 0 && isUpperCase(letters[i - 1]) && isUpperCase(letters[i]) &&
+                            i + 1 < n && isLowerCase(letters[i + 1]);
+        if (smallThenCapital || runMeetsSmall) {
             out += U' ';
             split = true;
         }
@@ -817,8 +816,7 @@ std::optional<std::string> Tidier::spellAbbreviation(std::string_view piece) con
         return std::nullopt;
     std::string spelt;
     for (size_t i = 0; i < letters.size(); ++i) {
-        const auto c = static_cast<UChar32>(letters[i]);
-        if (i < capitals ? !u_isupper(c) : !u_islower(c))
+        if (i < capitals ? !isUpperCase(letters[i]) : !isLowerCase(letters[i]))
             return std::nullopt;
         const std::string letter = encode(std::u32string(1, letters[i]));
         if (!known(letter))
@@ -919,6 +917,7 @@ std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece)
             const std::optional<std::string> split = splitAtCapitals(piece, afterRuns);
             if (!split)
                 continue;
+            // Each part from the digit rule on: IPv6, SOCKSv5-Proxy.
             std::string parts = resolveParts(*split, 5);
             if (allKnown(parts))
                 return parts;
