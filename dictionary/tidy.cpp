@@ -637,6 +637,28 @@ std::u32string withoutAccents(std::u32string_view word) {
     return out;
 }
 
+// Of the candidates offered, the one of lowest rank; none when several share it: the word is
+// then left to the report rather than guessed.
+template <class Word, class Rank> class UniqueBest {
+  public:
+    void offer(const Word& word, const Rank& rank) {
+        if (count_ == 0 || rank < rank_) {
+            best_ = word;
+            rank_ = rank;
+            count_ = 1;
+        } else if (rank == rank_ && word != best_) {
+            ++count_;
+        }
+    }
+    const Word* get() const { return count_ == 1 ? &best_ : nullptr; }
+    const Rank& rank() const { return rank_; }
+
+  private:
+    Word best_{};
+    Rank rank_{};
+    int count_ = 0;
+};
+
 uint64_t hashOf(std::u32string_view word) {
     return std::hash<std::u32string_view>{}(word);
 }
@@ -689,9 +711,7 @@ std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
     const auto& index = accents_->byPlainForm;
     const uint64_t hash = hashOf(plain);
     auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(hash, uint32_t{0}));
-    std::u32string best;
-    size_t bestDifferences = SIZE_MAX;
-    int atBest = 0;
+    UniqueBest<std::u32string, size_t> best;
     for (; it != index.end() && it->first == hash; ++it) {
         const std::u32string word = decode(keyspace_.word(it->second));
         if (word.size() != lower.size() || withoutAccents(word) != plain)
@@ -702,17 +722,11 @@ std::optional<std::string> Tidier::fixAccents(const std::string& piece) {
         for (size_t i = 0; i < word.size(); ++i)
             if (word[i] != lower[i])
                 differences += word[i] != plain[i] && lower[i] != plain[i] ? 1 : 2;
-        if (differences < bestDifferences) {
-            best = word;
-            bestDifferences = differences;
-            atBest = 1;
-        } else if (differences == bestDifferences && word != best) {
-            ++atBest;
-        }
+        best.offer(word, differences);
     }
-    if (atBest != 1 || bestDifferences == 0)
+    if (!best.get() || best.rank() == 0)
         return std::nullopt;
-    return piece.substr(0, first) + withCapitalsOf(letters, best) + piece.substr(last);
+    return piece.substr(0, first) + withCapitalsOf(letters, *best.get()) + piece.substr(last);
 }
 
 // Letters written the way a keyboard without them allows (Anschlaege, Gruesse, paa), in an
@@ -760,9 +774,7 @@ std::optional<std::string> Tidier::respell(const std::string& piece) const {
     std::vector<size_t> choice(spots.size(), 0);
     // Fewest changes first; then a spot's first meaning before its others (dobrej as dobrý,
     // not dobré).
-    std::string best;
-    std::pair<size_t, size_t> bestRank{SIZE_MAX, SIZE_MAX};
-    int atBest = 0;
+    UniqueBest<std::string, std::pair<size_t, size_t>> best;
     for (;;) {
         size_t k = 0;
         for (; k < spots.size() && ++choice[k] > spots[k].meant.size(); ++k)
@@ -782,20 +794,13 @@ std::optional<std::string> Tidier::respell(const std::string& piece) const {
             rank.second += choice[j] - 1;
         }
         word.append(lower, from);
-        if (!known(word))
-            continue;
-        if (rank < bestRank) {
-            best = word;
-            bestRank = rank;
-            atBest = 1;
-        } else if (rank == bestRank && word != best) {
-            ++atBest;
-        }
+        if (known(word))
+            best.offer(word, rank);
     }
-    if (atBest != 1)
+    if (!best.get())
         return std::nullopt;
     return piece.substr(0, first) +
-           withCapitalsOf(decode(piece.substr(first, last - first)), decode(best)) +
+           withCapitalsOf(decode(piece.substr(first, last - first)), decode(*best.get())) +
            piece.substr(last);
 }
 
@@ -853,9 +858,7 @@ std::optional<std::string> Tidier::unstretch(const std::string& piece) const {
         }
         i = j;
     }
-    std::u32string best;
-    size_t bestRemoved = SIZE_MAX;
-    int atBest = 0;
+    UniqueBest<std::u32string, size_t> best;
     // Bit k set: run k keeps one letter, otherwise two.
     for (uint32_t mask = 0; !runs.empty() && mask < (1u << runs.size()); ++mask) {
         std::u32string word;
@@ -869,19 +872,12 @@ std::optional<std::string> Tidier::unstretch(const std::string& piece) const {
             from = start + length;
         }
         word.append(typed, from);
-        if (word.size() < 2 || !known(encode(word)))
-            continue;
-        if (removed < bestRemoved) {
-            best = word;
-            bestRemoved = removed;
-            atBest = 1;
-        } else if (removed == bestRemoved) {
-            ++atBest;
-        }
+        if (word.size() >= 2 && known(encode(word)))
+            best.offer(word, removed);
     }
-    if (atBest != 1)
+    if (!best.get())
         return std::nullopt;
-    return piece.substr(0, first) + encode(best) + piece.substr(last);
+    return piece.substr(0, first) + encode(*best.get()) + piece.substr(last);
 }
 
 std::optional<std::string> Tidier::applyRule(int rule, const std::string& piece) {
