@@ -431,8 +431,10 @@ def main():
         if args.only and file not in args.only:
             continue
         kinds = pool(language, args.limit)
-        messages = [m for k, ms in kinds.items() if k not in APART for m in ms]
-        apart = [m for k in APART for m in kinds.get(k, [])]
+        # The kinds in the order their messages go to Tidy: the main ones first.
+        order = [k for k in kinds if k not in APART] + [k for k in APART if k in kinds]
+        messages = [m for k in order if k not in APART for m in kinds[k]]
+        everything = [m for k in order for m in kinds[k]]
         if args.dump:
             Path(args.dump).mkdir(parents=True, exist_ok=True)
             Path(args.dump, file + ".txt").write_text("\n".join(messages) + "\n", encoding="utf-8")
@@ -441,12 +443,11 @@ def main():
                     "\n".join(kinds.get(k, [])) + "\n", encoding="utf-8")
         print(f"\n{file} ({locale}): {len(messages)} everyday messages ("
               + ", ".join(f"{k} {len(v)}" for k, v in kinds.items() if k not in APART)
-              + "); apart: " + ", ".join(f"{k} {len(kinds[k])}" for k in APART if k in kinds))
+              + "); apart: " + ", ".join(f"{k} {len(kinds[k])}" for k in order if k in APART))
         for label, folder in folders:
             path = Path(folder) / file
             words = read_dictionary(path, codepage)
             plain = figures(messages, words)
-            everything = messages + apart
             if use_cli:
                 tidied_all = real_tidy(args.cli, path.resolve(), everything, codepage)
             else:
@@ -458,10 +459,8 @@ def main():
                   f"without Tidy, {pct(after['whole'])} with | tokens found: "
                   f"{pct(plain['tokens'])} without, {pct(after['tokens'])} with")
             start = 0
-            for kind in [k for k in kinds if k not in APART] + [k for k in APART if k in kinds]:
+            for kind in order:
                 ms = kinds[kind]
-                if kind in APART:
-                    start = len(messages) + sum(len(kinds[k]) for k in APART[:APART.index(kind)] if k in kinds)
                 f = figures(tidied_all[start:start + len(ms)], words)
                 without = figures(ms, words)
                 print(f"      {kind}: {pct(without['whole'])} without Tidy, {pct(f['whole'])} with")
