@@ -835,8 +835,8 @@ std::optional<std::string> Tidier::spellAbbreviation(std::string_view piece) con
 
 // Letters drawn out for effect (sooo, Nooo, crrruel, cooool): each run of three or more of
 // one letter kept once or twice, the word that takes out fewest letters first (cool before
-// col); when two would do, or only a single letter is left, it is left to the report. Roman
-// numerals in capitals (XIII) are no drawn-out words.
+// col); when two would do, it is left to the report. Roman numerals in capitals (XIII) and
+// one letter over and over (www, HHHHHHHH) are no drawn-out words.
 std::optional<std::string> Tidier::unstretch(const std::string& piece) const {
     constexpr size_t MaxRuns = 4;
     const auto [first, last] = coreOf(piece);
@@ -851,6 +851,8 @@ std::optional<std::string> Tidier::unstretch(const std::string& piece) const {
         size_t j = i + 1;
         while (j < lower.size() && lower[j] == lower[i])
             ++j;
+        if (j - i == lower.size())
+            return std::nullopt;
         if (j - i >= 3 && u_isalpha(static_cast<UChar32>(lower[i]))) {
             if (runs.size() == MaxRuns)
                 return std::nullopt;
@@ -872,7 +874,7 @@ std::optional<std::string> Tidier::unstretch(const std::string& piece) const {
             from = start + length;
         }
         word.append(typed, from);
-        if (word.size() >= 2 && known(encode(word)))
+        if (known(encode(word)))
             best.offer(word, removed);
     }
     if (!best.get())

@@ -262,13 +262,13 @@ TEST(Tidy, AbbreviationsAsTheirLetters) {
 }
 
 TEST(Tidy, DrawnOutLettersKeptOnceOrTwice) {
-    auto ks = keyspaceOf({"cool", "col", "no", "cruel", "so", "xi", "w", "xyy", "xxy"});
+    auto ks = keyspaceOf({"cool", "col", "no", "cruel", "so", "xi", "w", "xyy", "xxy", "hh"});
     EXPECT_EQ(tidied(*ks, "Cooool, Nooo! CRRRUEL sooo"), "Cool, No! CRUEL so");
-    // Not to a single letter, not a Roman numeral, not when two words are equally near.
+    // Not a Roman numeral, not one letter over and over, not when two words are equally near.
     Tidier tidier(*ks, "en");
-    const TidyResult r = tidier.tidy("www XIII xxxyyy");
-    EXPECT_EQ(r.text, "www XIII xxxyyy");
-    EXPECT_EQ(r.unknown.size(), 3u);
+    const TidyResult r = tidier.tidy("www XIII HHHHHHHH xxxyyy");
+    EXPECT_EQ(r.text, "www XIII HHHHHHHH xxxyyy");
+    EXPECT_EQ(r.unknown.size(), 4u);
 }
 
 TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
