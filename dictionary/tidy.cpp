@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <climits>
 #include <map>
 #include <unicode/normalizer2.h>
 #include <unicode/rbnf.h>
