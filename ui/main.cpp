@@ -1,15 +1,15 @@
+#include "appicon.h"
 #include "frmmain.h"
 #include "programfolder.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talvora"));
     QApplication::setApplicationVersion(QStringLiteral(TALVORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("talvora"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/talvora.svg")));
+    QApplication::setWindowIcon(talvora::ui::applicationIcon());
 
     talvora::ui::FrmMain window(talvora::programFolder());
     window.show();

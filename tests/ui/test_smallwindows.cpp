@@ -1,5 +1,6 @@
 // The dictionary view, search and add windows and the help and About windows, opened from
 // the main window by real key and mouse events.
+#include "appicon.h"
 #include "uitest.h"
 
 #include <QAction>
@@ -7,6 +8,8 @@
 #include <QMenuBar>
 #include <QListView>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 using namespace talvora;
 using namespace talvora::ui;
@@ -176,6 +179,22 @@ class FrmHelpWindows : public WindowTest {
             clickButton(about->findChild<QPushButton*>("Command1"));
             QVERIFY(!about->isVisible());
         });
+    }
+
+    // Drawn from raster images alone: no image plugin beyond Qt's own PNG reader.
+    void theIconHoldsEveryRasterSize() {
+        const QIcon icon = applicationIcon();
+        QList<QSize> sizes;
+        for (int side : {16, 24, 32, 48, 64, 128, 256})
+            sizes << QSize(side, side);
+        QList<QSize> available = icon.availableSizes();
+        std::sort(available.begin(), available.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+        QCOMPARE(available, sizes);
+        for (const QSize& size : sizes) {
+            const QImage image = icon.pixmap(size).toImage();
+            QCOMPARE(image.size(), size);
+            QCOMPARE(image.pixelColor(size.width() / 2, size.height() / 2), QColor(0x2e, 0x6d, 0xa4));
+        }
     }
 };
 
