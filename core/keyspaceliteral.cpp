@@ -27,7 +27,7 @@ std::vector<std::string> buildKeyspaceLiteral(std::vector<std::string> col,
         const int64_t strideA = a;
         const int64_t strideB = b;
         while (a <= wordCount) {
-            col[a].swap(col[b]);
+            std::swap(col[a], col[b]);
             a = a + strideA;
             b = b + strideB;
         }
