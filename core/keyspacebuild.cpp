@@ -45,6 +45,16 @@ private:
     int last_ = -1;
 };
 
+// count exchanges of a walk from rows a and b onwards. Full-width rows keep the loop to two
+// loads, two stores and two adds per exchange, so the walk is bound by the column's memory.
+inline void exchangeRun(uint32_t* col, size_t& a, size_t& b, size_t sa, size_t sb, uint32_t count) {
+    for (uint32_t k = 0; k < count; ++k, a += sa, b += sb) {
+        const uint32_t kept = col[a];
+        col[a] = col[b];
+        col[b] = kept;
+    }
+}
+
 } // namespace
 
 std::vector<uint32_t> buildPermutation(uint32_t n, const KeyNumbers& numbers,
@@ -60,21 +70,17 @@ std::vector<uint32_t> buildPermutation(uint32_t n, const KeyNumbers& numbers,
         shown.at(i);
         auto [sa, sb] = strides(numbers, i);
         if (sa <= n) {
-            uint32_t a = sa + offset, b = sb + offset;
+            size_t a = sa + offset, b = sb + offset;
             const uint32_t steps = n / sa;
             // Each walk wraps past the last row at most once per stride, and a (the larger
             // stride) first: three plain runs instead of a test on every step.
-            const uint32_t wrapA = unwrappedSteps(a, sa, n, steps);
-            const uint32_t wrapB = unwrappedSteps(b, sb, n, steps);
-            uint32_t k = 0;
-            for (; k < wrapA; ++k, a += sa, b += sb)
-                std::swap(col[a], col[b]);
+            const uint32_t wrapA = unwrappedSteps(sa + offset, sa, n, steps);
+            const uint32_t wrapB = unwrappedSteps(sb + offset, sb, n, steps);
+            exchangeRun(col, a, b, sa, sb, wrapA);
             a -= n;
-            for (; k < wrapB; ++k, a += sa, b += sb)
-                std::swap(col[a], col[b]);
+            exchangeRun(col, a, b, sa, sb, wrapB - wrapA);
             b -= n;
-            for (; k < steps; ++k, a += sa, b += sb)
-                std::swap(col[a], col[b]);
+            exchangeRun(col, a, b, sa, sb, steps - wrapB);
         }
         if (++pairs == PairsPerRotation) {
             pairs = 0;
@@ -89,29 +95,6 @@ std::vector<uint32_t> buildPermutation(uint32_t n, const KeyNumbers& numbers,
 void buildKeyspace(Keyspace& keyspace, std::string_view key, const ProgressFn& progress) {
     KeyNumbers numbers = expandKey(key);
     keyspace.setPermutation(buildPermutation(keyspace.wordCount(), numbers, progress));
-}
-
-std::vector<std::string> buildKeyspaceLiteral(std::vector<std::string> col,
-                                              const KeyNumbers& numbers) {
-    const auto n = static_cast<int64_t>(col.size()) - 1;
-    int pairs = 0;
-    for (int i = 1; i <= KeyNumberCount - 1; i += 2) {
-        auto [sa, sb] = strides(numbers, i);
-        int64_t a = sa, b = sb;
-        while (a <= n) {
-            std::swap(col[a], col[b]);
-            a += sa;
-            b += sb;
-        }
-        if (++pairs == PairsPerRotation) {
-            pairs = 0;
-            std::string kept = std::move(col[1]);
-            for (int64_t r = 2; r <= n; ++r)
-                col[r - 1] = std::move(col[r]);
-            col[n] = std::move(kept);
-        }
-    }
-    return col;
 }
 
 } // namespace talvora

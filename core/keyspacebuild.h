@@ -22,8 +22,9 @@ std::vector<uint32_t> buildPermutation(uint32_t n, const KeyNumbers& numbers,
 // Expands the key and rebuilds column 2 of the keyspace from column 1.
 void buildKeyspace(Keyspace& keyspace, std::string_view key, const ProgressFn& progress = {});
 
-// The construction done word by word, exchanging and rotating the texts themselves.
-// Kept as the reference the fast construction is checked against. words[0] is unused.
+// The construction done word by word, exchanging and rotating the texts themselves
+// (keyspaceliteral.cpp). Kept as the reference the fast construction is checked against.
+// words[0] is unused.
 std::vector<std::string> buildKeyspaceLiteral(std::vector<std::string> words,
                                               const KeyNumbers& numbers);
 

@@ -4,7 +4,7 @@
 
 namespace talvora {
 
-void RowIndex::build(const WordList& words) {
+void RowIndex::build(const WordList& words, std::vector<std::pair<uint32_t, uint32_t>>* repeats) {
     words_ = &words;
     size_t cap = 16;
     while (cap < static_cast<size_t>(words.size()) * 2)
@@ -21,8 +21,11 @@ void RowIndex::build(const WordList& words) {
                 slots_[i] = row;
                 break;
             }
-            if (words[s] == w)
-                break; // an earlier row already holds it
+            if (words[s] == w) { // an earlier row already holds it
+                if (repeats)
+                    repeats->emplace_back(s, row);
+                break;
+            }
             i = (i + 1) & mask_;
         }
     }

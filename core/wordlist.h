@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace talvora {
@@ -39,7 +40,10 @@ private:
 // Word to lowest row, over a WordList that outlives it (open addressing on row numbers).
 class RowIndex {
 public:
-    void build(const WordList& words);
+    // repeats, when given, receives (first row, row) for each row whose word an earlier row
+    // already holds, in row order.
+    void build(const WordList& words,
+               std::vector<std::pair<uint32_t, uint32_t>>* repeats = nullptr);
     // The lowest row holding word, or 0.
     uint32_t find(std::string_view word) const;
 

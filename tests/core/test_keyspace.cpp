@@ -145,23 +145,3 @@ TEST(Construction, ProgressRunsFrom0To99OnlyOnChange) {
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(seen[i], i);
 }
-
-TEST(Construction, MatchesTheWordByWordConstruction) {
-    std::mt19937 rng(2024);
-    for (int round = 0; round < 40; ++round) {
-        int n = 1 + static_cast<int>(rng() % 4000);
-        std::string key;
-        int len = 1 + static_cast<int>(rng() % 18);
-        for (int i = 0; i < len; ++i)
-            key += static_cast<char>('1' + rng() % 9);
-        KeyNumbers numbers = expandKey(key);
-        std::vector<std::string> literal(n + 1);
-        for (int r = 1; r <= n; ++r)
-            literal[r] = "w" + std::to_string(r);
-        literal = buildKeyspaceLiteral(literal, numbers);
-        auto perm = buildPermutation(static_cast<uint32_t>(n), numbers);
-        for (int r = 1; r <= n; ++r)
-            ASSERT_EQ("w" + std::to_string(perm[r]), literal[r])
-                << "key " << key << ", " << n << " words, row " << r;
-    }
-}
