@@ -3,20 +3,15 @@
 
 #include <gtest/gtest.h>
 
-using namespace talvora;
-
-TEST(LooksLikeText, ByControlAndUnassignedCharacters) {
+TEST(LooksLikeText, NoNulAndAtMostOneOddCharacterInTen) {
     using namespace std::string_literals;
     const std::tuple<const char*, std::string, bool> cases[] = {
-        {"plain text with line breaks", "Meet him\r\n\tat noon.\r\n", true},
-        {"empty", "", true},
-        {"letters beyond ASCII", "Příliš žluťoučký kůň", true},
-        {"one NUL", "a long text that holds one \0 byte"s, false},
-        {"a few controls", "text \x1b[1m bold \x1b[0m and more words around it", true},
+        {"text", "Meet him\r\n\tat noon.\f\r\n", true},       {"empty", "", true},
+        {"beyond ASCII", "P\u0159\u00edli\u0161 k\u016f\u0148", true}, {"one NUL", "a text with one \0 in it"s, false},
+        {"two escapes in 40", "text \x1b[1m bold \x1b[0m and more words here", true},
         {"mostly controls", "\x01\x02\x03\x04 ab", false},
-        {"C1 controls of unassigned bytes", "ab\u0081\u008d\u008f\u0090", false},
-        {"private-use characters", "x\uf001\uf002", false},
+        {"unassigned bytes", "ab\u0081\u008d\u008f\u0090", false},     {"private use", "x\uf001\uf002", false},
     };
     for (const auto& [name, text, expected] : cases)
-        EXPECT_EQ(looksLikeText(text), expected) << name;
+        EXPECT_EQ(talvora::looksLikeText(text), expected) << name;
 }

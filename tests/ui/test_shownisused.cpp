@@ -1,5 +1,5 @@
-// Encode and Decode use only the key and dictionary the window shows as processed, and tell
-// at once what they could not use: by real key and mouse events on a temporary folder.
+// Encode and Decode use only the key and dictionary shown as processed, and say at once what
+// they could not use: by real key and mouse events on a temporary program folder.
 #include "commands.h"
 #include "uitest.h"
 
@@ -10,29 +10,18 @@ using namespace talvora;
 using namespace talvora::ui;
 using namespace uitest;
 
-namespace {
-// One key event per character, so that letters beyond ASCII come as a keyboard gives them.
-void typeText(QWidget* w, const QString& text) {
-    clickInto(w);
-    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-const QString Dot = QStringLiteral(" \u00B7 ");
-} // namespace
-
 class ShownIsUsed : public WindowTest {
     Q_OBJECT
-
     QString processed() const { return label("lblProcessed"); }
-    QWidget* input() const { return child<QWidget>("Text1"); }
+    static QString done(const QString& key, const QString& dict) {
+        return QStringLiteral("Processed: %1 \u00B7 %2").arg(key, dict);
+    }
 
   private slots:
     void init() {
         initFolder();
-        QVERIFY(writeBytes(path("other.dic"), "meet\r\nhim\r\nnoon\r\n"));
-        QVERIFY(writeBytes(path("key.dat"),
-                           keyRecord("alpha", Key.toLatin1()) + keyRecord("beta", "123456789123456789")));
+        QVERIFY(writeBytes(path("other.dic"), "meet\r\nhim\r\n"));
+        QVERIFY(writeBytes(path("key.dat"), keyRecord("alpha", Key.toLatin1()) + keyRecord("beta", "123456789123456789")));
         QVERIFY(start());
     }
     void cleanup() { cleanupFolder(); }
@@ -45,8 +34,8 @@ class ShownIsUsed : public WindowTest {
     void codingNeedsTheKeyAndDictionaryShown() {
         QFETCH(QString, change);
         QCOMPARE(processed(), QStringLiteral("Not processed"));
-        processKey(Key); // alpha's key, typed
-        QCOMPARE(processed(), "Processed: alpha" + Dot + "English");
+        processKey(Key); // alpha's digits, typed
+        QCOMPARE(processed(), done("alpha", "English"));
         type("Text1", QStringLiteral("meet him"));
         click("Command3");
         const QString output = text("Text2");
@@ -62,20 +51,17 @@ class ShownIsUsed : public WindowTest {
         } else {
             type("txtKey", QStringLiteral("abcdefgh"));
             click("Command10");
-            QCOMPARE(shownTexts(), QStringList{q(msg::KeyUnusable)});
+            MessageBox::clearShown();
         }
         QCOMPARE(processed(), QStringLiteral("Not processed"));
-        MessageBox::clearShown();
         click("Command3");
         click("Command4");
         QCOMPARE(shownTexts(), QStringList({q(msg::KeyNotProcessed), q(msg::KeyNotProcessed)}));
         QCOMPARE(text("Text2"), output);
 
-        // Processed again, the same key and dictionary give the same words.
         QVERIFY(pick("Combo1", QStringLiteral("English")));
         QVERIFY(pick("cmbKey", QStringLiteral("alpha")));
         click("Command10");
-        QCOMPARE(processed(), "Processed: alpha" + Dot + "English");
         click("Command3");
         QCOMPARE(text("Text2"), output);
     }
@@ -83,50 +69,50 @@ class ShownIsUsed : public WindowTest {
     void aPastedLongKeyIsCutAndTheStatusSaysWhatWasKept() {
         QVERIFY(pick("Combo1", QStringLiteral("other.dic")));
         QApplication::clipboard()->setText(QStringLiteral("123456789").repeated(23));
-        auto* box = child<QLineEdit>("txtKey");
-        clickInto(box);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        clickInto(child<QLineEdit>("txtKey"));
+        QTest::keyClick(child<QLineEdit>("txtKey"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(child<QLineEdit>("txtKey"), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(keyBox(), QStringLiteral("123456789123456789"));
         QTRY_COMPARE(label("Label2"),
                      QStringLiteral("A key holds at most 18 characters; the key box kept 123456789123456789."));
         click("Command10"); // the name box still says alpha, whose key this is not
-        QCOMPARE(processed(), "Processed: unnamed key" + Dot + "other.dic");
+        QCOMPARE(processed(), done("unnamed key", "other.dic"));
     }
 
     void getTextAsksBeforeLoadingAFileThatIsNotText() {
         QVERIFY(writeBytes(path("prog.exe"), QByteArray("MZ\x90\0\3\0\0\0", 8).repeated(500)));
         QVERIFY(writeBytes(path("plain.txt"), "meet him\r\n"));
         type("Text1", QStringLiteral("kept"));
-        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-            MessageBox::setNextAnswer(answer);
-            FileDialog::setNextFileName(path("prog.exe"));
+        for (const char* file : {"prog.exe", "plain.txt", "prog.exe"}) {
+            FileDialog::setNextFileName(path(file));
             click("Command15");
+            QCOMPARE(text("Text1"), QString::fromLatin1(file == QLatin1String("plain.txt") ? "meet him\n" : "kept"));
+            type("Text1", QStringLiteral("kept"));
         }
         QCOMPARE(MessageBox::shown().size(), size_t(2));
         QVERIFY(MessageBox::shown()[0].question && MessageBox::shown()[0].noDefault);
-        QVERIFY(MessageBox::shown()[0].text.endsWith(
-            QStringLiteral("does not look like a text file: it holds control characters or bytes that are not "
-                           "text.  Load it all the same?")));
-        QVERIFY(text("Text1").startsWith(QStringLiteral("MZ")));
-        FileDialog::setNextFileName(path("plain.txt"));
+        QVERIFY(shownTexts()[0].endsWith("does not look like a text file: it holds control characters or bytes "
+                                         "that are not text.  Load it all the same?"));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        FileDialog::setNextFileName(path("prog.exe"));
         click("Command15");
-        QCOMPARE(text("Text1"), QStringLiteral("meet him\n"));
-        QCOMPARE(MessageBox::shown().size(), size_t(2));
+        QVERIFY(text("Text1").startsWith(QStringLiteral("MZ")));
     }
 
-    void missingWordsAreToldOnce() {
+    void wordsThatCannotBeUsedAreToldOnce() {
         processKey(Key);
         type("Text1", QStringLiteral("meet zorg"));
         click("Command3");
         QCOMPARE(shownTexts(), QStringList{q(msg::wordNotFound("zorg"))});
 
-        // More than one: one window of the words, whose Tidy button makes the text encodable.
+        // Several: one window of them, whose Tidy button makes the text encodable.
         MessageBox::clearShown();
-        typeText(input(), QStringLiteral("Meet him at 2 \u2014 by the house\u2026 at 2"));
+        clickInto(child<QWidget>("Text1"));
+        QTest::keyClick(child<QWidget>("Text1"), Qt::Key_A, Qt::ControlModifier);
+        for (const QChar c : QStringLiteral("Meet him at 2 \u2014 by the house\u2026 at 2"))
+            QTest::sendKeyEvent(QTest::Click, child<QWidget>("Text1"), Qt::Key_unknown, QString(c), Qt::NoModifier);
         QStringList listed;
         UI_MODAL([&] { click("Command3"); }, [&](QDialog* dialog) {
-            QCOMPARE(dialog->objectName(), QStringLiteral("frmUnknown"));
             auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("List1"));
             for (int i = 0; i < list->topLevelItemCount(); ++i)
                 listed << list->topLevelItem(i)->text(0) + u'=' + list->topLevelItem(i)->text(1);
@@ -143,20 +129,18 @@ class ShownIsUsed : public WindowTest {
         click("Command4");
         QCOMPARE(text("Text2").count(u' '), 1);
         QCOMPARE(shownTexts(), QStringList{"2 words were not found in the dictionary: zorg (2 times)."});
-    }
 
-    void addRefusesAWordNoTextCanHold() {
-        QVERIFY(pick("Combo1", QStringLiteral("English")));
-        const QByteArray before = readBytes(path("eng.dic"));
+        // Add refuses a word no text can give as one token.
+        const QByteArray dictionary = readBytes(path("eng.dic"));
+        MessageBox::clearShown();
         UI_MODAL([&] { click("Command1"); }, [](QDialog* add) {
-            auto* box = add->findChild<QLineEdit*>(QStringLiteral("Text1"));
-            typeInto(box, QStringLiteral("don't stop"));
-            QTest::keyClick(box, Qt::Key_Return);
+            typeInto(add->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("don't stop"));
+            QTest::keyClick(add->findChild<QLineEdit*>(QStringLiteral("Text1")), Qt::Key_Return);
         });
-        QCOMPARE(shownTexts(), QStringList{"\"don't stop\" cannot be a word of the dictionary: it holds a blank, and "
-                                           "a text is cut into words at every blank, so it could never be "
-                                           "encoded.  Nothing was added."});
-        QCOMPARE(readBytes(path("eng.dic")), before);
+        QCOMPARE(shownTexts(), QStringList{"\"don't stop\" cannot be a word of the dictionary: it holds a blank, and a "
+                                           "text is cut into words at every blank, so it could never be encoded.  "
+                                           "Nothing was added."});
+        QCOMPARE(readBytes(path("eng.dic")), dictionary);
     }
 };
 
