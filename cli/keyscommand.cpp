@@ -37,7 +37,8 @@ void cancelled() {
 
 void addKeysCommand(CLI::App& app, Context& ctx) {
     CLI::App* keys =
-        app.add_subcommand("keys", "List, show, generate, save and remove stored keys");
+        app.add_subcommand("keys", "List, show, generate, save, remove, transfer, restore and wipe "
+                                   "stored keys");
     keys->require_subcommand(1);
 
     CLI::App* list =

@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <iterator>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -250,8 +251,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         CommandResult r = encoding ? encodeText(ks, text) : decodeText(ks, text);
         finish(r);
         if (!encoding && r.notFound > 0)
-            std::cerr << r.notFound << (r.notFound == 1 ? " word was" : " words were")
-                      << " not found in the dictionary.\n";
+            std::cerr << printable(msg::codedWordsNotFound(r.notFound, r.missing)) << '\n';
         if (opts->dress)
             *r.output = dressText(*r.output, [&cp](char32_t c) { return cp.byteOf(c).has_value(); });
         const RoundTrip check = encoding ? checkRoundTrip(ks, r.rows, *r.output) : RoundTrip{};
@@ -341,6 +341,12 @@ void addDictCommand(CLI::App& app, Context& ctx) {
                   << "Entries that cannot round-trip: " << c.unusable << " (empty " << c.empty
                   << ", duplicated " << c.duplicated << ", holding a blank or separator "
                   << c.withSeparator << ")\n";
+        constexpr size_t Named = 20;
+        for (size_t i = 0; i < c.entries.size() && i < Named; ++i)
+            std::cout << "  line " << c.entries[i].row << ": \"" << printable(words[c.entries[i].row])
+                      << "\": " << c.entries[i].why << '\n';
+        if (c.entries.size() > Named)
+            std::cout << "  and " << c.entries.size() - Named << " more\n";
     });
 
     auto searchFile = std::make_shared<std::string>();
@@ -382,6 +388,35 @@ void addDictCommand(CLI::App& app, Context& ctx) {
 }
 
 } // namespace
+
+// A usage error in words that name what was wrong: an unknown command or option, or a
+// missing command; nothing when the library's own words say it better.
+std::optional<std::string> usageProblem(CLI::App& app) {
+    CLI::App* at = &app;
+    for (bool deeper = true; deeper;) {
+        deeper = false;
+        for (CLI::App* sub : at->get_subcommands())
+            if (sub->parsed()) {
+                at = sub;
+                deeper = true;
+                break;
+            }
+    }
+    const std::string where = at == &app ? "" : " of " + at->get_name();
+    const std::vector<std::string> left = app.remaining(true);
+    if (!left.empty() && left.front().starts_with('-'))
+        return "\"" + printable(left.front()) + "\" is not an option" + where + ".";
+    if (at->get_require_subcommand_min() == 0 || !at->get_subcommands().empty())
+        return std::nullopt;
+    std::string known;
+    for (const CLI::App* sub : at->get_subcommands({}))
+        known += (known.empty() ? "" : ", ") + sub->get_name();
+    if (left.empty())
+        return (at == &app ? std::string("a command is needed") : at->get_name() + " needs a command") +
+               "; the commands are " + known + ".";
+    return "\"" + printable(left.front()) + "\" is not a command" + where + "; the commands are " + known + ".";
+}
+
 } // namespace talvora::cli
 
 int main(int argc, char** argv) {
@@ -390,6 +425,20 @@ int main(int argc, char** argv) {
                  "through a secret key.",
                  "talvora-cli"};
     app.set_version_flag("--version", std::string("talvora-cli 1.0.0"));
+    app.footer(
+        "Environment:\n"
+        "  TALVORA_CODEPAGE  code page of text files, key.dat and the dictionaries of no language\n"
+        "                    of their own, e.g. windows-1250 (default: the one of the locale's language)\n"
+        "  TALVORA_KEY       the key, when none of --key, --key-file, --key-name is given\n"
+        "\n"
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  the command failed: a file could not be read or written, a word is not in the\n"
+        "     dictionary, a key cannot be used, a question was not answered\n"
+        "  2  the command line is wrong: an unknown command or option, a missing argument, no key,\n"
+        "     an unusable TALVORA_CODEPAGE\n"
+        "  3  stopped on a finding: a stored key would be replaced or is not there (keys), the\n"
+        "     files differ (dict diff), the output would not decode back (encode --strict)");
     app.require_subcommand(1);
     app.fallthrough();
     Context ctx;
@@ -403,12 +452,19 @@ int main(int argc, char** argv) {
     addKeysCommand(app, ctx);
     // An unusable TALVORA_CODEPAGE is a usage error, told in the window's words before any
     // command runs; --help and --version still work.
-    app.parse_complete_callback([] {
+    app.parse_complete_callback([&ctx] {
         try {
             talvora::CodePage::fromEnvironment();
         } catch (const talvora::Error& e) {
             std::cerr << e.what() << '\n';
             throw Exit{2};
+        }
+        // Without this a mistyped folder would just look empty.
+        std::error_code ec;
+        if (!ctx.folder.empty() && !fs::is_directory(ctx.folder, ec)) {
+            std::cerr << "talvora-cli: the program folder " << printable(ctx.folder)
+                      << (fs::exists(ctx.folder, ec) ? " is not a folder.\n" : " does not exist.\n");
+            throw Exit{1};
         }
     });
     try {
@@ -420,7 +476,8 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << "talvora-cli: " << e.what() << "\nRun with --help for more information.\n";
+        std::cerr << "talvora-cli: " << usageProblem(app).value_or(e.what())
+                  << "\nRun with --help for more information.\n";
         return 2;
     } catch (const Exit& e) {
         return e.status;

@@ -4,6 +4,8 @@
 #include "keyspacebuild.h"
 #include "tokenizer.h"
 
+#include <unordered_map>
+
 namespace talvora {
 
 std::string msg::wordNotFound(std::string_view word) {
@@ -11,7 +13,37 @@ std::string msg::wordNotFound(std::string_view word) {
            "'.  Either it is a misspelling, or needs to be added to the dictionary.";
 }
 
+std::string msg::codedWordsNotFound(int32_t count, const std::vector<MissingWord>& words) {
+    constexpr size_t Named = 10;
+    std::string text = std::to_string(count) + (count == 1 ? " word was" : " words were") +
+                       " not found in the dictionary: ";
+    for (size_t i = 0; i < words.size() && i < Named; ++i) {
+        text += (i ? ", " : "") + words[i].word;
+        if (words[i].count > 1)
+            text += " (" + std::to_string(words[i].count) + " times)";
+    }
+    if (words.size() > Named)
+        text += " and " + std::to_string(words.size() - Named) + " more";
+    return text + ".";
+}
+
 namespace {
+
+// Counts each missing word under its first occurrence.
+class MissingCounter {
+public:
+    explicit MissingCounter(std::vector<MissingWord>& out) : out_(out) {}
+    void add(const std::string& word) {
+        auto [it, added] = at_.try_emplace(word, out_.size());
+        if (added)
+            out_.push_back({word, 0});
+        ++out_[it->second].count;
+    }
+
+private:
+    std::vector<MissingWord>& out_;
+    std::unordered_map<std::string, size_t> at_;
+};
 
 // Records what a command reports and passes it on to the window as it happens.
 class Reporter {
@@ -27,6 +59,8 @@ public:
         if (f_.message)
             f_.message(m);
     }
+    // Kept for the caller without being shown now.
+    void record(const std::string& m) { r_.messages.push_back(m); }
     void busy(bool on) {
         if (f_.busy)
             f_.busy(on);
@@ -103,17 +137,25 @@ CommandResult encodeText(Keyspace& ks, std::string_view text, const Feedback& fe
     std::vector<std::string> tokens = beginCodec(text, result, report);
     report.status(status::Checking);
     std::vector<uint32_t> rows(tokens.size(), 0);
-    bool notFound = false;
+    std::vector<size_t> misses;
+    MissingCounter missing(result.missing);
     for (size_t i = 0; i < tokens.size(); ++i) {
         if (tokens[i].empty())
             continue;
         rows[i] = ks.findWord(tokens[i]);
         if (rows[i] == 0) {
-            report.message(msg::wordNotFound(tokens[i]));
-            notFound = true;
+            misses.push_back(i);
+            missing.add(tokens[i]);
         }
     }
-    if (!notFound) {
+    // One box per occurrence could mean thousands for a text that is not in this language.
+    for (size_t i : misses) {
+        if (misses.size() == 1)
+            report.message(msg::wordNotFound(tokens[i]));
+        else
+            report.record(msg::wordNotFound(tokens[i]));
+    }
+    if (misses.empty()) {
         report.status(status::Encoding);
         std::string out;
         int32_t n = 0;
@@ -143,6 +185,7 @@ CommandResult decodeText(Keyspace& ks, std::string_view text, const Feedback& fe
     report.status(status::Decoding);
     std::string out;
     int32_t n = 0;
+    MissingCounter missing(result.missing);
     for (const std::string& t : tokens) {
         if (t.empty())
             continue;
@@ -152,6 +195,7 @@ CommandResult decodeText(Keyspace& ks, std::string_view text, const Feedback& fe
             out += ' ';
         } else {
             ++result.notFound;
+            missing.add(t);
         }
         ks.rotate();
     }

@@ -22,13 +22,22 @@ struct Feedback {
     std::function<void(int)> progress; // 0..99, only when it changes
 };
 
+// A word of the text that the dictionary (encoding) or the coded column (decoding) lacks.
+struct MissingWord {
+    std::string word;
+    uint32_t count = 0; // occurrences
+};
+
 // Everything a command reported, in order, besides the live callbacks.
 struct CommandResult {
     bool started = false; // passed its entry checks
     std::vector<std::string> statuses;
+    // Every message. Encoding shows a missing word's message live only when it is the one
+    // missing occurrence; more are listed at once from missing instead of box after box.
     std::vector<std::string> messages;
     std::optional<std::string> output; // new text of the output box, when it is replaced
     int32_t notFound = 0;              // decoding: tokens that matched no word
+    std::vector<MissingWord> missing;  // distinct missing words in text order
     std::vector<uint32_t> rows;        // encoding: each slot's dictionary row, 0 when empty
 };
 
@@ -43,6 +52,8 @@ inline const std::string DictionaryNotLoaded = "Dictionary not loaded.  Please s
 inline const std::string KeyNotProcessed =
     "You must first define the key to use and Process the key before you can proceed.";
 std::string wordNotFound(std::string_view word);
+// After Decode: how many coded words were left out, and which (up to ten named).
+std::string codedWordsNotFound(int32_t count, const std::vector<MissingWord>& words);
 } // namespace msg
 
 namespace status {

@@ -24,6 +24,8 @@ void Keyspace::load(WordList words) {
     std::iota(identity.begin(), identity.end(), 0u);
     setPermutation(std::move(identity));
     dictionaryLoaded_ = true;
+    // Column 2 is the dictionary itself now: coding with it would leave every word readable.
+    keyspaceReady_ = false;
 }
 
 void Keyspace::setPermutation(std::vector<uint32_t> perm) {

@@ -23,9 +23,10 @@ public:
     uint32_t wordCount() const { return words_.size(); }
     bool dictionaryLoaded() const { return dictionaryLoaded_; }
     bool keyspaceReady() const { return keyspaceReady_; }
-    void setKeyspaceReady() { keyspaceReady_ = true; }
+    void setKeyspaceReady(bool ready = true) { keyspaceReady_ = ready; }
 
-    // Replaces the dictionary; column 2 equals column 1 again. Leaves keyspaceReady as it was.
+    // Replaces the dictionary; column 2 equals column 1 again, so the key must be processed
+    // again before coding.
     void load(WordList words);
 
     const WordList& words() const { return words_; }

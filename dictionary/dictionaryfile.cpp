@@ -90,6 +90,8 @@ AddResult addDictionaryWord(const Keyspace& keyspace, const fs::path& path, std:
     // It would become two entries, or change how the whole file's lines read.
     if (text.find_first_of("\r\n") != std::string_view::npos)
         return {AddOutcome::Refused, msg::WordHasLineBreak};
+    if (auto why = whyNeverAToken(w))
+        return {AddOutcome::Refused, msg::neverAToken(text, *why)};
     std::string encoded;
     try {
         encoded = codePage.encode(w);
@@ -115,6 +117,21 @@ AddResult addDictionaryWord(const Keyspace& keyspace, const fs::path& path, std:
     return {AddOutcome::Added, std::string(text) + " Added."};
 }
 
+std::optional<std::string> whyNeverAToken(std::string_view word) {
+    if (word.find(' ') != std::string_view::npos)
+        return "it holds a blank, and a text is cut into words at every blank";
+    // Separators are ASCII, so a byte of a longer character never matches one.
+    for (char c : word)
+        if (isSeparator(static_cast<unsigned char>(c)))
+            return std::string("it holds \"") + c + "\", which is dropped from every text";
+    return std::nullopt;
+}
+
+std::string msg::neverAToken(std::string_view word, const std::string& why) {
+    return "\"" + std::string(word) + "\" cannot be a word of the dictionary: " + why +
+           ", so it could never be encoded.  Nothing was added.";
+}
+
 DictionaryCheck checkDictionary(const WordList& words) {
     RowIndex index;
     index.build(words);
@@ -122,17 +139,18 @@ DictionaryCheck checkDictionary(const WordList& words) {
     for (uint32_t r = 1; r <= words.size(); ++r) {
         std::string_view w = words[r];
         bool empty = w.empty();
-        bool duplicate = !empty && index.find(w) != r;
-        bool separator = false;
-        for (char c : w)
-            if (c == ' ' || isSeparator(static_cast<unsigned char>(c))) {
-                separator = true;
-                break;
-            }
+        const uint32_t first = empty ? r : index.find(w);
+        bool duplicate = first != r;
+        std::optional<std::string> why = whyNeverAToken(w);
         check.empty += empty;
         check.duplicated += duplicate;
-        check.withSeparator += separator;
-        check.unusable += empty || duplicate || separator;
+        check.withSeparator += why.has_value();
+        if (empty || duplicate || why) {
+            ++check.unusable;
+            check.entries.push_back({r, empty       ? std::string("empty")
+                                        : why       ? *why
+                                                    : "repeats line " + std::to_string(first)});
+        }
     }
     return check;
 }

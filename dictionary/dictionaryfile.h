@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,7 @@ namespace msg {
 inline const std::string WordHasLineBreak =
     "A word cannot hold a line break: it would become two lines of the dictionary.  Nothing "
     "was added.";
+std::string neverAToken(std::string_view word, const std::string& why);
 } // namespace msg
 struct AddResult {
     AddOutcome outcome;
@@ -41,12 +43,21 @@ struct AddResult {
 AddResult addDictionaryWord(const Keyspace& keyspace, const std::filesystem::path& path,
                             std::string_view text, const CodePage& codePage);
 
+// Why no text could ever give word as one token (it holds a blank or a separator), or
+// nothing when one could. Add refuses such a word too.
+std::optional<std::string> whyNeverAToken(std::string_view word);
+
 // Entries that cannot come back unchanged through encoding and decoding.
 struct DictionaryCheck {
+    struct Entry {
+        uint32_t row;
+        std::string why; // "empty", "repeats line 3", or whyNeverAToken's reason
+    };
     uint32_t empty = 0;
     uint32_t duplicated = 0;     // rows repeating an earlier row's word
     uint32_t withSeparator = 0;  // holding a blank or a separator character
     uint32_t unusable = 0;       // rows with any of the above, each counted once
+    std::vector<Entry> entries;  // the unusable rows, ascending
 };
 DictionaryCheck checkDictionary(const WordList& words);
 

@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const talvora::DictionaryCheck got = talvora::checkDictionary(ks.words());
     FUZZ_CHECK(got.empty == want.empty && got.duplicated == want.duplicated &&
-                   got.withSeparator == want.withSeparator && got.unusable == want.unusable,
+                   got.withSeparator == want.withSeparator && got.unusable == want.unusable &&
+                   got.entries.size() == got.unusable,
                fuzz::show(bytes));
     FUZZ_CHECK(talvora::dictionaryFingerprint(ks.words()).size() == 16, "fingerprint");
 

@@ -40,4 +40,18 @@ void saveTextFile(const std::filesystem::path& path, std::string_view text, cons
     files::replace(path, bytes);
 }
 
+bool looksLikeText(std::string_view text) {
+    size_t total = 0, odd = 0;
+    for (size_t pos = 0; pos < text.size(); ++total) {
+        const char32_t c = utf8::next(text, pos);
+        if (c == 0)
+            return false;
+        const bool control = (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') ||
+                             (c >= 0x7F && c <= 0x9F);
+        // Bytes a code page leaves unassigned read as C1 controls or private-use characters.
+        odd += control || (c >= 0xE000 && c <= 0xF8FF) || c == 0xFFFD;
+    }
+    return odd * 10 <= total;
+}
+
 } // namespace talvora

@@ -26,4 +26,8 @@ std::string readTextFile(const std::filesystem::path& path, const CodePage& code
 // readable by its owner only, an existing one keeps its mode).
 void saveTextFile(const std::filesystem::path& path, std::string_view text, const CodePage& codePage);
 
+// Whether a text as readTextFile gives it reads as text: no NUL, and at most one character
+// in ten a control character or a byte that neither UTF-8 nor the code page assigns.
+bool looksLikeText(std::string_view text);
+
 } // namespace talvora

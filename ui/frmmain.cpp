@@ -205,7 +205,13 @@ void FrmMain::buildWindow() {
     grid2->addWidget(command13, 2, 1);
     grid2->addWidget(command8, 2, 2);
     grid2->addWidget(command9, 2, 3);
-    grid2->addWidget(command10, 3, 1, 1, 3);
+    grid2->addWidget(command10, 3, 1);
+    lblProcessed_ = new QLabel(frame2);
+    lblProcessed_->setObjectName(QStringLiteral("lblProcessed"));
+    lblProcessed_->setTextFormat(Qt::PlainText);
+    // Its text changes with every Process; the buttons must not move for it.
+    lblProcessed_->setSizePolicy(QSizePolicy::Ignored, lblProcessed_->sizePolicy().verticalPolicy());
+    grid2->addWidget(lblProcessed_, 3, 2, 1, 2);
     grid2->addWidget(command12, 4, 1);
     grid2->addWidget(command7, 4, 2);
     grid2->addWidget(command11, 4, 3);
@@ -276,6 +282,15 @@ void FrmMain::buildWindow() {
     connect(command2_, &QPushButton::clicked, this, &FrmMain::command2Click);
     connect(command1_, &QPushButton::clicked, this, &FrmMain::command1Click);
     connect(cmbKey_, &QComboBox::activated, this, &FrmMain::cmbKeyClick);
+    connect(cmbKey_, &QComboBox::editTextChanged, this, &FrmMain::showProcessed);
+    connect(txtKey_, &QLineEdit::textChanged, this, &FrmMain::keyBoxChanged);
+    // Queued: the box holds what it kept only once the paste or key press is done.
+    connect(
+        txtKey_, &QLineEdit::inputRejected, this,
+        [this] {
+            showStatus("A key holds at most 18 characters; the key box kept " + toStd(txtKey_->text()) + ".");
+        },
+        Qt::QueuedConnection);
     connect(command13, &QPushButton::clicked, this, &FrmMain::command13Click);
     connect(command8, &QPushButton::clicked, this, &FrmMain::command8Click);
     connect(command9, &QPushButton::clicked, this, &FrmMain::command9Click);
@@ -347,6 +362,7 @@ void FrmMain::formLoad() {
     txtKey_->clear();
     label2_->setText(QStringLiteral("Welcome.  Select Dictionary, define and process the Key."));
     loadKeys();
+    showProcessed();
 
     combo1_->clear();
     QStringList entries;
@@ -369,31 +385,65 @@ void FrmMain::combo1Click(int index) {
         MessageBox::information(this, QStringLiteral("There is no dictionary file for \"%1\".").arg(entry));
         return;
     }
-    readDictionary(*path);
+    readDictionary(*path, entry);
 }
 
 void FrmMain::command14Click() {
     const QString name = FileDialog::openFileName(this);
     if (name.isEmpty())
         return;
-    if (readDictionary(toPath(name)))
+    if (readDictionary(toPath(name), pathText(toPath(name).filename())))
         combo1_->setEditText(QStringLiteral("Loaded"));
 }
 
-bool FrmMain::readDictionary(const std::filesystem::path& path) {
+bool FrmMain::readDictionary(const std::filesystem::path& path, const QString& shownName) {
     try {
         BusyCursor busy(this);
         CodePage cp = dictionaryCodePage(path, codePage_);
         loadDictionary(keyspace_, path, cp);
         dictPath_ = path;
         dictCodePage_ = std::move(cp);
+        dictName_ = shownName;
         tidier_.reset();
     } catch (const std::exception& e) {
         showError(e);
         return false;
     }
     showDictionaryLoaded();
+    showProcessed(); // the load left the key unprocessed
     return true;
+}
+
+void FrmMain::showProcessed() {
+    if (!keyspace_.keyspaceReady()) {
+        lblProcessed_->setText(QStringLiteral("Not processed"));
+        lblProcessed_->setToolTip(QString());
+        return;
+    }
+    const QString name = keyNameShown();
+    lblProcessed_->setText(QStringLiteral("Processed: %1 \u00B7 %2")
+                               .arg(name.isEmpty() ? QStringLiteral("unnamed key") : name, processedDict_));
+    lblProcessed_->setToolTip(lblProcessed_->text()); // a long name may not fit
+}
+
+void FrmMain::keyBoxChanged() {
+    if (keyspace_.keyspaceReady() && txtKey_->text() != processedKey_)
+        keyspace_.setKeyspaceReady(false);
+    showProcessed();
+}
+
+// The name box's name when its stored key is the processed key; a name typed for a key not
+// stored under it names nothing.
+QString FrmMain::keyNameShown() const {
+    const QString name = cmbKey_->currentText();
+    if (name.isEmpty())
+        return {};
+    try {
+        const auto key = keyFile_.findKeyByName(toStd(name));
+        return key && fromStd(*key) == processedKey_ ? name : QString();
+    } catch (const std::exception&) {
+        return {}; // the key commands report a key file that cannot be read
+    }
 }
 
 void FrmMain::showDictionaryLoaded() {
@@ -559,12 +609,21 @@ void FrmMain::showStatus(const std::string& text) {
 
 void FrmMain::command10Click() {
     BusyCursor busy(this, false);
+    const QString key = txtKey_->text();
+    bool processed = false;
     try {
-        processKey(keyspace_, toStd(txtKey_->text()), feedback(busy));
+        processed = processKey(keyspace_, toStd(key), feedback(busy)).started;
     } catch (const std::exception& e) {
         progressBar1_->hide();
         showError(e);
     }
+    // A refused key must not leave the last key in use while the box shows this one.
+    keyspace_.setKeyspaceReady(processed);
+    if (processed) {
+        processedKey_ = key;
+        processedDict_ = dictName_;
+    }
+    showProcessed();
 }
 
 void FrmMain::command3Click() { runCodec(encodeText); }
@@ -587,6 +646,10 @@ void FrmMain::runCodec(CodecCommand command) {
             setPlainTextFromCrLf(text2_, *result.output);
         if (result.output && command == encodeText)
             checkEncoded(result);
+        if (command == encodeText)
+            showMissingWords(result);
+        if (command == decodeText && result.notFound > 0)
+            MessageBox::information(this, fromStd(msg::codedWordsNotFound(result.notFound, result.missing)));
     } catch (const std::exception& e) {
         showError(e);
     }
@@ -599,6 +662,27 @@ void FrmMain::checkEncoded(const CommandResult& result) {
         MessageBox::information(this, fromStd(msg::roundTripWarning(keyspace_, check)));
 }
 
+void FrmMain::showMissingWords(const CommandResult& result) {
+    uint32_t occurrences = 0;
+    for (const MissingWord& m : result.missing)
+        occurrences += m.count;
+    if (occurrences < 2)
+        return; // none, or the one that had its message box
+    std::vector<UnknownWord> words;
+    {
+        BusyCursor busy(this);
+        for (const MissingWord& m : result.missing)
+            words.push_back({m.word, m.count, tidier().suggest(m.word)});
+    }
+    showWordsNotEncoded(this, text1_, words, [this] { cmdTidyClick(); });
+}
+
+Tidier& FrmMain::tidier() {
+    if (!tidier_)
+        tidier_ = std::make_unique<Tidier>(keyspace_, tidyLocaleFor(dictPath_.filename().string()));
+    return *tidier_;
+}
+
 void FrmMain::cmdTidyClick() {
     if (text1_->document()->isEmpty()) {
         MessageBox::information(this, fromStd(msg::MissingInput));
@@ -609,9 +693,7 @@ void FrmMain::cmdTidyClick() {
         return;
     }
     try {
-        if (!tidier_)
-            tidier_ = std::make_unique<Tidier>(keyspace_, tidyLocaleFor(dictPath_.filename().string()));
-        tidyInputBox(this, text1_, *tidier_);
+        tidyInputBox(this, text1_, tidier());
     } catch (const std::exception& e) {
         showError(e);
     }
@@ -624,8 +706,19 @@ void FrmMain::command15Click() {
     if (name.isEmpty())
         return;
     try {
+        std::string text;
+        {
+            BusyCursor busy(this);
+            text = readTextFile(toPath(name), codePage_);
+        }
+        // Each of its thousand non-words would be a word not in the dictionary.
+        if (!looksLikeText(text) &&
+            !MessageBox::questionNoDefault(
+                this, QStringLiteral("\"%1\" does not look like a text file: it holds control characters "
+                                     "or bytes that are not text.  Load it all the same?")
+                          .arg(QDir::toNativeSeparators(name))))
+            return;
         BusyCursor busy(this);
-        const std::string text = readTextFile(toPath(name), codePage_);
         setPlainTextFromCrLf(text1_, text);
     } catch (const std::exception& e) {
         showError(e);

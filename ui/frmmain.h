@@ -74,8 +74,17 @@ class FrmMain : public QMainWindow {
     void showHelp(const QString& topic);
     void showAbout();
 
-    // False when the file was refused; the loaded dictionary then stays.
-    bool readDictionary(const std::filesystem::path& path);
+    // False when the file was refused; the loaded dictionary then stays. shownName is what
+    // lblProcessed calls it.
+    bool readDictionary(const std::filesystem::path& path, const QString& shownName);
+    // lblProcessed after a change: the key and dictionary the Keyspace holds, if still usable.
+    void showProcessed();
+    // A key box that no longer holds the processed key leaves nothing to code with.
+    void keyBoxChanged();
+    QString keyNameShown() const;
+    // After a refused Encode: every word the dictionary lacks at once, when more than one.
+    void showMissingWords(const CommandResult& result);
+    Tidier& tidier();
     void showDictionaryLoaded();
     Feedback feedback(BusyCursor& busy);
     void showStatus(const std::string& text);
@@ -89,6 +98,9 @@ class FrmMain : public QMainWindow {
     std::filesystem::path dictPath_;
     std::optional<CodePage> dictCodePage_; // the loaded dictionary's, which Add writes in
     std::unique_ptr<Tidier> tidier_; // for the loaded dictionary, made on first use
+    QString dictName_;               // the loaded dictionary as lblProcessed names it
+    QString processedKey_;           // the key text of the last Process that succeeded
+    QString processedDict_;
 
     QComboBox* combo1_ = nullptr;
     QLabel* label1_ = nullptr;
@@ -101,6 +113,7 @@ class FrmMain : public QMainWindow {
     QPlainTextEdit* text2_ = nullptr;
     QCheckBox* chkDress_ = nullptr;
     QLabel* label2_ = nullptr;
+    QLabel* lblProcessed_ = nullptr;
     QProgressBar* progressBar1_ = nullptr;
 };
 

@@ -18,15 +18,19 @@ namespace {
 constexpr int WordRole = Qt::UserRole;
 }
 
-FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, Replace replace, QWidget* parent)
+FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, Replace replace, QWidget* parent,
+                       bool offerTidy)
     : QDialog(parent), replace_(std::move(replace)), list1_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("frmUnknown"));
     setWindowTitle(QStringLiteral("Words Not in the Dictionary"));
-    auto* label1 =
-        new QLabel(QStringLiteral("These words are not in the dictionary.  Double-click a "
-                                  "suggestion to put it in place of the word, or add the "
-                                  "word to the dictionary."),
-                   this);
+    auto* label1 = new QLabel(
+        offerTidy ? QStringLiteral("The text was not encoded: these words are not in the dictionary.  "
+                              "Double-click a suggestion to put it in place of the word, press Tidy "
+                              "to have the text tidied, or add the word to the dictionary.")
+             : QStringLiteral("These words are not in the dictionary.  Double-click a "
+                              "suggestion to put it in place of the word, or add the "
+                              "word to the dictionary."),
+        this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     list1_->setObjectName(QStringLiteral("List1"));
@@ -60,6 +64,12 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, Replace replace, Q
     box->addWidget(list1_, 1);
     auto* row = new QHBoxLayout;
     row->addStretch();
+    if (offerTidy) {
+        auto* cmdTidy = new QPushButton(QStringLiteral("Tidy"), this);
+        cmdTidy->setObjectName(QStringLiteral("cmdTidy"));
+        connect(cmdTidy, &QPushButton::clicked, this, [this] { done(TidyPressed); });
+        row->addWidget(cmdTidy);
+    }
     row->addWidget(command1);
     box->addLayout(row);
     resize(380, 360);
@@ -88,6 +98,27 @@ void replaceBoxText(QPlainTextEdit* box, const std::string& text) {
     cursor.endEditBlock();
 }
 
+namespace {
+
+// Puts a suggestion in place of every occurrence of the word in the box.
+FrmUnknown::Replace replacerFor(QPlainTextEdit* box) {
+    return [box](const std::string& word, const std::string& replacement) {
+        const std::string before = plainTextWithCrLf(box);
+        const std::string after = replaceWord(before, word, replacement);
+        if (after != before)
+            replaceBoxText(box, after);
+    };
+}
+
+} // namespace
+
+void showWordsNotEncoded(QWidget* window, QPlainTextEdit* box, const std::vector<UnknownWord>& words,
+                         std::function<void()> tidy) {
+    FrmUnknown unknown(words, replacerFor(box), window, true);
+    if (unknown.exec() == FrmUnknown::TidyPressed)
+        tidy();
+}
+
 void tidyInputBox(QWidget* window, QPlainTextEdit* box, Tidier& tidier) {
     const std::string text = plainTextWithCrLf(box);
     TidyResult result;
@@ -99,15 +130,7 @@ void tidyInputBox(QWidget* window, QPlainTextEdit* box, Tidier& tidier) {
         replaceBoxText(box, result.text);
     if (result.unknown.empty())
         return;
-    FrmUnknown unknown(
-        result.unknown,
-        [box](const std::string& word, const std::string& replacement) {
-            const std::string before = plainTextWithCrLf(box);
-            const std::string after = replaceWord(before, word, replacement);
-            if (after != before)
-                replaceBoxText(box, after);
-        },
-        window);
+    FrmUnknown unknown(result.unknown, replacerFor(box), window);
     unknown.exec();
 }
 

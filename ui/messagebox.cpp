@@ -17,11 +17,15 @@ bool MessageBox::question(QWidget* parent, const QString& text, const QString& t
     return ask(parent, text, title, true) == QMessageBox::Yes;
 }
 
+bool MessageBox::questionNoDefault(QWidget* parent, const QString& text, const QString& title) {
+    return ask(parent, text, title, true, true) == QMessageBox::Yes;
+}
+
 QMessageBox::StandardButton MessageBox::ask(QWidget* parent, const QString& text,
-                                            const QString& title, bool question) {
+                                            const QString& title, bool question, bool noDefault) {
     const QString caption = title.isEmpty() ? applicationTitle() : title;
     if (testMode) {
-        record.push_back({caption, text, question});
+        record.push_back({caption, text, question, noDefault});
         if (!question)
             return QMessageBox::Ok;
         if (answers.empty())
@@ -32,7 +36,7 @@ QMessageBox::StandardButton MessageBox::ask(QWidget* parent, const QString& text
     }
     QMessageBox box(QMessageBox::NoIcon, caption, text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    box.setDefaultButton(!question ? QMessageBox::Ok : noDefault ? QMessageBox::No : QMessageBox::Yes);
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

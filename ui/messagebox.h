@@ -15,12 +15,15 @@ class MessageBox {
         QString title;
         QString text;
         bool question = false;
+        bool noDefault = false; // a question whose default answer is No
     };
 
     // OK alone. An empty title gives the application's short title.
     static void information(QWidget* parent, const QString& text, const QString& title = {});
     // Yes and No, Yes the default; true only for Yes.
     static bool question(QWidget* parent, const QString& text, const QString& title = {});
+    // Yes and No, No the default: for a step that the user may not want.
+    static bool questionNoDefault(QWidget* parent, const QString& text, const QString& title = {});
 
     // Test mode: no box shows; every box is recorded and questions take the queued answers
     // (No when none is queued).
@@ -33,7 +36,7 @@ class MessageBox {
 
   private:
     static QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QString& title,
-                                           bool question);
+                                           bool question, bool noDefault = false);
 };
 
 } // namespace talvora::ui
