@@ -22,18 +22,7 @@ class FrmMainKeys : public WindowTest {
 
     std::unique_ptr<QTemporaryDir> stick_;
 
-    // Picks a subfolder of the working folder in the folder window by typing its name,
-    // opens it with Enter and takes it with Alt+S.
-    std::function<void(QDialog*)> chooseStick() {
-        return [this](QDialog* window) {
-            auto* list = window->findChild<QAbstractItemView*>(QStringLiteral("Dir1List"));
-            QVERIFY(list);
-            QTest::keyClicks(list, QStringLiteral("stick"));
-            QTest::keyClick(list, Qt::Key_Return);
-            QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
-            QTRY_VERIFY(!window->isVisible()); // a mnemonic clicks after a short press
-        };
-    }
+    std::function<void(QDialog*)> chooseStick() { return chooseSubfolder(QStringLiteral("stick")); }
 
   private slots:
     void init() {
