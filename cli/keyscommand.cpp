@@ -81,7 +81,8 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
     };
     auto save = std::make_shared<SaveArgs>();
     CLI::App* saveCmd = keys->add_subcommand(
-        "save", "Store KEY under NAME, replacing a key of the same name in any case");
+        "save", "Store KEY under NAME; a name stored in any case is replaced in place, "
+                "after a question (or --replace) when its key differs");
     saveCmd->add_option("NAME", save->name, "The name (the first 40 characters are kept)")
         ->required();
     saveCmd->add_option("KEY", save->key, "The key, at most 18 characters")->required();
