@@ -1,4 +1,4 @@
-// "Save" refusing what "Process" refuses and asking before it replaces, and what a restore would change.
+// "Save" refusing what "Process" refuses, and what a restore would lose or change.
 #include "codepage.h"
 #include "commands.h"
 #include "keyfile.h"
@@ -39,26 +39,6 @@ TEST(SaveKey, RefusesAKeyProcessWouldRefuseAfterTheEmptyAndZeroChecks) {
     EXPECT_TRUE(saveKey(file, "friend", "918273645546372819").saved);
 }
 
-TEST(SaveKey, AsksBeforeGivingAStoredNameAnotherKey) {
-    TempFolder dir;
-    CodePage cp = CodePage::fromName("windows-1252");
-    KeyFile file(dir.path(), cp);
-    dir.write("key.dat", rec("alpha", "918273645546372819"));
-    SaveResult ask = saveKey(file, "ALPHA", "123456789123456789");
-    EXPECT_EQ(ask.kind, SaveResult::AskReplace);
-    EXPECT_EQ(ask.message, "A key named alpha is stored. Replace its key?");
-    EXPECT_EQ(TempFolder::read(dir / "key.dat"), rec("alpha", "918273645546372819"));
-    // The same key, or the answer given: stored in place.
-    EXPECT_EQ(saveKey(file, "Alpha", "918273645546372819").kind, SaveResult::Saved);
-    EXPECT_TRUE(saveKey(file, "ALPHA", "123456789123456789", true).saved);
-    EXPECT_EQ(TempFolder::read(dir / "key.dat"), rec("ALPHA", "123456789123456789"));
-    // More than a record holds is refused, not cut.
-    SaveResult tooLong = saveKey(file, "beta", std::string(200, '1'), true);
-    EXPECT_EQ(tooLong.kind, SaveResult::KeyTooLong);
-    EXPECT_EQ(tooLong.message, "A key has at most 18 characters; this one has 200.  Nothing was stored.");
-    EXPECT_EQ(file.listKeyNames(), std::vector<std::string>{"ALPHA"});
-}
-
 TEST(RestoreLoss, NamesTheStoredKeysTheIncomingFileLacksOrChanges) {
     TempFolder program, stick;
     CodePage cp = CodePage::fromName("windows-1252");
@@ -76,17 +56,4 @@ TEST(RestoreLoss, NamesTheStoredKeysTheIncomingFileLacksOrChanges) {
     EXPECT_FALSE(std::filesystem::exists(empty / "key.dat"));
     // No key file in the program folder: nothing to lose.
     EXPECT_TRUE(keysLostByRestore(empty.path(), stick.path(), cp).empty());
-}
-
-TEST(RestoreLoss, QuestionNamesTenThenCountsTheRest) {
-    EXPECT_EQ(keys::msg::restoreQuestion({{"alpha", true}}),
-              "Restoring the key file of the chosen folder loses or changes 1 key stored now:\n"
-              "- alpha (another key)\nRestore anyway?");
-    std::vector<RestoreLoss> many;
-    for (char c = 'a'; c <= 'l'; ++c)
-        many.push_back({std::string(1, c), false});
-    const std::string text = keys::msg::restoreQuestion(many);
-    EXPECT_NE(text.find("changes 12 keys stored now:\n- a (lost)\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("- j (lost)\nand 2 more.\nRestore anyway?"), std::string::npos) << text;
-    EXPECT_EQ(text.find("- k"), std::string::npos) << text;
 }
