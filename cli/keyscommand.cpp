@@ -3,24 +3,31 @@
 #include "context.h"
 #include "error.h"
 #include "keyfile.h"
+#include "keyquestions.h"
 #include "keyrestore.h"
 
 #include <iostream>
 #include <memory>
 #include <unistd.h>
 
+namespace fs = std::filesystem;
+
 namespace talvora::cli {
 
 namespace {
 
-// A question needs someone to answer it: without a terminal only --yes goes ahead.
-bool confirmed(const std::string& question, bool yes) {
+// Ends a key command that changed nothing on purpose: not confirmed, or nothing to change.
+constexpr int NotChanged = 3;
+
+// A question needs someone to answer it: without a terminal only the flag goes ahead.
+bool confirmed(const std::string& question, bool yes, const char* flag = "--yes") {
     if (yes)
         return true;
     if (!::isatty(STDIN_FILENO)) {
-        printMessages({"Standard input is not a terminal, so nobody can answer the question: "
-                       "pass --yes to go ahead."});
-        throw Exit{1};
+        printMessages({question, std::string("Standard input is not a terminal, so nobody can answer "
+                                             "the question: pass ") +
+                                     flag + " to go ahead."});
+        throw Exit{NotChanged};
     }
     std::cerr << question << " [y/N] " << std::flush;
     std::string answer;
@@ -30,7 +37,7 @@ bool confirmed(const std::string& question, bool yes) {
 
 void cancelled() {
     printMessages({"Cancelled; nothing was changed."});
-    throw Exit{1};
+    throw Exit{NotChanged};
 }
 
 } // namespace
@@ -71,20 +78,29 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
 
     struct SaveArgs {
         std::string name, key;
+        bool replace = false;
     };
     auto save = std::make_shared<SaveArgs>();
     CLI::App* saveCmd = keys->add_subcommand(
-        "save", "Store KEY under NAME, replacing a key of the same name in any case");
+        "save", "Store KEY under NAME; a name stored in any case is replaced in place, "
+                "after a question (or --replace) when its key differs");
     saveCmd->add_option("NAME", save->name, "The name (the first 40 characters are kept)")
         ->required();
-    saveCmd->add_option("KEY", save->key, "The key (the first 18 characters are kept)")->required();
+    saveCmd->add_option("KEY", save->key, "The key, at most 18 characters")->required();
+    saveCmd->add_flag("--replace", save->replace,
+                      "Replace the key when NAME is stored with another one");
     saveCmd->callback([save, &ctx] {
         CodePage cp = ctx.codePage();
         keys::KeyFile file(ctx.programFolder(), cp);
-        keys::SaveResult r = keys::saveKey(file, save->name, save->key);
+        keys::SaveResult r = keys::saveKey(file, save->name, save->key, save->replace);
+        if (r.kind == keys::SaveResult::AskReplace) {
+            if (!confirmed(printable(r.message), false, "--replace"))
+                cancelled();
+            r = keys::saveKey(file, save->name, save->key, true);
+        }
         if (!r.saved) {
             printMessages({r.message});
-            throw Exit{1};
+            throw Exit{r.kind == keys::SaveResult::KeyTooLong ? 2 : 1};
         }
         std::cout << r.message << '\n';
     });
@@ -101,20 +117,31 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
     removeCmd->callback([remove, &ctx] {
         if (remove->name.empty())
             return;
-        if (!confirmed(keys::msg::removeQuestion(printable(remove->name)), remove->yes))
-            cancelled();
         CodePage cp = ctx.codePage();
         keys::KeyFile file(ctx.programFolder(), cp);
+        if (!file.findKeyByName(remove->name)) {
+            printMessages({keys::msg::noSuchKey(printable(remove->name))});
+            throw Exit{NotChanged};
+        }
+        if (!confirmed(keys::msg::removeQuestion(printable(remove->name)), remove->yes))
+            cancelled();
         file.removeKeysByName(remove->name);
     });
 
     auto transferDir = std::make_shared<std::string>();
-    CLI::App* transfer =
-        keys->add_subcommand("transfer", "Copy key.dat to DIR, replacing the key.dat there");
+    auto transferReplace = std::make_shared<bool>(false);
+    CLI::App* transfer = keys->add_subcommand("transfer", "Copy key.dat to DIR");
     transfer->add_option("DIR", *transferDir, "The folder to copy to, e.g. on a removable disk")
         ->required();
-    transfer->callback([transferDir, &ctx] {
-        keys::transferKeyFile(ctx.programFolder(), *transferDir);
+    transfer->add_flag("--replace", *transferReplace,
+                       "Replace a key.dat in DIR that differs from this one");
+    transfer->callback([transferDir, transferReplace, &ctx] {
+        const fs::path target = *transferDir;
+        if (keys::transferWouldReplaceOther(ctx.programFolder(), target) &&
+            !confirmed(printable(keys::msg::transferQuestion(target / "key.dat")),
+                       *transferReplace, "--replace"))
+            cancelled();
+        keys::transferKeyFile(ctx.programFolder(), target);
         std::cout << keys::msg::KeysTransferred << '\n';
     });
 
@@ -124,11 +151,13 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
     restore->add_option("DIR", *restoreDir, "The folder holding the copy")->required();
     auto restoreYes = std::make_shared<bool>(false);
     restore->add_flag("--yes,-y", *restoreYes,
-                      "Do not ask when the copy lacks keys that key.dat holds now");
+                      "Do not ask when the copy lacks or changes keys that key.dat holds now");
     restore->callback([restoreDir, restoreYes, &ctx] {
         CodePage cp = ctx.codePage();
-        const size_t lost = keys::keysLostByRestore(ctx.programFolder(), *restoreDir, cp).size();
-        if (lost > 0 && !confirmed(keys::msg::restoreQuestion(lost), *restoreYes))
+        auto losses = keys::keysLostByRestore(ctx.programFolder(), *restoreDir, cp);
+        for (keys::RestoreLoss& loss : losses)
+            loss.name = printable(loss.name);
+        if (!losses.empty() && !confirmed(keys::msg::restoreQuestion(losses), *restoreYes))
             cancelled();
         keys::restoreKeyFile(ctx.programFolder(), *restoreDir);
         std::cout << keys::msg::KeysRestored << '\n';

@@ -12,6 +12,7 @@
 #include "fuzzsupport.h"
 #include "keyexpansion.h"
 #include "keyfile.h"
+#include "keyquestions.h"
 #include "utf8.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -149,7 +150,7 @@ Outcome run(const Folders& f, const Input& in) {
         case Op::List: out.names = file.listKeyNames(); break;
         case Op::Find: out.found = file.findKeyByName(in.name); break;
         case Op::Store: file.storeKey(in.name, in.key); break;
-        case Op::Save: out.saveMessage = keys::saveKey(file, in.name, in.key).message; break;
+        case Op::Save: out.saveMessage = keys::saveKey(file, in.name, in.key, true).message; break;
         case Op::Remove: file.removeKeysByName(in.name); break;
         case Op::Transfer: keys::transferKeyFile(f.program, in.sameFolder ? f.program : f.other); break;
         case Op::Restore: keys::restoreKeyFile(f.program, in.sameFolder ? f.program : f.other); break;
@@ -241,6 +242,11 @@ std::optional<std::string> modelProgramFile(const Input& in, const Outcome& out)
     case Op::Save:
         if (in.name.empty() || in.key.empty()) {
             FUZZ_CHECK(out.ok && out.saveMessage == keys::msg::MissingData, out.saveMessage);
+            return in.programFile;
+        }
+        if (keys::characterCount(in.key) > 18) {
+            FUZZ_CHECK(out.ok && out.saveMessage == keys::msg::keyTooLong(keys::characterCount(in.key)),
+                       out.saveMessage);
             return in.programFile;
         }
         if (in.key.find('0') != std::string::npos) {

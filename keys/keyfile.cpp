@@ -5,6 +5,7 @@
 #include "error.h"
 #include "files.h"
 #include "keyexpansion.h"
+#include "keyquestions.h"
 #include "keystore.h"
 #include "lowercase.h"
 #include "utf8.h"
@@ -180,6 +181,16 @@ std::optional<std::string> KeyFile::findKeyByName(std::string_view name) const {
     return std::nullopt;
 }
 
+std::vector<KeyFile::Stored> KeyFile::listKeys() const {
+    const Records records = readForLookup(path());
+    std::vector<Stored> keys;
+    keys.reserve(static_cast<size_t>(records.count));
+    for (int64_t i = 0; i < records.count; ++i)
+        keys.push_back({codePage_.decode(trimBlanks(records.name(i))),
+                        codePage_.decode(trimBlanks(records.key(i)))});
+    return keys;
+}
+
 void KeyFile::storeKey(std::string_view name, std::string_view key) {
     if (hasControl(name))
         throw Error(msg::NameHasControl);
@@ -226,9 +237,12 @@ void KeyFile::removeKeysByName(std::string_view name) {
     files::replace(file, kept, store::keyFileWrite(ProgramFolder));
 }
 
-SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key) {
+SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key, bool replace) {
     if (name.empty() || key.empty())
         return {false, msg::MissingData};
+    // The record holds 18 characters: a longer key would be stored cut without a word.
+    if (const size_t length = characterCount(key); length > KeyWidth)
+        return {false, msg::keyTooLong(length), SaveResult::KeyTooLong};
     if (key.find('0') != std::string_view::npos)
         return {false, msg::KeyHasZero};
     // A key that "Process" would refuse is no use stored.
@@ -236,8 +250,11 @@ SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key) {
         return {false, talvora::msg::KeyUnusable};
     if (hasControl(name))
         return {false, msg::NameHasControl};
+    if (!replace)
+        if (const auto stored = nameSaveWouldChange(file, name, key))
+            return {false, msg::replaceQuestion(*stored), SaveResult::AskReplace};
     file.storeKey(name, key);
-    return {true, msg::KeySaved};
+    return {true, msg::KeySaved, SaveResult::Saved};
 }
 
 std::string msg::removeQuestion(std::string_view name) {

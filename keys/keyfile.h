@@ -34,6 +34,11 @@ class KeyFile {
     std::vector<std::string> listKeyNames() const;
     // Trimmed key of the first record whose trimmed name equals name exactly.
     std::optional<std::string> findKeyByName(std::string_view name) const;
+    // Trimmed names with their trimmed keys, in file order.
+    struct Stored {
+        std::string name, key;
+    };
+    std::vector<Stored> listKeys() const;
     // Replaces the first record matching name regardless of case, else appends.
     void storeKey(std::string_view name, std::string_view key);
     // Drops every record whose trimmed name equals name exactly.
@@ -68,12 +73,15 @@ inline const std::string NameHasControl =
 } // namespace msg
 
 // "Save": the checks, then storeKey. Returns the message to show; saved tells whether the
-// key file changed (the key list is then reloaded).
+// key file changed (the key list is then reloaded). A name stored with another key is
+// replaced only with replace set; without it the message is the question to ask first.
 struct SaveResult {
+    enum Kind { Saved, Refused, KeyTooLong, AskReplace };
     bool saved = false;
     std::string message;
+    Kind kind = Refused;
 };
-SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key);
+SaveResult saveKey(KeyFile& file, std::string_view name, std::string_view key, bool replace = false);
 
 // Whole-file copies of "key.dat" between the program folder and another folder, by the
 // same safe replace as every other change.

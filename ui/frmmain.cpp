@@ -10,6 +10,7 @@
 #include "frmpathselect.h"
 #include "frmunknown.h"
 #include "helpwindows.h"
+#include "keyquestions.h"
 #include "keyrestore.h"
 #include "languages.h"
 #include "messagebox.h"
@@ -476,16 +477,22 @@ void FrmMain::command1Click() {
 // ---- keys ----
 
 void FrmMain::loadKeys() {
-    cmbKey_->clear();
-    try {
-        for (const std::string& name : keyFile_.listKeyNames())
-            cmbKey_->addItem(fromStd(name));
-    } catch (const std::exception& e) {
-        showError(e);
-    }
+    fillKeyNames();
     cmbKey_->setEditText(cmbKey_->count() > 0 ? cmbKey_->itemText(0) : QString());
     if (!cmbKey_->currentText().isEmpty())
         cmbKeyClick();
+}
+
+void FrmMain::fillKeyNames() {
+    const QString name = cmbKey_->currentText();
+    cmbKey_->clear();
+    try {
+        for (const std::string& stored : keyFile_.listKeyNames())
+            cmbKey_->addItem(fromStd(stored));
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+    cmbKey_->setEditText(name);
 }
 
 void FrmMain::cmbKeyClick() {
@@ -506,15 +513,31 @@ void FrmMain::command13Click() {
 }
 
 void FrmMain::command8Click() {
+    const std::string name = toStd(cmbKey_->currentText());
+    const std::string key = toStd(txtKey_->text());
     keys::SaveResult result;
     try {
-        result = keys::saveKey(keyFile_, toStd(cmbKey_->currentText()), toStd(txtKey_->text()));
+        result = keys::saveKey(keyFile_, name, key);
+        if (result.kind == keys::SaveResult::AskReplace) {
+            if (!MessageBox::question(this, fromStd(result.message), fromStd(keys::msg::ReplaceTitle),
+                                      QMessageBox::No))
+                return;
+            result = keys::saveKey(keyFile_, name, key, true);
+        }
     } catch (const std::exception& e) {
         showError(e);
         return;
     }
-    if (result.saved)
-        loadKeys();
+    if (result.saved) {
+        // The saved name stays shown as the list holds it, with the key just saved.
+        fillKeyNames();
+        QString shown = cmbKey_->currentText().left(static_cast<qsizetype>(keys::NameWidth));
+        while (shown.startsWith(QLatin1Char(' ')))
+            shown.remove(0, 1);
+        while (shown.endsWith(QLatin1Char(' ')))
+            shown.chop(1);
+        cmbKey_->setEditText(shown);
+    }
     MessageBox::information(this, fromStd(result.message));
 }
 
@@ -522,6 +545,16 @@ void FrmMain::command9Click() {
     const QString name = cmbKey_->currentText();
     if (name.isEmpty())
         return;
+    try {
+        // Only an exact name removes anything; a near miss is told, not confirmed.
+        if (!keyFile_.findKeyByName(toStd(name))) {
+            MessageBox::information(this, fromStd(keys::msg::noSuchKey(toStd(name))));
+            return;
+        }
+    } catch (const std::exception& e) {
+        showError(e);
+        return;
+    }
     if (!MessageBox::question(this, fromStd(keys::msg::removeQuestion(toStd(name))),
                               fromStd(keys::msg::RemoveTitle)))
         return;
@@ -539,6 +572,10 @@ void FrmMain::command12Click() {
     if (folder.isEmpty())
         return;
     try {
+        if (keys::transferWouldReplaceOther(programFolder_, toPath(folder)) &&
+            !MessageBox::question(this, fromStd(keys::msg::transferQuestion(toPath(folder) / "key.dat")),
+                                  fromStd(keys::msg::TransferTitle), QMessageBox::No))
+            return;
         keys::transferKeyFile(programFolder_, toPath(folder));
     } catch (const std::exception& e) {
         showError(e);
@@ -552,9 +589,9 @@ void FrmMain::command7Click() {
     if (folder.isEmpty())
         return;
     try {
-        const size_t lost = keys::keysLostByRestore(programFolder_, toPath(folder), codePage_).size();
-        if (lost > 0 && !MessageBox::question(this, fromStd(keys::msg::restoreQuestion(lost)),
-                                              fromStd(keys::msg::RestoreTitle)))
+        const auto losses = keys::keysLostByRestore(programFolder_, toPath(folder), codePage_);
+        if (!losses.empty() && !MessageBox::question(this, fromStd(keys::msg::restoreQuestion(losses)),
+                                                     fromStd(keys::msg::RestoreTitle), QMessageBox::No))
             return;
         keys::restoreKeyFile(programFolder_, toPath(folder));
     } catch (const std::exception& e) {
@@ -575,6 +612,9 @@ void FrmMain::command11Click() {
         showError(e);
         return;
     }
+    // No name is left to pick; listing would only make an empty key file again.
+    cmbKey_->clear();
+    cmbKey_->setEditText(QString());
     MessageBox::information(this, fromStd(keys::msg::KeyFileDeleted));
 }
 
@@ -713,10 +753,11 @@ void FrmMain::command15Click() {
         }
         // Each of its thousand non-words would be a word not in the dictionary.
         if (!looksLikeText(text) &&
-            !MessageBox::questionNoDefault(
+            !MessageBox::question(
                 this, QStringLiteral("\"%1\" does not look like a text file: it holds control characters "
                                      "or bytes that are not text.  Load it all the same?")
-                          .arg(QDir::toNativeSeparators(name))))
+                          .arg(QDir::toNativeSeparators(name)),
+                {}, QMessageBox::No))
             return;
         BusyCursor busy(this);
         setPlainTextFromCrLf(text1_, text);

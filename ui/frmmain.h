@@ -54,6 +54,8 @@ class FrmMain : public QMainWindow {
     void command2Click();
     void command1Click();
     void cmbKeyClick();
+    // The name list rebuilt from the key file; the name and key boxes keep their text.
+    void fillKeyNames();
     void command13Click();
     void command8Click();
     void command9Click();

@@ -13,19 +13,17 @@ void MessageBox::information(QWidget* parent, const QString& text, const QString
     ask(parent, text, title, false);
 }
 
-bool MessageBox::question(QWidget* parent, const QString& text, const QString& title) {
-    return ask(parent, text, title, true) == QMessageBox::Yes;
-}
-
-bool MessageBox::questionNoDefault(QWidget* parent, const QString& text, const QString& title) {
-    return ask(parent, text, title, true, true) == QMessageBox::Yes;
+bool MessageBox::question(QWidget* parent, const QString& text, const QString& title,
+                          QMessageBox::StandardButton defaultButton) {
+    return ask(parent, text, title, true, defaultButton) == QMessageBox::Yes;
 }
 
 QMessageBox::StandardButton MessageBox::ask(QWidget* parent, const QString& text,
-                                            const QString& title, bool question, bool noDefault) {
+                                            const QString& title, bool question,
+                                            QMessageBox::StandardButton defaultButton) {
     const QString caption = title.isEmpty() ? applicationTitle() : title;
     if (testMode) {
-        record.push_back({caption, text, question, noDefault});
+        record.push_back({caption, text, question, defaultButton});
         if (!question)
             return QMessageBox::Ok;
         if (answers.empty())
@@ -36,7 +34,7 @@ QMessageBox::StandardButton MessageBox::ask(QWidget* parent, const QString& text
     }
     QMessageBox box(QMessageBox::NoIcon, caption, text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    box.setDefaultButton(!question ? QMessageBox::Ok : noDefault ? QMessageBox::No : QMessageBox::Yes);
+    box.setDefaultButton(defaultButton);
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -15,15 +15,14 @@ class MessageBox {
         QString title;
         QString text;
         bool question = false;
-        bool noDefault = false; // a question whose default answer is No
+        QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
     };
 
     // OK alone. An empty title gives the application's short title.
     static void information(QWidget* parent, const QString& text, const QString& title = {});
-    // Yes and No, Yes the default; true only for Yes.
-    static bool question(QWidget* parent, const QString& text, const QString& title = {});
-    // Yes and No, No the default: for a step that the user may not want.
-    static bool questionNoDefault(QWidget* parent, const QString& text, const QString& title = {});
+    // Yes and No, Yes the default unless told; true only for Yes.
+    static bool question(QWidget* parent, const QString& text, const QString& title = {},
+                         QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
 
     // Test mode: no box shows; every box is recorded and questions take the queued answers
     // (No when none is queued).
@@ -36,7 +35,8 @@ class MessageBox {
 
   private:
     static QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QString& title,
-                                           bool question, bool noDefault = false);
+                                           bool question,
+                                           QMessageBox::StandardButton defaultButton = QMessageBox::Ok);
 };
 
 } // namespace talvora::ui

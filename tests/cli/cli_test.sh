@@ -36,7 +36,7 @@ mkdir -p "$tmp/prog" "$tmp/stick"
 "$prog" --folder "$tmp/prog" keys transfer "$tmp/stick" > /dev/null; check "keys transfer" $? 0
 "$prog" --folder "$tmp/prog" keys save yankee 111222333444555666 > /dev/null; check "keys save" $? 0
 cp "$tmp/prog/key.dat" "$tmp/before"
-"$prog" --folder "$tmp/prog" keys restore "$tmp/stick" < /dev/null > /dev/null 2> "$tmp/err"; check "restore dropping a key needs an answer" $? 1
+"$prog" --folder "$tmp/prog" keys restore "$tmp/stick" < /dev/null > /dev/null 2> "$tmp/err"; check "restore dropping a key needs an answer" $? 3
 same "restore refused leaves key.dat" "$tmp/prog/key.dat" "$tmp/before"
 "$prog" --folder "$tmp/prog" keys restore --yes "$tmp/stick" > /dev/null; check "restore with --yes" $? 0
 same "restored key.dat" "$tmp/prog/key.dat" "$tmp/stick/key.dat"

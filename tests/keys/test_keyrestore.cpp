@@ -1,4 +1,4 @@
-// "Save" refusing what "Process" refuses, and what a restore would drop.
+// "Save" refusing what "Process" refuses, and what a restore would lose or change.
 #include "codepage.h"
 #include "commands.h"
 #include "keyfile.h"
@@ -39,15 +39,15 @@ TEST(SaveKey, RefusesAKeyProcessWouldRefuseAfterTheEmptyAndZeroChecks) {
     EXPECT_TRUE(saveKey(file, "friend", "918273645546372819").saved);
 }
 
-TEST(RestoreLoss, NamesTheStoredKeysTheIncomingFileLacks) {
+TEST(RestoreLoss, NamesTheStoredKeysTheIncomingFileLacksOrChanges) {
     TempFolder program, stick;
     CodePage cp = CodePage::fromName("windows-1252");
-    program.write("key.dat", rec("zulu", "1") + rec("  alpha", "2") + rec("Zulu", "3") + rec("alpha", "4"));
-    stick.write("key.dat", rec("alpha", "9") + rec("other", "8"));
-    // Exact trimmed names, one entry per record.
-    EXPECT_EQ(keysLostByRestore(program.path(), stick.path(), cp), (std::vector<std::string>{"zulu", "Zulu"}));
-    EXPECT_EQ(keys::msg::restoreQuestion(2), "The key file in the chosen folder lacks 2 of the keys stored now.  "
-                                       "Restoring it will lose them.  Restore anyway?");
+    program.write("key.dat", rec("zulu", "1") + rec("  alpha", "2") + rec("Zulu", "3") + rec("alpha", "4") +
+                                 rec("same", "5"));
+    stick.write("key.dat", rec("alpha", "9") + rec("other", "8") + rec("same", "5") + rec("alpha", "2"));
+    // Exact trimmed names, each once, judged by the first record of the name as a lookup is.
+    EXPECT_EQ(keysLostByRestore(program.path(), stick.path(), cp),
+              (std::vector<RestoreLoss>{{"zulu", false}, {"alpha", true}, {"Zulu", false}}));
     EXPECT_EQ(keys::msg::RestoreTitle, "Restore Confirm");
 
     // No key file in the chosen folder: nothing to ask, and none is made there.

@@ -22,18 +22,7 @@ class FrmMainKeys : public WindowTest {
 
     std::unique_ptr<QTemporaryDir> stick_;
 
-    // Picks a subfolder of the working folder in the folder window by typing its name,
-    // opens it with Enter and takes it with Alt+S.
-    std::function<void(QDialog*)> chooseStick() {
-        return [this](QDialog* window) {
-            auto* list = window->findChild<QAbstractItemView*>(QStringLiteral("Dir1List"));
-            QVERIFY(list);
-            QTest::keyClicks(list, QStringLiteral("stick"));
-            QTest::keyClick(list, Qt::Key_Return);
-            QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
-            QTRY_VERIFY(!window->isVisible()); // a mnemonic clicks after a short press
-        };
-    }
+    std::function<void(QDialog*)> chooseStick() { return chooseSubfolder(QStringLiteral("stick")); }
 
   private slots:
     void init() {
@@ -76,10 +65,10 @@ class FrmMainKeys : public WindowTest {
         QCOMPARE(keyBox(), QStringLiteral("111"));
 
         // "Remove" asks about the name as typed.
-        type("cmbKey", QStringLiteral("zu"));
+        type("cmbKey", QStringLiteral("al"));
         click("Command9");
         QCOMPARE(MessageBox::shown().size(), size_t(1));
-        QCOMPARE(MessageBox::shown()[0].text, QStringLiteral("Are you sure you want to remove the Key zu?"));
+        QCOMPARE(MessageBox::shown()[0].text, QStringLiteral("Are you sure you want to remove the Key al?"));
         QCOMPARE(names->count(), 3);
 
         // A pick from the list shows that key.
@@ -130,7 +119,7 @@ class FrmMainKeys : public WindowTest {
         QCOMPARE(QFileInfo(path("key.dat")).size(), 0);
     }
 
-    void deleteKeysAsksThenWipesAndLeavesTheList() {
+    void deleteKeysAsksThenWipesAndEmptiesTheList() {
         QVERIFY(start());
         click("Command11"); // answered No
         QVERIFY(QFile::exists(path("key.dat")));
@@ -140,8 +129,11 @@ class FrmMainKeys : public WindowTest {
         QCOMPARE(MessageBox::shown().size(), size_t(3));
         QCOMPARE(MessageBox::shown()[0].title, q(keys::msg::DeleteTitle));
         QCOMPARE(MessageBox::shown()[2].text, q(keys::msg::KeyFileDeleted));
-        QCOMPARE(child<QComboBox>("cmbKey")->count(), 2);
+        // No deleted name is left to pick; the key box keeps its key.
+        QCOMPARE(child<QComboBox>("cmbKey")->count(), 0);
+        QVERIFY(child<QComboBox>("cmbKey")->currentText().isEmpty());
         QCOMPARE(keyBox(), QString::fromLatin1(ZuluKey));
+        QVERIFY(!QFile::exists(path("key.dat")));
     }
 
     void restoreAsksBeforeDroppingKeysAndReloadsTheList() {
@@ -149,13 +141,14 @@ class FrmMainKeys : public WindowTest {
         const QByteArray incoming = keyRecord("alpha", "111111111111111111") + keyRecord("other", "222222222222222222");
         QVERIFY(writeBytes(stickFile, incoming));
         const QByteArray before = readBytes(path("key.dat"));
+        const QString question = q(keys::msg::restoreQuestion({{"zulu", false}, {"alpha", true}}));
         QVERIFY(start());
 
         // No: nothing changes.
         UI_MODAL([&] { click("Command7"); }, chooseStick());
         QCOMPARE(MessageBox::shown().size(), size_t(1));
         QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("Restore Confirm"));
-        QCOMPARE(MessageBox::shown()[0].text, q(keys::msg::restoreQuestion(1)));
+        QCOMPARE(MessageBox::shown()[0].text, question);
         QVERIFY(MessageBox::shown()[0].question);
         QCOMPARE(readBytes(path("key.dat")), before);
         QCOMPARE(child<QComboBox>("cmbKey")->itemText(0), QStringLiteral("zulu"));
@@ -164,7 +157,7 @@ class FrmMainKeys : public WindowTest {
         MessageBox::clearShown();
         MessageBox::setNextAnswer(QMessageBox::Yes);
         UI_MODAL([&] { click("Command7"); }, chooseStick());
-        QCOMPARE(shownTexts(), QStringList({q(keys::msg::restoreQuestion(1)), q(keys::msg::KeysRestored)}));
+        QCOMPARE(shownTexts(), QStringList({question, q(keys::msg::KeysRestored)}));
         QCOMPARE(readBytes(path("key.dat")), incoming);
         auto* names = child<QComboBox>("cmbKey");
         QCOMPARE(names->count(), 2);

@@ -90,7 +90,7 @@ class ShownIsUsed : public WindowTest {
             type("Text1", QStringLiteral("kept"));
         }
         QCOMPARE(MessageBox::shown().size(), size_t(2));
-        QVERIFY(MessageBox::shown()[0].question && MessageBox::shown()[0].noDefault);
+        QVERIFY(MessageBox::shown()[0].question && MessageBox::shown()[0].defaultButton == QMessageBox::No);
         QVERIFY(shownTexts()[0].endsWith("does not look like a text file: it holds control characters or bytes "
                                          "that are not text.  Load it all the same?"));
         MessageBox::setNextAnswer(QMessageBox::Yes);

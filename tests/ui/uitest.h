@@ -149,6 +149,19 @@ inline bool withModal(const std::function<void()>& trigger, const std::function<
             return;                                                                                \
     } while (false)
 
+// Works the folder window: picks the working folder's subfolder by typing its name, opens
+// it with Enter and takes it with Alt+S.
+inline std::function<void(QDialog*)> chooseSubfolder(const QString& name) {
+    return [name](QDialog* window) {
+        auto* list = window->findChild<QAbstractItemView*>(QStringLiteral("Dir1List"));
+        QVERIFY(list);
+        QTest::keyClicks(list, name);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(!window->isVisible()); // a mnemonic clicks after a short press
+    };
+}
+
 // ---- the main window on a fresh program folder ----
 
 class WindowTest : public QObject {
