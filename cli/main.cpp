@@ -53,9 +53,15 @@ std::string printable(std::string_view name) {
     return out;
 }
 
+// Messages quote the input ("Cannot find the word '…'"): its control characters are shown
+// escaped, never sent to the terminal. A message's own line breaks stay: a token never holds one.
 void printMessages(const std::vector<std::string>& messages) {
-    for (const auto& m : messages)
-        std::cerr << m << '\n';
+    for (const auto& m : messages) {
+        for (size_t begin = 0, end; begin <= m.size(); begin = end + 1) {
+            end = std::min(m.find('\n', begin), m.size());
+            std::cerr << printable(std::string_view(m).substr(begin, end - begin)) << '\n';
+        }
+    }
 }
 
 namespace {
@@ -168,9 +174,9 @@ std::string tidyLocale(const std::string& language, const std::string& dictionar
 void printTidyReport(const TidyResult& r) {
     std::string report;
     for (const UnknownWord& u : r.unknown) {
-        report += u.word + '\t' + std::to_string(u.count) + '\t';
+        report += printable(u.word) + '\t' + std::to_string(u.count) + '\t';
         for (size_t i = 0; i < u.suggestions.size(); ++i)
-            report += (i ? ", " : "") + u.suggestions[i];
+            report += (i ? ", " : "") + printable(u.suggestions[i]);
         report += '\n';
     }
     std::cerr << report;
@@ -260,7 +266,8 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         else
             saveTextFile(opts->output, *r.output, cp);
         if (!check.same) {
-            std::cerr << "talvora-cli: warning: " << msg::roundTripWarning(ks, check) << '\n';
+            std::cerr << "talvora-cli: warning: " << printable(msg::roundTripWarning(ks, check))
+                      << '\n';
             if (opts->strict)
                 throw Exit{3};
         }
@@ -333,14 +340,16 @@ void addDictCommand(CLI::App& app, Context& ctx) {
     info->callback([file, &ctx] {
         fs::path path = resolveDictionary(ctx, *file);
         CodePage cp = dictionaryCodePage(path, ctx.codePage());
-        WordList words = readDictionary(path, cp);
-        DictionaryCheck c = checkDictionary(words);
+        std::vector<uint32_t> unassigned;
+        WordList words = readDictionary(path, cp, &unassigned);
+        DictionaryCheck c = checkDictionary(words, unassigned);
         std::cout << "Words: " << words.size() << '\n'
                   << "Code page: " << cp.name() << '\n'
                   << "Fingerprint: " << dictionaryFingerprint(words) << '\n'
                   << "Entries that cannot round-trip: " << c.unusable << " (empty " << c.empty
                   << ", duplicated " << c.duplicated << ", holding a blank or separator "
-                  << c.withSeparator << ")\n";
+                  << c.withSeparator << ", holding a byte the code page leaves unassigned "
+                  << c.withUnassigned << ")\n";
         constexpr size_t Named = 20;
         for (size_t i = 0; i < c.entries.size() && i < Named; ++i)
             std::cout << "  line " << c.entries[i].row << ": \"" << printable(words[c.entries[i].row])
@@ -456,7 +465,7 @@ int main(int argc, char** argv) {
         try {
             talvora::CodePage::fromEnvironment();
         } catch (const talvora::Error& e) {
-            std::cerr << e.what() << '\n';
+            std::cerr << printable(e.what()) << '\n';
             throw Exit{2};
         }
         // Without this a mistyped folder would just look empty.
@@ -481,11 +490,8 @@ int main(int argc, char** argv) {
         return 2;
     } catch (const Exit& e) {
         return e.status;
-    } catch (const talvora::Error& e) {
-        std::cerr << "talvora-cli: " << e.what() << '\n';
-        return 1;
     } catch (const std::exception& e) {
-        std::cerr << "talvora-cli: " << e.what() << '\n';
+        std::cerr << "talvora-cli: " << printable(talvora::userMessage(e)) << '\n';
         return 1;
     }
     return 0;

@@ -10,8 +10,11 @@
 
 #include <openssl/evp.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -25,7 +28,38 @@ namespace {
 
 } // namespace
 
-WordList readDictionary(const fs::path& path, const CodePage& codePage) {
+namespace {
+
+// Each byte's character, already lower-cased, as UTF-8.
+using Lowered = std::array<std::string, 256>;
+Lowered loweredBytes(const CodePage& codePage) {
+    Lowered lowered;
+    for (int b = 0; b < 256; ++b)
+        lowered[b] = toLower(codePage.charOf(static_cast<unsigned char>(b)));
+    return lowered;
+}
+
+void appendLowered(std::string& out, std::string_view line, const Lowered& lowered) {
+    for (char c : line) {
+        auto u = static_cast<unsigned char>(c);
+        if (u < 0x80 && lowered[u].size() == 1)
+            out += lowered[u][0];
+        else
+            out += lowered[u];
+    }
+}
+
+std::optional<unsigned char> unassignedByte(std::string_view line, const CodePage& codePage) {
+    for (char c : line)
+        if (!codePage.isAssigned(static_cast<unsigned char>(c)))
+            return static_cast<unsigned char>(c);
+    return std::nullopt;
+}
+
+} // namespace
+
+WordList readDictionary(const fs::path& path, const CodePage& codePage,
+                        std::vector<uint32_t>* unassignedRows) {
     std::string bytes;
     try {
         // The limit keeps the word buffer's 32-bit offsets safe.
@@ -36,30 +70,37 @@ WordList readDictionary(const fs::path& path, const CodePage& codePage) {
     if (bytes.empty())
         refuse(path, "the file is empty");
 
-    // Each byte's character, already lower-cased, as UTF-8.
-    std::array<std::string, 256> lowered;
-    for (int b = 0; b < 256; ++b)
-        lowered[b] = toLower(codePage.charOf(static_cast<unsigned char>(b)));
-
+    const Lowered lowered = loweredBytes(codePage);
     WordList words;
     words.reserve(bytes.size() / 8 + 1, bytes.size() + bytes.size() / 16);
     std::string& buffer = words.buffer();
     uint32_t lines = 0;
     bool tooMany = false;
+    std::optional<std::pair<uint32_t, unsigned char>> unassigned;
     forEachLine(bytes, [&](std::string_view line) {
-        if (tooMany || ++lines > Keyspace::Capacity) {
+        if (tooMany || unassigned)
+            return;
+        if (++lines > Keyspace::Capacity) {
             tooMany = true;
             return;
         }
-        for (char c : line) {
-            auto u = static_cast<unsigned char>(c);
-            if (u < 0x80 && lowered[u].size() == 1)
-                buffer += lowered[u][0];
+        // Such a byte reads as a stand-in character that lower-casing may turn into one the
+        // code page cannot write: the word could never be written out.
+        if (auto b = unassignedByte(line, codePage)) {
+            if (!unassignedRows)
+                unassigned.emplace(lines, *b);
             else
-                buffer += lowered[u];
+                unassignedRows->push_back(lines);
         }
+        appendLowered(buffer, line, lowered);
         words.endWord();
     });
+    if (unassigned) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", unassigned->second);
+        refuse(path, "line " + std::to_string(unassigned->first) + " holds the byte " + hex +
+                         ", which the code page " + codePage.name() + " leaves unassigned");
+    }
     if (tooMany)
         refuse(path, "it has more than 655000 lines");
     return words;
@@ -98,22 +139,33 @@ AddResult addDictionaryWord(const Keyspace& keyspace, const fs::path& path, std:
     } catch (const Error& e) {
         throw Error(std::string("Cannot add the word: ") + e.what());
     }
-    std::string current;
-    try {
-        current = files::read(path, files::MaxDictionaryBytes);
-    } catch (const FileError& e) {
-        throw Error("Cannot add to " + files::describe(path) + ": " + e.reason() + ".");
-    }
-    // Keep the file's own line ends, and never join the word to an unfinished last line.
-    const bool lfFile = current.find('\r') == std::string::npos &&
-                        current.find('\n') != std::string::npos;
-    const std::string lineEnd = lfFile ? "\n" : "\r\n";
-    std::string addition;
-    if (!current.empty() && current.back() != '\n' && current.back() != '\r')
-        addition = lineEnd;
-    addition += encoded;
-    addition += lineEnd;
-    files::append(path, addition);
+    // A byte the code page leaves unassigned would make the file refused at the next load.
+    if (auto b = unassignedByte(encoded, codePage))
+        throw Error("Cannot add the word: " +
+                    unencodableMessage(codePage.codePointOf(*b), codePage.name()));
+    // The file as it is now, not as loaded: another program may have added meanwhile.
+    bool present = false;
+    const Lowered lowered = loweredBytes(codePage);
+    files::appendChecked(path, files::MaxDictionaryBytes, [&](std::string_view current) {
+        std::string line;
+        forEachLine(current, [&](std::string_view raw) {
+            line.clear();
+            appendLowered(line, raw, lowered);
+            present = present || line == w;
+        });
+        if (present)
+            return std::string();
+        // Keep the file's own line ends, and never join the word to an unfinished last line.
+        const bool lfFile = current.find('\r') == std::string_view::npos &&
+                            current.find('\n') != std::string_view::npos;
+        const std::string lineEnd = lfFile ? "\n" : "\r\n";
+        std::string addition;
+        if (!current.empty() && current.back() != '\n' && current.back() != '\r')
+            addition = lineEnd;
+        return addition + encoded + lineEnd;
+    });
+    if (present)
+        return {AddOutcome::AlreadyPresent, "That word is already in the dictionary."};
     return {AddOutcome::Added, std::string(text) + " Added."};
 }
 
@@ -132,7 +184,8 @@ std::string msg::neverAToken(std::string_view word, const std::string& why) {
            ", so it could never be encoded.  Nothing was added.";
 }
 
-DictionaryCheck checkDictionary(const WordList& words) {
+DictionaryCheck checkDictionary(const WordList& words,
+                                const std::vector<uint32_t>& unassignedRows) {
     RowIndex index;
     index.build(words);
     DictionaryCheck check;
@@ -142,14 +195,18 @@ DictionaryCheck checkDictionary(const WordList& words) {
         const uint32_t first = empty ? r : index.find(w);
         bool duplicate = first != r;
         std::optional<std::string> why = whyNeverAToken(w);
+        const bool unassigned =
+            std::binary_search(unassignedRows.begin(), unassignedRows.end(), r);
         check.empty += empty;
         check.duplicated += duplicate;
         check.withSeparator += why.has_value();
-        if (empty || duplicate || why) {
+        check.withUnassigned += unassigned;
+        if (empty || duplicate || why || unassigned) {
             ++check.unusable;
-            check.entries.push_back({r, empty       ? std::string("empty")
-                                        : why       ? *why
-                                                    : "repeats line " + std::to_string(first)});
+            check.entries.push_back({r, empty        ? std::string("empty")
+                                        : why        ? *why
+                                        : unassigned ? std::string("it holds a byte the code page leaves unassigned")
+                                                     : "repeats line " + std::to_string(first)});
         }
     }
     return check;

@@ -15,8 +15,11 @@ class CodePage;
 class Keyspace;
 
 // Reads a dictionary file: one entry per line, lower-cased. Throws Error naming the file
-// and the reason when it cannot be read, is empty or has more lines than the keyspace holds.
-WordList readDictionary(const std::filesystem::path& path, const CodePage& codePage);
+// and the reason when it cannot be read, is empty, has more lines than the keyspace holds or
+// a line holds a byte the code page leaves unassigned; with unassignedRows such lines are
+// read as they are and their rows listed there instead.
+WordList readDictionary(const std::filesystem::path& path, const CodePage& codePage,
+                        std::vector<uint32_t>* unassignedRows = nullptr);
 
 // Reads the file completely, then replaces the loaded dictionary; on failure the keyspace
 // keeps what it held.
@@ -56,10 +59,13 @@ struct DictionaryCheck {
     uint32_t empty = 0;
     uint32_t duplicated = 0;     // rows repeating an earlier row's word
     uint32_t withSeparator = 0;  // holding a blank or a separator character
+    uint32_t withUnassigned = 0; // holding a byte the code page leaves unassigned
     uint32_t unusable = 0;       // rows with any of the above, each counted once
     std::vector<Entry> entries;  // the unusable rows, ascending
 };
-DictionaryCheck checkDictionary(const WordList& words);
+// unassignedRows: as readDictionary lists them, ascending.
+DictionaryCheck checkDictionary(const WordList& words,
+                                const std::vector<uint32_t>& unassignedRows = {});
 
 // First 16 hex digits of the SHA-256 of the entries joined by LF (UTF-8).
 std::string dictionaryFingerprint(const WordList& words);

@@ -26,9 +26,71 @@ std::u32string decode(std::string_view w) {
     return out;
 }
 
+size_t codePoints(std::string_view w) {
+    return static_cast<size_t>(
+        std::count_if(w.begin(), w.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// The sorted rows whose trie fits in maxNodes, the shortest words (then the first) kept.
+// A word adds as many nodes as it has code points beyond the prefix it shares with the
+// kept word before it in sorted order; that prefix is the least of the neighbours' shared
+// prefixes in between, so any choice is counted in one pass.
+std::vector<uint32_t> fitting(const WordList& words, std::vector<uint32_t> sorted,
+                              size_t maxNodes, bool& complete) {
+    const size_t n = sorted.size();
+    std::vector<uint32_t> length(n), shared(n, 0);
+    for (size_t i = 0; i < n; ++i) {
+        std::string_view w = words[sorted[i]];
+        length[i] = static_cast<uint32_t>(codePoints(w));
+        if (i > 0) {
+            std::string_view p = words[sorted[i - 1]];
+            const size_t m = std::min(w.size(), p.size());
+            size_t k = 0;
+            while (k < m && w[k] == p[k])
+                ++k;
+            // A code point both share only in part is not shared.
+            while (k > 0 && k < w.size() && (w[k] & 0xC0) == 0x80)
+                --k;
+            shared[i] = static_cast<uint32_t>(codePoints(w.substr(0, k)));
+        }
+    }
+    std::vector<uint32_t> byRank(n), rank(n);
+    std::iota(byRank.begin(), byRank.end(), 0);
+    std::sort(byRank.begin(), byRank.end(), [&](uint32_t a, uint32_t b) {
+        return length[a] != length[b] ? length[a] < length[b] : sorted[a] < sorted[b];
+    });
+    for (size_t i = 0; i < n; ++i)
+        rank[byRank[i]] = static_cast<uint32_t>(i);
+    auto nodesFor = [&](size_t kept) {
+        size_t nodes = 1;
+        uint32_t common = 0;
+        for (size_t i = 0; i < n; ++i) {
+            common = std::min(common, shared[i]);
+            if (rank[i] < kept) {
+                nodes += length[i] - common;
+                common = UINT32_MAX;
+            }
+        }
+        return nodes;
+    };
+    complete = nodesFor(n) <= maxNodes;
+    if (complete)
+        return sorted;
+    size_t lo = 0, hi = n; // nodesFor(lo) fits, nodesFor(hi) does not
+    while (hi - lo > 1) {
+        size_t mid = lo + (hi - lo) / 2;
+        (nodesFor(mid) <= maxNodes ? lo : hi) = mid;
+    }
+    std::vector<uint32_t> kept;
+    for (size_t i = 0; i < n; ++i)
+        if (rank[i] < lo)
+            kept.push_back(sorted[i]);
+    return kept;
+}
+
 } // namespace
 
-Suggester::Suggester(const WordList& words) {
+Suggester::Suggester(const WordList& words, size_t maxBytes) {
     // UTF-8 byte order is code point order, so sorting the rows by their bytes lets the trie
     // grow along one path, each node's children arriving in order.
     std::vector<uint32_t> rows;
@@ -38,6 +100,8 @@ Suggester::Suggester(const WordList& words) {
             rows.push_back(r);
     std::stable_sort(rows.begin(), rows.end(),
                      [&](uint32_t a, uint32_t b) { return words[a] < words[b]; });
+    rows = fitting(words, std::move(rows), std::max<size_t>(maxBytes / BytesPerNode, 1),
+                   complete_);
 
     // First as sibling chains...
     std::vector<char32_t> label{0};

@@ -14,10 +14,19 @@ namespace talvora {
 class Suggester {
   public:
     static constexpr int MaxDistance = 2;
+    // A node costs 16 bytes while the trie grows as chains, 20 laid out, 4 in the layout's
+    // queue: 40 at the peak.
+    static constexpr size_t BytesPerNode = 40;
+    static constexpr size_t DefaultMaxBytes = size_t{256} << 20;
 
     // Entries that a text could not carry as one token (empty, holding a blank or a
-    // separator) are left out. words need not outlive the suggester.
-    explicit Suggester(const WordList& words);
+    // separator) are left out. words need not outlive the suggester. The index stays within
+    // maxBytes: when all the words would need more, the longest (then the last) are left
+    // out, so a huge dictionary gives fewer suggestions rather than exhausting memory.
+    explicit Suggester(const WordList& words, size_t maxBytes = DefaultMaxBytes);
+
+    // Whether every usable word is in the index.
+    bool complete() const { return complete_; }
 
     // At most limit words within MaxDistance of word (lower-case), closest first, then in
     // dictionary order.
@@ -46,6 +55,7 @@ class Suggester {
     };
     std::vector<Node> nodes_;
     std::vector<uint32_t> parent_;
+    bool complete_ = true;
 };
 
 } // namespace talvora

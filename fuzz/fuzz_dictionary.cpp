@@ -1,5 +1,6 @@
 // The dictionary reader on arbitrary files: one entry per line (CR LF, a lone CR, or LF
-// in a file without CR), each lower-cased in the code page; an empty file is refused.
+// in a file without CR), each lower-cased in the code page; an empty file is refused, and
+// so is one holding a byte the code page leaves unassigned, unless its rows are asked for.
 // The loaded keyspace finds every entry at its lowest row; the search and the check agree
 // with plain loops over the entries.
 
@@ -9,6 +10,7 @@
 #include "text.h"
 #include "tokenizer.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,12 +23,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const fuzz::fs::path file = fuzz::Scratch::path() / "fuzz.dic";
     fuzz::writeFile(file, bytes);
 
+    const bool unassignedByte = std::any_of(bytes.begin(), bytes.end(), [&](char c) {
+        return !cp.isAssigned(static_cast<unsigned char>(c));
+    });
     talvora::WordList words;
+    std::vector<uint32_t> unassigned;
     try {
         words = talvora::readDictionary(file, cp);
+        FUZZ_CHECK(!unassignedByte, "a byte the code page leaves unassigned was read");
     } catch (const talvora::Error& e) {
-        FUZZ_CHECK(bytes.empty(), std::string("refused: ") + e.what());
-        return 0;
+        FUZZ_CHECK(bytes.empty() || unassignedByte, std::string("refused: ") + e.what());
+        if (bytes.empty())
+            return 0;
+        words = talvora::readDictionary(file, cp, &unassigned);
     }
     FUZZ_CHECK(!bytes.empty(), "an empty file was read");
 
@@ -50,11 +59,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         want.empty += w.empty();
         want.duplicated += !w.empty() && !first;
         want.withSeparator += sep;
-        want.unusable += w.empty() || !first || sep;
+        const bool odd = std::any_of(lines[r - 1].begin(), lines[r - 1].end(), [&](char c) {
+            return !cp.isAssigned(static_cast<unsigned char>(c));
+        });
+        FUZZ_CHECK(odd == std::binary_search(unassigned.begin(), unassigned.end(), r),
+                   "row " + std::to_string(r));
+        want.withUnassigned += odd;
+        want.unusable += w.empty() || !first || sep || odd;
     }
-    const talvora::DictionaryCheck got = talvora::checkDictionary(ks.words());
+    const talvora::DictionaryCheck got = talvora::checkDictionary(ks.words(), unassigned);
     FUZZ_CHECK(got.empty == want.empty && got.duplicated == want.duplicated &&
-                   got.withSeparator == want.withSeparator && got.unusable == want.unusable &&
+                   got.withSeparator == want.withSeparator &&
+                   got.withUnassigned == want.withUnassigned && got.unusable == want.unusable &&
                    got.entries.size() == got.unusable,
                fuzz::show(bytes));
     FUZZ_CHECK(talvora::dictionaryFingerprint(ks.words()).size() == 16, "fingerprint");

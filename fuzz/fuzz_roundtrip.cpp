@@ -14,6 +14,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -96,7 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int wanted = fdp.ConsumeIntegralInRange(1, 120);
     for (int i = 0; i < wanted && fdp.remaining_bytes() > 0; ++i) {
         std::string entry = fdp.ConsumeRandomLengthString(12);
-        if (entry.find_first_of("\r\n") != std::string::npos)
+        if (entry.find_first_of("\r\n") != std::string::npos ||
+            std::any_of(entry.begin(), entry.end(),
+                        [&](char c) { return !cp.isAssigned(static_cast<unsigned char>(c)); }))
             continue;
         const std::string word = talvora::toLower(cp.decode(entry));
         const bool usable = !word.empty() && !holdsSeparator(word) && !seen.count(word);

@@ -30,7 +30,7 @@ bool isFolder(const fs::path& p) {
 // wait for each other).
 std::optional<std::string> readKeyFile(const fs::path& folder) {
     const fs::path file = folder / "key.dat";
-    files::FolderLock lock(folder, 20, files::FolderLock::Shared);
+    store::KeyFileLock lock(file, 20, files::FolderLock::Shared);
     try {
         return files::readIfExists(file, store::MaxKeyFileBytes);
     } catch (const FileError& e) {
@@ -51,9 +51,19 @@ void transferKeyFile(const fs::path& programFolder, const fs::path& target) {
     if (!data)
         throw Error("There is no key file to transfer: " +
                     files::describe(programFolder / "key.dat") + " does not exist.");
-    // The target may be another copy's program folder: take its lock like its own commands.
+    // The target may be another copy's program folder: take its lock like its own commands,
+    // and finish what a killed transfer left there. A link there is refused: the keys would
+    // go wherever it points (another file of the user's, readable by others).
+    const fs::path file = target / "key.dat";
+    std::error_code ec;
+    if (fs::is_symlink(file, ec))
+        files::failBecause("Cannot write the key file ", file,
+                           "it is a symbolic link, and nothing is written through one");
     files::FolderLock lock(target);
-    files::replace(target / "key.dat", *data, store::keyFileWrite("The folder"));
+    store::finishInterrupted(file);
+    files::ReplaceOptions options = store::keyFileWrite("The folder");
+    options.followLinks = false;
+    files::replace(file, *data, options);
 }
 
 // Restoring from the program folder itself is refused: there is nothing to do.
@@ -69,14 +79,14 @@ void restoreKeyFile(const fs::path& programFolder, const fs::path& source) {
         throw Error("There is no key file to restore in " + files::describe(source) +
                     "; the key file was not changed.");
     const fs::path file = programFolder / "key.dat";
-    files::FolderLock lock(programFolder);
+    store::KeyFileLock lock(file);
     store::finishInterrupted(file);
     files::replace(file, *data, store::keyFileWrite("The program folder"));
 }
 
 void wipeKeyFile(const fs::path& programFolder) {
     const fs::path file = programFolder / "key.dat";
-    files::FolderLock lock(programFolder);
+    store::KeyFileLock lock(file);
     store::finishInterrupted(file);
     files::wipe(file, store::WipeByte, store::WipeRounds, "key file");
 }

@@ -82,15 +82,15 @@ Records readForLookup(const fs::path& file) {
     // program folder it cannot write is no reason to fail.
     if (store::hasLeftovers(file)) {
         try {
-            files::FolderLock lock(file.parent_path(), 2);
+            store::KeyFileLock lock(file, 2);
             store::finishInterrupted(file);
         } catch (const Error&) {
         }
     }
     // Shared with other readers; without it is no worse than a folder that cannot be locked.
-    std::optional<files::FolderLock> lock;
+    std::optional<store::KeyFileLock> lock;
     try {
-        lock.emplace(file.parent_path(), 20, files::FolderLock::Shared);
+        lock.emplace(file, 20, files::FolderLock::Shared);
     } catch (const Error&) {
     }
     auto data = readBytes(file);
@@ -135,11 +135,13 @@ std::vector<fs::path> leftovers(const fs::path& keyFile) {
         folders.push_back(real.parent_path());
     std::vector<fs::path> found;
     for (const auto& folder : folders) {
-        std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, ec))
-            if (files::isScratchFor(entry.path(), real.filename().string()) ||
-                files::isScratchFor(entry.path(), keyFile.filename().string()))
-                found.push_back(entry.path());
+        std::vector<fs::path> entries;
+        if (int err = files::listFolder(folder, entries))
+            files::fail("Cannot look for unfinished work in the folder ", folder, err);
+        for (const auto& entry : entries)
+            if (files::isScratchFor(entry, real.filename().string()) ||
+                files::isScratchFor(entry, keyFile.filename().string()))
+                found.push_back(entry);
     }
     return found;
 }
@@ -147,7 +149,11 @@ std::vector<fs::path> leftovers(const fs::path& keyFile) {
 } // namespace
 
 bool hasLeftovers(const fs::path& keyFile) {
-    return !leftovers(keyFile).empty();
+    try {
+        return !leftovers(keyFile).empty();
+    } catch (const Error&) {
+        return false; // the read that follows names the folder's fault
+    }
 }
 
 void finishInterrupted(const fs::path& keyFile) {
@@ -198,7 +204,7 @@ void KeyFile::storeKey(std::string_view name, std::string_view key) {
     const std::string record = field(encodeChecked(codePage_, name), NameWidth) +
                                field(encodeChecked(codePage_, key), KeyWidth);
     const fs::path file = path();
-    files::FolderLock lock(folder_);
+    store::KeyFileLock lock(file);
     store::finishInterrupted(file);
     const std::string original = readBytes(file).value_or(std::string());
     const Records records(original);
@@ -226,7 +232,7 @@ void KeyFile::storeKey(std::string_view name, std::string_view key) {
 
 void KeyFile::removeKeysByName(std::string_view name) {
     const fs::path file = path();
-    files::FolderLock lock(folder_);
+    store::KeyFileLock lock(file);
     store::finishInterrupted(file);
     const Records records(readBytes(file).value_or(std::string()));
     std::string kept;

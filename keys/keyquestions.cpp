@@ -35,7 +35,8 @@ bool transferWouldReplaceOther(const fs::path& programFolder, const fs::path& ta
     const fs::path theirs = target / "key.dat";
     std::error_code ec;
     const fs::file_type type = fs::symlink_status(theirs, ec).type();
-    if (type == fs::file_type::not_found || type == fs::file_type::none)
+    // Nothing to lose, or a link that the transfer refuses, naming it.
+    if (type == fs::file_type::not_found || type == fs::file_type::none || type == fs::file_type::symlink)
         return false;
     try {
         const auto ours = files::readIfExists(programFolder / "key.dat", store::MaxKeyFileBytes);

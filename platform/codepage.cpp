@@ -141,6 +141,7 @@ CodePage CodePage::fromName(const std::string& name) {
     }
     for (int b = 0; b < 256; ++b)
         utf8::append(cp.chars_[b], cp.codePoints_[b]);
+    cp.assigned_ = assigned;
     return cp;
 }
 

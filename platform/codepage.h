@@ -39,6 +39,8 @@ public:
     std::string_view charOf(unsigned char byte) const { return chars_[byte]; }
     char32_t codePointOf(unsigned char byte) const { return codePoints_[byte]; }
     std::optional<unsigned char> byteOf(char32_t codePoint) const;
+    // Whether the code page gives the byte a character of its own (see above).
+    bool isAssigned(unsigned char byte) const { return assigned_[byte]; }
 
     std::string decode(std::string_view bytes) const;
     // Throws Error naming the first character the code page cannot hold.
@@ -51,6 +53,7 @@ private:
     std::array<std::string, 256> chars_;
     std::array<char32_t, 256> codePoints_{};
     std::unordered_map<char32_t, unsigned char> bytes_;
+    std::array<bool, 256> assigned_{};
 };
 
 // "“Ω” (U+03A9)": how messages name a character.

@@ -23,4 +23,9 @@ private:
     std::string reason_;
 };
 
+// What to tell the user about any exception: an Error's own text; for a library's failure
+// (no memory, a failed file system call) a sentence of the program's own instead of the
+// library's message.
+std::string userMessage(const std::exception& e);
+
 } // namespace talvora

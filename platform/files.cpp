@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -35,6 +36,9 @@ FileOps FileOps::system() {
     };
     ops.remove = [](const fs::path& path) { return ::unlink(path.c_str()); };
     ops.ftruncate = [](int fd, off_t length) { return ::ftruncate(fd, length); };
+    ops.link = [](const fs::path& from, const fs::path& to) {
+        return ::link(from.c_str(), to.c_str());
+    };
     return ops;
 }
 
@@ -75,6 +79,28 @@ std::string reason(int err) {
         return std::strerror(err);
     }
 }
+
+std::string describe(const fs::path& path);
+
+} // namespace talvora::files
+
+namespace talvora {
+
+std::string userMessage(const std::exception& e) {
+    if (dynamic_cast<const Error*>(&e))
+        return e.what();
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return "There is not enough memory for this; nothing more was done.";
+    if (auto* f = dynamic_cast<const fs::filesystem_error*>(&e)) {
+        std::string m = "Cannot use " + files::describe(f->path1());
+        return m + ": " + files::reason(f->code().value()) + ".";
+    }
+    return "The command stopped on an unexpected failure; nothing more was done.";
+}
+
+} // namespace talvora
+
+namespace talvora::files {
 
 std::string describe(const fs::path& path) {
     std::string out = "\"";
@@ -193,6 +219,38 @@ bool readOnly(const struct stat& st, const fs::path& path) {
 const char* const ScratchMark = ".talvora-";
 constexpr size_t ScratchRandom = 12;
 
+bool lockNow(int fd) {
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+}
+
+// A new scratch file for target, locked by this run until the returned holder closes: a
+// clean-up in another program leaves it alone (see shred). The lock rides on a second
+// descriptor, so the writer can still close (and check) its own before the rename.
+struct Scratch {
+    fs::path path;
+    Fd fd, hold;
+};
+int createScratch(const fs::path& target, Scratch& out) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        out.path = scratchName(target);
+        int raw = fileOps().open(out.path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                 0600);
+        if (raw < 0) {
+            if (errno == EEXIST)
+                continue;
+            return errno;
+        }
+        out.fd = Fd(raw);
+        out.hold = Fd(::fcntl(raw, F_DUPFD_CLOEXEC, 0));
+        // A clean-up that took it first deletes it: try another name.
+        if (out.hold && lockNow(out.hold.get()))
+            return 0;
+        out.fd.close();
+        out.hold.close();
+    }
+    return EEXIST;
+}
+
 } // namespace
 
 std::string read(const fs::path& path, uint64_t limit) {
@@ -278,12 +336,30 @@ fs::path scratchName(const fs::path& target) {
     return target.parent_path() / name;
 }
 
-void syncFolder(const fs::path& folder) {
+int syncFolder(const fs::path& folder) {
     int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        fileOps().fsync(dfd);
-        ::close(dfd);
-    }
+    if (dfd < 0)
+        return errno;
+    int err = fileOps().fsync(dfd) == 0 ? 0 : errno;
+    ::close(dfd);
+    return err;
+}
+
+int listFolder(const fs::path& folder, std::vector<fs::path>& out) {
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? "." : folder, ec), end;
+    for (; !ec && it != end; it.increment(ec))
+        out.push_back(it->path());
+    return ec.value();
+}
+
+int shredScratchFiles(const fs::path& target, char fill, int rounds) {
+    std::vector<fs::path> entries;
+    int err = listFolder(target.parent_path(), entries);
+    for (const auto& entry : entries)
+        if (isScratchFor(entry, target.filename().string()))
+            shred(entry, fill, rounds);
+    return err;
 }
 
 int overwrite(int fd, char fill, uint64_t length, int rounds) {
@@ -305,14 +381,19 @@ int overwrite(int fd, char fill, uint64_t length, int rounds) {
 void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions& options) {
     auto& ops = fileOps();
     const std::string& what = options.what;
+    struct stat st {};
+    if (!options.followLinks && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+        failBecause(what, path, "it is a symbolic link, and nothing is written through one");
     const fs::path target = resolveLinks(path);
     const fs::path folder = target.parent_path();
 
-    struct stat st {};
     const bool existed = ::lstat(target.c_str(), &st) == 0;
     if (!existed && errno != ENOENT)
         fail(what, path, errno, folderHint(folder, errno, options.folderLabel));
+    // What a killed run of this kind left here: nothing else would ever remove it.
+    shredScratchFiles(target, '\0', 1);
     Fd old;
+    fs::path oldName; // the old file's second name while its bytes wait to be overwritten
     if (existed) {
         if (!S_ISREG(st.st_mode))
             failBecause(what, path, "it is not a regular file");
@@ -322,7 +403,7 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
         if (readOnly(st, target))
             failBecause(what, path, "it is read-only");
         if (options.overwriteOld) {
-            int raw = ops.open(target, O_RDWR | O_NOFOLLOW | O_CLOEXEC, 0);
+            int raw = ops.open(target, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
             if (raw < 0) {
                 int err = errno;
                 fail(what, path, err,
@@ -330,31 +411,41 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
             }
             old = Fd(raw);
             struct stat now {};
-            if (::fstat(old.get(), &now) != 0 || now.st_ino != st.st_ino || now.st_nlink > 1)
+            if (::fstat(old.get(), &now) != 0)
+                fail("Cannot read the status of ", path, errno);
+            if (now.st_ino != st.st_ino || now.st_nlink > 1)
                 failBecause(what, path, "it was changed by another program meanwhile");
+            // A second name keeps the old bytes findable until they are overwritten, so a
+            // run killed after the rename leaves them to the next run's clean-up rather than
+            // to free disk blocks. Where the file system has no hard links the overwrite
+            // still happens, only not resumably.
+            for (int attempt = 0; attempt < 5 && oldName.empty(); ++attempt) {
+                fs::path name = scratchName(target);
+                if (ops.link(target, name) == 0)
+                    oldName = name;
+                else if (errno != EEXIST)
+                    break;
+            }
         }
     }
 
-    fs::path scratch;
-    int raw = -1;
-    for (int attempt = 0; attempt < 5 && raw < 0; ++attempt) {
-        scratch = scratchName(target);
-        raw = ops.open(scratch, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (raw < 0 && errno != EEXIST)
-            break;
-    }
-    if (raw < 0) {
-        int err = errno;
+    Scratch scratch;
+    if (int err = createScratch(target, scratch)) {
+        if (!oldName.empty())
+            ops.remove(oldName);
         fail(what, path, err, folderHint(folder, err, options.folderLabel));
     }
-    Fd fd(raw);
+    Fd& fd = scratch.fd;
     auto abandon = [&](int err, const std::string& hint = {}) {
         fd.close();
+        scratch.hold.close();
         // A key file's scratch holds keys too: its blocks are not freed readable.
         if (options.overwriteOld)
-            shred(scratch, '\0', 1);
+            shred(scratch.path, '\0', 1);
         else
-            ops.remove(scratch);
+            ops.remove(scratch.path);
+        if (!oldName.empty())
+            ops.remove(oldName); // only a second name of the file that stays
         fail(what, path, err, hint);
     };
     if (existed) {
@@ -371,11 +462,12 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
         abandon(errno);
     if (int err = fd.close())
         abandon(err);
-    if (ops.rename(scratch, target) != 0) {
+    if (ops.rename(scratch.path, target) != 0) {
         int err = errno;
         abandon(err, folderHint(folder, err, options.folderLabel));
     }
-    syncFolder(folder);
+    scratch.hold.close();
+    const int syncErr = syncFolder(folder);
 
     if (old) {
         struct stat now {};
@@ -387,9 +479,19 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
         if (err != 0)
             throw FileError(describe(path) + " was written, but the old contents it replaced "
                                              "could not be overwritten: " +
-                                reason(err) + ".",
+                                reason(err) + "." +
+                                (oldName.empty() ? "" : "  The next change of the file finishes that."),
                             reason(err));
+        if (!oldName.empty()) {
+            ops.remove(oldName);
+            syncFolder(folder);
+        }
     }
+    if (syncErr != 0)
+        throw FileError(describe(path) + " was written, but its folder " + describe(folder) +
+                            " could not be flushed: " + reason(syncErr) +
+                            ".  The change may be lost if the computer stops now.",
+                        reason(syncErr));
 }
 
 bool createEmpty(const fs::path& path) {
@@ -405,13 +507,25 @@ bool createEmpty(const fs::path& path) {
 
 void shred(const fs::path& path, char fill, int rounds) {
     auto& ops = fileOps();
-    int raw = ops.open(path, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
-    if (raw >= 0) {
-        Fd fd(raw);
-        struct stat st {};
-        if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1)
-            overwrite(fd.get(), fill, static_cast<uint64_t>(st.st_size), rounds);
-    }
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        return;
+    // Never waits: a pipe swapped in after the look is opened without blocking.
+    int raw = ops.open(path, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+    if (raw < 0)
+        return;
+    Fd fd(raw);
+    struct stat now {}, named {};
+    if (::fstat(fd.get(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_ino != st.st_ino ||
+        now.st_uid != ::geteuid())
+        return;
+    // A running writer holds it; once we hold it, the writer is gone or done, and the name
+    // must still be this file (a finished writer renamed it away).
+    if (!lockNow(fd.get()) || ::lstat(path.c_str(), &named) != 0 || named.st_ino != now.st_ino ||
+        named.st_dev != now.st_dev)
+        return;
+    if (now.st_nlink == 1)
+        overwrite(fd.get(), fill, static_cast<uint64_t>(now.st_size), rounds);
     ops.remove(path);
     syncFolder(path.parent_path());
 }
@@ -454,7 +568,8 @@ void wipe(const fs::path& path, char fill, int rounds, const std::string& label)
     // Checked on the open file too, so a swap after the first look is caught.
     struct stat now {};
     if (::fstat(fd.get(), &now) != 0)
-        fail(what, path, errno);
+        fail("Cannot read the status of ", path, errno);
+    lockNow(fd.get()); // its scratch name is then left to us by other clean-ups
     if (!S_ISREG(now.st_mode) || now.st_ino != st.st_ino || now.st_nlink > 1)
         throw Error(The + " was changed by another program meanwhile." + Untouched);
 
@@ -483,16 +598,21 @@ void wipe(const fs::path& path, char fill, int rounds, const std::string& label)
     syncFolder(folder);
 }
 
-void append(const fs::path& path, std::string_view bytes) {
+void appendChecked(const fs::path& path, uint64_t limit,
+                   const std::function<std::string(std::string_view current)>& addition) {
     auto& ops = fileOps();
     const char* what = "Cannot add to ";
-    Fd fd = openRegular(path, what, false, O_WRONLY);
-    struct stat st {};
-    // Two programs adding at once would write over each other's line.
-    ::flock(fd.get(), LOCK_EX);
-    if (::fstat(fd.get(), &st) != 0)
-        fail(what, path, errno);
-    const off_t length = st.st_size;
+    Fd fd = openRegular(path, what, false, O_RDWR);
+    // Two programs adding at once would write over each other's line, or both add the word:
+    // the check and the write happen under one lock.
+    while (::flock(fd.get(), LOCK_EX) != 0)
+        if (errno != EINTR)
+            fail(what, path, errno);
+    std::string current = readOpen(fd, path, limit);
+    const std::string bytes = addition(current);
+    if (bytes.empty())
+        return;
+    const auto length = static_cast<off_t>(current.size());
     int err = writeAt(fd.get(), bytes, length);
     if (err == 0 && ops.fsync(fd.get()) != 0)
         err = errno;
@@ -503,7 +623,14 @@ void append(const fs::path& path, std::string_view bytes) {
         fail(what, path, err);
     }
     if (int closeErr = fd.close())
-        fail(what, path, closeErr);
+        throw FileError("The addition to " + describe(path) +
+                            " was written and flushed, but closing the file then failed: " +
+                            reason(closeErr) + ".",
+                        reason(closeErr));
+}
+
+void append(const fs::path& path, std::string_view bytes) {
+    appendChecked(path, UINT64_MAX, [&](std::string_view) { return std::string(bytes); });
 }
 
 void copy(const fs::path& from, const fs::path& to, const ReplaceOptions& options,

@@ -5,9 +5,11 @@
 // A port to another system fills FileOps::system() and the few calls made directly in
 // files.cpp. It must provide: open (create-exclusive and do-not-follow-links flags),
 // pread, pwrite, fsync (also of a folder, or nothing where folders need none), close,
-// rename over an existing file, unlink, ftruncate, fstat/lstat (type, size, link count,
-// mode, owner), fchmod, readlink, access, an exclusive advisory lock on a folder (flock),
-// a folder listing, and (random.cpp) a source of random bytes.
+// rename over an existing file, unlink, hard link (may fail: the old bytes are then
+// overwritten without a second name), ftruncate, fstat/lstat (type, size, link count,
+// mode, owner), fchmod, readlink, access, an advisory lock on a folder (shared or
+// exclusive) and a non-waiting exclusive one on an open file, a folder listing, and
+// (random.cpp) a source of random bytes.
 
 #include <cstdint>
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include <string_view>
 #include <sys/types.h>
 #include <utility>
+#include <vector>
 
 namespace talvora::files {
 
@@ -31,6 +34,8 @@ struct FileOps {
     std::function<int(const std::filesystem::path& from, const std::filesystem::path& to)> rename;
     std::function<int(const std::filesystem::path& path)> remove;
     std::function<int(int fd, off_t length)> ftruncate;
+    // A second name for a file (a hard link); never replaces an existing name.
+    std::function<int(const std::filesystem::path& from, const std::filesystem::path& to)> link;
 
     // The operating system's calls.
     static FileOps system();
@@ -109,25 +114,35 @@ std::filesystem::path resolveLinks(const std::filesystem::path& path);
 struct ReplaceOptions {
     // Overwrite the replaced file's old bytes after the rename (a key file).
     bool overwriteOld = false;
+    // A symbolic link at path is followed; otherwise it is refused, naming it.
+    bool followLinks = true;
     // Start of the message on failure; the file's name and the reason follow.
     std::string what = "Cannot write ";
     // Names the folder in hints ("The folder", "The program folder").
     const char* folderLabel = "The folder";
 };
 
-// Replaces path in one step: a symbolic link is followed; a file with other hard links or
-// a read-only file is refused. The bytes go to a unique scratch file beside the target
-// (created exclusively, never through a link, owner-only), are flushed, renamed over the
-// target and the folder is flushed. A new file stays owner-only, a rewrite keeps the old
-// file's mode. With overwriteOld the old file's bytes are then overwritten through a
-// descriptor opened before the rename. On failure the target is exactly as it was and no
-// scratch file is left.
+// Replaces path in one step: a symbolic link is followed (unless followLinks is off); a file
+// with other hard links or a read-only file is refused. Scratch files of the target that
+// an interrupted run left behind are removed first (see shred). The bytes go to a unique
+// scratch file beside the target (created exclusively, never through a link, owner-only,
+// locked while this run owns it), are flushed, renamed over the target and the folder is
+// flushed. A new file stays owner-only, a rewrite keeps the old file's mode. With
+// overwriteOld the old file first gets a second, scratch name; after the rename its bytes
+// are overwritten and that name removed, so a run killed in between leaves the old bytes
+// under a scratch name for the next run to overwrite. On failure the target is exactly as
+// it was and no scratch file is left.
 void replace(const std::filesystem::path& path, std::string_view bytes,
              const ReplaceOptions& options = {});
 
 // Appends bytes to an existing regular file and flushes it; on any failure the file is cut
 // back to its old length.
 void append(const std::filesystem::path& path, std::string_view bytes);
+// The same under the file's lock, held from the read to the flush: addition gets the whole
+// file (at most limit bytes) and returns what to append; nothing when it returns nothing.
+// A failed close after the flush is reported as such: the bytes are in the file.
+void appendChecked(const std::filesystem::path& path, uint64_t limit,
+                   const std::function<std::string(std::string_view current)>& addition);
 
 // Writes bytes over the start of an open file and flushes, rounds times; 0 or errno.
 int overwrite(int fd, char fill, uint64_t length, int rounds = 1);
@@ -140,10 +155,19 @@ void copy(const std::filesystem::path& from, const std::filesystem::path& to,
 // it cannot.
 bool createEmpty(const std::filesystem::path& path);
 
-// Tidying up after an interrupted command: overwrites a leftover regular file with no
-// other link (never through a link) rounds times with fill, then deletes it. Errors are
-// ignored.
+// Tidying up after an interrupted command. Only a regular file owned by the user, opened
+// without following a link and without waiting (a planted pipe or device is never opened
+// for writing, nor another user's file touched), and only when no running program holds
+// its lock (every writer locks its scratch file from creation until it is renamed). Its
+// bytes are overwritten rounds times with fill when it has no other link, then it is
+// deleted. Errors are ignored.
 void shred(const std::filesystem::path& path, char fill, int rounds);
+// Shreds every scratch file of target (see isScratchFor) in target's folder. 0 or the
+// errno of a failed folder listing.
+int shredScratchFiles(const std::filesystem::path& target, char fill, int rounds);
+
+// The entries of a folder; 0 or errno.
+int listFolder(const std::filesystem::path& folder, std::vector<std::filesystem::path>& out);
 
 // Overwrites a file's bytes rounds times with fill, each round flushed, then deletes it.
 // It first moves the file to a scratch name, so an interruption leaves nothing under its
@@ -156,8 +180,8 @@ void wipe(const std::filesystem::path& path, char fill, int rounds, const std::s
 bool isScratchFor(const std::filesystem::path& scratch, const std::string& fileName);
 std::filesystem::path scratchName(const std::filesystem::path& target);
 
-// Flushes a folder's entries, so a rename into it survives a crash.
-void syncFolder(const std::filesystem::path& folder);
+// Flushes a folder's entries, so a rename into it survives a crash; 0 or errno.
+int syncFolder(const std::filesystem::path& folder);
 
 // An advisory lock on a folder, held while it lives. A program that changes files there in
 // several steps takes it exclusively; one that only reads takes it shared, so that it never

@@ -139,8 +139,8 @@ void FrmAdd::add() {
         const AddResult result =
             addDictionaryWord(keyspace_, dictionary_, text1_->text().toStdString(), codePage_);
         MessageBox::information(this, QString::fromStdString(result.message));
-    } catch (const Error& e) {
-        MessageBox::information(this, QString::fromUtf8(e.what()));
+    } catch (const std::exception& e) {
+        MessageBox::information(this, QString::fromStdString(userMessage(e)));
     }
 }
 

@@ -792,6 +792,8 @@ void FrmMain::showAbout() {
     about.exec();
 }
 
-void FrmMain::showError(const std::exception& e) { MessageBox::information(this, QString::fromUtf8(e.what())); }
+void FrmMain::showError(const std::exception& e) {
+    MessageBox::information(this, QString::fromStdString(userMessage(e)));
+}
 
 } // namespace talvora::ui
