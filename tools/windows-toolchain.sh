@@ -130,14 +130,16 @@ build_icu_native() {
 
 # Trims the prebuilt data archive the Windows build packs, with the native build's icupkg.
 trim_icu_data() {
-    local dat tools=$work/icu-native
+    local dat full tools=$work/icu-native
     dat=$(ls "$work/src/icu/source/data/in/"icudt*l.dat)
-    [ -e "$dat.full" ] || cp "$dat" "$dat.full"
+    # The untrimmed archive keeps its name: icupkg checks it against the items' prefix.
+    full=$work/icu-full/$(basename "$dat")
+    [ -e "$full" ] || { mkdir -p "$work/icu-full" && cp "$dat" "$full"; }
     local list=$work/icu-data
     rm -rf "$list" && mkdir -p "$list/items"
     export LD_LIBRARY_PATH=$tools/lib
-    "$tools/bin/icupkg" -l "$dat.full" | sed 's/\r$//' >"$list/all.txt"
-    "$tools/bin/icupkg" -d "$list/items" -x "$list/all.txt" "$dat.full"
+    "$tools/bin/icupkg" -l "$full" | sed 's/\r$//' >"$list/all.txt"
+    "$tools/bin/icupkg" -d "$list/items" -x "$list/all.txt" "$full"
     local keep
     keep=$(IFS='|'; echo "${icu_keep[*]}")
     : >"$list/drop.txt"
@@ -153,9 +155,9 @@ trim_icu_data() {
         fi
         echo "$item" >>"$list/drop.txt"
     done <"$list/all.txt"
-    "$tools/bin/icupkg" -r "$list/drop.txt" "$dat.full" "$dat"
+    "$tools/bin/icupkg" -r "$list/drop.txt" "$full" "$dat"
     echo "kept $(($(wc -l <"$list/all.txt") - $(wc -l <"$list/drop.txt"))) of $(wc -l <"$list/all.txt") items," \
-        "$(stat -c %s "$dat") of $(stat -c %s "$dat.full") bytes"
+        "$(stat -c %s "$dat") of $(stat -c %s "$full") bytes"
 }
 
 build_icu_windows() {
