@@ -23,11 +23,14 @@ packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 fonts-wine xvfb xaut
           cmake ninja-build make perl python3 g++ qt6-base-dev qt6-base-dev-tools)
 
 icu_options=(--enable-static --disable-shared --disable-tests --disable-samples --disable-extras)
+# ICU's own tools for Windows would link against DLL import libraries that a static build lacks.
+icu_windows_options=(--disable-tools)
 
-# Only the data Talvora reads; everything else in ICU's data (collation, time zones, names of
-# languages, currencies and units, transliteration, break dictionaries) is 20-odd MB of .exe.
-# Converters are kept when single-byte, the only kind the code pages accept.
-icu_keep=('^[^/]+\.res$' '^rbnf/' '^cnvalias\.icu$' '^[^/]+\.nrm$'
+# Only the data Talvora reads; the rest of ICU's data (collation, time zones, names of
+# languages, regions and units, transliteration, break dictionaries) is 23 MB of .exe.
+# Converters are kept when single-byte, the only kind the code pages accept; number
+# spelling needs the locales, their rules and, for its symbols, the currencies.
+icu_keep=('^[^/]+\.res$' '^rbnf/' '^curr/' '^cnvalias\.icu$' '^[^/]+\.nrm$'
           '^(pnames|uprops|ucase|ubidi|ulayout|uemoji)\.icu$')
 
 qt_options=(-release -static -static-runtime -xplatform win32-g++ -qt-host-path /usr
@@ -41,7 +44,7 @@ qt_cmake_options=(-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 # The stamp names the versions and a hash of everything that shapes the result.
 wanted_stamp() {
     printf 'qt %s\nicu %s\noptions %s\n' "$qt_version" "$icu_version" "$({
-        printf '%s\n' "${icu_options[@]}" "${icu_keep[@]}" "${qt_options[@]}"
+        printf '%s\n' "${icu_options[@]}" "${icu_windows_options[@]}" "${icu_keep[@]}" "${qt_options[@]}"
         printf '%s\n' "${qt_cmake_options[@]#-DCMAKE_TOOLCHAIN_FILE=*}"
         cat "$toolchain"
     } | sha256sum | cut -c1-16)"
@@ -162,15 +165,15 @@ trim_icu_data() {
 
 build_icu_windows() {
     rm -rf "$work/icu-windows" "$prefix/icu" && mkdir -p "$work/icu-windows" && cd "$work/icu-windows"
-    "$work/src/icu/source/configure" "${icu_options[@]}" --host=$mingw \
+    "$work/src/icu/source/configure" "${icu_options[@]}" "${icu_windows_options[@]}" --host=$mingw \
         --with-cross-build="$work/icu-native" --prefix="$prefix/icu" \
         CC=$mingw-gcc-posix CXX=$mingw-g++-posix CPPFLAGS=-DU_STATIC_IMPLEMENTATION
     make -j"$jobs"
+    # MinGW's install puts the data library into bin/, which only the tools (off here) make,
+    # and leaves one without data in lib/.
+    mkdir -p "$prefix/icu/bin"
     make install
-    # MinGW's install leaves a data library without data in lib/ and the real one in bin/.
-    if [ -e "$prefix/icu/bin/sicudt.a" ]; then
-        mv -f "$prefix/icu/bin/sicudt.a" "$prefix/icu/lib/libsicudt.a"
-    fi
+    mv -f "$prefix/icu/bin/sicudt.a" "$prefix/icu/lib/libsicudt.a"
     # The static libraries' "s" prefix is one FindICU guesses only for MSVC: give its names too.
     local name
     for name in uc in dt; do
