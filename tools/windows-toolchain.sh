@@ -19,8 +19,10 @@ mingw=x86_64-w64-mingw32
 qt_version=6.4.2
 icu_version=72.1
 
-packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 fonts-wine xvfb xauth nsis dpkg-dev ca-certificates
-          cmake ninja-build make perl python3 g++ qt6-base-dev qt6-base-dev-tools)
+# Wine's fonts and Xvfb are for running the Windows programs here.
+packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 fonts-wine xvfb xauth nsis
+          dpkg-dev ca-certificates cmake ninja-build make perl python3 g++
+          qt6-base-dev qt6-base-dev-tools)
 
 icu_options=(--enable-static --disable-shared --disable-tests --disable-samples --disable-extras)
 # ICU's own tools for Windows would link against DLL import libraries that a static build lacks.
