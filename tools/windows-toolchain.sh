@@ -1,0 +1,222 @@
+#!/usr/bin/env bash
+# Builds what the Windows build links against, from Debian's own sources of the versions the
+# Linux build uses: ICU (static, with only the data Talvora reads) and a static qtbase, both
+# for MinGW-w64, into a cache outside the tree. A cache whose stamp matches is reused.
+# Usage: tools/windows-toolchain.sh
+#   TALVORA_WINDOWS_CACHE  the cache folder (default /var/cache/talvora-windows)
+#   TALVORA_JOBS           parallel compile jobs (default: the number of cores)
+#   TALVORA_KEEP_WORK=1    keep the sources and build trees (several GB) after a good build
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cache=${TALVORA_WINDOWS_CACHE:-/var/cache/talvora-windows}
+jobs=${TALVORA_JOBS:-$(nproc)}
+prefix=$cache/mingw
+work=$cache/work
+log=$cache/toolchain.log
+toolchain=$here/tools/mingw-toolchain.cmake
+mingw=x86_64-w64-mingw32
+
+qt_version=6.4.2
+icu_version=72.1
+
+# Wine's fonts and Xvfb are for running the Windows programs here.
+packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 fonts-wine xvfb xauth nsis
+          dpkg-dev ca-certificates cmake ninja-build make perl python3 g++
+          qt6-base-dev qt6-base-dev-tools)
+
+icu_options=(--enable-static --disable-shared --disable-tests --disable-samples --disable-extras)
+# ICU's own tools for Windows would link against DLL import libraries that a static build lacks.
+icu_windows_options=(--disable-tools)
+
+# Only the data Talvora reads; the rest of ICU's data (collation, time zones, names of
+# languages, regions and units, transliteration, break dictionaries) is 23 MB of .exe.
+# Converters are kept when single-byte, the only kind the code pages accept; number
+# spelling needs the locales, their rules and, for its symbols, the currencies.
+icu_keep=('^[^/]+\.res$' '^rbnf/' '^curr/' '^cnvalias\.icu$' '^[^/]+\.nrm$'
+          '^(pnames|uprops|ucase|ubidi|ulayout|uemoji)\.icu$')
+
+qt_options=(-release -static -static-runtime -xplatform win32-g++ -qt-host-path /usr
+            -nomake examples -nomake tests -no-icu -no-opengl -no-dbus
+            -no-feature-sql -no-feature-network -no-feature-printsupport
+            -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
+            -qt-zlib -qt-pcre -qt-libpng -no-libjpeg -qt-harfbuzz -qt-freetype)
+qt_cmake_options=(-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+                  "-DCMAKE_TOOLCHAIN_FILE=$toolchain")
+
+# The stamp names the versions and a hash of everything that shapes the result.
+wanted_stamp() {
+    printf 'qt %s\nicu %s\noptions %s\n' "$qt_version" "$icu_version" "$({
+        printf '%s\n' "${icu_options[@]}" "${icu_windows_options[@]}" "${icu_keep[@]}" "${qt_options[@]}"
+        printf '%s\n' "${qt_cmake_options[@]#-DCMAKE_TOOLCHAIN_FILE=*}"
+        cat "$toolchain"
+    } | sha256sum | cut -c1-16)"
+}
+
+say() { printf '%s\n' "$*" | tee -a "$log"; }
+
+# Runs one stage unless an earlier, interrupted run finished it; logs its wall time.
+stage() {
+    local name=$1 start
+    shift
+    if [ -e "$work/$name.done" ]; then
+        say "$name: done before"
+        return
+    fi
+    say "$name: started $(date -u +%H:%M:%S)"
+    start=$(date +%s)
+    # A subshell, so that errexit holds inside the stage and its cd and exports stay there.
+    set +e
+    (set -e; "$@") >>"$work/$name.out" 2>&1
+    local status=$?
+    set -e
+    if [ $status -ne 0 ]; then
+        say "$name: FAILED, see $work/$name.out"
+        tail -n 30 "$work/$name.out" >&2
+        exit 1
+    fi
+    say "$name: $(($(date +%s) - start)) s"
+    touch "$work/$name.done"
+}
+
+install_packages() {
+    . "$here/tools/packages.sh"
+    install_missing "${packages[@]}"
+}
+
+# The Debian mirror this machine already uses, from either sources format.
+debian_mirror() {
+    {
+        sed -nE 's/^deb(-src)?[[:space:]]+(\[[^]]*\][[:space:]]+)?([^[:space:]]+)[[:space:]]+bookworm[[:space:]].*/\3/p' \
+            /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null
+        awk 'BEGIN { RS = "" }
+             /(^|\n)Suites:[^\n]*[ \t]bookworm([ \t\n]|$)/ && match($0, /(^|\n)URIs:[ \t]*[^ \t\n]+/) {
+                 s = substr($0, RSTART, RLENGTH); sub(/.*URIs:[ \t]*/, "", s); print s
+             }' /etc/apt/sources.list.d/*.sources 2>/dev/null
+    } | head -n 1
+}
+
+# apt-get with a private list holding only bookworm's sources; the system's lists stay as they are.
+private_apt() {
+    apt-get -o Dir::Etc::SourceList="$work/apt/sources.list" -o Dir::Etc::SourceParts="$work/apt/parts" \
+        -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache="$work/apt/cache" \
+        -o APT::Sandbox::User=root "$@"
+}
+
+fetch_sources() {
+    local mirror keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+    mirror=$(debian_mirror)
+    [ -n "$mirror" ] || { echo "No Debian bookworm mirror in /etc/apt/sources.list*"; return 1; }
+    mkdir -p "$work/apt/parts" "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
+    echo "deb-src [signed-by=$keyring] $mirror bookworm main" >"$work/apt/sources.list"
+    private_apt update
+    (cd "$work/src" && private_apt source --download-only qt6-base icu)
+    # The newest bookworm revision is taken, but the upstream versions must be the Linux build's.
+    local want
+    for want in "qt6-base_$qt_version" "icu_$icu_version"; do
+        compgen -G "$work/src/$want*.dsc" >/dev/null || {
+            echo "The mirror offers $(cd "$work/src" && ls ./*.dsc), not $want"
+            return 1
+        }
+    done
+}
+
+unpack_sources() {
+    cd "$work/src"
+    rm -rf qtbase icu
+    dpkg-source -x qt6-base_"$qt_version"*.dsc qtbase
+    dpkg-source -x icu_"$icu_version"*.dsc icu
+}
+
+build_icu_native() {
+    rm -rf "$work/icu-native" && mkdir -p "$work/icu-native" && cd "$work/icu-native"
+    "$work/src/icu/source/configure" "${icu_options[@]}"
+    make -j"$jobs"
+}
+
+# Trims the prebuilt data archive the Windows build packs, with the native build's icupkg.
+trim_icu_data() {
+    local dat full tools=$work/icu-native
+    dat=$(ls "$work/src/icu/source/data/in/"icudt*l.dat)
+    # The untrimmed archive keeps its name: icupkg checks it against the items' prefix.
+    full=$work/icu-full/$(basename "$dat")
+    [ -e "$full" ] || { mkdir -p "$work/icu-full" && cp "$dat" "$full"; }
+    local list=$work/icu-data
+    rm -rf "$list" && mkdir -p "$list/items"
+    export LD_LIBRARY_PATH=$tools/lib
+    "$tools/bin/icupkg" -l "$full" | sed 's/\r$//' >"$list/all.txt"
+    "$tools/bin/icupkg" -d "$list/items" -x "$list/all.txt" "$full"
+    local keep
+    keep=$(IFS='|'; echo "${icu_keep[*]}")
+    : >"$list/drop.txt"
+    local item size header
+    while read -r item; do
+        if [[ $item == *.cnv ]]; then
+            # maxBytesPerChar of UConverterStaticData, which follows the data header.
+            header=$(od -An -tu2 -N2 "$list/items/$item" | tr -d ' ')
+            size=$(od -An -tu1 -j $((header + 71)) -N1 "$list/items/$item" | tr -d ' ')
+            [ "$size" = 1 ] && continue
+        elif [[ $item =~ $keep ]]; then
+            continue
+        fi
+        echo "$item" >>"$list/drop.txt"
+    done <"$list/all.txt"
+    "$tools/bin/icupkg" -r "$list/drop.txt" "$full" "$dat"
+    echo "kept $(($(wc -l <"$list/all.txt") - $(wc -l <"$list/drop.txt"))) of $(wc -l <"$list/all.txt") items," \
+        "$(stat -c %s "$dat") of $(stat -c %s "$full") bytes"
+}
+
+build_icu_windows() {
+    rm -rf "$work/icu-windows" "$prefix/icu" && mkdir -p "$work/icu-windows" && cd "$work/icu-windows"
+    "$work/src/icu/source/configure" "${icu_options[@]}" "${icu_windows_options[@]}" --host=$mingw \
+        --with-cross-build="$work/icu-native" --prefix="$prefix/icu" \
+        CC=$mingw-gcc-posix CXX=$mingw-g++-posix CPPFLAGS=-DU_STATIC_IMPLEMENTATION
+    make -j"$jobs"
+    # MinGW's install puts the data library into bin/, which only the tools (off here) make,
+    # and leaves one without data in lib/.
+    mkdir -p "$prefix/icu/bin"
+    make install
+    mv -f "$prefix/icu/bin/sicudt.a" "$prefix/icu/lib/libsicudt.a"
+    # The static libraries' "s" prefix is one FindICU guesses only for MSVC: give its names too.
+    local name
+    for name in uc in dt; do
+        ln -sf "libsicu$name.a" "$prefix/icu/lib/libicu$name.a"
+    done
+}
+
+configure_qt() {
+    rm -rf "$work/qt-windows" "$prefix/qt" && mkdir -p "$work/qt-windows" && cd "$work/qt-windows"
+    "$work/src/qtbase/configure" -prefix "$prefix/qt" "${qt_options[@]}" -- "${qt_cmake_options[@]}"
+}
+
+build_qt() {
+    cd "$work/qt-windows"
+    cmake --build . --parallel "$jobs"
+    cmake --install .
+}
+
+mkdir -p "$cache"
+wanted=$(wanted_stamp)
+if [ "$(cat "$prefix/stamp" 2>/dev/null)" = "$wanted" ]; then
+    echo "The Windows toolchain in $prefix is up to date."
+    exit 0
+fi
+# A work folder left by another version or other options starts over.
+if [ "$(cat "$work/stamp" 2>/dev/null)" != "$wanted" ]; then
+    rm -rf "$work" "$prefix"
+    mkdir -p "$work"
+    echo "$wanted" >"$work/stamp"
+fi
+renice -n 19 -p $$ >/dev/null # a long, low-priority build: the machine stays usable
+say "Windows toolchain build, $(date -u '+%F %T') UTC, $jobs jobs, into $prefix"
+total=$(date +%s)
+stage packages install_packages
+stage sources fetch_sources
+stage unpack unpack_sources
+stage icu-native build_icu_native
+stage icu-data trim_icu_data
+stage icu-windows build_icu_windows
+stage qt-configure configure_qt
+stage qt-build build_qt
+echo "$wanted" >"$prefix/stamp"
+say "toolchain: $(($(date +%s) - total)) s in all, $(du -sh "$prefix" | cut -f1) installed"
+[ "${TALVORA_KEEP_WORK:-}" = 1 ] || rm -rf "$work"
