@@ -443,11 +443,12 @@ int main(int argc, char** argv) {
         "Exit status:\n"
         "  0  done\n"
         "  1  the command failed: a file could not be read or written, a word is not in the\n"
-        "     dictionary, a key cannot be used, a question was not answered\n"
+        "     dictionary, a key cannot be used\n"
         "  2  the command line is wrong: an unknown command or option, a missing argument, no key,\n"
         "     an unusable TALVORA_CODEPAGE\n"
-        "  3  stopped on a finding: a stored key would be replaced or is not there (keys), the\n"
-        "     files differ (dict diff), the output would not decode back (encode --strict)");
+        "  3  stopped on a finding: a stored key would be replaced or lost, or is not there, and\n"
+        "     nothing was changed (keys: a question answered No, or asked with no terminal),\n"
+        "     the files differ (dict diff), the output would not decode back (encode --strict)");
     app.require_subcommand(1);
     app.fallthrough();
     Context ctx;
