@@ -56,7 +56,7 @@ Injector injector;
 
 files::FileOps injectingOps() {
     files::FileOps sys = files::FileOps::system();
-    files::FileOps ops;
+    files::FileOps ops = sys; // an operation added later is at least the system's
     ops.open = [sys](const fs::path& p, int flags, mode_t mode) {
         return injector.fails() ? (errno = injector.err, -1) : sys.open(p, flags, mode);
     };
@@ -84,6 +84,9 @@ files::FileOps injectingOps() {
     };
     ops.ftruncate = [sys](int fd, off_t length) {
         return injector.fails() ? (errno = injector.err, -1) : sys.ftruncate(fd, length);
+    };
+    ops.link = [sys](const fs::path& from, const fs::path& to) {
+        return injector.fails() ? (errno = injector.err, -1) : sys.link(from, to);
     };
     return ops;
 }
@@ -332,24 +335,28 @@ Snapshot normalized(Snapshot s) {
     return s;
 }
 
-// A wipe that fails once the key file is gone leaves its bytes under a scratch name, for
-// the next key command to overwrite and delete. Only that state is let through here; the
-// caller then checks that the next command clears it.
-bool interruptedWipe(const Input& in, const Snapshot& now, const Snapshot& before) {
-    if (in.op != Op::Wipe)
-        return false;
+// A wipe that fails once the key file is gone, or a change that fails while it overwrites
+// the replaced file's old bytes, leaves those bytes under a scratch name beside that file
+// for the next key command to overwrite and delete. Only that state is let through here; the caller then
+// checks that the next command clears it.
+bool oldBytesLeft(const Input& in, const Snapshot& now, const Snapshot& before,
+                  const Snapshot& after) {
     Snapshot rest;
     int scratch = 0;
     for (const auto& [name, file] : now) {
-        if (name.starts_with("program/") &&
-            files::isScratchFor(name.substr(std::string("program/").size()), "key.dat"))
+        const size_t slash = name.find('/');
+        if (files::isScratchFor(name.substr(slash + 1), "key.dat"))
             ++scratch;
         else
             rest[name] = file;
     }
+    if (scratch != 1)
+        return false;
+    if (in.op != Op::Wipe)
+        return normalized(rest) == normalized(after);
     Snapshot expected = before;
     expected.erase("program/key.dat");
-    return scratch == 1 && normalized(rest) == normalized(expected);
+    return normalized(rest) == normalized(expected);
 }
 
 Snapshot snapshotAll(const Folders& f) {
@@ -421,22 +428,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                    (faulty.ok ? "reported success" : faulty.error) + "\nnow:\n" +
                                    describe(now);
         FUZZ_CHECK(injector.hit, detail);
+        const bool left = oldBytesLeft(in, now, before, after);
         if (faulty.ok) {
-            FUZZ_CHECK(normalized(now) == normalized(after), detail);
+            FUZZ_CHECK(normalized(now) == normalized(after) || left, detail);
             FUZZ_CHECK(faulty.names == clean.names && faulty.found == clean.found &&
                            faulty.saveMessage == clean.saveMessage,
                        detail);
         } else {
-            const bool wipeLeft = interruptedWipe(in, now, before);
             FUZZ_CHECK(normalized(now) == normalized(before) ||
-                           normalized(now) == normalized(after) || wipeLeft,
+                           normalized(now) == normalized(after) || left,
                        detail);
-            if (wipeLeft) {
-                injector = Injector{};
-                keys::wipeKeyFile(f.program); // the wipe again, as the user would
-                FUZZ_CHECK(normalized(snapshotAll(f)) == normalized(after),
-                           detail + "the next command left:\n" + describe(snapshotAll(f)));
-            }
+        }
+        if (left) {
+            injector = Injector{};
+            // The wipe or transfer again, as the user would; after any other change, the next
+            // key command.
+            if (in.op == Op::Wipe)
+                keys::wipeKeyFile(f.program);
+            else if (in.op == Op::Transfer)
+                keys::transferKeyFile(f.program, in.sameFolder ? f.program : f.other);
+            else
+                keys::KeyFile(f.program, *in.cp).listKeyNames();
+            FUZZ_CHECK(normalized(snapshotAll(f)) == normalized(after),
+                       detail + "the next command left:\n" + describe(snapshotAll(f)));
         }
     }
     return 0;
