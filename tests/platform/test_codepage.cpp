@@ -1,5 +1,6 @@
 #include "codepage.h"
 #include "error.h"
+#include "errorof.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,6 @@
 using namespace talvora;
 
 namespace {
-
-std::string errorOf(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return {};
-}
 
 // Sets or clears one environment variable for the life of the object.
 class ScopedEnv {

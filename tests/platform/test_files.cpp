@@ -1,4 +1,5 @@
 #include "error.h"
+#include "errorof.h"
 #include "files.h"
 #include "lowercase.h"
 #include "tempfolder.h"
@@ -35,15 +36,6 @@ std::vector<std::string> names(const fs::path& folder) {
         out.push_back(e.path().filename().string());
     std::sort(out.begin(), out.end());
     return out;
-}
-
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 bool isFolder(int fd) {

@@ -1,6 +1,7 @@
 // The file layer beside other programs' clean-ups, failing flushes and closes, and library
 // failures told in the program's words.
 #include "error.h"
+#include "errorof.h"
 #include "files.h"
 #include "tempfolder.h"
 
@@ -19,15 +20,6 @@ namespace {
 bool isFolder(int fd) {
     struct stat st {};
     return ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-std::string messageOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 } // namespace
@@ -56,7 +48,7 @@ TEST(Hostile, LateFailuresNameWhatFailed) {
     FileOps ops = FileOps::system();
     ops.fsync = [](int fd) { return isFolder(fd) ? (errno = EIO, -1) : ::fsync(fd); };
     const fs::path out = dir / "out.txt";
-    EXPECT_EQ(messageOf([&] {
+    EXPECT_EQ(errorOf([&] {
                   files::FileOpsOverride seam(ops);
                   files::replace(out, "text");
               }),
@@ -67,7 +59,7 @@ TEST(Hostile, LateFailuresNameWhatFailed) {
     const fs::path dic = dir.write("a.dic", "alpha\r\n");
     ops = FileOps::system();
     ops.close = [](int fd) { return ::close(fd), errno = EIO, -1; };
-    EXPECT_EQ(messageOf([&] {
+    EXPECT_EQ(errorOf([&] {
                   files::FileOpsOverride seam(ops);
                   files::append(dic, "beta\r\n");
               }),
