@@ -92,6 +92,28 @@ class WindowComforts : public WindowTest {
         QCOMPARE(text("Text1"), encoded);
     }
 
+    void aLongOutputShowsCutButIsCopiedSavedAndDecodedAsOneLine() {
+        processKey(Key);
+        const QString plain = QStringLiteral("meet him ").repeated(20000);
+        QVERIFY(writeBytes(path("long.txt"), plain.toLatin1()));
+        FileDialog::setNextFileName(path("long.txt"));
+        click("Command15");
+        click("Command3");
+        QVERIFY(text("Text2").contains(u'\n'));
+        click("cmdCopyOutput");
+        const QString encoded = clipboard()->text();
+        QCOMPARE(encoded.count(u' '), 40000);
+        QVERIFY(!encoded.contains(u'\n'));
+        FileDialog::setNextFileName(path("out.txt"));
+        click("Command5");
+        QCOMPARE(readBytes(path("out.txt")), encoded.toLatin1() + "\r\n");
+        click("cmdOutputToInput");
+        click("Command4");
+        click("cmdCopyOutput");
+        QCOMPARE(clipboard()->text(), plain);
+        QCOMPARE(shownTexts(), QStringList({QStringLiteral("File Saved")}));
+    }
+
     void aDroppedFileIsReadAsGetTextReadsIt_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("files");
