@@ -784,10 +784,11 @@ void FrmMain::command4Click() { runCodec(decodeText); }
 
 void FrmMain::runCodec(CodecCommand command) {
     BusyCursor busy(this, false);
+    bool longInput = false;
     try {
         const std::string input = plainTextWithCrLf(text1_);
         // A long text shows the steps it has passed, not a frozen window.
-        const bool longInput = input.size() > LongText;
+        longInput = input.size() > LongText;
         if (longInput) {
             progressBar1_->setValue(10);
             progressBar1_->show();
@@ -802,7 +803,6 @@ void FrmMain::runCodec(CodecCommand command) {
                 showError(e); // the plain output is shown all the same
             }
         }
-        if (result.output)
         if (result.output) {
             if (longInput) {
                 progressBar1_->setValue(70);
@@ -823,6 +823,8 @@ void FrmMain::runCodec(CodecCommand command) {
     } catch (const std::exception& e) {
         showError(e);
     }
+    if (longInput)
+        progressBar1_->hide(); // also after a failure
 }
 
 void FrmMain::checkEncoded(const CommandResult& result) {
