@@ -194,10 +194,13 @@ void printTidyReport(const TidyResult& r) {
     std::cerr << report;
 }
 
+constexpr const char* spellNamesHelp =
+    "Write each capitalised word that stays unknown (a name) letter by letter; listed as a change";
+
 void addTidyCommand(CLI::App& app, Context& ctx) {
     struct Options {
         std::string dictionary, input, language;
-        bool noSuggestions = false;
+        bool noSuggestions = false, spellNames = false;
     };
     auto opts = std::make_shared<Options>();
     CLI::App* sub = app.add_subcommand(
@@ -213,6 +216,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
     sub->add_option("--language", opts->language,
                     "Language of the number words, a name (\"French\") or locale code (\"fr\"); "
                     "default: the dictionary's");
+    sub->add_flag("--spell-names", opts->spellNames, spellNamesHelp);
     sub->add_flag("--no-suggestions", opts->noSuggestions,
                   "Report the unknown words and their counts only (faster on large dictionaries)");
     sub->callback([opts, &ctx] {
@@ -221,7 +225,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         Tidier tidier(ks, tidyLocale(opts->language, opts->dictionary));
-        TidyResult r = tidier.tidy(text, !opts->noSuggestions);
+        TidyResult r = tidier.tidy(text, !opts->noSuggestions, opts->spellNames);
         std::string out;
         forEachLine(r.text, [&](std::string_view line) {
             out += line;
@@ -237,7 +241,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
 void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool encoding) {
     struct Options {
         std::string dictionary, input, output, language;
-        bool tidy = false;
+        bool tidy = false, spellNames = false;
         KeyOptions key;
         bool dress = false, strict = false;
     };
@@ -254,6 +258,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         sub->add_flag("--tidy", opts->tidy, "Tidy the text first (see the tidy command), then encode it; each change is "
                                       "printed on standard error");
         sub->add_option("--language", opts->language, "With --tidy: language of the number words");
+        sub->add_flag("--spell-names", opts->spellNames, std::string("With --tidy: ") + spellNamesHelp);
         sub->add_flag("--dress", opts->dress, "Dress the words as sentences (capitals, full stops, commas, "
                                               "paragraphs); they decode as before");
         sub->add_flag("--strict", opts->strict, "Exit with status 3 when the output would not decode back to "
@@ -267,7 +272,8 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         loadOrFail(ks, ctx, opts->dictionary, cp);
         processOrFail(ks, key);
         if (opts->tidy) {
-            TidyResult tidied = Tidier(ks, tidyLocale(opts->language, opts->dictionary)).tidy(text);
+            TidyResult tidied = Tidier(ks, tidyLocale(opts->language, opts->dictionary))
+                                    .tidy(text, true, opts->spellNames);
             printTidyChanges(tidied);
             text = std::move(tidied.text);
         }

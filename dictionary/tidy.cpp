@@ -82,11 +82,12 @@ Tidier::Tidier(const Keyspace& keyspace, std::string locale)
 
 Tidier::~Tidier() = default;
 
-TidyResult Tidier::tidy(std::string_view text, bool withSuggestions) {
+TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, bool spellNames) {
     TidyResult result;
     std::string& out = result.text;
     out.reserve(text.size());
     State& state = *state_;
+    state.spellNames = spellNames;
     // The line a piece lies on tells an abbreviation from a shouted word.
     std::optional<size_t> lineEnd;
     uint32_t line = 1;
@@ -135,6 +136,16 @@ std::vector<std::string> Tidier::suggest(std::string_view word) {
     if (!suggester_)
         suggester_ = std::make_unique<Suggester>(keyspace_.words());
     return suggester_->suggest(word);
+}
+
+std::string spelledOut(std::string_view word) {
+    std::string out;
+    for (size_t pos = 0; pos < word.size();) {
+        if (!out.empty())
+            out += ' ';
+        utf8::append(out, utf8::next(word, pos));
+    }
+    return out;
 }
 
 std::vector<TextEdit> wordEdits(std::string_view text, std::string_view word,

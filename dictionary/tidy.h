@@ -56,7 +56,8 @@ class Tidier {
     Tidier& operator=(const Tidier&) = delete;
 
     // Without suggestions the unknown words come with their counts only, and no index is built.
-    TidyResult tidy(std::string_view text, bool withSuggestions = true);
+    // Spelling names, a capitalised word that stays unknown is written letter by letter.
+    TidyResult tidy(std::string_view text, bool withSuggestions = true, bool spellNames = false);
 
     // Closest dictionary words; the index behind them is built on first use.
     std::vector<std::string> suggest(std::string_view word);
@@ -66,6 +67,9 @@ class Tidier {
     std::unique_ptr<tidy::State> state_;
     std::unique_ptr<Suggester> suggester_;
 };
+
+// A word letter by letter, blanks between: every dictionary holds the letters of its alphabet.
+std::string spelledOut(std::string_view word);
 
 // Every whole token of text equal to word, its characters from the first to the last that
 // the tokenizer keeps, replaced by replacement; a capital first letter stays capital.

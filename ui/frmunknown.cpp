@@ -97,6 +97,13 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, UnknownActions act
     box->addWidget(label1);
     box->addWidget(list1_, 1);
     auto* row = new QHBoxLayout;
+    auto* cmdSpell = new QPushButton(QStringLiteral("Spell out"), this);
+    cmdSpell->setObjectName(QStringLiteral("cmdSpell"));
+    cmdSpell->setAutoDefault(false);
+    cmdSpell->setToolTip(QStringLiteral("Writes the selected word letter by letter, as a name "
+                                        "the dictionary lacks can be sent"));
+    connect(cmdSpell, &QPushButton::clicked, this, &FrmUnknown::spellOut);
+    row->addWidget(cmdSpell);
     if (actions_.add) {
         auto* cmdAdd = new QPushButton(QStringLiteral("Add"), this);
         cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
@@ -153,11 +160,26 @@ void FrmUnknown::revertChange(QTreeWidgetItem* item) {
 }
 
 // The selected word, or the word of the selected suggestion.
-void FrmUnknown::addWord() {
+QTreeWidgetItem* FrmUnknown::selectedWord() const {
     QTreeWidgetItem* item = list1_->currentItem();
     if (item && item->parent())
         item = item->parent();
-    if (!item || item->data(0, WordRole).isNull())
+    return item && !item->data(0, WordRole).isNull() ? item : nullptr;
+}
+
+void FrmUnknown::spellOut() {
+    if (QTreeWidgetItem* word = selectedWord()) {
+        // As a suggestion of the word would be put in place.
+        auto* letters = new QTreeWidgetItem(
+            word, {QString::fromStdString(spelledOut(word->data(0, WordRole).toString().toStdString()))});
+        letters->setData(0, WordRole, letters->text(0));
+        applySuggestion(letters);
+    }
+}
+
+void FrmUnknown::addWord() {
+    QTreeWidgetItem* item = selectedWord();
+    if (!item)
         return;
     const QString word = item->data(0, WordRole).toString();
     if (!actions_.add(word.toStdString()))

@@ -26,7 +26,8 @@ struct UnknownActions {
 
 // The changes Tidy made (List2), then the words it left unknown or that stopped Encode
 // (List1), each with its count and suggestions. Enter or a double-click on a change takes it
-// back, on a suggestion puts it in place of that word. Offering Tidy, the window has a Tidy
+// back, on a suggestion puts it in place of that word; Spell out writes the selected word
+// letter by letter. Offering Tidy, the window has a Tidy
 // button that closes it with TidyPressed.
 class FrmUnknown : public QDialog {
     Q_OBJECT
@@ -43,6 +44,8 @@ class FrmUnknown : public QDialog {
     void applySuggestion(QTreeWidgetItem* item);
     void revertChange(QTreeWidgetItem* item);
     void addWord();
+    void spellOut();
+    QTreeWidgetItem* selectedWord() const;
 
     UnknownActions actions_;
     QTreeWidget* list1_;

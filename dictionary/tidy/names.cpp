@@ -2,6 +2,9 @@
 
 #include "common.h"
 #include "rules.h"
+#include "tidy.h"
+
+#include <algorithm>
 
 namespace talvora::tidy {
 
@@ -31,6 +34,22 @@ std::optional<std::string> spellAbbreviation(State& state, const std::string& pi
             spelt += ' ';
         spelt += letter;
     }
+    return piece.substr(0, first) + spelt + piece.substr(last);
+}
+
+// A name that no rule resolves (Ravanal, Linarien), when asked for: letter by letter, each
+// letter a word of the dictionary.
+std::optional<std::string> spellName(State& state, const std::string& piece) {
+    if (!state.spellNames)
+        return std::nullopt;
+    const auto [first, last] = coreOf(piece);
+    const std::u32string letters = decode(std::string_view(piece).substr(first, last - first));
+    if (letters.size() < 2 || !isUpperCase(letters[0]) ||
+        !std::all_of(letters.begin(), letters.end(), isLetter))
+        return std::nullopt;
+    const std::string spelt = spelledOut(piece.substr(first, last - first));
+    if (!state.allKnown(spelt))
+        return std::nullopt;
     return piece.substr(0, first) + spelt + piece.substr(last);
 }
 

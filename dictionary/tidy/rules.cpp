@@ -21,6 +21,7 @@ const std::vector<Rule>& rules() {
         {"capitals", splitAtCapitals},
         {"abbreviations", spellAbbreviation},
         {"compounds", splitCompound},
+        {"names spelled out", spellName},
     };
     return list;
 }

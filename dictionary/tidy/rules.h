@@ -43,6 +43,7 @@ class State {
     AccentIndex& accents();
 
     bool lineHasLowerCase = true; // of the line being tidied
+    bool spellNames = false;      // asked for, never done unasked
     // The rules that changed the piece being tidied, in order; a rule that tries the later
     // ones on parts it may then give up takes back what they added.
     std::vector<std::string_view> fired;
@@ -82,5 +83,6 @@ std::optional<std::string> splitAtCapitals(State&, const std::string& piece);
 std::optional<std::string> splitCompound(State&, const std::string& piece);
 // Names (names.cpp).
 std::optional<std::string> spellAbbreviation(State&, const std::string& piece);
+std::optional<std::string> spellName(State&, const std::string& piece);
 
 } // namespace talvora::tidy

@@ -91,6 +91,10 @@ same "encode --tidy tells its changes" "$tmp/enc-tidy.err" "$golden/tidy-encodab
 "$prog" encode -d "$data/sample.dic" --key 55667788 < "$tmp/tidy2" > "$tmp/enc-tidied"; check "encode of the tidied text" $? 0
 same "encode --tidy encodes the tidied text" "$tmp/enc-tidied" "$golden/encoded-tidy-sample-55667788.txt"
 "$prog" encode --tidy -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" > "$tmp/enc-plain"; check "encode --tidy of a text that encodes" $? 0
+printf 'Then Qwyzzor met us\n' | "$prog" tidy -d "$data/eng.dic" --spell-names > "$tmp/spell" 2> "$tmp/spell.err"; check "tidy --spell-names" $? 0
+printf 'Then Q w y z z o r met us\n' > "$tmp/spell.expected"
+same "a name letter by letter" "$tmp/spell" "$tmp/spell.expected"
+same "and listed as a change" "$tmp/spell.err" "$golden/tidy-spell-names.txt"
 same "encode --tidy changes nothing that encodes" "$tmp/enc-plain" "$golden/encoded-sample-55667788.txt"
 
 # A shipped Czech file reads in windows-1250 although the program's code page is windows-1252.

@@ -13,7 +13,8 @@ class TidyChanges : public ::testing::Test {
   protected:
     TidyChanges() {
         WordList list;
-        for (std::string_view w : {"meet", "at", "ten", "two", "the", "dog", "dogs", "house"})
+        for (std::string_view w : {"meet", "at", "ten", "two", "the", "dog", "dogs", "house", "lord", "r", "a",
+                              "v", "n", "l"})
             list.add(w);
         ks.load(std::move(list));
     }
@@ -69,4 +70,20 @@ TEST_F(TidyChanges, ARewriteThroughSeveralRulesNamesThemAll) {
     ASSERT_EQ(quoted.changes.size(), 1u);
     EXPECT_EQ(quoted.text, "the two");
     EXPECT_EQ(quoted.changes[0].rule, "punctuation + numbers");
+}
+
+// Only when asked, and only a capitalised word that stays unknown: a name.
+TEST_F(TidyChanges, NamesSpelledOutOnlyWhenAsked) {
+    Tidier tidier(ks, "en");
+    const TidyResult asked = tidier.tidy("Lord Ravanal, lord ravanal", true, true);
+    EXPECT_EQ(asked.text, "Lord R a v a n a l, lord ravanal");
+    ASSERT_EQ(asked.changes.size(), 1u);
+    EXPECT_EQ(asked.changes[0].original, "Ravanal");
+    EXPECT_EQ(asked.changes[0].rule, "names spelled out");
+    ASSERT_EQ(asked.unknown.size(), 1u);
+    EXPECT_EQ(asked.unknown[0].word, "ravanal");
+    const TidyResult unasked = tidier.tidy("Lord Ravanal", true, false);
+    EXPECT_EQ(unasked.text, "Lord Ravanal");
+    EXPECT_TRUE(unasked.changes.empty());
+    EXPECT_EQ(spelledOut("Peťa"), "P e ť a");
 }
