@@ -152,12 +152,19 @@ FrmAdd::FrmAdd(const Keyspace& keyspace, std::filesystem::path dictionary, const
 }
 
 void FrmAdd::add() {
+    addWordAndTell(this, keyspace_, dictionary_, text1_->text().toStdString(), codePage_);
+}
+
+bool addWordAndTell(QWidget* window, const Keyspace& keyspace,
+                    const std::filesystem::path& dictionary, const std::string& word,
+                    const CodePage& codePage) {
     try {
-        const AddResult result =
-            addDictionaryWord(keyspace_, dictionary_, text1_->text().toStdString(), codePage_);
-        MessageBox::information(this, QString::fromStdString(result.message));
+        const AddResult result = addDictionaryWord(keyspace, dictionary, word, codePage);
+        MessageBox::information(window, QString::fromStdString(result.message));
+        return result.outcome == AddOutcome::Added;
     } catch (const std::exception& e) {
-        MessageBox::information(this, QString::fromStdString(userMessage(e)));
+        MessageBox::information(window, QString::fromStdString(userMessage(e)));
+        return false;
     }
 }
 
