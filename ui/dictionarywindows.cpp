@@ -4,6 +4,7 @@
 #include "dictionaryfile.h"
 #include "error.h"
 #include "keyspace.h"
+#include "language.h"
 #include "messagebox.h"
 #include "wordlistmodel.h"
 
@@ -55,10 +56,10 @@ QListView* makeWordListView(WordListModel* model, QWidget* parent) {
 FrmView::FrmView(const WordList& words, QWidget* parent)
     : QDialog(parent), model_(new WordListModel(words, this)) {
     setObjectName(QStringLiteral("frmView"));
-    setWindowTitle(QStringLiteral("View Dictionary"));
+    setWindowTitle(tr("View Dictionary"));
     model_->showAll();
     auto* list = makeWordListView(model_, this);
-    auto* done = button("Command1", QStringLiteral("Done"), this);
+    auto* done = button("Command1", tr("Done"), this);
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -72,13 +73,13 @@ FrmSearch::FrmSearch(const WordList& words, QWidget* parent)
     : QDialog(parent), words_(words), text1_(new QLineEdit(this)),
       model_(new WordListModel(words, this)) {
     setObjectName(QStringLiteral("frmSearch"));
-    setWindowTitle(QStringLiteral("Search Dictionary"));
+    setWindowTitle(tr("Search Dictionary"));
     text1_->setObjectName(QStringLiteral("Text1"));
-    auto* label = centredLabel("Label1", QStringLiteral("Search string"), this);
+    auto* label = centredLabel("Label1", tr("Search string"), this);
     label->setBuddy(text1_);
-    auto* find = button("Command2", QStringLiteral("Search"), this);
+    auto* find = button("Command2", tr("Search"), this);
     find->setDefault(true);
-    auto* done = button("Command1", QStringLiteral("Done"), this);
+    auto* done = button("Command1", tr("Done"), this);
     connect(find, &QPushButton::clicked, this, &FrmSearch::search);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     auto* list = makeWordListView(model_, this);
@@ -117,13 +118,13 @@ FrmAdd::FrmAdd(const Keyspace& keyspace, std::filesystem::path dictionary, const
     : QDialog(parent), keyspace_(keyspace), dictionary_(std::move(dictionary)), codePage_(codePage),
       text1_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("frmAdd"));
-    setWindowTitle(QStringLiteral("Add to Dictionary"));
+    setWindowTitle(tr("Add to Dictionary"));
     text1_->setObjectName(QStringLiteral("Text1"));
-    auto* label = centredLabel("Label1", QStringLiteral("Word to Add"), this);
+    auto* label = centredLabel("Label1", tr("Word to Add"), this);
     label->setBuddy(text1_);
-    auto* add = button("Command2", QStringLiteral("Add"), this);
+    auto* add = button("Command2", tr("Add"), this);
     add->setDefault(true);
-    auto* cancel = button("Command1", QStringLiteral("Cancel"), this);
+    auto* cancel = button("Command1", tr("Cancel"), this);
     connect(add, &QPushButton::clicked, this, &FrmAdd::add);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -138,9 +139,9 @@ void FrmAdd::add() {
     try {
         const AddResult result =
             addDictionaryWord(keyspace_, dictionary_, text1_->text().toStdString(), codePage_);
-        MessageBox::information(this, QString::fromStdString(result.message));
+        MessageBox::information(this, l10n::translateMessage(result.message));
     } catch (const std::exception& e) {
-        MessageBox::information(this, QString::fromStdString(userMessage(e)));
+        MessageBox::information(this, l10n::translateMessage(userMessage(e)));
     }
 }
 

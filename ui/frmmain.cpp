@@ -12,6 +12,7 @@
 #include "helpwindows.h"
 #include "keyquestions.h"
 #include "keyrestore.h"
+#include "languagemenu.h"
 #include "languages.h"
 #include "messagebox.h"
 #include "roundtrip.h"
@@ -350,6 +351,8 @@ void FrmMain::buildMenu() {
     QAction* coding = item("hlpcode", QStringLiteral("&Encoding and Decoding"));
     coding->setShortcut(QKeySequence::HelpContents);
     connect(coding, &QAction::triggered, this, [this] { showHelp(QStringLiteral("coding.htm")); });
+    hlp->addSeparator()->setObjectName(QStringLiteral("div2"));
+    hlp->addMenu(new LanguageMenu(hlp))->setObjectName(QStringLiteral("hlplang"));
 }
 
 void FrmMain::formLoad() {

@@ -22,20 +22,20 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, Replace replace, Q
                        bool offerTidy)
     : QDialog(parent), replace_(std::move(replace)), list1_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("frmUnknown"));
-    setWindowTitle(QStringLiteral("Words Not in the Dictionary"));
+    setWindowTitle(tr("Words Not in the Dictionary"));
     auto* label1 = new QLabel(
-        offerTidy ? QStringLiteral("The text was not encoded: these words are not in the dictionary.  "
-                              "Double-click a suggestion to put it in place of the word, press Tidy "
-                              "to have the text tidied, or add the word to the dictionary.")
-             : QStringLiteral("These words are not in the dictionary.  Double-click a "
-                              "suggestion to put it in place of the word, or add the "
-                              "word to the dictionary."),
+        offerTidy ? tr("The text was not encoded: these words are not in the dictionary.  "
+                       "Double-click a suggestion to put it in place of the word, press Tidy "
+                       "to have the text tidied, or add the word to the dictionary.")
+                  : tr("These words are not in the dictionary.  Double-click a "
+                       "suggestion to put it in place of the word, or add the "
+                       "word to the dictionary."),
         this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setColumnCount(2);
-    list1_->setHeaderLabels({QStringLiteral("Word"), QStringLiteral("Count")});
+    list1_->setHeaderLabels({tr("Word"), tr("Count")});
     list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1_->setExpandsOnDoubleClick(false);
     for (const UnknownWord& u : words) {
@@ -43,7 +43,7 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, Replace replace, Q
             new QTreeWidgetItem(list1_, {QString::fromStdString(u.word), QString::number(u.count)});
         item->setData(0, WordRole, QString::fromStdString(u.word));
         if (u.suggestions.empty())
-            new QTreeWidgetItem(item, {QStringLiteral("(no suggestion)")});
+            new QTreeWidgetItem(item, {tr("(no suggestion)")});
         for (const std::string& s : u.suggestions) {
             auto* child = new QTreeWidgetItem(item, {QString::fromStdString(s)});
             child->setData(0, WordRole, QString::fromStdString(s));
@@ -56,7 +56,7 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, Replace replace, Q
         list1_->setCurrentItem(list1_->topLevelItem(0));
     connect(list1_, &QTreeWidget::itemDoubleClicked, this, &FrmUnknown::itemDoubleClicked);
 
-    auto* command1 = new QPushButton(QStringLiteral("Close"), this);
+    auto* command1 = new QPushButton(tr("Close"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     connect(command1, &QPushButton::clicked, this, &QDialog::accept);
     auto* box = new QVBoxLayout(this);
@@ -65,7 +65,7 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, Replace replace, Q
     auto* row = new QHBoxLayout;
     row->addStretch();
     if (offerTidy) {
-        auto* cmdTidy = new QPushButton(QStringLiteral("Tidy"), this);
+        auto* cmdTidy = new QPushButton(tr("Tidy"), this);
         cmdTidy->setObjectName(QStringLiteral("cmdTidy"));
         connect(cmdTidy, &QPushButton::clicked, this, [this] { done(TidyPressed); });
         row->addWidget(cmdTidy);

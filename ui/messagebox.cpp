@@ -1,5 +1,9 @@
 #include "messagebox.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <utility>
+
 namespace talvora::ui {
 namespace {
 bool testMode = false;
@@ -34,6 +38,12 @@ QMessageBox::StandardButton MessageBox::ask(QWidget* parent, const QString& text
     }
     QMessageBox box(QMessageBox::NoIcon, caption, text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // The buttons speak the program's language, whether or not the system has Qt's own texts.
+    for (auto [which, caption] : {std::pair{QMessageBox::Ok, QT_TRANSLATE_NOOP("MessageBox", "OK")},
+                                  std::pair{QMessageBox::Yes, QT_TRANSLATE_NOOP("MessageBox", "&Yes")},
+                                  std::pair{QMessageBox::No, QT_TRANSLATE_NOOP("MessageBox", "&No")}})
+        if (QAbstractButton* b = box.button(which))
+            b->setText(QCoreApplication::translate("MessageBox", caption));
     box.setDefaultButton(defaultButton);
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -1,0 +1,138 @@
+// The program in other languages: library messages translated at the window's boundary with
+// their variable parts kept, every known message form recognised as itself, and Help →
+// Language switching the window's texts by real menu events.
+#include "commands.h"
+#include "dictionaryfile.h"
+#include "error.h"
+#include "keyfile.h"
+#include "keyquestions.h"
+#include "keyrestore.h"
+#include "keyspace.h"
+#include "language.h"
+#include "uitest.h"
+
+#include <QMenuBar>
+#include <QSettings>
+
+using namespace talvora;
+
+namespace {
+
+std::string missingDictionaryMessage() {
+    try {
+        Keyspace ks;
+        loadDictionary(ks, "/nonexistent/eng.dic", CodePage::fromName("windows-1252"));
+    } catch (const std::exception& e) {
+        return userMessage(e);
+    }
+    return {};
+}
+
+// A form with sample parts: the matcher must take it back to itself.
+QString sample(QString form) {
+    static const char* parts[] = {"\"/tmp/a b\"", "7", "windows-1250", "Q"};
+    form.replace(QLatin1String("%n"), QLatin1String("3"));
+    for (int i = 0; i < 4; ++i)
+        form.replace(QStringLiteral("%%1").arg(i + 1), QString::fromLatin1(parts[i]));
+    return form;
+}
+
+} // namespace
+
+class TestTranslations : public uitest::WindowTest {
+    Q_OBJECT
+
+    QTemporaryDir settings_;
+
+    void pickLanguage(const char* code) {
+        auto* help = child<QMenu>("hlp");
+        auto* languages = child<QMenu>("hlplang");
+        QMenuBar* bar = window_->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help->menuAction()).center());
+        QVERIFY(QTest::qWaitFor([help] { return help->isVisible(); }));
+        for (int i = 0; i < 10 && help->activeAction() != languages->menuAction(); ++i)
+            QTest::keyClick(help, Qt::Key_Down);
+        QCOMPARE(help->activeAction(), languages->menuAction());
+        QTest::keyClick(help, Qt::Key_Right);
+        QVERIFY(QTest::qWaitFor([languages] { return languages->isVisible(); }));
+        QAction* wanted = window_->findChild<QAction*>(QStringLiteral("lang_") + QLatin1String(code));
+        QVERIFY(wanted);
+        for (int i = 0; i < 12 && languages->activeAction() != wanted; ++i)
+            QTest::keyClick(languages, Qt::Key_Down);
+        QCOMPARE(languages->activeAction(), wanted);
+        QTest::keyClick(languages, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the windows are told of the change by a posted event
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(settings_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    }
+    void init() { initFolder(); }
+    void cleanup() {
+        l10n::setLanguage(QStringLiteral("en"));
+        cleanupFolder();
+    }
+
+    void libraryMessages_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("fixed") << "de" << uitest::q(keys::msg::KeySaved) << "Schlüssel gespeichert";
+        QTest::newRow("name kept") << "de" << uitest::q(keys::msg::noSuchKey("al %1 50%"))
+                                   << "Kein Schlüssel namens al %1 50% ist gespeichert.";
+        QTest::newRow("quoted word") << "fr" << uitest::q(msg::wordNotFound("zzq"))
+                                     << "Le mot « zzq » est introuvable.  Soit il est mal orthographié, soit il "
+                                        "faut l'ajouter au dictionnaire.";
+        QTest::newRow("count and list") << "de" << uitest::q(msg::codedWordsNotFound(3, {{"ab", 2}, {"cd", 1}}))
+                                        << "3 Wörter wurden im Wörterbuch nicht gefunden: ab (2-mal), cd.";
+        QTest::newRow("Czech few") << "cs" << uitest::q(msg::codedWordsNotFound(3, {{"ab", 3}}))
+                                   << "3 slova nebyla ve slovníku nalezena: ab (3krát).";
+        QTest::newRow("Polish many") << "pl" << uitest::q(msg::codedWordsNotFound(5, {{"ab", 5}}))
+                                     << "5 słów nie znaleziono w słowniku: ab (5 razy).";
+        QTest::newRow("lines") << "de" << uitest::q(keys::msg::restoreQuestion({{"alpha", false}, {"beta", true}}))
+                               << "Wenn Sie die Schlüsseldatei aus dem gewählten Ordner wiederherstellen, gehen 2 "
+                                  "jetzt gespeicherte Schlüssel verloren oder ändern sich:\n- alpha (verloren)\n"
+                                  "- beta (anderer Schlüssel)\nTrotzdem wiederherstellen?";
+        QTest::newRow("file error with reason") << "es" << uitest::q(missingDictionaryMessage())
+                                                << "No se puede cargar el diccionario \"/nonexistent/eng.dic\": no existe.";
+        QTest::newRow("unknown stays") << "de" << uitest::q(std::string("Something else entirely."))
+                                       << "Something else entirely.";
+        QTest::newRow("English is the source") << "en" << uitest::q(keys::msg::DeleteQuestion)
+                                               << QString::fromStdString(keys::msg::DeleteQuestion);
+    }
+    void libraryMessages() {
+        QFETCH(QString, language);
+        QFETCH(QString, english);
+        QFETCH(QString, expected);
+        QCOMPARE(l10n::setLanguage(language), language);
+        QCOMPARE(l10n::translateMessage(english), expected);
+    }
+
+    // No form hides another: each, filled in, is recognised as itself.
+    void everyFormIsRecognised() {
+        QCOMPARE(l10n::setLanguage(QStringLiteral("de")), QStringLiteral("de"));
+        for (const QString& form : l10n::messageForms()) {
+            const QByteArray source = form.toUtf8();
+            const int n = form.contains(QLatin1String("%n")) ? 3 : -1;
+            QString expected = l10n::translate("Messages", source.constData(), n);
+            expected = sample(expected);
+            QCOMPARE(l10n::translateMessage(sample(form)), expected);
+        }
+    }
+
+    void helpLanguageSwitchesTheWindow() {
+        QVERIFY(start());
+        QCOMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Language"));
+        pickLanguage("de");
+        QTRY_COMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Sprache"));
+        QCOMPARE(QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")).value("language").toString(),
+                 QStringLiteral("de"));
+        pickLanguage("en");
+        QTRY_COMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Language"));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"
