@@ -13,6 +13,7 @@
 
 #include <QMenuBar>
 #include <QSettings>
+#include <QTextBrowser>
 
 using namespace talvora;
 
@@ -44,16 +45,26 @@ class TestTranslations : public uitest::WindowTest {
 
     QTemporaryDir settings_;
 
-    void pickLanguage(const char* code) {
+    // The Help menu by mouse, then its item by keyboard.
+    void walkHelpMenuTo(QAction* wanted) {
         auto* help = child<QMenu>("hlp");
-        auto* languages = child<QMenu>("hlplang");
         QMenuBar* bar = window_->menuBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help->menuAction()).center());
         QVERIFY(QTest::qWaitFor([help] { return help->isVisible(); }));
-        for (int i = 0; i < 10 && help->activeAction() != languages->menuAction(); ++i)
+        for (int i = 0; i < 10 && help->activeAction() != wanted; ++i)
             QTest::keyClick(help, Qt::Key_Down);
-        QCOMPARE(help->activeAction(), languages->menuAction());
-        QTest::keyClick(help, Qt::Key_Right);
+        QCOMPARE(help->activeAction(), wanted);
+    }
+
+    void openHelpItem(const char* name) {
+        walkHelpMenuTo(window_->findChild<QAction*>(QString::fromLatin1(name)));
+        QTest::keyClick(child<QMenu>("hlp"), Qt::Key_Return);
+    }
+
+    void pickLanguage(const char* code) {
+        auto* languages = child<QMenu>("hlplang");
+        walkHelpMenuTo(languages->menuAction());
+        QTest::keyClick(child<QMenu>("hlp"), Qt::Key_Right);
         QVERIFY(QTest::qWaitFor([languages] { return languages->isVisible(); }));
         QAction* wanted = window_->findChild<QAction*>(QStringLiteral("lang_") + QLatin1String(code));
         QVERIFY(wanted);
@@ -120,6 +131,23 @@ class TestTranslations : public uitest::WindowTest {
             expected = sample(expected);
             QCOMPARE(l10n::translateMessage(sample(form)), expected);
         }
+    }
+
+    // The page of the window's language where the folder has one, else the English page.
+    void helpPagesFollowTheLanguage() {
+        QVERIFY(uitest::writeBytes(path("key.htm"), "<html><body><p>About keys</p></body></html>"));
+        QVERIFY(uitest::writeBytes(path("key.de.htm"), QStringLiteral("<html><body><p>Über Schlüssel</p></body></html>").toUtf8()));
+        QVERIFY(uitest::writeBytes(path("dict.htm"), "<html><body><p>On dictionaries</p></body></html>"));
+        QVERIFY(start());
+        pickLanguage("de");
+        UI_MODAL([&] { openHelpItem("hlpkey"); }, [](QDialog* help) {
+            QCOMPARE(help->windowTitle(), QStringLiteral("Schlüsselverwaltung"));
+            QVERIFY(help->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains(QStringLiteral("Über Schlüssel")));
+        });
+        UI_MODAL([&] { openHelpItem("hlpdict"); }, [](QDialog* help) {
+            QCOMPARE(help->windowTitle(), QStringLiteral("Wörterbücher"));
+            QVERIFY(help->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains("On dictionaries"));
+        });
     }
 
     void helpLanguageSwitchesTheWindow() {
