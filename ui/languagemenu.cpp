@@ -9,7 +9,8 @@
 namespace talvora::ui {
 namespace {
 
-const QString LanguageKey = QStringLiteral("language");
+// "language" is the dictionary language the window pre-selects.
+const QString LanguageKey = QStringLiteral("interfaceLanguage");
 
 QSettings userSettings() { return QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")); }
 

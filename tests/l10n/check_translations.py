@@ -19,7 +19,7 @@ import xml.etree.ElementTree as ET
 
 PLURAL_FORMS = {"cs": 3, "pl": 3}  # the others: singular and plural
 HELP_TOPICS = ["dict", "key", "coding"]
-PLACEHOLDER = re.compile(r"%[1-9n]")
+PLACEHOLDER = re.compile(r"%L?[1-9n]")
 
 
 def mnemonics(text):

@@ -155,7 +155,7 @@ class TestTranslations : public uitest::WindowTest {
         QCOMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Language"));
         pickLanguage("de");
         QTRY_COMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Sprache"));
-        QCOMPARE(QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")).value("language").toString(),
+        QCOMPARE(QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")).value("interfaceLanguage").toString(),
                  QStringLiteral("de"));
         pickLanguage("en");
         QTRY_COMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Language"));
