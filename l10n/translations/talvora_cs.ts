@@ -67,8 +67,8 @@
         <translation>Dekódování...</translation>
     </message>
     <message>
-        <source>Cannot find the word '%1'.  Either it is a misspelling, or needs to be added to the dictionary.</source>
-        <translation>Slovo '%1' nebylo nalezeno.  Buď je napsáno chybně, nebo je třeba ho přidat do slovníku.</translation>
+        <source>Cannot find the word &apos;%1&apos;.  Either it is a misspelling, or needs to be added to the dictionary.</source>
+        <translation>Slovo &apos;%1&apos; nebylo nalezeno.  Buď je napsáno chybně, nebo je třeba ho přidat do slovníku.</translation>
     </message>
     <message>
         <source>1 word was not found in the dictionary: %1.</source>
@@ -76,15 +76,27 @@
     </message>
     <message numerus="yes">
         <source>%n words were not found in the dictionary: %1.</source>
-        <translation><numerusform>%n slovo nebylo ve slovníku nalezeno: %1.</numerusform><numerusform>%n slova nebyla ve slovníku nalezena: %1.</numerusform><numerusform>%n slov nebylo ve slovníku nalezeno: %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n slovo nebylo ve slovníku nalezeno: %1.</numerusform>
+            <numerusform>%n slova nebyla ve slovníku nalezena: %1.</numerusform>
+            <numerusform>%n slov nebylo ve slovníku nalezeno: %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n times)</source>
-        <translation><numerusform>%1 (%nkrát)</numerusform><numerusform>%1 (%nkrát)</numerusform><numerusform>%1 (%nkrát)</numerusform></translation>
+        <translation>
+            <numerusform>%1 (%nkrát)</numerusform>
+            <numerusform>%1 (%nkrát)</numerusform>
+            <numerusform>%1 (%nkrát)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 a %n další</numerusform><numerusform>%1 a %n další</numerusform><numerusform>%1 a %n dalších</numerusform></translation>
+        <translation>
+            <numerusform>%1 a %n další</numerusform>
+            <numerusform>%1 a %n další</numerusform>
+            <numerusform>%1 a %n dalších</numerusform>
+        </translation>
     </message>
     <message>
         <source>This encoded text will not decode back to your words with the same dictionary and key.</source>
@@ -112,7 +124,11 @@
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>a %n další</numerusform><numerusform>a %n další</numerusform><numerusform>a %n dalších</numerusform></translation>
+        <translation>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n dalších</numerusform>
+        </translation>
     </message>
     <message>
         <source>Missing Data.  Enter a Name and a Key or generate one.</source>
@@ -199,10 +215,14 @@
     <message numerus="yes">
         <source>Restoring the key file of the chosen folder loses or changes %n keys stored now:
 %1Restore anyway?</source>
-        <translation><numerusform>Obnovením souboru klíčů z vybrané složky se ztratí nebo změní %n nyní uložený klíč:
-%1Přesto obnovit?</numerusform><numerusform>Obnovením souboru klíčů z vybrané složky se ztratí nebo změní %n nyní uložené klíče:
-%1Přesto obnovit?</numerusform><numerusform>Obnovením souboru klíčů z vybrané složky se ztratí nebo změní %n nyní uložených klíčů:
-%1Přesto obnovit?</numerusform></translation>
+        <translation>
+            <numerusform>Obnovením souboru klíčů z vybrané složky se ztratí nebo změní %n nyní uložený klíč:
+%1Přesto obnovit?</numerusform>
+            <numerusform>Obnovením souboru klíčů z vybrané složky se ztratí nebo změní %n nyní uložené klíče:
+%1Přesto obnovit?</numerusform>
+            <numerusform>Obnovením souboru klíčů z vybrané složky se ztratí nebo změní %n nyní uložených klíčů:
+%1Přesto obnovit?</numerusform>
+        </translation>
     </message>
     <message>
         <source>- %1 (another key)</source>
@@ -214,7 +234,11 @@
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation><numerusform>a %n další.</numerusform><numerusform>a %n další.</numerusform><numerusform>a %n dalších.</numerusform></translation>
+        <translation>
+            <numerusform>a %n další.</numerusform>
+            <numerusform>a %n další.</numerusform>
+            <numerusform>a %n dalších.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cannot transfer the key file: the folder %1 does not exist.</source>
@@ -277,32 +301,32 @@
         <translation>Slovo nesmí obsahovat konec řádku: staly by se z něj dva řádky slovníku.  Nic nebylo přidáno.</translation>
     </message>
     <message>
-        <source>"%1" cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
-        <translation>"%1" nemůže být slovem slovníku: %2, takže by ho nikdy nešlo zakódovat.  Nic nebylo přidáno.</translation>
+        <source>&quot;%1&quot; cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
+        <translation>&quot;%1&quot; nemůže být slovem slovníku: %2, takže by ho nikdy nešlo zakódovat.  Nic nebylo přidáno.</translation>
     </message>
     <message>
         <source>it holds a blank, and a text is cut into words at every blank</source>
         <translation>obsahuje mezeru a text se na slova dělí u každé mezery</translation>
     </message>
     <message>
-        <source>it holds "%1", which is dropped from every text</source>
-        <translation>obsahuje "%1", který se z každého textu vypouští</translation>
+        <source>it holds &quot;%1&quot;, which is dropped from every text</source>
+        <translation>obsahuje &quot;%1&quot;, který se z každého textu vypouští</translation>
     </message>
     <message>
         <source>Cannot add the word: %1</source>
         <translation>Slovo nelze přidat: %1</translation>
     </message>
     <message>
-        <source>The code page "%1" is not known.</source>
-        <translation>Kódová stránka "%1" není známa.</translation>
+        <source>The code page &quot;%1&quot; is not known.</source>
+        <translation>Kódová stránka &quot;%1&quot; není známa.</translation>
     </message>
     <message>
-        <source>The code page "%1" is not a single-byte code page.</source>
-        <translation>Kódová stránka "%1" není jednobajtová.</translation>
+        <source>The code page &quot;%1&quot; is not a single-byte code page.</source>
+        <translation>Kódová stránka &quot;%1&quot; není jednobajtová.</translation>
     </message>
     <message>
-        <source>The code page "%1" reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
-        <translation>Kódová stránka "%1" čte bajty %2 jako tentýž znak, takže text by se nepřečetl zpět tak, jak byl zapsán.</translation>
+        <source>The code page &quot;%1&quot; reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
+        <translation>Kódová stránka &quot;%1&quot; čte bajty %2 jako tentýž znak, takže text by se nepřečetl zpět tak, jak byl zapsán.</translation>
     </message>
     <message>
         <source>The character %1 cannot be written in the code page %2.</source>
@@ -601,8 +625,8 @@
         <translation>&amp;Zrušit</translation>
     </message>
     <message>
-        <source>Open a folder with a double click or Enter, go up with Backspace; "Set" takes the open folder.</source>
-        <translation>Složku otevřete dvojklikem nebo klávesou Enter, o úroveň výš se dostanete klávesou Backspace; "Nastavit" převezme otevřenou složku.</translation>
+        <source>Open a folder with a double click or Enter, go up with Backspace; &quot;Set&quot; takes the open folder.</source>
+        <translation>Složku otevřete dvojklikem nebo klávesou Enter, o úroveň výš se dostanete klávesou Backspace; &quot;Nastavit&quot; převezme otevřenou složku.</translation>
     </message>
     <message>
         <source>Select Path to Transfer Key File To</source>

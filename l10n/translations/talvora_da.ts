@@ -67,8 +67,8 @@
         <translation>Afkoder...</translation>
     </message>
     <message>
-        <source>Cannot find the word '%1'.  Either it is a misspelling, or needs to be added to the dictionary.</source>
-        <translation>Ordet '%1' blev ikke fundet.  Enten er det stavet forkert, eller også skal det føjes til ordbogen.</translation>
+        <source>Cannot find the word &apos;%1&apos;.  Either it is a misspelling, or needs to be added to the dictionary.</source>
+        <translation>Ordet &apos;%1&apos; blev ikke fundet.  Enten er det stavet forkert, eller også skal det føjes til ordbogen.</translation>
     </message>
     <message>
         <source>1 word was not found in the dictionary: %1.</source>
@@ -76,15 +76,24 @@
     </message>
     <message numerus="yes">
         <source>%n words were not found in the dictionary: %1.</source>
-        <translation><numerusform>%n ord blev ikke fundet i ordbogen: %1.</numerusform><numerusform>%n ord blev ikke fundet i ordbogen: %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n ord blev ikke fundet i ordbogen: %1.</numerusform>
+            <numerusform>%n ord blev ikke fundet i ordbogen: %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n times)</source>
-        <translation><numerusform>%1 (%n gang)</numerusform><numerusform>%1 (%n gange)</numerusform></translation>
+        <translation>
+            <numerusform>%1 (%n gang)</numerusform>
+            <numerusform>%1 (%n gange)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 og %n mere</numerusform><numerusform>%1 og %n mere</numerusform></translation>
+        <translation>
+            <numerusform>%1 og %n mere</numerusform>
+            <numerusform>%1 og %n mere</numerusform>
+        </translation>
     </message>
     <message>
         <source>This encoded text will not decode back to your words with the same dictionary and key.</source>
@@ -112,7 +121,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>og %n mere</numerusform><numerusform>og %n mere</numerusform></translation>
+        <translation>
+            <numerusform>og %n mere</numerusform>
+            <numerusform>og %n mere</numerusform>
+        </translation>
     </message>
     <message>
         <source>Missing Data.  Enter a Name and a Key or generate one.</source>
@@ -199,9 +211,12 @@
     <message numerus="yes">
         <source>Restoring the key file of the chosen folder loses or changes %n keys stored now:
 %1Restore anyway?</source>
-        <translation><numerusform>Hvis nøglefilen i den valgte mappe gendannes, mistes eller ændres %n nøgle, der er gemt nu:
-%1Gendan alligevel?</numerusform><numerusform>Hvis nøglefilen i den valgte mappe gendannes, mistes eller ændres %n nøgler, der er gemt nu:
-%1Gendan alligevel?</numerusform></translation>
+        <translation>
+            <numerusform>Hvis nøglefilen i den valgte mappe gendannes, mistes eller ændres %n nøgle, der er gemt nu:
+%1Gendan alligevel?</numerusform>
+            <numerusform>Hvis nøglefilen i den valgte mappe gendannes, mistes eller ændres %n nøgler, der er gemt nu:
+%1Gendan alligevel?</numerusform>
+        </translation>
     </message>
     <message>
         <source>- %1 (another key)</source>
@@ -213,7 +228,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation><numerusform>og %n mere.</numerusform><numerusform>og %n mere.</numerusform></translation>
+        <translation>
+            <numerusform>og %n mere.</numerusform>
+            <numerusform>og %n mere.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cannot transfer the key file: the folder %1 does not exist.</source>
@@ -276,32 +294,32 @@
         <translation>Et ord må ikke indeholde et linjeskift: det ville blive til to linjer i ordbogen.  Intet blev tilføjet.</translation>
     </message>
     <message>
-        <source>"%1" cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
-        <translation>"%1" kan ikke være et ord i ordbogen: %2, så det kunne aldrig blive kodet.  Intet blev tilføjet.</translation>
+        <source>&quot;%1&quot; cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
+        <translation>&quot;%1&quot; kan ikke være et ord i ordbogen: %2, så det kunne aldrig blive kodet.  Intet blev tilføjet.</translation>
     </message>
     <message>
         <source>it holds a blank, and a text is cut into words at every blank</source>
         <translation>det indeholder et mellemrum, og en tekst deles op i ord ved hvert mellemrum</translation>
     </message>
     <message>
-        <source>it holds "%1", which is dropped from every text</source>
-        <translation>det indeholder "%1", som fjernes fra enhver tekst</translation>
+        <source>it holds &quot;%1&quot;, which is dropped from every text</source>
+        <translation>det indeholder &quot;%1&quot;, som fjernes fra enhver tekst</translation>
     </message>
     <message>
         <source>Cannot add the word: %1</source>
         <translation>Ordet kan ikke tilføjes: %1</translation>
     </message>
     <message>
-        <source>The code page "%1" is not known.</source>
-        <translation>Tegnsættet "%1" er ukendt.</translation>
+        <source>The code page &quot;%1&quot; is not known.</source>
+        <translation>Tegnsættet &quot;%1&quot; er ukendt.</translation>
     </message>
     <message>
-        <source>The code page "%1" is not a single-byte code page.</source>
-        <translation>Tegnsættet "%1" er ikke et enkeltbyte-tegnsæt.</translation>
+        <source>The code page &quot;%1&quot; is not a single-byte code page.</source>
+        <translation>Tegnsættet &quot;%1&quot; er ikke et enkeltbyte-tegnsæt.</translation>
     </message>
     <message>
-        <source>The code page "%1" reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
-        <translation>Tegnsættet "%1" læser byte %2 som samme tegn, så en tekst ville ikke blive læst tilbage, som den blev skrevet.</translation>
+        <source>The code page &quot;%1&quot; reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
+        <translation>Tegnsættet &quot;%1&quot; læser byte %2 som samme tegn, så en tekst ville ikke blive læst tilbage, som den blev skrevet.</translation>
     </message>
     <message>
         <source>The character %1 cannot be written in the code page %2.</source>
@@ -600,8 +618,8 @@
         <translation>&amp;Annullér</translation>
     </message>
     <message>
-        <source>Open a folder with a double click or Enter, go up with Backspace; "Set" takes the open folder.</source>
-        <translation>Åbn en mappe med dobbeltklik eller Enter, gå et niveau op med Tilbage; "Vælg" tager den åbne mappe.</translation>
+        <source>Open a folder with a double click or Enter, go up with Backspace; &quot;Set&quot; takes the open folder.</source>
+        <translation>Åbn en mappe med dobbeltklik eller Enter, gå et niveau op med Tilbage; &quot;Vælg&quot; tager den åbne mappe.</translation>
     </message>
     <message>
         <source>Select Path to Transfer Key File To</source>

@@ -67,8 +67,8 @@
         <translation>Descodificando...</translation>
     </message>
     <message>
-        <source>Cannot find the word '%1'.  Either it is a misspelling, or needs to be added to the dictionary.</source>
-        <translation>No se encuentra la palabra '%1'.  O está mal escrita, o hay que añadirla al diccionario.</translation>
+        <source>Cannot find the word &apos;%1&apos;.  Either it is a misspelling, or needs to be added to the dictionary.</source>
+        <translation>No se encuentra la palabra &apos;%1&apos;.  O está mal escrita, o hay que añadirla al diccionario.</translation>
     </message>
     <message>
         <source>1 word was not found in the dictionary: %1.</source>
@@ -76,15 +76,24 @@
     </message>
     <message numerus="yes">
         <source>%n words were not found in the dictionary: %1.</source>
-        <translation><numerusform>%n palabra no se encontró en el diccionario: %1.</numerusform><numerusform>%n palabras no se encontraron en el diccionario: %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n palabra no se encontró en el diccionario: %1.</numerusform>
+            <numerusform>%n palabras no se encontraron en el diccionario: %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n times)</source>
-        <translation><numerusform>%1 (%n vez)</numerusform><numerusform>%1 (%n veces)</numerusform></translation>
+        <translation>
+            <numerusform>%1 (%n vez)</numerusform>
+            <numerusform>%1 (%n veces)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 y %n más</numerusform><numerusform>%1 y %n más</numerusform></translation>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
     </message>
     <message>
         <source>This encoded text will not decode back to your words with the same dictionary and key.</source>
@@ -112,7 +121,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>y %n más</numerusform><numerusform>y %n más</numerusform></translation>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
     </message>
     <message>
         <source>Missing Data.  Enter a Name and a Key or generate one.</source>
@@ -199,9 +211,12 @@
     <message numerus="yes">
         <source>Restoring the key file of the chosen folder loses or changes %n keys stored now:
 %1Restore anyway?</source>
-        <translation><numerusform>Restaurar el archivo de claves de la carpeta elegida pierde o cambia %n clave guardada ahora:
-%1¿Restaurar de todos modos?</numerusform><numerusform>Restaurar el archivo de claves de la carpeta elegida pierde o cambia %n claves guardadas ahora:
-%1¿Restaurar de todos modos?</numerusform></translation>
+        <translation>
+            <numerusform>Restaurar el archivo de claves de la carpeta elegida pierde o cambia %n clave guardada ahora:
+%1¿Restaurar de todos modos?</numerusform>
+            <numerusform>Restaurar el archivo de claves de la carpeta elegida pierde o cambia %n claves guardadas ahora:
+%1¿Restaurar de todos modos?</numerusform>
+        </translation>
     </message>
     <message>
         <source>- %1 (another key)</source>
@@ -213,7 +228,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation><numerusform>y %n más.</numerusform><numerusform>y %n más.</numerusform></translation>
+        <translation>
+            <numerusform>y %n más.</numerusform>
+            <numerusform>y %n más.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cannot transfer the key file: the folder %1 does not exist.</source>
@@ -276,32 +294,32 @@
         <translation>Una palabra no puede contener un salto de línea: se convertiría en dos líneas del diccionario.  No se ha añadido nada.</translation>
     </message>
     <message>
-        <source>"%1" cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
-        <translation>"%1" no puede ser una palabra del diccionario: %2, así que nunca podría codificarse.  No se ha añadido nada.</translation>
+        <source>&quot;%1&quot; cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
+        <translation>&quot;%1&quot; no puede ser una palabra del diccionario: %2, así que nunca podría codificarse.  No se ha añadido nada.</translation>
     </message>
     <message>
         <source>it holds a blank, and a text is cut into words at every blank</source>
         <translation>contiene un espacio, y un texto se divide en palabras en cada espacio</translation>
     </message>
     <message>
-        <source>it holds "%1", which is dropped from every text</source>
-        <translation>contiene "%1", que se elimina de todo texto</translation>
+        <source>it holds &quot;%1&quot;, which is dropped from every text</source>
+        <translation>contiene &quot;%1&quot;, que se elimina de todo texto</translation>
     </message>
     <message>
         <source>Cannot add the word: %1</source>
         <translation>No se puede añadir la palabra: %1</translation>
     </message>
     <message>
-        <source>The code page "%1" is not known.</source>
-        <translation>La página de códigos "%1" no se conoce.</translation>
+        <source>The code page &quot;%1&quot; is not known.</source>
+        <translation>La página de códigos &quot;%1&quot; no se conoce.</translation>
     </message>
     <message>
-        <source>The code page "%1" is not a single-byte code page.</source>
-        <translation>La página de códigos "%1" no es una página de códigos de un byte.</translation>
+        <source>The code page &quot;%1&quot; is not a single-byte code page.</source>
+        <translation>La página de códigos &quot;%1&quot; no es una página de códigos de un byte.</translation>
     </message>
     <message>
-        <source>The code page "%1" reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
-        <translation>La página de códigos "%1" lee los bytes %2 como el mismo carácter, así que un texto no se leería tal como se escribió.</translation>
+        <source>The code page &quot;%1&quot; reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
+        <translation>La página de códigos &quot;%1&quot; lee los bytes %2 como el mismo carácter, así que un texto no se leería tal como se escribió.</translation>
     </message>
     <message>
         <source>The character %1 cannot be written in the code page %2.</source>
@@ -600,8 +618,8 @@
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Open a folder with a double click or Enter, go up with Backspace; "Set" takes the open folder.</source>
-        <translation>Abra una carpeta con doble clic o Intro, suba un nivel con Retroceso; "Establecer" toma la carpeta abierta.</translation>
+        <source>Open a folder with a double click or Enter, go up with Backspace; &quot;Set&quot; takes the open folder.</source>
+        <translation>Abra una carpeta con doble clic o Intro, suba un nivel con Retroceso; &quot;Establecer&quot; toma la carpeta abierta.</translation>
     </message>
     <message>
         <source>Select Path to Transfer Key File To</source>

@@ -20,11 +20,11 @@
     <name>Messages</name>
     <message>
         <source>Key has not been defined.  Either Select a Key, define a Key or generate one.</source>
-        <translation>La clé n'est pas définie.  Choisissez une clé, saisissez-en une ou générez-en une.</translation>
+        <translation>La clé n&apos;est pas définie.  Choisissez une clé, saisissez-en une ou générez-en une.</translation>
     </message>
     <message>
         <source>Cannot this this until you have loaded a Dictionary.</source>
-        <translation>Impossible tant que vous n'avez pas chargé de dictionnaire.</translation>
+        <translation>Impossible tant que vous n&apos;avez pas chargé de dictionnaire.</translation>
     </message>
     <message>
         <source>This key cannot be used.  Use a key made of the digits 1 to 9, or generate one.</source>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Missing Input Text error.</source>
-        <translation>Le texte d'entrée manque.</translation>
+        <translation>Le texte d&apos;entrée manque.</translation>
     </message>
     <message>
         <source>Dictionary not loaded.  Please select a dictionary.</source>
@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>You must first define the key to use and Process the key before you can proceed.</source>
-        <translation>Vous devez d'abord définir la clé à utiliser et la traiter avant de continuer.</translation>
+        <translation>Vous devez d&apos;abord définir la clé à utiliser et la traiter avant de continuer.</translation>
     </message>
     <message>
         <source>Creating Keyspace...</source>
-        <translation>Création de l'espace de clés...</translation>
+        <translation>Création de l&apos;espace de clés...</translation>
     </message>
     <message>
         <source>Dictionary is ready for cryption.</source>
@@ -67,8 +67,8 @@
         <translation>Décodage...</translation>
     </message>
     <message>
-        <source>Cannot find the word '%1'.  Either it is a misspelling, or needs to be added to the dictionary.</source>
-        <translation>Le mot « %1 » est introuvable.  Soit il est mal orthographié, soit il faut l'ajouter au dictionnaire.</translation>
+        <source>Cannot find the word &apos;%1&apos;.  Either it is a misspelling, or needs to be added to the dictionary.</source>
+        <translation>Le mot « %1 » est introuvable.  Soit il est mal orthographié, soit il faut l&apos;ajouter au dictionnaire.</translation>
     </message>
     <message>
         <source>1 word was not found in the dictionary: %1.</source>
@@ -76,15 +76,24 @@
     </message>
     <message numerus="yes">
         <source>%n words were not found in the dictionary: %1.</source>
-        <translation><numerusform>%n mot est absent du dictionnaire : %1.</numerusform><numerusform>%n mots sont absents du dictionnaire : %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n mot est absent du dictionnaire : %1.</numerusform>
+            <numerusform>%n mots sont absents du dictionnaire : %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n times)</source>
-        <translation><numerusform>%1 (%n fois)</numerusform><numerusform>%1 (%n fois)</numerusform></translation>
+        <translation>
+            <numerusform>%1 (%n fois)</numerusform>
+            <numerusform>%1 (%n fois)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 et %n autre</numerusform><numerusform>%1 et %n autres</numerusform></translation>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
     </message>
     <message>
         <source>This encoded text will not decode back to your words with the same dictionary and key.</source>
@@ -92,7 +101,7 @@
     </message>
     <message>
         <source>This encoded text will not decode back to your words with the same dictionary and key.  Dictionary entries at fault: %1.  Correct the dictionary on both sides before sending this text.</source>
-        <translation>Ce texte codé ne redonnera pas vos mots avec le même dictionnaire et la même clé.  Entrées du dictionnaire en cause : %1.  Corrigez le dictionnaire des deux côtés avant d'envoyer ce texte.</translation>
+        <translation>Ce texte codé ne redonnera pas vos mots avec le même dictionnaire et la même clé.  Entrées du dictionnaire en cause : %1.  Corrigez le dictionnaire des deux côtés avant d&apos;envoyer ce texte.</translation>
     </message>
     <message>
         <source>line %1 (empty)</source>
@@ -112,7 +121,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>et %n autre</numerusform><numerusform>et %n autres</numerusform></translation>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
     </message>
     <message>
         <source>Missing Data.  Enter a Name and a Key or generate one.</source>
@@ -152,7 +164,7 @@
     </message>
     <message>
         <source>Key File is deleted.  No Cryptions are now possible.</source>
-        <translation>Le fichier de clés est supprimé.  Aucun chiffrement n'est désormais possible.</translation>
+        <translation>Le fichier de clés est supprimé.  Aucun chiffrement n&apos;est désormais possible.</translation>
     </message>
     <message>
         <source>A key name cannot hold a control character (a line break, a tab or an escape).  Type the name without it.</source>
@@ -160,7 +172,7 @@
     </message>
     <message>
         <source>Save Confirm</source>
-        <translation>Confirmer l'enregistrement</translation>
+        <translation>Confirmer l&apos;enregistrement</translation>
     </message>
     <message>
         <source>A key named %1 is stored. Replace its key?</source>
@@ -172,19 +184,19 @@
     </message>
     <message>
         <source>The chosen folder holds a key file, %1, that differs from the one here.  Replace it?</source>
-        <translation>Le dossier choisi contient un fichier de clés, %1, différent de celui d'ici.  Le remplacer ?</translation>
+        <translation>Le dossier choisi contient un fichier de clés, %1, différent de celui d&apos;ici.  Le remplacer ?</translation>
     </message>
     <message>
         <source>No key named %1 is stored.</source>
-        <translation>Aucune clé nommée %1 n'est enregistrée.</translation>
+        <translation>Aucune clé nommée %1 n&apos;est enregistrée.</translation>
     </message>
     <message>
         <source>No key is stored under the name %1.</source>
-        <translation>Aucune clé n'est enregistrée sous le nom %1.</translation>
+        <translation>Aucune clé n&apos;est enregistrée sous le nom %1.</translation>
     </message>
     <message>
         <source>A key has at most 18 characters; this one has %1.  Nothing was stored.</source>
-        <translation>Une clé a au plus 18 caractères ; celle-ci en a %1.  Rien n'a été enregistré.</translation>
+        <translation>Une clé a au plus 18 caractères ; celle-ci en a %1.  Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Restore Confirm</source>
@@ -199,9 +211,12 @@
     <message numerus="yes">
         <source>Restoring the key file of the chosen folder loses or changes %n keys stored now:
 %1Restore anyway?</source>
-        <translation><numerusform>Restaurer le fichier de clés du dossier choisi fait perdre ou modifie %n clé enregistrée actuellement :
-%1Restaurer quand même ?</numerusform><numerusform>Restaurer le fichier de clés du dossier choisi fait perdre ou modifie %n clés enregistrées actuellement :
-%1Restaurer quand même ?</numerusform></translation>
+        <translation>
+            <numerusform>Restaurer le fichier de clés du dossier choisi fait perdre ou modifie %n clé enregistrée actuellement :
+%1Restaurer quand même ?</numerusform>
+            <numerusform>Restaurer le fichier de clés du dossier choisi fait perdre ou modifie %n clés enregistrées actuellement :
+%1Restaurer quand même ?</numerusform>
+        </translation>
     </message>
     <message>
         <source>- %1 (another key)</source>
@@ -213,35 +228,38 @@
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation><numerusform>et %n autre.</numerusform><numerusform>et %n autres.</numerusform></translation>
+        <translation>
+            <numerusform>et %n autre.</numerusform>
+            <numerusform>et %n autres.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cannot transfer the key file: the folder %1 does not exist.</source>
-        <translation>Impossible de transférer le fichier de clés : le dossier %1 n'existe pas.</translation>
+        <translation>Impossible de transférer le fichier de clés : le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Cannot transfer the key file to %1: it is the program folder, the file would be copied onto itself.</source>
-        <translation>Impossible de transférer le fichier de clés vers %1 : c'est le dossier du programme, le fichier serait copié sur lui-même.</translation>
+        <translation>Impossible de transférer le fichier de clés vers %1 : c&apos;est le dossier du programme, le fichier serait copié sur lui-même.</translation>
     </message>
     <message>
         <source>There is no key file to transfer: %1 does not exist.</source>
-        <translation>Aucun fichier de clés à transférer : %1 n'existe pas.</translation>
+        <translation>Aucun fichier de clés à transférer : %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Cannot restore the key file: the folder %1 does not exist.</source>
-        <translation>Impossible de restaurer le fichier de clés : le dossier %1 n'existe pas.</translation>
+        <translation>Impossible de restaurer le fichier de clés : le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Cannot restore the key file from %1: it is the program folder itself, there is nothing to restore.</source>
-        <translation>Impossible de restaurer le fichier de clés depuis %1 : c'est le dossier du programme lui-même, il n'y a rien à restaurer.</translation>
+        <translation>Impossible de restaurer le fichier de clés depuis %1 : c&apos;est le dossier du programme lui-même, il n&apos;y a rien à restaurer.</translation>
     </message>
     <message>
         <source>There is no key file to restore in %1; the key file was not changed.</source>
-        <translation>Aucun fichier de clés à restaurer dans %1 ; le fichier de clés n'a pas été modifié.</translation>
+        <translation>Aucun fichier de clés à restaurer dans %1 ; le fichier de clés n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>Cannot draw random numbers from the operating system: %1.</source>
-        <translation>Impossible d'obtenir des nombres aléatoires du système d'exploitation : %1.</translation>
+        <translation>Impossible d&apos;obtenir des nombres aléatoires du système d&apos;exploitation : %1.</translation>
     </message>
     <message>
         <source>Cannot load the dictionary %1: %2.</source>
@@ -257,7 +275,7 @@
     </message>
     <message>
         <source>line %1 holds the byte %2, which the code page %3 leaves unassigned</source>
-        <translation>la ligne %1 contient l'octet %2, que la page de codes %3 n'attribue pas</translation>
+        <translation>la ligne %1 contient l&apos;octet %2, que la page de codes %3 n&apos;attribue pas</translation>
     </message>
     <message>
         <source>No Word defined to Add</source>
@@ -273,35 +291,35 @@
     </message>
     <message>
         <source>A word cannot hold a line break: it would become two lines of the dictionary.  Nothing was added.</source>
-        <translation>Un mot ne peut pas contenir de saut de ligne : il deviendrait deux lignes du dictionnaire.  Rien n'a été ajouté.</translation>
+        <translation>Un mot ne peut pas contenir de saut de ligne : il deviendrait deux lignes du dictionnaire.  Rien n&apos;a été ajouté.</translation>
     </message>
     <message>
-        <source>"%1" cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
-        <translation>« %1 » ne peut pas être un mot du dictionnaire : %2, il ne pourrait donc jamais être codé.  Rien n'a été ajouté.</translation>
+        <source>&quot;%1&quot; cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
+        <translation>« %1 » ne peut pas être un mot du dictionnaire : %2, il ne pourrait donc jamais être codé.  Rien n&apos;a été ajouté.</translation>
     </message>
     <message>
         <source>it holds a blank, and a text is cut into words at every blank</source>
         <translation>il contient une espace, et un texte est découpé en mots à chaque espace</translation>
     </message>
     <message>
-        <source>it holds "%1", which is dropped from every text</source>
+        <source>it holds &quot;%1&quot;, which is dropped from every text</source>
         <translation>il contient « %1 », qui est retiré de tout texte</translation>
     </message>
     <message>
         <source>Cannot add the word: %1</source>
-        <translation>Impossible d'ajouter le mot : %1</translation>
+        <translation>Impossible d&apos;ajouter le mot : %1</translation>
     </message>
     <message>
-        <source>The code page "%1" is not known.</source>
+        <source>The code page &quot;%1&quot; is not known.</source>
         <translation>La page de codes « %1 » est inconnue.</translation>
     </message>
     <message>
-        <source>The code page "%1" is not a single-byte code page.</source>
-        <translation>La page de codes « %1 » n'est pas une page de codes à un octet.</translation>
+        <source>The code page &quot;%1&quot; is not a single-byte code page.</source>
+        <translation>La page de codes « %1 » n&apos;est pas une page de codes à un octet.</translation>
     </message>
     <message>
-        <source>The code page "%1" reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
-        <translation>La page de codes « %1 » lit les octets %2 comme le même caractère ; un texte ne se relirait donc pas tel qu'il a été écrit.</translation>
+        <source>The code page &quot;%1&quot; reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
+        <translation>La page de codes « %1 » lit les octets %2 comme le même caractère ; un texte ne se relirait donc pas tel qu&apos;il a été écrit.</translation>
     </message>
     <message>
         <source>The character %1 cannot be written in the code page %2.</source>
@@ -309,7 +327,7 @@
     </message>
     <message>
         <source>The environment variable %1 cannot be used: %2 It accepts a single-byte code page whose 256 bytes read as 256 different characters, such as %3</source>
-        <translation>La variable d'environnement %1 est inutilisable : %2 Elle accepte une page de codes à un octet dont les 256 octets se lisent comme 256 caractères différents, par exemple %3</translation>
+        <translation>La variable d&apos;environnement %1 est inutilisable : %2 Elle accepte une page de codes à un octet dont les 256 octets se lisent comme 256 caractères différents, par exemple %3</translation>
     </message>
     <message>
         <source>Cannot read %1: %2.</source>
@@ -321,11 +339,11 @@
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Impossible d'écrire %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2. %3</source>
-        <translation>Impossible d'écrire %1 : %2. %3</translation>
+        <translation>Impossible d&apos;écrire %1 : %2. %3</translation>
     </message>
     <message>
         <source>Cannot read the key file %1: %2.</source>
@@ -333,15 +351,15 @@
     </message>
     <message>
         <source>Cannot write the key file %1: %2.</source>
-        <translation>Impossible d'écrire le fichier de clés %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire le fichier de clés %1 : %2.</translation>
     </message>
     <message>
         <source>Cannot write the key file %1: %2. %3</source>
-        <translation>Impossible d'écrire le fichier de clés %1 : %2. %3</translation>
+        <translation>Impossible d&apos;écrire le fichier de clés %1 : %2. %3</translation>
     </message>
     <message>
         <source>Cannot read the status of %1: %2.</source>
-        <translation>Impossible de lire l'état de %1 : %2.</translation>
+        <translation>Impossible de lire l&apos;état de %1 : %2.</translation>
     </message>
     <message>
         <source>Cannot lock the folder %1: %2.</source>
@@ -353,7 +371,7 @@
     </message>
     <message>
         <source>Cannot add to %1: %2.</source>
-        <translation>Impossible d'ajouter à %1 : %2.</translation>
+        <translation>Impossible d&apos;ajouter à %1 : %2.</translation>
     </message>
     <message>
         <source>Cannot look for unfinished work in the folder %1: %2.</source>
@@ -369,11 +387,11 @@
     </message>
     <message>
         <source>Cannot use %1: %2.</source>
-        <translation>Impossible d'utiliser %1 : %2.</translation>
+        <translation>Impossible d&apos;utiliser %1 : %2.</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation>il n'existe pas</translation>
+        <translation>il n&apos;existe pas</translation>
     </message>
     <message>
         <source>permission denied</source>
@@ -389,7 +407,7 @@
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>c'est un dossier</translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is read-only</source>
@@ -397,19 +415,19 @@
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>ce n'est pas un fichier ordinaire</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is not a regular file but a pipe or a device</source>
-        <translation>ce n'est pas un fichier ordinaire mais un tube ou un périphérique</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire mais un tube ou un périphérique</translation>
     </message>
     <message>
         <source>it is a symbolic link, and nothing is written through one</source>
-        <translation>c'est un lien symbolique, et rien n'est écrit à travers un tel lien</translation>
+        <translation>c&apos;est un lien symbolique, et rien n&apos;est écrit à travers un tel lien</translation>
     </message>
     <message>
         <source>it has other hard links, which would keep the old contents</source>
-        <translation>il a d'autres liens physiques, qui garderaient l'ancien contenu</translation>
+        <translation>il a d&apos;autres liens physiques, qui garderaient l&apos;ancien contenu</translation>
     </message>
     <message>
         <source>it was changed by another program meanwhile</source>
@@ -425,19 +443,19 @@
     </message>
     <message>
         <source>The folder %1 is not writable.</source>
-        <translation>Le dossier %1 n'est pas accessible en écriture.</translation>
+        <translation>Le dossier %1 n&apos;est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation>Le dossier %1 n'existe pas.</translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The program folder %1 is not writable.</source>
-        <translation>Le dossier du programme %1 n'est pas accessible en écriture.</translation>
+        <translation>Le dossier du programme %1 n&apos;est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>The program folder %1 does not exist.</source>
-        <translation>Le dossier du programme %1 n'existe pas.</translation>
+        <translation>Le dossier du programme %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
@@ -445,15 +463,15 @@
     </message>
     <message>
         <source>Nothing was done.</source>
-        <translation>Rien n'a été fait.</translation>
+        <translation>Rien n&apos;a été fait.</translation>
     </message>
     <message>
         <source>The key file %1 is not a regular file.</source>
-        <translation>Le fichier de clés %1 n'est pas un fichier ordinaire.</translation>
+        <translation>Le fichier de clés %1 n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The key file %1 has other hard links: its contents would survive under the other names.</source>
-        <translation>Le fichier de clés %1 a d'autres liens physiques : son contenu survivrait sous les autres noms.</translation>
+        <translation>Le fichier de clés %1 a d&apos;autres liens physiques : son contenu survivrait sous les autres noms.</translation>
     </message>
     <message>
         <source>The key file %1 is read-only.</source>
@@ -465,47 +483,47 @@
     </message>
     <message>
         <source>The next change of the file finishes that.</source>
-        <translation>La prochaine modification du fichier s'en chargera.</translation>
+        <translation>La prochaine modification du fichier s&apos;en chargera.</translation>
     </message>
     <message>
         <source>Cannot overwrite the key file %1 (pass %2 of %3): %4. It is gone from its folder, but its old bytes were not all overwritten; the next command on it tries again.</source>
-        <translation>Impossible d'écraser le fichier de clés %1 (passe %2 sur %3) : %4. Il a disparu de son dossier, mais ses anciens octets n'ont pas tous été écrasés ; la prochaine commande qui le touche réessaiera.</translation>
+        <translation>Impossible d&apos;écraser le fichier de clés %1 (passe %2 sur %3) : %4. Il a disparu de son dossier, mais ses anciens octets n&apos;ont pas tous été écrasés ; la prochaine commande qui le touche réessaiera.</translation>
     </message>
     <message>
         <source>The key file was overwritten but could not be deleted: %1: %2.</source>
-        <translation>Le fichier de clés a été écrasé mais n'a pas pu être supprimé : %1 : %2.</translation>
+        <translation>Le fichier de clés a été écrasé mais n&apos;a pas pu être supprimé : %1 : %2.</translation>
     </message>
     <message>
         <source>The key file was overwritten but could not be deleted: %1: %2. %3</source>
-        <translation>Le fichier de clés a été écrasé mais n'a pas pu être supprimé : %1 : %2. %3</translation>
+        <translation>Le fichier de clés a été écrasé mais n&apos;a pas pu être supprimé : %1 : %2. %3</translation>
     </message>
     <message>
         <source>%1 was written, but the old contents it replaced could not be overwritten: %2.</source>
-        <translation>%1 a été écrit, mais l'ancien contenu qu'il remplace n'a pas pu être écrasé : %2.</translation>
+        <translation>%1 a été écrit, mais l&apos;ancien contenu qu&apos;il remplace n&apos;a pas pu être écrasé : %2.</translation>
     </message>
     <message>
         <source>%1 was written, but its folder %2 could not be flushed: %3.  The change may be lost if the computer stops now.</source>
-        <translation>%1 a été écrit, mais son dossier %2 n'a pas pu être vidé sur le disque : %3.  La modification peut être perdue si l'ordinateur s'arrête maintenant.</translation>
+        <translation>%1 a été écrit, mais son dossier %2 n&apos;a pas pu être vidé sur le disque : %3.  La modification peut être perdue si l&apos;ordinateur s&apos;arrête maintenant.</translation>
     </message>
     <message>
         <source>Another program has been changing the files in %1 for %2 seconds; nothing was changed.  Try again when it has finished.</source>
-        <translation>Un autre programme modifie les fichiers de %1 depuis %2 secondes ; rien n'a été modifié.  Réessayez quand il aura fini.</translation>
+        <translation>Un autre programme modifie les fichiers de %1 depuis %2 secondes ; rien n&apos;a été modifié.  Réessayez quand il aura fini.</translation>
     </message>
     <message>
         <source>There is not enough memory for this; nothing more was done.</source>
-        <translation>La mémoire ne suffit pas pour cela ; rien de plus n'a été fait.</translation>
+        <translation>La mémoire ne suffit pas pour cela ; rien de plus n&apos;a été fait.</translation>
     </message>
     <message>
         <source>The command stopped on an unexpected failure; nothing more was done.</source>
-        <translation>La commande s'est arrêtée sur une erreur inattendue ; rien de plus n'a été fait.</translation>
+        <translation>La commande s&apos;est arrêtée sur une erreur inattendue ; rien de plus n&apos;a été fait.</translation>
     </message>
     <message>
         <source>Cancelled; nothing was changed.</source>
-        <translation>Annulé ; rien n'a été modifié.</translation>
+        <translation>Annulé ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Standard input is not a terminal, so nobody can answer the question: pass %1 to go ahead.</source>
-        <translation>L'entrée standard n'est pas un terminal, personne ne peut donc répondre à la question : passez %1 pour continuer.</translation>
+        <translation>L&apos;entrée standard n&apos;est pas un terminal, personne ne peut donc répondre à la question : passez %1 pour continuer.</translation>
     </message>
 </context>
 <context>
@@ -516,7 +534,7 @@
     </message>
     <message>
         <source>A word-substitution code: each word of a text becomes another word of the same dictionary, chosen by a secret key. Both sides need the same dictionary file and the same key.</source>
-        <translation>Un code de substitution de mots : chaque mot d'un texte devient un autre mot du même dictionnaire, choisi par une clé secrète. Les deux parties ont besoin du même fichier de dictionnaire et de la même clé.</translation>
+        <translation>Un code de substitution de mots : chaque mot d&apos;un texte devient un autre mot du même dictionnaire, choisi par une clé secrète. Les deux parties ont besoin du même fichier de dictionnaire et de la même clé.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -532,7 +550,7 @@
     </message>
     <message>
         <source>No dictionary is loaded.</source>
-        <translation>Aucun dictionnaire n'est chargé.</translation>
+        <translation>Aucun dictionnaire n&apos;est chargé.</translation>
     </message>
     <message>
         <source>Fingerprint of %1:</source>
@@ -582,7 +600,7 @@
     </message>
     <message>
         <source>&lt;h2&gt;Help page not found&lt;/h2&gt;&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; is not in the program folder &lt;b&gt;%2&lt;/b&gt;, or it cannot be read.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Page d'aide introuvable&lt;/h2&gt;&lt;p&gt;La page d'aide &lt;b&gt;%1&lt;/b&gt; n'est pas dans le dossier du programme &lt;b&gt;%2&lt;/b&gt;, ou elle ne peut pas être lue.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Page d&apos;aide introuvable&lt;/h2&gt;&lt;p&gt;La page d&apos;aide &lt;b&gt;%1&lt;/b&gt; n&apos;est pas dans le dossier du programme &lt;b&gt;%2&lt;/b&gt;, ou elle ne peut pas être lue.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Web Message</source>
@@ -600,7 +618,7 @@
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>Open a folder with a double click or Enter, go up with Backspace; "Set" takes the open folder.</source>
+        <source>Open a folder with a double click or Enter, go up with Backspace; &quot;Set&quot; takes the open folder.</source>
         <translation>Ouvrez un dossier par un double-clic ou avec Entrée, remontez avec Retour arrière ; « Valider » prend le dossier ouvert.</translation>
     </message>
     <message>
@@ -609,7 +627,7 @@
     </message>
     <message>
         <source>Select Path to Restore Key File From</source>
-        <translation>Choisir le dossier d'où restaurer le fichier de clés</translation>
+        <translation>Choisir le dossier d&apos;où restaurer le fichier de clés</translation>
     </message>
 </context>
 <context>
@@ -639,7 +657,7 @@
     </message>
     <message>
         <source>The text was not encoded: these words are not in the dictionary.  Double-click a suggestion to put it in place of the word, press Tidy to have the text tidied, or add the word to the dictionary.</source>
-        <translation>Le texte n'a pas été codé : ces mots sont absents du dictionnaire.  Double-cliquez sur une suggestion pour la mettre à la place du mot, cliquez sur Nettoyer pour faire nettoyer le texte, ou ajoutez le mot au dictionnaire.</translation>
+        <translation>Le texte n&apos;a pas été codé : ces mots sont absents du dictionnaire.  Double-cliquez sur une suggestion pour la mettre à la place du mot, cliquez sur Nettoyer pour faire nettoyer le texte, ou ajoutez le mot au dictionnaire.</translation>
     </message>
     <message>
         <source>These words are not in the dictionary.  Double-click a suggestion to put it in place of the word, or add the word to the dictionary.</source>

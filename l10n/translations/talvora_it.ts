@@ -67,8 +67,8 @@
         <translation>Decodifica...</translation>
     </message>
     <message>
-        <source>Cannot find the word '%1'.  Either it is a misspelling, or needs to be added to the dictionary.</source>
-        <translation>Impossibile trovare la parola '%1'.  O è scritta male, o va aggiunta al dizionario.</translation>
+        <source>Cannot find the word &apos;%1&apos;.  Either it is a misspelling, or needs to be added to the dictionary.</source>
+        <translation>Impossibile trovare la parola &apos;%1&apos;.  O è scritta male, o va aggiunta al dizionario.</translation>
     </message>
     <message>
         <source>1 word was not found in the dictionary: %1.</source>
@@ -76,15 +76,24 @@
     </message>
     <message numerus="yes">
         <source>%n words were not found in the dictionary: %1.</source>
-        <translation><numerusform>%n parola non è stata trovata nel dizionario: %1.</numerusform><numerusform>%n parole non sono state trovate nel dizionario: %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n parola non è stata trovata nel dizionario: %1.</numerusform>
+            <numerusform>%n parole non sono state trovate nel dizionario: %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n times)</source>
-        <translation><numerusform>%1 (%n volta)</numerusform><numerusform>%1 (%n volte)</numerusform></translation>
+        <translation>
+            <numerusform>%1 (%n volta)</numerusform>
+            <numerusform>%1 (%n volte)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 e %n altra</numerusform><numerusform>%1 e altre %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 e %n altra</numerusform>
+            <numerusform>%1 e altre %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>This encoded text will not decode back to your words with the same dictionary and key.</source>
@@ -112,7 +121,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>e %n altra</numerusform><numerusform>e altre %n</numerusform></translation>
+        <translation>
+            <numerusform>e %n altra</numerusform>
+            <numerusform>e altre %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Missing Data.  Enter a Name and a Key or generate one.</source>
@@ -120,7 +132,7 @@
     </message>
     <message>
         <source>Key cannot contain a zero.  Change the zero to numeric digit.</source>
-        <translation>La chiave non può contenere uno zero.  Sostituire lo zero con un'altra cifra.</translation>
+        <translation>La chiave non può contenere uno zero.  Sostituire lo zero con un&apos;altra cifra.</translation>
     </message>
     <message>
         <source>Key Saved</source>
@@ -199,13 +211,16 @@
     <message numerus="yes">
         <source>Restoring the key file of the chosen folder loses or changes %n keys stored now:
 %1Restore anyway?</source>
-        <translation><numerusform>Ripristinare il file delle chiavi della cartella scelta fa perdere o cambia %n chiave salvata ora:
-%1Ripristinare comunque?</numerusform><numerusform>Ripristinare il file delle chiavi della cartella scelta fa perdere o cambia %n chiavi salvate ora:
-%1Ripristinare comunque?</numerusform></translation>
+        <translation>
+            <numerusform>Ripristinare il file delle chiavi della cartella scelta fa perdere o cambia %n chiave salvata ora:
+%1Ripristinare comunque?</numerusform>
+            <numerusform>Ripristinare il file delle chiavi della cartella scelta fa perdere o cambia %n chiavi salvate ora:
+%1Ripristinare comunque?</numerusform>
+        </translation>
     </message>
     <message>
         <source>- %1 (another key)</source>
-        <translation>- %1 (un'altra chiave)</translation>
+        <translation>- %1 (un&apos;altra chiave)</translation>
     </message>
     <message>
         <source>- %1 (lost)</source>
@@ -213,7 +228,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation><numerusform>e %n altra.</numerusform><numerusform>e altre %n.</numerusform></translation>
+        <translation>
+            <numerusform>e %n altra.</numerusform>
+            <numerusform>e altre %n.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cannot transfer the key file: the folder %1 does not exist.</source>
@@ -233,7 +251,7 @@
     </message>
     <message>
         <source>Cannot restore the key file from %1: it is the program folder itself, there is nothing to restore.</source>
-        <translation>Impossibile ripristinare il file delle chiavi da %1: è la cartella stessa del programma, non c'è nulla da ripristinare.</translation>
+        <translation>Impossibile ripristinare il file delle chiavi da %1: è la cartella stessa del programma, non c&apos;è nulla da ripristinare.</translation>
     </message>
     <message>
         <source>There is no key file to restore in %1; the key file was not changed.</source>
@@ -276,32 +294,32 @@
         <translation>Una parola non può contenere un a capo: diventerebbe due righe del dizionario.  Non è stato aggiunto nulla.</translation>
     </message>
     <message>
-        <source>"%1" cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
-        <translation>"%1" non può essere una parola del dizionario: %2, quindi non potrebbe mai essere codificata.  Non è stato aggiunto nulla.</translation>
+        <source>&quot;%1&quot; cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
+        <translation>&quot;%1&quot; non può essere una parola del dizionario: %2, quindi non potrebbe mai essere codificata.  Non è stato aggiunto nulla.</translation>
     </message>
     <message>
         <source>it holds a blank, and a text is cut into words at every blank</source>
         <translation>contiene uno spazio, e un testo viene diviso in parole a ogni spazio</translation>
     </message>
     <message>
-        <source>it holds "%1", which is dropped from every text</source>
-        <translation>contiene "%1", che viene tolto da ogni testo</translation>
+        <source>it holds &quot;%1&quot;, which is dropped from every text</source>
+        <translation>contiene &quot;%1&quot;, che viene tolto da ogni testo</translation>
     </message>
     <message>
         <source>Cannot add the word: %1</source>
         <translation>Impossibile aggiungere la parola: %1</translation>
     </message>
     <message>
-        <source>The code page "%1" is not known.</source>
-        <translation>La codepage "%1" non è nota.</translation>
+        <source>The code page &quot;%1&quot; is not known.</source>
+        <translation>La codepage &quot;%1&quot; non è nota.</translation>
     </message>
     <message>
-        <source>The code page "%1" is not a single-byte code page.</source>
-        <translation>La codepage "%1" non è una codepage a un byte.</translation>
+        <source>The code page &quot;%1&quot; is not a single-byte code page.</source>
+        <translation>La codepage &quot;%1&quot; non è una codepage a un byte.</translation>
     </message>
     <message>
-        <source>The code page "%1" reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
-        <translation>La codepage "%1" legge i byte %2 come lo stesso carattere, quindi un testo non si rileggerebbe come è stato scritto.</translation>
+        <source>The code page &quot;%1&quot; reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
+        <translation>La codepage &quot;%1&quot; legge i byte %2 come lo stesso carattere, quindi un testo non si rileggerebbe come è stato scritto.</translation>
     </message>
     <message>
         <source>The character %1 cannot be written in the code page %2.</source>
@@ -309,7 +327,7 @@
     </message>
     <message>
         <source>The environment variable %1 cannot be used: %2 It accepts a single-byte code page whose 256 bytes read as 256 different characters, such as %3</source>
-        <translation>La variabile d'ambiente %1 non è utilizzabile: %2 Accetta una codepage a un byte i cui 256 byte si leggono come 256 caratteri diversi, ad esempio %3</translation>
+        <translation>La variabile d&apos;ambiente %1 non è utilizzabile: %2 Accetta una codepage a un byte i cui 256 byte si leggono come 256 caratteri diversi, ad esempio %3</translation>
     </message>
     <message>
         <source>Cannot read %1: %2.</source>
@@ -505,7 +523,7 @@
     </message>
     <message>
         <source>Standard input is not a terminal, so nobody can answer the question: pass %1 to go ahead.</source>
-        <translation>L'input standard non è un terminale, quindi nessuno può rispondere alla domanda: passare %1 per procedere.</translation>
+        <translation>L&apos;input standard non è un terminale, quindi nessuno può rispondere alla domanda: passare %1 per procedere.</translation>
     </message>
 </context>
 <context>
@@ -516,7 +534,7 @@
     </message>
     <message>
         <source>A word-substitution code: each word of a text becomes another word of the same dictionary, chosen by a secret key. Both sides need the same dictionary file and the same key.</source>
-        <translation>Un codice a sostituzione di parole: ogni parola di un testo diventa un'altra parola dello stesso dizionario, scelta da una chiave segreta. Entrambe le parti hanno bisogno dello stesso file di dizionario e della stessa chiave.</translation>
+        <translation>Un codice a sostituzione di parole: ogni parola di un testo diventa un&apos;altra parola dello stesso dizionario, scelta da una chiave segreta. Entrambe le parti hanno bisogno dello stesso file di dizionario e della stessa chiave.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -600,8 +618,8 @@
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <source>Open a folder with a double click or Enter, go up with Backspace; "Set" takes the open folder.</source>
-        <translation>Aprire una cartella con un doppio clic o con Invio, salire di un livello con Backspace; "Imposta" prende la cartella aperta.</translation>
+        <source>Open a folder with a double click or Enter, go up with Backspace; &quot;Set&quot; takes the open folder.</source>
+        <translation>Aprire una cartella con un doppio clic o con Invio, salire di un livello con Backspace; &quot;Imposta&quot; prende la cartella aperta.</translation>
     </message>
     <message>
         <source>Select Path to Transfer Key File To</source>

@@ -67,8 +67,8 @@
         <translation>Decoderen...</translation>
     </message>
     <message>
-        <source>Cannot find the word '%1'.  Either it is a misspelling, or needs to be added to the dictionary.</source>
-        <translation>Het woord '%1' is niet gevonden.  Het is verkeerd gespeld, of het moet aan het woordenboek worden toegevoegd.</translation>
+        <source>Cannot find the word &apos;%1&apos;.  Either it is a misspelling, or needs to be added to the dictionary.</source>
+        <translation>Het woord &apos;%1&apos; is niet gevonden.  Het is verkeerd gespeld, of het moet aan het woordenboek worden toegevoegd.</translation>
     </message>
     <message>
         <source>1 word was not found in the dictionary: %1.</source>
@@ -76,15 +76,24 @@
     </message>
     <message numerus="yes">
         <source>%n words were not found in the dictionary: %1.</source>
-        <translation><numerusform>%n woord is niet in het woordenboek gevonden: %1.</numerusform><numerusform>%n woorden zijn niet in het woordenboek gevonden: %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n woord is niet in het woordenboek gevonden: %1.</numerusform>
+            <numerusform>%n woorden zijn niet in het woordenboek gevonden: %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n times)</source>
-        <translation><numerusform>%1 (%n keer)</numerusform><numerusform>%1 (%n keer)</numerusform></translation>
+        <translation>
+            <numerusform>%1 (%n keer)</numerusform>
+            <numerusform>%1 (%n keer)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 en nog %n</numerusform><numerusform>%1 en nog %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 en nog %n</numerusform>
+            <numerusform>%1 en nog %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>This encoded text will not decode back to your words with the same dictionary and key.</source>
@@ -112,7 +121,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>en nog %n</numerusform><numerusform>en nog %n</numerusform></translation>
+        <translation>
+            <numerusform>en nog %n</numerusform>
+            <numerusform>en nog %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Missing Data.  Enter a Name and a Key or generate one.</source>
@@ -199,9 +211,12 @@
     <message numerus="yes">
         <source>Restoring the key file of the chosen folder loses or changes %n keys stored now:
 %1Restore anyway?</source>
-        <translation><numerusform>Het sleutelbestand uit de gekozen map herstellen laat %n nu opgeslagen sleutel verloren gaan of wijzigt die:
-%1Toch herstellen?</numerusform><numerusform>Het sleutelbestand uit de gekozen map herstellen laat %n nu opgeslagen sleutels verloren gaan of wijzigt ze:
-%1Toch herstellen?</numerusform></translation>
+        <translation>
+            <numerusform>Het sleutelbestand uit de gekozen map herstellen laat %n nu opgeslagen sleutel verloren gaan of wijzigt die:
+%1Toch herstellen?</numerusform>
+            <numerusform>Het sleutelbestand uit de gekozen map herstellen laat %n nu opgeslagen sleutels verloren gaan of wijzigt ze:
+%1Toch herstellen?</numerusform>
+        </translation>
     </message>
     <message>
         <source>- %1 (another key)</source>
@@ -213,7 +228,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation><numerusform>en nog %n.</numerusform><numerusform>en nog %n.</numerusform></translation>
+        <translation>
+            <numerusform>en nog %n.</numerusform>
+            <numerusform>en nog %n.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cannot transfer the key file: the folder %1 does not exist.</source>
@@ -276,32 +294,32 @@
         <translation>Een woord mag geen regeleinde bevatten: het zou twee regels van het woordenboek worden.  Er is niets toegevoegd.</translation>
     </message>
     <message>
-        <source>"%1" cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
-        <translation>"%1" kan geen woord van het woordenboek zijn: %2, dus het zou nooit gecodeerd kunnen worden.  Er is niets toegevoegd.</translation>
+        <source>&quot;%1&quot; cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
+        <translation>&quot;%1&quot; kan geen woord van het woordenboek zijn: %2, dus het zou nooit gecodeerd kunnen worden.  Er is niets toegevoegd.</translation>
     </message>
     <message>
         <source>it holds a blank, and a text is cut into words at every blank</source>
         <translation>het bevat een spatie, en een tekst wordt bij elke spatie in woorden gesplitst</translation>
     </message>
     <message>
-        <source>it holds "%1", which is dropped from every text</source>
-        <translation>het bevat "%1", dat uit elke tekst wordt weggelaten</translation>
+        <source>it holds &quot;%1&quot;, which is dropped from every text</source>
+        <translation>het bevat &quot;%1&quot;, dat uit elke tekst wordt weggelaten</translation>
     </message>
     <message>
         <source>Cannot add the word: %1</source>
         <translation>Kan het woord niet toevoegen: %1</translation>
     </message>
     <message>
-        <source>The code page "%1" is not known.</source>
-        <translation>De codetabel "%1" is onbekend.</translation>
+        <source>The code page &quot;%1&quot; is not known.</source>
+        <translation>De codetabel &quot;%1&quot; is onbekend.</translation>
     </message>
     <message>
-        <source>The code page "%1" is not a single-byte code page.</source>
-        <translation>De codetabel "%1" is geen codetabel van één byte.</translation>
+        <source>The code page &quot;%1&quot; is not a single-byte code page.</source>
+        <translation>De codetabel &quot;%1&quot; is geen codetabel van één byte.</translation>
     </message>
     <message>
-        <source>The code page "%1" reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
-        <translation>De codetabel "%1" leest de bytes %2 als hetzelfde teken, dus een tekst zou niet teruggelezen worden zoals hij is geschreven.</translation>
+        <source>The code page &quot;%1&quot; reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
+        <translation>De codetabel &quot;%1&quot; leest de bytes %2 als hetzelfde teken, dus een tekst zou niet teruggelezen worden zoals hij is geschreven.</translation>
     </message>
     <message>
         <source>The character %1 cannot be written in the code page %2.</source>
@@ -405,7 +423,7 @@
     </message>
     <message>
         <source>it is a symbolic link, and nothing is written through one</source>
-        <translation>het is een symbolische koppeling, en via zo'n koppeling wordt niets geschreven</translation>
+        <translation>het is een symbolische koppeling, en via zo&apos;n koppeling wordt niets geschreven</translation>
     </message>
     <message>
         <source>it has other hard links, which would keep the old contents</source>
@@ -600,8 +618,8 @@
         <translation>&amp;Annuleren</translation>
     </message>
     <message>
-        <source>Open a folder with a double click or Enter, go up with Backspace; "Set" takes the open folder.</source>
-        <translation>Open een map met een dubbelklik of Enter, ga een niveau omhoog met Backspace; "Instellen" neemt de geopende map.</translation>
+        <source>Open a folder with a double click or Enter, go up with Backspace; &quot;Set&quot; takes the open folder.</source>
+        <translation>Open een map met een dubbelklik of Enter, ga een niveau omhoog met Backspace; &quot;Instellen&quot; neemt de geopende map.</translation>
     </message>
     <message>
         <source>Select Path to Transfer Key File To</source>

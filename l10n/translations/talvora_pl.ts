@@ -67,8 +67,8 @@
         <translation>Dekodowanie...</translation>
     </message>
     <message>
-        <source>Cannot find the word '%1'.  Either it is a misspelling, or needs to be added to the dictionary.</source>
-        <translation>Nie znaleziono słowa '%1'.  Albo zawiera błąd pisowni, albo trzeba je dodać do słownika.</translation>
+        <source>Cannot find the word &apos;%1&apos;.  Either it is a misspelling, or needs to be added to the dictionary.</source>
+        <translation>Nie znaleziono słowa &apos;%1&apos;.  Albo zawiera błąd pisowni, albo trzeba je dodać do słownika.</translation>
     </message>
     <message>
         <source>1 word was not found in the dictionary: %1.</source>
@@ -76,15 +76,27 @@
     </message>
     <message numerus="yes">
         <source>%n words were not found in the dictionary: %1.</source>
-        <translation><numerusform>%n słowa nie znaleziono w słowniku: %1.</numerusform><numerusform>%n słów nie znaleziono w słowniku: %1.</numerusform><numerusform>%n słów nie znaleziono w słowniku: %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n słowa nie znaleziono w słowniku: %1.</numerusform>
+            <numerusform>%n słów nie znaleziono w słowniku: %1.</numerusform>
+            <numerusform>%n słów nie znaleziono w słowniku: %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n times)</source>
-        <translation><numerusform>%1 (%n raz)</numerusform><numerusform>%1 (%n razy)</numerusform><numerusform>%1 (%n razy)</numerusform></translation>
+        <translation>
+            <numerusform>%1 (%n raz)</numerusform>
+            <numerusform>%1 (%n razy)</numerusform>
+            <numerusform>%1 (%n razy)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 i %n inne</numerusform><numerusform>%1 i %n inne</numerusform><numerusform>%1 i %n innych</numerusform></translation>
+        <translation>
+            <numerusform>%1 i %n inne</numerusform>
+            <numerusform>%1 i %n inne</numerusform>
+            <numerusform>%1 i %n innych</numerusform>
+        </translation>
     </message>
     <message>
         <source>This encoded text will not decode back to your words with the same dictionary and key.</source>
@@ -112,7 +124,11 @@
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>i %n inne</numerusform><numerusform>i %n inne</numerusform><numerusform>i %n innych</numerusform></translation>
+        <translation>
+            <numerusform>i %n inne</numerusform>
+            <numerusform>i %n inne</numerusform>
+            <numerusform>i %n innych</numerusform>
+        </translation>
     </message>
     <message>
         <source>Missing Data.  Enter a Name and a Key or generate one.</source>
@@ -199,10 +215,14 @@
     <message numerus="yes">
         <source>Restoring the key file of the chosen folder loses or changes %n keys stored now:
 %1Restore anyway?</source>
-        <translation><numerusform>Przywrócenie pliku kluczy z wybranego folderu usunie lub zmieni %n zapisany teraz klucz:
-%1Przywrócić mimo to?</numerusform><numerusform>Przywrócenie pliku kluczy z wybranego folderu usunie lub zmieni %n zapisane teraz klucze:
-%1Przywrócić mimo to?</numerusform><numerusform>Przywrócenie pliku kluczy z wybranego folderu usunie lub zmieni %n zapisanych teraz kluczy:
-%1Przywrócić mimo to?</numerusform></translation>
+        <translation>
+            <numerusform>Przywrócenie pliku kluczy z wybranego folderu usunie lub zmieni %n zapisany teraz klucz:
+%1Przywrócić mimo to?</numerusform>
+            <numerusform>Przywrócenie pliku kluczy z wybranego folderu usunie lub zmieni %n zapisane teraz klucze:
+%1Przywrócić mimo to?</numerusform>
+            <numerusform>Przywrócenie pliku kluczy z wybranego folderu usunie lub zmieni %n zapisanych teraz kluczy:
+%1Przywrócić mimo to?</numerusform>
+        </translation>
     </message>
     <message>
         <source>- %1 (another key)</source>
@@ -214,7 +234,11 @@
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation><numerusform>i %n inny.</numerusform><numerusform>i %n inne.</numerusform><numerusform>i %n innych.</numerusform></translation>
+        <translation>
+            <numerusform>i %n inny.</numerusform>
+            <numerusform>i %n inne.</numerusform>
+            <numerusform>i %n innych.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cannot transfer the key file: the folder %1 does not exist.</source>
@@ -277,32 +301,32 @@
         <translation>Słowo nie może zawierać znaku końca wiersza: stałoby się dwoma wierszami słownika.  Niczego nie dodano.</translation>
     </message>
     <message>
-        <source>"%1" cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
-        <translation>"%1" nie może być słowem słownika: %2, więc nigdy nie dałoby się go zakodować.  Niczego nie dodano.</translation>
+        <source>&quot;%1&quot; cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
+        <translation>&quot;%1&quot; nie może być słowem słownika: %2, więc nigdy nie dałoby się go zakodować.  Niczego nie dodano.</translation>
     </message>
     <message>
         <source>it holds a blank, and a text is cut into words at every blank</source>
         <translation>zawiera spację, a tekst jest dzielony na słowa przy każdej spacji</translation>
     </message>
     <message>
-        <source>it holds "%1", which is dropped from every text</source>
-        <translation>zawiera "%1", który jest usuwany z każdego tekstu</translation>
+        <source>it holds &quot;%1&quot;, which is dropped from every text</source>
+        <translation>zawiera &quot;%1&quot;, który jest usuwany z każdego tekstu</translation>
     </message>
     <message>
         <source>Cannot add the word: %1</source>
         <translation>Nie można dodać słowa: %1</translation>
     </message>
     <message>
-        <source>The code page "%1" is not known.</source>
-        <translation>Strona kodowa "%1" jest nieznana.</translation>
+        <source>The code page &quot;%1&quot; is not known.</source>
+        <translation>Strona kodowa &quot;%1&quot; jest nieznana.</translation>
     </message>
     <message>
-        <source>The code page "%1" is not a single-byte code page.</source>
-        <translation>Strona kodowa "%1" nie jest jednobajtową stroną kodową.</translation>
+        <source>The code page &quot;%1&quot; is not a single-byte code page.</source>
+        <translation>Strona kodowa &quot;%1&quot; nie jest jednobajtową stroną kodową.</translation>
     </message>
     <message>
-        <source>The code page "%1" reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
-        <translation>Strona kodowa "%1" odczytuje bajty %2 jako ten sam znak, więc tekst nie dałby się odczytać tak, jak został zapisany.</translation>
+        <source>The code page &quot;%1&quot; reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
+        <translation>Strona kodowa &quot;%1&quot; odczytuje bajty %2 jako ten sam znak, więc tekst nie dałby się odczytać tak, jak został zapisany.</translation>
     </message>
     <message>
         <source>The character %1 cannot be written in the code page %2.</source>
@@ -601,8 +625,8 @@
         <translation>&amp;Anuluj</translation>
     </message>
     <message>
-        <source>Open a folder with a double click or Enter, go up with Backspace; "Set" takes the open folder.</source>
-        <translation>Otwórz folder dwukrotnym kliknięciem lub klawiszem Enter, przejdź wyżej klawiszem Backspace; "Ustaw" wybiera otwarty folder.</translation>
+        <source>Open a folder with a double click or Enter, go up with Backspace; &quot;Set&quot; takes the open folder.</source>
+        <translation>Otwórz folder dwukrotnym kliknięciem lub klawiszem Enter, przejdź wyżej klawiszem Backspace; &quot;Ustaw&quot; wybiera otwarty folder.</translation>
     </message>
     <message>
         <source>Select Path to Transfer Key File To</source>

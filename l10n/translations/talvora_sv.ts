@@ -67,8 +67,8 @@
         <translation>Avkodar...</translation>
     </message>
     <message>
-        <source>Cannot find the word '%1'.  Either it is a misspelling, or needs to be added to the dictionary.</source>
-        <translation>Ordet '%1' hittades inte.  Antingen är det felstavat, eller så behöver det läggas till i ordlistan.</translation>
+        <source>Cannot find the word &apos;%1&apos;.  Either it is a misspelling, or needs to be added to the dictionary.</source>
+        <translation>Ordet &apos;%1&apos; hittades inte.  Antingen är det felstavat, eller så behöver det läggas till i ordlistan.</translation>
     </message>
     <message>
         <source>1 word was not found in the dictionary: %1.</source>
@@ -76,15 +76,24 @@
     </message>
     <message numerus="yes">
         <source>%n words were not found in the dictionary: %1.</source>
-        <translation><numerusform>%n ord hittades inte i ordlistan: %1.</numerusform><numerusform>%n ord hittades inte i ordlistan: %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n ord hittades inte i ordlistan: %1.</numerusform>
+            <numerusform>%n ord hittades inte i ordlistan: %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n times)</source>
-        <translation><numerusform>%1 (%n gång)</numerusform><numerusform>%1 (%n gånger)</numerusform></translation>
+        <translation>
+            <numerusform>%1 (%n gång)</numerusform>
+            <numerusform>%1 (%n gånger)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 och %n till</numerusform><numerusform>%1 och %n till</numerusform></translation>
+        <translation>
+            <numerusform>%1 och %n till</numerusform>
+            <numerusform>%1 och %n till</numerusform>
+        </translation>
     </message>
     <message>
         <source>This encoded text will not decode back to your words with the same dictionary and key.</source>
@@ -112,7 +121,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>och %n till</numerusform><numerusform>och %n till</numerusform></translation>
+        <translation>
+            <numerusform>och %n till</numerusform>
+            <numerusform>och %n till</numerusform>
+        </translation>
     </message>
     <message>
         <source>Missing Data.  Enter a Name and a Key or generate one.</source>
@@ -199,9 +211,12 @@
     <message numerus="yes">
         <source>Restoring the key file of the chosen folder loses or changes %n keys stored now:
 %1Restore anyway?</source>
-        <translation><numerusform>Om nyckelfilen i den valda mappen återställs förloras eller ändras %n nyckel som är sparad nu:
-%1Återställa ändå?</numerusform><numerusform>Om nyckelfilen i den valda mappen återställs förloras eller ändras %n nycklar som är sparade nu:
-%1Återställa ändå?</numerusform></translation>
+        <translation>
+            <numerusform>Om nyckelfilen i den valda mappen återställs förloras eller ändras %n nyckel som är sparad nu:
+%1Återställa ändå?</numerusform>
+            <numerusform>Om nyckelfilen i den valda mappen återställs förloras eller ändras %n nycklar som är sparade nu:
+%1Återställa ändå?</numerusform>
+        </translation>
     </message>
     <message>
         <source>- %1 (another key)</source>
@@ -213,7 +228,10 @@
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation><numerusform>och %n till.</numerusform><numerusform>och %n till.</numerusform></translation>
+        <translation>
+            <numerusform>och %n till.</numerusform>
+            <numerusform>och %n till.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cannot transfer the key file: the folder %1 does not exist.</source>
@@ -276,32 +294,32 @@
         <translation>Ett ord får inte innehålla en radbrytning: det skulle bli två rader i ordlistan.  Inget lades till.</translation>
     </message>
     <message>
-        <source>"%1" cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
-        <translation>"%1" kan inte vara ett ord i ordlistan: %2, så det skulle aldrig kunna kodas.  Inget lades till.</translation>
+        <source>&quot;%1&quot; cannot be a word of the dictionary: %2, so it could never be encoded.  Nothing was added.</source>
+        <translation>&quot;%1&quot; kan inte vara ett ord i ordlistan: %2, så det skulle aldrig kunna kodas.  Inget lades till.</translation>
     </message>
     <message>
         <source>it holds a blank, and a text is cut into words at every blank</source>
         <translation>det innehåller ett blanksteg, och en text delas upp i ord vid varje blanksteg</translation>
     </message>
     <message>
-        <source>it holds "%1", which is dropped from every text</source>
-        <translation>det innehåller "%1", som tas bort ur varje text</translation>
+        <source>it holds &quot;%1&quot;, which is dropped from every text</source>
+        <translation>det innehåller &quot;%1&quot;, som tas bort ur varje text</translation>
     </message>
     <message>
         <source>Cannot add the word: %1</source>
         <translation>Ordet kan inte läggas till: %1</translation>
     </message>
     <message>
-        <source>The code page "%1" is not known.</source>
-        <translation>Teckentabellen "%1" är okänd.</translation>
+        <source>The code page &quot;%1&quot; is not known.</source>
+        <translation>Teckentabellen &quot;%1&quot; är okänd.</translation>
     </message>
     <message>
-        <source>The code page "%1" is not a single-byte code page.</source>
-        <translation>Teckentabellen "%1" är inte en enbytes teckentabell.</translation>
+        <source>The code page &quot;%1&quot; is not a single-byte code page.</source>
+        <translation>Teckentabellen &quot;%1&quot; är inte en enbytes teckentabell.</translation>
     </message>
     <message>
-        <source>The code page "%1" reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
-        <translation>Teckentabellen "%1" läser byten %2 som samma tecken, så en text skulle inte läsas tillbaka som den skrevs.</translation>
+        <source>The code page &quot;%1&quot; reads the bytes %2 as the same character, so a text would not read back as it was written.</source>
+        <translation>Teckentabellen &quot;%1&quot; läser byten %2 som samma tecken, så en text skulle inte läsas tillbaka som den skrevs.</translation>
     </message>
     <message>
         <source>The character %1 cannot be written in the code page %2.</source>
@@ -600,8 +618,8 @@
         <translation>&amp;Avbryt</translation>
     </message>
     <message>
-        <source>Open a folder with a double click or Enter, go up with Backspace; "Set" takes the open folder.</source>
-        <translation>Öppna en mapp med dubbelklick eller Enter, gå uppåt med Backsteg; "Välj" tar den öppna mappen.</translation>
+        <source>Open a folder with a double click or Enter, go up with Backspace; &quot;Set&quot; takes the open folder.</source>
+        <translation>Öppna en mapp med dubbelklick eller Enter, gå uppåt med Backsteg; &quot;Välj&quot; tar den öppna mappen.</translation>
     </message>
     <message>
         <source>Select Path to Transfer Key File To</source>
