@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -59,6 +60,8 @@ FrmView::FrmView(const WordList& words, QWidget* parent)
     setWindowTitle(tr("View Dictionary"));
     model_->showAll();
     auto* list = makeWordListView(model_, this);
+    list->setAccessibleName(tr("Dictionary words"));
+    list->setAccessibleDescription(tr("Every word of the dictionary, in file order"));
     auto* done = button("Command1", tr("Done"), this);
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
@@ -71,7 +74,7 @@ FrmView::FrmView(const WordList& words, QWidget* parent)
 
 FrmSearch::FrmSearch(const WordList& words, QWidget* parent)
     : QDialog(parent), words_(words), text1_(new QLineEdit(this)),
-      model_(new WordListModel(words, this)) {
+      model_(new WordListModel(words, this)), found_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmSearch"));
     setWindowTitle(tr("Search Dictionary"));
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -83,6 +86,13 @@ FrmSearch::FrmSearch(const WordList& words, QWidget* parent)
     connect(find, &QPushButton::clicked, this, &FrmSearch::search);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     auto* list = makeWordListView(model_, this);
+    list->setAccessibleName(tr("Words found"));
+    list->setAccessibleDescription(tr("The words that begin with the search text, in file order"));
+    text1_->setAccessibleName(tr("Search string"));
+    text1_->setAccessibleDescription(tr("The beginning of the words to find; letter case does not matter"));
+    found_->setObjectName(QStringLiteral("lblFound"));
+    found_->setTextFormat(Qt::PlainText);
+    found_->setAccessibleName(tr("Search result"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
@@ -91,6 +101,7 @@ FrmSearch::FrmSearch(const WordList& words, QWidget* parent)
     row->addWidget(find);
     layout->addLayout(row);
     layout->addWidget(list, 1);
+    layout->addWidget(found_);
     layout->addLayout(buttonRow({done}));
     setTabOrder(text1_, find);
     setTabOrder(find, list);
@@ -110,7 +121,12 @@ void FrmSearch::search() {
         return;
     model_->clear();
     BusyCursor busy(this);
-    model_->showRows(searchDictionary(words_, text.toStdString()));
+    std::vector<uint32_t> rows = searchDictionary(words_, text.toStdString());
+    const QString quoted = QStringLiteral("\"%1\"").arg(text);
+    found_->setText(rows.empty()       ? tr("No word begins with %1.").arg(quoted)
+                    : rows.size() == 1 ? tr("1 word begins with %1.").arg(quoted)
+                                       : tr("%Ln words begin with %1.", nullptr, static_cast<int>(rows.size())).arg(quoted));
+    model_->showRows(std::move(rows));
 }
 
 FrmAdd::FrmAdd(const Keyspace& keyspace, std::filesystem::path dictionary, const CodePage& codePage,

@@ -43,6 +43,7 @@ class FrmSearch : public QDialog {
     const WordList& words_;
     QLineEdit* text1_;
     WordListModel* model_;
+    QLabel* found_; // how many words the last search found
 };
 
 // "Add to Dictionary": appends a word to the dictionary file loaded last.

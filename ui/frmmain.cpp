@@ -12,6 +12,7 @@
 #include "helpwindows.h"
 #include "keyquestions.h"
 #include "keyrestore.h"
+#include "language.h"
 #include "languagemenu.h"
 #include "languages.h"
 #include "messagebox.h"
@@ -23,8 +24,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,10 +38,16 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace talvora::ui {
@@ -99,8 +109,9 @@ FrmMain::FrmMain(std::filesystem::path programFolder, QWidget* parent)
     buildWindow();
     buildMenu();
     formLoad();
+    retranslateUi();
     if (!codePageProblem_.isEmpty())
-        MessageBox::information(this, codePageProblem_);
+        MessageBox::information(this, l10n::translateMessage(codePageProblem_));
 }
 
 FrmMain::~FrmMain() = default;
@@ -123,9 +134,33 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setTabChangesFocus(true);
-    box->setMinimumHeight(120);
+    // Two lines at least; the rest of the window's height goes to the two boxes.
+    box->setMinimumHeight(box->fontMetrics().lineSpacing() * 2 + 2 * box->frameWidth() + 8);
     return box;
 }
+
+
+// Settings per user; only choices are kept there, never a key.
+QSettings userSettings() { return QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")); }
+
+// Words as the status line counts them: runs between blanks and line breaks.
+qsizetype wordCount(const QString& text) {
+    qsizetype n = 0;
+    bool inWord = false;
+    for (const QChar c : text) {
+        const bool blank = c.isSpace();
+        n += !blank && !inWord;
+        inWord = !blank;
+    }
+    return n;
+}
+
+QString words(qsizetype n) {
+    return n == 1 ? FrmMain::tr("1 word") : FrmMain::tr("%Ln words", nullptr, static_cast<int>(n));
+}
+
+// Inputs longer than this show the steps of Encode and Decode in the progress bar.
+constexpr size_t LongText = 1 << 20;
 
 // Caption plus shortcut in the tooltip, the action bound to the window.
 void addShortcut(QWidget* window, QPushButton* button, const QKeySequence& keys) {
@@ -137,6 +172,7 @@ void addShortcut(QWidget* window, QPushButton* button, const QKeySequence& keys)
             button->click();
     });
     window->addAction(action);
+    button->setProperty("shortcutKeys", keys);
     button->setToolTip(QStringLiteral("%1 (%2)").arg(QString(button->text()).remove(QLatin1Char('&')),
                                                      keys.toString(QKeySequence::NativeText)));
 }
@@ -148,7 +184,7 @@ void FrmMain::buildWindow() {
     setCentralWidget(central);
 
     // Language
-    auto* frame1 = makeFrame(central, "Frame1", QStringLiteral("Language"));
+    auto* frame1 = makeFrame(central, "Frame1", {});
     combo1_ = new QComboBox(frame1);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     // Only a pick from the list loads: neither completion, Enter nor an arrow key turns
@@ -159,10 +195,10 @@ void FrmMain::buildWindow() {
     label1_ = new QLabel(frame1);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
-    auto* command14 = makeButton(frame1, "Command14", QStringLiteral("&Load"));
-    command6_ = makeButton(frame1, "Command6", QStringLiteral("Vie&w"));
-    command2_ = makeButton(frame1, "Command2", QStringLiteral("Sea&rch"));
-    command1_ = makeButton(frame1, "Command1", QStringLiteral("&Add"));
+    auto* command14 = makeButton(frame1, "Command14", {});
+    command6_ = makeButton(frame1, "Command6", {});
+    command2_ = makeButton(frame1, "Command2", {});
+    command1_ = makeButton(frame1, "Command1", {});
     auto* grid1 = new QGridLayout(frame1);
     grid1->addWidget(combo1_, 0, 0, 1, 2);
     grid1->addWidget(label1_, 1, 0, 1, 2);
@@ -174,8 +210,8 @@ void FrmMain::buildWindow() {
     grid1->setRowStretch(1, 1);
 
     // Key Management
-    auto* frame2 = makeFrame(central, "Frame2", QStringLiteral("Key Management"));
-    auto* label6 = new QLabel(QStringLiteral("&Name"), frame2);
+    auto* frame2 = makeFrame(central, "Frame2", {});
+    auto* label6 = new QLabel(frame2);
     label6->setObjectName(QStringLiteral("Label6"));
     label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmbKey_ = new QComboBox(frame2);
@@ -185,20 +221,20 @@ void FrmMain::buildWindow() {
     cmbKey_->setInsertPolicy(QComboBox::NoInsert);
     cmbKey_->setMinimumContentsLength(18);
     label6->setBuddy(cmbKey_);
-    auto* label7 = new QLabel(QStringLiteral("&Key"), frame2);
+    auto* label7 = new QLabel(frame2);
     label7->setObjectName(QStringLiteral("Label7"));
     label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtKey_ = new QLineEdit(frame2);
     txtKey_->setObjectName(QStringLiteral("txtKey"));
     txtKey_->setMaxLength(18);
     label7->setBuddy(txtKey_);
-    auto* command13 = makeButton(frame2, "Command13", QStringLiteral("&Generate Key"));
-    auto* command8 = makeButton(frame2, "Command8", QStringLiteral("&Save"));
-    auto* command9 = makeButton(frame2, "Command9", QStringLiteral("Re&move"));
-    auto* command10 = makeButton(frame2, "Command10", QStringLiteral("&Process"));
-    auto* command12 = makeButton(frame2, "Command12", QStringLiteral("Trans&fer Keys"));
-    auto* command7 = makeButton(frame2, "Command7", QStringLiteral("Rest&ore Keys"));
-    auto* command11 = makeButton(frame2, "Command11", QStringLiteral("Delete Ke&ys"));
+    auto* command13 = makeButton(frame2, "Command13", {});
+    auto* command8 = makeButton(frame2, "Command8", {});
+    auto* command9 = makeButton(frame2, "Command9", {});
+    auto* command10 = makeButton(frame2, "Command10", {});
+    auto* command12 = makeButton(frame2, "Command12", {});
+    auto* command7 = makeButton(frame2, "Command7", {});
+    auto* command11 = makeButton(frame2, "Command11", {});
     auto* grid2 = new QGridLayout(frame2);
     grid2->addWidget(label6, 0, 0);
     grid2->addWidget(cmbKey_, 0, 1, 1, 3);
@@ -222,16 +258,22 @@ void FrmMain::buildWindow() {
     grid2->setColumnStretch(3, 1);
 
     // Input Text
-    auto* frame3 = makeFrame(central, "Frame3", QStringLiteral("Input Text"));
+    auto* frame3 = makeFrame(central, "Frame3", {});
     text1_ = makeTextBox(frame3, "Text1");
-    auto* command15 = makeButton(frame3, "Command15", QStringLiteral("Get Te&xt"));
-    auto* command3 = makeButton(frame3, "Command3", QStringLiteral("&Encode"));
-    auto* command4 = makeButton(frame3, "Command4", QStringLiteral("&Decode"));
-    auto* cmdTidy = makeButton(frame3, "cmdTidy", QStringLiteral("Tidy"));
+    auto* command15 = makeButton(frame3, "Command15", {});
+    auto* command3 = makeButton(frame3, "Command3", {});
+    auto* command4 = makeButton(frame3, "Command4", {});
+    auto* cmdTidy = makeButton(frame3, "cmdTidy", {});
+    auto* cmdPaste = makeButton(frame3, "cmdPasteInput", {});
+    auto* cmdOutputToInput = makeButton(frame3, "cmdOutputToInput", {});
+    // A text file dropped on the box is read as Get Text reads it.
+    text1_->viewport()->installEventFilter(this);
     auto* box3 = new QVBoxLayout(frame3);
     box3->addWidget(text1_, 1);
     auto* row3 = new QHBoxLayout;
     row3->addWidget(command15);
+    row3->addWidget(cmdPaste);
+    row3->addWidget(cmdOutputToInput);
     row3->addWidget(cmdTidy);
     row3->addStretch();
     row3->addWidget(command3);
@@ -239,17 +281,22 @@ void FrmMain::buildWindow() {
     box3->addLayout(row3);
 
     // Output Text
-    auto* frame4 = makeFrame(central, "Frame4", QStringLiteral("Output Text"));
+    auto* frame4 = makeFrame(central, "Frame4", {});
     text2_ = makeTextBox(frame4, "Text2");
-    auto* command5 = makeButton(frame4, "Command5", QStringLiteral("Sa&ve"));
-    chkDress_ = new QCheckBox(QStringLiteral("Dress as sentences"), frame4);
+    auto* command5 = makeButton(frame4, "Command5", {});
+    auto* cmdCopy = makeButton(frame4, "cmdCopyOutput", {});
+    chkDress_ = new QCheckBox(frame4);
     chkDress_->setObjectName(QStringLiteral("chkDress"));
-    chkDress_->setToolTip(QStringLiteral("Encode writes the words as sentences; they decode exactly as before"));
+    connect(text2_->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!settingOutput_)
+            outputKept_.reset(); // an edit makes the box's own text the output
+    });
     auto* box4 = new QVBoxLayout(frame4);
     box4->addWidget(text2_, 1);
     auto* row4 = new QHBoxLayout;
     row4->addWidget(chkDress_);
     row4->addStretch();
+    row4->addWidget(cmdCopy);
     row4->addWidget(command5);
     box4->addLayout(row4);
 
@@ -271,8 +318,11 @@ void FrmMain::buildWindow() {
     grid->addWidget(frame2, 0, 1);
     grid->addWidget(frame3, 1, 0, 1, 2);
     grid->addWidget(frame4, 2, 0, 1, 2);
-    grid->addWidget(label2_, 3, 0, 1, 2);
-    grid->addWidget(progressBar1_, 4, 0, 1, 2);
+    // Status and progress share one line, to leave the height to the text boxes.
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(label2_, 3);
+    statusRow->addWidget(progressBar1_, 1);
+    grid->addLayout(statusRow, 3, 0, 1, 2);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
     grid->setRowStretch(1, 1);
@@ -283,14 +333,17 @@ void FrmMain::buildWindow() {
     connect(command6_, &QPushButton::clicked, this, &FrmMain::command6Click);
     connect(command2_, &QPushButton::clicked, this, &FrmMain::command2Click);
     connect(command1_, &QPushButton::clicked, this, &FrmMain::command1Click);
-    connect(cmbKey_, &QComboBox::activated, this, &FrmMain::cmbKeyClick);
+    connect(cmbKey_, &QComboBox::activated, this, [this] {
+        cmbKeyClick();
+        userSettings().setValue(QStringLiteral("keyName"), cmbKey_->currentText()); // the name only
+    });
     connect(cmbKey_, &QComboBox::editTextChanged, this, &FrmMain::showProcessed);
     connect(txtKey_, &QLineEdit::textChanged, this, &FrmMain::keyBoxChanged);
     // Queued: the box holds what it kept only once the paste or key press is done.
     connect(
         txtKey_, &QLineEdit::inputRejected, this,
         [this] {
-            showStatus("A key holds at most 18 characters; the key box kept " + toStd(txtKey_->text()) + ".");
+            showStatus(toStd(tr("A key holds at most 18 characters; the key box kept %1.").arg(txtKey_->text())));
         },
         Qt::QueuedConnection);
     connect(command13, &QPushButton::clicked, this, &FrmMain::command13Click);
@@ -305,6 +358,9 @@ void FrmMain::buildWindow() {
     connect(command4, &QPushButton::clicked, this, &FrmMain::command4Click);
     connect(command5, &QPushButton::clicked, this, &FrmMain::command5Click);
     connect(cmdTidy, &QPushButton::clicked, this, &FrmMain::cmdTidyClick);
+    connect(cmdCopy, &QPushButton::clicked, this, &FrmMain::cmdCopyOutputClick);
+    connect(cmdPaste, &QPushButton::clicked, this, &FrmMain::cmdPasteInputClick);
+    connect(cmdOutputToInput, &QPushButton::clicked, this, &FrmMain::cmdOutputToInputClick);
 
     addShortcut(this, command15, QKeySequence::Open);
     addShortcut(this, command5, QKeySequence::Save);
@@ -313,10 +369,6 @@ void FrmMain::buildWindow() {
     addShortcut(this, command10, QKeySequence(Qt::CTRL | Qt::Key_P));
     addShortcut(this, command14, QKeySequence(Qt::CTRL | Qt::Key_L));
     addShortcut(this, cmdTidy, QKeySequence(Qt::CTRL | Qt::Key_T));
-    cmdTidy->setToolTip(QStringLiteral("Tidy (Ctrl+T): makes the text encodable, changing only words "
-                                       "the dictionary lacks.\nQuotes, apostrophes, dashes, tabs, joined "
-                                       "words, digits, abbreviations and missing accents become dictionary words;\nwords still unknown "
-                                       "are listed with suggestions."));
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("actQuit"));
     quit->setShortcut(QKeySequence::Quit);
@@ -324,31 +376,34 @@ void FrmMain::buildWindow() {
     addAction(quit);
 
     // Work order: language, key, text, result.
-    QWidget* order[] = {combo1_,  command14, command6_, command2_, command1_, cmbKey_,
-                        txtKey_,  command13, command8,  command9,  command10, command12,
-                        command7, command11, text1_,    command15, cmdTidy,   command3,
-                        command4, text2_,    chkDress_, command5};
+    QWidget* order[] = {combo1_,  command14, command6_,  command2_, command1_, cmbKey_,  txtKey_,
+                        command13, command8, command9,   command10, command12, command7,  command11,
+                        text1_,   command15, cmdPaste,   cmdOutputToInput, cmdTidy, command3, command4,
+                        text2_,   chkDress_, cmdCopy,    command5};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    resize(760, 620);
+    // The window fits the screen it opens on, whatever its scale.
+    const QRect room = screen()->availableGeometry();
+    resize(std::min(760, room.width()), std::min(620, room.height() - 40));
+    restoreGeometry(userSettings().value(QStringLiteral("window/geometry")).toByteArray());
 }
 
 void FrmMain::buildMenu() {
-    auto* hlp = menuBar()->addMenu(QStringLiteral("&Help"));
+    auto* hlp = menuBar()->addMenu(QString());
     hlp->setObjectName(QStringLiteral("hlp"));
     auto item = [&](const char* name, const QString& caption) {
         QAction* action = hlp->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    connect(item("hlpabt", QStringLiteral("&About")), &QAction::triggered, this, &FrmMain::showAbout);
+    connect(item("hlpabt", QString()), &QAction::triggered, this, &FrmMain::showAbout);
     hlp->addSeparator()->setObjectName(QStringLiteral("div"));
-    connect(item("hlpdict", QStringLiteral("&Dictionaries")), &QAction::triggered, this,
+    connect(item("hlpdict", QString()), &QAction::triggered, this,
             [this] { showHelp(QStringLiteral("dict.htm")); });
-    connect(item("hlpkey", QStringLiteral("&Key Management")), &QAction::triggered, this,
+    connect(item("hlpkey", QString()), &QAction::triggered, this,
             [this] { showHelp(QStringLiteral("key.htm")); });
-    QAction* coding = item("hlpcode", QStringLiteral("&Encoding and Decoding"));
+    QAction* coding = item("hlpcode", QString());
     coding->setShortcut(QKeySequence::HelpContents);
     connect(coding, &QAction::triggered, this, [this] { showHelp(QStringLiteral("coding.htm")); });
     hlp->addSeparator()->setObjectName(QStringLiteral("div2"));
@@ -359,12 +414,13 @@ void FrmMain::formLoad() {
     progressBar1_->hide();
     text1_->clear();
     text2_->clear();
-    label1_->setText(QStringLiteral("Select Dictionary to Load"));
+    label1_->setText(tr("Select Dictionary to Load"));
     command1_->setEnabled(false);
     command2_->setEnabled(false);
     command6_->setEnabled(false);
     txtKey_->clear();
-    label2_->setText(QStringLiteral("Welcome.  Select Dictionary, define and process the Key."));
+    label2_->setText(tr("Welcome.  Select Dictionary, define and process the Key."));
+    welcomeShown_ = true;
     loadKeys();
     showProcessed();
 
@@ -378,6 +434,24 @@ void FrmMain::formLoad() {
     combo1_->addItems(entries);
     combo1_->setCurrentIndex(-1);
     combo1_->setEditText(QString());
+    preselectRemembered();
+}
+
+void FrmMain::preselectRemembered() {
+    const QSettings settings = userSettings();
+    const int language = combo1_->findText(settings.value(QStringLiteral("language")).toString(), Qt::MatchExactly);
+    if (language >= 0)
+        combo1_->setCurrentIndex(language); // shown only: a pick from the list loads it
+    const QString name = settings.value(QStringLiteral("keyName")).toString();
+    if (!name.isEmpty() && cmbKey_->findText(name, Qt::MatchExactly) >= 0) {
+        cmbKey_->setEditText(name);
+        cmbKeyClick();
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    userSettings().setValue(QStringLiteral("window/geometry"), saveGeometry());
+    QMainWindow::closeEvent(event);
 }
 
 // ---- dictionary ----
@@ -386,10 +460,11 @@ void FrmMain::combo1Click(int index) {
     const QString entry = combo1_->itemText(index);
     const auto path = dictionaryPathFor(programFolder_, toStd(entry));
     if (!path) {
-        MessageBox::information(this, QStringLiteral("There is no dictionary file for \"%1\".").arg(entry));
+        MessageBox::information(this, tr("There is no dictionary file for \"%1\".").arg(entry));
         return;
     }
-    readDictionary(*path, entry);
+    if (readDictionary(*path, entry))
+        userSettings().setValue(QStringLiteral("language"), entry);
 }
 
 void FrmMain::command14Click() {
@@ -397,7 +472,7 @@ void FrmMain::command14Click() {
     if (name.isEmpty())
         return;
     if (readDictionary(toPath(name), pathText(toPath(name).filename())))
-        combo1_->setEditText(QStringLiteral("Loaded"));
+        combo1_->setEditText(tr("Loaded"));
 }
 
 bool FrmMain::readDictionary(const std::filesystem::path& path, const QString& shownName) {
@@ -420,13 +495,13 @@ bool FrmMain::readDictionary(const std::filesystem::path& path, const QString& s
 
 void FrmMain::showProcessed() {
     if (!keyspace_.keyspaceReady()) {
-        lblProcessed_->setText(QStringLiteral("Not processed"));
+        lblProcessed_->setText(tr("Not processed"));
         lblProcessed_->setToolTip(QString());
         return;
     }
     const QString name = keyNameShown();
-    lblProcessed_->setText(QStringLiteral("Processed: %1 \u00B7 %2")
-                               .arg(name.isEmpty() ? QStringLiteral("unnamed key") : name, processedDict_));
+    lblProcessed_->setText(tr("Processed: %1 \u00B7 %2")
+                               .arg(name.isEmpty() ? tr("unnamed key") : name, processedDict_));
     lblProcessed_->setToolTip(lblProcessed_->text()); // a long name may not fit
 }
 
@@ -451,9 +526,9 @@ QString FrmMain::keyNameShown() const {
 }
 
 void FrmMain::showDictionaryLoaded() {
-    label1_->setText(QLocale().toString(static_cast<qlonglong>(keyspace_.wordCount())) +
-                     QStringLiteral(" items in Dictionary"));
-    label1_->setToolTip(QStringLiteral("%1\nCode page %2\nFingerprint %3")
+    label1_->setText(
+        tr("%1 items in Dictionary").arg(QLocale().toString(static_cast<qlonglong>(keyspace_.wordCount()))));
+    label1_->setToolTip(tr("%1\nCode page %2\nFingerprint %3")
                             .arg(QDir::toNativeSeparators(pathText(dictPath_)), fromStd(dictCodePage_->name()),
                                  fromStd(dictionaryFingerprint(keyspace_.words()))));
     command1_->setEnabled(true);
@@ -522,7 +597,8 @@ void FrmMain::command8Click() {
     try {
         result = keys::saveKey(keyFile_, name, key);
         if (result.kind == keys::SaveResult::AskReplace) {
-            if (!MessageBox::question(this, fromStd(result.message), fromStd(keys::msg::ReplaceTitle),
+            if (!MessageBox::question(this, l10n::translateMessage(result.message),
+                                      l10n::translateMessage(keys::msg::ReplaceTitle),
                                       QMessageBox::No))
                 return;
             result = keys::saveKey(keyFile_, name, key, true);
@@ -541,7 +617,7 @@ void FrmMain::command8Click() {
             shown.chop(1);
         cmbKey_->setEditText(shown);
     }
-    MessageBox::information(this, fromStd(result.message));
+    MessageBox::information(this, l10n::translateMessage(result.message));
 }
 
 void FrmMain::command9Click() {
@@ -551,15 +627,15 @@ void FrmMain::command9Click() {
     try {
         // Only an exact name removes anything; a near miss is told, not confirmed.
         if (!keyFile_.findKeyByName(toStd(name))) {
-            MessageBox::information(this, fromStd(keys::msg::noSuchKey(toStd(name))));
+            MessageBox::information(this, l10n::translateMessage(keys::msg::noSuchKey(toStd(name))));
             return;
         }
     } catch (const std::exception& e) {
         showError(e);
         return;
     }
-    if (!MessageBox::question(this, fromStd(keys::msg::removeQuestion(toStd(name))),
-                              fromStd(keys::msg::RemoveTitle)))
+    if (!MessageBox::question(this, l10n::translateMessage(keys::msg::removeQuestion(toStd(name))),
+                              l10n::translateMessage(keys::msg::RemoveTitle)))
         return;
     try {
         keyFile_.removeKeysByName(toStd(name));
@@ -576,15 +652,15 @@ void FrmMain::command12Click() {
         return;
     try {
         if (keys::transferWouldReplaceOther(programFolder_, toPath(folder)) &&
-            !MessageBox::question(this, fromStd(keys::msg::transferQuestion(toPath(folder) / "key.dat")),
-                                  fromStd(keys::msg::TransferTitle), QMessageBox::No))
+            !MessageBox::question(this, l10n::translateMessage(keys::msg::transferQuestion(toPath(folder) / "key.dat")),
+                                  l10n::translateMessage(keys::msg::TransferTitle), QMessageBox::No))
             return;
         keys::transferKeyFile(programFolder_, toPath(folder));
     } catch (const std::exception& e) {
         showError(e);
         return;
     }
-    MessageBox::information(this, fromStd(keys::msg::KeysTransferred));
+    MessageBox::information(this, l10n::translateMessage(keys::msg::KeysTransferred));
 }
 
 void FrmMain::command7Click() {
@@ -593,8 +669,8 @@ void FrmMain::command7Click() {
         return;
     try {
         const auto losses = keys::keysLostByRestore(programFolder_, toPath(folder), codePage_);
-        if (!losses.empty() && !MessageBox::question(this, fromStd(keys::msg::restoreQuestion(losses)),
-                                                     fromStd(keys::msg::RestoreTitle), QMessageBox::No))
+        if (!losses.empty() && !MessageBox::question(this, l10n::translateMessage(keys::msg::restoreQuestion(losses)),
+                                                     l10n::translateMessage(keys::msg::RestoreTitle), QMessageBox::No))
             return;
         keys::restoreKeyFile(programFolder_, toPath(folder));
     } catch (const std::exception& e) {
@@ -603,11 +679,12 @@ void FrmMain::command7Click() {
     }
     // The list shows the restored names at once, so no stale name picks an old key.
     loadKeys();
-    MessageBox::information(this, fromStd(keys::msg::KeysRestored));
+    MessageBox::information(this, l10n::translateMessage(keys::msg::KeysRestored));
 }
 
 void FrmMain::command11Click() {
-    if (!MessageBox::question(this, fromStd(keys::msg::DeleteQuestion), fromStd(keys::msg::DeleteTitle)))
+    if (!MessageBox::question(this, l10n::translateMessage(keys::msg::DeleteQuestion),
+                              l10n::translateMessage(keys::msg::DeleteTitle)))
         return;
     try {
         keys::wipeKeyFile(programFolder_);
@@ -618,7 +695,7 @@ void FrmMain::command11Click() {
     // No name is left to pick; listing would only make an empty key file again.
     cmbKey_->clear();
     cmbKey_->setEditText(QString());
-    MessageBox::information(this, fromStd(keys::msg::KeyFileDeleted));
+    MessageBox::information(this, l10n::translateMessage(keys::msg::KeyFileDeleted));
 }
 
 // ---- cipher ----
@@ -626,7 +703,7 @@ void FrmMain::command11Click() {
 Feedback FrmMain::feedback(BusyCursor& busy) {
     Feedback f;
     f.status = [this](const std::string& text) { showStatus(text); };
-    f.message = [this](const std::string& text) { MessageBox::information(this, fromStd(text)); };
+    f.message = [this](const std::string& text) { MessageBox::information(this, l10n::translateMessage(text)); };
     f.busy = [&busy](bool on) { busy.set(on); };
     f.progressVisible = [this](bool on) {
         progressBar1_->setVisible(on);
@@ -646,7 +723,8 @@ Feedback FrmMain::feedback(BusyCursor& busy) {
 }
 
 void FrmMain::showStatus(const std::string& text) {
-    label2_->setText(fromStd(text));
+    label2_->setText(l10n::translateMessage(text));
+    welcomeShown_ = false;
     label2_->repaint();
 }
 
@@ -675,8 +753,17 @@ void FrmMain::command4Click() { runCodec(decodeText); }
 
 void FrmMain::runCodec(CodecCommand command) {
     BusyCursor busy(this, false);
+    bool longInput = false;
     try {
-        CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        const std::string input = plainTextWithCrLf(text1_);
+        // A long text shows the steps it has passed, not a frozen window.
+        longInput = input.size() > LongText;
+        if (longInput) {
+            progressBar1_->setValue(10);
+            progressBar1_->show();
+            progressBar1_->repaint();
+        }
+        CommandResult result = command(keyspace_, input, feedback(busy));
         if (result.output && command == encodeText && chkDress_->isChecked()) {
             try {
                 *result.output = dressText(*result.output,
@@ -685,24 +772,35 @@ void FrmMain::runCodec(CodecCommand command) {
                 showError(e); // the plain output is shown all the same
             }
         }
-        if (result.output)
-            setPlainTextFromCrLf(text2_, *result.output);
+        if (result.output) {
+            if (longInput) {
+                progressBar1_->setValue(70);
+                showStatus(toStd(tr("Showing the output...")));
+            }
+            showOutput(*result.output);
+        }
         if (result.output && command == encodeText)
             checkEncoded(result);
+        if (longInput) {
+            progressBar1_->hide();
+            showStatus("");
+        }
         if (command == encodeText)
             showMissingWords(result);
         if (command == decodeText && result.notFound > 0)
-            MessageBox::information(this, fromStd(msg::codedWordsNotFound(result.notFound, result.missing)));
+            MessageBox::information(this, l10n::translateMessage(msg::codedWordsNotFound(result.notFound, result.missing)));
     } catch (const std::exception& e) {
         showError(e);
     }
+    if (longInput)
+        progressBar1_->hide(); // also after a failure
 }
 
 void FrmMain::checkEncoded(const CommandResult& result) {
     // What Save would write is what must decode.
-    const RoundTrip check = checkRoundTrip(keyspace_, result.rows, plainTextWithCrLf(text2_));
+    const RoundTrip check = checkRoundTrip(keyspace_, result.rows, outputText());
     if (!check.same)
-        MessageBox::information(this, fromStd(msg::roundTripWarning(keyspace_, check)));
+        MessageBox::information(this, l10n::translateMessage(msg::roundTripWarning(keyspace_, check)));
 }
 
 void FrmMain::showMissingWords(const CommandResult& result) {
@@ -728,11 +826,11 @@ Tidier& FrmMain::tidier() {
 
 void FrmMain::cmdTidyClick() {
     if (text1_->document()->isEmpty()) {
-        MessageBox::information(this, fromStd(msg::MissingInput));
+        MessageBox::information(this, l10n::translateMessage(msg::MissingInput));
         return;
     }
     if (keyspace_.wordCount() == 0) {
-        MessageBox::information(this, fromStd(msg::DictionaryNotLoaded));
+        MessageBox::information(this, l10n::translateMessage(msg::DictionaryNotLoaded));
         return;
     }
     try {
@@ -746,8 +844,11 @@ void FrmMain::cmdTidyClick() {
 
 void FrmMain::command15Click() {
     const QString name = FileDialog::openFileName(this);
-    if (name.isEmpty())
-        return;
+    if (!name.isEmpty())
+        readInputFile(name);
+}
+
+void FrmMain::readInputFile(const QString& name) {
     try {
         std::string text;
         {
@@ -757,8 +858,8 @@ void FrmMain::command15Click() {
         // Each of its thousand non-words would be a word not in the dictionary.
         if (!looksLikeText(text) &&
             !MessageBox::question(
-                this, QStringLiteral("\"%1\" does not look like a text file: it holds control characters "
-                                     "or bytes that are not text.  Load it all the same?")
+                this, tr("\"%1\" does not look like a text file: it holds control characters "
+                         "or bytes that are not text.  Load it all the same?")
                           .arg(QDir::toNativeSeparators(name)),
                 {}, QMessageBox::No))
             return;
@@ -774,12 +875,102 @@ void FrmMain::command5Click() {
     if (name.isEmpty())
         return;
     try {
-        saveTextFile(toPath(name), plainTextWithCrLf(text2_), codePage_);
+        saveTextFile(toPath(name), outputText(), codePage_);
     } catch (const std::exception& e) {
         showError(e);
         return;
     }
-    MessageBox::information(this, QStringLiteral("File Saved"));
+    MessageBox::information(this, tr("File Saved"));
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != text1_->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QList<QUrl> urls = drop->mimeData()->hasUrls() ? drop->mimeData()->urls() : QList<QUrl>();
+    if (urls.isEmpty())
+        return false; // dragged text is inserted as the box does it
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        readInputFile(QDir::toNativeSeparators(urls.front().toLocalFile()));
+    return true;
+}
+
+void FrmMain::replaceInput(const QString& text) {
+    QTextCursor cursor(text1_->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+}
+
+void FrmMain::showOutput(const std::string& text) {
+    QString shown = fromStd(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // Laying out one line of megabytes takes the box seconds: a long line is shown cut after
+    // a blank, while the commands read the text itself until the box is edited.
+    constexpr qsizetype Cut = 2000;
+    QString cut;
+    if (shown.size() > 50 * Cut) {
+        cut.reserve(shown.size() + shown.size() / Cut + 1);
+        qsizetype lineStart = 0;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const QChar c = shown[i];
+            cut += c;
+            if (c == QLatin1Char('\n')) {
+                lineStart = i + 1;
+            } else if (c == QLatin1Char(' ') && i + 1 - lineStart >= Cut && i + 1 < shown.size() &&
+                       shown[i + 1] != QLatin1Char('\n')) {
+                cut += QLatin1Char('\n');
+                lineStart = i + 1;
+            }
+        }
+    }
+    settingOutput_ = true;
+    text2_->setPlainText(cut.size() > shown.size() ? cut : shown);
+    settingOutput_ = false;
+    outputKept_.reset();
+    if (cut.size() > shown.size())
+        outputKept_ = text;
+}
+
+std::string FrmMain::outputText() const { return outputKept_ ? *outputKept_ : plainTextWithCrLf(text2_); }
+
+void FrmMain::cmdCopyOutputClick() {
+    const QString text = fromStd(outputText()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (text.isEmpty()) {
+        showStatus(toStd(tr("The output box is empty: nothing was copied.")));
+        return;
+    }
+    QApplication::clipboard()->setText(text);
+    showStatus(toStd(tr("Copied %1.").arg(words(wordCount(text)))));
+}
+
+void FrmMain::cmdPasteInputClick() {
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) {
+        showStatus(toStd(tr("The clipboard holds no text: the input box is unchanged.")));
+        return;
+    }
+    replaceInput(text);
+    showStatus(toStd(tr("Pasted %1.").arg(words(wordCount(text)))));
+}
+
+void FrmMain::cmdOutputToInputClick() {
+    // As shown: a long line's cuts fall after blanks, and a line break reads as a blank.
+    const QString text = text2_->toPlainText();
+    if (text.isEmpty()) {
+        showStatus(toStd(tr("The output box is empty: the input box is unchanged.")));
+        return;
+    }
+    replaceInput(text);
+    text2_->clear();
+    showStatus(toStd(tr("Moved %1 to the input box.").arg(words(wordCount(text)))));
 }
 
 // ---- help ----
@@ -796,7 +987,7 @@ void FrmMain::showAbout() {
 }
 
 void FrmMain::showError(const std::exception& e) {
-    MessageBox::information(this, QString::fromStdString(userMessage(e)));
+    MessageBox::information(this, l10n::translateMessage(userMessage(e)));
 }
 
 } // namespace talvora::ui

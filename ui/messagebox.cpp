@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <utility>
 
 namespace talvora::ui {
@@ -10,6 +12,14 @@ bool testMode = false;
 std::deque<QMessageBox::StandardButton> answers;
 std::vector<MessageBox::Shown> record;
 } // namespace
+
+void MessageBox::keepTitleWhole(QMessageBox& box) {
+    // The title bar also holds the icon and the window buttons; a narrow box cuts the title.
+    const int room = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 5 / 4 + 160;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
 
 QString MessageBox::applicationTitle() { return QStringLiteral("Talvora"); }
 
@@ -46,6 +56,7 @@ QMessageBox::StandardButton MessageBox::ask(QWidget* parent, const QString& text
             b->setText(QCoreApplication::translate("MessageBox", caption));
     box.setDefaultButton(defaultButton);
     box.setTextFormat(Qt::PlainText);
+    keepTitleWhole(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

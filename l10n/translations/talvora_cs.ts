@@ -615,6 +615,453 @@
     </message>
 </context>
 <context>
+    <name>talvora::ui::FrmMain</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 slovo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln slovo</numerusform>
+            <numerusform>%Ln slova</numerusform>
+            <numerusform>%Ln slov</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A key holds at most 18 characters; the key box kept %1.</source>
+        <translation>Klíč má nejvýše 18 znaků; pole klíče si ponechalo %1.</translation>
+    </message>
+    <message>
+        <source>Select Dictionary to Load</source>
+        <translation>Vyberte slovník k načtení</translation>
+    </message>
+    <message>
+        <source>Welcome.  Select Dictionary, define and process the Key.</source>
+        <translation>Vítejte.  Vyberte slovník, určete klíč a zpracujte ho.</translation>
+    </message>
+    <message>
+        <source>There is no dictionary file for &quot;%1&quot;.</source>
+        <translation>Pro &quot;%1&quot; neexistuje soubor slovníku.</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Načteno</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Nezpracováno</translation>
+    </message>
+    <message>
+        <source>Processed: %1 · %2</source>
+        <translation>Zpracováno: %1 · %2</translation>
+    </message>
+    <message>
+        <source>unnamed key</source>
+        <translation>nepojmenovaný klíč</translation>
+    </message>
+    <message>
+        <source>%1 items in Dictionary</source>
+        <translation>Položek ve slovníku: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Code page %2
+Fingerprint %3</source>
+        <translation>%1
+Kódová stránka %2
+Otisk %3</translation>
+    </message>
+    <message>
+        <source>Showing the output...</source>
+        <translation>Zobrazuje se výstup...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not look like a text file: it holds control characters or bytes that are not text.  Load it all the same?</source>
+        <translation>&quot;%1&quot; nevypadá jako textový soubor: obsahuje řídicí znaky nebo bajty, které nejsou text.  Přesto načíst?</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>Soubor uložen</translation>
+    </message>
+    <message>
+        <source>The output box is empty: nothing was copied.</source>
+        <translation>Výstupní pole je prázdné: nic nebylo zkopírováno.</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>Zkopírováno: %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text: the input box is unchanged.</source>
+        <translation>Schránka neobsahuje text: vstupní pole se nezměnilo.</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>Vloženo: %1.</translation>
+    </message>
+    <message>
+        <source>The output box is empty: the input box is unchanged.</source>
+        <translation>Výstupní pole je prázdné: vstupní pole se nezměnilo.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the input box.</source>
+        <translation>Přesunuto do vstupního pole: %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Načíst</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>Zo&amp;brazit</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>&amp;Hledat</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Př&amp;idat</translation>
+    </message>
+    <message>
+        <source>Key Management</source>
+        <translation>Správa klíčů</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>Náze&amp;v</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Klíč</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Key</source>
+        <translation>&amp;Vygenerovat klíč</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Uložit</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Odebrat</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>&amp;Zpracovat</translation>
+    </message>
+    <message>
+        <source>Trans&amp;fer Keys</source>
+        <translation>Přenést klí&amp;če</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Keys</source>
+        <translation>Obnovit k&amp;líče</translation>
+    </message>
+    <message>
+        <source>Delete Ke&amp;ys</source>
+        <translation>Sma&amp;zat klíče</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>Vstupní text</translation>
+    </message>
+    <message>
+        <source>Get Te&amp;xt</source>
+        <translation>Načíst te&amp;xt</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>Zakó&amp;dovat</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>D&amp;ekódovat</translation>
+    </message>
+    <message>
+        <source>Tidy</source>
+        <translation>Uklidit</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te</source>
+        <translation>Vlo&amp;žit</translation>
+    </message>
+    <message>
+        <source>Use as &amp;Input</source>
+        <translation>Použít jako vst&amp;up</translation>
+    </message>
+    <message>
+        <source>Output Text</source>
+        <translation>Výstupní text</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Uložit výs&amp;ledek</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Kopí&amp;rovat</translation>
+    </message>
+    <message>
+        <source>Dress as sentences</source>
+        <translation>Obléct do vět</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Nápo&amp;věda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programu</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>&amp;Slovníky</translation>
+    </message>
+    <message>
+        <source>&amp;Key Management</source>
+        <translation>Správa &amp;klíčů</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding and Decoding</source>
+        <translation>&amp;Kódování a dekódování</translation>
+    </message>
+    <message>
+        <source>Picking a language loads its dictionary</source>
+        <translation>Výběr jazyka načte jeho slovník</translation>
+    </message>
+    <message>
+        <source>Dictionary status</source>
+        <translation>Stav slovníku</translation>
+    </message>
+    <message>
+        <source>How many words the loaded dictionary holds</source>
+        <translation>Kolik slov obsahuje načtený slovník</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Načíst</translation>
+    </message>
+    <message>
+        <source>Loads a dictionary file chosen in a file dialog</source>
+        <translation>Načte soubor slovníku vybraný v dialogu</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Zobrazit</translation>
+    </message>
+    <message>
+        <source>Lists every word of the loaded dictionary</source>
+        <translation>Vypíše všechna slova načteného slovníku</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Finds the words that begin with a text</source>
+        <translation>Najde slova, která začínají textem</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Appends a word to the loaded dictionary file</source>
+        <translation>Připojí slovo k načtenému souboru slovníku</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Název klíče</translation>
+    </message>
+    <message>
+        <source>Picking a stored name puts its key into the key box</source>
+        <translation>Výběr uloženého názvu vloží jeho klíč do pole klíče</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klíč</translation>
+    </message>
+    <message>
+        <source>The key to process: at most 18 characters, as a rule the digits 1 to 9</source>
+        <translation>Klíč ke zpracování: nejvýše 18 znaků, zpravidla číslice 1 až 9</translation>
+    </message>
+    <message>
+        <source>Generate Key</source>
+        <translation>Vygenerovat klíč</translation>
+    </message>
+    <message>
+        <source>Puts a new random key into the key box</source>
+        <translation>Vloží do pole klíče nový náhodný klíč</translation>
+    </message>
+    <message>
+        <source>Save key</source>
+        <translation>Uložit klíč</translation>
+    </message>
+    <message>
+        <source>Stores the name and key in the key file</source>
+        <translation>Uloží název a klíč do souboru klíčů</translation>
+    </message>
+    <message>
+        <source>Remove key</source>
+        <translation>Odebrat klíč</translation>
+    </message>
+    <message>
+        <source>Removes the named key from the key file</source>
+        <translation>Odebere uvedený klíč ze souboru klíčů</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Zpracovat</translation>
+    </message>
+    <message>
+        <source>Prepares the dictionary with the key; needed before Encode and Decode</source>
+        <translation>Připraví slovník s klíčem; nutné před kódováním a dekódováním</translation>
+    </message>
+    <message>
+        <source>Processed key</source>
+        <translation>Zpracovaný klíč</translation>
+    </message>
+    <message>
+        <source>The key and dictionary that Encode and Decode use</source>
+        <translation>Klíč a slovník, které používá kódování a dekódování</translation>
+    </message>
+    <message>
+        <source>Transfer Keys</source>
+        <translation>Přenést klíče</translation>
+    </message>
+    <message>
+        <source>Copies the key file to a folder you choose</source>
+        <translation>Zkopíruje soubor klíčů do zvolené složky</translation>
+    </message>
+    <message>
+        <source>Restore Keys</source>
+        <translation>Obnovit klíče</translation>
+    </message>
+    <message>
+        <source>Copies the key file back from a folder you choose</source>
+        <translation>Zkopíruje soubor klíčů zpět ze zvolené složky</translation>
+    </message>
+    <message>
+        <source>Delete Keys</source>
+        <translation>Smazat klíče</translation>
+    </message>
+    <message>
+        <source>Overwrites and deletes the key file</source>
+        <translation>Přepíše a smaže soubor klíčů</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Vstupní text</translation>
+    </message>
+    <message>
+        <source>The text to encode or decode; a text file dropped here is read in</source>
+        <translation>Text ke kódování nebo dekódování; textový soubor přetažený sem se načte</translation>
+    </message>
+    <message>
+        <source>Get Text</source>
+        <translation>Načíst text</translation>
+    </message>
+    <message>
+        <source>Reads a text file into the input box</source>
+        <translation>Načte textový soubor do vstupního pole</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Vložit</translation>
+    </message>
+    <message>
+        <source>Replaces the input with the text on the clipboard</source>
+        <translation>Nahradí vstup textem ze schránky</translation>
+    </message>
+    <message>
+        <source>Use as Input</source>
+        <translation>Použít jako vstup</translation>
+    </message>
+    <message>
+        <source>Moves the output into the input box</source>
+        <translation>Přesune výstup do vstupního pole</translation>
+    </message>
+    <message>
+        <source>Changes the words the dictionary lacks into words it holds</source>
+        <translation>Změní slova, která slovník nemá, na slova, která obsahuje</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Zakódovat</translation>
+    </message>
+    <message>
+        <source>Encodes the input into the output box</source>
+        <translation>Zakóduje vstup do výstupního pole</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Dekódovat</translation>
+    </message>
+    <message>
+        <source>Decodes the input into the output box</source>
+        <translation>Dekóduje vstup do výstupního pole</translation>
+    </message>
+    <message>
+        <source>Output text</source>
+        <translation>Výstupní text</translation>
+    </message>
+    <message>
+        <source>The result of Encode or Decode</source>
+        <translation>Výsledek kódování nebo dekódování</translation>
+    </message>
+    <message>
+        <source>Encode writes the words as sentences; they decode exactly as before</source>
+        <translation>Zakódovat zapíše slova jako věty; dekódují se přesně jako předtím</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Copies the whole output to the clipboard</source>
+        <translation>Zkopíruje celý výstup do schránky</translation>
+    </message>
+    <message>
+        <source>Save output</source>
+        <translation>Uložit výstup</translation>
+    </message>
+    <message>
+        <source>Writes the output to a text file</source>
+        <translation>Zapíše výstup do textového souboru</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>What the last command did</source>
+        <translation>Co udělal poslední příkaz</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Průběh</translation>
+    </message>
+    <message>
+        <source>How far a long command has come</source>
+        <translation>Kam až došel dlouhý příkaz</translation>
+    </message>
+    <message>
+        <source>Tidy (Ctrl+T): makes the text encodable, changing only words the dictionary lacks.
+Quotes, apostrophes, dashes, tabs, joined words, digits, abbreviations and missing accents become dictionary words;
+words still unknown are listed with suggestions.</source>
+        <translation>Uklidit (Ctrl+T): umožní text zakódovat a mění jen slova, která slovník nemá.
+Uvozovky, apostrofy, pomlčky, tabulátory, spojená slova, číslice, zkratky a chybějící diakritika se stanou slovy slovníku;
+slova, která zůstanou neznámá, se vypíší s návrhy.</translation>
+    </message>
+</context>
+<context>
     <name>talvora::ui::FrmPathSelect</name>
     <message>
         <source>&amp;Set</source>
@@ -654,6 +1101,38 @@
     <message>
         <source>Done</source>
         <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Nalezená slova</translation>
+    </message>
+    <message>
+        <source>The words that begin with the search text, in file order</source>
+        <translation>Slova, která začínají hledaným textem, v pořadí souboru</translation>
+    </message>
+    <message>
+        <source>The beginning of the words to find; letter case does not matter</source>
+        <translation>Začátek hledaných slov; na velikosti písmen nezáleží</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Výsledek hledání</translation>
+    </message>
+    <message>
+        <source>No word begins with %1.</source>
+        <translation>Žádné slovo nezačíná na %1.</translation>
+    </message>
+    <message>
+        <source>1 word begins with %1.</source>
+        <translation>1 slovo začíná na %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words begin with %1.</source>
+        <translation>
+            <numerusform>%Ln slovo začíná na %1.</numerusform>
+            <numerusform>%Ln slova začínají na %1.</numerusform>
+            <numerusform>%Ln slov začíná na %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -700,6 +1179,14 @@
     <message>
         <source>Done</source>
         <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>Dictionary words</source>
+        <translation>Slova slovníku</translation>
+    </message>
+    <message>
+        <source>Every word of the dictionary, in file order</source>
+        <translation>Všechna slova slovníku, v pořadí souboru</translation>
     </message>
 </context>
 <context>

@@ -608,6 +608,452 @@
     </message>
 </context>
 <context>
+    <name>talvora::ui::FrmMain</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 ord</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln ord</numerusform>
+            <numerusform>%Ln ord</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A key holds at most 18 characters; the key box kept %1.</source>
+        <translation>En nøgle har højst 18 tegn; nøglefeltet beholdt %1.</translation>
+    </message>
+    <message>
+        <source>Select Dictionary to Load</source>
+        <translation>Vælg ordbog, der skal indlæses</translation>
+    </message>
+    <message>
+        <source>Welcome.  Select Dictionary, define and process the Key.</source>
+        <translation>Velkommen.  Vælg en ordbog, angiv nøglen, og behandl den.</translation>
+    </message>
+    <message>
+        <source>There is no dictionary file for &quot;%1&quot;.</source>
+        <translation>Der er ingen ordbogsfil for &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Indlæst</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Ikke behandlet</translation>
+    </message>
+    <message>
+        <source>Processed: %1 · %2</source>
+        <translation>Behandlet: %1 · %2</translation>
+    </message>
+    <message>
+        <source>unnamed key</source>
+        <translation>unavngiven nøgle</translation>
+    </message>
+    <message>
+        <source>%1 items in Dictionary</source>
+        <translation>%1 poster i ordbogen</translation>
+    </message>
+    <message>
+        <source>%1
+Code page %2
+Fingerprint %3</source>
+        <translation>%1
+Tegnsæt %2
+Fingeraftryk %3</translation>
+    </message>
+    <message>
+        <source>Showing the output...</source>
+        <translation>Viser output...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not look like a text file: it holds control characters or bytes that are not text.  Load it all the same?</source>
+        <translation>&quot;%1&quot; ligner ikke en tekstfil: den indeholder styretegn eller byte, der ikke er tekst.  Indlæs den alligevel?</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>Filen er gemt</translation>
+    </message>
+    <message>
+        <source>The output box is empty: nothing was copied.</source>
+        <translation>Outputfeltet er tomt: intet blev kopieret.</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>Kopieret: %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text: the input box is unchanged.</source>
+        <translation>Udklipsholderen indeholder ingen tekst: inputfeltet er uændret.</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>Indsat: %1.</translation>
+    </message>
+    <message>
+        <source>The output box is empty: the input box is unchanged.</source>
+        <translation>Outputfeltet er tomt: inputfeltet er uændret.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the input box.</source>
+        <translation>Flyttet til inputfeltet: %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprog</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Indlæs</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Vis</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>&amp;Søg</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Tilføj</translation>
+    </message>
+    <message>
+        <source>Key Management</source>
+        <translation>Nøglehåndtering</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Navn</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>N&amp;øgle</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Key</source>
+        <translation>&amp;Lav nøgle</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Gem</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Fjern</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>&amp;Behandl</translation>
+    </message>
+    <message>
+        <source>Trans&amp;fer Keys</source>
+        <translation>&amp;Overfør nøgler</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Keys</source>
+        <translation>Gen&amp;dan nøgler</translation>
+    </message>
+    <message>
+        <source>Delete Ke&amp;ys</source>
+        <translation>Sl&amp;et nøgler</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>Inputtekst</translation>
+    </message>
+    <message>
+        <source>Get Te&amp;xt</source>
+        <translation>Hent te&amp;kst</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>K&amp;od</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;Afkod</translation>
+    </message>
+    <message>
+        <source>Tidy</source>
+        <translation>Ryd op</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te</source>
+        <translation>Indsæ&amp;t</translation>
+    </message>
+    <message>
+        <source>Use as &amp;Input</source>
+        <translation>Brug som in&amp;put</translation>
+    </message>
+    <message>
+        <source>Output Text</source>
+        <translation>Outputtekst</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>G&amp;em</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Kopié&amp;r</translation>
+    </message>
+    <message>
+        <source>Dress as sentences</source>
+        <translation>Klæd som sætninger</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Om</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>&amp;Ordbøger</translation>
+    </message>
+    <message>
+        <source>&amp;Key Management</source>
+        <translation>&amp;Nøglehåndtering</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding and Decoding</source>
+        <translation>&amp;Kodning og afkodning</translation>
+    </message>
+    <message>
+        <source>Picking a language loads its dictionary</source>
+        <translation>Valg af et sprog indlæser dets ordbog</translation>
+    </message>
+    <message>
+        <source>Dictionary status</source>
+        <translation>Ordbogens status</translation>
+    </message>
+    <message>
+        <source>How many words the loaded dictionary holds</source>
+        <translation>Hvor mange ord den indlæste ordbog indeholder</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Indlæs</translation>
+    </message>
+    <message>
+        <source>Loads a dictionary file chosen in a file dialog</source>
+        <translation>Indlæser en ordbogsfil valgt i en fildialog</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>Lists every word of the loaded dictionary</source>
+        <translation>Viser alle ord i den indlæste ordbog</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Søg</translation>
+    </message>
+    <message>
+        <source>Finds the words that begin with a text</source>
+        <translation>Finder de ord, der begynder med en tekst</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tilføj</translation>
+    </message>
+    <message>
+        <source>Appends a word to the loaded dictionary file</source>
+        <translation>Føjer et ord til den indlæste ordbogsfil</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nøglenavn</translation>
+    </message>
+    <message>
+        <source>Picking a stored name puts its key into the key box</source>
+        <translation>Valg af et gemt navn sætter dets nøgle i nøglefeltet</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Nøgle</translation>
+    </message>
+    <message>
+        <source>The key to process: at most 18 characters, as a rule the digits 1 to 9</source>
+        <translation>Nøglen, der skal behandles: højst 18 tegn, som regel cifrene 1 til 9</translation>
+    </message>
+    <message>
+        <source>Generate Key</source>
+        <translation>Lav nøgle</translation>
+    </message>
+    <message>
+        <source>Puts a new random key into the key box</source>
+        <translation>Sætter en ny tilfældig nøgle i nøglefeltet</translation>
+    </message>
+    <message>
+        <source>Save key</source>
+        <translation>Gem nøgle</translation>
+    </message>
+    <message>
+        <source>Stores the name and key in the key file</source>
+        <translation>Gemmer navnet og nøglen i nøglefilen</translation>
+    </message>
+    <message>
+        <source>Remove key</source>
+        <translation>Fjern nøgle</translation>
+    </message>
+    <message>
+        <source>Removes the named key from the key file</source>
+        <translation>Fjerner den navngivne nøgle fra nøglefilen</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Behandl</translation>
+    </message>
+    <message>
+        <source>Prepares the dictionary with the key; needed before Encode and Decode</source>
+        <translation>Forbereder ordbogen med nøglen; nødvendigt før Kod og Afkod</translation>
+    </message>
+    <message>
+        <source>Processed key</source>
+        <translation>Behandlet nøgle</translation>
+    </message>
+    <message>
+        <source>The key and dictionary that Encode and Decode use</source>
+        <translation>Den nøgle og ordbog, som Kod og Afkod bruger</translation>
+    </message>
+    <message>
+        <source>Transfer Keys</source>
+        <translation>Overfør nøgler</translation>
+    </message>
+    <message>
+        <source>Copies the key file to a folder you choose</source>
+        <translation>Kopierer nøglefilen til en mappe, du vælger</translation>
+    </message>
+    <message>
+        <source>Restore Keys</source>
+        <translation>Gendan nøgler</translation>
+    </message>
+    <message>
+        <source>Copies the key file back from a folder you choose</source>
+        <translation>Kopierer nøglefilen tilbage fra en mappe, du vælger</translation>
+    </message>
+    <message>
+        <source>Delete Keys</source>
+        <translation>Slet nøgler</translation>
+    </message>
+    <message>
+        <source>Overwrites and deletes the key file</source>
+        <translation>Overskriver og sletter nøglefilen</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Inputtekst</translation>
+    </message>
+    <message>
+        <source>The text to encode or decode; a text file dropped here is read in</source>
+        <translation>Teksten, der skal kodes eller afkodes; en tekstfil, der slippes her, indlæses</translation>
+    </message>
+    <message>
+        <source>Get Text</source>
+        <translation>Hent tekst</translation>
+    </message>
+    <message>
+        <source>Reads a text file into the input box</source>
+        <translation>Læser en tekstfil ind i inputfeltet</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Indsæt</translation>
+    </message>
+    <message>
+        <source>Replaces the input with the text on the clipboard</source>
+        <translation>Erstatter input med teksten i udklipsholderen</translation>
+    </message>
+    <message>
+        <source>Use as Input</source>
+        <translation>Brug som input</translation>
+    </message>
+    <message>
+        <source>Moves the output into the input box</source>
+        <translation>Flytter output til inputfeltet</translation>
+    </message>
+    <message>
+        <source>Changes the words the dictionary lacks into words it holds</source>
+        <translation>Ændrer de ord, som ordbogen mangler, til ord, den indeholder</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Encodes the input into the output box</source>
+        <translation>Koder input til outputfeltet</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Afkod</translation>
+    </message>
+    <message>
+        <source>Decodes the input into the output box</source>
+        <translation>Afkoder input til outputfeltet</translation>
+    </message>
+    <message>
+        <source>Output text</source>
+        <translation>Outputtekst</translation>
+    </message>
+    <message>
+        <source>The result of Encode or Decode</source>
+        <translation>Resultatet af Kod eller Afkod</translation>
+    </message>
+    <message>
+        <source>Encode writes the words as sentences; they decode exactly as before</source>
+        <translation>Kod skriver ordene som sætninger; de afkodes præcis som før</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiér</translation>
+    </message>
+    <message>
+        <source>Copies the whole output to the clipboard</source>
+        <translation>Kopierer hele output til udklipsholderen</translation>
+    </message>
+    <message>
+        <source>Save output</source>
+        <translation>Gem output</translation>
+    </message>
+    <message>
+        <source>Writes the output to a text file</source>
+        <translation>Skriver output til en tekstfil</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>What the last command did</source>
+        <translation>Hvad den sidste kommando gjorde</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fremskridt</translation>
+    </message>
+    <message>
+        <source>How far a long command has come</source>
+        <translation>Hvor langt en lang kommando er nået</translation>
+    </message>
+    <message>
+        <source>Tidy (Ctrl+T): makes the text encodable, changing only words the dictionary lacks.
+Quotes, apostrophes, dashes, tabs, joined words, digits, abbreviations and missing accents become dictionary words;
+words still unknown are listed with suggestions.</source>
+        <translation>Ryd op (Ctrl+T): gør teksten kodbar og ændrer kun ord, som ordbogen mangler.
+Anførselstegn, apostroffer, tankestreger, tabulatorer, sammenskrevne ord, cifre, forkortelser og manglende accenter bliver til ord i ordbogen;
+ord, der stadig er ukendte, vises med forslag.</translation>
+    </message>
+</context>
+<context>
     <name>talvora::ui::FrmPathSelect</name>
     <message>
         <source>&amp;Set</source>
@@ -647,6 +1093,37 @@
     <message>
         <source>Done</source>
         <translation>Færdig</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Fundne ord</translation>
+    </message>
+    <message>
+        <source>The words that begin with the search text, in file order</source>
+        <translation>De ord, der begynder med søgeteksten, i filens rækkefølge</translation>
+    </message>
+    <message>
+        <source>The beginning of the words to find; letter case does not matter</source>
+        <translation>Begyndelsen af de ord, der skal findes; store og små bogstaver er ligegyldige</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Søgeresultat</translation>
+    </message>
+    <message>
+        <source>No word begins with %1.</source>
+        <translation>Intet ord begynder med %1.</translation>
+    </message>
+    <message>
+        <source>1 word begins with %1.</source>
+        <translation>1 ord begynder med %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words begin with %1.</source>
+        <translation>
+            <numerusform>%Ln ord begynder med %1.</numerusform>
+            <numerusform>%Ln ord begynder med %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -693,6 +1170,14 @@
     <message>
         <source>Done</source>
         <translation>Færdig</translation>
+    </message>
+    <message>
+        <source>Dictionary words</source>
+        <translation>Ordbogens ord</translation>
+    </message>
+    <message>
+        <source>Every word of the dictionary, in file order</source>
+        <translation>Alle ord i ordbogen, i filens rækkefølge</translation>
     </message>
 </context>
 <context>

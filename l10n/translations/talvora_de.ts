@@ -608,6 +608,452 @@
     </message>
 </context>
 <context>
+    <name>talvora::ui::FrmMain</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 Wort</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln Wort</numerusform>
+            <numerusform>%Ln Wörter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A key holds at most 18 characters; the key box kept %1.</source>
+        <translation>Ein Schlüssel hat höchstens 18 Zeichen; das Schlüsselfeld hat %1 behalten.</translation>
+    </message>
+    <message>
+        <source>Select Dictionary to Load</source>
+        <translation>Wörterbuch zum Laden wählen</translation>
+    </message>
+    <message>
+        <source>Welcome.  Select Dictionary, define and process the Key.</source>
+        <translation>Willkommen.  Wählen Sie ein Wörterbuch, legen Sie den Schlüssel fest und verarbeiten Sie ihn.</translation>
+    </message>
+    <message>
+        <source>There is no dictionary file for &quot;%1&quot;.</source>
+        <translation>Für &quot;%1&quot; gibt es keine Wörterbuchdatei.</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Geladen</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Nicht verarbeitet</translation>
+    </message>
+    <message>
+        <source>Processed: %1 · %2</source>
+        <translation>Verarbeitet: %1 · %2</translation>
+    </message>
+    <message>
+        <source>unnamed key</source>
+        <translation>unbenannter Schlüssel</translation>
+    </message>
+    <message>
+        <source>%1 items in Dictionary</source>
+        <translation>%1 Einträge im Wörterbuch</translation>
+    </message>
+    <message>
+        <source>%1
+Code page %2
+Fingerprint %3</source>
+        <translation>%1
+Codepage %2
+Fingerabdruck %3</translation>
+    </message>
+    <message>
+        <source>Showing the output...</source>
+        <translation>Die Ausgabe wird angezeigt...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not look like a text file: it holds control characters or bytes that are not text.  Load it all the same?</source>
+        <translation>&quot;%1&quot; sieht nicht wie eine Textdatei aus: Sie enthält Steuerzeichen oder Bytes, die kein Text sind.  Trotzdem laden?</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>The output box is empty: nothing was copied.</source>
+        <translation>Das Ausgabefeld ist leer: Es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>%1 kopiert.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text: the input box is unchanged.</source>
+        <translation>Die Zwischenablage enthält keinen Text: Das Eingabefeld ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>%1 eingefügt.</translation>
+    </message>
+    <message>
+        <source>The output box is empty: the input box is unchanged.</source>
+        <translation>Das Ausgabefeld ist leer: Das Eingabefeld ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the input box.</source>
+        <translation>%1 in das Eingabefeld verschoben.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Anzeigen</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>S&amp;uchen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Key Management</source>
+        <translation>Schlüsselverwaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Schlüssel</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Key</source>
+        <translation>Schlüssel &amp;erzeugen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>&amp;Verarbeiten</translation>
+    </message>
+    <message>
+        <source>Trans&amp;fer Keys</source>
+        <translation>Schlüssel ü&amp;bertragen</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Keys</source>
+        <translation>Schlüssel &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete Ke&amp;ys</source>
+        <translation>Schlüssel l&amp;öschen</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>Eingabetext</translation>
+    </message>
+    <message>
+        <source>Get Te&amp;xt</source>
+        <translation>Te&amp;xt holen</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>Ve&amp;rschlüsseln</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>En&amp;tschlüsseln</translation>
+    </message>
+    <message>
+        <source>Tidy</source>
+        <translation>Aufräumen</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>Use as &amp;Input</source>
+        <translation>Als Ein&amp;gabe verwenden</translation>
+    </message>
+    <message>
+        <source>Output Text</source>
+        <translation>Ausgabetext</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Dress as sentences</source>
+        <translation>Als Sätze einkleiden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>&amp;Wörterbücher</translation>
+    </message>
+    <message>
+        <source>&amp;Key Management</source>
+        <translation>&amp;Schlüsselverwaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding and Decoding</source>
+        <translation>&amp;Ver- und Entschlüsseln</translation>
+    </message>
+    <message>
+        <source>Picking a language loads its dictionary</source>
+        <translation>Die Wahl einer Sprache lädt ihr Wörterbuch</translation>
+    </message>
+    <message>
+        <source>Dictionary status</source>
+        <translation>Wörterbuchstatus</translation>
+    </message>
+    <message>
+        <source>How many words the loaded dictionary holds</source>
+        <translation>Wie viele Wörter das geladene Wörterbuch enthält</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Loads a dictionary file chosen in a file dialog</source>
+        <translation>Lädt eine in einem Dateidialog gewählte Wörterbuchdatei</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Lists every word of the loaded dictionary</source>
+        <translation>Listet jedes Wort des geladenen Wörterbuchs</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Finds the words that begin with a text</source>
+        <translation>Findet die Wörter, die mit einem Text beginnen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Appends a word to the loaded dictionary file</source>
+        <translation>Hängt ein Wort an die geladene Wörterbuchdatei an</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Schlüsselname</translation>
+    </message>
+    <message>
+        <source>Picking a stored name puts its key into the key box</source>
+        <translation>Die Wahl eines gespeicherten Namens setzt seinen Schlüssel in das Schlüsselfeld</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>The key to process: at most 18 characters, as a rule the digits 1 to 9</source>
+        <translation>Der zu verarbeitende Schlüssel: höchstens 18 Zeichen, in der Regel die Ziffern 1 bis 9</translation>
+    </message>
+    <message>
+        <source>Generate Key</source>
+        <translation>Schlüssel erzeugen</translation>
+    </message>
+    <message>
+        <source>Puts a new random key into the key box</source>
+        <translation>Setzt einen neuen zufälligen Schlüssel in das Schlüsselfeld</translation>
+    </message>
+    <message>
+        <source>Save key</source>
+        <translation>Schlüssel speichern</translation>
+    </message>
+    <message>
+        <source>Stores the name and key in the key file</source>
+        <translation>Speichert Namen und Schlüssel in der Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Remove key</source>
+        <translation>Schlüssel entfernen</translation>
+    </message>
+    <message>
+        <source>Removes the named key from the key file</source>
+        <translation>Entfernt den genannten Schlüssel aus der Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Verarbeiten</translation>
+    </message>
+    <message>
+        <source>Prepares the dictionary with the key; needed before Encode and Decode</source>
+        <translation>Bereitet das Wörterbuch mit dem Schlüssel vor; nötig vor Verschlüsseln und Entschlüsseln</translation>
+    </message>
+    <message>
+        <source>Processed key</source>
+        <translation>Verarbeiteter Schlüssel</translation>
+    </message>
+    <message>
+        <source>The key and dictionary that Encode and Decode use</source>
+        <translation>Schlüssel und Wörterbuch, die Verschlüsseln und Entschlüsseln verwenden</translation>
+    </message>
+    <message>
+        <source>Transfer Keys</source>
+        <translation>Schlüssel übertragen</translation>
+    </message>
+    <message>
+        <source>Copies the key file to a folder you choose</source>
+        <translation>Kopiert die Schlüsseldatei in einen Ordner Ihrer Wahl</translation>
+    </message>
+    <message>
+        <source>Restore Keys</source>
+        <translation>Schlüssel wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Copies the key file back from a folder you choose</source>
+        <translation>Kopiert die Schlüsseldatei aus einem Ordner Ihrer Wahl zurück</translation>
+    </message>
+    <message>
+        <source>Delete Keys</source>
+        <translation>Schlüssel löschen</translation>
+    </message>
+    <message>
+        <source>Overwrites and deletes the key file</source>
+        <translation>Überschreibt und löscht die Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Eingabetext</translation>
+    </message>
+    <message>
+        <source>The text to encode or decode; a text file dropped here is read in</source>
+        <translation>Der zu ver- oder entschlüsselnde Text; eine hier abgelegte Textdatei wird eingelesen</translation>
+    </message>
+    <message>
+        <source>Get Text</source>
+        <translation>Text holen</translation>
+    </message>
+    <message>
+        <source>Reads a text file into the input box</source>
+        <translation>Liest eine Textdatei in das Eingabefeld</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Replaces the input with the text on the clipboard</source>
+        <translation>Ersetzt die Eingabe durch den Text in der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Use as Input</source>
+        <translation>Als Eingabe verwenden</translation>
+    </message>
+    <message>
+        <source>Moves the output into the input box</source>
+        <translation>Verschiebt die Ausgabe in das Eingabefeld</translation>
+    </message>
+    <message>
+        <source>Changes the words the dictionary lacks into words it holds</source>
+        <translation>Ändert die Wörter, die dem Wörterbuch fehlen, in Wörter, die es enthält</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Verschlüsseln</translation>
+    </message>
+    <message>
+        <source>Encodes the input into the output box</source>
+        <translation>Verschlüsselt die Eingabe in das Ausgabefeld</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Entschlüsseln</translation>
+    </message>
+    <message>
+        <source>Decodes the input into the output box</source>
+        <translation>Entschlüsselt die Eingabe in das Ausgabefeld</translation>
+    </message>
+    <message>
+        <source>Output text</source>
+        <translation>Ausgabetext</translation>
+    </message>
+    <message>
+        <source>The result of Encode or Decode</source>
+        <translation>Das Ergebnis von Verschlüsseln oder Entschlüsseln</translation>
+    </message>
+    <message>
+        <source>Encode writes the words as sentences; they decode exactly as before</source>
+        <translation>Verschlüsseln schreibt die Wörter als Sätze; sie werden genau wie vorher entschlüsselt</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copies the whole output to the clipboard</source>
+        <translation>Kopiert die ganze Ausgabe in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Save output</source>
+        <translation>Ausgabe speichern</translation>
+    </message>
+    <message>
+        <source>Writes the output to a text file</source>
+        <translation>Schreibt die Ausgabe in eine Textdatei</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>What the last command did</source>
+        <translation>Was der letzte Befehl getan hat</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>How far a long command has come</source>
+        <translation>Wie weit ein langer Befehl gekommen ist</translation>
+    </message>
+    <message>
+        <source>Tidy (Ctrl+T): makes the text encodable, changing only words the dictionary lacks.
+Quotes, apostrophes, dashes, tabs, joined words, digits, abbreviations and missing accents become dictionary words;
+words still unknown are listed with suggestions.</source>
+        <translation>Aufräumen (Strg+T): macht den Text verschlüsselbar und ändert nur Wörter, die dem Wörterbuch fehlen.
+Anführungszeichen, Apostrophe, Gedankenstriche, Tabulatoren, zusammengeschriebene Wörter, Ziffern, Abkürzungen und fehlende Akzente werden zu Wörtern des Wörterbuchs;
+Wörter, die unbekannt bleiben, werden mit Vorschlägen aufgeführt.</translation>
+    </message>
+</context>
+<context>
     <name>talvora::ui::FrmPathSelect</name>
     <message>
         <source>&amp;Set</source>
@@ -647,6 +1093,37 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Gefundene Wörter</translation>
+    </message>
+    <message>
+        <source>The words that begin with the search text, in file order</source>
+        <translation>Die Wörter, die mit dem Suchtext beginnen, in der Reihenfolge der Datei</translation>
+    </message>
+    <message>
+        <source>The beginning of the words to find; letter case does not matter</source>
+        <translation>Der Anfang der gesuchten Wörter; Groß- und Kleinschreibung spielen keine Rolle</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Suchergebnis</translation>
+    </message>
+    <message>
+        <source>No word begins with %1.</source>
+        <translation>Kein Wort beginnt mit %1.</translation>
+    </message>
+    <message>
+        <source>1 word begins with %1.</source>
+        <translation>1 Wort beginnt mit %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words begin with %1.</source>
+        <translation>
+            <numerusform>%Ln Wort beginnt mit %1.</numerusform>
+            <numerusform>%Ln Wörter beginnen mit %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -693,6 +1170,14 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Dictionary words</source>
+        <translation>Wörter des Wörterbuchs</translation>
+    </message>
+    <message>
+        <source>Every word of the dictionary, in file order</source>
+        <translation>Jedes Wort des Wörterbuchs, in der Reihenfolge der Datei</translation>
     </message>
 </context>
 <context>

@@ -608,6 +608,452 @@
     </message>
 </context>
 <context>
+    <name>talvora::ui::FrmMain</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 palabra</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln palabra</numerusform>
+            <numerusform>%Ln palabras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A key holds at most 18 characters; the key box kept %1.</source>
+        <translation>Una clave tiene como máximo 18 caracteres; el cuadro de la clave se ha quedado con %1.</translation>
+    </message>
+    <message>
+        <source>Select Dictionary to Load</source>
+        <translation>Seleccione el diccionario que cargar</translation>
+    </message>
+    <message>
+        <source>Welcome.  Select Dictionary, define and process the Key.</source>
+        <translation>Bienvenido.  Seleccione un diccionario, defina la clave y procésela.</translation>
+    </message>
+    <message>
+        <source>There is no dictionary file for &quot;%1&quot;.</source>
+        <translation>No hay ningún archivo de diccionario para &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Cargado</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Sin procesar</translation>
+    </message>
+    <message>
+        <source>Processed: %1 · %2</source>
+        <translation>Procesada: %1 · %2</translation>
+    </message>
+    <message>
+        <source>unnamed key</source>
+        <translation>clave sin nombre</translation>
+    </message>
+    <message>
+        <source>%1 items in Dictionary</source>
+        <translation>%1 entradas en el diccionario</translation>
+    </message>
+    <message>
+        <source>%1
+Code page %2
+Fingerprint %3</source>
+        <translation>%1
+Página de códigos %2
+Huella %3</translation>
+    </message>
+    <message>
+        <source>Showing the output...</source>
+        <translation>Mostrando la salida...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not look like a text file: it holds control characters or bytes that are not text.  Load it all the same?</source>
+        <translation>&quot;%1&quot; no parece un archivo de texto: contiene caracteres de control o bytes que no son texto.  ¿Cargarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>Archivo guardado</translation>
+    </message>
+    <message>
+        <source>The output box is empty: nothing was copied.</source>
+        <translation>El cuadro de salida está vacío: no se ha copiado nada.</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>Copiado: %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text: the input box is unchanged.</source>
+        <translation>El portapapeles no contiene texto: el cuadro de entrada no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>Pegado: %1.</translation>
+    </message>
+    <message>
+        <source>The output box is empty: the input box is unchanged.</source>
+        <translation>El cuadro de salida está vacío: el cuadro de entrada no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the input box.</source>
+        <translation>Pasado al cuadro de entrada: %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Cargar</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
+    <message>
+        <source>Key Management</source>
+        <translation>Gestión de claves</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>C&amp;lave</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Key</source>
+        <translation>&amp;Generar clave</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Guar&amp;dar</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>&amp;Procesar</translation>
+    </message>
+    <message>
+        <source>Trans&amp;fer Keys</source>
+        <translation>&amp;Transferir claves</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Keys</source>
+        <translation>&amp;Restaurar claves</translation>
+    </message>
+    <message>
+        <source>Delete Ke&amp;ys</source>
+        <translation>B&amp;orrar claves</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>Texto de entrada</translation>
+    </message>
+    <message>
+        <source>Get Te&amp;xt</source>
+        <translation>Abrir te&amp;xto</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>Codi&amp;ficar</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>D&amp;escodificar</translation>
+    </message>
+    <message>
+        <source>Tidy</source>
+        <translation>Limpiar</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te</source>
+        <translation>Pe&amp;gar</translation>
+    </message>
+    <message>
+        <source>Use as &amp;Input</source>
+        <translation>Usar como &amp;entrada</translation>
+    </message>
+    <message>
+        <source>Output Text</source>
+        <translation>Texto de salida</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Guardar &amp;salida</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Cop&amp;iar</translation>
+    </message>
+    <message>
+        <source>Dress as sentences</source>
+        <translation>Vestir como frases</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>&amp;Diccionarios</translation>
+    </message>
+    <message>
+        <source>&amp;Key Management</source>
+        <translation>&amp;Gestión de claves</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding and Decoding</source>
+        <translation>&amp;Codificación y descodificación</translation>
+    </message>
+    <message>
+        <source>Picking a language loads its dictionary</source>
+        <translation>Elegir un idioma carga su diccionario</translation>
+    </message>
+    <message>
+        <source>Dictionary status</source>
+        <translation>Estado del diccionario</translation>
+    </message>
+    <message>
+        <source>How many words the loaded dictionary holds</source>
+        <translation>Cuántas palabras tiene el diccionario cargado</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Loads a dictionary file chosen in a file dialog</source>
+        <translation>Carga un archivo de diccionario elegido en un cuadro de diálogo</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Lists every word of the loaded dictionary</source>
+        <translation>Lista todas las palabras del diccionario cargado</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Finds the words that begin with a text</source>
+        <translation>Encuentra las palabras que empiezan por un texto</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Appends a word to the loaded dictionary file</source>
+        <translation>Añade una palabra al archivo de diccionario cargado</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nombre de la clave</translation>
+    </message>
+    <message>
+        <source>Picking a stored name puts its key into the key box</source>
+        <translation>Elegir un nombre guardado pone su clave en el cuadro de la clave</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clave</translation>
+    </message>
+    <message>
+        <source>The key to process: at most 18 characters, as a rule the digits 1 to 9</source>
+        <translation>La clave que procesar: como máximo 18 caracteres, por lo general las cifras 1 a 9</translation>
+    </message>
+    <message>
+        <source>Generate Key</source>
+        <translation>Generar clave</translation>
+    </message>
+    <message>
+        <source>Puts a new random key into the key box</source>
+        <translation>Pone una nueva clave aleatoria en el cuadro de la clave</translation>
+    </message>
+    <message>
+        <source>Save key</source>
+        <translation>Guardar clave</translation>
+    </message>
+    <message>
+        <source>Stores the name and key in the key file</source>
+        <translation>Guarda el nombre y la clave en el archivo de claves</translation>
+    </message>
+    <message>
+        <source>Remove key</source>
+        <translation>Quitar clave</translation>
+    </message>
+    <message>
+        <source>Removes the named key from the key file</source>
+        <translation>Quita la clave nombrada del archivo de claves</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Procesar</translation>
+    </message>
+    <message>
+        <source>Prepares the dictionary with the key; needed before Encode and Decode</source>
+        <translation>Prepara el diccionario con la clave; necesario antes de Codificar y Descodificar</translation>
+    </message>
+    <message>
+        <source>Processed key</source>
+        <translation>Clave procesada</translation>
+    </message>
+    <message>
+        <source>The key and dictionary that Encode and Decode use</source>
+        <translation>La clave y el diccionario que usan Codificar y Descodificar</translation>
+    </message>
+    <message>
+        <source>Transfer Keys</source>
+        <translation>Transferir claves</translation>
+    </message>
+    <message>
+        <source>Copies the key file to a folder you choose</source>
+        <translation>Copia el archivo de claves a una carpeta que usted elija</translation>
+    </message>
+    <message>
+        <source>Restore Keys</source>
+        <translation>Restaurar claves</translation>
+    </message>
+    <message>
+        <source>Copies the key file back from a folder you choose</source>
+        <translation>Copia de vuelta el archivo de claves desde una carpeta que usted elija</translation>
+    </message>
+    <message>
+        <source>Delete Keys</source>
+        <translation>Borrar claves</translation>
+    </message>
+    <message>
+        <source>Overwrites and deletes the key file</source>
+        <translation>Sobrescribe y borra el archivo de claves</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Texto de entrada</translation>
+    </message>
+    <message>
+        <source>The text to encode or decode; a text file dropped here is read in</source>
+        <translation>El texto que codificar o descodificar; un archivo de texto que se suelte aquí se lee</translation>
+    </message>
+    <message>
+        <source>Get Text</source>
+        <translation>Abrir texto</translation>
+    </message>
+    <message>
+        <source>Reads a text file into the input box</source>
+        <translation>Lee un archivo de texto en el cuadro de entrada</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Replaces the input with the text on the clipboard</source>
+        <translation>Reemplaza la entrada por el texto del portapapeles</translation>
+    </message>
+    <message>
+        <source>Use as Input</source>
+        <translation>Usar como entrada</translation>
+    </message>
+    <message>
+        <source>Moves the output into the input box</source>
+        <translation>Pasa la salida al cuadro de entrada</translation>
+    </message>
+    <message>
+        <source>Changes the words the dictionary lacks into words it holds</source>
+        <translation>Cambia las palabras que faltan en el diccionario por palabras que contiene</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Codificar</translation>
+    </message>
+    <message>
+        <source>Encodes the input into the output box</source>
+        <translation>Codifica la entrada en el cuadro de salida</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Descodificar</translation>
+    </message>
+    <message>
+        <source>Decodes the input into the output box</source>
+        <translation>Descodifica la entrada en el cuadro de salida</translation>
+    </message>
+    <message>
+        <source>Output text</source>
+        <translation>Texto de salida</translation>
+    </message>
+    <message>
+        <source>The result of Encode or Decode</source>
+        <translation>El resultado de Codificar o Descodificar</translation>
+    </message>
+    <message>
+        <source>Encode writes the words as sentences; they decode exactly as before</source>
+        <translation>Codificar escribe las palabras como frases; se descodifican exactamente igual que antes</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copies the whole output to the clipboard</source>
+        <translation>Copia toda la salida al portapapeles</translation>
+    </message>
+    <message>
+        <source>Save output</source>
+        <translation>Guardar salida</translation>
+    </message>
+    <message>
+        <source>Writes the output to a text file</source>
+        <translation>Escribe la salida en un archivo de texto</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>What the last command did</source>
+        <translation>Lo que hizo la última orden</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>How far a long command has come</source>
+        <translation>Cuánto ha avanzado una orden larga</translation>
+    </message>
+    <message>
+        <source>Tidy (Ctrl+T): makes the text encodable, changing only words the dictionary lacks.
+Quotes, apostrophes, dashes, tabs, joined words, digits, abbreviations and missing accents become dictionary words;
+words still unknown are listed with suggestions.</source>
+        <translation>Limpiar (Ctrl+T): hace que el texto se pueda codificar cambiando solo las palabras que faltan en el diccionario.
+Comillas, apóstrofos, rayas, tabuladores, palabras unidas, cifras, abreviaturas y acentos que faltan pasan a ser palabras del diccionario;
+las palabras que siguen siendo desconocidas se listan con sugerencias.</translation>
+    </message>
+</context>
+<context>
     <name>talvora::ui::FrmPathSelect</name>
     <message>
         <source>&amp;Set</source>
@@ -647,6 +1093,37 @@
     <message>
         <source>Done</source>
         <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Palabras encontradas</translation>
+    </message>
+    <message>
+        <source>The words that begin with the search text, in file order</source>
+        <translation>Las palabras que empiezan por el texto buscado, en el orden del archivo</translation>
+    </message>
+    <message>
+        <source>The beginning of the words to find; letter case does not matter</source>
+        <translation>El principio de las palabras que buscar; no importan mayúsculas ni minúsculas</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Resultado de la búsqueda</translation>
+    </message>
+    <message>
+        <source>No word begins with %1.</source>
+        <translation>Ninguna palabra empieza por %1.</translation>
+    </message>
+    <message>
+        <source>1 word begins with %1.</source>
+        <translation>1 palabra empieza por %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words begin with %1.</source>
+        <translation>
+            <numerusform>%Ln palabra empieza por %1.</numerusform>
+            <numerusform>%Ln palabras empiezan por %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -693,6 +1170,14 @@
     <message>
         <source>Done</source>
         <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Dictionary words</source>
+        <translation>Palabras del diccionario</translation>
+    </message>
+    <message>
+        <source>Every word of the dictionary, in file order</source>
+        <translation>Todas las palabras del diccionario, en el orden del archivo</translation>
     </message>
 </context>
 <context>

@@ -608,6 +608,452 @@
     </message>
 </context>
 <context>
+    <name>talvora::ui::FrmMain</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 mot</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln mot</numerusform>
+            <numerusform>%Ln mots</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A key holds at most 18 characters; the key box kept %1.</source>
+        <translation>Une clé a au plus 18 caractères ; la zone de clé a gardé %1.</translation>
+    </message>
+    <message>
+        <source>Select Dictionary to Load</source>
+        <translation>Choisissez le dictionnaire à charger</translation>
+    </message>
+    <message>
+        <source>Welcome.  Select Dictionary, define and process the Key.</source>
+        <translation>Bienvenue.  Choisissez un dictionnaire, définissez la clé et traitez-la.</translation>
+    </message>
+    <message>
+        <source>There is no dictionary file for &quot;%1&quot;.</source>
+        <translation>Il n&apos;y a pas de fichier de dictionnaire pour « %1 ».</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Chargé</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Non traité</translation>
+    </message>
+    <message>
+        <source>Processed: %1 · %2</source>
+        <translation>Traité : %1 · %2</translation>
+    </message>
+    <message>
+        <source>unnamed key</source>
+        <translation>clé sans nom</translation>
+    </message>
+    <message>
+        <source>%1 items in Dictionary</source>
+        <translation>%1 entrées dans le dictionnaire</translation>
+    </message>
+    <message>
+        <source>%1
+Code page %2
+Fingerprint %3</source>
+        <translation>%1
+Page de codes %2
+Empreinte %3</translation>
+    </message>
+    <message>
+        <source>Showing the output...</source>
+        <translation>Affichage de la sortie...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not look like a text file: it holds control characters or bytes that are not text.  Load it all the same?</source>
+        <translation>« %1 » ne ressemble pas à un fichier texte : il contient des caractères de contrôle ou des octets qui ne sont pas du texte.  Le charger quand même ?</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>Fichier enregistré</translation>
+    </message>
+    <message>
+        <source>The output box is empty: nothing was copied.</source>
+        <translation>La zone de sortie est vide : rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>Copié : %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text: the input box is unchanged.</source>
+        <translation>Le presse-papiers ne contient pas de texte : la zone d&apos;entrée n&apos;a pas changé.</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>Collé : %1.</translation>
+    </message>
+    <message>
+        <source>The output box is empty: the input box is unchanged.</source>
+        <translation>La zone de sortie est vide : la zone d&apos;entrée n&apos;a pas changé.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the input box.</source>
+        <translation>Déplacé dans la zone d&apos;entrée : %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Charger</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>A&amp;fficher</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>Key Management</source>
+        <translation>Gestion des clés</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>C&amp;lé</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Key</source>
+        <translation>&amp;Générer une clé</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;tirer</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>Tra&amp;iter</translation>
+    </message>
+    <message>
+        <source>Trans&amp;fer Keys</source>
+        <translation>Tran&amp;sférer les clés</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Keys</source>
+        <translation>Resta&amp;urer les clés</translation>
+    </message>
+    <message>
+        <source>Delete Ke&amp;ys</source>
+        <translation>Effacer les cl&amp;és</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>Texte d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Get Te&amp;xt</source>
+        <translation>Ouvrir un te&amp;xte</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>C&amp;oder</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;Décoder</translation>
+    </message>
+    <message>
+        <source>Tidy</source>
+        <translation>Nettoyer</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te</source>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>Use as &amp;Input</source>
+        <translation>Utiliser comme entré&amp;e</translation>
+    </message>
+    <message>
+        <source>Output Text</source>
+        <translation>Texte de sortie</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Enregis&amp;trer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Cop&amp;ier</translation>
+    </message>
+    <message>
+        <source>Dress as sentences</source>
+        <translation>Habiller en phrases</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>&amp;Dictionnaires</translation>
+    </message>
+    <message>
+        <source>&amp;Key Management</source>
+        <translation>&amp;Gestion des clés</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding and Decoding</source>
+        <translation>&amp;Codage et décodage</translation>
+    </message>
+    <message>
+        <source>Picking a language loads its dictionary</source>
+        <translation>Choisir une langue charge son dictionnaire</translation>
+    </message>
+    <message>
+        <source>Dictionary status</source>
+        <translation>État du dictionnaire</translation>
+    </message>
+    <message>
+        <source>How many words the loaded dictionary holds</source>
+        <translation>Nombre de mots du dictionnaire chargé</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Loads a dictionary file chosen in a file dialog</source>
+        <translation>Charge un fichier de dictionnaire choisi dans une boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Lists every word of the loaded dictionary</source>
+        <translation>Liste tous les mots du dictionnaire chargé</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Finds the words that begin with a text</source>
+        <translation>Trouve les mots qui commencent par un texte</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Appends a word to the loaded dictionary file</source>
+        <translation>Ajoute un mot au fichier de dictionnaire chargé</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nom de la clé</translation>
+    </message>
+    <message>
+        <source>Picking a stored name puts its key into the key box</source>
+        <translation>Choisir un nom enregistré place sa clé dans la zone de clé</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clé</translation>
+    </message>
+    <message>
+        <source>The key to process: at most 18 characters, as a rule the digits 1 to 9</source>
+        <translation>La clé à traiter : au plus 18 caractères, en règle générale les chiffres 1 à 9</translation>
+    </message>
+    <message>
+        <source>Generate Key</source>
+        <translation>Générer une clé</translation>
+    </message>
+    <message>
+        <source>Puts a new random key into the key box</source>
+        <translation>Place une nouvelle clé aléatoire dans la zone de clé</translation>
+    </message>
+    <message>
+        <source>Save key</source>
+        <translation>Enregistrer la clé</translation>
+    </message>
+    <message>
+        <source>Stores the name and key in the key file</source>
+        <translation>Enregistre le nom et la clé dans le fichier de clés</translation>
+    </message>
+    <message>
+        <source>Remove key</source>
+        <translation>Retirer la clé</translation>
+    </message>
+    <message>
+        <source>Removes the named key from the key file</source>
+        <translation>Retire la clé nommée du fichier de clés</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Traiter</translation>
+    </message>
+    <message>
+        <source>Prepares the dictionary with the key; needed before Encode and Decode</source>
+        <translation>Prépare le dictionnaire avec la clé ; nécessaire avant Coder et Décoder</translation>
+    </message>
+    <message>
+        <source>Processed key</source>
+        <translation>Clé traitée</translation>
+    </message>
+    <message>
+        <source>The key and dictionary that Encode and Decode use</source>
+        <translation>La clé et le dictionnaire qu&apos;utilisent Coder et Décoder</translation>
+    </message>
+    <message>
+        <source>Transfer Keys</source>
+        <translation>Transférer les clés</translation>
+    </message>
+    <message>
+        <source>Copies the key file to a folder you choose</source>
+        <translation>Copie le fichier de clés dans un dossier de votre choix</translation>
+    </message>
+    <message>
+        <source>Restore Keys</source>
+        <translation>Restaurer les clés</translation>
+    </message>
+    <message>
+        <source>Copies the key file back from a folder you choose</source>
+        <translation>Recopie le fichier de clés depuis un dossier de votre choix</translation>
+    </message>
+    <message>
+        <source>Delete Keys</source>
+        <translation>Effacer les clés</translation>
+    </message>
+    <message>
+        <source>Overwrites and deletes the key file</source>
+        <translation>Écrase puis supprime le fichier de clés</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Texte d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>The text to encode or decode; a text file dropped here is read in</source>
+        <translation>Le texte à coder ou à décoder ; un fichier texte déposé ici est lu</translation>
+    </message>
+    <message>
+        <source>Get Text</source>
+        <translation>Ouvrir un texte</translation>
+    </message>
+    <message>
+        <source>Reads a text file into the input box</source>
+        <translation>Lit un fichier texte dans la zone d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Replaces the input with the text on the clipboard</source>
+        <translation>Remplace l&apos;entrée par le texte du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Use as Input</source>
+        <translation>Utiliser comme entrée</translation>
+    </message>
+    <message>
+        <source>Moves the output into the input box</source>
+        <translation>Déplace la sortie dans la zone d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Changes the words the dictionary lacks into words it holds</source>
+        <translation>Change les mots absents du dictionnaire en mots qu&apos;il contient</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Coder</translation>
+    </message>
+    <message>
+        <source>Encodes the input into the output box</source>
+        <translation>Code l&apos;entrée dans la zone de sortie</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Décoder</translation>
+    </message>
+    <message>
+        <source>Decodes the input into the output box</source>
+        <translation>Décode l&apos;entrée dans la zone de sortie</translation>
+    </message>
+    <message>
+        <source>Output text</source>
+        <translation>Texte de sortie</translation>
+    </message>
+    <message>
+        <source>The result of Encode or Decode</source>
+        <translation>Le résultat de Coder ou Décoder</translation>
+    </message>
+    <message>
+        <source>Encode writes the words as sentences; they decode exactly as before</source>
+        <translation>Coder écrit les mots sous forme de phrases ; ils se décodent exactement comme avant</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copies the whole output to the clipboard</source>
+        <translation>Copie toute la sortie dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Save output</source>
+        <translation>Enregistrer la sortie</translation>
+    </message>
+    <message>
+        <source>Writes the output to a text file</source>
+        <translation>Écrit la sortie dans un fichier texte</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>What the last command did</source>
+        <translation>Ce qu&apos;a fait la dernière commande</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>How far a long command has come</source>
+        <translation>L&apos;avancement d&apos;une longue commande</translation>
+    </message>
+    <message>
+        <source>Tidy (Ctrl+T): makes the text encodable, changing only words the dictionary lacks.
+Quotes, apostrophes, dashes, tabs, joined words, digits, abbreviations and missing accents become dictionary words;
+words still unknown are listed with suggestions.</source>
+        <translation>Nettoyer (Ctrl+T) : rend le texte codable en ne modifiant que les mots absents du dictionnaire.
+Guillemets, apostrophes, tirets, tabulations, mots soudés, chiffres, abréviations et accents manquants deviennent des mots du dictionnaire ;
+les mots encore inconnus sont listés avec des suggestions.</translation>
+    </message>
+</context>
+<context>
     <name>talvora::ui::FrmPathSelect</name>
     <message>
         <source>&amp;Set</source>
@@ -647,6 +1093,37 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Mots trouvés</translation>
+    </message>
+    <message>
+        <source>The words that begin with the search text, in file order</source>
+        <translation>Les mots qui commencent par le texte recherché, dans l&apos;ordre du fichier</translation>
+    </message>
+    <message>
+        <source>The beginning of the words to find; letter case does not matter</source>
+        <translation>Le début des mots à trouver ; majuscules et minuscules sont indifférentes</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Résultat de la recherche</translation>
+    </message>
+    <message>
+        <source>No word begins with %1.</source>
+        <translation>Aucun mot ne commence par %1.</translation>
+    </message>
+    <message>
+        <source>1 word begins with %1.</source>
+        <translation>1 mot commence par %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words begin with %1.</source>
+        <translation>
+            <numerusform>%Ln mot commence par %1.</numerusform>
+            <numerusform>%Ln mots commencent par %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -693,6 +1170,14 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Dictionary words</source>
+        <translation>Mots du dictionnaire</translation>
+    </message>
+    <message>
+        <source>Every word of the dictionary, in file order</source>
+        <translation>Tous les mots du dictionnaire, dans l&apos;ordre du fichier</translation>
     </message>
 </context>
 <context>

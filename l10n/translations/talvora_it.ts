@@ -608,6 +608,452 @@
     </message>
 </context>
 <context>
+    <name>talvora::ui::FrmMain</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 parola</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln parola</numerusform>
+            <numerusform>%Ln parole</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A key holds at most 18 characters; the key box kept %1.</source>
+        <translation>Una chiave ha al massimo 18 caratteri; la casella della chiave ha tenuto %1.</translation>
+    </message>
+    <message>
+        <source>Select Dictionary to Load</source>
+        <translation>Selezionare il dizionario da caricare</translation>
+    </message>
+    <message>
+        <source>Welcome.  Select Dictionary, define and process the Key.</source>
+        <translation>Benvenuti.  Selezionare un dizionario, definire la chiave ed elaborarla.</translation>
+    </message>
+    <message>
+        <source>There is no dictionary file for &quot;%1&quot;.</source>
+        <translation>Non esiste un file di dizionario per &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Caricato</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Non elaborata</translation>
+    </message>
+    <message>
+        <source>Processed: %1 · %2</source>
+        <translation>Elaborata: %1 · %2</translation>
+    </message>
+    <message>
+        <source>unnamed key</source>
+        <translation>chiave senza nome</translation>
+    </message>
+    <message>
+        <source>%1 items in Dictionary</source>
+        <translation>%1 voci nel dizionario</translation>
+    </message>
+    <message>
+        <source>%1
+Code page %2
+Fingerprint %3</source>
+        <translation>%1
+Codepage %2
+Impronta %3</translation>
+    </message>
+    <message>
+        <source>Showing the output...</source>
+        <translation>Visualizzazione dell&apos;output...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not look like a text file: it holds control characters or bytes that are not text.  Load it all the same?</source>
+        <translation>&quot;%1&quot; non sembra un file di testo: contiene caratteri di controllo o byte che non sono testo.  Caricarlo comunque?</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>File salvato</translation>
+    </message>
+    <message>
+        <source>The output box is empty: nothing was copied.</source>
+        <translation>La casella di output è vuota: non è stato copiato nulla.</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>Copiato: %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text: the input box is unchanged.</source>
+        <translation>Gli appunti non contengono testo: la casella di input è invariata.</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>Incollato: %1.</translation>
+    </message>
+    <message>
+        <source>The output box is empty: the input box is unchanged.</source>
+        <translation>La casella di output è vuota: la casella di input è invariata.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the input box.</source>
+        <translation>Spostato nella casella di input: %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Carica</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>Ce&amp;rca</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;ggiungi</translation>
+    </message>
+    <message>
+        <source>Key Management</source>
+        <translation>Gestione delle chiavi</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>C&amp;hiave</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Key</source>
+        <translation>Genera c&amp;hiave</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ri&amp;muovi</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>&amp;Elabora</translation>
+    </message>
+    <message>
+        <source>Trans&amp;fer Keys</source>
+        <translation>&amp;Trasferisci chiavi</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Keys</source>
+        <translation>Ripristina c&amp;hiavi</translation>
+    </message>
+    <message>
+        <source>Delete Ke&amp;ys</source>
+        <translation>Eli&amp;mina chiavi</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>Testo di input</translation>
+    </message>
+    <message>
+        <source>Get Te&amp;xt</source>
+        <translation>Apri te&amp;sto</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>C&amp;odifica</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;Decodifica</translation>
+    </message>
+    <message>
+        <source>Tidy</source>
+        <translation>Riordina</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>Use as &amp;Input</source>
+        <translation>Usa come &amp;input</translation>
+    </message>
+    <message>
+        <source>Output Text</source>
+        <translation>Testo di output</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Sal&amp;va</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Co&amp;pia</translation>
+    </message>
+    <message>
+        <source>Dress as sentences</source>
+        <translation>Vesti come frasi</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>&amp;Dizionari</translation>
+    </message>
+    <message>
+        <source>&amp;Key Management</source>
+        <translation>Gestione delle &amp;chiavi</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding and Decoding</source>
+        <translation>Codifica e dec&amp;odifica</translation>
+    </message>
+    <message>
+        <source>Picking a language loads its dictionary</source>
+        <translation>Scegliere una lingua carica il suo dizionario</translation>
+    </message>
+    <message>
+        <source>Dictionary status</source>
+        <translation>Stato del dizionario</translation>
+    </message>
+    <message>
+        <source>How many words the loaded dictionary holds</source>
+        <translation>Quante parole contiene il dizionario caricato</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Loads a dictionary file chosen in a file dialog</source>
+        <translation>Carica un file di dizionario scelto in una finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Lists every word of the loaded dictionary</source>
+        <translation>Elenca tutte le parole del dizionario caricato</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Finds the words that begin with a text</source>
+        <translation>Trova le parole che iniziano con un testo</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Appends a word to the loaded dictionary file</source>
+        <translation>Aggiunge una parola al file di dizionario caricato</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nome della chiave</translation>
+    </message>
+    <message>
+        <source>Picking a stored name puts its key into the key box</source>
+        <translation>Scegliere un nome salvato mette la sua chiave nella casella della chiave</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Chiave</translation>
+    </message>
+    <message>
+        <source>The key to process: at most 18 characters, as a rule the digits 1 to 9</source>
+        <translation>La chiave da elaborare: al massimo 18 caratteri, di norma le cifre da 1 a 9</translation>
+    </message>
+    <message>
+        <source>Generate Key</source>
+        <translation>Genera chiave</translation>
+    </message>
+    <message>
+        <source>Puts a new random key into the key box</source>
+        <translation>Mette una nuova chiave casuale nella casella della chiave</translation>
+    </message>
+    <message>
+        <source>Save key</source>
+        <translation>Salva chiave</translation>
+    </message>
+    <message>
+        <source>Stores the name and key in the key file</source>
+        <translation>Salva il nome e la chiave nel file delle chiavi</translation>
+    </message>
+    <message>
+        <source>Remove key</source>
+        <translation>Rimuovi chiave</translation>
+    </message>
+    <message>
+        <source>Removes the named key from the key file</source>
+        <translation>Rimuove la chiave indicata dal file delle chiavi</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Elabora</translation>
+    </message>
+    <message>
+        <source>Prepares the dictionary with the key; needed before Encode and Decode</source>
+        <translation>Prepara il dizionario con la chiave; necessario prima di Codifica e Decodifica</translation>
+    </message>
+    <message>
+        <source>Processed key</source>
+        <translation>Chiave elaborata</translation>
+    </message>
+    <message>
+        <source>The key and dictionary that Encode and Decode use</source>
+        <translation>La chiave e il dizionario che usano Codifica e Decodifica</translation>
+    </message>
+    <message>
+        <source>Transfer Keys</source>
+        <translation>Trasferisci chiavi</translation>
+    </message>
+    <message>
+        <source>Copies the key file to a folder you choose</source>
+        <translation>Copia il file delle chiavi in una cartella a scelta</translation>
+    </message>
+    <message>
+        <source>Restore Keys</source>
+        <translation>Ripristina chiavi</translation>
+    </message>
+    <message>
+        <source>Copies the key file back from a folder you choose</source>
+        <translation>Ricopia il file delle chiavi da una cartella a scelta</translation>
+    </message>
+    <message>
+        <source>Delete Keys</source>
+        <translation>Elimina chiavi</translation>
+    </message>
+    <message>
+        <source>Overwrites and deletes the key file</source>
+        <translation>Sovrascrive ed elimina il file delle chiavi</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Testo di input</translation>
+    </message>
+    <message>
+        <source>The text to encode or decode; a text file dropped here is read in</source>
+        <translation>Il testo da codificare o decodificare; un file di testo trascinato qui viene letto</translation>
+    </message>
+    <message>
+        <source>Get Text</source>
+        <translation>Apri testo</translation>
+    </message>
+    <message>
+        <source>Reads a text file into the input box</source>
+        <translation>Legge un file di testo nella casella di input</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Replaces the input with the text on the clipboard</source>
+        <translation>Sostituisce l&apos;input con il testo degli appunti</translation>
+    </message>
+    <message>
+        <source>Use as Input</source>
+        <translation>Usa come input</translation>
+    </message>
+    <message>
+        <source>Moves the output into the input box</source>
+        <translation>Sposta l&apos;output nella casella di input</translation>
+    </message>
+    <message>
+        <source>Changes the words the dictionary lacks into words it holds</source>
+        <translation>Cambia le parole che mancano al dizionario in parole che contiene</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Codifica</translation>
+    </message>
+    <message>
+        <source>Encodes the input into the output box</source>
+        <translation>Codifica l&apos;input nella casella di output</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Decodifica</translation>
+    </message>
+    <message>
+        <source>Decodes the input into the output box</source>
+        <translation>Decodifica l&apos;input nella casella di output</translation>
+    </message>
+    <message>
+        <source>Output text</source>
+        <translation>Testo di output</translation>
+    </message>
+    <message>
+        <source>The result of Encode or Decode</source>
+        <translation>Il risultato di Codifica o Decodifica</translation>
+    </message>
+    <message>
+        <source>Encode writes the words as sentences; they decode exactly as before</source>
+        <translation>Codifica scrive le parole come frasi; si decodificano esattamente come prima</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Copies the whole output to the clipboard</source>
+        <translation>Copia tutto l&apos;output negli appunti</translation>
+    </message>
+    <message>
+        <source>Save output</source>
+        <translation>Salva output</translation>
+    </message>
+    <message>
+        <source>Writes the output to a text file</source>
+        <translation>Scrive l&apos;output in un file di testo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>What the last command did</source>
+        <translation>Che cosa ha fatto l&apos;ultimo comando</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>How far a long command has come</source>
+        <translation>A che punto è un comando lungo</translation>
+    </message>
+    <message>
+        <source>Tidy (Ctrl+T): makes the text encodable, changing only words the dictionary lacks.
+Quotes, apostrophes, dashes, tabs, joined words, digits, abbreviations and missing accents become dictionary words;
+words still unknown are listed with suggestions.</source>
+        <translation>Riordina (Ctrl+T): rende il testo codificabile cambiando solo le parole che mancano al dizionario.
+Virgolette, apostrofi, trattini, tabulazioni, parole unite, cifre, abbreviazioni e accenti mancanti diventano parole del dizionario;
+le parole ancora sconosciute vengono elencate con suggerimenti.</translation>
+    </message>
+</context>
+<context>
     <name>talvora::ui::FrmPathSelect</name>
     <message>
         <source>&amp;Set</source>
@@ -647,6 +1093,37 @@
     <message>
         <source>Done</source>
         <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Parole trovate</translation>
+    </message>
+    <message>
+        <source>The words that begin with the search text, in file order</source>
+        <translation>Le parole che iniziano con il testo cercato, nell&apos;ordine del file</translation>
+    </message>
+    <message>
+        <source>The beginning of the words to find; letter case does not matter</source>
+        <translation>L&apos;inizio delle parole da trovare; maiuscole e minuscole non contano</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Risultato della ricerca</translation>
+    </message>
+    <message>
+        <source>No word begins with %1.</source>
+        <translation>Nessuna parola inizia con %1.</translation>
+    </message>
+    <message>
+        <source>1 word begins with %1.</source>
+        <translation>1 parola inizia con %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words begin with %1.</source>
+        <translation>
+            <numerusform>%Ln parola inizia con %1.</numerusform>
+            <numerusform>%Ln parole iniziano con %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -693,6 +1170,14 @@
     <message>
         <source>Done</source>
         <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Dictionary words</source>
+        <translation>Parole del dizionario</translation>
+    </message>
+    <message>
+        <source>Every word of the dictionary, in file order</source>
+        <translation>Tutte le parole del dizionario, nell&apos;ordine del file</translation>
     </message>
 </context>
 <context>

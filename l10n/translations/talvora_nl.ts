@@ -608,6 +608,452 @@
     </message>
 </context>
 <context>
+    <name>talvora::ui::FrmMain</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 woord</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln woord</numerusform>
+            <numerusform>%Ln woorden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A key holds at most 18 characters; the key box kept %1.</source>
+        <translation>Een sleutel heeft hoogstens 18 tekens; het sleutelvak heeft %1 gehouden.</translation>
+    </message>
+    <message>
+        <source>Select Dictionary to Load</source>
+        <translation>Kies een woordenboek om te laden</translation>
+    </message>
+    <message>
+        <source>Welcome.  Select Dictionary, define and process the Key.</source>
+        <translation>Welkom.  Kies een woordenboek, bepaal de sleutel en verwerk hem.</translation>
+    </message>
+    <message>
+        <source>There is no dictionary file for &quot;%1&quot;.</source>
+        <translation>Er is geen woordenboekbestand voor &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Geladen</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Niet verwerkt</translation>
+    </message>
+    <message>
+        <source>Processed: %1 · %2</source>
+        <translation>Verwerkt: %1 · %2</translation>
+    </message>
+    <message>
+        <source>unnamed key</source>
+        <translation>naamloze sleutel</translation>
+    </message>
+    <message>
+        <source>%1 items in Dictionary</source>
+        <translation>%1 items in woordenboek</translation>
+    </message>
+    <message>
+        <source>%1
+Code page %2
+Fingerprint %3</source>
+        <translation>%1
+Codetabel %2
+Vingerafdruk %3</translation>
+    </message>
+    <message>
+        <source>Showing the output...</source>
+        <translation>De uitvoer wordt getoond...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not look like a text file: it holds control characters or bytes that are not text.  Load it all the same?</source>
+        <translation>&quot;%1&quot; lijkt geen tekstbestand: het bevat stuurtekens of bytes die geen tekst zijn.  Toch laden?</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>Bestand opgeslagen</translation>
+    </message>
+    <message>
+        <source>The output box is empty: nothing was copied.</source>
+        <translation>Het uitvoervak is leeg: er is niets gekopieerd.</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>Gekopieerd: %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text: the input box is unchanged.</source>
+        <translation>Het klembord bevat geen tekst: het invoervak is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>Geplakt: %1.</translation>
+    </message>
+    <message>
+        <source>The output box is empty: the input box is unchanged.</source>
+        <translation>Het uitvoervak is leeg: het invoervak is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the input box.</source>
+        <translation>Naar het invoervak verplaatst: %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Bekijken</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>&amp;Zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>Key Management</source>
+        <translation>Sleutelbeheer</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Naam</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>S&amp;leutel</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Key</source>
+        <translation>Sleutel &amp;genereren</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ver&amp;wijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>&amp;Verwerken</translation>
+    </message>
+    <message>
+        <source>Trans&amp;fer Keys</source>
+        <translation>Sleutels &amp;overzetten</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Keys</source>
+        <translation>Sleutels &amp;herstellen</translation>
+    </message>
+    <message>
+        <source>Delete Ke&amp;ys</source>
+        <translation>Sleutels w&amp;issen</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>Invoertekst</translation>
+    </message>
+    <message>
+        <source>Get Te&amp;xt</source>
+        <translation>Tekst ope&amp;nen</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>&amp;Coderen</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;Decoderen</translation>
+    </message>
+    <message>
+        <source>Tidy</source>
+        <translation>Opschonen</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te</source>
+        <translation>&amp;Plakken</translation>
+    </message>
+    <message>
+        <source>Use as &amp;Input</source>
+        <translation>Als &amp;invoer gebruiken</translation>
+    </message>
+    <message>
+        <source>Output Text</source>
+        <translation>Uitvoertekst</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Dress as sentences</source>
+        <translation>Als zinnen opmaken</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>&amp;Woordenboeken</translation>
+    </message>
+    <message>
+        <source>&amp;Key Management</source>
+        <translation>&amp;Sleutelbeheer</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding and Decoding</source>
+        <translation>&amp;Coderen en decoderen</translation>
+    </message>
+    <message>
+        <source>Picking a language loads its dictionary</source>
+        <translation>Een taal kiezen laadt haar woordenboek</translation>
+    </message>
+    <message>
+        <source>Dictionary status</source>
+        <translation>Woordenboekstatus</translation>
+    </message>
+    <message>
+        <source>How many words the loaded dictionary holds</source>
+        <translation>Hoeveel woorden het geladen woordenboek bevat</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Loads a dictionary file chosen in a file dialog</source>
+        <translation>Laadt een woordenboekbestand dat in een bestandsvenster is gekozen</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Bekijken</translation>
+    </message>
+    <message>
+        <source>Lists every word of the loaded dictionary</source>
+        <translation>Toont elk woord van het geladen woordenboek</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Finds the words that begin with a text</source>
+        <translation>Vindt de woorden die met een tekst beginnen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Appends a word to the loaded dictionary file</source>
+        <translation>Voegt een woord toe aan het geladen woordenboekbestand</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Sleutelnaam</translation>
+    </message>
+    <message>
+        <source>Picking a stored name puts its key into the key box</source>
+        <translation>Een opgeslagen naam kiezen zet de bijbehorende sleutel in het sleutelvak</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Sleutel</translation>
+    </message>
+    <message>
+        <source>The key to process: at most 18 characters, as a rule the digits 1 to 9</source>
+        <translation>De te verwerken sleutel: hoogstens 18 tekens, in de regel de cijfers 1 tot en met 9</translation>
+    </message>
+    <message>
+        <source>Generate Key</source>
+        <translation>Sleutel genereren</translation>
+    </message>
+    <message>
+        <source>Puts a new random key into the key box</source>
+        <translation>Zet een nieuwe willekeurige sleutel in het sleutelvak</translation>
+    </message>
+    <message>
+        <source>Save key</source>
+        <translation>Sleutel opslaan</translation>
+    </message>
+    <message>
+        <source>Stores the name and key in the key file</source>
+        <translation>Slaat de naam en de sleutel op in het sleutelbestand</translation>
+    </message>
+    <message>
+        <source>Remove key</source>
+        <translation>Sleutel verwijderen</translation>
+    </message>
+    <message>
+        <source>Removes the named key from the key file</source>
+        <translation>Verwijdert de genoemde sleutel uit het sleutelbestand</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Verwerken</translation>
+    </message>
+    <message>
+        <source>Prepares the dictionary with the key; needed before Encode and Decode</source>
+        <translation>Bereidt het woordenboek voor met de sleutel; nodig vóór Coderen en Decoderen</translation>
+    </message>
+    <message>
+        <source>Processed key</source>
+        <translation>Verwerkte sleutel</translation>
+    </message>
+    <message>
+        <source>The key and dictionary that Encode and Decode use</source>
+        <translation>De sleutel en het woordenboek die Coderen en Decoderen gebruiken</translation>
+    </message>
+    <message>
+        <source>Transfer Keys</source>
+        <translation>Sleutels overzetten</translation>
+    </message>
+    <message>
+        <source>Copies the key file to a folder you choose</source>
+        <translation>Kopieert het sleutelbestand naar een map die u kiest</translation>
+    </message>
+    <message>
+        <source>Restore Keys</source>
+        <translation>Sleutels herstellen</translation>
+    </message>
+    <message>
+        <source>Copies the key file back from a folder you choose</source>
+        <translation>Kopieert het sleutelbestand terug uit een map die u kiest</translation>
+    </message>
+    <message>
+        <source>Delete Keys</source>
+        <translation>Sleutels wissen</translation>
+    </message>
+    <message>
+        <source>Overwrites and deletes the key file</source>
+        <translation>Overschrijft en verwijdert het sleutelbestand</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Invoertekst</translation>
+    </message>
+    <message>
+        <source>The text to encode or decode; a text file dropped here is read in</source>
+        <translation>De te coderen of te decoderen tekst; een tekstbestand dat hier wordt neergezet, wordt ingelezen</translation>
+    </message>
+    <message>
+        <source>Get Text</source>
+        <translation>Tekst openen</translation>
+    </message>
+    <message>
+        <source>Reads a text file into the input box</source>
+        <translation>Leest een tekstbestand in het invoervak</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Replaces the input with the text on the clipboard</source>
+        <translation>Vervangt de invoer door de tekst op het klembord</translation>
+    </message>
+    <message>
+        <source>Use as Input</source>
+        <translation>Als invoer gebruiken</translation>
+    </message>
+    <message>
+        <source>Moves the output into the input box</source>
+        <translation>Verplaatst de uitvoer naar het invoervak</translation>
+    </message>
+    <message>
+        <source>Changes the words the dictionary lacks into words it holds</source>
+        <translation>Verandert de woorden die het woordenboek mist in woorden die het bevat</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Coderen</translation>
+    </message>
+    <message>
+        <source>Encodes the input into the output box</source>
+        <translation>Codeert de invoer naar het uitvoervak</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Decoderen</translation>
+    </message>
+    <message>
+        <source>Decodes the input into the output box</source>
+        <translation>Decodeert de invoer naar het uitvoervak</translation>
+    </message>
+    <message>
+        <source>Output text</source>
+        <translation>Uitvoertekst</translation>
+    </message>
+    <message>
+        <source>The result of Encode or Decode</source>
+        <translation>Het resultaat van Coderen of Decoderen</translation>
+    </message>
+    <message>
+        <source>Encode writes the words as sentences; they decode exactly as before</source>
+        <translation>Coderen schrijft de woorden als zinnen; ze worden precies zo gedecodeerd als eerst</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copies the whole output to the clipboard</source>
+        <translation>Kopieert de hele uitvoer naar het klembord</translation>
+    </message>
+    <message>
+        <source>Save output</source>
+        <translation>Uitvoer opslaan</translation>
+    </message>
+    <message>
+        <source>Writes the output to a text file</source>
+        <translation>Schrijft de uitvoer naar een tekstbestand</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>What the last command did</source>
+        <translation>Wat de laatste opdracht deed</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>How far a long command has come</source>
+        <translation>Hoe ver een lange opdracht is gekomen</translation>
+    </message>
+    <message>
+        <source>Tidy (Ctrl+T): makes the text encodable, changing only words the dictionary lacks.
+Quotes, apostrophes, dashes, tabs, joined words, digits, abbreviations and missing accents become dictionary words;
+words still unknown are listed with suggestions.</source>
+        <translation>Opschonen (Ctrl+T): maakt de tekst codeerbaar en verandert alleen woorden die het woordenboek mist.
+Aanhalingstekens, apostrofs, gedachtestreepjes, tabs, aaneengeschreven woorden, cijfers, afkortingen en ontbrekende accenten worden woorden uit het woordenboek;
+woorden die onbekend blijven, worden met suggesties getoond.</translation>
+    </message>
+</context>
+<context>
     <name>talvora::ui::FrmPathSelect</name>
     <message>
         <source>&amp;Set</source>
@@ -647,6 +1093,37 @@
     <message>
         <source>Done</source>
         <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Gevonden woorden</translation>
+    </message>
+    <message>
+        <source>The words that begin with the search text, in file order</source>
+        <translation>De woorden die met de zoektekst beginnen, in de volgorde van het bestand</translation>
+    </message>
+    <message>
+        <source>The beginning of the words to find; letter case does not matter</source>
+        <translation>Het begin van de te zoeken woorden; hoofdletters en kleine letters maken niet uit</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Zoekresultaat</translation>
+    </message>
+    <message>
+        <source>No word begins with %1.</source>
+        <translation>Geen woord begint met %1.</translation>
+    </message>
+    <message>
+        <source>1 word begins with %1.</source>
+        <translation>1 woord begint met %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words begin with %1.</source>
+        <translation>
+            <numerusform>%Ln woord begint met %1.</numerusform>
+            <numerusform>%Ln woorden beginnen met %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -693,6 +1170,14 @@
     <message>
         <source>Done</source>
         <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>Dictionary words</source>
+        <translation>Woorden van het woordenboek</translation>
+    </message>
+    <message>
+        <source>Every word of the dictionary, in file order</source>
+        <translation>Elk woord van het woordenboek, in de volgorde van het bestand</translation>
     </message>
 </context>
 <context>

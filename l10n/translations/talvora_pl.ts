@@ -615,6 +615,453 @@
     </message>
 </context>
 <context>
+    <name>talvora::ui::FrmMain</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 słowo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln słowo</numerusform>
+            <numerusform>%Ln słowa</numerusform>
+            <numerusform>%Ln słów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A key holds at most 18 characters; the key box kept %1.</source>
+        <translation>Klucz ma najwyżej 18 znaków; w polu klucza zostało %1.</translation>
+    </message>
+    <message>
+        <source>Select Dictionary to Load</source>
+        <translation>Wybierz słownik do wczytania</translation>
+    </message>
+    <message>
+        <source>Welcome.  Select Dictionary, define and process the Key.</source>
+        <translation>Witamy.  Wybierz słownik, określ klucz i przetwórz go.</translation>
+    </message>
+    <message>
+        <source>There is no dictionary file for &quot;%1&quot;.</source>
+        <translation>Nie ma pliku słownika dla &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Wczytano</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Nie przetworzono</translation>
+    </message>
+    <message>
+        <source>Processed: %1 · %2</source>
+        <translation>Przetworzono: %1 · %2</translation>
+    </message>
+    <message>
+        <source>unnamed key</source>
+        <translation>klucz bez nazwy</translation>
+    </message>
+    <message>
+        <source>%1 items in Dictionary</source>
+        <translation>Pozycje w słowniku: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Code page %2
+Fingerprint %3</source>
+        <translation>%1
+Strona kodowa %2
+Odcisk %3</translation>
+    </message>
+    <message>
+        <source>Showing the output...</source>
+        <translation>Wyświetlanie wyniku...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not look like a text file: it holds control characters or bytes that are not text.  Load it all the same?</source>
+        <translation>&quot;%1&quot; nie wygląda na plik tekstowy: zawiera znaki sterujące lub bajty, które nie są tekstem.  Wczytać mimo to?</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>Plik zapisany</translation>
+    </message>
+    <message>
+        <source>The output box is empty: nothing was copied.</source>
+        <translation>Pole wyjściowe jest puste: niczego nie skopiowano.</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>Skopiowano: %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text: the input box is unchanged.</source>
+        <translation>Schowek nie zawiera tekstu: pole wejściowe się nie zmieniło.</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>Wklejono: %1.</translation>
+    </message>
+    <message>
+        <source>The output box is empty: the input box is unchanged.</source>
+        <translation>Pole wyjściowe jest puste: pole wejściowe się nie zmieniło.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the input box.</source>
+        <translation>Przeniesiono do pola wejściowego: %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Wczytaj</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Pokaż</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>Sz&amp;ukaj</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>Key Management</source>
+        <translation>Zarządzanie kluczami</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nazwa</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Klucz</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Key</source>
+        <translation>&amp;Generuj klucz</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>U&amp;suń</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>P&amp;rzetwórz</translation>
+    </message>
+    <message>
+        <source>Trans&amp;fer Keys</source>
+        <translation>Przenieś klucz&amp;e</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Keys</source>
+        <translation>Przywróć klu&amp;cze</translation>
+    </message>
+    <message>
+        <source>Delete Ke&amp;ys</source>
+        <translation>Skasuj kl&amp;ucze</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>Tekst wejściowy</translation>
+    </message>
+    <message>
+        <source>Get Te&amp;xt</source>
+        <translation>Wczytaj te&amp;kst</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>K&amp;oduj</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>D&amp;ekoduj</translation>
+    </message>
+    <message>
+        <source>Tidy</source>
+        <translation>Porządkuj</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te</source>
+        <translation>Wk&amp;lej</translation>
+    </message>
+    <message>
+        <source>Use as &amp;Input</source>
+        <translation>Użyj jako &amp;wejścia</translation>
+    </message>
+    <message>
+        <source>Output Text</source>
+        <translation>Tekst wyjściowy</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Zapisz wyni&amp;k</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Kop&amp;iuj</translation>
+    </message>
+    <message>
+        <source>Dress as sentences</source>
+        <translation>Ubierz w zdania</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>&amp;Słowniki</translation>
+    </message>
+    <message>
+        <source>&amp;Key Management</source>
+        <translation>&amp;Zarządzanie kluczami</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding and Decoding</source>
+        <translation>&amp;Kodowanie i dekodowanie</translation>
+    </message>
+    <message>
+        <source>Picking a language loads its dictionary</source>
+        <translation>Wybór języka wczytuje jego słownik</translation>
+    </message>
+    <message>
+        <source>Dictionary status</source>
+        <translation>Stan słownika</translation>
+    </message>
+    <message>
+        <source>How many words the loaded dictionary holds</source>
+        <translation>Ile słów zawiera wczytany słownik</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Wczytaj</translation>
+    </message>
+    <message>
+        <source>Loads a dictionary file chosen in a file dialog</source>
+        <translation>Wczytuje plik słownika wybrany w oknie dialogowym</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Lists every word of the loaded dictionary</source>
+        <translation>Wyświetla wszystkie słowa wczytanego słownika</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Finds the words that begin with a text</source>
+        <translation>Znajduje słowa zaczynające się od tekstu</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Appends a word to the loaded dictionary file</source>
+        <translation>Dopisuje słowo do wczytanego pliku słownika</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nazwa klucza</translation>
+    </message>
+    <message>
+        <source>Picking a stored name puts its key into the key box</source>
+        <translation>Wybór zapisanej nazwy wstawia jej klucz do pola klucza</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klucz</translation>
+    </message>
+    <message>
+        <source>The key to process: at most 18 characters, as a rule the digits 1 to 9</source>
+        <translation>Klucz do przetworzenia: najwyżej 18 znaków, zwykle cyfry od 1 do 9</translation>
+    </message>
+    <message>
+        <source>Generate Key</source>
+        <translation>Generuj klucz</translation>
+    </message>
+    <message>
+        <source>Puts a new random key into the key box</source>
+        <translation>Wstawia nowy losowy klucz do pola klucza</translation>
+    </message>
+    <message>
+        <source>Save key</source>
+        <translation>Zapisz klucz</translation>
+    </message>
+    <message>
+        <source>Stores the name and key in the key file</source>
+        <translation>Zapisuje nazwę i klucz w pliku kluczy</translation>
+    </message>
+    <message>
+        <source>Remove key</source>
+        <translation>Usuń klucz</translation>
+    </message>
+    <message>
+        <source>Removes the named key from the key file</source>
+        <translation>Usuwa wskazany klucz z pliku kluczy</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Przetwórz</translation>
+    </message>
+    <message>
+        <source>Prepares the dictionary with the key; needed before Encode and Decode</source>
+        <translation>Przygotowuje słownik z kluczem; potrzebne przed Koduj i Dekoduj</translation>
+    </message>
+    <message>
+        <source>Processed key</source>
+        <translation>Przetworzony klucz</translation>
+    </message>
+    <message>
+        <source>The key and dictionary that Encode and Decode use</source>
+        <translation>Klucz i słownik, których używają Koduj i Dekoduj</translation>
+    </message>
+    <message>
+        <source>Transfer Keys</source>
+        <translation>Przenieś klucze</translation>
+    </message>
+    <message>
+        <source>Copies the key file to a folder you choose</source>
+        <translation>Kopiuje plik kluczy do wybranego folderu</translation>
+    </message>
+    <message>
+        <source>Restore Keys</source>
+        <translation>Przywróć klucze</translation>
+    </message>
+    <message>
+        <source>Copies the key file back from a folder you choose</source>
+        <translation>Kopiuje plik kluczy z powrotem z wybranego folderu</translation>
+    </message>
+    <message>
+        <source>Delete Keys</source>
+        <translation>Skasuj klucze</translation>
+    </message>
+    <message>
+        <source>Overwrites and deletes the key file</source>
+        <translation>Nadpisuje i usuwa plik kluczy</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Tekst wejściowy</translation>
+    </message>
+    <message>
+        <source>The text to encode or decode; a text file dropped here is read in</source>
+        <translation>Tekst do zakodowania lub zdekodowania; upuszczony tu plik tekstowy zostanie wczytany</translation>
+    </message>
+    <message>
+        <source>Get Text</source>
+        <translation>Wczytaj tekst</translation>
+    </message>
+    <message>
+        <source>Reads a text file into the input box</source>
+        <translation>Wczytuje plik tekstowy do pola wejściowego</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Replaces the input with the text on the clipboard</source>
+        <translation>Zastępuje tekst wejściowy tekstem ze schowka</translation>
+    </message>
+    <message>
+        <source>Use as Input</source>
+        <translation>Użyj jako wejścia</translation>
+    </message>
+    <message>
+        <source>Moves the output into the input box</source>
+        <translation>Przenosi wynik do pola wejściowego</translation>
+    </message>
+    <message>
+        <source>Changes the words the dictionary lacks into words it holds</source>
+        <translation>Zamienia słowa, których brak w słowniku, na słowa, które zawiera</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Koduj</translation>
+    </message>
+    <message>
+        <source>Encodes the input into the output box</source>
+        <translation>Koduje tekst wejściowy do pola wyjściowego</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Dekoduj</translation>
+    </message>
+    <message>
+        <source>Decodes the input into the output box</source>
+        <translation>Dekoduje tekst wejściowy do pola wyjściowego</translation>
+    </message>
+    <message>
+        <source>Output text</source>
+        <translation>Tekst wyjściowy</translation>
+    </message>
+    <message>
+        <source>The result of Encode or Decode</source>
+        <translation>Wynik kodowania lub dekodowania</translation>
+    </message>
+    <message>
+        <source>Encode writes the words as sentences; they decode exactly as before</source>
+        <translation>Koduj zapisuje słowa jako zdania; dekodują się dokładnie tak jak przedtem</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Copies the whole output to the clipboard</source>
+        <translation>Kopiuje cały wynik do schowka</translation>
+    </message>
+    <message>
+        <source>Save output</source>
+        <translation>Zapisz wynik</translation>
+    </message>
+    <message>
+        <source>Writes the output to a text file</source>
+        <translation>Zapisuje wynik do pliku tekstowego</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>What the last command did</source>
+        <translation>Co zrobiło ostatnie polecenie</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>How far a long command has come</source>
+        <translation>Jak daleko doszło długie polecenie</translation>
+    </message>
+    <message>
+        <source>Tidy (Ctrl+T): makes the text encodable, changing only words the dictionary lacks.
+Quotes, apostrophes, dashes, tabs, joined words, digits, abbreviations and missing accents become dictionary words;
+words still unknown are listed with suggestions.</source>
+        <translation>Porządkuj (Ctrl+T): sprawia, że tekst da się zakodować, zmieniając tylko słowa, których brak w słowniku.
+Cudzysłowy, apostrofy, myślniki, tabulatory, złączone słowa, cyfry, skróty i brakujące znaki diakrytyczne stają się słowami ze słownika;
+słowa wciąż nieznane są wyświetlane z propozycjami.</translation>
+    </message>
+</context>
+<context>
     <name>talvora::ui::FrmPathSelect</name>
     <message>
         <source>&amp;Set</source>
@@ -654,6 +1101,38 @@
     <message>
         <source>Done</source>
         <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Znalezione słowa</translation>
+    </message>
+    <message>
+        <source>The words that begin with the search text, in file order</source>
+        <translation>Słowa zaczynające się od szukanego tekstu, w kolejności pliku</translation>
+    </message>
+    <message>
+        <source>The beginning of the words to find; letter case does not matter</source>
+        <translation>Początek szukanych słów; wielkość liter nie ma znaczenia</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Wynik wyszukiwania</translation>
+    </message>
+    <message>
+        <source>No word begins with %1.</source>
+        <translation>Żadne słowo nie zaczyna się od %1.</translation>
+    </message>
+    <message>
+        <source>1 word begins with %1.</source>
+        <translation>1 słowo zaczyna się od %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words begin with %1.</source>
+        <translation>
+            <numerusform>%Ln słowo zaczyna się od %1.</numerusform>
+            <numerusform>%Ln słowa zaczynają się od %1.</numerusform>
+            <numerusform>%Ln słów zaczyna się od %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -700,6 +1179,14 @@
     <message>
         <source>Done</source>
         <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Dictionary words</source>
+        <translation>Słowa słownika</translation>
+    </message>
+    <message>
+        <source>Every word of the dictionary, in file order</source>
+        <translation>Wszystkie słowa słownika, w kolejności pliku</translation>
     </message>
 </context>
 <context>

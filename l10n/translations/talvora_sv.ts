@@ -608,6 +608,452 @@
     </message>
 </context>
 <context>
+    <name>talvora::ui::FrmMain</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 ord</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln ord</numerusform>
+            <numerusform>%Ln ord</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A key holds at most 18 characters; the key box kept %1.</source>
+        <translation>En nyckel har högst 18 tecken; nyckelrutan behöll %1.</translation>
+    </message>
+    <message>
+        <source>Select Dictionary to Load</source>
+        <translation>Välj ordlista att läsa in</translation>
+    </message>
+    <message>
+        <source>Welcome.  Select Dictionary, define and process the Key.</source>
+        <translation>Välkommen.  Välj ordlista, ange nyckeln och bearbeta den.</translation>
+    </message>
+    <message>
+        <source>There is no dictionary file for &quot;%1&quot;.</source>
+        <translation>Det finns ingen ordlistefil för &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Inläst</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Inte bearbetad</translation>
+    </message>
+    <message>
+        <source>Processed: %1 · %2</source>
+        <translation>Bearbetad: %1 · %2</translation>
+    </message>
+    <message>
+        <source>unnamed key</source>
+        <translation>namnlös nyckel</translation>
+    </message>
+    <message>
+        <source>%1 items in Dictionary</source>
+        <translation>%1 poster i ordlistan</translation>
+    </message>
+    <message>
+        <source>%1
+Code page %2
+Fingerprint %3</source>
+        <translation>%1
+Teckentabell %2
+Fingeravtryck %3</translation>
+    </message>
+    <message>
+        <source>Showing the output...</source>
+        <translation>Visar utdata...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not look like a text file: it holds control characters or bytes that are not text.  Load it all the same?</source>
+        <translation>&quot;%1&quot; ser inte ut som en textfil: den innehåller styrtecken eller byte som inte är text.  Läsa in den ändå?</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>Filen sparad</translation>
+    </message>
+    <message>
+        <source>The output box is empty: nothing was copied.</source>
+        <translation>Utdatarutan är tom: inget kopierades.</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>Kopierat: %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text: the input box is unchanged.</source>
+        <translation>Urklipp innehåller ingen text: indatarutan är oförändrad.</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>Inklistrat: %1.</translation>
+    </message>
+    <message>
+        <source>The output box is empty: the input box is unchanged.</source>
+        <translation>Utdatarutan är tom: indatarutan är oförändrad.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the input box.</source>
+        <translation>Flyttat till indatarutan: %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Läs in</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Visa</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>S&amp;ök</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Lä&amp;gg till</translation>
+    </message>
+    <message>
+        <source>Key Management</source>
+        <translation>Nyckelhantering</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Namn</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>N&amp;yckel</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Key</source>
+        <translation>S&amp;kapa nyckel</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Spara</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ta &amp;bort</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>Bea&amp;rbeta</translation>
+    </message>
+    <message>
+        <source>Trans&amp;fer Keys</source>
+        <translation>Över&amp;för nycklar</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Keys</source>
+        <translation>Åter&amp;ställ nycklar</translation>
+    </message>
+    <message>
+        <source>Delete Ke&amp;ys</source>
+        <translation>Ra&amp;dera nycklar</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>Indatatext</translation>
+    </message>
+    <message>
+        <source>Get Te&amp;xt</source>
+        <translation>Hämta te&amp;xt</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>K&amp;oda</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;Avkoda</translation>
+    </message>
+    <message>
+        <source>Tidy</source>
+        <translation>Städa</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te</source>
+        <translation>Klistra &amp;in</translation>
+    </message>
+    <message>
+        <source>Use as &amp;Input</source>
+        <translation>Använd som in&amp;data</translation>
+    </message>
+    <message>
+        <source>Output Text</source>
+        <translation>Utdatatext</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Spa&amp;ra</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiera</translation>
+    </message>
+    <message>
+        <source>Dress as sentences</source>
+        <translation>Klä i meningar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Om</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionaries</source>
+        <translation>O&amp;rdlistor</translation>
+    </message>
+    <message>
+        <source>&amp;Key Management</source>
+        <translation>&amp;Nyckelhantering</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding and Decoding</source>
+        <translation>&amp;Kodning och avkodning</translation>
+    </message>
+    <message>
+        <source>Picking a language loads its dictionary</source>
+        <translation>Att välja ett språk läser in dess ordlista</translation>
+    </message>
+    <message>
+        <source>Dictionary status</source>
+        <translation>Ordlistans status</translation>
+    </message>
+    <message>
+        <source>How many words the loaded dictionary holds</source>
+        <translation>Hur många ord den inlästa ordlistan innehåller</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Läs in</translation>
+    </message>
+    <message>
+        <source>Loads a dictionary file chosen in a file dialog</source>
+        <translation>Läser in en ordlistefil som valts i en fildialog</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visa</translation>
+    </message>
+    <message>
+        <source>Lists every word of the loaded dictionary</source>
+        <translation>Listar varje ord i den inlästa ordlistan</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>Finds the words that begin with a text</source>
+        <translation>Hittar de ord som börjar med en text</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lägg till</translation>
+    </message>
+    <message>
+        <source>Appends a word to the loaded dictionary file</source>
+        <translation>Lägger till ett ord i den inlästa ordlistefilen</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nyckelnamn</translation>
+    </message>
+    <message>
+        <source>Picking a stored name puts its key into the key box</source>
+        <translation>Att välja ett sparat namn sätter dess nyckel i nyckelrutan</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Nyckel</translation>
+    </message>
+    <message>
+        <source>The key to process: at most 18 characters, as a rule the digits 1 to 9</source>
+        <translation>Nyckeln som ska bearbetas: högst 18 tecken, som regel siffrorna 1 till 9</translation>
+    </message>
+    <message>
+        <source>Generate Key</source>
+        <translation>Skapa nyckel</translation>
+    </message>
+    <message>
+        <source>Puts a new random key into the key box</source>
+        <translation>Sätter en ny slumpmässig nyckel i nyckelrutan</translation>
+    </message>
+    <message>
+        <source>Save key</source>
+        <translation>Spara nyckel</translation>
+    </message>
+    <message>
+        <source>Stores the name and key in the key file</source>
+        <translation>Sparar namnet och nyckeln i nyckelfilen</translation>
+    </message>
+    <message>
+        <source>Remove key</source>
+        <translation>Ta bort nyckel</translation>
+    </message>
+    <message>
+        <source>Removes the named key from the key file</source>
+        <translation>Tar bort den namngivna nyckeln ur nyckelfilen</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Bearbeta</translation>
+    </message>
+    <message>
+        <source>Prepares the dictionary with the key; needed before Encode and Decode</source>
+        <translation>Förbereder ordlistan med nyckeln; behövs före Koda och Avkoda</translation>
+    </message>
+    <message>
+        <source>Processed key</source>
+        <translation>Bearbetad nyckel</translation>
+    </message>
+    <message>
+        <source>The key and dictionary that Encode and Decode use</source>
+        <translation>Den nyckel och ordlista som Koda och Avkoda använder</translation>
+    </message>
+    <message>
+        <source>Transfer Keys</source>
+        <translation>Överför nycklar</translation>
+    </message>
+    <message>
+        <source>Copies the key file to a folder you choose</source>
+        <translation>Kopierar nyckelfilen till en mapp du väljer</translation>
+    </message>
+    <message>
+        <source>Restore Keys</source>
+        <translation>Återställ nycklar</translation>
+    </message>
+    <message>
+        <source>Copies the key file back from a folder you choose</source>
+        <translation>Kopierar tillbaka nyckelfilen från en mapp du väljer</translation>
+    </message>
+    <message>
+        <source>Delete Keys</source>
+        <translation>Radera nycklar</translation>
+    </message>
+    <message>
+        <source>Overwrites and deletes the key file</source>
+        <translation>Skriver över och raderar nyckelfilen</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Indatatext</translation>
+    </message>
+    <message>
+        <source>The text to encode or decode; a text file dropped here is read in</source>
+        <translation>Texten som ska kodas eller avkodas; en textfil som släpps här läses in</translation>
+    </message>
+    <message>
+        <source>Get Text</source>
+        <translation>Hämta text</translation>
+    </message>
+    <message>
+        <source>Reads a text file into the input box</source>
+        <translation>Läser en textfil till indatarutan</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Klistra in</translation>
+    </message>
+    <message>
+        <source>Replaces the input with the text on the clipboard</source>
+        <translation>Ersätter indata med texten i urklipp</translation>
+    </message>
+    <message>
+        <source>Use as Input</source>
+        <translation>Använd som indata</translation>
+    </message>
+    <message>
+        <source>Moves the output into the input box</source>
+        <translation>Flyttar utdata till indatarutan</translation>
+    </message>
+    <message>
+        <source>Changes the words the dictionary lacks into words it holds</source>
+        <translation>Ändrar de ord som ordlistan saknar till ord som den innehåller</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Koda</translation>
+    </message>
+    <message>
+        <source>Encodes the input into the output box</source>
+        <translation>Kodar indata till utdatarutan</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Avkoda</translation>
+    </message>
+    <message>
+        <source>Decodes the input into the output box</source>
+        <translation>Avkodar indata till utdatarutan</translation>
+    </message>
+    <message>
+        <source>Output text</source>
+        <translation>Utdatatext</translation>
+    </message>
+    <message>
+        <source>The result of Encode or Decode</source>
+        <translation>Resultatet av Koda eller Avkoda</translation>
+    </message>
+    <message>
+        <source>Encode writes the words as sentences; they decode exactly as before</source>
+        <translation>Koda skriver orden som meningar; de avkodas precis som förut</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiera</translation>
+    </message>
+    <message>
+        <source>Copies the whole output to the clipboard</source>
+        <translation>Kopierar hela utdata till urklipp</translation>
+    </message>
+    <message>
+        <source>Save output</source>
+        <translation>Spara utdata</translation>
+    </message>
+    <message>
+        <source>Writes the output to a text file</source>
+        <translation>Skriver utdata till en textfil</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>What the last command did</source>
+        <translation>Vad det senaste kommandot gjorde</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Förlopp</translation>
+    </message>
+    <message>
+        <source>How far a long command has come</source>
+        <translation>Hur långt ett långt kommando har kommit</translation>
+    </message>
+    <message>
+        <source>Tidy (Ctrl+T): makes the text encodable, changing only words the dictionary lacks.
+Quotes, apostrophes, dashes, tabs, joined words, digits, abbreviations and missing accents become dictionary words;
+words still unknown are listed with suggestions.</source>
+        <translation>Städa (Ctrl+T): gör texten kodbar och ändrar bara ord som ordlistan saknar.
+Citattecken, apostrofer, tankstreck, tabbar, ihopskrivna ord, siffror, förkortningar och saknade accenter blir ord i ordlistan;
+ord som fortfarande är okända listas med förslag.</translation>
+    </message>
+</context>
+<context>
     <name>talvora::ui::FrmPathSelect</name>
     <message>
         <source>&amp;Set</source>
@@ -647,6 +1093,37 @@
     <message>
         <source>Done</source>
         <translation>Klar</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Funna ord</translation>
+    </message>
+    <message>
+        <source>The words that begin with the search text, in file order</source>
+        <translation>De ord som börjar med söktexten, i filens ordning</translation>
+    </message>
+    <message>
+        <source>The beginning of the words to find; letter case does not matter</source>
+        <translation>Början av orden som ska hittas; stora och små bokstäver spelar ingen roll</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Sökresultat</translation>
+    </message>
+    <message>
+        <source>No word begins with %1.</source>
+        <translation>Inget ord börjar med %1.</translation>
+    </message>
+    <message>
+        <source>1 word begins with %1.</source>
+        <translation>1 ord börjar med %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words begin with %1.</source>
+        <translation>
+            <numerusform>%Ln ord börjar med %1.</numerusform>
+            <numerusform>%Ln ord börjar med %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -693,6 +1170,14 @@
     <message>
         <source>Done</source>
         <translation>Klar</translation>
+    </message>
+    <message>
+        <source>Dictionary words</source>
+        <translation>Ordlistans ord</translation>
+    </message>
+    <message>
+        <source>Every word of the dictionary, in file order</source>
+        <translation>Varje ord i ordlistan, i filens ordning</translation>
     </message>
 </context>
 <context>

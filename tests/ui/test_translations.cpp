@@ -11,6 +11,8 @@
 #include "language.h"
 #include "uitest.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTextBrowser>
@@ -148,6 +150,47 @@ class TestTranslations : public uitest::WindowTest {
             QCOMPARE(help->windowTitle(), QStringLiteral("Wörterbücher"));
             QVERIFY(help->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains("On dictionaries"));
         });
+    }
+
+    // Every caption of the main window follows Help → Language, and English brings back the
+    // system's own texts exactly.
+    void mainWindowFollowsTheLanguage() {
+        QVERIFY(start());
+        auto captions = [this] {
+            QStringList texts;
+            for (auto* b : window_->findChildren<QAbstractButton*>())
+                if (!b->objectName().isEmpty() && !b->text().isEmpty())
+                    texts << b->objectName() + u'=' + b->text();
+            for (auto* f : window_->findChildren<QGroupBox*>())
+                texts << f->objectName() + u'=' + f->title();
+            return texts;
+        };
+        const QStringList english = captions();
+        QVERIFY(english.contains(QStringLiteral("Command10=&Process")));
+        pickLanguage("de");
+        QTRY_COMPARE(child<QGroupBox>("Frame1")->title(), QStringLiteral("Sprache"));
+        const QStringList german = captions();
+        QCOMPARE(german.size(), english.size());
+        for (qsizetype i = 0; i < english.size(); ++i)
+            QVERIFY2(german[i] != english[i], qPrintable(english[i]));
+        QCOMPARE(label("Label1"), QStringLiteral("Wörterbuch zum Laden wählen"));
+        QVERIFY(child<QPushButton>("Command10")->toolTip().startsWith(QStringLiteral("Verarbeiten (")));
+        pickLanguage("en");
+        QTRY_COMPARE(captions(), english);
+        QCOMPARE(label("Label2"), QStringLiteral("Welcome.  Select Dictionary, define and process the Key."));
+    }
+
+    // Longer captions must not push the window past the small screens it fits in English.
+    void everyLanguageFitsSmallScreens() {
+        QVERIFY(start());
+        for (const l10n::Language& language : l10n::languages()) {
+            QCOMPARE(l10n::setLanguage(language.code), language.code);
+            QCoreApplication::processEvents();
+            const QSize least = window_->minimumSizeHint();
+            // 1280x800 at 150 %, the narrower case, with room for a title bar and a task bar
+            QVERIFY2(least.width() * 1.5 <= 1280 && least.height() * 1.5 + 80 <= 800,
+                     qPrintable(QStringLiteral("%1: %2x%3").arg(language.code).arg(least.width()).arg(least.height())));
+        }
     }
 
     void helpLanguageSwitchesTheWindow() {
