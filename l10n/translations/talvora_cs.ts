@@ -734,7 +734,7 @@ Otisk %3</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation>Náze&amp;v</translation>
+        <translation>N&amp;ázev</translation>
     </message>
     <message>
         <source>&amp;Key</source>
@@ -742,7 +742,7 @@ Otisk %3</translation>
     </message>
     <message>
         <source>&amp;Generate Key</source>
-        <translation>&amp;Vygenerovat klíč</translation>
+        <translation>Vy&amp;generovat klíč</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -758,15 +758,15 @@ Otisk %3</translation>
     </message>
     <message>
         <source>Trans&amp;fer Keys</source>
-        <translation>Přenést klí&amp;če</translation>
+        <translation>&amp;Přenést klíče</translation>
     </message>
     <message>
         <source>Rest&amp;ore Keys</source>
-        <translation>Obnovit k&amp;líče</translation>
+        <translation>Obnovi&amp;t klíče</translation>
     </message>
     <message>
         <source>Delete Ke&amp;ys</source>
-        <translation>Sma&amp;zat klíče</translation>
+        <translation>S&amp;mazat klíče</translation>
     </message>
     <message>
         <source>Input Text</source>
@@ -794,7 +794,7 @@ Otisk %3</translation>
     </message>
     <message>
         <source>Use as &amp;Input</source>
-        <translation>Použít jako vst&amp;up</translation>
+        <translation>Použít j&amp;ako vstup</translation>
     </message>
     <message>
         <source>Output Text</source>

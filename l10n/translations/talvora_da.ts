@@ -766,11 +766,11 @@ Fingeraftryk %3</translation>
     </message>
     <message>
         <source>Get Te&amp;xt</source>
-        <translation>Hent te&amp;kst</translation>
+        <translation>&amp;Hent tekst</translation>
     </message>
     <message>
         <source>&amp;Encode</source>
-        <translation>K&amp;od</translation>
+        <translation>&amp;Kod</translation>
     </message>
     <message>
         <source>&amp;Decode</source>
@@ -782,7 +782,7 @@ Fingeraftryk %3</translation>
     </message>
     <message>
         <source>Pas&amp;te</source>
-        <translation>Indsæ&amp;t</translation>
+        <translation>Inds&amp;æt</translation>
     </message>
     <message>
         <source>Use as &amp;Input</source>
@@ -794,7 +794,7 @@ Fingeraftryk %3</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation>G&amp;em</translation>
+        <translation>Ge&amp;m</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -806,7 +806,7 @@ Fingeraftryk %3</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Hjælp</translation>
+        <translation>H&amp;jælp</translation>
     </message>
     <message>
         <source>&amp;About</source>

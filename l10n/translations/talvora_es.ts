@@ -782,11 +782,11 @@ Huella %3</translation>
     </message>
     <message>
         <source>Pas&amp;te</source>
-        <translation>Pe&amp;gar</translation>
+        <translation>Peg&amp;ar</translation>
     </message>
     <message>
         <source>Use as &amp;Input</source>
-        <translation>Usar como &amp;entrada</translation>
+        <translation>Usar co&amp;mo entrada</translation>
     </message>
     <message>
         <source>Output Text</source>

@@ -710,7 +710,7 @@ Empreinte %3</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>
-        <translation>A&amp;fficher</translation>
+        <translation>Affic&amp;her</translation>
     </message>
     <message>
         <source>Sea&amp;rch</source>
@@ -730,7 +730,7 @@ Empreinte %3</translation>
     </message>
     <message>
         <source>&amp;Key</source>
-        <translation>C&amp;lé</translation>
+        <translation>Cl&amp;é</translation>
     </message>
     <message>
         <source>&amp;Generate Key</source>
@@ -758,7 +758,7 @@ Empreinte %3</translation>
     </message>
     <message>
         <source>Delete Ke&amp;ys</source>
-        <translation>Effacer les cl&amp;és</translation>
+        <translation>E&amp;ffacer les clés</translation>
     </message>
     <message>
         <source>Input Text</source>
@@ -786,7 +786,7 @@ Empreinte %3</translation>
     </message>
     <message>
         <source>Use as &amp;Input</source>
-        <translation>Utiliser comme entré&amp;e</translation>
+        <translation>Utiliser co&amp;mme entrée</translation>
     </message>
     <message>
         <source>Output Text</source>
@@ -798,7 +798,7 @@ Empreinte %3</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>Cop&amp;ier</translation>
+        <translation>Co&amp;pier</translation>
     </message>
     <message>
         <source>Dress as sentences</source>
