@@ -738,7 +738,7 @@ Huella %3</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>Guar&amp;dar</translation>
+        <translation>G&amp;uardar</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
