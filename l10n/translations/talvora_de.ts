@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>Welcome.  Select Dictionary, define and process the Key.</source>
-        <translation>Willkommen.  Wählen Sie ein Wörterbuch, legen Sie den Schlüssel fest und verarbeiten Sie ihn.</translation>
+        <translation>Willkommen.  Wörterbuch wählen, Schlüssel festlegen und verarbeiten.</translation>
     </message>
     <message>
         <source>There is no dictionary file for &quot;%1&quot;.</source>
