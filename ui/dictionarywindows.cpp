@@ -152,12 +152,19 @@ FrmAdd::FrmAdd(const Keyspace& keyspace, std::filesystem::path dictionary, const
 }
 
 void FrmAdd::add() {
+    addWordAndTell(this, keyspace_, dictionary_, text1_->text().toStdString(), codePage_);
+}
+
+bool addWordAndTell(QWidget* window, const Keyspace& keyspace,
+                    const std::filesystem::path& dictionary, const std::string& word,
+                    const CodePage& codePage) {
     try {
-        const AddResult result =
-            addDictionaryWord(keyspace_, dictionary_, text1_->text().toStdString(), codePage_);
-        MessageBox::information(this, l10n::translateMessage(result.message));
+        const AddResult result = addDictionaryWord(keyspace, dictionary, word, codePage);
+        MessageBox::information(window, l10n::translateMessage(result.message));
+        return result.outcome == AddOutcome::Added;
     } catch (const std::exception& e) {
-        MessageBox::information(this, l10n::translateMessage(userMessage(e)));
+        MessageBox::information(window, l10n::translateMessage(userMessage(e)));
+        return false;
     }
 }
 

@@ -62,6 +62,12 @@ class FrmAdd : public QDialog {
     QLineEdit* text1_;
 };
 
+// The Add command: appends the word to the dictionary file and tells the outcome in a message
+// box; true when it was added.
+bool addWordAndTell(QWidget* window, const Keyspace& keyspace,
+                    const std::filesystem::path& dictionary, const std::string& word,
+                    const CodePage& codePage);
+
 // A list view of words: one line each, all of the same height.
 QListView* makeWordListView(WordListModel* model, QWidget* parent);
 

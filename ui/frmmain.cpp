@@ -815,13 +815,20 @@ void FrmMain::showMissingWords(const CommandResult& result) {
         for (const MissingWord& m : result.missing)
             words.push_back({m.word, m.count, tidier().suggest(m.word)});
     }
-    showWordsNotEncoded(this, text1_, words, [this] { cmdTidyClick(); });
+    showWordsNotEncoded(this, text1_, words, [this] { cmdTidyClick(); }, adder());
 }
 
 Tidier& FrmMain::tidier() {
     if (!tidier_)
         tidier_ = std::make_unique<Tidier>(keyspace_, tidyLocaleFor(dictPath_.filename().string()));
     return *tidier_;
+}
+
+// The Add command for a word of the unknown-words window.
+std::function<bool(const std::string&)> FrmMain::adder() {
+    return [this](const std::string& word) {
+        return dictCodePage_ && addWordAndTell(this, keyspace_, dictPath_, word, *dictCodePage_);
+    };
 }
 
 void FrmMain::cmdTidyClick() {
@@ -834,7 +841,7 @@ void FrmMain::cmdTidyClick() {
         return;
     }
     try {
-        tidyInputBox(this, text1_, tidier());
+        tidyInputBox(this, text1_, tidier(), adder());
     } catch (const std::exception& e) {
         showError(e);
     }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <memory>
 
@@ -90,6 +91,7 @@ class FrmMain : public QMainWindow {
     // The language and key name picked last, shown again without loading anything.
     void preselectRemembered();
     void cmdTidyClick();
+    std::function<bool(const std::string&)> adder();
     // Encode or Decode of the input box into the output box.
     using CodecCommand = CommandResult (*)(Keyspace&, std::string_view, const Feedback&);
     void runCodec(CodecCommand command);

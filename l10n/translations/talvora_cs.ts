@@ -1169,6 +1169,38 @@ slova, která zůstanou neznámá, se vypíší s návrhy.</translation>
         <source>Tidy</source>
         <translation>Uklidit</translation>
     </message>
+    <message>
+        <source>Tidy made these changes.  Press Enter or double-click on one to take it back.</source>
+        <translation>Uklidit provedlo tyto změny.  Stiskněte Enter nebo na některou poklepejte, chcete-li ji vrátit.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Změna</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Řádek</translation>
+    </message>
+    <message>
+        <source>Spell out</source>
+        <translation>Hláskovat</translation>
+    </message>
+    <message>
+        <source>Writes the selected word letter by letter, as a name the dictionary lacks can be sent</source>
+        <translation>Zapíše vybrané slovo písmeno po písmenu, jak lze poslat jméno, které slovník nemá</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Adds the selected word to the dictionary file</source>
+        <translation>Přidá vybrané slovo do souboru slovníku</translation>
+    </message>
+    <message>
+        <source>%1 (added)</source>
+        <translation>%1 (přidáno)</translation>
+    </message>
 </context>
 <context>
     <name>talvora::ui::FrmView</name>

@@ -1160,6 +1160,38 @@ ord, der stadig er ukendte, vises med forslag.</translation>
         <source>Tidy</source>
         <translation>Ryd op</translation>
     </message>
+    <message>
+        <source>Tidy made these changes.  Press Enter or double-click on one to take it back.</source>
+        <translation>Ryd op lavede disse ændringer.  Tryk på Enter, eller dobbeltklik på en af dem for at tage den tilbage.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ændring</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linje</translation>
+    </message>
+    <message>
+        <source>Spell out</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Writes the selected word letter by letter, as a name the dictionary lacks can be sent</source>
+        <translation>Skriver det valgte ord bogstav for bogstav, sådan som et navn, ordbogen mangler, kan sendes</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tilføj</translation>
+    </message>
+    <message>
+        <source>Adds the selected word to the dictionary file</source>
+        <translation>Føjer det valgte ord til ordbogsfilen</translation>
+    </message>
+    <message>
+        <source>%1 (added)</source>
+        <translation>%1 (tilføjet)</translation>
+    </message>
 </context>
 <context>
     <name>talvora::ui::FrmView</name>

@@ -1160,6 +1160,38 @@ Wörter, die unbekannt bleiben, werden mit Vorschlägen aufgeführt.</translatio
         <source>Tidy</source>
         <translation>Aufräumen</translation>
     </message>
+    <message>
+        <source>Tidy made these changes.  Press Enter or double-click on one to take it back.</source>
+        <translation>Aufräumen hat diese Änderungen vorgenommen.  Drücken Sie die Eingabetaste oder doppelklicken Sie auf eine, um sie zurückzunehmen.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Spell out</source>
+        <translation>Buchstabieren</translation>
+    </message>
+    <message>
+        <source>Writes the selected word letter by letter, as a name the dictionary lacks can be sent</source>
+        <translation>Schreibt das gewählte Wort Buchstabe für Buchstabe, so wie sich ein Name senden lässt, der dem Wörterbuch fehlt</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Adds the selected word to the dictionary file</source>
+        <translation>Fügt das gewählte Wort der Wörterbuchdatei hinzu</translation>
+    </message>
+    <message>
+        <source>%1 (added)</source>
+        <translation>%1 (hinzugefügt)</translation>
+    </message>
 </context>
 <context>
     <name>talvora::ui::FrmView</name>

@@ -1160,6 +1160,38 @@ las palabras que siguen siendo desconocidas se listan con sugerencias.</translat
         <source>Tidy</source>
         <translation>Limpiar</translation>
     </message>
+    <message>
+        <source>Tidy made these changes.  Press Enter or double-click on one to take it back.</source>
+        <translation>Limpiar hizo estos cambios.  Pulse Intro o haga doble clic en uno para deshacerlo.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Spell out</source>
+        <translation>Deletrear</translation>
+    </message>
+    <message>
+        <source>Writes the selected word letter by letter, as a name the dictionary lacks can be sent</source>
+        <translation>Escribe la palabra elegida letra a letra, como puede enviarse un nombre que falta en el diccionario</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Adds the selected word to the dictionary file</source>
+        <translation>Añade la palabra elegida al archivo de diccionario</translation>
+    </message>
+    <message>
+        <source>%1 (added)</source>
+        <translation>%1 (añadida)</translation>
+    </message>
 </context>
 <context>
     <name>talvora::ui::FrmView</name>

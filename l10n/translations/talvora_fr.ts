@@ -1160,6 +1160,38 @@ les mots encore inconnus sont listés avec des suggestions.</translation>
         <source>Tidy</source>
         <translation>Nettoyer</translation>
     </message>
+    <message>
+        <source>Tidy made these changes.  Press Enter or double-click on one to take it back.</source>
+        <translation>Nettoyer a fait ces modifications.  Appuyez sur Entrée ou double-cliquez sur l&apos;une d&apos;elles pour l&apos;annuler.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Spell out</source>
+        <translation>Épeler</translation>
+    </message>
+    <message>
+        <source>Writes the selected word letter by letter, as a name the dictionary lacks can be sent</source>
+        <translation>Écrit le mot choisi lettre par lettre, comme on peut envoyer un nom absent du dictionnaire</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Adds the selected word to the dictionary file</source>
+        <translation>Ajoute le mot choisi au fichier de dictionnaire</translation>
+    </message>
+    <message>
+        <source>%1 (added)</source>
+        <translation>%1 (ajouté)</translation>
+    </message>
 </context>
 <context>
     <name>talvora::ui::FrmView</name>

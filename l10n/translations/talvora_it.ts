@@ -1160,6 +1160,38 @@ le parole ancora sconosciute vengono elencate con suggerimenti.</translation>
         <source>Tidy</source>
         <translation>Riordina</translation>
     </message>
+    <message>
+        <source>Tidy made these changes.  Press Enter or double-click on one to take it back.</source>
+        <translation>Riordina ha fatto queste modifiche.  Premere Invio o fare doppio clic su una per annullarla.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>Spell out</source>
+        <translation>Compita</translation>
+    </message>
+    <message>
+        <source>Writes the selected word letter by letter, as a name the dictionary lacks can be sent</source>
+        <translation>Scrive la parola scelta lettera per lettera, come si può inviare un nome che manca al dizionario</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Adds the selected word to the dictionary file</source>
+        <translation>Aggiunge la parola scelta al file di dizionario</translation>
+    </message>
+    <message>
+        <source>%1 (added)</source>
+        <translation>%1 (aggiunta)</translation>
+    </message>
 </context>
 <context>
     <name>talvora::ui::FrmView</name>

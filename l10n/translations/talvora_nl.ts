@@ -1160,6 +1160,38 @@ woorden die onbekend blijven, worden met suggesties getoond.</translation>
         <source>Tidy</source>
         <translation>Opschonen</translation>
     </message>
+    <message>
+        <source>Tidy made these changes.  Press Enter or double-click on one to take it back.</source>
+        <translation>Opschonen heeft deze wijzigingen aangebracht.  Druk op Enter of dubbelklik op een wijziging om haar terug te draaien.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijziging</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Spell out</source>
+        <translation>Spellen</translation>
+    </message>
+    <message>
+        <source>Writes the selected word letter by letter, as a name the dictionary lacks can be sent</source>
+        <translation>Schrijft het gekozen woord letter voor letter, zoals een naam die het woordenboek mist kan worden verstuurd</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Adds the selected word to the dictionary file</source>
+        <translation>Voegt het gekozen woord toe aan het woordenboekbestand</translation>
+    </message>
+    <message>
+        <source>%1 (added)</source>
+        <translation>%1 (toegevoegd)</translation>
+    </message>
 </context>
 <context>
     <name>talvora::ui::FrmView</name>

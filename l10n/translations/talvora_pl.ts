@@ -1169,6 +1169,38 @@ słowa wciąż nieznane są wyświetlane z propozycjami.</translation>
         <source>Tidy</source>
         <translation>Porządkuj</translation>
     </message>
+    <message>
+        <source>Tidy made these changes.  Press Enter or double-click on one to take it back.</source>
+        <translation>Porządkuj wprowadziło te zmiany.  Naciśnij Enter lub kliknij dwukrotnie jedną z nich, aby ją cofnąć.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Zmiana</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Wiersz</translation>
+    </message>
+    <message>
+        <source>Spell out</source>
+        <translation>Przeliteruj</translation>
+    </message>
+    <message>
+        <source>Writes the selected word letter by letter, as a name the dictionary lacks can be sent</source>
+        <translation>Zapisuje wybrane słowo litera po literze, tak jak można wysłać nazwę, której brak w słowniku</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Adds the selected word to the dictionary file</source>
+        <translation>Dodaje wybrane słowo do pliku słownika</translation>
+    </message>
+    <message>
+        <source>%1 (added)</source>
+        <translation>%1 (dodano)</translation>
+    </message>
 </context>
 <context>
     <name>talvora::ui::FrmView</name>

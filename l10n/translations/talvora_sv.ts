@@ -1160,6 +1160,38 @@ ord som fortfarande är okända listas med förslag.</translation>
         <source>Tidy</source>
         <translation>Städa</translation>
     </message>
+    <message>
+        <source>Tidy made these changes.  Press Enter or double-click on one to take it back.</source>
+        <translation>Städa gjorde de här ändringarna.  Tryck på Enter eller dubbelklicka på en för att ta tillbaka den.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändring</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Spell out</source>
+        <translation>Stava</translation>
+    </message>
+    <message>
+        <source>Writes the selected word letter by letter, as a name the dictionary lacks can be sent</source>
+        <translation>Skriver det valda ordet bokstav för bokstav, så som ett namn som ordlistan saknar kan skickas</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lägg till</translation>
+    </message>
+    <message>
+        <source>Adds the selected word to the dictionary file</source>
+        <translation>Lägger till det valda ordet i ordlistefilen</translation>
+    </message>
+    <message>
+        <source>%1 (added)</source>
+        <translation>%1 (tillagt)</translation>
+    </message>
 </context>
 <context>
     <name>talvora::ui::FrmView</name>
