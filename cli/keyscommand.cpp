@@ -29,7 +29,7 @@ bool confirmed(const std::string& question, bool yes, const char* flag = "--yes"
                                      flag + " to go ahead."});
         throw Exit{NotChanged};
     }
-    std::cerr << question << " [y/N] " << std::flush;
+    std::cerr << forTerminal(question, STDERR_FILENO) << " [y/N] " << std::flush;
     std::string answer;
     std::getline(std::cin, answer);
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
@@ -102,7 +102,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
             printMessages({r.message});
             throw Exit{r.kind == keys::SaveResult::KeyTooLong ? 2 : 1};
         }
-        std::cout << r.message << '\n';
+        std::cout << forTerminal(r.message, STDOUT_FILENO) << '\n';
     });
 
     struct RemoveArgs {
@@ -142,7 +142,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
                        *transferReplace, "--replace"))
             cancelled();
         keys::transferKeyFile(ctx.programFolder(), target);
-        std::cout << keys::msg::KeysTransferred << '\n';
+        std::cout << forTerminal(keys::msg::KeysTransferred, STDOUT_FILENO) << '\n';
     });
 
     auto restoreDir = std::make_shared<std::string>();
@@ -160,7 +160,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
         if (!losses.empty() && !confirmed(keys::msg::restoreQuestion(losses), *restoreYes))
             cancelled();
         keys::restoreKeyFile(ctx.programFolder(), *restoreDir);
-        std::cout << keys::msg::KeysRestored << '\n';
+        std::cout << forTerminal(keys::msg::KeysRestored, STDOUT_FILENO) << '\n';
     });
 
     auto wipeYes = std::make_shared<bool>(false);
@@ -171,7 +171,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
         if (!confirmed(keys::msg::DeleteQuestion, *wipeYes))
             cancelled();
         keys::wipeKeyFile(ctx.programFolder());
-        std::cout << keys::msg::KeyFileDeleted << '\n';
+        std::cout << forTerminal(keys::msg::KeyFileDeleted, STDOUT_FILENO) << '\n';
     });
 }
 
