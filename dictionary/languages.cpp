@@ -52,11 +52,13 @@ const std::vector<Language>& languageTable() {
     static const std::vector<Language> table = {
         {"English", "eng.dic", "windows-1252", "en", "en_US", englishOrdinals},
         {"Czech", "Czech.dic", "windows-1250", "cs", "cs_CZ", {}, czechRespellings, {}, "ne"},
-        {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks},
+        // Danish written before 1948, still much read, gives nouns capitals.
+        {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks,
+         {}, true},
         {"Dutch", "nl.dic", "windows-1252", "nl", "nl_NL", dutchOrdinals, {}, germanicLinks},
         {"French", "fr.dic", "windows-1252", "fr", "fr_FR", frenchOrdinals},
         {"German", "de_neu.dic", "windows-1252", "de", "de_DE_frami", {}, germanRespellings,
-         germanicLinks},
+         germanicLinks, {}, true},
         {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals},
         {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie"},
         {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals},

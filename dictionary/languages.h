@@ -34,6 +34,7 @@ struct Language {
     // Letters that join the parts of a compound and belong to neither (Arbeit-s-zeit).
     std::span<const std::u32string_view> linkingElements;
     std::string_view negationPrefix; // written joined to the word it denies (ne, nie)
+    bool capitalisesNouns = false;   // a capital inside a sentence marks no name
 };
 
 // The ten languages and their files, in lookup order.

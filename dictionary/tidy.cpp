@@ -92,17 +92,28 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, bool spellN
     std::optional<size_t> lineEnd;
     uint32_t line = 1;
     size_t counted = 0; // line breaks are counted up to here
+    bool sentenceStart = true; // a capital here marks no name
     auto span = [&](std::string_view piece) {
         const auto at = static_cast<size_t>(piece.data() - text.data());
         if (!lineEnd || at > *lineEnd) {
             lineEnd = std::min(text.find("\r\n", at), text.size());
             state.lineHasLowerCase = hasLowerCase(text.substr(at, *lineEnd - at));
+            sentenceStart = true;
         }
+        state.sentenceStart = sentenceStart;
+        // Punctuation and spaces standing alone (» ¿ – no-break space) neither end a
+        // sentence nor begin one.
+        if (!piece.empty() && std::string_view(".!?:").find(piece.back()) != std::string_view::npos)
+            sentenceStart = true;
+        else if (const std::u32string chars = decode(piece);
+                 std::any_of(chars.begin(), chars.end(), isWordChar))
+            sentenceStart = false;
         if (state.known(piece)) {
             out += piece;
             return;
         }
         state.fired.clear();
+        state.typed = piece;
         std::string tidied = state.resolve(std::string(piece), 0);
         if (tidied != piece) {
             line += static_cast<uint32_t>(std::count(text.begin() + static_cast<std::ptrdiff_t>(counted),

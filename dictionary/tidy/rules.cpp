@@ -1,5 +1,6 @@
 #include "rules.h"
 
+#include "codepage.h"
 #include "common.h"
 #include "keyspace.h"
 #include "languages.h"
@@ -83,6 +84,46 @@ std::string State::resolvePartsFrom(const std::string& pieces, size_t rule) {
         result += known(part) ? std::string(part) : resolve(std::string(part), rule);
     }
     return result;
+}
+
+std::vector<std::u32string> State::nearWords(std::u32string_view word) {
+    if (alphabet_.empty()) {
+        for (char32_t c = U'a'; c <= U'z'; ++c)
+            alphabet_ += c;
+        if (language_) {
+            const CodePage page = CodePage::fromName(std::string(language_->codePage));
+            for (int byte = 0x80; byte < 0x100; ++byte)
+                if (const char32_t c = page.codePointOf(static_cast<unsigned char>(byte));
+                    isLetter(c) && isLowerCase(c))
+                    alphabet_ += c;
+        }
+    }
+    std::vector<std::u32string> found;
+    std::u32string edit;
+    auto check = [&] {
+        if (keyspace_.findWord(encode(edit)) != 0)
+            found.push_back(edit);
+    };
+    for (size_t i = 0; i <= word.size(); ++i) {
+        for (char32_t c : alphabet_) {
+            edit.assign(word).insert(i, 1, c);
+            check();
+            if (i < word.size() && c != word[i]) {
+                edit.assign(word)[i] = c;
+                check();
+            }
+        }
+        if (i < word.size()) {
+            edit.assign(word).erase(i, 1);
+            check();
+        }
+        if (i + 1 < word.size() && word[i] != word[i + 1]) {
+            edit.assign(word);
+            std::swap(edit[i], edit[i + 1]);
+            check();
+        }
+    }
+    return found;
 }
 
 NumberWords& State::numbers() {

@@ -39,10 +39,16 @@ class State {
     // named one on.
     std::string resolveParts(const std::string& pieces, std::string_view fromRule);
 
+    // The dictionary words one insertion, deletion, substitution or swap of two neighbours
+    // away from a lower-case word.
+    std::vector<std::u32string> nearWords(std::u32string_view word);
+
     NumberWords& numbers();
     AccentIndex& accents();
 
     bool lineHasLowerCase = true; // of the line being tidied
+    bool sentenceStart = true;    // the piece being tidied begins a sentence or a line
+    std::string_view typed;       // the piece as typed, before any rule
     bool spellNames = false;      // asked for, never done unasked
     // The rules that changed the piece being tidied, in order; a rule that tries the later
     // ones on parts it may then give up takes back what they added.
@@ -56,6 +62,7 @@ class State {
     const Language* language_;
     std::unique_ptr<NumberWords> numbers_;
     std::unique_ptr<AccentIndex> accents_;
+    std::u32string alphabet_; // lower-case letters of the language's code page
 };
 
 using RuleFunction = std::optional<std::string> (*)(State&, const std::string& piece);

@@ -59,29 +59,79 @@ std::optional<std::string> splitAtCapitals(State& state, const std::string& piec
     return std::nullopt;
 }
 
-// A compound the dictionary lacks (ausgabedatei, slutstatus) as its dictionary words: two
-// parts, or three if two will not do; a Czech or Polish negated word as ne or nie and the
-// word. Fewest parts first, then parts of four letters or more, then parts exactly as the
-// dictionary holds them before dropping a linking letter, then the longest first part. The
-// work is bounded: long words and runs of look-ups stop the search, since the word stays
-// reported either way.
+namespace {
+
+std::optional<std::string> splitInWords(State& state, const std::string& piece);
+
+// Whether a word is all that was typed but for punctuation around it («Linarien»): a part
+// of GStreamer or of Ravanal»Lord is no name of its own, and a second Tidy, which sees the
+// parts apart, must find the same.
+bool isWholePiece(std::string_view typed, std::string_view word) {
+    std::u32string chars = decode(typed);
+    while (!chars.empty() && !isWordChar(chars.back()))
+        chars.pop_back();
+    const auto from = std::find_if(chars.begin(), chars.end(), isWordChar);
+    return encode(std::u32string(from, chars.end())) == word;
+}
+
+} // namespace
+
+// A word written like a name inside a sentence (Linarien, Ravanal) is a name, and a word one
+// edit from a dictionary word (pasword) a typo: cut into words, either would read as other
+// words (Lina rien, pas word). Both are left to the report and its suggestions.
 std::optional<std::string> splitCompound(State& state, const std::string& piece) {
+    const auto [first, last] = coreOf(piece);
+    const std::u32string letters = decode(std::string_view(piece).substr(first, last - first));
+    const Language* language = state.language();
+    if (!state.sentenceStart && !(language && language->capitalisesNouns) && letters.size() > 1 &&
+        isUpperCase(letters[0]) && std::all_of(letters.begin() + 1, letters.end(), isLowerCase) &&
+        isWholePiece(state.typed, std::string_view(piece).substr(first, last - first)))
+        return std::nullopt;
+    // Czech and Polish write "not" joined to the word it denies (nevyléčitelná, neměj,
+    // niewykrywalny); the dictionary may hold only the word, and the two side by side read
+    // the same, even where another form of the negated word is known (nevyléčitelný).
+    const std::string core = piece.substr(first, last - first);
+    const std::string lower = toLower(core);
+    if (const std::string_view prefix = language ? language->negationPrefix : std::string_view();
+        !prefix.empty() && lower.size() > prefix.size() && lower.starts_with(prefix) &&
+        state.keyspace().findWord(prefix) != 0 &&
+        state.keyspace().findWord(std::string_view(lower).substr(prefix.size())) != 0)
+        return piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
+               core.substr(prefix.size()) + piece.substr(last);
+    std::optional<std::string> split = splitInWords(state, piece);
+    if (!split)
+        return split;
+    // Unless the word one edit away is the same compound in another form (filmplakaten
+    // beside filmplakater, halvdøv beside halvdød): the same first part of four letters or
+    // more, and a word after it.
+    const std::u32string firstPart =
+        decode(toLower(std::string_view(*split).substr(first, split->find(' ', first) - first)));
+    const std::vector<std::u32string> near = state.nearWords(decode(lower));
+    const bool sameCompound = std::any_of(near.begin(), near.end(), [&](const auto& word) {
+        return firstPart.size() >= 4 && word.size() > firstPart.size() &&
+               word.starts_with(firstPart) &&
+               state.known(encode(std::u32string_view(word).substr(firstPart.size())));
+    });
+    if (!near.empty() && !sameCompound)
+        return std::nullopt;
+    return split;
+}
+
+namespace {
+
+// A compound the dictionary lacks (ausgabedatei, slutstatus) as its dictionary words: two
+// parts, or three if two will not do. Fewest parts first, then parts of four letters or
+// more, then parts exactly as the dictionary holds them before dropping a linking letter,
+// then the longest first part. The work is bounded: long words and runs of look-ups stop the
+// search, since the word stays reported either way.
+std::optional<std::string> splitInWords(State& state, const std::string& piece) {
     constexpr size_t MaxLetters = 40;
     constexpr int MaxLookups = 2000;
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
     const std::string lower = toLower(core);
-    // Czech and Polish write "not" joined to the word it denies (nevyléčitelná, neměj,
-    // niewykrywalny); the dictionary may hold only the word, and the two side by side read
-    // the same.
     const Language* language = state.language();
     const Keyspace& keyspace = state.keyspace();
-    if (const std::string_view prefix = language ? language->negationPrefix : std::string_view();
-        !prefix.empty() && lower.size() > prefix.size() && lower.starts_with(prefix) &&
-        keyspace.findWord(prefix) != 0 &&
-        keyspace.findWord(std::string_view(lower).substr(prefix.size())) != 0)
-        return piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
-               core.substr(prefix.size()) + piece.substr(last);
     if (core.size() < 6 || core.size() > 4 * MaxLetters)
         return std::nullopt;
     const std::u32string letters = decode(core);
@@ -169,5 +219,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     }
     return std::nullopt;
 }
+
+} // namespace
 
 } // namespace talvora::tidy
