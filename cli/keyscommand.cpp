@@ -5,10 +5,11 @@
 #include "keyfile.h"
 #include "keyquestions.h"
 #include "keyrestore.h"
+#include "oscalls.h"
+#include "utf8.h"
 
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -23,7 +24,7 @@ constexpr int NotChanged = 3;
 bool confirmed(const std::string& question, bool yes, const char* flag = "--yes") {
     if (yes)
         return true;
-    if (!::isatty(STDIN_FILENO)) {
+    if (!os::inputIsTerminal()) {
         printMessages({question, std::string("Standard input is not a terminal, so nobody can answer "
                                              "the question: pass ") +
                                      flag + " to go ahead."});
@@ -136,7 +137,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
     transfer->add_flag("--replace", *transferReplace,
                        "Replace a key.dat in DIR that differs from this one");
     transfer->callback([transferDir, transferReplace, &ctx] {
-        const fs::path target = *transferDir;
+        const fs::path target = pathFromUtf8(*transferDir);
         if (keys::transferWouldReplaceOther(ctx.programFolder(), target) &&
             !confirmed(printable(keys::msg::transferQuestion(target / "key.dat")),
                        *transferReplace, "--replace"))
@@ -154,12 +155,12 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
                       "Do not ask when the copy lacks or changes keys that key.dat holds now");
     restore->callback([restoreDir, restoreYes, &ctx] {
         CodePage cp = ctx.codePage();
-        auto losses = keys::keysLostByRestore(ctx.programFolder(), *restoreDir, cp);
+        auto losses = keys::keysLostByRestore(ctx.programFolder(), pathFromUtf8(*restoreDir), cp);
         for (keys::RestoreLoss& loss : losses)
             loss.name = printable(loss.name);
         if (!losses.empty() && !confirmed(keys::msg::restoreQuestion(losses), *restoreYes))
             cancelled();
-        keys::restoreKeyFile(ctx.programFolder(), *restoreDir);
+        keys::restoreKeyFile(ctx.programFolder(), pathFromUtf8(*restoreDir));
         std::cout << keys::msg::KeysRestored << '\n';
     });
 

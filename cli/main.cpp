@@ -10,6 +10,7 @@
 #include "keyfile.h"
 #include "keyspace.h"
 #include "languages.h"
+#include "oscalls.h"
 #include "programfolder.h"
 #include "roundtrip.h"
 #include "textfile.h"
@@ -29,7 +30,7 @@ namespace fs = std::filesystem;
 
 namespace talvora::cli {
 
-fs::path Context::programFolder() const { return folder.empty() ? talvora::programFolder() : fs::path(folder); }
+fs::path Context::programFolder() const { return folder.empty() ? talvora::programFolder() : pathFromUtf8(folder); }
 
 CodePage Context::codePage() const { return CodePage::fromEnvironment(); }
 
@@ -71,7 +72,7 @@ fs::path resolveDictionary(const Context& ctx, const std::string& arg) {
     if (auto file = dictionaryFileFor(arg))
         return ctx.programFolder() / *file;
     // A bare file name that is not in the working folder is one of the program folder's.
-    fs::path path(arg);
+    fs::path path = pathFromUtf8(arg);
     std::error_code ec;
     if (!path.has_parent_path() && !fs::exists(path, ec))
         return ctx.programFolder() / path;
@@ -204,7 +205,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
                   "Report the unknown words and their counts only (faster on large dictionaries)");
     sub->callback([opts, &ctx] {
         CodePage cp = ctx.codePage();
-        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(opts->input, cp);
+        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(pathFromUtf8(opts->input), cp);
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         Tidier tidier(ks, tidyLocale(opts->language, opts->dictionary));
@@ -248,7 +249,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
     sub->callback([sub, opts, &ctx, encoding] {
         std::string key = opts->key.resolve(sub, ctx);
         CodePage cp = ctx.codePage();
-        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(opts->input, cp);
+        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(pathFromUtf8(opts->input), cp);
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         processOrFail(ks, key);
@@ -264,7 +265,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         if (opts->output.empty())
             std::cout << withLfLines(*r.output) << '\n';
         else
-            saveTextFile(opts->output, *r.output, cp);
+            saveTextFile(pathFromUtf8(opts->output), *r.output, cp);
         if (!check.same) {
             std::cerr << "talvora-cli: warning: " << printable(msg::roundTripWarning(ks, check))
                       << '\n';
@@ -325,7 +326,7 @@ void addDictCommand(CLI::App& app, Context& ctx) {
         std::sort(entries.begin(), entries.end());
         for (const auto& e : entries) {
             auto path = dictionaryPathFor(ctx.programFolder(), e);
-            std::cout << e << '\t' << path->filename().string() << '\t';
+            std::cout << e << '\t' << utf8Path(path->filename()) << '\t';
             try {
                 std::cout << readDictionary(*path, dictionaryCodePage(*path, cp)).size() << " words\n";
             } catch (const Error& err) {
@@ -430,6 +431,7 @@ std::optional<std::string> usageProblem(CLI::App& app) {
 
 int main(int argc, char** argv) {
     using namespace talvora::cli;
+    talvora::os::useBinaryStandardStreams();
     CLI::App app{"Talvora: turns a text into other words of the same dictionary, and back, "
                  "through a secret key.",
                  "talvora-cli"};
@@ -471,14 +473,19 @@ int main(int argc, char** argv) {
         }
         // Without this a mistyped folder would just look empty.
         std::error_code ec;
-        if (!ctx.folder.empty() && !fs::is_directory(ctx.folder, ec)) {
+        if (!ctx.folder.empty() && !fs::is_directory(talvora::pathFromUtf8(ctx.folder), ec)) {
             std::cerr << "talvora-cli: the program folder " << printable(ctx.folder)
-                      << (fs::exists(ctx.folder, ec) ? " is not a folder.\n" : " does not exist.\n");
+                      << (fs::exists(talvora::pathFromUtf8(ctx.folder), ec) ? " is not a folder.\n" : " does not exist.\n");
             throw Exit{1};
         }
     });
     try {
-        app.parse(argc, argv);
+        // CLI11 takes the arguments last first.
+        std::vector<std::string> args = talvora::os::utf8Arguments(argc, argv);
+        std::reverse(args.begin(), args.end());
+        if (!args.empty())
+            args.pop_back(); // the program's own name
+        app.parse(args);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
