@@ -1,6 +1,7 @@
 #include "codepage.h"
 #include "error.h"
 #include "errorof.h"
+#include "systemcalls.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +19,9 @@ class ScopedEnv {
     ScopedEnv(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name))
             old_ = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+        talvora::test::setEnv(name, value);
     }
-    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+    ~ScopedEnv() { talvora::test::setEnv(name_, old_ ? old_->c_str() : nullptr); }
 
   private:
     const char* name_;
