@@ -4,6 +4,7 @@
 // implementation per system (oscalls_posix.cpp, oscalls_windows.cpp), chosen by the build.
 // Failures are reported POSIX style: -1 or false with errno set, or the errno returned.
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -66,6 +67,13 @@ int openFolder(const std::filesystem::path& folder);
 // another holds it, or another errno; holder is then what unlockFolder releases.
 int tryLockFolder(const std::filesystem::path& folder, bool shared, intptr_t& holder);
 void unlockFolder(intptr_t holder);
+
+// Memory of size bytes (a multiple of LargePage) straight from the system, zero-filled, and
+// where the system offers it at a LargePage boundary in large pages; nullptr when there is
+// none.
+inline constexpr size_t LargePage = size_t(2) << 20;
+void* allocatePages(size_t size);
+void releasePages(void* p, size_t size) noexcept;
 
 // The operating system's cryptographic random source; 0 or errno.
 int randomBytes(void* out, size_t n);

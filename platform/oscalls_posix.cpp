@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdlib>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -133,6 +134,26 @@ void unlockFolder(intptr_t holder) {
     if (holder > 0)
         ::close(static_cast<int>(holder)); // releases the lock
 }
+
+void* allocatePages(size_t size) {
+    // One large page more, so that the block can start on a boundary; the rest goes back.
+    void* raw = ::mmap(nullptr, size + LargePage, PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED)
+        return nullptr;
+    const auto base = reinterpret_cast<uintptr_t>(raw);
+    const uintptr_t start = (base + LargePage - 1) / LargePage * LargePage;
+    if (start > base)
+        ::munmap(raw, start - base);
+    ::munmap(reinterpret_cast<void*>(start + size), LargePage - (start - base));
+#ifdef MADV_HUGEPAGE
+    // Only a hint: without it the block is the same, in small pages.
+    ::madvise(reinterpret_cast<void*>(start), size, MADV_HUGEPAGE);
+#endif
+    return reinterpret_cast<void*>(start);
+}
+
+void releasePages(void* p, size_t size) noexcept { ::munmap(p, size); }
 
 namespace {
 

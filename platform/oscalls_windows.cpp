@@ -450,6 +450,13 @@ void unlockFolder(intptr_t holder) {
     CloseHandle(mutex);
 }
 
+// Large pages need a privilege that users do not have: small pages, committed at once.
+void* allocatePages(size_t size) {
+    return VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+}
+
+void releasePages(void* p, size_t) noexcept { VirtualFree(p, 0, MEM_RELEASE); }
+
 int randomBytes(void* out, size_t n) {
     auto* p = static_cast<unsigned char*>(out);
     while (n > 0) {

@@ -18,6 +18,16 @@ started=$(date +%s)
 "$here/tools/windows-toolchain.sh"
 toolchain_done=$(date +%s)
 
+# Test programs run under Wine from the build on (to list their tests): a Wine prefix of
+# its own, with Wine's fonts where Windows programs look for them.
+export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -d "$WINEPREFIX/drive_c/windows/Fonts" ]; then
+    mkdir -p "$out"
+    /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || true
+    /usr/lib/wine/wineserver -w || true
+fi
+cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+
 ui=ON
 [ -e "$cache/mingw/qt/lib/cmake/Qt6/Qt6Config.cmake" ] || ui=OFF
 cmake -S "$here" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -56,13 +66,6 @@ echo "Windows build: $out ($(du -sh "$stage" | cut -f1) program folder," \
     "Talvora $((built - toolchain_done)) s"
 
 if $test; then
-    # A Wine prefix of its own, with Wine's fonts where Windows programs look for them.
-    export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    if [ ! -d "$WINEPREFIX/drive_c/windows/Fonts" ]; then
-        /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || true
-        /usr/lib/wine/wineserver -w || true
-    fi
-    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     # QtTest programs need a display even for console tests.
     xvfb-run -a -s "-screen 0 1280x1024x24" \
         ctest --test-dir "$out" --output-on-failure --timeout 600 -j "$jobs"
