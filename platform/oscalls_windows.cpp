@@ -131,6 +131,17 @@ bool ownedByUser(HANDLE h) {
     return ours;
 }
 
+// A symbolic link or junction: a reparse point that names another file. Others (cloud
+// placeholders, deduplicated files) are the files themselves.
+bool isLink(HANDLE h, DWORD attributes) {
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return false;
+    FILE_ATTRIBUTE_TAG_INFO tag{};
+    if (!GetFileInformationByHandleEx(h, FileAttributeTagInfo, &tag, sizeof tag))
+        return true; // unknown: the careful answer
+    return IsReparseTagNameSurrogate(tag.ReparseTag);
+}
+
 int statHandle(HANDLE h, Status& out) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileType(h) != FILE_TYPE_DISK) {
@@ -140,7 +151,7 @@ int statHandle(HANDLE h, Status& out) {
     }
     if (!GetFileInformationByHandle(h, &info))
         return failWith(GetLastError());
-    out.kind = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? Status::Link
+    out.kind = isLink(h, info.dwFileAttributes)                 ? Status::Link
                : (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? Status::Folder
                                                                     : Status::Regular;
     out.size = (uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
@@ -256,8 +267,7 @@ int openFile(const fs::path& path, int flags, mode_t mode) {
     }
     if (flags & O_NOFOLLOW) {
         BY_HANDLE_FILE_INFORMATION info{};
-        if (GetFileInformationByHandle(h, &info) &&
-            (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        if (GetFileInformationByHandle(h, &info) && isLink(h, info.dwFileAttributes)) {
             CloseHandle(h);
             errno = ELOOP;
             return -1;
