@@ -1,6 +1,8 @@
 // Search and load speed on dictionaries of the largest size.
 #include "codepage.h"
+#include "commands.h"
 #include "dictionaryfile.h"
+#include "keyspace.h"
 #include "wordlist.h"
 
 #include <benchmark/benchmark.h>
@@ -44,6 +46,32 @@ void BM_LoadDictionary(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond);
+
+const char* const Czech = TALVORA_SOURCE_DATA "/Czech.dic";
+
+// The 650,000-word Czech dictionary read and indexed, as choosing the language does.
+void BM_LoadCzech(benchmark::State& state) {
+    const CodePage cp = CodePage::fromName("windows-1250");
+    for (auto _ : state) {
+        Keyspace ks;
+        loadDictionary(ks, Czech, cp);
+        benchmark::DoNotOptimize(ks.wordCount());
+    }
+}
+BENCHMARK(BM_LoadCzech)->Unit(benchmark::kMillisecond);
+
+// What one talvora-cli encode of a short message does after starting: load, Process, encode.
+// On a loaded machine compare the CPU time.
+void BM_CliEncodeOneMessage(benchmark::State& state) {
+    const CodePage cp = CodePage::fromName("windows-1250");
+    for (auto _ : state) {
+        Keyspace ks;
+        loadDictionary(ks, Czech, cp);
+        processKey(ks, "918273645546372819");
+        benchmark::DoNotOptimize(encodeText(ks, "acutake chungwua hellerů rauchů zkvalitníte"));
+    }
+}
+BENCHMARK(BM_CliEncodeOneMessage)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

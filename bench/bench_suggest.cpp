@@ -138,7 +138,7 @@ void tidyCompounds(benchmark::State& state, bool split) {
     for (auto _ : state) {
         const TidyResult r = tidier.tidy(text, false);
         unknown = r.unknown.size();
-        rewritten = r.rewritten;
+        rewritten = r.changes.size();
         benchmark::DoNotOptimize(unknown);
     }
     state.counters["words"] = static_cast<double>(ks.wordCount());

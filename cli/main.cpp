@@ -171,8 +171,20 @@ std::string tidyLocale(const std::string& language, const std::string& dictionar
     return locale.empty() ? language : locale;
 }
 
-// Unknown words, one a line: word, count, suggestions, separated by tabs.
+// Each change, one a line: line number, the original, its replacement and the rules that
+// made it.
+void printTidyChanges(const TidyResult& r) {
+    std::string report;
+    for (const TidyChange& c : r.changes)
+        report += "line " + std::to_string(c.line) + ": \"" + printable(c.original) + "\" -> \"" +
+                  printable(c.replacement) + "\" (" + c.rule + ")\n";
+    std::cerr << report;
+}
+
+// The changes, then the unknown words, one a line: word, count, suggestions, separated by
+// tabs.
 void printTidyReport(const TidyResult& r) {
+    printTidyChanges(r);
     std::string report;
     for (const UnknownWord& u : r.unknown) {
         report += printable(u.word) + '\t' + std::to_string(u.count) + '\t';
@@ -183,16 +195,20 @@ void printTidyReport(const TidyResult& r) {
     std::cerr << report;
 }
 
+constexpr const char* spellNamesHelp =
+    "Write each capitalised word that stays unknown (a name) letter by letter; listed as a change";
+
 void addTidyCommand(CLI::App& app, Context& ctx) {
     struct Options {
         std::string dictionary, input, language;
-        bool noSuggestions = false;
+        bool noSuggestions = false, spellNames = false;
     };
     auto opts = std::make_shared<Options>();
     CLI::App* sub = app.add_subcommand(
         "tidy", "Make a text encodable: rewrite only the words the dictionary lacks (spaces, quotes, "
-                "punctuation, joined words, digits, accents, abbreviations, compounds). Prints the text; on standard error each word "
-                "still unknown with its count and suggestions, tab-separated. Status 0 when the text "
+                "punctuation, joined words, digits, accents, abbreviations, compounds). Prints the text; on standard error each change "
+                "(line N: \"original\" -> \"replacement\" (rule)), then each word still unknown with its count and "
+                "suggestions, tab-separated. Status 0 when the text "
                 "encodes, 1 otherwise");
     sub->add_option("--dictionary,-d", opts->dictionary,
                     "Dictionary file, or a language name of the program folder (\"English\")")
@@ -201,6 +217,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
     sub->add_option("--language", opts->language,
                     "Language of the number words, a name (\"French\") or locale code (\"fr\"); "
                     "default: the dictionary's");
+    sub->add_flag("--spell-names", opts->spellNames, spellNamesHelp);
     sub->add_flag("--no-suggestions", opts->noSuggestions,
                   "Report the unknown words and their counts only (faster on large dictionaries)");
     sub->callback([opts, &ctx] {
@@ -209,7 +226,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         Tidier tidier(ks, tidyLocale(opts->language, opts->dictionary));
-        TidyResult r = tidier.tidy(text, !opts->noSuggestions);
+        TidyResult r = tidier.tidy(text, !opts->noSuggestions, opts->spellNames);
         std::string out;
         forEachLine(r.text, [&](std::string_view line) {
             out += line;
@@ -225,7 +242,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
 void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool encoding) {
     struct Options {
         std::string dictionary, input, output, language;
-        bool tidy = false;
+        bool tidy = false, spellNames = false;
         KeyOptions key;
         bool dress = false, strict = false;
     };
@@ -239,8 +256,10 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
     sub->add_option("--input,-i", opts->input, "Read the text from this file: UTF-8 or the code page (default: standard input, UTF-8)");
     sub->add_option("--output,-o", opts->output, "Write the result to this file (the code page, CR LF)");
     if (encoding) {
-        sub->add_flag("--tidy", opts->tidy, "Tidy the text first (see the tidy command), then encode it");
+        sub->add_flag("--tidy", opts->tidy, "Tidy the text first (see the tidy command), then encode it; each change is "
+                                      "printed on standard error");
         sub->add_option("--language", opts->language, "With --tidy: language of the number words");
+        sub->add_flag("--spell-names", opts->spellNames, std::string("With --tidy: ") + spellNamesHelp);
         sub->add_flag("--dress", opts->dress, "Dress the words as sentences (capitals, full stops, commas, "
                                               "paragraphs); they decode as before");
         sub->add_flag("--strict", opts->strict, "Exit with status 3 when the output would not decode back to "
@@ -253,8 +272,12 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         processOrFail(ks, key);
-        if (opts->tidy)
-            text = Tidier(ks, tidyLocale(opts->language, opts->dictionary)).tidy(text).text;
+        if (opts->tidy) {
+            TidyResult tidied = Tidier(ks, tidyLocale(opts->language, opts->dictionary))
+                                    .tidy(text, true, opts->spellNames);
+            printTidyChanges(tidied);
+            text = std::move(tidied.text);
+        }
         CommandResult r = encoding ? encodeText(ks, text) : decodeText(ks, text);
         finish(r);
         if (!encoding && r.notFound > 0)

@@ -20,18 +20,24 @@ void Keyspace::load(WordList words) {
             rows.push_back(first);
         rows.push_back(row);
     }
-    std::vector<uint32_t> identity(words_.size() + 1);
-    std::iota(identity.begin(), identity.end(), 0u);
-    setPermutation(std::move(identity));
+    // Column 2 in dictionary order: its positions are the same identity.
+    perm_.resize(words_.size() + 1);
+    std::iota(perm_.begin(), perm_.end(), 0u);
+    position_.assign(perm_.begin(), perm_.end());
+    offset_ = 0;
+    indexPositions();
     dictionaryLoaded_ = true;
     // Column 2 is the dictionary itself now: coding with it would leave every word readable.
     keyspaceReady_ = false;
 }
 
-void Keyspace::setPermutation(std::vector<uint32_t> perm) {
+void Keyspace::setPermutation(LargeVector<uint32_t> perm) {
     perm_ = std::move(perm);
     offset_ = 0;
-    position_.assign(perm_.size(), 0);
+    // Every position is written below: clearing them first would only cost time.
+    position_.resize(perm_.size());
+    if (!position_.empty())
+        position_[0] = 0;
     for (uint32_t p = 1; p < perm_.size(); ++p)
         position_[perm_[p]] = p;
     indexPositions();

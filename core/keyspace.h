@@ -54,7 +54,7 @@ public:
 
     // Installs a new column 2 (perm[r] = column-1 row standing at row r, perm[0] unused),
     // unrotated.
-    void setPermutation(std::vector<uint32_t> perm);
+    void setPermutation(LargeVector<uint32_t> perm);
 
 private:
     uint32_t physical(uint32_t row) const {
@@ -69,8 +69,8 @@ private:
 
     WordList words_;
     RowIndex index_;
-    std::vector<uint32_t> perm_;     // column 2 before rotation
-    std::vector<uint32_t> position_; // inverse of perm_
+    LargeVector<uint32_t> perm_;     // column 2 before rotation
+    LargeVector<uint32_t> position_; // inverse of perm_
     uint32_t offset_ = 0;            // rotations applied to column 2, mod wordCount
     // Words held by several rows: first row -> all their positions in perm_, ascending.
     std::unordered_map<uint32_t, std::vector<uint32_t>> duplicateRows_;

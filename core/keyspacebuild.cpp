@@ -57,9 +57,9 @@ inline void exchangeRun(uint32_t* col, size_t& a, size_t& b, size_t sa, size_t s
 
 } // namespace
 
-std::vector<uint32_t> buildPermutation(uint32_t n, const KeyNumbers& numbers,
+LargeVector<uint32_t> buildPermutation(uint32_t n, const KeyNumbers& numbers,
                                        const ProgressFn& progress) {
-    std::vector<uint32_t> perm(n + 1);
+    LargeVector<uint32_t> perm(n + 1);
     std::iota(perm.begin(), perm.end(), 0u);
     uint32_t* col = perm.data();
     // Rotations only move the offset; row r of the column lives at physical r + offset.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyexpansion.h"
+#include "largearray.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,7 +17,7 @@ using ProgressFn = std::function<void(int)>;
 
 // Column 2 for n words: perm[r] is the column-1 row standing at row r after the 6160
 // stride walks and 123 rotations that numbers drive. Numbers must all be at least 1.
-std::vector<uint32_t> buildPermutation(uint32_t n, const KeyNumbers& numbers,
+LargeVector<uint32_t> buildPermutation(uint32_t n, const KeyNumbers& numbers,
                                        const ProgressFn& progress = {});
 
 // Expands the key and rebuilds column 2 of the keyspace from column 1.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "largearray.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,9 +19,10 @@ public:
         buffer_.append(word);
         ends_.push_back(static_cast<uint32_t>(buffer_.size()));
     }
-    // For builders that write a word's bytes straight into the buffer.
-    std::string& buffer() { return buffer_; }
-    void endWord() { ends_.push_back(static_cast<uint32_t>(buffer_.size())); }
+    // For builders that write the words' bytes straight into the buffer: each word ends at
+    // end, an offset into it.
+    LargeString& buffer() { return buffer_; }
+    void endWord(size_t end) { ends_.push_back(static_cast<uint32_t>(end)); }
     void reserve(size_t words, size_t bytes) {
         ends_.reserve(words + 1);
         buffer_.reserve(bytes);
@@ -33,8 +36,8 @@ public:
     size_t bytes() const { return buffer_.size(); }
 
 private:
-    std::string buffer_;
-    std::vector<uint32_t> ends_;
+    LargeString buffer_;
+    LargeVector<uint32_t> ends_;
 };
 
 // Word to lowest row, over a WordList that outlives it (open addressing on row numbers).
@@ -48,9 +51,14 @@ public:
     uint32_t find(std::string_view word) const;
 
 private:
+    uint32_t tagOf(size_t hash) const;
+
     const WordList* words_ = nullptr;
-    std::vector<uint32_t> slots_;
+    // A row in the low rowBits_ bits, above them as many bits of its word's hash as fit, so
+    // that most probes settle without reading the word; 0 is free.
+    LargeVector<uint32_t> slots_;
     size_t mask_ = 0;
+    unsigned rowBits_ = 32;
 };
 
 } // namespace talvora

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -30,22 +31,30 @@ namespace {
 
 namespace {
 
-// Each byte's character, already lower-cased, as UTF-8.
-using Lowered = std::array<std::string, 256>;
+// Each byte's character, already lower-cased, as UTF-8: one character, at most four bytes.
+struct LoweredByte {
+    char utf8[4];
+    uint8_t size;
+    bool unassigned;
+};
+using Lowered = std::array<LoweredByte, 256>;
 Lowered loweredBytes(const CodePage& codePage) {
-    Lowered lowered;
-    for (int b = 0; b < 256; ++b)
-        lowered[b] = toLower(codePage.charOf(static_cast<unsigned char>(b)));
+    Lowered lowered{};
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        const std::string s = toLower(codePage.charOf(byte));
+        LoweredByte& e = lowered[byte];
+        e.size = static_cast<uint8_t>(std::min(s.size(), sizeof e.utf8));
+        std::memcpy(e.utf8, s.data(), e.size);
+        e.unassigned = !codePage.isAssigned(byte);
+    }
     return lowered;
 }
 
 void appendLowered(std::string& out, std::string_view line, const Lowered& lowered) {
     for (char c : line) {
-        auto u = static_cast<unsigned char>(c);
-        if (u < 0x80 && lowered[u].size() == 1)
-            out += lowered[u][0];
-        else
-            out += lowered[u];
+        const LoweredByte& e = lowered[static_cast<unsigned char>(c)];
+        out.append(e.utf8, e.size);
     }
 }
 
@@ -60,10 +69,10 @@ std::optional<unsigned char> unassignedByte(std::string_view line, const CodePag
 
 WordList readDictionary(const fs::path& path, const CodePage& codePage,
                         std::vector<uint32_t>* unassignedRows) {
-    std::string bytes;
+    LargeString bytes;
     try {
         // The limit keeps the word buffer's 32-bit offsets safe.
-        bytes = files::read(path, files::MaxDictionaryBytes);
+        bytes = files::readLarge(path, files::MaxDictionaryBytes);
     } catch (const FileError& e) {
         refuse(path, e.reason());
     }
@@ -71,10 +80,10 @@ WordList readDictionary(const fs::path& path, const CodePage& codePage,
         refuse(path, "the file is empty");
 
     const Lowered lowered = loweredBytes(codePage);
-    WordList words;
-    words.reserve(bytes.size() / 8 + 1, bytes.size() + bytes.size() / 16);
-    std::string& buffer = words.buffer();
+    // A first pass counts the lines and the words' bytes, so that the second writes both
+    // arrays in place, without growing them.
     uint32_t lines = 0;
+    size_t size = 0;
     bool tooMany = false;
     std::optional<std::pair<uint32_t, unsigned char>> unassigned;
     forEachLine(bytes, [&](std::string_view line) {
@@ -84,16 +93,20 @@ WordList readDictionary(const fs::path& path, const CodePage& codePage,
             tooMany = true;
             return;
         }
+        bool odd = false;
+        for (char c : line) {
+            const LoweredByte& e = lowered[static_cast<unsigned char>(c)];
+            size += e.size;
+            odd |= e.unassigned;
+        }
         // Such a byte reads as a stand-in character that lower-casing may turn into one the
         // code page cannot write: the word could never be written out.
-        if (auto b = unassignedByte(line, codePage)) {
+        if (odd) {
             if (!unassignedRows)
-                unassigned.emplace(lines, *b);
+                unassigned.emplace(lines, *unassignedByte(line, codePage));
             else
                 unassignedRows->push_back(lines);
         }
-        appendLowered(buffer, line, lowered);
-        words.endWord();
     });
     if (unassigned) {
         char hex[8];
@@ -103,6 +116,23 @@ WordList readDictionary(const fs::path& path, const CodePage& codePage,
     }
     if (tooMany)
         refuse(path, "it has more than 655000 lines");
+
+    WordList words;
+    // Room for a whole four-byte copy at the last character.
+    words.reserve(lines, size + sizeof(LoweredByte::utf8));
+    LargeString& buffer = words.buffer();
+    buffer.resize(size + sizeof(LoweredByte::utf8));
+    char* const begin = buffer.data();
+    char* out = begin;
+    forEachLine(bytes, [&](std::string_view line) {
+        for (char c : line) {
+            const LoweredByte& e = lowered[static_cast<unsigned char>(c)];
+            std::memcpy(out, e.utf8, sizeof e.utf8);
+            out += e.size;
+        }
+        words.endWord(static_cast<size_t>(out - begin));
+    });
+    buffer.resize(size);
     return words;
 }
 

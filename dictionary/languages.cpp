@@ -11,15 +11,68 @@ namespace fs = std::filesystem;
 
 namespace talvora {
 
+namespace {
+
+constexpr OrdinalSuffix englishOrdinals[] = {
+    {"st", "%spellout-ordinal"}, {"nd", "%spellout-ordinal"},
+    {"rd", "%spellout-ordinal"}, {"th", "%spellout-ordinal"},
+};
+constexpr OrdinalSuffix frenchOrdinals[] = {
+    {"er", "%spellout-ordinal-masculine"},         {"re", "%spellout-ordinal-feminine"},
+    {"e", "%spellout-ordinal-masculine"},          {"ème", "%spellout-ordinal-masculine"},
+    {"eme", "%spellout-ordinal-masculine"},        {"ers", "%spellout-ordinal-masculine-plural"},
+    {"res", "%spellout-ordinal-feminine-plural"},  {"nd", "%spellout-ordinal-masculine"},
+    {"nde", "%spellout-ordinal-feminine"},         {"es", "%spellout-ordinal-masculine-plural"},
+    {"èmes", "%spellout-ordinal-masculine-plural"},
+};
+constexpr OrdinalSuffix spanishOrdinals[] = {
+    {"º", "%spellout-ordinal-masculine"},           {"o", "%spellout-ordinal-masculine"},
+    {"ª", "%spellout-ordinal-feminine"},            {"a", "%spellout-ordinal-feminine"},
+    {"er", "%spellout-ordinal-masculine-adjective"}, {"os", "%spellout-ordinal-masculine-plural"},
+    {"as", "%spellout-ordinal-feminine-plural"},
+};
+constexpr OrdinalSuffix italianOrdinals[] = {
+    {"º", "%spellout-ordinal-masculine"}, {"o", "%spellout-ordinal-masculine"},
+    {"ª", "%spellout-ordinal-feminine"},  {"a", "%spellout-ordinal-feminine"},
+};
+constexpr OrdinalSuffix dutchOrdinals[] = {
+    {"e", "%spellout-ordinal"}, {"ste", "%spellout-ordinal"}, {"de", "%spellout-ordinal"}};
+
+constexpr Respelling germanRespellings[] = {
+    {"ae", "ä"}, {"oe", "ö"}, {"ue", "ü"}, {"ß", "ss"}, {"ss", "ß"}};
+constexpr Respelling danishRespellings[] = {{"aa", "å"}, {"ae", "æ"}, {"oe", "ø"}};
+constexpr Respelling czechRespellings[] = {
+    {"ýho", "ého"}, {"ýmu", "ému"}, {"ej", "ý"}, {"ej", "é"}};
+
+constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
+constexpr std::u32string_view nordicLinks[] = {U"s"};
+
+} // namespace
+
 const std::vector<Language>& languageTable() {
     static const std::vector<Language> table = {
-        {"English", "eng.dic", "windows-1252"},   {"Czech", "Czech.dic", "windows-1250"},
-        {"Danish", "dk.dic", "windows-1252"},     {"Dutch", "nl.dic", "windows-1252"},
-        {"French", "fr.dic", "windows-1252"},     {"German", "de_neu.dic", "windows-1252"},
-        {"Italian", "it.dic", "windows-1252"},    {"Polish", "pl.dic", "windows-1250"},
-        {"Spanish", "es.dic", "windows-1252"},    {"Swedish", "se.dic", "windows-1252"},
+        {"English", "eng.dic", "windows-1252", "en", "en_US", englishOrdinals},
+        {"Czech", "Czech.dic", "windows-1250", "cs", "cs_CZ", {}, czechRespellings, {}, "ne"},
+        {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks},
+        {"Dutch", "nl.dic", "windows-1252", "nl", "nl_NL", dutchOrdinals, {}, germanicLinks},
+        {"French", "fr.dic", "windows-1252", "fr", "fr_FR", frenchOrdinals},
+        {"German", "de_neu.dic", "windows-1252", "de", "de_DE_frami", {}, germanRespellings,
+         germanicLinks},
+        {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals},
+        {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie"},
+        {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals},
+        {"Swedish", "se.dic", "windows-1252", "sv", "sv_SE", {}, {}, nordicLinks},
     };
     return table;
+}
+
+const Language* languageFor(std::string_view name) {
+    if (size_t slash = name.find_last_of("/\\"); slash != std::string_view::npos)
+        name.remove_prefix(slash + 1);
+    for (const auto& l : languageTable())
+        if (name == l.displayName || name == l.fileName || name == l.locale)
+            return &l;
+    return nullptr;
 }
 
 std::optional<std::string> dictionaryFileFor(std::string_view entry) {

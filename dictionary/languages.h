@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,14 +11,37 @@ namespace talvora {
 
 class CodePage;
 
+// Letters written right after a number that make it an ordinal (3rd, 1er, 2ª), and the
+// spell-out rule set that reads it.
+struct OrdinalSuffix {
+    std::string_view suffix, ruleSet;
+};
+
+// A spot that a keyboard without the letter, an older spelling or the spoken language writes
+// as typed for what the written language puts there (Gruesse, heisst, dobrej).
+struct Respelling {
+    std::string_view typed, meant;
+};
+
 struct Language {
     std::string_view displayName;
     std::string_view fileName;
     std::string_view codePage; // the shipped file's, whatever the locale
+    std::string_view locale;   // of the number words
+    std::string_view hunspell; // the Hunspell dictionary the word list is checked against
+    std::span<const OrdinalSuffix> ordinals;
+    std::span<const Respelling> respellings;
+    // Letters that join the parts of a compound and belong to neither (Arbeit-s-zeit).
+    std::span<const std::u32string_view> linkingElements;
+    std::string_view negationPrefix; // written joined to the word it denies (ne, nie)
 };
 
 // The ten languages and their files, in lookup order.
 const std::vector<Language>& languageTable();
+
+// The language of a display name, a file name (a folder before it is ignored) or a locale
+// code, compared exactly; nothing for any other.
+const Language* languageFor(std::string_view name);
 
 // The file of a display name ("English" -> "eng.dic"), exact and case-sensitive.
 std::optional<std::string> dictionaryFileFor(std::string_view entry);

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +10,9 @@ namespace talvora {
 
 class Keyspace;
 class Suggester;
+namespace tidy {
+class State;
+}
 
 // The locale whose number words a dictionary uses ("French" or "fr.dic" -> "fr"); empty for
 // a dictionary of no known language.
@@ -22,19 +24,29 @@ struct UnknownWord {
     std::vector<std::string> suggestions; // closest dictionary words, at most three
 };
 
+// One rewrite: a stretch of the original text and what stands for it in the tidied one.
+struct TidyChange {
+    size_t at = 0; // byte offset in the original text
+    std::string original;
+    size_t tidiedAt = 0; // byte offset in the tidied text
+    std::string replacement;
+    std::string rule;  // the names of the rules that made it, in order, joined by " + "
+    uint32_t line = 1; // of the original text, counted from 1
+};
+
 struct TidyResult {
-    std::string text;       // the tidied text, line breaks as CR LF
-    uint32_t rewritten = 0; // tokens of the text that were rewritten
+    std::string text; // the tidied text, line breaks as CR LF
+    std::vector<TidyChange> changes; // in text order
     std::vector<UnknownWord>
         unknown; // words of the tidied text the dictionary lacks, in text order
     bool encodes() const { return unknown.empty(); }
 };
 
 // Makes a text encodable without touching any token the dictionary holds: only a token the
-// dictionary lacks is rewritten (spaces, invisible characters, typographic apostrophes,
-// punctuation, joined words, digits, drawn-out letters, missing or wrong accents, words
-// joined at capitals,
-// abbreviations, compounds), so a text that encodes comes back byte for byte.
+// dictionary lacks is rewritten, by named rules tried in order (spaces, invisible characters,
+// typographic apostrophes, punctuation, joined words, digits, drawn-out letters, respellings,
+// missing or wrong accents, words joined at capitals, abbreviations, compounds), so a text
+// that encodes comes back byte for byte.
 class Tidier {
   public:
     // The keyspace's dictionary must stay loaded and unchanged while the tidier lives.
@@ -44,37 +56,32 @@ class Tidier {
     Tidier& operator=(const Tidier&) = delete;
 
     // Without suggestions the unknown words come with their counts only, and no index is built.
-    TidyResult tidy(std::string_view text, bool withSuggestions = true);
+    // Spelling names, a capitalised word that stays unknown is written letter by letter.
+    TidyResult tidy(std::string_view text, bool withSuggestions = true, bool spellNames = false);
 
     // Closest dictionary words; the index behind them is built on first use.
     std::vector<std::string> suggest(std::string_view word);
 
   private:
-    struct Numbers;
-    struct Accents;
-    bool known(std::string_view piece) const;
-    bool allKnown(std::string_view pieces) const;
-    std::string resolve(std::string piece, int rule);
-    std::string resolveParts(const std::string& pieces, int rule);
-    std::optional<std::string> applyRule(int rule, const std::string& piece);
-    std::optional<std::string> spellDigits(const std::string& piece);
-    std::optional<std::string> splitCompound(const std::string& piece) const;
-    std::optional<std::string> fixAccents(const std::string& piece);
-    std::optional<std::string> respell(const std::string& piece) const;
-    std::optional<std::string> unstretch(const std::string& piece) const;
-    std::optional<std::string> spellAbbreviation(std::string_view piece) const;
-    static constexpr int LastRule = 9;
-
     const Keyspace& keyspace_;
-    std::string locale_;
-    std::unique_ptr<Numbers> numbers_;
-    std::unique_ptr<Accents> accents_;
+    std::unique_ptr<tidy::State> state_;
     std::unique_ptr<Suggester> suggester_;
-    bool lineHasLowerCase_ = true; // of the line being tidied
 };
+
+// A word letter by letter, blanks between: every dictionary holds the letters of its alphabet.
+std::string spelledOut(std::string_view word);
 
 // Every whole token of text equal to word, its characters from the first to the last that
 // the tokenizer keeps, replaced by replacement; a capital first letter stays capital.
 std::string replaceWord(std::string_view text, std::string_view word, std::string_view replacement);
+
+// The edits replaceWord makes, in text order: where each starts, how many bytes it replaces
+// and by what.
+struct TextEdit {
+    size_t at = 0, length = 0;
+    std::string text;
+};
+std::vector<TextEdit> wordEdits(std::string_view text, std::string_view word,
+                                std::string_view replacement);
 
 } // namespace talvora

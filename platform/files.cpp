@@ -113,7 +113,8 @@ std::string folderHint(const fs::path& folder, int err, const char* label) {
     }
 }
 
-int readAll(int fd, std::string& out, uint64_t limit) {
+namespace {
+template <class S> int readInto(int fd, S& out, uint64_t limit) {
     out.clear();
     char buf[1 << 16];
     while (out.size() <= limit) {
@@ -129,6 +130,9 @@ int readAll(int fd, std::string& out, uint64_t limit) {
     }
     return 0;
 }
+} // namespace
+
+int readAll(int fd, std::string& out, uint64_t limit) { return readInto(fd, out, limit); }
 
 int writeAt(int fd, std::string_view bytes, long long offset) {
     while (!bytes.empty()) {
@@ -172,15 +176,15 @@ Fd openRegular(const fs::path& path, const std::string& what, bool mayBeMissing 
     return fd;
 }
 
-std::string readOpen(Fd& fd, const fs::path& path, uint64_t limit) {
+template <class S = std::string> S readOpen(Fd& fd, const fs::path& path, uint64_t limit) {
     os::Status st;
     os::statOpen(fd.get(), st);
     if (st.size > limit)
         failBecause("Cannot read ", path,
                     "it is larger than " + sizeText(limit) + ", the most the program reads");
-    std::string data;
+    S data;
     data.reserve(static_cast<size_t>(st.size));
-    if (int err = readAll(fd.get(), data, limit))
+    if (int err = readInto(fd.get(), data, limit))
         fail("Cannot read ", path, err);
     if (data.size() > limit) // it grew while being read
         failBecause("Cannot read ", path,
@@ -224,6 +228,11 @@ int createScratch(const fs::path& target, Scratch& out) {
 std::string read(const fs::path& path, uint64_t limit) {
     Fd fd = openRegular(path, "Cannot read ");
     return readOpen(fd, path, limit);
+}
+
+LargeString readLarge(const fs::path& path, uint64_t limit) {
+    Fd fd = openRegular(path, "Cannot read ");
+    return readOpen<LargeString>(fd, path, limit);
 }
 
 std::optional<std::string> readIfExists(const fs::path& path, uint64_t limit) {

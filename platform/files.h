@@ -8,8 +8,10 @@
 // an existing file, unlink, hard link (may fail: the old bytes are then overwritten without
 // a second name), ftruncate, the status of a file (type, size, link count, mode, owner),
 // its permissions, a link's target, an advisory lock on a folder (shared or exclusive) and
-// a non-waiting exclusive one on an open file, and a source of random bytes.
+// a non-waiting exclusive one on an open file, a source of random bytes, and memory
+// straight from the system.
 
+#include "largearray.h"
 #include "oscalls.h"
 
 #include <cstdint>
@@ -101,6 +103,8 @@ int writeAt(int fd, std::string_view bytes, long long offset);
 // Whole-file read of a regular file no larger than limit; a folder, FIFO or device and a
 // larger file are refused before anything is read. Throws FileError naming the file.
 std::string read(const std::filesystem::path& path, uint64_t limit = MaxTextBytes);
+// The same into memory for large arrays, for files of many megabytes.
+LargeString readLarge(const std::filesystem::path& path, uint64_t limit);
 // The same, but nothing when the file does not exist.
 std::optional<std::string> readIfExists(const std::filesystem::path& path, uint64_t limit);
 // The first line (ending at CR or LF) of a regular file, reading no further than needed;

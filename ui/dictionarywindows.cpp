@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -58,6 +59,8 @@ FrmView::FrmView(const WordList& words, QWidget* parent)
     setWindowTitle(QStringLiteral("View Dictionary"));
     model_->showAll();
     auto* list = makeWordListView(model_, this);
+    list->setAccessibleName(QStringLiteral("Dictionary words"));
+    list->setAccessibleDescription(QStringLiteral("Every word of the dictionary, in file order"));
     auto* done = button("Command1", QStringLiteral("Done"), this);
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
@@ -70,7 +73,7 @@ FrmView::FrmView(const WordList& words, QWidget* parent)
 
 FrmSearch::FrmSearch(const WordList& words, QWidget* parent)
     : QDialog(parent), words_(words), text1_(new QLineEdit(this)),
-      model_(new WordListModel(words, this)) {
+      model_(new WordListModel(words, this)), found_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmSearch"));
     setWindowTitle(QStringLiteral("Search Dictionary"));
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -82,6 +85,13 @@ FrmSearch::FrmSearch(const WordList& words, QWidget* parent)
     connect(find, &QPushButton::clicked, this, &FrmSearch::search);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     auto* list = makeWordListView(model_, this);
+    list->setAccessibleName(QStringLiteral("Words found"));
+    list->setAccessibleDescription(QStringLiteral("The words that begin with the search text, in file order"));
+    text1_->setAccessibleName(QStringLiteral("Search string"));
+    text1_->setAccessibleDescription(QStringLiteral("The beginning of the words to find; letter case does not matter"));
+    found_->setObjectName(QStringLiteral("lblFound"));
+    found_->setTextFormat(Qt::PlainText);
+    found_->setAccessibleName(QStringLiteral("Search result"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
@@ -90,6 +100,7 @@ FrmSearch::FrmSearch(const WordList& words, QWidget* parent)
     row->addWidget(find);
     layout->addLayout(row);
     layout->addWidget(list, 1);
+    layout->addWidget(found_);
     layout->addLayout(buttonRow({done}));
     setTabOrder(text1_, find);
     setTabOrder(find, list);
@@ -109,7 +120,13 @@ void FrmSearch::search() {
         return;
     model_->clear();
     BusyCursor busy(this);
-    model_->showRows(searchDictionary(words_, text.toStdString()));
+    std::vector<uint32_t> rows = searchDictionary(words_, text.toStdString());
+    const QString quoted = QStringLiteral("\"%1\"").arg(text);
+    found_->setText(rows.empty()   ? QStringLiteral("No word begins with %1.").arg(quoted)
+                    : rows.size() == 1 ? QStringLiteral("1 word begins with %1.").arg(quoted)
+                                       : QStringLiteral("%1 words begin with %2.")
+                                             .arg(QLocale().toString(static_cast<qlonglong>(rows.size())), quoted));
+    model_->showRows(std::move(rows));
 }
 
 FrmAdd::FrmAdd(const Keyspace& keyspace, std::filesystem::path dictionary, const CodePage& codePage,
@@ -135,12 +152,19 @@ FrmAdd::FrmAdd(const Keyspace& keyspace, std::filesystem::path dictionary, const
 }
 
 void FrmAdd::add() {
+    addWordAndTell(this, keyspace_, dictionary_, text1_->text().toStdString(), codePage_);
+}
+
+bool addWordAndTell(QWidget* window, const Keyspace& keyspace,
+                    const std::filesystem::path& dictionary, const std::string& word,
+                    const CodePage& codePage) {
     try {
-        const AddResult result =
-            addDictionaryWord(keyspace_, dictionary_, text1_->text().toStdString(), codePage_);
-        MessageBox::information(this, QString::fromStdString(result.message));
+        const AddResult result = addDictionaryWord(keyspace, dictionary, word, codePage);
+        MessageBox::information(window, QString::fromStdString(result.message));
+        return result.outcome == AddOutcome::Added;
     } catch (const std::exception& e) {
-        MessageBox::information(this, QString::fromStdString(userMessage(e)));
+        MessageBox::information(window, QString::fromStdString(userMessage(e)));
+        return false;
     }
 }
 

@@ -43,6 +43,7 @@ class FrmSearch : public QDialog {
     const WordList& words_;
     QLineEdit* text1_;
     WordListModel* model_;
+    QLabel* found_; // how many words the last search found
 };
 
 // "Add to Dictionary": appends a word to the dictionary file loaded last.
@@ -60,6 +61,12 @@ class FrmAdd : public QDialog {
     const CodePage& codePage_;
     QLineEdit* text1_;
 };
+
+// The Add command: appends the word to the dictionary file and tells the outcome in a message
+// box; true when it was added.
+bool addWordAndTell(QWidget* window, const Keyspace& keyspace,
+                    const std::filesystem::path& dictionary, const std::string& word,
+                    const CodePage& codePage);
 
 // A list view of words: one line each, all of the same height.
 QListView* makeWordListView(WordListModel* model, QWidget* parent);

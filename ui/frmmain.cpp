@@ -22,8 +22,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,10 +36,16 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace talvora::ui {
@@ -122,9 +131,38 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setTabChangesFocus(true);
-    box->setMinimumHeight(120);
+    // Two lines at least; the rest of the window's height goes to the two boxes.
+    box->setMinimumHeight(box->fontMetrics().lineSpacing() * 2 + 2 * box->frameWidth() + 8);
     return box;
 }
+
+// What a screen reader says for a control: its name and what it is for.
+void describe(QWidget* w, const QString& name, const QString& description) {
+    w->setAccessibleName(name);
+    w->setAccessibleDescription(description);
+}
+
+// Settings per user; only choices are kept there, never a key.
+QSettings userSettings() { return QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")); }
+
+// Words as the status line counts them: runs between blanks and line breaks.
+qsizetype wordCount(const QString& text) {
+    qsizetype n = 0;
+    bool inWord = false;
+    for (const QChar c : text) {
+        const bool blank = c.isSpace();
+        n += !blank && !inWord;
+        inWord = !blank;
+    }
+    return n;
+}
+
+QString words(qsizetype n) {
+    return n == 1 ? QStringLiteral("1 word") : QStringLiteral("%1 words").arg(QLocale().toString(n));
+}
+
+// Inputs longer than this show the steps of Encode and Decode in the progress bar.
+constexpr size_t LongText = 1 << 20;
 
 // Caption plus shortcut in the tooltip, the action bound to the window.
 void addShortcut(QWidget* window, QPushButton* button, const QKeySequence& keys) {
@@ -227,10 +265,16 @@ void FrmMain::buildWindow() {
     auto* command3 = makeButton(frame3, "Command3", QStringLiteral("&Encode"));
     auto* command4 = makeButton(frame3, "Command4", QStringLiteral("&Decode"));
     auto* cmdTidy = makeButton(frame3, "cmdTidy", QStringLiteral("Tidy"));
+    auto* cmdPaste = makeButton(frame3, "cmdPasteInput", QStringLiteral("Pas&te"));
+    auto* cmdOutputToInput = makeButton(frame3, "cmdOutputToInput", QStringLiteral("Use as &Input"));
+    // A text file dropped on the box is read as Get Text reads it.
+    text1_->viewport()->installEventFilter(this);
     auto* box3 = new QVBoxLayout(frame3);
     box3->addWidget(text1_, 1);
     auto* row3 = new QHBoxLayout;
     row3->addWidget(command15);
+    row3->addWidget(cmdPaste);
+    row3->addWidget(cmdOutputToInput);
     row3->addWidget(cmdTidy);
     row3->addStretch();
     row3->addWidget(command3);
@@ -241,14 +285,20 @@ void FrmMain::buildWindow() {
     auto* frame4 = makeFrame(central, "Frame4", QStringLiteral("Output Text"));
     text2_ = makeTextBox(frame4, "Text2");
     auto* command5 = makeButton(frame4, "Command5", QStringLiteral("Sa&ve"));
+    auto* cmdCopy = makeButton(frame4, "cmdCopyOutput", QStringLiteral("&Copy"));
     chkDress_ = new QCheckBox(QStringLiteral("Dress as sentences"), frame4);
     chkDress_->setObjectName(QStringLiteral("chkDress"));
     chkDress_->setToolTip(QStringLiteral("Encode writes the words as sentences; they decode exactly as before"));
+    connect(text2_->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!settingOutput_)
+            outputKept_.reset(); // an edit makes the box's own text the output
+    });
     auto* box4 = new QVBoxLayout(frame4);
     box4->addWidget(text2_, 1);
     auto* row4 = new QHBoxLayout;
     row4->addWidget(chkDress_);
     row4->addStretch();
+    row4->addWidget(cmdCopy);
     row4->addWidget(command5);
     box4->addLayout(row4);
 
@@ -270,8 +320,11 @@ void FrmMain::buildWindow() {
     grid->addWidget(frame2, 0, 1);
     grid->addWidget(frame3, 1, 0, 1, 2);
     grid->addWidget(frame4, 2, 0, 1, 2);
-    grid->addWidget(label2_, 3, 0, 1, 2);
-    grid->addWidget(progressBar1_, 4, 0, 1, 2);
+    // Status and progress share one line, to leave the height to the text boxes.
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(label2_, 3);
+    statusRow->addWidget(progressBar1_, 1);
+    grid->addLayout(statusRow, 3, 0, 1, 2);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
     grid->setRowStretch(1, 1);
@@ -282,7 +335,10 @@ void FrmMain::buildWindow() {
     connect(command6_, &QPushButton::clicked, this, &FrmMain::command6Click);
     connect(command2_, &QPushButton::clicked, this, &FrmMain::command2Click);
     connect(command1_, &QPushButton::clicked, this, &FrmMain::command1Click);
-    connect(cmbKey_, &QComboBox::activated, this, &FrmMain::cmbKeyClick);
+    connect(cmbKey_, &QComboBox::activated, this, [this] {
+        cmbKeyClick();
+        userSettings().setValue(QStringLiteral("keyName"), cmbKey_->currentText()); // the name only
+    });
     connect(cmbKey_, &QComboBox::editTextChanged, this, &FrmMain::showProcessed);
     connect(txtKey_, &QLineEdit::textChanged, this, &FrmMain::keyBoxChanged);
     // Queued: the box holds what it kept only once the paste or key press is done.
@@ -304,6 +360,9 @@ void FrmMain::buildWindow() {
     connect(command4, &QPushButton::clicked, this, &FrmMain::command4Click);
     connect(command5, &QPushButton::clicked, this, &FrmMain::command5Click);
     connect(cmdTidy, &QPushButton::clicked, this, &FrmMain::cmdTidyClick);
+    connect(cmdCopy, &QPushButton::clicked, this, &FrmMain::cmdCopyOutputClick);
+    connect(cmdPaste, &QPushButton::clicked, this, &FrmMain::cmdPasteInputClick);
+    connect(cmdOutputToInput, &QPushButton::clicked, this, &FrmMain::cmdOutputToInputClick);
 
     addShortcut(this, command15, QKeySequence::Open);
     addShortcut(this, command5, QKeySequence::Save);
@@ -323,14 +382,48 @@ void FrmMain::buildWindow() {
     addAction(quit);
 
     // Work order: language, key, text, result.
-    QWidget* order[] = {combo1_,  command14, command6_, command2_, command1_, cmbKey_,
-                        txtKey_,  command13, command8,  command9,  command10, command12,
-                        command7, command11, text1_,    command15, cmdTidy,   command3,
-                        command4, text2_,    chkDress_, command5};
+    QWidget* order[] = {combo1_,  command14, command6_,  command2_, command1_, cmbKey_,  txtKey_,
+                        command13, command8, command9,   command10, command12, command7,  command11,
+                        text1_,   command15, cmdPaste,   cmdOutputToInput, cmdTidy, command3, command4,
+                        text2_,   chkDress_, cmdCopy,    command5};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    resize(760, 620);
+    describe(combo1_, QStringLiteral("Language"),
+             QStringLiteral("Picking a language loads its dictionary"));
+    describe(label1_, QStringLiteral("Dictionary status"), QStringLiteral("How many words the loaded dictionary holds"));
+    describe(command14, QStringLiteral("Load"), QStringLiteral("Loads a dictionary file chosen in a file dialog"));
+    describe(command6_, QStringLiteral("View"), QStringLiteral("Lists every word of the loaded dictionary"));
+    describe(command2_, QStringLiteral("Search"), QStringLiteral("Finds the words that begin with a text"));
+    describe(command1_, QStringLiteral("Add"), QStringLiteral("Appends a word to the loaded dictionary file"));
+    describe(cmbKey_, QStringLiteral("Key name"), QStringLiteral("Picking a stored name puts its key into the key box"));
+    describe(txtKey_, QStringLiteral("Key"), QStringLiteral("The key to process: at most 18 characters, as a rule the digits 1 to 9"));
+    describe(command13, QStringLiteral("Generate Key"), QStringLiteral("Puts a new random key into the key box"));
+    describe(command8, QStringLiteral("Save key"), QStringLiteral("Stores the name and key in the key file"));
+    describe(command9, QStringLiteral("Remove key"), QStringLiteral("Removes the named key from the key file"));
+    describe(command10, QStringLiteral("Process"), QStringLiteral("Prepares the dictionary with the key; needed before Encode and Decode"));
+    describe(lblProcessed_, QStringLiteral("Processed key"), QStringLiteral("The key and dictionary that Encode and Decode use"));
+    describe(command12, QStringLiteral("Transfer Keys"), QStringLiteral("Copies the key file to a folder you choose"));
+    describe(command7, QStringLiteral("Restore Keys"), QStringLiteral("Copies the key file back from a folder you choose"));
+    describe(command11, QStringLiteral("Delete Keys"), QStringLiteral("Overwrites and deletes the key file"));
+    describe(text1_, QStringLiteral("Input text"), QStringLiteral("The text to encode or decode; a text file dropped here is read in"));
+    describe(command15, QStringLiteral("Get Text"), QStringLiteral("Reads a text file into the input box"));
+    describe(cmdPaste, QStringLiteral("Paste"), QStringLiteral("Replaces the input with the text on the clipboard"));
+    describe(cmdOutputToInput, QStringLiteral("Use as Input"), QStringLiteral("Moves the output into the input box"));
+    describe(cmdTidy, QStringLiteral("Tidy"), QStringLiteral("Changes the words the dictionary lacks into words it holds"));
+    describe(command3, QStringLiteral("Encode"), QStringLiteral("Encodes the input into the output box"));
+    describe(command4, QStringLiteral("Decode"), QStringLiteral("Decodes the input into the output box"));
+    describe(text2_, QStringLiteral("Output text"), QStringLiteral("The result of Encode or Decode"));
+    describe(chkDress_, QStringLiteral("Dress as sentences"), chkDress_->toolTip());
+    describe(cmdCopy, QStringLiteral("Copy"), QStringLiteral("Copies the whole output to the clipboard"));
+    describe(command5, QStringLiteral("Save output"), QStringLiteral("Writes the output to a text file"));
+    describe(label2_, QStringLiteral("Status"), QStringLiteral("What the last command did"));
+    describe(progressBar1_, QStringLiteral("Progress"), QStringLiteral("How far a long command has come"));
+
+    // The window fits the screen it opens on, whatever its scale.
+    const QRect room = screen()->availableGeometry();
+    resize(std::min(760, room.width()), std::min(620, room.height() - 40));
+    restoreGeometry(userSettings().value(QStringLiteral("window/geometry")).toByteArray());
 }
 
 void FrmMain::buildMenu() {
@@ -375,6 +468,24 @@ void FrmMain::formLoad() {
     combo1_->addItems(entries);
     combo1_->setCurrentIndex(-1);
     combo1_->setEditText(QString());
+    preselectRemembered();
+}
+
+void FrmMain::preselectRemembered() {
+    const QSettings settings = userSettings();
+    const int language = combo1_->findText(settings.value(QStringLiteral("language")).toString(), Qt::MatchExactly);
+    if (language >= 0)
+        combo1_->setCurrentIndex(language); // shown only: a pick from the list loads it
+    const QString name = settings.value(QStringLiteral("keyName")).toString();
+    if (!name.isEmpty() && cmbKey_->findText(name, Qt::MatchExactly) >= 0) {
+        cmbKey_->setEditText(name);
+        cmbKeyClick();
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    userSettings().setValue(QStringLiteral("window/geometry"), saveGeometry());
+    QMainWindow::closeEvent(event);
 }
 
 // ---- dictionary ----
@@ -386,7 +497,8 @@ void FrmMain::combo1Click(int index) {
         MessageBox::information(this, QStringLiteral("There is no dictionary file for \"%1\".").arg(entry));
         return;
     }
-    readDictionary(*path, entry);
+    if (readDictionary(*path, entry))
+        userSettings().setValue(QStringLiteral("language"), entry);
 }
 
 void FrmMain::command14Click() {
@@ -672,8 +784,17 @@ void FrmMain::command4Click() { runCodec(decodeText); }
 
 void FrmMain::runCodec(CodecCommand command) {
     BusyCursor busy(this, false);
+    bool longInput = false;
     try {
-        CommandResult result = command(keyspace_, plainTextWithCrLf(text1_), feedback(busy));
+        const std::string input = plainTextWithCrLf(text1_);
+        // A long text shows the steps it has passed, not a frozen window.
+        longInput = input.size() > LongText;
+        if (longInput) {
+            progressBar1_->setValue(10);
+            progressBar1_->show();
+            progressBar1_->repaint();
+        }
+        CommandResult result = command(keyspace_, input, feedback(busy));
         if (result.output && command == encodeText && chkDress_->isChecked()) {
             try {
                 *result.output = dressText(*result.output,
@@ -682,10 +803,19 @@ void FrmMain::runCodec(CodecCommand command) {
                 showError(e); // the plain output is shown all the same
             }
         }
-        if (result.output)
-            setPlainTextFromCrLf(text2_, *result.output);
+        if (result.output) {
+            if (longInput) {
+                progressBar1_->setValue(70);
+                showStatus("Showing the output...");
+            }
+            showOutput(*result.output);
+        }
         if (result.output && command == encodeText)
             checkEncoded(result);
+        if (longInput) {
+            progressBar1_->hide();
+            showStatus("");
+        }
         if (command == encodeText)
             showMissingWords(result);
         if (command == decodeText && result.notFound > 0)
@@ -693,11 +823,13 @@ void FrmMain::runCodec(CodecCommand command) {
     } catch (const std::exception& e) {
         showError(e);
     }
+    if (longInput)
+        progressBar1_->hide(); // also after a failure
 }
 
 void FrmMain::checkEncoded(const CommandResult& result) {
     // What Save would write is what must decode.
-    const RoundTrip check = checkRoundTrip(keyspace_, result.rows, plainTextWithCrLf(text2_));
+    const RoundTrip check = checkRoundTrip(keyspace_, result.rows, outputText());
     if (!check.same)
         MessageBox::information(this, fromStd(msg::roundTripWarning(keyspace_, check)));
 }
@@ -714,13 +846,20 @@ void FrmMain::showMissingWords(const CommandResult& result) {
         for (const MissingWord& m : result.missing)
             words.push_back({m.word, m.count, tidier().suggest(m.word)});
     }
-    showWordsNotEncoded(this, text1_, words, [this] { cmdTidyClick(); });
+    showWordsNotEncoded(this, text1_, words, [this] { cmdTidyClick(); }, adder());
 }
 
 Tidier& FrmMain::tidier() {
     if (!tidier_)
         tidier_ = std::make_unique<Tidier>(keyspace_, tidyLocaleFor(dictPath_.filename().string()));
     return *tidier_;
+}
+
+// The Add command for a word of the unknown-words window.
+std::function<bool(const std::string&)> FrmMain::adder() {
+    return [this](const std::string& word) {
+        return dictCodePage_ && addWordAndTell(this, keyspace_, dictPath_, word, *dictCodePage_);
+    };
 }
 
 void FrmMain::cmdTidyClick() {
@@ -733,7 +872,7 @@ void FrmMain::cmdTidyClick() {
         return;
     }
     try {
-        tidyInputBox(this, text1_, tidier());
+        tidyInputBox(this, text1_, tidier(), adder());
     } catch (const std::exception& e) {
         showError(e);
     }
@@ -743,8 +882,11 @@ void FrmMain::cmdTidyClick() {
 
 void FrmMain::command15Click() {
     const QString name = FileDialog::openFileName(this);
-    if (name.isEmpty())
-        return;
+    if (!name.isEmpty())
+        readInputFile(name);
+}
+
+void FrmMain::readInputFile(const QString& name) {
     try {
         std::string text;
         {
@@ -771,12 +913,102 @@ void FrmMain::command5Click() {
     if (name.isEmpty())
         return;
     try {
-        saveTextFile(toPath(name), plainTextWithCrLf(text2_), codePage_);
+        saveTextFile(toPath(name), outputText(), codePage_);
     } catch (const std::exception& e) {
         showError(e);
         return;
     }
     MessageBox::information(this, QStringLiteral("File Saved"));
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != text1_->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QList<QUrl> urls = drop->mimeData()->hasUrls() ? drop->mimeData()->urls() : QList<QUrl>();
+    if (urls.isEmpty())
+        return false; // dragged text is inserted as the box does it
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        readInputFile(QDir::toNativeSeparators(urls.front().toLocalFile()));
+    return true;
+}
+
+void FrmMain::replaceInput(const QString& text) {
+    QTextCursor cursor(text1_->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+}
+
+void FrmMain::showOutput(const std::string& text) {
+    QString shown = fromStd(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // Laying out one line of megabytes takes the box seconds: a long line is shown cut after
+    // a blank, while the commands read the text itself until the box is edited.
+    constexpr qsizetype Cut = 2000;
+    QString cut;
+    if (shown.size() > 50 * Cut) {
+        cut.reserve(shown.size() + shown.size() / Cut + 1);
+        qsizetype lineStart = 0;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const QChar c = shown[i];
+            cut += c;
+            if (c == QLatin1Char('\n')) {
+                lineStart = i + 1;
+            } else if (c == QLatin1Char(' ') && i + 1 - lineStart >= Cut && i + 1 < shown.size() &&
+                       shown[i + 1] != QLatin1Char('\n')) {
+                cut += QLatin1Char('\n');
+                lineStart = i + 1;
+            }
+        }
+    }
+    settingOutput_ = true;
+    text2_->setPlainText(cut.size() > shown.size() ? cut : shown);
+    settingOutput_ = false;
+    outputKept_.reset();
+    if (cut.size() > shown.size())
+        outputKept_ = text;
+}
+
+std::string FrmMain::outputText() const { return outputKept_ ? *outputKept_ : plainTextWithCrLf(text2_); }
+
+void FrmMain::cmdCopyOutputClick() {
+    const QString text = fromStd(outputText()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (text.isEmpty()) {
+        showStatus("The output box is empty: nothing was copied.");
+        return;
+    }
+    QApplication::clipboard()->setText(text);
+    showStatus(toStd(QStringLiteral("Copied %1.").arg(words(wordCount(text)))));
+}
+
+void FrmMain::cmdPasteInputClick() {
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) {
+        showStatus("The clipboard holds no text: the input box is unchanged.");
+        return;
+    }
+    replaceInput(text);
+    showStatus(toStd(QStringLiteral("Pasted %1.").arg(words(wordCount(text)))));
+}
+
+void FrmMain::cmdOutputToInputClick() {
+    // As shown: a long line's cuts fall after blanks, and a line break reads as a blank.
+    const QString text = text2_->toPlainText();
+    if (text.isEmpty()) {
+        showStatus("The output box is empty: the input box is unchanged.");
+        return;
+    }
+    replaceInput(text);
+    text2_->clear();
+    showStatus(toStd(QStringLiteral("Moved %1 to the input box.").arg(words(wordCount(text)))));
 }
 
 // ---- help ----

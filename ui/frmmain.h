@@ -7,10 +7,12 @@
 #include <QMainWindow>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <memory>
 
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -43,6 +45,10 @@ class FrmMain : public QMainWindow {
     // Rebuilds the key list from the key file and selects its first name.
     void loadKeys();
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void buildWindow();
     void buildMenu();
@@ -67,7 +73,20 @@ class FrmMain : public QMainWindow {
     void command3Click();
     void command4Click();
     void command5Click();
+    // Get Text's reading of a chosen or dropped file into the input box.
+    void readInputFile(const QString& name);
+    // The result of Encode or Decode into the output box, and the output as Save writes it.
+    void showOutput(const std::string& text);
+    std::string outputText() const;
+    void cmdCopyOutputClick();
+    void cmdPasteInputClick();
+    void cmdOutputToInputClick();
+    // The input box's whole text replaced, as one step that Undo takes back.
+    void replaceInput(const QString& text);
+    // The language and key name picked last, shown again without loading anything.
+    void preselectRemembered();
     void cmdTidyClick();
+    std::function<bool(const std::string&)> adder();
     // Encode or Decode of the input box into the output box.
     using CodecCommand = CommandResult (*)(Keyspace&, std::string_view, const Feedback&);
     void runCodec(CodecCommand command);
@@ -103,6 +122,8 @@ class FrmMain : public QMainWindow {
     QString dictName_;               // the loaded dictionary as lblProcessed names it
     QString processedKey_;           // the key text of the last Process that succeeded
     QString processedDict_;
+    std::optional<std::string> outputKept_; // the output exactly, while the box shows it cut
+    bool settingOutput_ = false;
 
     QComboBox* combo1_ = nullptr;
     QLabel* label1_ = nullptr;

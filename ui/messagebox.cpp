@@ -1,11 +1,22 @@
 #include "messagebox.h"
 
+#include <QGridLayout>
+#include <QSpacerItem>
+
 namespace talvora::ui {
 namespace {
 bool testMode = false;
 std::deque<QMessageBox::StandardButton> answers;
 std::vector<MessageBox::Shown> record;
 } // namespace
+
+void MessageBox::keepTitleWhole(QMessageBox& box) {
+    // The title bar also holds the icon and the window buttons; a narrow box cuts the title.
+    const int room = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 5 / 4 + 160;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
 
 QString MessageBox::applicationTitle() { return QStringLiteral("Talvora"); }
 
@@ -36,6 +47,7 @@ QMessageBox::StandardButton MessageBox::ask(QWidget* parent, const QString& text
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setDefaultButton(defaultButton);
     box.setTextFormat(Qt::PlainText);
+    keepTitleWhole(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

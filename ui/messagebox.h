@@ -32,6 +32,8 @@ class MessageBox {
     static void clearShown();
 
     static QString applicationTitle();
+    // Widens a box so that the title bar shows its whole title.
+    static void keepTitleWhole(QMessageBox& box);
 
   private:
     static QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QString& title,

@@ -8,6 +8,11 @@ enc() { "$prog" encode -d "$data/sample.dic" --key 55667788 -i "$golden/plain.tx
 enc --dress > "$tmp/dressed" 2> "$tmp/err"; check "encode --dress" $? 0
 [ -s "$tmp/err" ] && { echo "FAILED: dressing a clean text warned"; failed=$((failed + 1)); }
 grep -q '^[A-Z].*[.?!]$' "$tmp/dressed"; check "a capital first, a full stop last" $? 0
+# Paragraph breaks reach standard output as LF alone: a long text is all but sure to hold one.
+for i in $(seq 40); do cat "$golden/plain.txt"; done > "$tmp/long.txt"
+"$prog" encode -d "$data/sample.dic" --key 55667788 -i "$tmp/long.txt" --dress > "$tmp/long.out"
+grep -qx '' "$tmp/long.out"; check "a paragraph break on standard output" $? 0
+grep -q $'\r' "$tmp/long.out"; check "no CR on standard output" $? 1
 enc --dress -o "$tmp/dressed.txt"; check "encode --dress to a file" $? 0
 dec() { "$prog" decode -d "$data/sample.dic" --key 55667788 "$@"; }
 dec -i "$golden/encoded-sample-55667788.txt" > "$tmp/plain.dec"

@@ -19,6 +19,7 @@ keys save beta "$(printf '%0200d' 0 | tr 0 1)"; check "a 200-digit key is a usag
 [ -s "$tmp/out" ] && { echo "FAILED: output on refusal"; failed=$((failed + 1)); }
 keys remove --yes alpha; check "remove of a name stored in another case" $? 3
 keys remove ALPHA; check "remove needs --yes" $? 3
+echo y | "$prog" --folder "$tmp/prog" keys remove ALPHA > /dev/null 2>&1; check "a piped y is no answer" $? 3
 unchanged "refused save and remove"
 
 keys transfer "$tmp/stick"; check "transfer to an empty folder" $? 0

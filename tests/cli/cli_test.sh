@@ -69,24 +69,32 @@ same "dictionary untouched" "$tmp/d.dic" "$tmp/d.expected"
 "$prog" encode -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" -o "$tmp/secret.txt"; check "output file" $? 0
 [ "$(stat -c %a "$tmp/secret.txt")" = 600 ]; check "output file owner-only" $? 0
 
-# Tidy: the text on standard output, the words still unknown on standard error.
+# Tidy: the text on standard output; on standard error each change, then the words still
+# unknown.
 "$prog" tidy -d "$data/sample.dic" --language English < "$golden/messy.txt" > "$tmp/tidy" 2> "$tmp/tidy.err"; check "tidy leaving unknown words" $? 1
 same "tidied text" "$tmp/tidy" "$golden/tidy-sample.txt"
-same "tidy report" "$tmp/tidy.err" "$golden/tidy-sample-report.txt"
+cat "$golden/tidy-sample-changes.txt" "$golden/tidy-sample-report.txt" > "$tmp/tidy.expected"
+same "tidy report" "$tmp/tidy.err" "$tmp/tidy.expected"
 "$prog" tidy -d "$data/sample.dic" --language English --no-suggestions < "$golden/messy.txt" > "$tmp/tidy-ns" 2> "$tmp/tidy-ns.err"; check "tidy without suggestions" $? 1
 same "the same text without suggestions" "$tmp/tidy-ns" "$golden/tidy-sample.txt"
-cut -f1,2 "$golden/tidy-sample-report.txt" | sed 's/$/\t/' > "$tmp/tidy-ns.expected"
+{ cat "$golden/tidy-sample-changes.txt"; cut -f1,2 "$golden/tidy-sample-report.txt" | sed 's/$/\t/'; } > "$tmp/tidy-ns.expected"
 same "words and counts only" "$tmp/tidy-ns.err" "$tmp/tidy-ns.expected"
 "$prog" tidy -d "$data/sample.dic" --language English < "$golden/messy-encodable.txt" > "$tmp/tidy2" 2> "$tmp/tidy2.err"; check "tidy of an encodable result" $? 0
-[ -s "$tmp/tidy2.err" ] && { echo "FAILED: report without unknown words"; failed=$((failed + 1)); }
-"$prog" tidy -d "$data/sample.dic" -i "$golden/plain.txt" > "$tmp/tidy3"; check "tidy of a text that encodes" $? 0
+same "its changes only" "$tmp/tidy2.err" "$golden/tidy-encodable-changes.txt"
+"$prog" tidy -d "$data/sample.dic" -i "$golden/plain.txt" > "$tmp/tidy3" 2> "$tmp/tidy3.err"; check "tidy of a text that encodes" $? 0
+[ -s "$tmp/tidy3.err" ] && { echo "FAILED: a change listed for a text that encodes"; failed=$((failed + 1)); }
 tr -d '\r' < "$golden/plain.txt" > "$tmp/plain.lf"
 same "a text that encodes is not touched" "$tmp/tidy3" "$tmp/plain.lf"
-"$prog" encode --tidy -d "$data/sample.dic" --language English --key 55667788 < "$golden/messy-encodable.txt" > "$tmp/enc-tidy"; check "encode --tidy" $? 0
+"$prog" encode --tidy -d "$data/sample.dic" --language English --key 55667788 < "$golden/messy-encodable.txt" > "$tmp/enc-tidy" 2> "$tmp/enc-tidy.err"; check "encode --tidy" $? 0
 same "encode --tidy" "$tmp/enc-tidy" "$golden/encoded-tidy-sample-55667788.txt"
+same "encode --tidy tells its changes" "$tmp/enc-tidy.err" "$golden/tidy-encodable-changes.txt"
 "$prog" encode -d "$data/sample.dic" --key 55667788 < "$tmp/tidy2" > "$tmp/enc-tidied"; check "encode of the tidied text" $? 0
 same "encode --tidy encodes the tidied text" "$tmp/enc-tidied" "$golden/encoded-tidy-sample-55667788.txt"
 "$prog" encode --tidy -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" > "$tmp/enc-plain"; check "encode --tidy of a text that encodes" $? 0
+printf 'Then Qwyzzor met us\n' | "$prog" tidy -d "$data/eng.dic" --spell-names > "$tmp/spell" 2> "$tmp/spell.err"; check "tidy --spell-names" $? 0
+printf 'Then Q w y z z o r met us\n' > "$tmp/spell.expected"
+same "a name letter by letter" "$tmp/spell" "$tmp/spell.expected"
+same "and listed as a change" "$tmp/spell.err" "$golden/tidy-spell-names.txt"
 same "encode --tidy changes nothing that encodes" "$tmp/enc-plain" "$golden/encoded-sample-55667788.txt"
 
 # A shipped Czech file reads in windows-1250 although the program's code page is windows-1252.

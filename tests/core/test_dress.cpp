@@ -150,7 +150,7 @@ TEST(Dress, SentencesOfFiveToFourteenWordsWithCapitalsAndPunctuation) {
         const std::string dressed = dressText(coded, {}, seeded(g));
         ASSERT_TRUE(dressed.back() == '.' || dressed.back() == '?' || dressed.back() == '!')
             << dressed;
-        size_t words = 0;
+        size_t words = 0, commaAt = 0;
         bool start = true;
         for (size_t pos = 0; pos < dressed.size();) {
             const size_t end = dressed.find_first_of(" \r", pos);
@@ -174,12 +174,22 @@ TEST(Dress, SentencesOfFiveToFourteenWordsWithCapitalsAndPunctuation) {
             }
             start = false;
             ++words;
-            commas += word.back() == ',';
+            if (word.back() == ',') {
+                EXPECT_EQ(commaAt, 0u) << dressed; // at most one a sentence
+                commaAt = words;
+                ++commas;
+            }
             if (word.back() == '.' || word.back() == '?' || word.back() == '!') {
                 questions += word.back() == '?';
                 exclamations += word.back() == '!';
                 EXPECT_GE(words, 5u) << dressed; // the last sentence too
                 EXPECT_LE(words, 14u) << dressed;
+                // Never after the first word, and at least three words after it.
+                if (commaAt) {
+                    EXPECT_GE(commaAt, 2u) << dressed;
+                    EXPECT_GE(words - commaAt, 3u) << dressed;
+                }
+                commaAt = 0;
                 ++sentences;
                 words = 0;
                 start = true;

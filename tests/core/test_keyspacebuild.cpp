@@ -11,7 +11,7 @@ using namespace talvora;
 
 namespace {
 
-using Rows = std::vector<uint32_t>;
+using Rows = LargeVector<uint32_t>;
 
 // Column 2 of the word-by-word construction, as column-1 row numbers.
 Rows literalRows(uint32_t n, const KeyNumbers& numbers) {

@@ -78,7 +78,7 @@ int checkEncodableTextsComeBackUnchanged(Keyspace& ks, const std::vector<std::st
         ++encodable;
         const TidyResult r = tidier.tidy(text);
         EXPECT_EQ(r.text, text);
-        EXPECT_EQ(r.rewritten, 0u);
+        EXPECT_EQ(r.changes.size(), 0u);
         EXPECT_TRUE(r.encodes());
         const CommandResult after = encodeText(ks, r.text);
         EXPECT_EQ(after.output, before.output);
@@ -130,7 +130,7 @@ TEST(Tidy, TidyingTwiceChangesNothingMore) {
         const TidyResult once = tidier.tidy(text);
         const TidyResult twice = tidier.tidy(once.text);
         ASSERT_EQ(twice.text, once.text) << text;
-        EXPECT_EQ(twice.rewritten, 0u);
+        EXPECT_EQ(twice.changes.size(), 0u);
         // Encodes exactly when nothing is reported.
         if (!once.text.empty()) {
             EXPECT_EQ(encodeText(*ks, once.text).output.has_value(), once.encodes()) << once.text;
@@ -411,7 +411,7 @@ TEST(Tidy, ReportsEachUnknownWordOnceWithCountAndSuggestions) {
     EXPECT_EQ(r.unknown[1].word, "zzzzzz");
     EXPECT_TRUE(r.unknown[1].suggestions.empty());
     EXPECT_FALSE(r.encodes());
-    EXPECT_EQ(r.rewritten, 1u);
+    EXPECT_EQ(r.changes.size(), 1u);
 }
 
 TEST(Suggester, ClosestWordsByEditDistance) {

@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -207,6 +208,8 @@ class WindowTest : public QObject {
         talvora::ui::FileDialog::setTestMode(true);
         folder_ = std::make_unique<QTemporaryDir>();
         QVERIFY(folder_->isValid());
+        // Remembered choices live in the test's own folder, so none leaks into another test.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("settings")));
         QVERIFY(QFile::copy(QStringLiteral(TALVORA_SOURCE_DATA "/sample.dic"), path("eng.dic")));
     }
     void cleanupFolder() {

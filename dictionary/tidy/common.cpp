@@ -1,0 +1,136 @@
+#include "common.h"
+
+#include "text.h"
+#include "tokenizer.h"
+#include "utf8.h"
+
+#include <algorithm>
+#include <array>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+namespace talvora::tidy {
+
+bool isSeparatorByte(char c) {
+    return isSeparator(static_cast<unsigned char>(c));
+}
+
+bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isLowerCase(char32_t c) {
+    return u_islower(static_cast<UChar32>(c));
+}
+
+bool isUpperCase(char32_t c) {
+    return u_isupper(static_cast<UChar32>(c));
+}
+
+bool isLetter(char32_t c) {
+    return u_isalpha(static_cast<UChar32>(c));
+}
+
+bool hasLowerCase(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();)
+        if (isLowerCase(utf8::next(text, pos)))
+            return true;
+    return false;
+}
+
+bool isWordChar(char32_t c) {
+    return u_isalnum(static_cast<UChar32>(c)) ||
+           (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
+}
+
+std::string tokenOf(std::string_view piece) {
+    std::string t = toLower(piece);
+    std::erase_if(t, isSeparatorByte);
+    return t;
+}
+
+std::vector<std::string_view> splitBlanks(std::string_view text) {
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    for (;;) {
+        size_t blank = text.find(' ', start);
+        parts.push_back(
+            text.substr(start, blank == std::string_view::npos ? blank : blank - start));
+        if (blank == std::string_view::npos)
+            return parts;
+        start = blank + 1;
+    }
+}
+
+std::u32string decode(std::string_view text) {
+    std::u32string out;
+    for (size_t pos = 0; pos < text.size();)
+        out += utf8::next(text, pos);
+    return out;
+}
+
+std::string encode(std::u32string_view text) {
+    std::string out;
+    for (char32_t c : text)
+        utf8::append(out, c);
+    return out;
+}
+
+std::pair<size_t, size_t> coreOf(std::string_view piece) {
+    size_t first = 0, last = piece.size();
+    while (first < last && isSeparatorByte(piece[first]))
+        ++first;
+    while (last > first && isSeparatorByte(piece[last - 1]))
+        --last;
+    return {first, last};
+}
+
+namespace {
+
+// Each letter of Latin-1 and Latin Extended-A (every letter of the languages' code pages)
+// as its decomposition's first character. Other characters stand for themselves.
+char32_t baseLetter(char32_t c) {
+    static const std::array<char32_t, 0x180> bases = [] {
+        std::array<char32_t, 0x180> table{};
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+        for (char32_t c = 0; c < table.size(); ++c) {
+            table[c] = c;
+            if (U_FAILURE(status) || !u_isalpha(static_cast<UChar32>(c)))
+                continue;
+            const icu::UnicodeString d =
+                nfd->normalize(icu::UnicodeString(static_cast<UChar32>(c)), status);
+            if (U_SUCCESS(status) && !d.isEmpty())
+                table[c] = static_cast<char32_t>(d.char32At(0));
+        }
+        table[U'ł'] = U'l';
+        table[U'Ł'] = U'L';
+        table[U'ø'] = U'o';
+        table[U'Ø'] = U'O';
+        table[U'đ'] = U'd';
+        table[U'Đ'] = U'D';
+        return table;
+    }();
+    return c < bases.size() ? bases[c] : c;
+}
+
+} // namespace
+
+std::u32string withoutAccents(std::u32string_view word) {
+    std::u32string out(word);
+    for (char32_t& c : out)
+        c = baseLetter(c);
+    return out;
+}
+
+std::string withCapitalsOf(std::u32string_view typed, std::u32string word) {
+    const bool allCapitals = std::none_of(typed.begin(), typed.end(), isLowerCase) &&
+                             std::count_if(typed.begin(), typed.end(), isUpperCase) > 1;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (allCapitals || (i < typed.size() && isUpperCase(typed[i])))
+            word[i] = static_cast<char32_t>(u_toupper(static_cast<UChar32>(word[i])));
+    return encode(word);
+}
+
+} // namespace talvora::tidy

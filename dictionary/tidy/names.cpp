@@ -1,0 +1,56 @@
+// Names: abbreviations and names that no other rule resolves.
+
+#include "common.h"
+#include "rules.h"
+#include "tidy.h"
+
+#include <algorithm>
+
+namespace talvora::tidy {
+
+// An abbreviation the dictionary lacks (RSA, QWERTZ, CRLs) as its letters, each a dictionary
+// word: "R S A", read as the abbreviation is read. Only in a line that also has lower-case
+// letters: where everything is in capitals the words are shouted, not abbreviated, and an
+// unknown one is better reported with its suggestions.
+std::optional<std::string> spellAbbreviation(State& state, const std::string& piece) {
+    constexpr size_t MaxLetters = 6;
+    if (!state.lineHasLowerCase)
+        return std::nullopt;
+    const auto [first, last] = coreOf(piece);
+    const std::u32string letters = decode(std::string_view(piece).substr(first, last - first));
+    size_t capitals = letters.size();
+    if (capitals > 2 && letters.back() == U's') // a plural: CRLs, PDFs
+        --capitals;
+    if (capitals < 2 || capitals > MaxLetters)
+        return std::nullopt;
+    std::string spelt;
+    for (size_t i = 0; i < letters.size(); ++i) {
+        if (i < capitals ? !isUpperCase(letters[i]) : !isLowerCase(letters[i]))
+            return std::nullopt;
+        const std::string letter = encode(std::u32string(1, letters[i]));
+        if (!state.known(letter))
+            return std::nullopt;
+        if (!spelt.empty())
+            spelt += ' ';
+        spelt += letter;
+    }
+    return piece.substr(0, first) + spelt + piece.substr(last);
+}
+
+// A name that no rule resolves (Ravanal, Linarien), when asked for: letter by letter, each
+// letter a word of the dictionary.
+std::optional<std::string> spellName(State& state, const std::string& piece) {
+    if (!state.spellNames)
+        return std::nullopt;
+    const auto [first, last] = coreOf(piece);
+    const std::u32string letters = decode(std::string_view(piece).substr(first, last - first));
+    if (letters.size() < 2 || !isUpperCase(letters[0]) ||
+        !std::all_of(letters.begin(), letters.end(), isLetter))
+        return std::nullopt;
+    const std::string spelt = spelledOut(piece.substr(first, last - first));
+    if (!state.allKnown(spelt))
+        return std::nullopt;
+    return piece.substr(0, first) + spelt + piece.substr(last);
+}
+
+} // namespace talvora::tidy

@@ -1,0 +1,88 @@
+#pragma once
+
+// Tidy's rules: each has a name and a place in one ordered list that the resolver walks.
+// A rule takes a piece of text without blanks whose token the dictionary lacks and gives
+// its rewrite, or nothing.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace talvora {
+class Keyspace;
+struct Language;
+} // namespace talvora
+
+namespace talvora::tidy {
+
+struct NumberWords;
+struct AccentIndex;
+
+// What the rules share while a text is tidied.
+class State {
+  public:
+    State(const Keyspace& keyspace, std::string locale);
+    ~State();
+
+    const Keyspace& keyspace() const { return keyspace_; }
+    const std::string& locale() const { return locale_; }
+    const Language* language() const { return language_; } // nothing for no known language
+    bool known(std::string_view piece) const;
+    bool allKnown(std::string_view pieces) const;
+
+    // A piece the dictionary lacks through the rules from the index on, in order; the first
+    // that changes it hands each part of the result, unless known, to the next rules.
+    std::string resolve(std::string piece, size_t rule);
+    // Each blank-separated part as it stands when known, otherwise through the rules from the
+    // named one on.
+    std::string resolveParts(const std::string& pieces, std::string_view fromRule);
+
+    NumberWords& numbers();
+    AccentIndex& accents();
+
+    bool lineHasLowerCase = true; // of the line being tidied
+    bool spellNames = false;      // asked for, never done unasked
+    // The rules that changed the piece being tidied, in order; a rule that tries the later
+    // ones on parts it may then give up takes back what they added.
+    std::vector<std::string_view> fired;
+
+  private:
+    std::string resolvePartsFrom(const std::string& pieces, size_t rule);
+
+    const Keyspace& keyspace_;
+    std::string locale_;
+    const Language* language_;
+    std::unique_ptr<NumberWords> numbers_;
+    std::unique_ptr<AccentIndex> accents_;
+};
+
+using RuleFunction = std::optional<std::string> (*)(State&, const std::string& piece);
+struct Rule {
+    std::string_view name;
+    RuleFunction apply;
+};
+
+// The rules in the order they are tried.
+const std::vector<Rule>& rules();
+
+// Spaces and punctuation (spaces.cpp).
+std::optional<std::string> normalizeSpaces(State&, const std::string& piece);
+std::optional<std::string> plainApostrophes(State&, const std::string& piece);
+std::optional<std::string> dropPunctuation(State&, const std::string& piece);
+std::optional<std::string> splitAtSeparators(State&, const std::string& piece);
+// Numbers and symbols (numbers.cpp).
+std::optional<std::string> spellDigits(State&, const std::string& piece);
+// Spelling (spelling.cpp).
+std::optional<std::string> unstretch(State&, const std::string& piece);
+std::optional<std::string> respell(State&, const std::string& piece);
+std::optional<std::string> fixAccents(State&, const std::string& piece);
+// Splitting (splitting.cpp).
+std::optional<std::string> splitAtCapitals(State&, const std::string& piece);
+std::optional<std::string> splitCompound(State&, const std::string& piece);
+// Names (names.cpp).
+std::optional<std::string> spellAbbreviation(State&, const std::string& piece);
+std::optional<std::string> spellName(State&, const std::string& piece);
+
+} // namespace talvora::tidy

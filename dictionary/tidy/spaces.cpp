@@ -1,0 +1,150 @@
+// Spaces and punctuation: what a text carries around and between its words.
+
+#include "codepage.h"
+#include "common.h"
+#include "rules.h"
+#include "tokenizer.h"
+
+#include <algorithm>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+namespace talvora::tidy {
+
+namespace {
+
+// A no-break or thin space that groups thousands ("1 000", as French and others write
+// them) joins its digits instead of parting them.
+bool groupsThousands(const std::u32string& text, size_t i) {
+    const char32_t c = text[i];
+    if (c != U'\u00A0' && c != U'\u202F' && c != U'\u2009' && c != U'\u2007')
+        return false;
+    auto digit = [&](size_t k) { return k < text.size() && text[k] >= U'0' && text[k] <= U'9'; };
+    return i > 0 && digit(i - 1) && digit(i + 1) && digit(i + 2) && digit(i + 3) && !digit(i + 4);
+}
+
+// A C1 control in a text is nearly always a windows-1252 byte read as Latin-1 on its way
+// (c\u0092est for c’est): the character that byte stands for there.
+char32_t windows1252Of(char32_t c) {
+    if (c < 0x80 || c > 0x9F)
+        return c;
+    static const std::optional<CodePage> windows1252 = []() -> std::optional<CodePage> {
+        try {
+            return CodePage::fromName("windows-1252");
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+    }();
+    return windows1252 ? windows1252->codePointOf(static_cast<unsigned char>(c)) : c;
+}
+
+// Punctuation and symbols that are neither letters, digits nor separators: «» „“” ¿¡ – — …
+bool isStrayPunctuation(char32_t c) {
+    if (c < 0x80 && (isSeparator(c) || c == ' '))
+        return false;
+    if (isWordChar(c))
+        return false;
+    const uint32_t mask = U_GET_GC_MASK(static_cast<UChar32>(c));
+    return (mask & (U_GC_P_MASK | U_GC_S_MASK)) != 0;
+}
+
+} // namespace
+
+// Spaces of every kind become blanks, invisible format characters (zero-width ones, the
+// soft hyphen, direction marks, emoji joiners) go, decomposed accents are composed.
+std::optional<std::string> normalizeSpaces(State&, const std::string& piece) {
+    const std::u32string text = decode(piece);
+    std::u32string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = windows1252Of(text[i]);
+        if (c >= 0x80 && c <= 0x9F) // unassigned there too
+            continue;
+        if (groupsThousands(text, i))
+            continue;
+        // Variation selectors and the keycap mark only choose how an emoji is drawn (❤️,
+        // 1️⃣).
+        const bool drawingMark =
+            u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_VARIATION_SELECTOR) ||
+            c == U'\u20E3';
+        if (u_isUWhiteSpace(static_cast<UChar32>(c)))
+            out += U' ';
+        else if (u_charType(static_cast<UChar32>(c)) != U_FORMAT_CHAR && !drawingMark)
+            out += c;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    std::string composed = encode(out);
+    if (U_FAILURE(status))
+        return composed;
+    icu::UnicodeString normalized = nfc->normalize(icu::UnicodeString::fromUTF8(composed), status);
+    if (U_FAILURE(status))
+        return composed;
+    std::string result;
+    normalized.toUTF8String(result);
+    return result;
+}
+
+std::optional<std::string> plainApostrophes(State&, const std::string& piece) {
+    std::u32string text = decode(piece);
+    for (char32_t& c : text)
+        if (c == U'\u2019' || c == U'\u2018' || c == U'\u02BC' || c == U'\u00B4' || c == U'`' ||
+            c == U'\u201B')
+            c = U'\'';
+    return encode(text);
+}
+
+// Stray punctuation goes; a run of it with a letter or digit on both sides leaves a blank.
+std::optional<std::string> dropPunctuation(State&, const std::string& piece) {
+    const std::u32string text = decode(piece);
+    size_t firstWord = text.size(), lastWord = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (isWordChar(text[i])) {
+            firstWord = std::min(firstWord, i);
+            lastWord = i;
+        }
+    std::u32string out;
+    for (size_t i = 0; i < text.size();) {
+        if (!isStrayPunctuation(text[i])) {
+            out += text[i++];
+            continue;
+        }
+        size_t end = i;
+        while (end < text.size() && isStrayPunctuation(text[end]))
+            ++end;
+        if (firstWord < i && lastWord >= end)
+            out += U' ';
+        i = end;
+    }
+    return encode(out);
+}
+
+// Separators standing between two parts of a word become a blank, when every part ends up
+// a word, as it stands or through the later rules (Ausgabedatei-Name, Peťa-Cancion); digit
+// groups ("1,000") are the number rule's.
+std::optional<std::string> splitAtSeparators(State& state, const std::string& piece) {
+    const auto [first, last] = coreOf(piece);
+    std::string split = piece.substr(0, first);
+    for (size_t i = first; i < last;) {
+        if (!isSeparatorByte(piece[i])) {
+            split += piece[i++];
+            continue;
+        }
+        while (i < last && isSeparatorByte(piece[i]))
+            ++i;
+        split += ' ';
+    }
+    split += piece.substr(last);
+    if (split == piece)
+        return std::nullopt;
+    const size_t fired = state.fired.size();
+    const bool digits = std::any_of(piece.begin(), piece.end(), isAsciiDigit);
+    std::string parts = digits ? split : state.resolveParts(split, "numbers");
+    if (!state.allKnown(parts)) {
+        state.fired.resize(fired);
+        return std::nullopt;
+    }
+    return parts;
+}
+
+} // namespace talvora::tidy

@@ -1,0 +1,171 @@
+// Spelling: a word written otherwise than the dictionary writes it, as that word.
+
+#include "spelling.h"
+
+#include "common.h"
+#include "keyspace.h"
+#include "languages.h"
+#include "rules.h"
+#include "text.h"
+
+#include <algorithm>
+
+namespace talvora::tidy {
+
+AccentIndex::AccentIndex(const Keyspace& ks) {
+    byPlainForm.reserve(ks.wordCount());
+    for (uint32_t row = 1; row <= ks.wordCount(); ++row)
+        byPlainForm.emplace_back(hashOf(withoutAccents(decode(ks.word(row)))), row);
+    std::sort(byPlainForm.begin(), byPlainForm.end());
+}
+
+// Letters drawn out for effect (sooo, Nooo, crrruel, cooool): each run of three or more of
+// one letter kept once or twice, the word that takes out fewest letters first (cool before
+// col); when two would do, it is left to the report. Roman numerals in capitals (XIII) and
+// one letter over and over (www, HHHHHHHH) are no drawn-out words.
+std::optional<std::string> unstretch(State& state, const std::string& piece) {
+    constexpr size_t MaxRuns = 4;
+    const auto [first, last] = coreOf(piece);
+    const std::u32string typed = decode(piece.substr(first, last - first));
+    const std::u32string lower = decode(toLower(piece.substr(first, last - first)));
+    if (lower.size() != typed.size() || std::all_of(typed.begin(), typed.end(), [](char32_t c) {
+            return std::u32string_view(U"IVXLCDM").find(c) != std::u32string_view::npos;
+        }))
+        return std::nullopt;
+    std::vector<std::pair<size_t, size_t>> runs; // start and length
+    for (size_t i = 0; i < lower.size();) {
+        size_t j = i + 1;
+        while (j < lower.size() && lower[j] == lower[i])
+            ++j;
+        if (j - i == lower.size())
+            return std::nullopt;
+        if (j - i >= 3 && isLetter(lower[i])) {
+            if (runs.size() == MaxRuns)
+                return std::nullopt;
+            runs.emplace_back(i, j - i);
+        }
+        i = j;
+    }
+    UniqueBest<std::u32string, size_t> best;
+    // Bit k set: run k keeps one letter, otherwise two.
+    for (uint32_t mask = 0; !runs.empty() && mask < (1u << runs.size()); ++mask) {
+        std::u32string word;
+        size_t from = 0, removed = 0;
+        for (size_t k = 0; k < runs.size(); ++k) {
+            const auto [start, length] = runs[k];
+            const size_t keep = (mask & (1u << k)) ? 1 : 2;
+            word.append(typed, from, start - from);
+            word.append(typed, start, keep);
+            removed += length - keep;
+            from = start + length;
+        }
+        word.append(typed, from);
+        if (state.known(encode(word)))
+            best.offer(word, removed);
+    }
+    if (!best.get())
+        return std::nullopt;
+    return piece.substr(0, first) + encode(*best.get()) + piece.substr(last);
+}
+
+// Letters written the way a keyboard without them allows (Anschlaege, Gruesse, paa), in an
+// older or the Swiss spelling (mißlich, heisst), or as Czech is spoken (dobrej, velkýho,
+// vylejzal): each such spot may stand for what the written language puts there. Of the
+// spellings that are dictionary words, the one of fewest changes, when it is the only one.
+std::optional<std::string> respell(State& state, const std::string& piece) {
+    constexpr size_t MaxSpots = 6;
+    if (!state.language() || state.language()->respellings.empty())
+        return std::nullopt;
+    const auto& respellings = state.language()->respellings;
+    const auto [first, last] = coreOf(piece);
+    const std::string lower = toLower(piece.substr(first, last - first));
+    // Each spot: where it starts, how many bytes it covers, and what may stand there.
+    struct Spot {
+        size_t at, length;
+        std::vector<std::string_view> meant;
+    };
+    std::vector<Spot> spots;
+    for (size_t i = 0; i < lower.size() && spots.size() < MaxSpots;) {
+        Spot spot{i, 0, {}};
+        for (const Respelling& r : respellings)
+            if (lower.compare(i, r.typed.size(), r.typed) == 0 &&
+                (spot.meant.empty() || r.typed.size() == spot.length)) {
+                spot.length = r.typed.size();
+                spot.meant.push_back(r.meant);
+            }
+        if (spot.meant.empty()) {
+            ++i;
+            continue;
+        }
+        i += spot.length;
+        spots.push_back(std::move(spot));
+    }
+    // Every choice per spot: as typed (0) or one of its meanings (1 on).
+    std::vector<size_t> choice(spots.size(), 0);
+    // Fewest changes first; then a spot's first meaning before its others (dobrej as dobrý,
+    // not dobré).
+    UniqueBest<std::string, std::pair<size_t, size_t>> best;
+    for (;;) {
+        size_t k = 0;
+        for (; k < spots.size() && ++choice[k] > spots[k].meant.size(); ++k)
+            choice[k] = 0;
+        if (k == spots.size())
+            break;
+        std::string word;
+        size_t from = 0;
+        std::pair<size_t, size_t> rank{0, 0};
+        for (size_t j = 0; j < spots.size(); ++j) {
+            if (choice[j] == 0)
+                continue;
+            word.append(lower, from, spots[j].at - from);
+            word += spots[j].meant[choice[j] - 1];
+            from = spots[j].at + spots[j].length;
+            ++rank.first;
+            rank.second += choice[j] - 1;
+        }
+        word.append(lower, from);
+        if (state.known(word))
+            best.offer(word, rank);
+    }
+    if (!best.get())
+        return std::nullopt;
+    return piece.substr(0, first) +
+           withCapitalsOf(decode(piece.substr(first, last - first)), decode(*best.get())) +
+           piece.substr(last);
+}
+
+// A word typed without its accents or with wrong ones (dekuji, prilis, cancion, piú,
+// konvertér) as the dictionary word that has the same letters but for their accents, the
+// one of fewest differences (an accent changed counts half of one added or dropped). When
+// two or more would do, it is left to the report.
+std::optional<std::string> fixAccents(State& state, const std::string& piece) {
+    const auto [first, last] = coreOf(piece);
+    const std::string core = piece.substr(first, last - first);
+    const std::u32string letters = decode(core);
+    const std::u32string lower = decode(toLower(core));
+    if (letters.size() < 2 || lower.size() != letters.size() ||
+        !std::all_of(letters.begin(), letters.end(), isLetter))
+        return std::nullopt;
+    const std::u32string plain = withoutAccents(lower);
+    const auto& index = state.accents().byPlainForm;
+    const uint64_t hash = hashOf(plain);
+    auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(hash, uint32_t{0}));
+    UniqueBest<std::u32string, size_t> best;
+    for (; it != index.end() && it->first == hash; ++it) {
+        const std::u32string word = decode(state.keyspace().word(it->second));
+        if (word.size() != lower.size() || withoutAccents(word) != plain)
+            continue;
+        // One accent written for another (dèr for dér, perchè) is nearer than an accent
+        // added or left out: whoever typed one meant the letter to carry one.
+        size_t differences = 0;
+        for (size_t i = 0; i < word.size(); ++i)
+            if (word[i] != lower[i])
+                differences += word[i] != plain[i] && lower[i] != plain[i] ? 1 : 2;
+        best.offer(word, differences);
+    }
+    if (!best.get() || best.rank() == 0)
+        return std::nullopt;
+    return piece.substr(0, first) + withCapitalsOf(letters, *best.get()) + piece.substr(last);
+}
+
+} // namespace talvora::tidy

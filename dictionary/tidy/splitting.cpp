@@ -1,0 +1,173 @@
+// Splitting: a token that is two or more words written together, as those words.
+
+#include "common.h"
+#include "keyspace.h"
+#include "languages.h"
+#include "rules.h"
+#include "text.h"
+#include "utf8.h"
+
+#include <algorithm>
+
+namespace talvora::tidy {
+
+namespace {
+
+// A word joined where its capitals say (RowExclusiveLock, WhatsApp, SELinux, GSMtelefon):
+// blanks before a capital that follows a small letter, and where a run of capitals meets
+// small letters: before its last capital (XMLParser) or, if so told, after it (GSMtelefon).
+// Nothing when no such place is found.
+std::optional<std::string> splitWhereCapitals(std::string_view piece, bool afterRuns) {
+    const auto [first, last] = coreOf(piece);
+    const std::u32string letters = decode(piece.substr(first, last - first));
+    std::u32string out;
+    bool split = false;
+    const size_t n = letters.size();
+    for (size_t i = 0; i < n; ++i) {
+        const bool smallThenCapital =
+            i > 0 && isLowerCase(letters[i - 1]) && isUpperCase(letters[i]);
+        const bool runMeetsSmall =
+            afterRuns ? i >= 2 && isUpperCase(letters[i - 2]) && isUpperCase(letters[i - 1]) &&
+                            isLowerCase(letters[i])
+                      : i > 0 && isUpperCase(letters[i - 1]) && isUpperCase(letters[i]) &&
+                            i + 1 < n && isLowerCase(letters[i + 1]);
+        if (smallThenCapital || runMeetsSmall) {
+            out += U' ';
+            split = true;
+        }
+        out += letters[i];
+    }
+    if (!split)
+        return std::nullopt;
+    return std::string(piece.substr(0, first)) + encode(out) + std::string(piece.substr(last));
+}
+
+} // namespace
+
+// Each part from the number rule on: IPv6, SOCKSv5-Proxy.
+std::optional<std::string> splitAtCapitals(State& state, const std::string& piece) {
+    const size_t fired = state.fired.size();
+    for (bool afterRuns : {false, true}) {
+        const std::optional<std::string> split = splitWhereCapitals(piece, afterRuns);
+        if (!split)
+            continue;
+        std::string parts = state.resolveParts(*split, "numbers");
+        if (state.allKnown(parts))
+            return parts;
+        state.fired.resize(fired);
+    }
+    return std::nullopt;
+}
+
+// A compound the dictionary lacks (ausgabedatei, slutstatus) as its dictionary words: two
+// parts, or three if two will not do; a Czech or Polish negated word as ne or nie and the
+// word. Fewest parts first, then parts of four letters or more, then parts exactly as the
+// dictionary holds them before dropping a linking letter, then the longest first part. The
+// work is bounded: long words and runs of look-ups stop the search, since the word stays
+// reported either way.
+std::optional<std::string> splitCompound(State& state, const std::string& piece) {
+    constexpr size_t MaxLetters = 40;
+    constexpr int MaxLookups = 2000;
+    const auto [first, last] = coreOf(piece);
+    const std::string core = piece.substr(first, last - first);
+    const std::string lower = toLower(core);
+    // Czech and Polish write "not" joined to the word it denies (nevyléčitelná, neměj,
+    // niewykrywalny); the dictionary may hold only the word, and the two side by side read
+    // the same.
+    const Language* language = state.language();
+    const Keyspace& keyspace = state.keyspace();
+    if (const std::string_view prefix = language ? language->negationPrefix : std::string_view();
+        !prefix.empty() && lower.size() > prefix.size() && lower.starts_with(prefix) &&
+        keyspace.findWord(prefix) != 0 &&
+        keyspace.findWord(std::string_view(lower).substr(prefix.size())) != 0)
+        return piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
+               core.substr(prefix.size()) + piece.substr(last);
+    if (core.size() < 6 || core.size() > 4 * MaxLetters)
+        return std::nullopt;
+    const std::u32string letters = decode(core);
+    const std::u32string lowerLetters = decode(lower);
+    const size_t n = letters.size();
+    if (n < 6 || n > MaxLetters || lowerLetters.size() != n ||
+        !std::all_of(letters.begin(), letters.end(),
+                     isLetter))
+        return std::nullopt;
+    // Capitals inside a word in small letters (GStreamer, WhatsApp) mark where it is joined,
+    // and nowhere else: the rule for them has split it there if it could.
+    if (std::any_of(letters.begin(), letters.end(), isLowerCase) &&
+        std::any_of(letters.begin() + 1, letters.end(), isUpperCase))
+        return std::nullopt;
+    // Byte offsets of each letter, in the text as written and lower-cased.
+    std::vector<size_t> at(n + 1), lowerAt(n + 1);
+    for (size_t i = 0, pos = 0, lowerPos = 0; i < n; ++i) {
+        utf8::next(core, pos);
+        utf8::next(lower, lowerPos);
+        at[i + 1] = pos;
+        lowerAt[i + 1] = lowerPos;
+    }
+    const std::span<const std::u32string_view> links =
+        language ? language->linkingElements : std::span<const std::u32string_view>();
+    int lookups = MaxLookups;
+    auto isWord = [&](size_t from, size_t to) {
+        --lookups;
+        return keyspace.findWord(
+                   std::string_view(lower).substr(lowerAt[from], lowerAt[to] - lowerAt[from])) != 0;
+    };
+    using Span = std::pair<size_t, size_t>; // a part's letters, without its linking letters
+    std::vector<Span> spans;
+    // The parts from letter `from` to the end; a part but the last may be followed by a
+    // linking element. Longest first part first.
+    auto search = [&](auto& self, size_t from, int parts, size_t minPart, bool linked) -> bool {
+        if (parts == 1) {
+            if (n - from < minPart || lookups <= 0 || !isWord(from, n))
+                return false;
+            spans.emplace_back(from, n);
+            return true;
+        }
+        const size_t room = static_cast<size_t>(parts - 1) * minPart;
+        if (n < from + minPart + room)
+            return false;
+        for (size_t next = n - room; next >= from + minPart && lookups > 0; --next) {
+            if (isWord(from, next) && self(self, next, parts - 1, minPart, linked)) {
+                spans.emplace_back(from, next);
+                return true;
+            }
+            for (size_t k = 0; linked && k < links.size(); ++k) {
+                const size_t end = next - links[k].size();
+                if (end >= from + std::max<size_t>(minPart, 4) &&
+                    std::u32string_view(lowerLetters).substr(end, links[k].size()) == links[k] &&
+                    isWord(from, end) && self(self, next, parts - 1, minPart, linked)) {
+                    spans.emplace_back(from, end);
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    // Short pieces split misspellings into junk (sep rate, nec ces ary): a three-letter part
+    // only in two parts beside a longer one, and a linking letter only after four letters.
+    static constexpr struct {
+        int parts;
+        size_t minPart;
+        bool linked;
+    } passes[] = {{2, 4, false}, {2, 4, true},  {2, 3, false},
+                  {2, 3, true},  {3, 4, false}, {3, 4, true}};
+    for (const auto& pass : passes) {
+        if ((pass.linked && links.empty()) || n < static_cast<size_t>(pass.parts) * 4 - 1)
+            continue;
+        spans.clear();
+        if (!search(search, 0, pass.parts, pass.minPart, pass.linked))
+            continue;
+        // Found last part first.
+        std::string out = piece.substr(0, first);
+        for (auto it = spans.rbegin(); it != spans.rend(); ++it) {
+            if (it != spans.rbegin())
+                out += ' ';
+            out.append(core, at[it->first], at[it->second] - at[it->first]);
+        }
+        out += piece.substr(last);
+        return out;
+    }
+    return std::nullopt;
+}
+
+} // namespace talvora::tidy
