@@ -53,6 +53,8 @@ std::string reason(int err) {
         return "another program has it open";
     case ENODEV:
         return "it names a device, not a file";
+    case ENOTSUP:
+        return "the file system does not allow it";
     default:
         return std::strerror(err);
     }
@@ -429,6 +431,11 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
         abandon(errno);
     if (int err = fd.close())
         abandon(err);
+    // Where no file may be renamed over while it is open, the old one is let go first and
+    // reached again through its second name.
+    const bool reopen = old && !os::RenameOverOpenFile;
+    if (reopen)
+        old.close();
     if (ops.rename(scratch.path, target) != 0) {
         int err = errno;
         abandon(err, folderHint(folder, err, options.folderLabel));
@@ -436,9 +443,20 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
     scratch.hold.close();
     const int syncErr = syncFolder(folder);
 
-    if (old) {
+    int reopenErr = 0;
+    if (reopen) {
+        int raw = oldName.empty() ? (errno = ENOTSUP, -1)
+                                  : ops.open(oldName, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+        if (raw >= 0)
+            old = Fd(raw);
+        else
+            reopenErr = errno;
+    }
+    if (old || reopenErr) {
         os::Status now;
-        int err = os::statOpen(old.get(), now) != 0 ? errno : 0;
+        int err = reopenErr;
+        if (err == 0)
+            err = os::statOpen(old.get(), now) != 0 ? errno : 0;
         if (err == 0)
             err = overwrite(old.get(), '\0', now.size);
         if (int closeErr = old.close(); err == 0)

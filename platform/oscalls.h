@@ -29,6 +29,13 @@
 
 namespace talvora::os {
 
+// A file may be renamed over while a program holds it open (POSIX); Windows refuses that.
+#ifdef _WIN32
+inline constexpr bool RenameOverOpenFile = false;
+#else
+inline constexpr bool RenameOverOpenFile = true;
+#endif
+
 struct Status {
     enum Kind { Regular, Folder, Link, Other } kind = Other;
     uint64_t size = 0;

@@ -51,7 +51,11 @@ TEST(Languages, TableAndFolderScan) {
     std::filesystem::create_directory(dir / "folder.dic");
     auto entries = listDictionaries(dir.path());
     std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"ENG.DIC", "English", "German", "custom.dic"}));
+    std::vector<std::string> expected{"English", "German", "custom.dic"};
+    // A file system that ignores case (Windows) holds one file under both names.
+    if (!std::filesystem::equivalent(dir / "eng.dic", dir / "ENG.DIC"))
+        expected.insert(expected.begin(), "ENG.DIC");
+    EXPECT_EQ(entries, expected);
     EXPECT_EQ(*dictionaryPathFor(dir.path(), "custom.dic"), dir / "custom.dic");
     EXPECT_EQ(*dictionaryPathFor(dir.path(), "German"), dir / "de_neu.dic");
     EXPECT_FALSE(dictionaryPathFor(dir.path(), "../x.dic"));

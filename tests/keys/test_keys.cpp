@@ -658,6 +658,7 @@ TEST_F(KeyPolicyTest, AFaultAtAnyStepLeavesTheKeyFileExactlyOldOrExactlyNew) {
     EXPECT_GT(runs, failures);
 }
 
+#ifndef _WIN32 // Windows renames over no open file
 TEST_F(KeyPolicyTest, SaveOverARecordKeepsItsPlaceAndTheOldKeyIsOverwritten) {
     dir.write("key.dat", rec("a", "1") + rec("b", "222222") + rec("c", "3"));
     int watch = test::systemOps().open(dat(), O_RDONLY, 0); // the file being replaced
@@ -669,5 +670,6 @@ TEST_F(KeyPolicyTest, SaveOverARecordKeepsItsPlaceAndTheOldKeyIsOverwritten) {
     EXPECT_EQ(old.find("222222"), std::string::npos);
     EXPECT_EQ(old.find_first_not_of('\0'), std::string::npos);
 }
+#endif
 
 } // namespace

@@ -166,6 +166,7 @@ INSTANTIATE_TEST_SUITE_P(EachStep, ReplaceFault,
                          ::testing::Values(Step::Create, Step::Write, Step::ShortWrite,
                                            Step::Flush, Step::Close, Step::Rename));
 
+#ifndef _WIN32 // Windows renames over no open file: the old bytes are reached through their second name there
 TEST(Replace, OverwritesTheOldBytesThroughTheDescriptorHeldAcrossTheRename) {
     TempFolder dir;
     const fs::path t = dir.write("t.txt", "secret");
@@ -179,6 +180,7 @@ TEST(Replace, OverwritesTheOldBytesThroughTheDescriptorHeldAcrossTheRename) {
     EXPECT_EQ(old, std::string(6, '\0'));
     EXPECT_EQ(TempFolder::read(t), "new");
 }
+#endif
 
 #ifndef _WIN32 // POSIX modes, links, FIFOs, mmap and fork; Windows' cases are in test_windows.cpp
 TEST(Replace, CopyGoesThroughAScratchFileAndRefusesAPipe) {
