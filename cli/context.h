@@ -32,6 +32,12 @@ std::string printable(std::string_view name);
 // The program's messages, one a line, on standard error.
 void printMessages(const std::vector<std::string>& messages);
 
+// A message for the stream fd: in the user's language when fd is a terminal, else the
+// English text that scripts read.
+std::string forTerminal(const std::string& message, int fd);
+// Takes the system's language for terminals; pipes and files keep English.
+void startTerminalLanguage();
+
 // Registered by main; each adds one command with its subcommands.
 void addKeysCommand(CLI::App& app, Context& context);
 // A dictionary argument (language name or path) to the file it names.

@@ -24,13 +24,13 @@ constexpr int NotChanged = 3;
 bool confirmed(const std::string& question, bool yes, const char* flag = "--yes") {
     if (yes)
         return true;
-    if (!os::inputIsTerminal()) {
+    if (!os::isTerminal(os::StandardInput)) {
         printMessages({question, std::string("Standard input is not a terminal, so nobody can answer "
                                              "the question: pass ") +
                                      flag + " to go ahead."});
         throw Exit{NotChanged};
     }
-    std::cerr << question << " [y/N] " << std::flush;
+    std::cerr << forTerminal(question, os::StandardError) << " [y/N] " << std::flush;
     std::string answer;
     std::getline(std::cin, answer);
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
@@ -103,7 +103,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
             printMessages({r.message});
             throw Exit{r.kind == keys::SaveResult::KeyTooLong ? 2 : 1};
         }
-        std::cout << r.message << '\n';
+        std::cout << forTerminal(r.message, os::StandardOutput) << '\n';
     });
 
     struct RemoveArgs {
@@ -143,7 +143,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
                        *transferReplace, "--replace"))
             cancelled();
         keys::transferKeyFile(ctx.programFolder(), target);
-        std::cout << keys::msg::KeysTransferred << '\n';
+        std::cout << forTerminal(keys::msg::KeysTransferred, os::StandardOutput) << '\n';
     });
 
     auto restoreDir = std::make_shared<std::string>();
@@ -161,7 +161,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
         if (!losses.empty() && !confirmed(keys::msg::restoreQuestion(losses), *restoreYes))
             cancelled();
         keys::restoreKeyFile(ctx.programFolder(), pathFromUtf8(*restoreDir));
-        std::cout << keys::msg::KeysRestored << '\n';
+        std::cout << forTerminal(keys::msg::KeysRestored, os::StandardOutput) << '\n';
     });
 
     auto wipeYes = std::make_shared<bool>(false);
@@ -172,7 +172,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
         if (!confirmed(keys::msg::DeleteQuestion, *wipeYes))
             cancelled();
         keys::wipeKeyFile(ctx.programFolder());
-        std::cout << keys::msg::KeyFileDeleted << '\n';
+        std::cout << forTerminal(keys::msg::KeyFileDeleted, os::StandardOutput) << '\n';
     });
 }
 

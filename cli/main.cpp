@@ -26,6 +26,11 @@
 #include <iterator>
 #include <optional>
 
+
+#ifdef TALVORA_L10N
+#include "language.h"
+#endif
+
 namespace fs = std::filesystem;
 
 namespace talvora::cli {
@@ -57,12 +62,30 @@ std::string printable(std::string_view name) {
 // Messages quote the input ("Cannot find the word '…'"): its control characters are shown
 // escaped, never sent to the terminal. A message's own line breaks stay: a token never holds one.
 void printMessages(const std::vector<std::string>& messages) {
-    for (const auto& m : messages) {
+    for (const auto& english : messages) {
+        const std::string m = forTerminal(english, os::StandardError);
         for (size_t begin = 0, end; begin <= m.size(); begin = end + 1) {
             end = std::min(m.find('\n', begin), m.size());
             std::cerr << printable(std::string_view(m).substr(begin, end - begin)) << '\n';
         }
     }
+}
+
+std::string forTerminal(const std::string& message, int fd) {
+#ifdef TALVORA_L10N
+    if (os::isTerminal(fd))
+        return l10n::translateMessage(message).toStdString();
+#else
+    (void)fd;
+#endif
+    return message;
+}
+
+void startTerminalLanguage() {
+#ifdef TALVORA_L10N
+    if (os::isTerminal(os::StandardOutput) || os::isTerminal(os::StandardError))
+        l10n::setLanguage(l10n::systemLanguage());
+#endif
 }
 
 namespace {
@@ -281,7 +304,8 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         CommandResult r = encoding ? encodeText(ks, text) : decodeText(ks, text);
         finish(r);
         if (!encoding && r.notFound > 0)
-            std::cerr << printable(msg::codedWordsNotFound(r.notFound, r.missing)) << '\n';
+            std::cerr << printable(forTerminal(msg::codedWordsNotFound(r.notFound, r.missing), os::StandardError))
+                      << '\n';
         if (opts->dress)
             *r.output = dressText(*r.output, [&cp](char32_t c) { return cp.byteOf(c).has_value(); });
         const RoundTrip check = encoding ? checkRoundTrip(ks, r.rows, *r.output) : RoundTrip{};
@@ -290,7 +314,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         else
             saveTextFile(pathFromUtf8(opts->output), *r.output, cp);
         if (!check.same) {
-            std::cerr << "talvora-cli: warning: " << printable(msg::roundTripWarning(ks, check))
+            std::cerr << "talvora-cli: warning: " << printable(forTerminal(msg::roundTripWarning(ks, check), os::StandardError))
                       << '\n';
             if (opts->strict)
                 throw Exit{3};
@@ -416,7 +440,7 @@ void addDictCommand(CLI::App& app, Context& ctx) {
             printMessages({r.message});
             throw Exit{1};
         }
-        std::cout << r.message << '\n';
+        std::cout << forTerminal(r.message, os::StandardOutput) << '\n';
     });
 }
 
@@ -455,6 +479,7 @@ std::optional<std::string> usageProblem(CLI::App& app) {
 int main(int argc, char** argv) {
     using namespace talvora::cli;
     talvora::os::useBinaryStandardStreams();
+    startTerminalLanguage();
     CLI::App app{"Talvora: turns a text into other words of the same dictionary, and back, "
                  "through a secret key.",
                  "talvora-cli"};
@@ -491,7 +516,7 @@ int main(int argc, char** argv) {
         try {
             talvora::CodePage::fromEnvironment();
         } catch (const talvora::Error& e) {
-            std::cerr << printable(e.what()) << '\n';
+            std::cerr << printable(forTerminal(e.what(), os::StandardError)) << '\n';
             throw Exit{2};
         }
         // Without this a mistyped folder would just look empty.
@@ -522,7 +547,7 @@ int main(int argc, char** argv) {
     } catch (const Exit& e) {
         return e.status;
     } catch (const std::exception& e) {
-        std::cerr << "talvora-cli: " << printable(talvora::userMessage(e)) << '\n';
+        std::cerr << "talvora-cli: " << printable(forTerminal(talvora::userMessage(e), os::StandardError)) << '\n';
         return 1;
     }
     return 0;

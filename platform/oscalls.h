@@ -90,8 +90,9 @@ std::filesystem::path executableFolder();
 // ("windows-1250"), else nothing: the language then chooses it.
 std::string localeLanguage();
 std::string systemCodePageName();
-// Standard input is a terminal (a person can answer a question).
-bool inputIsTerminal();
+// A standard stream is a terminal: a person reads it, or can answer a question.
+enum StandardStream { StandardInput = 0, StandardOutput = 1, StandardError = 2 };
+bool isTerminal(int stream);
 // The command line as UTF-8, and standard streams that pass bytes unchanged.
 std::vector<std::string> utf8Arguments(int argc, char** argv);
 void useBinaryStandardStreams();

@@ -215,7 +215,7 @@ std::string localeLanguage() {
 // The locale's code set is UTF-8 or ASCII here; the language picks the code page.
 std::string systemCodePageName() { return {}; }
 
-bool inputIsTerminal() { return ::isatty(STDIN_FILENO) != 0; }
+bool isTerminal(int stream) { return ::isatty(stream) != 0; }
 
 std::vector<std::string> utf8Arguments(int argc, char** argv) {
     return std::vector<std::string>(argv, argv + argc);

@@ -509,9 +509,10 @@ std::string systemCodePageName() {
     return {};
 }
 
-bool inputIsTerminal() {
+bool isTerminal(int stream) {
+    // A console; the C library's isatty also says so of the NUL device.
     DWORD mode = 0;
-    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+    return GetConsoleMode(handleOf(stream), &mode) != 0;
 }
 
 std::vector<std::string> utf8Arguments(int argc, char** argv) {

@@ -4,6 +4,7 @@
 #include "dictionaryfile.h"
 #include "error.h"
 #include "keyspace.h"
+#include "language.h"
 #include "messagebox.h"
 #include "wordlistmodel.h"
 
@@ -56,12 +57,12 @@ QListView* makeWordListView(WordListModel* model, QWidget* parent) {
 FrmView::FrmView(const WordList& words, QWidget* parent)
     : QDialog(parent), model_(new WordListModel(words, this)) {
     setObjectName(QStringLiteral("frmView"));
-    setWindowTitle(QStringLiteral("View Dictionary"));
+    setWindowTitle(tr("View Dictionary"));
     model_->showAll();
     auto* list = makeWordListView(model_, this);
-    list->setAccessibleName(QStringLiteral("Dictionary words"));
-    list->setAccessibleDescription(QStringLiteral("Every word of the dictionary, in file order"));
-    auto* done = button("Command1", QStringLiteral("Done"), this);
+    list->setAccessibleName(tr("Dictionary words"));
+    list->setAccessibleDescription(tr("Every word of the dictionary, in file order"));
+    auto* done = button("Command1", tr("Done"), this);
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -75,23 +76,23 @@ FrmSearch::FrmSearch(const WordList& words, QWidget* parent)
     : QDialog(parent), words_(words), text1_(new QLineEdit(this)),
       model_(new WordListModel(words, this)), found_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmSearch"));
-    setWindowTitle(QStringLiteral("Search Dictionary"));
+    setWindowTitle(tr("Search Dictionary"));
     text1_->setObjectName(QStringLiteral("Text1"));
-    auto* label = centredLabel("Label1", QStringLiteral("Search string"), this);
+    auto* label = centredLabel("Label1", tr("Search string"), this);
     label->setBuddy(text1_);
-    auto* find = button("Command2", QStringLiteral("Search"), this);
+    auto* find = button("Command2", tr("Search"), this);
     find->setDefault(true);
-    auto* done = button("Command1", QStringLiteral("Done"), this);
+    auto* done = button("Command1", tr("Done"), this);
     connect(find, &QPushButton::clicked, this, &FrmSearch::search);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     auto* list = makeWordListView(model_, this);
-    list->setAccessibleName(QStringLiteral("Words found"));
-    list->setAccessibleDescription(QStringLiteral("The words that begin with the search text, in file order"));
-    text1_->setAccessibleName(QStringLiteral("Search string"));
-    text1_->setAccessibleDescription(QStringLiteral("The beginning of the words to find; letter case does not matter"));
+    list->setAccessibleName(tr("Words found"));
+    list->setAccessibleDescription(tr("The words that begin with the search text, in file order"));
+    text1_->setAccessibleName(tr("Search string"));
+    text1_->setAccessibleDescription(tr("The beginning of the words to find; letter case does not matter"));
     found_->setObjectName(QStringLiteral("lblFound"));
     found_->setTextFormat(Qt::PlainText);
-    found_->setAccessibleName(QStringLiteral("Search result"));
+    found_->setAccessibleName(tr("Search result"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
@@ -122,10 +123,9 @@ void FrmSearch::search() {
     BusyCursor busy(this);
     std::vector<uint32_t> rows = searchDictionary(words_, text.toStdString());
     const QString quoted = QStringLiteral("\"%1\"").arg(text);
-    found_->setText(rows.empty()   ? QStringLiteral("No word begins with %1.").arg(quoted)
-                    : rows.size() == 1 ? QStringLiteral("1 word begins with %1.").arg(quoted)
-                                       : QStringLiteral("%1 words begin with %2.")
-                                             .arg(QLocale().toString(static_cast<qlonglong>(rows.size())), quoted));
+    found_->setText(rows.empty()       ? tr("No word begins with %1.").arg(quoted)
+                    : rows.size() == 1 ? tr("1 word begins with %1.").arg(quoted)
+                                       : tr("%Ln words begin with %1.", nullptr, static_cast<int>(rows.size())).arg(quoted));
     model_->showRows(std::move(rows));
 }
 
@@ -134,13 +134,13 @@ FrmAdd::FrmAdd(const Keyspace& keyspace, std::filesystem::path dictionary, const
     : QDialog(parent), keyspace_(keyspace), dictionary_(std::move(dictionary)), codePage_(codePage),
       text1_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("frmAdd"));
-    setWindowTitle(QStringLiteral("Add to Dictionary"));
+    setWindowTitle(tr("Add to Dictionary"));
     text1_->setObjectName(QStringLiteral("Text1"));
-    auto* label = centredLabel("Label1", QStringLiteral("Word to Add"), this);
+    auto* label = centredLabel("Label1", tr("Word to Add"), this);
     label->setBuddy(text1_);
-    auto* add = button("Command2", QStringLiteral("Add"), this);
+    auto* add = button("Command2", tr("Add"), this);
     add->setDefault(true);
-    auto* cancel = button("Command1", QStringLiteral("Cancel"), this);
+    auto* cancel = button("Command1", tr("Cancel"), this);
     connect(add, &QPushButton::clicked, this, &FrmAdd::add);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -160,10 +160,10 @@ bool addWordAndTell(QWidget* window, const Keyspace& keyspace,
                     const CodePage& codePage) {
     try {
         const AddResult result = addDictionaryWord(keyspace, dictionary, word, codePage);
-        MessageBox::information(window, QString::fromStdString(result.message));
+        MessageBox::information(window, l10n::translateMessage(result.message));
         return result.outcome == AddOutcome::Added;
     } catch (const std::exception& e) {
-        MessageBox::information(window, QString::fromStdString(userMessage(e)));
+        MessageBox::information(window, l10n::translateMessage(userMessage(e)));
         return false;
     }
 }

@@ -12,6 +12,8 @@
 #include "helpwindows.h"
 #include "keyquestions.h"
 #include "keyrestore.h"
+#include "language.h"
+#include "languagemenu.h"
 #include "languages.h"
 #include "messagebox.h"
 #include "roundtrip.h"
@@ -108,8 +110,9 @@ FrmMain::FrmMain(std::filesystem::path programFolder, QWidget* parent)
     buildWindow();
     buildMenu();
     formLoad();
+    retranslateUi();
     if (!codePageProblem_.isEmpty())
-        MessageBox::information(this, codePageProblem_);
+        MessageBox::information(this, l10n::translateMessage(codePageProblem_));
 }
 
 FrmMain::~FrmMain() = default;
@@ -137,11 +140,6 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name) {
     return box;
 }
 
-// What a screen reader says for a control: its name and what it is for.
-void describe(QWidget* w, const QString& name, const QString& description) {
-    w->setAccessibleName(name);
-    w->setAccessibleDescription(description);
-}
 
 // Settings per user; only choices are kept there, never a key.
 QSettings userSettings() { return QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")); }
@@ -159,7 +157,7 @@ qsizetype wordCount(const QString& text) {
 }
 
 QString words(qsizetype n) {
-    return n == 1 ? QStringLiteral("1 word") : QStringLiteral("%1 words").arg(QLocale().toString(n));
+    return n == 1 ? FrmMain::tr("1 word") : FrmMain::tr("%Ln words", nullptr, static_cast<int>(n));
 }
 
 // Inputs longer than this show the steps of Encode and Decode in the progress bar.
@@ -175,6 +173,7 @@ void addShortcut(QWidget* window, QPushButton* button, const QKeySequence& keys)
             button->click();
     });
     window->addAction(action);
+    button->setProperty("shortcutKeys", keys);
     button->setToolTip(QStringLiteral("%1 (%2)").arg(QString(button->text()).remove(QLatin1Char('&')),
                                                      keys.toString(QKeySequence::NativeText)));
 }
@@ -186,7 +185,7 @@ void FrmMain::buildWindow() {
     setCentralWidget(central);
 
     // Language
-    auto* frame1 = makeFrame(central, "Frame1", QStringLiteral("Language"));
+    auto* frame1 = makeFrame(central, "Frame1", {});
     combo1_ = new QComboBox(frame1);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     // Only a pick from the list loads: neither completion, Enter nor an arrow key turns
@@ -197,10 +196,10 @@ void FrmMain::buildWindow() {
     label1_ = new QLabel(frame1);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
-    auto* command14 = makeButton(frame1, "Command14", QStringLiteral("&Load"));
-    command6_ = makeButton(frame1, "Command6", QStringLiteral("Vie&w"));
-    command2_ = makeButton(frame1, "Command2", QStringLiteral("Sea&rch"));
-    command1_ = makeButton(frame1, "Command1", QStringLiteral("&Add"));
+    auto* command14 = makeButton(frame1, "Command14", {});
+    command6_ = makeButton(frame1, "Command6", {});
+    command2_ = makeButton(frame1, "Command2", {});
+    command1_ = makeButton(frame1, "Command1", {});
     auto* grid1 = new QGridLayout(frame1);
     grid1->addWidget(combo1_, 0, 0, 1, 2);
     grid1->addWidget(label1_, 1, 0, 1, 2);
@@ -212,8 +211,8 @@ void FrmMain::buildWindow() {
     grid1->setRowStretch(1, 1);
 
     // Key Management
-    auto* frame2 = makeFrame(central, "Frame2", QStringLiteral("Key Management"));
-    auto* label6 = new QLabel(QStringLiteral("&Name"), frame2);
+    auto* frame2 = makeFrame(central, "Frame2", {});
+    auto* label6 = new QLabel(frame2);
     label6->setObjectName(QStringLiteral("Label6"));
     label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmbKey_ = new QComboBox(frame2);
@@ -223,20 +222,20 @@ void FrmMain::buildWindow() {
     cmbKey_->setInsertPolicy(QComboBox::NoInsert);
     cmbKey_->setMinimumContentsLength(18);
     label6->setBuddy(cmbKey_);
-    auto* label7 = new QLabel(QStringLiteral("&Key"), frame2);
+    auto* label7 = new QLabel(frame2);
     label7->setObjectName(QStringLiteral("Label7"));
     label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtKey_ = new QLineEdit(frame2);
     txtKey_->setObjectName(QStringLiteral("txtKey"));
     txtKey_->setMaxLength(18);
     label7->setBuddy(txtKey_);
-    auto* command13 = makeButton(frame2, "Command13", QStringLiteral("&Generate Key"));
-    auto* command8 = makeButton(frame2, "Command8", QStringLiteral("&Save"));
-    auto* command9 = makeButton(frame2, "Command9", QStringLiteral("Re&move"));
-    auto* command10 = makeButton(frame2, "Command10", QStringLiteral("&Process"));
-    auto* command12 = makeButton(frame2, "Command12", QStringLiteral("Trans&fer Keys"));
-    auto* command7 = makeButton(frame2, "Command7", QStringLiteral("Rest&ore Keys"));
-    auto* command11 = makeButton(frame2, "Command11", QStringLiteral("Delete Ke&ys"));
+    auto* command13 = makeButton(frame2, "Command13", {});
+    auto* command8 = makeButton(frame2, "Command8", {});
+    auto* command9 = makeButton(frame2, "Command9", {});
+    auto* command10 = makeButton(frame2, "Command10", {});
+    auto* command12 = makeButton(frame2, "Command12", {});
+    auto* command7 = makeButton(frame2, "Command7", {});
+    auto* command11 = makeButton(frame2, "Command11", {});
     auto* grid2 = new QGridLayout(frame2);
     grid2->addWidget(label6, 0, 0);
     grid2->addWidget(cmbKey_, 0, 1, 1, 3);
@@ -260,14 +259,14 @@ void FrmMain::buildWindow() {
     grid2->setColumnStretch(3, 1);
 
     // Input Text
-    auto* frame3 = makeFrame(central, "Frame3", QStringLiteral("Input Text"));
+    auto* frame3 = makeFrame(central, "Frame3", {});
     text1_ = makeTextBox(frame3, "Text1");
-    auto* command15 = makeButton(frame3, "Command15", QStringLiteral("Get Te&xt"));
-    auto* command3 = makeButton(frame3, "Command3", QStringLiteral("&Encode"));
-    auto* command4 = makeButton(frame3, "Command4", QStringLiteral("&Decode"));
-    auto* cmdTidy = makeButton(frame3, "cmdTidy", QStringLiteral("Tidy"));
-    auto* cmdPaste = makeButton(frame3, "cmdPasteInput", QStringLiteral("Pas&te"));
-    auto* cmdOutputToInput = makeButton(frame3, "cmdOutputToInput", QStringLiteral("Use as &Input"));
+    auto* command15 = makeButton(frame3, "Command15", {});
+    auto* command3 = makeButton(frame3, "Command3", {});
+    auto* command4 = makeButton(frame3, "Command4", {});
+    auto* cmdTidy = makeButton(frame3, "cmdTidy", {});
+    auto* cmdPaste = makeButton(frame3, "cmdPasteInput", {});
+    auto* cmdOutputToInput = makeButton(frame3, "cmdOutputToInput", {});
     // A text file dropped on the box is read as Get Text reads it.
     text1_->viewport()->installEventFilter(this);
     auto* box3 = new QVBoxLayout(frame3);
@@ -283,13 +282,12 @@ void FrmMain::buildWindow() {
     box3->addLayout(row3);
 
     // Output Text
-    auto* frame4 = makeFrame(central, "Frame4", QStringLiteral("Output Text"));
+    auto* frame4 = makeFrame(central, "Frame4", {});
     text2_ = makeTextBox(frame4, "Text2");
-    auto* command5 = makeButton(frame4, "Command5", QStringLiteral("Sa&ve"));
-    auto* cmdCopy = makeButton(frame4, "cmdCopyOutput", QStringLiteral("&Copy"));
-    chkDress_ = new QCheckBox(QStringLiteral("Dress as sentences"), frame4);
+    auto* command5 = makeButton(frame4, "Command5", {});
+    auto* cmdCopy = makeButton(frame4, "cmdCopyOutput", {});
+    chkDress_ = new QCheckBox(frame4);
     chkDress_->setObjectName(QStringLiteral("chkDress"));
-    chkDress_->setToolTip(QStringLiteral("Encode writes the words as sentences; they decode exactly as before"));
     connect(text2_->document(), &QTextDocument::contentsChanged, this, [this] {
         if (!settingOutput_)
             outputKept_.reset(); // an edit makes the box's own text the output
@@ -346,7 +344,7 @@ void FrmMain::buildWindow() {
     connect(
         txtKey_, &QLineEdit::inputRejected, this,
         [this] {
-            showStatus("A key holds at most 18 characters; the key box kept " + toStd(txtKey_->text()) + ".");
+            showStatus(toStd(tr("A key holds at most 18 characters; the key box kept %1.").arg(txtKey_->text())));
         },
         Qt::QueuedConnection);
     connect(command13, &QPushButton::clicked, this, &FrmMain::command13Click);
@@ -372,10 +370,6 @@ void FrmMain::buildWindow() {
     addShortcut(this, command10, QKeySequence(Qt::CTRL | Qt::Key_P));
     addShortcut(this, command14, QKeySequence(Qt::CTRL | Qt::Key_L));
     addShortcut(this, cmdTidy, QKeySequence(Qt::CTRL | Qt::Key_T));
-    cmdTidy->setToolTip(QStringLiteral("Tidy (Ctrl+T): makes the text encodable, changing only words "
-                                       "the dictionary lacks.\nQuotes, apostrophes, dashes, tabs, joined "
-                                       "words, digits, abbreviations and missing accents become dictionary words;\nwords still unknown "
-                                       "are listed with suggestions."));
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("actQuit"));
     quit->setShortcut(QKeySequence::Quit);
@@ -390,37 +384,6 @@ void FrmMain::buildWindow() {
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    describe(combo1_, QStringLiteral("Language"),
-             QStringLiteral("Picking a language loads its dictionary"));
-    describe(label1_, QStringLiteral("Dictionary status"), QStringLiteral("How many words the loaded dictionary holds"));
-    describe(command14, QStringLiteral("Load"), QStringLiteral("Loads a dictionary file chosen in a file dialog"));
-    describe(command6_, QStringLiteral("View"), QStringLiteral("Lists every word of the loaded dictionary"));
-    describe(command2_, QStringLiteral("Search"), QStringLiteral("Finds the words that begin with a text"));
-    describe(command1_, QStringLiteral("Add"), QStringLiteral("Appends a word to the loaded dictionary file"));
-    describe(cmbKey_, QStringLiteral("Key name"), QStringLiteral("Picking a stored name puts its key into the key box"));
-    describe(txtKey_, QStringLiteral("Key"), QStringLiteral("The key to process: at most 18 characters, as a rule the digits 1 to 9"));
-    describe(command13, QStringLiteral("Generate Key"), QStringLiteral("Puts a new random key into the key box"));
-    describe(command8, QStringLiteral("Save key"), QStringLiteral("Stores the name and key in the key file"));
-    describe(command9, QStringLiteral("Remove key"), QStringLiteral("Removes the named key from the key file"));
-    describe(command10, QStringLiteral("Process"), QStringLiteral("Prepares the dictionary with the key; needed before Encode and Decode"));
-    describe(lblProcessed_, QStringLiteral("Processed key"), QStringLiteral("The key and dictionary that Encode and Decode use"));
-    describe(command12, QStringLiteral("Transfer Keys"), QStringLiteral("Copies the key file to a folder you choose"));
-    describe(command7, QStringLiteral("Restore Keys"), QStringLiteral("Copies the key file back from a folder you choose"));
-    describe(command11, QStringLiteral("Delete Keys"), QStringLiteral("Overwrites and deletes the key file"));
-    describe(text1_, QStringLiteral("Input text"), QStringLiteral("The text to encode or decode; a text file dropped here is read in"));
-    describe(command15, QStringLiteral("Get Text"), QStringLiteral("Reads a text file into the input box"));
-    describe(cmdPaste, QStringLiteral("Paste"), QStringLiteral("Replaces the input with the text on the clipboard"));
-    describe(cmdOutputToInput, QStringLiteral("Use as Input"), QStringLiteral("Moves the output into the input box"));
-    describe(cmdTidy, QStringLiteral("Tidy"), QStringLiteral("Changes the words the dictionary lacks into words it holds"));
-    describe(command3, QStringLiteral("Encode"), QStringLiteral("Encodes the input into the output box"));
-    describe(command4, QStringLiteral("Decode"), QStringLiteral("Decodes the input into the output box"));
-    describe(text2_, QStringLiteral("Output text"), QStringLiteral("The result of Encode or Decode"));
-    describe(chkDress_, QStringLiteral("Dress as sentences"), chkDress_->toolTip());
-    describe(cmdCopy, QStringLiteral("Copy"), QStringLiteral("Copies the whole output to the clipboard"));
-    describe(command5, QStringLiteral("Save output"), QStringLiteral("Writes the output to a text file"));
-    describe(label2_, QStringLiteral("Status"), QStringLiteral("What the last command did"));
-    describe(progressBar1_, QStringLiteral("Progress"), QStringLiteral("How far a long command has come"));
-
     // The window fits the screen it opens on, whatever its scale.
     const QRect room = screen()->availableGeometry();
     resize(std::min(760, room.width()), std::min(620, room.height() - 40));
@@ -428,34 +391,37 @@ void FrmMain::buildWindow() {
 }
 
 void FrmMain::buildMenu() {
-    auto* hlp = menuBar()->addMenu(QStringLiteral("&Help"));
+    auto* hlp = menuBar()->addMenu(QString());
     hlp->setObjectName(QStringLiteral("hlp"));
     auto item = [&](const char* name, const QString& caption) {
         QAction* action = hlp->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    connect(item("hlpabt", QStringLiteral("&About")), &QAction::triggered, this, &FrmMain::showAbout);
+    connect(item("hlpabt", QString()), &QAction::triggered, this, &FrmMain::showAbout);
     hlp->addSeparator()->setObjectName(QStringLiteral("div"));
-    connect(item("hlpdict", QStringLiteral("&Dictionaries")), &QAction::triggered, this,
+    connect(item("hlpdict", QString()), &QAction::triggered, this,
             [this] { showHelp(QStringLiteral("dict.htm")); });
-    connect(item("hlpkey", QStringLiteral("&Key Management")), &QAction::triggered, this,
+    connect(item("hlpkey", QString()), &QAction::triggered, this,
             [this] { showHelp(QStringLiteral("key.htm")); });
-    QAction* coding = item("hlpcode", QStringLiteral("&Encoding and Decoding"));
+    QAction* coding = item("hlpcode", QString());
     coding->setShortcut(QKeySequence::HelpContents);
     connect(coding, &QAction::triggered, this, [this] { showHelp(QStringLiteral("coding.htm")); });
+    hlp->addSeparator()->setObjectName(QStringLiteral("div2"));
+    hlp->addMenu(new LanguageMenu(hlp))->setObjectName(QStringLiteral("hlplang"));
 }
 
 void FrmMain::formLoad() {
     progressBar1_->hide();
     text1_->clear();
     text2_->clear();
-    label1_->setText(QStringLiteral("Select Dictionary to Load"));
+    label1_->setText(tr("Select Dictionary to Load"));
     command1_->setEnabled(false);
     command2_->setEnabled(false);
     command6_->setEnabled(false);
     txtKey_->clear();
-    label2_->setText(QStringLiteral("Welcome.  Select Dictionary, define and process the Key."));
+    label2_->setText(tr("Welcome.  Select Dictionary, define and process the Key."));
+    welcomeShown_ = true;
     loadKeys();
     showProcessed();
 
@@ -495,7 +461,7 @@ void FrmMain::combo1Click(int index) {
     const QString entry = combo1_->itemText(index);
     const auto path = dictionaryPathFor(programFolder_, toStd(entry));
     if (!path) {
-        MessageBox::information(this, QStringLiteral("There is no dictionary file for \"%1\".").arg(entry));
+        MessageBox::information(this, tr("There is no dictionary file for \"%1\".").arg(entry));
         return;
     }
     if (readDictionary(*path, entry))
@@ -507,7 +473,7 @@ void FrmMain::command14Click() {
     if (name.isEmpty())
         return;
     if (readDictionary(toPath(name), pathText(toPath(name).filename())))
-        combo1_->setEditText(QStringLiteral("Loaded"));
+        combo1_->setEditText(tr("Loaded"));
 }
 
 bool FrmMain::readDictionary(const std::filesystem::path& path, const QString& shownName) {
@@ -530,13 +496,13 @@ bool FrmMain::readDictionary(const std::filesystem::path& path, const QString& s
 
 void FrmMain::showProcessed() {
     if (!keyspace_.keyspaceReady()) {
-        lblProcessed_->setText(QStringLiteral("Not processed"));
+        lblProcessed_->setText(tr("Not processed"));
         lblProcessed_->setToolTip(QString());
         return;
     }
     const QString name = keyNameShown();
-    lblProcessed_->setText(QStringLiteral("Processed: %1 \u00B7 %2")
-                               .arg(name.isEmpty() ? QStringLiteral("unnamed key") : name, processedDict_));
+    lblProcessed_->setText(tr("Processed: %1 \u00B7 %2")
+                               .arg(name.isEmpty() ? tr("unnamed key") : name, processedDict_));
     lblProcessed_->setToolTip(lblProcessed_->text()); // a long name may not fit
 }
 
@@ -561,9 +527,9 @@ QString FrmMain::keyNameShown() const {
 }
 
 void FrmMain::showDictionaryLoaded() {
-    label1_->setText(QLocale().toString(static_cast<qlonglong>(keyspace_.wordCount())) +
-                     QStringLiteral(" items in Dictionary"));
-    label1_->setToolTip(QStringLiteral("%1\nCode page %2\nFingerprint %3")
+    label1_->setText(
+        tr("%1 items in Dictionary").arg(QLocale().toString(static_cast<qlonglong>(keyspace_.wordCount()))));
+    label1_->setToolTip(tr("%1\nCode page %2\nFingerprint %3")
                             .arg(QDir::toNativeSeparators(pathText(dictPath_)), fromStd(dictCodePage_->name()),
                                  fromStd(dictionaryFingerprint(keyspace_.words()))));
     command1_->setEnabled(true);
@@ -632,7 +598,8 @@ void FrmMain::command8Click() {
     try {
         result = keys::saveKey(keyFile_, name, key);
         if (result.kind == keys::SaveResult::AskReplace) {
-            if (!MessageBox::question(this, fromStd(result.message), fromStd(keys::msg::ReplaceTitle),
+            if (!MessageBox::question(this, l10n::translateMessage(result.message),
+                                      l10n::translateMessage(keys::msg::ReplaceTitle),
                                       QMessageBox::No))
                 return;
             result = keys::saveKey(keyFile_, name, key, true);
@@ -651,7 +618,7 @@ void FrmMain::command8Click() {
             shown.chop(1);
         cmbKey_->setEditText(shown);
     }
-    MessageBox::information(this, fromStd(result.message));
+    MessageBox::information(this, l10n::translateMessage(result.message));
 }
 
 void FrmMain::command9Click() {
@@ -661,15 +628,15 @@ void FrmMain::command9Click() {
     try {
         // Only an exact name removes anything; a near miss is told, not confirmed.
         if (!keyFile_.findKeyByName(toStd(name))) {
-            MessageBox::information(this, fromStd(keys::msg::noSuchKey(toStd(name))));
+            MessageBox::information(this, l10n::translateMessage(keys::msg::noSuchKey(toStd(name))));
             return;
         }
     } catch (const std::exception& e) {
         showError(e);
         return;
     }
-    if (!MessageBox::question(this, fromStd(keys::msg::removeQuestion(toStd(name))),
-                              fromStd(keys::msg::RemoveTitle)))
+    if (!MessageBox::question(this, l10n::translateMessage(keys::msg::removeQuestion(toStd(name))),
+                              l10n::translateMessage(keys::msg::RemoveTitle)))
         return;
     try {
         keyFile_.removeKeysByName(toStd(name));
@@ -686,15 +653,15 @@ void FrmMain::command12Click() {
         return;
     try {
         if (keys::transferWouldReplaceOther(programFolder_, toPath(folder)) &&
-            !MessageBox::question(this, fromStd(keys::msg::transferQuestion(toPath(folder) / "key.dat")),
-                                  fromStd(keys::msg::TransferTitle), QMessageBox::No))
+            !MessageBox::question(this, l10n::translateMessage(keys::msg::transferQuestion(toPath(folder) / "key.dat")),
+                                  l10n::translateMessage(keys::msg::TransferTitle), QMessageBox::No))
             return;
         keys::transferKeyFile(programFolder_, toPath(folder));
     } catch (const std::exception& e) {
         showError(e);
         return;
     }
-    MessageBox::information(this, fromStd(keys::msg::KeysTransferred));
+    MessageBox::information(this, l10n::translateMessage(keys::msg::KeysTransferred));
 }
 
 void FrmMain::command7Click() {
@@ -703,8 +670,8 @@ void FrmMain::command7Click() {
         return;
     try {
         const auto losses = keys::keysLostByRestore(programFolder_, toPath(folder), codePage_);
-        if (!losses.empty() && !MessageBox::question(this, fromStd(keys::msg::restoreQuestion(losses)),
-                                                     fromStd(keys::msg::RestoreTitle), QMessageBox::No))
+        if (!losses.empty() && !MessageBox::question(this, l10n::translateMessage(keys::msg::restoreQuestion(losses)),
+                                                     l10n::translateMessage(keys::msg::RestoreTitle), QMessageBox::No))
             return;
         keys::restoreKeyFile(programFolder_, toPath(folder));
     } catch (const std::exception& e) {
@@ -713,11 +680,12 @@ void FrmMain::command7Click() {
     }
     // The list shows the restored names at once, so no stale name picks an old key.
     loadKeys();
-    MessageBox::information(this, fromStd(keys::msg::KeysRestored));
+    MessageBox::information(this, l10n::translateMessage(keys::msg::KeysRestored));
 }
 
 void FrmMain::command11Click() {
-    if (!MessageBox::question(this, fromStd(keys::msg::DeleteQuestion), fromStd(keys::msg::DeleteTitle)))
+    if (!MessageBox::question(this, l10n::translateMessage(keys::msg::DeleteQuestion),
+                              l10n::translateMessage(keys::msg::DeleteTitle)))
         return;
     try {
         keys::wipeKeyFile(programFolder_);
@@ -728,7 +696,7 @@ void FrmMain::command11Click() {
     // No name is left to pick; listing would only make an empty key file again.
     cmbKey_->clear();
     cmbKey_->setEditText(QString());
-    MessageBox::information(this, fromStd(keys::msg::KeyFileDeleted));
+    MessageBox::information(this, l10n::translateMessage(keys::msg::KeyFileDeleted));
 }
 
 // ---- cipher ----
@@ -736,7 +704,7 @@ void FrmMain::command11Click() {
 Feedback FrmMain::feedback(BusyCursor& busy) {
     Feedback f;
     f.status = [this](const std::string& text) { showStatus(text); };
-    f.message = [this](const std::string& text) { MessageBox::information(this, fromStd(text)); };
+    f.message = [this](const std::string& text) { MessageBox::information(this, l10n::translateMessage(text)); };
     f.busy = [&busy](bool on) { busy.set(on); };
     f.progressVisible = [this](bool on) {
         progressBar1_->setVisible(on);
@@ -756,7 +724,8 @@ Feedback FrmMain::feedback(BusyCursor& busy) {
 }
 
 void FrmMain::showStatus(const std::string& text) {
-    label2_->setText(fromStd(text));
+    label2_->setText(l10n::translateMessage(text));
+    welcomeShown_ = false;
     label2_->repaint();
 }
 
@@ -807,7 +776,7 @@ void FrmMain::runCodec(CodecCommand command) {
         if (result.output) {
             if (longInput) {
                 progressBar1_->setValue(70);
-                showStatus("Showing the output...");
+                showStatus(toStd(tr("Showing the output...")));
             }
             showOutput(*result.output);
         }
@@ -820,7 +789,7 @@ void FrmMain::runCodec(CodecCommand command) {
         if (command == encodeText)
             showMissingWords(result);
         if (command == decodeText && result.notFound > 0)
-            MessageBox::information(this, fromStd(msg::codedWordsNotFound(result.notFound, result.missing)));
+            MessageBox::information(this, l10n::translateMessage(msg::codedWordsNotFound(result.notFound, result.missing)));
     } catch (const std::exception& e) {
         showError(e);
     }
@@ -832,7 +801,7 @@ void FrmMain::checkEncoded(const CommandResult& result) {
     // What Save would write is what must decode.
     const RoundTrip check = checkRoundTrip(keyspace_, result.rows, outputText());
     if (!check.same)
-        MessageBox::information(this, fromStd(msg::roundTripWarning(keyspace_, check)));
+        MessageBox::information(this, l10n::translateMessage(msg::roundTripWarning(keyspace_, check)));
 }
 
 void FrmMain::showMissingWords(const CommandResult& result) {
@@ -865,11 +834,11 @@ std::function<bool(const std::string&)> FrmMain::adder() {
 
 void FrmMain::cmdTidyClick() {
     if (text1_->document()->isEmpty()) {
-        MessageBox::information(this, fromStd(msg::MissingInput));
+        MessageBox::information(this, l10n::translateMessage(msg::MissingInput));
         return;
     }
     if (keyspace_.wordCount() == 0) {
-        MessageBox::information(this, fromStd(msg::DictionaryNotLoaded));
+        MessageBox::information(this, l10n::translateMessage(msg::DictionaryNotLoaded));
         return;
     }
     try {
@@ -897,8 +866,8 @@ void FrmMain::readInputFile(const QString& name) {
         // Each of its thousand non-words would be a word not in the dictionary.
         if (!looksLikeText(text) &&
             !MessageBox::question(
-                this, QStringLiteral("\"%1\" does not look like a text file: it holds control characters "
-                                     "or bytes that are not text.  Load it all the same?")
+                this, tr("\"%1\" does not look like a text file: it holds control characters "
+                         "or bytes that are not text.  Load it all the same?")
                           .arg(QDir::toNativeSeparators(name)),
                 {}, QMessageBox::No))
             return;
@@ -919,7 +888,7 @@ void FrmMain::command5Click() {
         showError(e);
         return;
     }
-    MessageBox::information(this, QStringLiteral("File Saved"));
+    MessageBox::information(this, tr("File Saved"));
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -983,33 +952,33 @@ std::string FrmMain::outputText() const { return outputKept_ ? *outputKept_ : pl
 void FrmMain::cmdCopyOutputClick() {
     const QString text = fromStd(outputText()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (text.isEmpty()) {
-        showStatus("The output box is empty: nothing was copied.");
+        showStatus(toStd(tr("The output box is empty: nothing was copied.")));
         return;
     }
     QApplication::clipboard()->setText(text);
-    showStatus(toStd(QStringLiteral("Copied %1.").arg(words(wordCount(text)))));
+    showStatus(toStd(tr("Copied %1.").arg(words(wordCount(text)))));
 }
 
 void FrmMain::cmdPasteInputClick() {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty()) {
-        showStatus("The clipboard holds no text: the input box is unchanged.");
+        showStatus(toStd(tr("The clipboard holds no text: the input box is unchanged.")));
         return;
     }
     replaceInput(text);
-    showStatus(toStd(QStringLiteral("Pasted %1.").arg(words(wordCount(text)))));
+    showStatus(toStd(tr("Pasted %1.").arg(words(wordCount(text)))));
 }
 
 void FrmMain::cmdOutputToInputClick() {
     // As shown: a long line's cuts fall after blanks, and a line break reads as a blank.
     const QString text = text2_->toPlainText();
     if (text.isEmpty()) {
-        showStatus("The output box is empty: the input box is unchanged.");
+        showStatus(toStd(tr("The output box is empty: the input box is unchanged.")));
         return;
     }
     replaceInput(text);
     text2_->clear();
-    showStatus(toStd(QStringLiteral("Moved %1 to the input box.").arg(words(wordCount(text)))));
+    showStatus(toStd(tr("Moved %1 to the input box.").arg(words(wordCount(text)))));
 }
 
 // ---- help ----
@@ -1026,7 +995,7 @@ void FrmMain::showAbout() {
 }
 
 void FrmMain::showError(const std::exception& e) {
-    MessageBox::information(this, QString::fromStdString(userMessage(e)));
+    MessageBox::information(this, l10n::translateMessage(userMessage(e)));
 }
 
 } // namespace talvora::ui

@@ -49,7 +49,12 @@ class FrmMain : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Every text of the window in the current language; again on each switch of language.
+    void retranslateUi();
     void buildWindow();
     void buildMenu();
     void formLoad();
@@ -122,6 +127,7 @@ class FrmMain : public QMainWindow {
     QString dictName_;               // the loaded dictionary as lblProcessed names it
     QString processedKey_;           // the key text of the last Process that succeeded
     QString processedDict_;
+    bool welcomeShown_ = false; // the status line still greets, so a switch of language retells it
     std::optional<std::string> outputKept_; // the output exactly, while the box shows it cut
     bool settingOutput_ = false;
 

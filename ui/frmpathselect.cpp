@@ -113,10 +113,10 @@ FrmPathSelect::FrmPathSelect(const QString& mode, const QString& startFolder, QW
     drive1_->setObjectName(QStringLiteral("Drive1"));
     // No default button: Enter belongs to the folder list, and only a click on "Set" (or
     // Alt+S) takes the open folder.
-    auto* set = new QPushButton(QStringLiteral("&Set"), this);
+    auto* set = new QPushButton(tr("&Set"), this);
     set->setObjectName(QStringLiteral("Command1"));
     set->setAutoDefault(false);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setAutoDefault(false);
     connect(set, &QPushButton::clicked, this, [this] {
@@ -131,8 +131,8 @@ FrmPathSelect::FrmPathSelect(const QString& mode, const QString& startFolder, QW
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(drive1_);
     layout->addWidget(dir1_, 1);
-    auto* hint = new QLabel(QStringLiteral("Open a folder with a double click or Enter, go up with Backspace; "
-                                              "\"Set\" takes the open folder."), this);
+    auto* hint = new QLabel(tr("Open a folder with a double click or Enter, go up with Backspace; "
+                                   "\"Set\" takes the open folder."), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
     auto* row = new QHBoxLayout;
@@ -146,8 +146,8 @@ FrmPathSelect::FrmPathSelect(const QString& mode, const QString& startFolder, QW
     connect(drive1_, &QComboBox::activated, this,
             [this](int index) { dir1_->setPath(drive1_->itemData(index).toString()); });
     takeFolder();
-    setWindowTitle(mode == QLatin1String("T") ? QStringLiteral("Select Path to Transfer Key File To")
-                                              : QStringLiteral("Select Path to Restore Key File From"));
+    setWindowTitle(mode == QLatin1String("T") ? tr("Select Path to Transfer Key File To")
+                                              : tr("Select Path to Restore Key File From"));
     resize(420, 400);
     dir1_->setFocus(); // keyboard users start in the folder list
 }

@@ -37,17 +37,17 @@ QTreeWidget* makeList(const char* name, const QStringList& headers, QWidget* par
 FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, UnknownActions actions,
                        QWidget* parent, bool offerTidy, const std::vector<TidyChange>& changes)
     : QDialog(parent), actions_(std::move(actions)),
-      list1_(makeList("List1", {QStringLiteral("Word"), QStringLiteral("Count")}, this)) {
+      list1_(makeList("List1", {tr("Word"), tr("Count")}, this)) {
     setObjectName(QStringLiteral("frmUnknown"));
-    setWindowTitle(QStringLiteral("Words Not in the Dictionary"));
+    setWindowTitle(tr("Words Not in the Dictionary"));
     auto* box = new QVBoxLayout(this);
     if (!changes.empty() && actions_.revert) {
-        auto* label2 = new QLabel(QStringLiteral("Tidy made these changes.  Press Enter or "
-                                                 "double-click on one to take it back."),
+        auto* label2 = new QLabel(tr("Tidy made these changes.  Press Enter or "
+                                      "double-click on one to take it back."),
                                   this);
         label2->setObjectName(QStringLiteral("Label2"));
         label2->setWordWrap(true);
-        list2_ = makeList("List2", {QStringLiteral("Change"), QStringLiteral("Line")}, this);
+        list2_ = makeList("List2", {tr("Change"), tr("Line")}, this);
         for (size_t i = 0; i < changes.size(); ++i) {
             const TidyChange& c = changes[i];
             auto* item = new QTreeWidgetItem(
@@ -65,12 +65,12 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, UnknownActions act
         box->addWidget(list2_, 1);
     }
     auto* label1 = new QLabel(
-        offerTidy ? QStringLiteral("The text was not encoded: these words are not in the dictionary.  "
-                              "Double-click a suggestion to put it in place of the word, press Tidy "
-                              "to have the text tidied, or add the word to the dictionary.")
-             : QStringLiteral("These words are not in the dictionary.  Double-click a "
-                              "suggestion to put it in place of the word, or add the "
-                              "word to the dictionary."),
+        offerTidy ? tr("The text was not encoded: these words are not in the dictionary.  "
+                       "Double-click a suggestion to put it in place of the word, press Tidy "
+                       "to have the text tidied, or add the word to the dictionary.")
+                  : tr("These words are not in the dictionary.  Double-click a "
+                       "suggestion to put it in place of the word, or add the "
+                       "word to the dictionary."),
         this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
@@ -79,7 +79,7 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, UnknownActions act
             new QTreeWidgetItem(list1_, {QString::fromStdString(u.word), QString::number(u.count)});
         item->setData(0, WordRole, QString::fromStdString(u.word));
         if (u.suggestions.empty())
-            new QTreeWidgetItem(item, {QStringLiteral("(no suggestion)")});
+            new QTreeWidgetItem(item, {tr("(no suggestion)")});
         for (const std::string& s : u.suggestions) {
             auto* child = new QTreeWidgetItem(item, {QString::fromStdString(s)});
             child->setData(0, WordRole, QString::fromStdString(s));
@@ -91,30 +91,30 @@ FrmUnknown::FrmUnknown(const std::vector<UnknownWord>& words, UnknownActions act
     list1_->installEventFilter(this);
     connect(list1_, &QTreeWidget::itemDoubleClicked, this, &FrmUnknown::applySuggestion);
 
-    auto* command1 = new QPushButton(QStringLiteral("Close"), this);
+    auto* command1 = new QPushButton(tr("Close"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     connect(command1, &QPushButton::clicked, this, &QDialog::accept);
     box->addWidget(label1);
     box->addWidget(list1_, 1);
     auto* row = new QHBoxLayout;
-    auto* cmdSpell = new QPushButton(QStringLiteral("Spell out"), this);
+    auto* cmdSpell = new QPushButton(tr("Spell out"), this);
     cmdSpell->setObjectName(QStringLiteral("cmdSpell"));
     cmdSpell->setAutoDefault(false);
-    cmdSpell->setToolTip(QStringLiteral("Writes the selected word letter by letter, as a name "
-                                        "the dictionary lacks can be sent"));
+    cmdSpell->setToolTip(tr("Writes the selected word letter by letter, as a name "
+                            "the dictionary lacks can be sent"));
     connect(cmdSpell, &QPushButton::clicked, this, &FrmUnknown::spellOut);
     row->addWidget(cmdSpell);
     if (actions_.add) {
-        auto* cmdAdd = new QPushButton(QStringLiteral("Add"), this);
+        auto* cmdAdd = new QPushButton(tr("Add"), this);
         cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
         cmdAdd->setAutoDefault(false);
-        cmdAdd->setToolTip(QStringLiteral("Adds the selected word to the dictionary file"));
+        cmdAdd->setToolTip(tr("Adds the selected word to the dictionary file"));
         connect(cmdAdd, &QPushButton::clicked, this, &FrmUnknown::addWord);
         row->addWidget(cmdAdd);
     }
     row->addStretch();
     if (offerTidy) {
-        auto* cmdTidy = new QPushButton(QStringLiteral("Tidy"), this);
+        auto* cmdTidy = new QPushButton(tr("Tidy"), this);
         cmdTidy->setObjectName(QStringLiteral("cmdTidy"));
         connect(cmdTidy, &QPushButton::clicked, this, [this] { done(TidyPressed); });
         row->addWidget(cmdTidy);
@@ -184,7 +184,7 @@ void FrmUnknown::addWord() {
     const QString word = item->data(0, WordRole).toString();
     if (!actions_.add(word.toStdString()))
         return;
-    item->setText(0, QStringLiteral("%1 (added)").arg(word));
+    item->setText(0, tr("%1 (added)").arg(word));
     item->setData(0, WordRole, QVariant());
     qDeleteAll(item->takeChildren());
 }

@@ -1,5 +1,7 @@
 #include "helpwindows.h"
 
+#include "language.h"
+
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -19,13 +21,37 @@
 
 namespace talvora::ui {
 
-QString FrmBrowser::captionFor(const QString& helpTopic) {
+namespace {
+
+// "key.de.htm" is the German "key.htm": the topic without its language.
+QString topicOf(const QString& page) {
+    const QStringList parts = page.split(QLatin1Char('.'));
+    return parts.size() == 3 ? parts[0] + QLatin1Char('.') + parts[2] : page;
+}
+
+} // namespace
+
+QString FrmBrowser::pageFor(const QString& programFolder, const QString& helpTopic) {
+    const QString language = l10n::currentLanguage();
+    if (language != QLatin1String("en")) {
+        const QFileInfo topic(helpTopic);
+        const QString translated =
+            QStringLiteral("%1.%2.%3").arg(topic.completeBaseName(), language, topic.suffix());
+        const QFileInfo info(QDir(programFolder).filePath(translated));
+        if (info.isFile() && info.isReadable())
+            return translated;
+    }
+    return helpTopic;
+}
+
+QString FrmBrowser::captionFor(const QString& page) {
+    const QString helpTopic = topicOf(page);
     if (helpTopic == QLatin1String("dict.htm"))
-        return QStringLiteral("Dictionaries");
+        return tr("Dictionaries");
     if (helpTopic == QLatin1String("key.htm"))
-        return QStringLiteral("Key Management");
+        return tr("Key Management");
     if (helpTopic == QLatin1String("coding.htm"))
-        return QStringLiteral("Encoding and Decoding Data");
+        return tr("Encoding and Decoding Data");
     return {};
 }
 
@@ -44,17 +70,17 @@ FrmBrowser::FrmBrowser(const QString& programFolder, const QString& helpTopic, Q
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(webBrowser1_);
 
-    const QString page = QDir(programFolder).filePath(helpTopic);
+    const QString page = QDir(programFolder).filePath(pageFor(programFolder, helpTopic));
     const QFileInfo info(page);
     if (info.isFile() && info.isReadable()) {
         webBrowser1_->setSource(QUrl::fromLocalFile(page), QTextDocument::HtmlResource);
     } else {
         webBrowser1_->setHtml(
-            QStringLiteral("<h2>Help page not found</h2><p>The help page <b>%1</b> is not in the "
-                           "program folder <b>%2</b>, or it cannot be read.</p>")
+            tr("<h2>Help page not found</h2><p>The help page <b>%1</b> is not in the "
+               "program folder <b>%2</b>, or it cannot be read.</p>")
                 .arg(helpTopic.toHtmlEscaped(), QDir::toNativeSeparators(programFolder).toHtmlEscaped()));
     }
-    setWindowTitle(QStringLiteral("Web Message"));
+    setWindowTitle(tr("Web Message"));
     showCaptionFor(helpTopic);
     // A link to another page gives the caption that page has from the menu.
     connect(webBrowser1_, &QTextBrowser::sourceChanged, this,
@@ -65,7 +91,7 @@ FrmBrowser::FrmBrowser(const QString& programFolder, const QString& helpTopic, Q
 FrmAbout::FrmAbout(QWidget* parent, const QString& dictionary, const QString& fingerprint)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Talvora"));
+    setWindowTitle(tr("About Talvora"));
 
     auto* label1 = new QLabel(QStringLiteral("Talvora"), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -75,36 +101,36 @@ FrmAbout::FrmAbout(QWidget* parent, const QString& dictionary, const QString& fi
     label1->setFont(title);
     auto* label2 = new QLabel(this);
     label2->setObjectName(QStringLiteral("Label2"));
-    auto* label3 = new QLabel(QStringLiteral("A word-substitution code: each word of a text becomes another "
-                                             "word of the same dictionary, chosen by a secret key. Both "
-                                             "sides need the same dictionary file and the same key."),
+    auto* label3 = new QLabel(tr("A word-substitution code: each word of a text becomes another "
+                                  "word of the same dictionary, chosen by a secret key. Both "
+                                  "sides need the same dictionary file and the same key."),
                               this);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setWordWrap(true);
     auto* label4 = new QLabel(this);
     label4->setObjectName(QStringLiteral("Label4"));
     label4->setWordWrap(true);
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("Command1"));
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
 
-    label2->setText(QStringLiteral("Version %1").arg(QStringLiteral(TALVORA_VERSION)));
-    label4->setText(QStringLiteral("Free software under the GNU General Public License, version 2 or "
-                                   "later. The dictionaries keep the licences of their word lists. "
-                                   "Built with Qt %1.")
+    label2->setText(tr("Version %1").arg(QStringLiteral(TALVORA_VERSION)));
+    label4->setText(tr("Free software under the GNU General Public License, version 2 or "
+                       "later. The dictionaries keep the licences of their word lists. "
+                       "Built with Qt %1.")
                         .arg(QString::fromLatin1(qVersion())));
 
-    auto* label5 = new QLabel(fingerprint.isEmpty() ? QStringLiteral("No dictionary is loaded.")
-                                                    : QStringLiteral("Fingerprint of %1:").arg(dictionary),
+    auto* label5 = new QLabel(fingerprint.isEmpty() ? tr("No dictionary is loaded.")
+                                                    : tr("Fingerprint of %1:").arg(dictionary),
                               this);
     label5->setObjectName(QStringLiteral("Label5"));
     label5->setTextFormat(Qt::PlainText);
     auto* fingerprintBox = new QLineEdit(fingerprint, this);
     fingerprintBox->setObjectName(QStringLiteral("txtFingerprint"));
     fingerprintBox->setReadOnly(true);
-    fingerprintBox->setToolTip(QStringLiteral("Both sides must see the same fingerprint before the first message"));
-    auto* copy = new QPushButton(QStringLiteral("Copy"), this);
+    fingerprintBox->setToolTip(tr("Both sides must see the same fingerprint before the first message"));
+    auto* copy = new QPushButton(tr("Copy"), this);
     copy->setObjectName(QStringLiteral("cmdCopy"));
     copy->setEnabled(!fingerprint.isEmpty());
     connect(copy, &QPushButton::clicked, this,

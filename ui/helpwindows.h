@@ -15,7 +15,10 @@ class FrmBrowser : public QDialog {
 
     // The caption a help page gives the window; empty for a page the menu does not know,
     // which leaves the caption as it is.
-    static QString captionFor(const QString& helpTopic);
+    static QString captionFor(const QString& page);
+    // The page of the topic in the current language where the folder has it ("key.de.htm"),
+    // else the English one.
+    static QString pageFor(const QString& programFolder, const QString& helpTopic);
 
   private:
     void showCaptionFor(const QString& helpTopic);

@@ -1,5 +1,6 @@
 #include "appicon.h"
 #include "frmmain.h"
+#include "languagemenu.h"
 #include "programfolder.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("talvora"));
     QApplication::setWindowIcon(talvora::ui::applicationIcon());
 
+    talvora::ui::startLanguage();
     talvora::ui::FrmMain window(talvora::programFolder());
     window.show();
     return app.exec();

@@ -1,7 +1,10 @@
 #include "messagebox.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QSpacerItem>
+#include <utility>
 
 namespace talvora::ui {
 namespace {
@@ -45,6 +48,12 @@ QMessageBox::StandardButton MessageBox::ask(QWidget* parent, const QString& text
     }
     QMessageBox box(QMessageBox::NoIcon, caption, text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // The buttons speak the program's language, whether or not the system has Qt's own texts.
+    for (auto [which, caption] : {std::pair{QMessageBox::Ok, QT_TRANSLATE_NOOP("MessageBox", "OK")},
+                                  std::pair{QMessageBox::Yes, QT_TRANSLATE_NOOP("MessageBox", "&Yes")},
+                                  std::pair{QMessageBox::No, QT_TRANSLATE_NOOP("MessageBox", "&No")}})
+        if (QAbstractButton* b = box.button(which))
+            b->setText(QCoreApplication::translate("MessageBox", caption));
     box.setDefaultButton(defaultButton);
     box.setTextFormat(Qt::PlainText);
     keepTitleWhole(box);

@@ -120,7 +120,8 @@ class FrmMainCipher : public WindowTest {
         for (QAction* a : help->actions())
             items << a->objectName() + u'=' + shownCaption(a->text());
         QCOMPARE(items, QStringList({"hlpabt=About", "div=", "hlpdict=Dictionaries",
-                                     "hlpkey=Key Management", "hlpcode=Encoding and Decoding"}));
+                                     "hlpkey=Key Management", "hlpcode=Encoding and Decoding", "div2=",
+                                     "hlplang=Language"}));
     }
 
     void captionsKeepTheirWordsAndMnemonicsPressTheirButtons() {

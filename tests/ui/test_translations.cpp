@@ -1,0 +1,209 @@
+// The program in other languages: library messages translated at the window's boundary with
+// their variable parts kept, every known message form recognised as itself, and Help →
+// Language switching the window's texts by real menu events.
+#include "commands.h"
+#include "dictionaryfile.h"
+#include "error.h"
+#include "keyfile.h"
+#include "keyquestions.h"
+#include "keyrestore.h"
+#include "keyspace.h"
+#include "language.h"
+#include "uitest.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTextBrowser>
+
+using namespace talvora;
+
+namespace {
+
+std::string missingDictionaryMessage() {
+    try {
+        Keyspace ks;
+        loadDictionary(ks, "/nonexistent/eng.dic", CodePage::fromName("windows-1252"));
+    } catch (const std::exception& e) {
+        return userMessage(e);
+    }
+    return {};
+}
+
+// A form with sample parts: the matcher must take it back to itself.
+QString sample(QString form) {
+    static const char* parts[] = {"\"/tmp/a b\"", "7", "windows-1250", "Q"};
+    form.replace(QLatin1String("%n"), QLatin1String("3"));
+    for (int i = 0; i < 4; ++i)
+        form.replace(QStringLiteral("%%1").arg(i + 1), QString::fromLatin1(parts[i]));
+    return form;
+}
+
+} // namespace
+
+class TestTranslations : public uitest::WindowTest {
+    Q_OBJECT
+
+    QTemporaryDir settings_;
+
+    // The Help menu by mouse, then its item by keyboard.
+    void walkHelpMenuTo(QAction* wanted) {
+        auto* help = child<QMenu>("hlp");
+        QMenuBar* bar = window_->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help->menuAction()).center());
+        QVERIFY(QTest::qWaitFor([help] { return help->isVisible(); }));
+        for (int i = 0; i < 10 && help->activeAction() != wanted; ++i)
+            QTest::keyClick(help, Qt::Key_Down);
+        QCOMPARE(help->activeAction(), wanted);
+    }
+
+    void openHelpItem(const char* name) {
+        walkHelpMenuTo(window_->findChild<QAction*>(QString::fromLatin1(name)));
+        QTest::keyClick(child<QMenu>("hlp"), Qt::Key_Return);
+    }
+
+    void pickLanguage(const char* code) {
+        auto* languages = child<QMenu>("hlplang");
+        walkHelpMenuTo(languages->menuAction());
+        QTest::keyClick(child<QMenu>("hlp"), Qt::Key_Right);
+        QVERIFY(QTest::qWaitFor([languages] { return languages->isVisible(); }));
+        QAction* wanted = window_->findChild<QAction*>(QStringLiteral("lang_") + QLatin1String(code));
+        QVERIFY(wanted);
+        for (int i = 0; i < 12 && languages->activeAction() != wanted; ++i)
+            QTest::keyClick(languages, Qt::Key_Down);
+        QCOMPARE(languages->activeAction(), wanted);
+        QTest::keyClick(languages, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the windows are told of the change by a posted event
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(settings_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    }
+    void init() { initFolder(); }
+    void cleanup() {
+        l10n::setLanguage(QStringLiteral("en"));
+        cleanupFolder();
+    }
+
+    void libraryMessages_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("fixed") << "de" << uitest::q(keys::msg::KeySaved) << "Schlüssel gespeichert";
+        QTest::newRow("name kept") << "de" << uitest::q(keys::msg::noSuchKey("al %1 50%"))
+                                   << "Kein Schlüssel namens al %1 50% ist gespeichert.";
+        QTest::newRow("quoted word") << "fr" << uitest::q(msg::wordNotFound("zzq"))
+                                     << "Le mot « zzq » est introuvable.  Soit il est mal orthographié, soit il "
+                                        "faut l'ajouter au dictionnaire.";
+        QTest::newRow("count and list") << "de" << uitest::q(msg::codedWordsNotFound(3, {{"ab", 2}, {"cd", 1}}))
+                                        << "3 Wörter wurden im Wörterbuch nicht gefunden: ab (2-mal), cd.";
+        QTest::newRow("Czech few") << "cs" << uitest::q(msg::codedWordsNotFound(3, {{"ab", 3}}))
+                                   << "3 slova nebyla ve slovníku nalezena: ab (3krát).";
+        QTest::newRow("Polish many") << "pl" << uitest::q(msg::codedWordsNotFound(5, {{"ab", 5}}))
+                                     << "5 słów nie znaleziono w słowniku: ab (5 razy).";
+        QTest::newRow("lines") << "de" << uitest::q(keys::msg::restoreQuestion({{"alpha", false}, {"beta", true}}))
+                               << "Wenn Sie die Schlüsseldatei aus dem gewählten Ordner wiederherstellen, gehen 2 "
+                                  "jetzt gespeicherte Schlüssel verloren oder ändern sich:\n- alpha (verloren)\n"
+                                  "- beta (anderer Schlüssel)\nTrotzdem wiederherstellen?";
+        QTest::newRow("file error with reason") << "es" << uitest::q(missingDictionaryMessage())
+                                                << "No se puede cargar el diccionario \"/nonexistent/eng.dic\": no existe.";
+        QTest::newRow("unknown stays") << "de" << uitest::q(std::string("Something else entirely."))
+                                       << "Something else entirely.";
+        QTest::newRow("English is the source") << "en" << uitest::q(keys::msg::DeleteQuestion)
+                                               << QString::fromStdString(keys::msg::DeleteQuestion);
+    }
+    void libraryMessages() {
+        QFETCH(QString, language);
+        QFETCH(QString, english);
+        QFETCH(QString, expected);
+        QCOMPARE(l10n::setLanguage(language), language);
+        QCOMPARE(l10n::translateMessage(english), expected);
+    }
+
+    // No form hides another: each, filled in, is recognised as itself.
+    void everyFormIsRecognised() {
+        QCOMPARE(l10n::setLanguage(QStringLiteral("de")), QStringLiteral("de"));
+        for (const QString& form : l10n::messageForms()) {
+            const QByteArray source = form.toUtf8();
+            const int n = form.contains(QLatin1String("%n")) ? 3 : -1;
+            QString expected = l10n::translate("Messages", source.constData(), n);
+            expected = sample(expected);
+            QCOMPARE(l10n::translateMessage(sample(form)), expected);
+        }
+    }
+
+    // The page of the window's language where the folder has one, else the English page.
+    void helpPagesFollowTheLanguage() {
+        QVERIFY(uitest::writeBytes(path("key.htm"), "<html><body><p>About keys</p></body></html>"));
+        QVERIFY(uitest::writeBytes(path("key.de.htm"), QStringLiteral("<html><body><p>Über Schlüssel</p></body></html>").toUtf8()));
+        QVERIFY(uitest::writeBytes(path("dict.htm"), "<html><body><p>On dictionaries</p></body></html>"));
+        QVERIFY(start());
+        pickLanguage("de");
+        UI_MODAL([&] { openHelpItem("hlpkey"); }, [](QDialog* help) {
+            QCOMPARE(help->windowTitle(), QStringLiteral("Schlüsselverwaltung"));
+            QVERIFY(help->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains(QStringLiteral("Über Schlüssel")));
+        });
+        UI_MODAL([&] { openHelpItem("hlpdict"); }, [](QDialog* help) {
+            QCOMPARE(help->windowTitle(), QStringLiteral("Wörterbücher"));
+            QVERIFY(help->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains("On dictionaries"));
+        });
+    }
+
+    // Every caption of the main window follows Help → Language, and English brings back the
+    // system's own texts exactly.
+    void mainWindowFollowsTheLanguage() {
+        QVERIFY(start());
+        auto captions = [this] {
+            QStringList texts;
+            for (auto* b : window_->findChildren<QAbstractButton*>())
+                if (!b->objectName().isEmpty() && !b->text().isEmpty())
+                    texts << b->objectName() + u'=' + b->text();
+            for (auto* f : window_->findChildren<QGroupBox*>())
+                texts << f->objectName() + u'=' + f->title();
+            return texts;
+        };
+        const QStringList english = captions();
+        QVERIFY(english.contains(QStringLiteral("Command10=&Process")));
+        pickLanguage("de");
+        QTRY_COMPARE(child<QGroupBox>("Frame1")->title(), QStringLiteral("Sprache"));
+        const QStringList german = captions();
+        QCOMPARE(german.size(), english.size());
+        for (qsizetype i = 0; i < english.size(); ++i)
+            QVERIFY2(german[i] != english[i], qPrintable(english[i]));
+        QCOMPARE(label("Label1"), QStringLiteral("Wörterbuch zum Laden wählen"));
+        QVERIFY(child<QPushButton>("Command10")->toolTip().startsWith(QStringLiteral("Verarbeiten (")));
+        pickLanguage("en");
+        QTRY_COMPARE(captions(), english);
+        QCOMPARE(label("Label2"), QStringLiteral("Welcome.  Select Dictionary, define and process the Key."));
+    }
+
+    // Longer captions must not push the window past the small screens it fits in English.
+    void everyLanguageFitsSmallScreens() {
+        QVERIFY(start());
+        for (const l10n::Language& language : l10n::languages()) {
+            QCOMPARE(l10n::setLanguage(language.code), language.code);
+            QCoreApplication::processEvents();
+            const QSize least = window_->minimumSizeHint();
+            // 1280x800 at 150 %, the narrower case, with room for a title bar and a task bar
+            QVERIFY2(least.width() * 1.5 <= 1280 && least.height() * 1.5 + 80 <= 800,
+                     qPrintable(QStringLiteral("%1: %2x%3").arg(language.code).arg(least.width()).arg(least.height())));
+        }
+    }
+
+    void helpLanguageSwitchesTheWindow() {
+        QVERIFY(start());
+        QCOMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Language"));
+        pickLanguage("de");
+        QTRY_COMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Sprache"));
+        QCOMPARE(QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")).value("interfaceLanguage").toString(),
+                 QStringLiteral("de"));
+        pickLanguage("en");
+        QTRY_COMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Language"));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"
