@@ -501,6 +501,8 @@ int main(int argc, char** argv) {
         "     the files differ (dict diff), the output would not decode back (encode --strict)");
     app.require_subcommand(1);
     app.fallthrough();
+    // CLI11 would read "/path" as an option on Windows: options begin with "-" everywhere.
+    app.allow_windows_style_options(false);
     Context ctx;
     app.add_option("--folder", ctx.folder,
                    "Program folder holding the dictionaries and key.dat (default: the executable's folder)");
@@ -516,7 +518,7 @@ int main(int argc, char** argv) {
         try {
             talvora::CodePage::fromEnvironment();
         } catch (const talvora::Error& e) {
-            std::cerr << printable(forTerminal(e.what(), os::StandardError)) << '\n';
+            std::cerr << printable(forTerminal(e.what(), talvora::os::StandardError)) << '\n';
             throw Exit{2};
         }
         // Without this a mistyped folder would just look empty.
@@ -547,7 +549,7 @@ int main(int argc, char** argv) {
     } catch (const Exit& e) {
         return e.status;
     } catch (const std::exception& e) {
-        std::cerr << "talvora-cli: " << printable(forTerminal(talvora::userMessage(e), os::StandardError)) << '\n';
+        std::cerr << "talvora-cli: " << printable(forTerminal(talvora::userMessage(e), talvora::os::StandardError)) << '\n';
         return 1;
     }
     return 0;
