@@ -5,10 +5,11 @@
 #include "keyfile.h"
 #include "keyquestions.h"
 #include "keyrestore.h"
+#include "oscalls.h"
+#include "utf8.h"
 
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -23,13 +24,13 @@ constexpr int NotChanged = 3;
 bool confirmed(const std::string& question, bool yes, const char* flag = "--yes") {
     if (yes)
         return true;
-    if (!::isatty(STDIN_FILENO)) {
+    if (!os::isTerminal(os::StandardInput)) {
         printMessages({question, std::string("Standard input is not a terminal, so nobody can answer "
                                              "the question: pass ") +
                                      flag + " to go ahead."});
         throw Exit{NotChanged};
     }
-    std::cerr << forTerminal(question, STDERR_FILENO) << " [y/N] " << std::flush;
+    std::cerr << forTerminal(question, os::StandardError) << " [y/N] " << std::flush;
     std::string answer;
     std::getline(std::cin, answer);
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
@@ -102,7 +103,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
             printMessages({r.message});
             throw Exit{r.kind == keys::SaveResult::KeyTooLong ? 2 : 1};
         }
-        std::cout << forTerminal(r.message, STDOUT_FILENO) << '\n';
+        std::cout << forTerminal(r.message, os::StandardOutput) << '\n';
     });
 
     struct RemoveArgs {
@@ -136,13 +137,13 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
     transfer->add_flag("--replace", *transferReplace,
                        "Replace a key.dat in DIR that differs from this one");
     transfer->callback([transferDir, transferReplace, &ctx] {
-        const fs::path target = *transferDir;
+        const fs::path target = pathFromUtf8(*transferDir);
         if (keys::transferWouldReplaceOther(ctx.programFolder(), target) &&
             !confirmed(printable(keys::msg::transferQuestion(target / "key.dat")),
                        *transferReplace, "--replace"))
             cancelled();
         keys::transferKeyFile(ctx.programFolder(), target);
-        std::cout << forTerminal(keys::msg::KeysTransferred, STDOUT_FILENO) << '\n';
+        std::cout << forTerminal(keys::msg::KeysTransferred, os::StandardOutput) << '\n';
     });
 
     auto restoreDir = std::make_shared<std::string>();
@@ -154,13 +155,13 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
                       "Do not ask when the copy lacks or changes keys that key.dat holds now");
     restore->callback([restoreDir, restoreYes, &ctx] {
         CodePage cp = ctx.codePage();
-        auto losses = keys::keysLostByRestore(ctx.programFolder(), *restoreDir, cp);
+        auto losses = keys::keysLostByRestore(ctx.programFolder(), pathFromUtf8(*restoreDir), cp);
         for (keys::RestoreLoss& loss : losses)
             loss.name = printable(loss.name);
         if (!losses.empty() && !confirmed(keys::msg::restoreQuestion(losses), *restoreYes))
             cancelled();
-        keys::restoreKeyFile(ctx.programFolder(), *restoreDir);
-        std::cout << forTerminal(keys::msg::KeysRestored, STDOUT_FILENO) << '\n';
+        keys::restoreKeyFile(ctx.programFolder(), pathFromUtf8(*restoreDir));
+        std::cout << forTerminal(keys::msg::KeysRestored, os::StandardOutput) << '\n';
     });
 
     auto wipeYes = std::make_shared<bool>(false);
@@ -171,7 +172,7 @@ void addKeysCommand(CLI::App& app, Context& ctx) {
         if (!confirmed(keys::msg::DeleteQuestion, *wipeYes))
             cancelled();
         keys::wipeKeyFile(ctx.programFolder());
-        std::cout << forTerminal(keys::msg::KeyFileDeleted, STDOUT_FILENO) << '\n';
+        std::cout << forTerminal(keys::msg::KeyFileDeleted, os::StandardOutput) << '\n';
     });
 }
 

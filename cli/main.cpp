@@ -10,6 +10,7 @@
 #include "keyfile.h"
 #include "keyspace.h"
 #include "languages.h"
+#include "oscalls.h"
 #include "programfolder.h"
 #include "roundtrip.h"
 #include "textfile.h"
@@ -25,7 +26,6 @@
 #include <iterator>
 #include <optional>
 
-#include <unistd.h>
 
 #ifdef TALVORA_L10N
 #include "language.h"
@@ -35,7 +35,7 @@ namespace fs = std::filesystem;
 
 namespace talvora::cli {
 
-fs::path Context::programFolder() const { return folder.empty() ? talvora::programFolder() : fs::path(folder); }
+fs::path Context::programFolder() const { return folder.empty() ? talvora::programFolder() : pathFromUtf8(folder); }
 
 CodePage Context::codePage() const { return CodePage::fromEnvironment(); }
 
@@ -63,7 +63,7 @@ std::string printable(std::string_view name) {
 // escaped, never sent to the terminal. A message's own line breaks stay: a token never holds one.
 void printMessages(const std::vector<std::string>& messages) {
     for (const auto& english : messages) {
-        const std::string m = forTerminal(english, STDERR_FILENO);
+        const std::string m = forTerminal(english, os::StandardError);
         for (size_t begin = 0, end; begin <= m.size(); begin = end + 1) {
             end = std::min(m.find('\n', begin), m.size());
             std::cerr << printable(std::string_view(m).substr(begin, end - begin)) << '\n';
@@ -73,7 +73,7 @@ void printMessages(const std::vector<std::string>& messages) {
 
 std::string forTerminal(const std::string& message, int fd) {
 #ifdef TALVORA_L10N
-    if (::isatty(fd))
+    if (os::isTerminal(fd))
         return l10n::translateMessage(message).toStdString();
 #else
     (void)fd;
@@ -83,7 +83,7 @@ std::string forTerminal(const std::string& message, int fd) {
 
 void startTerminalLanguage() {
 #ifdef TALVORA_L10N
-    if (::isatty(STDOUT_FILENO) || ::isatty(STDERR_FILENO))
+    if (os::isTerminal(os::StandardOutput) || os::isTerminal(os::StandardError))
         l10n::setLanguage(l10n::systemLanguage());
 #endif
 }
@@ -95,7 +95,7 @@ fs::path resolveDictionary(const Context& ctx, const std::string& arg) {
     if (auto file = dictionaryFileFor(arg))
         return ctx.programFolder() / *file;
     // A bare file name that is not in the working folder is one of the program folder's.
-    fs::path path(arg);
+    fs::path path = pathFromUtf8(arg);
     std::error_code ec;
     if (!path.has_parent_path() && !fs::exists(path, ec))
         return ctx.programFolder() / path;
@@ -245,7 +245,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
                   "Report the unknown words and their counts only (faster on large dictionaries)");
     sub->callback([opts, &ctx] {
         CodePage cp = ctx.codePage();
-        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(opts->input, cp);
+        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(pathFromUtf8(opts->input), cp);
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         Tidier tidier(ks, tidyLocale(opts->language, opts->dictionary));
@@ -291,7 +291,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
     sub->callback([sub, opts, &ctx, encoding] {
         std::string key = opts->key.resolve(sub, ctx);
         CodePage cp = ctx.codePage();
-        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(opts->input, cp);
+        std::string text = opts->input.empty() ? readStandardInput() : readTextFile(pathFromUtf8(opts->input), cp);
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         processOrFail(ks, key);
@@ -304,7 +304,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         CommandResult r = encoding ? encodeText(ks, text) : decodeText(ks, text);
         finish(r);
         if (!encoding && r.notFound > 0)
-            std::cerr << printable(forTerminal(msg::codedWordsNotFound(r.notFound, r.missing), STDERR_FILENO))
+            std::cerr << printable(forTerminal(msg::codedWordsNotFound(r.notFound, r.missing), os::StandardError))
                       << '\n';
         if (opts->dress)
             *r.output = dressText(*r.output, [&cp](char32_t c) { return cp.byteOf(c).has_value(); });
@@ -312,9 +312,9 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         if (opts->output.empty())
             std::cout << withLfLines(*r.output) << '\n';
         else
-            saveTextFile(opts->output, *r.output, cp);
+            saveTextFile(pathFromUtf8(opts->output), *r.output, cp);
         if (!check.same) {
-            std::cerr << "talvora-cli: warning: " << printable(forTerminal(msg::roundTripWarning(ks, check), STDERR_FILENO))
+            std::cerr << "talvora-cli: warning: " << printable(forTerminal(msg::roundTripWarning(ks, check), os::StandardError))
                       << '\n';
             if (opts->strict)
                 throw Exit{3};
@@ -373,7 +373,7 @@ void addDictCommand(CLI::App& app, Context& ctx) {
         std::sort(entries.begin(), entries.end());
         for (const auto& e : entries) {
             auto path = dictionaryPathFor(ctx.programFolder(), e);
-            std::cout << e << '\t' << path->filename().string() << '\t';
+            std::cout << e << '\t' << utf8Path(path->filename()) << '\t';
             try {
                 std::cout << readDictionary(*path, dictionaryCodePage(*path, cp)).size() << " words\n";
             } catch (const Error& err) {
@@ -440,7 +440,7 @@ void addDictCommand(CLI::App& app, Context& ctx) {
             printMessages({r.message});
             throw Exit{1};
         }
-        std::cout << forTerminal(r.message, STDOUT_FILENO) << '\n';
+        std::cout << forTerminal(r.message, os::StandardOutput) << '\n';
     });
 }
 
@@ -478,6 +478,7 @@ std::optional<std::string> usageProblem(CLI::App& app) {
 
 int main(int argc, char** argv) {
     using namespace talvora::cli;
+    talvora::os::useBinaryStandardStreams();
     startTerminalLanguage();
     CLI::App app{"Talvora: turns a text into other words of the same dictionary, and back, "
                  "through a secret key.",
@@ -500,6 +501,8 @@ int main(int argc, char** argv) {
         "     the files differ (dict diff), the output would not decode back (encode --strict)");
     app.require_subcommand(1);
     app.fallthrough();
+    // CLI11 would read "/path" as an option on Windows: options begin with "-" everywhere.
+    app.allow_windows_style_options(false);
     Context ctx;
     app.add_option("--folder", ctx.folder,
                    "Program folder holding the dictionaries and key.dat (default: the executable's folder)");
@@ -515,19 +518,24 @@ int main(int argc, char** argv) {
         try {
             talvora::CodePage::fromEnvironment();
         } catch (const talvora::Error& e) {
-            std::cerr << printable(forTerminal(e.what(), STDERR_FILENO)) << '\n';
+            std::cerr << printable(forTerminal(e.what(), talvora::os::StandardError)) << '\n';
             throw Exit{2};
         }
         // Without this a mistyped folder would just look empty.
         std::error_code ec;
-        if (!ctx.folder.empty() && !fs::is_directory(ctx.folder, ec)) {
+        if (!ctx.folder.empty() && !fs::is_directory(talvora::pathFromUtf8(ctx.folder), ec)) {
             std::cerr << "talvora-cli: the program folder " << printable(ctx.folder)
-                      << (fs::exists(ctx.folder, ec) ? " is not a folder.\n" : " does not exist.\n");
+                      << (fs::exists(talvora::pathFromUtf8(ctx.folder), ec) ? " is not a folder.\n" : " does not exist.\n");
             throw Exit{1};
         }
     });
     try {
-        app.parse(argc, argv);
+        // CLI11 takes the arguments last first.
+        std::vector<std::string> args = talvora::os::utf8Arguments(argc, argv);
+        std::reverse(args.begin(), args.end());
+        if (!args.empty())
+            args.pop_back(); // the program's own name
+        app.parse(args);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
@@ -541,7 +549,7 @@ int main(int argc, char** argv) {
     } catch (const Exit& e) {
         return e.status;
     } catch (const std::exception& e) {
-        std::cerr << "talvora-cli: " << printable(forTerminal(talvora::userMessage(e), STDERR_FILENO)) << '\n';
+        std::cerr << "talvora-cli: " << printable(forTerminal(talvora::userMessage(e), talvora::os::StandardError)) << '\n';
         return 1;
     }
     return 0;

@@ -1,6 +1,7 @@
 #include "languages.h"
 
 #include "codepage.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -104,7 +105,7 @@ std::vector<std::string> listDictionaries(const fs::path& folder) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError))
             continue;
-        std::string name = it->path().filename().string();
+        std::string name = utf8Path(it->path().filename());
         if (!isDictionaryName(name))
             continue;
         std::string entry = name;
@@ -128,7 +129,7 @@ std::optional<fs::path> dictionaryPathFor(const fs::path& folder, std::string_vi
 }
 
 CodePage dictionaryCodePage(const fs::path& path, const CodePage& programCodePage) {
-    const std::string name = path.filename().string();
+    const std::string name = utf8Path(path.filename());
     for (const auto& l : languageTable())
         if (l.fileName == name)
             return l.codePage == programCodePage.name() ? programCodePage

@@ -139,8 +139,8 @@ std::vector<fs::path> leftovers(const fs::path& keyFile) {
         if (int err = files::listFolder(folder, entries))
             files::fail("Cannot look for unfinished work in the folder ", folder, err);
         for (const auto& entry : entries)
-            if (files::isScratchFor(entry, real.filename().string()) ||
-                files::isScratchFor(entry, keyFile.filename().string()))
+            if (files::isScratchFor(entry, utf8Path(real.filename())) ||
+                files::isScratchFor(entry, utf8Path(keyFile.filename())))
                 found.push_back(entry);
     }
     return found;

@@ -1,6 +1,7 @@
 #include "codepage.h"
 
 #include "error.h"
+#include "oscalls.h"
 #include "utf8.h"
 
 #include <unicode/ucnv.h>
@@ -18,17 +19,6 @@ constexpr const char* Variable = "TALVORA_CODEPAGE";
 struct ConverterCloser {
     void operator()(UConverter* c) const { ucnv_close(c); }
 };
-
-std::string languageOfLocale() {
-    for (const char* var : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        const char* v = std::getenv(var);
-        if (v && *v) {
-            std::string s(v);
-            return s.substr(0, s.find_first_of("_.@"));
-        }
-    }
-    return {};
-}
 
 } // namespace
 
@@ -53,7 +43,7 @@ std::string CodePage::nameForLanguage(std::string_view lang) {
 std::string CodePage::environmentName() {
     if (const char* v = std::getenv(Variable); v && *v)
         return v;
-    return nameForLanguage(languageOfLocale());
+    return localeName();
 }
 
 CodePage CodePage::fromEnvironment() {
@@ -67,7 +57,12 @@ CodePage CodePage::fromEnvironment() {
     }
 }
 
-CodePage CodePage::fromLocale() { return fromName(nameForLanguage(languageOfLocale())); }
+std::string CodePage::localeName() {
+    std::string name = os::systemCodePageName();
+    return name.empty() ? nameForLanguage(os::localeLanguage()) : name;
+}
+
+CodePage CodePage::fromLocale() { return fromName(localeName()); }
 
 const std::vector<std::string>& CodePage::commonNames() {
     static const std::vector<std::string> names = {

@@ -18,10 +18,10 @@ public:
     // single-byte code page, or when two of its bytes read as the same character (a text
     // would not read back as it was written).
     static CodePage fromName(const std::string& name);
-    // From TALVORA_CODEPAGE, otherwise from the locale's language. Throws Error with
+    // From TALVORA_CODEPAGE, otherwise from the locale (localeName()). Throws Error with
     // environmentMessage() when the variable names a code page that cannot be used.
     static CodePage fromEnvironment();
-    // From the locale's language alone, whatever TALVORA_CODEPAGE says.
+    // From the locale alone (localeName()), whatever TALVORA_CODEPAGE says.
     static CodePage fromLocale();
     // One line naming the variable, why its code page cannot be used (reason: what
     // fromName said, which names the value) and the code pages it accepts.
@@ -30,6 +30,8 @@ public:
     static const std::vector<std::string>& commonNames();
     // The name fromEnvironment() would use.
     static std::string environmentName();
+    // The locale's: the system's code page where it names one, else the language's.
+    static std::string localeName();
     // The code page a locale language code ("cs", "ru", ...) implies.
     static std::string nameForLanguage(std::string_view language);
 

@@ -1,46 +1,20 @@
 #include "files.h"
 
 #include "error.h"
+#include "oscalls.h"
 #include "random.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace talvora::files {
-
-FileOps FileOps::system() {
-    FileOps ops;
-    ops.open = [](const fs::path& path, int flags, mode_t mode) {
-        return ::open(path.c_str(), flags, mode);
-    };
-    ops.pread = [](int fd, void* buf, size_t size, off_t offset) {
-        return ::pread(fd, buf, size, offset);
-    };
-    ops.pwrite = [](int fd, const void* buf, size_t size, off_t offset) {
-        return ::pwrite(fd, buf, size, offset);
-    };
-    ops.fsync = [](int fd) { return ::fsync(fd); };
-    ops.close = [](int fd) { return ::close(fd); };
-    ops.rename = [](const fs::path& from, const fs::path& to) {
-        return ::rename(from.c_str(), to.c_str());
-    };
-    ops.remove = [](const fs::path& path) { return ::unlink(path.c_str()); };
-    ops.ftruncate = [](int fd, off_t length) { return ::ftruncate(fd, length); };
-    ops.link = [](const fs::path& from, const fs::path& to) {
-        return ::link(from.c_str(), to.c_str());
-    };
-    return ops;
-}
 
 FileOps& fileOps() {
     static FileOps ops = FileOps::system();
@@ -75,6 +49,12 @@ std::string reason(int err) {
         return "the disk is full";
     case EISDIR:
         return "it is a folder";
+    case EBUSY:
+        return "another program has it open";
+    case ENODEV:
+        return "it names a device, not a file";
+    case ENOTSUP:
+        return "the file system does not allow it";
     default:
         return std::strerror(err);
     }
@@ -104,7 +84,7 @@ namespace talvora::files {
 
 std::string describe(const fs::path& path) {
     std::string out = "\"";
-    out += path.string();
+    out += utf8Path(path);
     out += '"';
     return out;
 }
@@ -188,24 +168,24 @@ Fd openRegular(const fs::path& path, const std::string& what, bool mayBeMissing 
     if (raw < 0)
         fail(what, path, errno);
     Fd fd(raw);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0)
+    os::Status st;
+    if (os::statOpen(fd.get(), st) != 0)
         fail(what, path, errno);
-    if (S_ISDIR(st.st_mode))
+    if (st.kind == os::Status::Folder)
         fail(what, path, EISDIR);
-    if (!S_ISREG(st.st_mode))
+    if (st.kind != os::Status::Regular)
         failBecause(what, path, "it is not a regular file but a pipe or a device");
     return fd;
 }
 
 template <class S = std::string> S readOpen(Fd& fd, const fs::path& path, uint64_t limit) {
-    struct stat st {};
-    ::fstat(fd.get(), &st);
-    if (static_cast<uint64_t>(st.st_size) > limit)
+    os::Status st;
+    os::statOpen(fd.get(), st);
+    if (st.size > limit)
         failBecause("Cannot read ", path,
                     "it is larger than " + sizeText(limit) + ", the most the program reads");
     S data;
-    data.reserve(static_cast<size_t>(st.st_size));
+    data.reserve(static_cast<size_t>(st.size));
     if (int err = readInto(fd.get(), data, limit))
         fail("Cannot read ", path, err);
     if (data.size() > limit) // it grew while being read
@@ -214,18 +194,8 @@ template <class S = std::string> S readOpen(Fd& fd, const fs::path& path, uint64
     return data;
 }
 
-bool readOnly(const struct stat& st, const fs::path& path) {
-    if ((st.st_mode & 0222) == 0)
-        return true;
-    return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
-}
-
 const char* const ScratchMark = ".talvora-";
 constexpr size_t ScratchRandom = 12;
-
-bool lockNow(int fd) {
-    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-}
 
 // A new scratch file for target, locked by this run until the returned holder closes: a
 // clean-up in another program leaves it alone (see shred). The lock rides on a second
@@ -245,9 +215,9 @@ int createScratch(const fs::path& target, Scratch& out) {
             return errno;
         }
         out.fd = Fd(raw);
-        out.hold = Fd(::fcntl(raw, F_DUPFD_CLOEXEC, 0));
+        out.hold = Fd(os::duplicate(raw));
         // A clean-up that took it first deletes it: try another name.
-        if (out.hold && lockNow(out.hold.get()))
+        if (out.hold && os::lockNow(out.hold.get()))
             return 0;
         out.fd.close();
         out.hold.close();
@@ -310,12 +280,9 @@ std::string readFirstLine(const fs::path& path, size_t maxChars) {
 fs::path resolveLinks(const fs::path& path) {
     fs::path p = path;
     for (int depth = 0; depth < 40; ++depth) {
-        struct stat st {};
-        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return p;
-        std::error_code ec;
-        fs::path to = fs::read_symlink(p, ec);
-        if (ec)
+        os::Status st;
+        fs::path to;
+        if (os::statPath(p, st) != 0 || st.kind != os::Status::Link || !os::linkTarget(p, to))
             return p;
         p = to.is_absolute() ? to : (p.parent_path() / to).lexically_normal();
     }
@@ -323,7 +290,7 @@ fs::path resolveLinks(const fs::path& path) {
 }
 
 bool isScratchFor(const fs::path& scratch, const std::string& fileName) {
-    const std::string name = scratch.filename().string();
+    const std::string name = utf8Path(scratch.filename());
     std::string prefix = ".";
     prefix += fileName;
     prefix += ScratchMark;
@@ -338,20 +305,18 @@ fs::path scratchName(const fs::path& target) {
     unsigned char bytes[ScratchRandom];
     randomBytes(bytes, sizeof bytes);
     std::string name = ".";
-    name += target.filename().string();
+    name += utf8Path(target.filename());
     name += ScratchMark;
     for (unsigned char b : bytes)
         name += letters[b % (sizeof letters - 1)];
-    return target.parent_path() / name;
+    return target.parent_path() / pathFromUtf8(name);
 }
 
 int syncFolder(const fs::path& folder) {
-    int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd < 0)
+    Fd dfd(os::openFolder(folder.empty() ? fs::path(".") : folder));
+    if (!dfd)
         return errno;
-    int err = fileOps().fsync(dfd) == 0 ? 0 : errno;
-    ::close(dfd);
-    return err;
+    return fileOps().fsync(dfd.get()) == 0 ? 0 : errno;
 }
 
 int listFolder(const fs::path& folder, std::vector<fs::path>& out) {
@@ -366,7 +331,7 @@ int shredScratchFiles(const fs::path& target, char fill, int rounds) {
     std::vector<fs::path> entries;
     int err = listFolder(target.parent_path(), entries);
     for (const auto& entry : entries)
-        if (isScratchFor(entry, target.filename().string()))
+        if (isScratchFor(entry, utf8Path(target.filename())))
             shred(entry, fill, rounds);
     return err;
 }
@@ -390,13 +355,13 @@ int overwrite(int fd, char fill, uint64_t length, int rounds) {
 void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions& options) {
     auto& ops = fileOps();
     const std::string& what = options.what;
-    struct stat st {};
-    if (!options.followLinks && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+    os::Status st;
+    if (!options.followLinks && os::statPath(path, st) == 0 && st.kind == os::Status::Link)
         failBecause(what, path, "it is a symbolic link, and nothing is written through one");
     const fs::path target = resolveLinks(path);
     const fs::path folder = target.parent_path();
 
-    const bool existed = ::lstat(target.c_str(), &st) == 0;
+    const bool existed = os::statPath(target, st) == 0;
     if (!existed && errno != ENOENT)
         fail(what, path, errno, folderHint(folder, errno, options.folderLabel));
     // What a killed run of this kind left here: nothing else would ever remove it.
@@ -404,12 +369,12 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
     Fd old;
     fs::path oldName; // the old file's second name while its bytes wait to be overwritten
     if (existed) {
-        if (!S_ISREG(st.st_mode))
+        if (st.kind != os::Status::Regular)
             failBecause(what, path, "it is not a regular file");
-        if (st.st_nlink > 1)
+        if (st.links > 1)
             failBecause(what, path,
                         "it has other hard links, which would keep the old contents");
-        if (readOnly(st, target))
+        if (os::readOnly(st, target))
             failBecause(what, path, "it is read-only");
         if (options.overwriteOld) {
             int raw = ops.open(target, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
@@ -419,10 +384,10 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
                      err == EACCES || err == EPERM ? "The file is read-only." : "");
             }
             old = Fd(raw);
-            struct stat now {};
-            if (::fstat(old.get(), &now) != 0)
+            os::Status now;
+            if (os::statOpen(old.get(), now) != 0)
                 fail("Cannot read the status of ", path, errno);
-            if (now.st_ino != st.st_ino || now.st_nlink > 1)
+            if (now.id != st.id || now.device != st.device || now.links > 1)
                 failBecause(what, path, "it was changed by another program meanwhile");
             // A second name keeps the old bytes findable until they are overwritten, so a
             // run killed after the rename leaves them to the next run's clean-up rather than
@@ -457,20 +422,20 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
             ops.remove(oldName); // only a second name of the file that stays
         fail(what, path, err, hint);
     };
-    if (existed) {
-        if (::fchmod(fd.get(), st.st_mode & 07777) != 0)
-            abandon(errno);
-        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
-            // Not ours to give away: the copy stays with us.
-            [[maybe_unused]] int ignored = ::fchown(fd.get(), st.st_uid, st.st_gid);
-        }
-    }
+    if (existed)
+        if (int err = os::copyAccess(fd.get(), target, st))
+            abandon(err);
     if (int err = writeAt(fd.get(), bytes, 0))
         abandon(err);
     if (ops.fsync(fd.get()) != 0)
         abandon(errno);
     if (int err = fd.close())
         abandon(err);
+    // Where no file may be renamed over while it is open, the old one is let go first and
+    // reached again through its second name.
+    const bool reopen = old && !os::RenameOverOpenFile;
+    if (reopen)
+        old.close();
     if (ops.rename(scratch.path, target) != 0) {
         int err = errno;
         abandon(err, folderHint(folder, err, options.folderLabel));
@@ -478,11 +443,22 @@ void replace(const fs::path& path, std::string_view bytes, const ReplaceOptions&
     scratch.hold.close();
     const int syncErr = syncFolder(folder);
 
-    if (old) {
-        struct stat now {};
-        int err = ::fstat(old.get(), &now) != 0 ? errno : 0;
+    int reopenErr = 0;
+    if (reopen) {
+        int raw = oldName.empty() ? (errno = ENOTSUP, -1)
+                                  : ops.open(oldName, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+        if (raw >= 0)
+            old = Fd(raw);
+        else
+            reopenErr = errno;
+    }
+    if (old || reopenErr) {
+        os::Status now;
+        int err = reopenErr;
         if (err == 0)
-            err = overwrite(old.get(), '\0', static_cast<uint64_t>(now.st_size));
+            err = os::statOpen(old.get(), now) != 0 ? errno : 0;
+        if (err == 0)
+            err = overwrite(old.get(), '\0', now.size);
         if (int closeErr = old.close(); err == 0)
             err = closeErr;
         if (err != 0)
@@ -516,25 +492,25 @@ bool createEmpty(const fs::path& path) {
 
 void shred(const fs::path& path, char fill, int rounds) {
     auto& ops = fileOps();
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+    os::Status st;
+    if (os::statPath(path, st) != 0 || st.kind != os::Status::Regular || !st.ours)
         return;
     // Never waits: a pipe swapped in after the look is opened without blocking.
     int raw = ops.open(path, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
     if (raw < 0)
         return;
     Fd fd(raw);
-    struct stat now {}, named {};
-    if (::fstat(fd.get(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_ino != st.st_ino ||
-        now.st_uid != ::geteuid())
+    os::Status now, named;
+    if (os::statOpen(fd.get(), now) != 0 || now.kind != os::Status::Regular || now.id != st.id ||
+        !now.ours)
         return;
     // A running writer holds it; once we hold it, the writer is gone or done, and the name
     // must still be this file (a finished writer renamed it away).
-    if (!lockNow(fd.get()) || ::lstat(path.c_str(), &named) != 0 || named.st_ino != now.st_ino ||
-        named.st_dev != now.st_dev)
+    if (!os::lockNow(fd.get()) || os::statPath(path, named) != 0 || named.id != now.id ||
+        named.device != now.device)
         return;
-    if (now.st_nlink == 1)
-        overwrite(fd.get(), fill, static_cast<uint64_t>(now.st_size), rounds);
+    if (now.links == 1)
+        overwrite(fd.get(), fill, now.size, rounds);
     ops.remove(path);
     syncFolder(path.parent_path());
 }
@@ -548,23 +524,21 @@ void wipe(const fs::path& path, char fill, int rounds, const std::string& label)
     constexpr const char* Untouched = " Nothing was done.";
 
     // Overwriting a file that cannot then be deleted would only ruin it.
-    if (::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
-        int err = errno;
+    if (int err = os::folderWritable(folder.empty() ? fs::path(".") : folder))
         fail(what, path, err, folderHint(folder, err, "The folder") + Untouched);
-    }
-    struct stat st {};
-    if (::lstat(file.c_str(), &st) != 0) {
+    os::Status st;
+    if (os::statPath(file, st) != 0) {
         if (errno != ENOENT)
             fail(what, path, errno);
         return; // nothing left to wipe
     }
-    if (!S_ISREG(st.st_mode))
+    if (st.kind != os::Status::Regular)
         throw Error(The + " is not a regular file." + Untouched);
-    if (st.st_nlink > 1)
+    if (st.links > 1)
         throw Error(The + " has other hard links: its contents would survive under the other "
                           "names." +
                     Untouched);
-    if (readOnly(st, file))
+    if (os::readOnly(st, file))
         throw Error(The + " is read-only." + Untouched);
     int raw = ops.open(file, O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
     if (raw < 0) {
@@ -575,11 +549,11 @@ void wipe(const fs::path& path, char fill, int rounds, const std::string& label)
     }
     Fd fd(raw);
     // Checked on the open file too, so a swap after the first look is caught.
-    struct stat now {};
-    if (::fstat(fd.get(), &now) != 0)
+    os::Status now;
+    if (os::statOpen(fd.get(), now) != 0)
         fail("Cannot read the status of ", path, errno);
-    lockNow(fd.get()); // its scratch name is then left to us by other clean-ups
-    if (!S_ISREG(now.st_mode) || now.st_ino != st.st_ino || now.st_nlink > 1)
+    os::lockNow(fd.get()); // its scratch name is then left to us by other clean-ups
+    if (now.kind != os::Status::Regular || now.id != st.id || now.links > 1)
         throw Error(The + " was changed by another program meanwhile." + Untouched);
 
     // From here on the name is gone: a wipe cut short leaves only a scratch file.
@@ -591,7 +565,7 @@ void wipe(const fs::path& path, char fill, int rounds, const std::string& label)
     syncFolder(folder);
 
     for (int round = 1; round <= rounds; ++round)
-        if (int err = overwrite(fd.get(), fill, static_cast<uint64_t>(now.st_size)))
+        if (int err = overwrite(fd.get(), fill, now.size))
             throw FileError("Cannot overwrite the " + label + " " + describe(path) + " (pass " +
                                 std::to_string(round) + " of " + std::to_string(rounds) +
                                 "): " + reason(err) +
@@ -614,9 +588,8 @@ void appendChecked(const fs::path& path, uint64_t limit,
     Fd fd = openRegular(path, what, false, O_RDWR);
     // Two programs adding at once would write over each other's line, or both add the word:
     // the check and the write happen under one lock.
-    while (::flock(fd.get(), LOCK_EX) != 0)
-        if (errno != EINTR)
-            fail(what, path, errno);
+    if (int err = os::lockWait(fd.get()))
+        fail(what, path, err);
     std::string current = readOpen(fd, path, limit);
     const std::string bytes = addition(current);
     if (bytes.empty())
@@ -648,31 +621,19 @@ void copy(const fs::path& from, const fs::path& to, const ReplaceOptions& option
 }
 
 FolderLock::FolderLock(const fs::path& folder, int waitSeconds, Mode mode) {
-    fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ < 0) {
-        int err = errno;
-        fail("Cannot lock the folder ", folder, err, folderHint(folder, err, "The folder"));
-    }
+    const fs::path where = folder.empty() ? fs::path(".") : folder;
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(waitSeconds);
-    while (::flock(fd_, (mode == Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            int err = errno;
-            ::close(fd_);
-            fail("Cannot lock the folder ", folder, err);
-        }
-        if (std::chrono::steady_clock::now() > until) {
-            ::close(fd_);
+    while (int err = os::tryLockFolder(where, mode == Shared, holder_)) {
+        if (err != EWOULDBLOCK && err != EINTR)
+            fail("Cannot lock the folder ", folder, err, folderHint(folder, err, "The folder"));
+        if (std::chrono::steady_clock::now() > until)
             throw Error("Another program has been changing the files in " + describe(folder) +
                         " for " + std::to_string(waitSeconds) +
                         " seconds; nothing was changed.  Try again when it has finished.");
-        }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
 
-FolderLock::~FolderLock() {
-    if (fd_ >= 0)
-        ::close(fd_); // releases the lock
-}
+FolderLock::~FolderLock() { os::unlockFolder(holder_); }
 
 } // namespace talvora::files

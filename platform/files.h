@@ -2,16 +2,17 @@
 
 // The program's one file layer: every file it reads or changes goes through here.
 //
-// A port to another system fills FileOps::system() and the few calls made directly in
-// files.cpp. It must provide: open (create-exclusive and do-not-follow-links flags),
-// pread, pwrite, fsync (also of a folder, or nothing where folders need none), close,
-// rename over an existing file, unlink, hard link (may fail: the old bytes are then
-// overwritten without a second name), ftruncate, fstat/lstat (type, size, link count,
-// mode, owner), fchmod, readlink, access, an advisory lock on a folder (shared or
-// exclusive) and a non-waiting exclusive one on an open file, a folder listing,
-// (random.cpp) a source of random bytes and (largearray.cpp) anonymous memory mappings.
+// Each system fills FileOps::system() and the calls of oscalls.h (oscalls_posix.cpp,
+// oscalls_windows.cpp): open (create-exclusive and do-not-follow-links flags), pread,
+// pwrite, fsync (also of a folder, or nothing where folders need none), close, rename over
+// an existing file, unlink, hard link (may fail: the old bytes are then overwritten without
+// a second name), ftruncate, the status of a file (type, size, link count, mode, owner),
+// its permissions, a link's target, an advisory lock on a folder (shared or exclusive) and
+// a non-waiting exclusive one on an open file, a source of random bytes, and memory
+// straight from the system.
 
 #include "largearray.h"
+#include "oscalls.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -19,7 +20,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <utility>
 #include <vector>
 
@@ -201,7 +201,7 @@ class FolderLock {
     FolderLock& operator=(const FolderLock&) = delete;
 
   private:
-    int fd_ = -1;
+    intptr_t holder_ = 0;
 };
 
 } // namespace talvora::files

@@ -1,15 +1,12 @@
 #include "programfolder.h"
 
-#include <system_error>
+#include "oscalls.h"
 
 namespace talvora {
 
 std::filesystem::path programFolder() {
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return std::filesystem::current_path();
-    return exe.parent_path();
+    auto folder = os::executableFolder();
+    return folder.empty() ? std::filesystem::current_path() : folder;
 }
 
 } // namespace talvora

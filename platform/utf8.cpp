@@ -49,3 +49,16 @@ bool isValid(std::string_view text) {
 }
 
 } // namespace talvora::utf8
+
+namespace talvora {
+
+std::filesystem::path pathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8Path(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace talvora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -11,3 +12,12 @@ char32_t next(std::string_view text, size_t& pos);
 bool isValid(std::string_view text);
 
 } // namespace talvora::utf8
+
+namespace talvora {
+
+// Paths from and to the program's UTF-8 text. A plain std::string would be read in the
+// system's narrow code page on Windows.
+std::filesystem::path pathFromUtf8(std::string_view text);
+std::string utf8Path(const std::filesystem::path& path);
+
+} // namespace talvora

@@ -1,5 +1,5 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (the posix flavour, for std::thread
-# and std::mutex), against the ICU and static Qt that tools/windows-toolchain.sh builds.
+# and std::mutex), against the libraries that tools/windows-toolchain.sh builds.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -15,7 +15,7 @@ else()
     set(talvora_windows /var/cache/talvora-windows/mingw)
 endif()
 
-set(CMAKE_FIND_ROOT_PATH /usr/${mingw} ${talvora_windows}/qt ${talvora_windows}/icu)
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw} ${talvora_windows}/qt ${talvora_windows}/icu ${talvora_windows}/crypto ${talvora_windows}/gtest ${talvora_windows}/cli11)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

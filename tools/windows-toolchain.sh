@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds what the Windows build links against, from Debian's own sources of the versions the
-# Linux build uses: ICU (static, with only the data Talvora reads) and a static qtbase, both
-# for MinGW-w64, into a cache outside the tree. A cache whose stamp matches is reused.
+# Linux build uses: ICU (static, with only the data Talvora reads), a static qtbase, OpenSSL's
+# libcrypto and GoogleTest, all for MinGW-w64, into a cache outside the tree. Each of them
+# has a stamp of its versions and options: one whose stamp matches is reused, one whose stamp
+# changed is built again, alone.
 # Usage: tools/windows-toolchain.sh
 #   TALVORA_WINDOWS_CACHE  the cache folder (default /var/cache/talvora-windows)
 #   TALVORA_JOBS           parallel compile jobs (default: the number of cores)
@@ -18,11 +20,15 @@ mingw=x86_64-w64-mingw32
 
 qt_version=6.4.2
 icu_version=72.1
+openssl_version=3.0
+openssl_options=(no-shared no-tests no-module)
+# GoogleTest's sources come with Debian's googletest package.
+gtest_source=/usr/src/googletest
 
 # Wine's fonts and Xvfb are for running the Windows programs here.
 packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 fonts-wine xvfb xauth nsis
           dpkg-dev ca-certificates cmake ninja-build make perl python3 g++
-          qt6-base-dev qt6-base-dev-tools)
+          qt6-base-dev qt6-base-dev-tools googletest libcli11-dev)
 
 icu_options=(--enable-static --disable-shared --disable-tests --disable-samples --disable-extras)
 # ICU's own tools for Windows would link against DLL import libraries that a static build lacks.
@@ -43,22 +49,29 @@ qt_options=(-release -static -static-runtime -xplatform win32-g++ -qt-host-path 
 qt_cmake_options=(-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
                   "-DCMAKE_TOOLCHAIN_FILE=$toolchain")
 
-# The stamp names the versions and a hash of everything that shapes the result.
-wanted_stamp() {
-    printf 'qt %s\nicu %s\noptions %s\n' "$qt_version" "$icu_version" "$({
-        printf '%s\n' "${icu_options[@]}" "${icu_windows_options[@]}" "${icu_keep[@]}" "${qt_options[@]}"
-        printf '%s\n' "${qt_cmake_options[@]#-DCMAKE_TOOLCHAIN_FILE=*}"
-        cat "$toolchain"
-    } | sha256sum | cut -c1-16)"
+# A component's stamp names its version and everything else that shapes it.
+stamp_of() {
+    case $1 in
+    icu) printf 'icu %s\n' "$icu_version"
+         printf '%s\n' "${icu_options[@]}" "${icu_windows_options[@]}" "${icu_keep[@]}" ;;
+    qt) printf 'qt %s\n' "$qt_version"
+        printf '%s\n' "${qt_options[@]}" "${qt_cmake_options[@]#-DCMAKE_TOOLCHAIN_FILE=*}"
+        # The compiler and its flags, not where the libraries are found.
+        grep -v FIND_ROOT_PATH "$toolchain" ;;
+    crypto) printf 'openssl %s\n' "$openssl_version"; printf '%s\n' "${openssl_options[@]}" ;;
+    gtest) printf 'googletest %s\n' "$(dpkg-query -W -f='${Version}' googletest)" ;;
+    cli11) printf 'cli11 %s\n' "$(dpkg-query -W -f='${Version}' libcli11-dev)" ;;
+    esac | sha256sum | cut -c1-16
 }
 
 say() { printf '%s\n' "$*" | tee -a "$log"; }
 
-# Runs one stage unless an earlier, interrupted run finished it; logs its wall time.
+# Runs one stage unless an earlier, interrupted run of the same stamp finished it; logs its
+# wall time.
 stage() {
-    local name=$1 start
-    shift
-    if [ -e "$work/$name.done" ]; then
+    local name=$1 stamp=$2 start
+    shift 2
+    if [ -e "$work/$name.done" ] && [ "$(cat "$work/$name.done")" = "$stamp" ]; then
         say "$name: done before"
         return
     fi
@@ -75,7 +88,7 @@ stage() {
         exit 1
     fi
     say "$name: $(($(date +%s) - start)) s"
-    touch "$work/$name.done"
+    echo "$stamp" >"$work/$name.done"
 }
 
 install_packages() {
@@ -109,10 +122,10 @@ fetch_sources() {
     mkdir -p "$work/apt/parts" "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
     echo "deb-src [signed-by=$keyring] $mirror bookworm main" >"$work/apt/sources.list"
     private_apt update
-    (cd "$work/src" && private_apt source --download-only qt6-base icu)
+    (cd "$work/src" && private_apt source --download-only qt6-base icu openssl)
     # The newest bookworm revision is taken, but the upstream versions must be the Linux build's.
     local want
-    for want in "qt6-base_$qt_version" "icu_$icu_version"; do
+    for want in "qt6-base_$qt_version" "icu_$icu_version" "openssl_$openssl_version"; do
         compgen -G "$work/src/$want*.dsc" >/dev/null || {
             echo "The mirror offers $(cd "$work/src" && ls ./*.dsc), not $want"
             return 1
@@ -122,9 +135,10 @@ fetch_sources() {
 
 unpack_sources() {
     cd "$work/src"
-    rm -rf qtbase icu
+    rm -rf qtbase icu openssl
     dpkg-source -x qt6-base_"$qt_version"*.dsc qtbase
     dpkg-source -x icu_"$icu_version"*.dsc icu
+    dpkg-source -x openssl_"$openssl_version"*.dsc openssl
 }
 
 build_icu_native() {
@@ -134,7 +148,7 @@ build_icu_native() {
 }
 
 # Trims the prebuilt data archive the Windows build packs, with the native build's icupkg.
-trim_icu_data() {
+build_icu_data() {
     local dat full tools=$work/icu-native
     dat=$(ls "$work/src/icu/source/data/in/"icudt*l.dat)
     # The untrimmed archive keeps its name: icupkg checks it against the items' prefix.
@@ -183,40 +197,74 @@ build_icu_windows() {
     done
 }
 
-configure_qt() {
+build_qt_configure() {
     rm -rf "$work/qt-windows" "$prefix/qt" && mkdir -p "$work/qt-windows" && cd "$work/qt-windows"
     "$work/src/qtbase/configure" -prefix "$prefix/qt" "${qt_options[@]}" -- "${qt_cmake_options[@]}"
 }
 
-build_qt() {
+build_qt_build() {
     cd "$work/qt-windows"
     cmake --build . --parallel "$jobs"
     cmake --install .
 }
 
-mkdir -p "$cache"
-wanted=$(wanted_stamp)
-if [ "$(cat "$prefix/stamp" 2>/dev/null)" = "$wanted" ]; then
-    echo "The Windows toolchain in $prefix is up to date."
-    exit 0
-fi
-# A work folder left by another version or other options starts over.
-if [ "$(cat "$work/stamp" 2>/dev/null)" != "$wanted" ]; then
-    rm -rf "$work" "$prefix"
-    mkdir -p "$work"
-    echo "$wanted" >"$work/stamp"
-fi
+# Only libcrypto, for the dictionaries' SHA-256, as the Linux build uses it.
+build_crypto() {
+    rm -rf "$work/crypto" "$prefix/crypto" && cp -a "$work/src/openssl" "$work/crypto" && cd "$work/crypto"
+    ./Configure mingw64 "${openssl_options[@]}" --cross-compile-prefix=$mingw- \
+        --prefix="$prefix/crypto" --libdir=lib
+    make -j"$jobs" build_libs
+    make install_dev
+}
+
+build_gtest() {
+    rm -rf "$work/gtest" "$prefix/gtest" && mkdir -p "$work/gtest" && cd "$work/gtest"
+    cmake "$gtest_source" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_INSTALL_PREFIX="$prefix/gtest" -Dgtest_disable_pthreads=OFF
+    cmake --build . --parallel "$jobs"
+    cmake --install .
+}
+
+# A header-only library: Debian's headers, where a cross build finds them.
+build_cli11() {
+    rm -rf "$prefix/cli11" && mkdir -p "$prefix/cli11/include"
+    cp -r /usr/include/CLI "$prefix/cli11/include/"
+}
+
+# Builds a component unless its stamp matches; a changed one starts over, alone.
+component() {
+    local name=$1 stamp
+    shift
+    stamp=$(stamp_of "$name")
+    if [ "$(cat "$prefix/$name.stamp" 2>/dev/null)" = "$stamp" ]; then
+        say "$name: up to date"
+        return
+    fi
+    # Marks of another stamp are another build's: its stages run again.
+    local s
+    for s in "$@"; do
+        [ "$(cat "$work/$s.done" 2>/dev/null)" = "$stamp" ] || rm -f "$work/$s.done"
+    done
+    for s in "$@"; do
+        stage "$s" "$stamp" "build_${s//-/_}"
+    done
+    echo "$stamp" >"$prefix/$name.stamp"
+}
+
+mkdir -p "$cache" "$work" "$prefix"
 renice -n 19 -p $$ >/dev/null # a long, low-priority build: the machine stays usable
-say "Windows toolchain build, $(date -u '+%F %T') UTC, $jobs jobs, into $prefix"
+say "Windows toolchain, $(date -u '+%F %T') UTC, $jobs jobs, into $prefix"
 total=$(date +%s)
-stage packages install_packages
-stage sources fetch_sources
-stage unpack unpack_sources
-stage icu-native build_icu_native
-stage icu-data trim_icu_data
-stage icu-windows build_icu_windows
-stage qt-configure configure_qt
-stage qt-build build_qt
-echo "$wanted" >"$prefix/stamp"
+stage packages "" install_packages
+# The sources are fetched again only when a component needs building.
+if [ "$(for c in icu qt crypto; do [ "$(cat "$prefix/$c.stamp" 2>/dev/null)" = "$(stamp_of $c)" ] || echo $c; done)" ]; then
+    stage sources "$qt_version $icu_version $openssl_version" fetch_sources
+    stage unpack "$qt_version $icu_version $openssl_version" unpack_sources
+fi
+component icu icu-native icu-data icu-windows
+component qt qt-configure qt-build
+component crypto crypto
+component gtest gtest
+component cli11 cli11
 say "toolchain: $(($(date +%s) - total)) s in all, $(du -sh "$prefix" | cut -f1) installed"
 [ "${TALVORA_KEEP_WORK:-}" = 1 ] || rm -rf "$work"

@@ -20,6 +20,7 @@
 #include "textfile.h"
 #include "tidy.h"
 #include "typedlineedit.h"
+#include "utf8.h"
 
 #include <QAction>
 #include <QApplication>
@@ -820,7 +821,7 @@ void FrmMain::showMissingWords(const CommandResult& result) {
 
 Tidier& FrmMain::tidier() {
     if (!tidier_)
-        tidier_ = std::make_unique<Tidier>(keyspace_, tidyLocaleFor(dictPath_.filename().string()));
+        tidier_ = std::make_unique<Tidier>(keyspace_, tidyLocaleFor(utf8Path(dictPath_.filename())));
     return *tidier_;
 }
 

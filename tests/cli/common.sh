@@ -8,6 +8,13 @@ export TALVORA_CODEPAGE=windows-1252
 unset TALVORA_KEY
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+if [ ! -e "$prog" ] && [ -e "$prog.exe" ]; then
+    # The Windows build, through Wine: the same arguments, bytes and exit status.
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "%s" "$@"\n' "$prog.exe" >"$tmp/talvora-cli"
+    chmod +x "$tmp/talvora-cli"
+    prog=$tmp/talvora-cli
+    export WINEDEBUG=-all
+fi
 passed=0 failed=0
 check() { # name, command status, expected status
     if [ "$2" = "$3" ]; then passed=$((passed + 1)); else echo "FAILED: $1 (status $2, expected $3)"; failed=$((failed + 1)); fi

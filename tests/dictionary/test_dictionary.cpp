@@ -51,7 +51,11 @@ TEST(Languages, TableAndFolderScan) {
     std::filesystem::create_directory(dir / "folder.dic");
     auto entries = listDictionaries(dir.path());
     std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"ENG.DIC", "English", "German", "custom.dic"}));
+    std::vector<std::string> expected{"English", "German", "custom.dic"};
+    // A file system that ignores case (Windows) holds one file under both names.
+    if (!std::filesystem::equivalent(dir / "eng.dic", dir / "ENG.DIC"))
+        expected.insert(expected.begin(), "ENG.DIC");
+    EXPECT_EQ(entries, expected);
     EXPECT_EQ(*dictionaryPathFor(dir.path(), "custom.dic"), dir / "custom.dic");
     EXPECT_EQ(*dictionaryPathFor(dir.path(), "German"), dir / "de_neu.dic");
     EXPECT_FALSE(dictionaryPathFor(dir.path(), "../x.dic"));
@@ -184,6 +188,7 @@ TEST(AddWord, RefusesLineBreaksAndLeavesTheFileExactlyAsBeforeOnAnyFault) {
     EXPECT_EQ(TempFolder::read(path), old + "\r\nzebra\r\n");
 }
 
+#ifndef _WIN32 // FIFOs
 TEST(ReadDictionary, RefusesPipesBeforeReading) {
     TempFolder dir;
     ASSERT_EQ(::mkfifo((dir / "p.dic").c_str(), 0600), 0);
@@ -195,6 +200,7 @@ TEST(ReadDictionary, RefusesPipesBeforeReading) {
         EXPECT_NE(std::string(e.what()).find("not a regular file"), std::string::npos) << e.what();
     }
 }
+#endif
 
 TEST(Check, CountsEntriesThatCannotRoundTrip) {
     auto c = checkDictionary(wordList({"a", "", "b", "a", "x y", "o'clock", "a", "ok"}));

@@ -1,13 +1,14 @@
 // The dictionaries shipped in data/: the bytes on disk, a round trip of each language's
 // sample sentence through Encode and Decode, and sentences as people write them
 // (data/everyday.txt) encoding after Tidy.
-#include "filetestname.h"
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
 #include "files.h"
+#include "filetestname.h"
 #include "keyspace.h"
 #include "languages.h"
+#include "systemcalls.h"
 #include "text.h"
 #include "textlines.h"
 #include "tidy.h"
@@ -195,12 +196,9 @@ TEST_P(ShippedDictionary, CodePageOfItsLanguage) {
 TEST_P(ShippedDictionary, ReadsInItsOwnCodePageWhateverTheLocale) {
     const char* saved = std::getenv("TALVORA_CODEPAGE");
     const std::string before = saved ? saved : "";
-    setenv("TALVORA_CODEPAGE", "windows-1252", 1);
+    test::setEnv("TALVORA_CODEPAGE", "windows-1252");
     const CodePage program = CodePage::fromEnvironment();
-    if (saved)
-        setenv("TALVORA_CODEPAGE", before.c_str(), 1);
-    else
-        unsetenv("TALVORA_CODEPAGE");
+    test::setEnv("TALVORA_CODEPAGE", saved ? before.c_str() : nullptr);
 
     const CodePage cp = dictionaryCodePage(dataFolder() / file(), program);
     EXPECT_EQ(cp.name(), samples().at(file()).codePage);

@@ -4,6 +4,7 @@
 #include "codepage.h"
 #include "files.h"
 #include "keyfile.h"
+#include "systemcalls.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +75,7 @@ bool goneButHolds(int fd, const fs::path& keyFile, const std::string& text) {
     if (::stat(keyFile.c_str(), &now) == 0 && now.st_ino == st.st_ino)
         return false;
     std::string bytes(1 << 12, '\0');
-    bytes.resize(static_cast<size_t>(std::max<ssize_t>(::pread(fd, bytes.data(), bytes.size(), 0), 0)));
+    bytes.resize(static_cast<size_t>(std::max<ssize_t>(test::systemOps().pread(fd, bytes.data(), bytes.size(), 0), 0)));
     return bytes.find(text) != std::string::npos;
 }
 
@@ -101,7 +102,7 @@ TEST(KillPoints, TheNextCommandFinishesWhatAKilledOneLeft) {
                     transferKeyFile(dir.path(), stick.path());
             };
             // The old key file too: once replaced, its bytes must not keep the removed key.
-            const int original = ::open((folder / "key.dat").c_str(), O_RDONLY);
+            const int original = test::systemOps().open((folder / "key.dat"), O_RDONLY, 0);
             if (!killedAt(killAt, command)) {
                 ::close(original);
                 break;
@@ -110,7 +111,7 @@ TEST(KillPoints, TheNextCommandFinishesWhatAKilledOneLeft) {
             std::vector<int> held{original};
             for (const auto& name : namesIn(folder))
                 if (name != "key.dat")
-                    held.push_back(::open((folder / name).c_str(), O_RDONLY));
+                    held.push_back(test::systemOps().open((folder / name), O_RDONLY, 0));
             if (removal)
                 KeyFile(dir.path(), cp).listKeyNames();
             else

@@ -3,6 +3,7 @@
 #include "files.h"
 #include "keyfile.h"
 #include "keygen.h"
+#include "systemcalls.h"
 #include "tempfolder.h"
 
 #include <array>
@@ -28,18 +29,11 @@ std::string pad(std::string s, size_t width) {
 std::string rec(const std::string& name, const std::string& key) {
     return pad(name, NameWidth) + pad(key, KeyWidth);
 }
-mode_t modeOf(const fs::path& p) {
-    struct stat st {};
-    EXPECT_EQ(::stat(p.c_str(), &st), 0);
-    return st.st_mode & 07777;
-}
+using test::modeOf;
 bool named(const fs::path& p, const char* name) {
     return p.filename() == name;
 }
-bool isFolder(int fd) {
-    struct stat st {};
-    return ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
-}
+using test::isFolder;
 // Scratch files this program made in folder.
 int scratchFiles(const fs::path& folder) {
     int n = 0;
@@ -219,6 +213,7 @@ TEST(GenerateKey, DigitsFollowTwoSeventeenthsAndOneSeventeenthForNine) {
 
 // --- Faults -------------------------------------------------------------------------
 
+#ifndef _WIN32 // POSIX modes, /proc and symbolic links; Windows' cases are in test_windows.cpp
 TEST_F(KeyFileTest, NewFilesAreOwnerOnlyAndRewritesKeepPermissions) {
     EXPECT_TRUE(file.listKeyNames().empty());
     EXPECT_EQ(modeOf(dat()), 0600u);
@@ -229,6 +224,7 @@ TEST_F(KeyFileTest, NewFilesAreOwnerOnlyAndRewritesKeepPermissions) {
     EXPECT_EQ(modeOf(dat()), 0644u);
     EXPECT_EQ(bytes(), rec("b", "2"));
 }
+#endif
 
 TEST_F(KeyFileTest, EveryWriteIsFlushedBeforeSuccess) {
     int writes = 0, flushedWrites = 0;
@@ -240,7 +236,7 @@ TEST_F(KeyFileTest, EveryWriteIsFlushedBeforeSuccess) {
     };
     ops.fsync = [&](int fd) {
         flushedWrites = writes;
-        return ::fsync(fd);
+        return test::systemOps().fsync(fd);
     };
     FileOpsOverride seam(ops);
     file.storeKey("a", "1");
@@ -256,12 +252,12 @@ TEST_F(KeyFileTest, LeftoverScratchFilesAreOverwrittenAndGoneButTheUsersFilesSta
     dir.write("key.tmp", "the user's own");
     dir.write("key.dat.part", "the user's own");
     const fs::path leftover = dir.write(".key.dat.talvora-Ab3dEf6hIj9k", rec("secret", "77"));
-    int fd = ::open(leftover.c_str(), O_RDONLY); // sees the bytes after the name is gone
+    int fd = test::systemOps().open(leftover, O_RDONLY, 0); // sees the bytes after the name is gone
     file.removeKeysByName("a");
     EXPECT_EQ(bytes(), rec("b", "2"));
     EXPECT_EQ(scratchFiles(dir.path()), 0);
     std::string left(RecordSize, '\0');
-    EXPECT_EQ(::pread(fd, left.data(), left.size(), 0), static_cast<ssize_t>(RecordSize));
+    EXPECT_EQ(test::systemOps().pread(fd, left.data(), left.size(), 0), static_cast<ssize_t>(RecordSize));
     EXPECT_EQ(left, std::string(RecordSize, '@'));
     ::close(fd);
     EXPECT_EQ(TempFolder::read(dir / "key.tmp"), "the user's own");
@@ -370,6 +366,7 @@ TEST_F(KeyCopyTest, TransferReplacesTheTargetAndRestoreBringsItBack) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 
+#ifndef _WIN32 // POSIX modes, /proc and symbolic links; Windows' cases are in test_windows.cpp
 TEST_F(KeyCopyTest, RefusesTheProgramFolderItselfAndMissingFiles) {
     dir.write("key.dat", rec("a", "1"));
     fs::create_directory_symlink(dir.path(), other / "alias");
@@ -384,6 +381,7 @@ TEST_F(KeyCopyTest, RefusesTheProgramFolderItselfAndMissingFiles) {
     expectError([&] { transferKeyFile(other.path(), dir.path()); }, {"no key file to transfer"});
     EXPECT_EQ(bytes(), rec("a", "1"));
 }
+#endif
 
 TEST_F(KeyCopyTest, FailedCopyLeavesTheOldTarget) {
     dir.write("key.dat", rec("new", "1"));
@@ -398,6 +396,7 @@ TEST_F(KeyCopyTest, FailedCopyLeavesTheOldTarget) {
 
 // --- Wiping -------------------------------------------------------------------------
 
+#ifndef _WIN32 // POSIX modes, /proc and symbolic links; Windows' cases are in test_windows.cpp
 TEST_F(KeyFileTest, WipeOverwritesInPlace21TimesThenLeavesNothing) {
     dir.write("key.dat", rec("a", "1") + "xyz");
     const size_t length = RecordSize + 3;
@@ -423,7 +422,7 @@ TEST_F(KeyFileTest, WipeOverwritesInPlace21TimesThenLeavesNothing) {
             EXPECT_FALSE(fs::exists(dat())); // no key file of '@' names at any time
             ++flushes;
         }
-        return ::fsync(fd);
+        return test::systemOps().fsync(fd);
     };
     {
         FileOpsOverride seam(ops);
@@ -437,7 +436,9 @@ TEST_F(KeyFileTest, WipeOverwritesInPlace21TimesThenLeavesNothing) {
     wipeKeyFile(dir.path()); // missing: created empty, then deleted
     EXPECT_TRUE(fs::is_empty(dir.path()));
 }
+#endif
 
+#ifndef _WIN32 // POSIX modes, /proc and symbolic links; Windows' cases are in test_windows.cpp
 TEST_F(KeyFileTest, WipeFollowsASymbolicLinkRefusesHardLinksAndReportsAFailedPass) {
     TempFolder elsewhere;
     const fs::path target = elsewhere.write("keys.dat", rec("a", "1"));
@@ -457,7 +458,7 @@ TEST_F(KeyFileTest, WipeFollowsASymbolicLinkRefusesHardLinksAndReportsAFailedPas
     FileOps ops = failing();
     int flushes = 0;
     ops.fsync = [&](int fd) {
-        return !isFolder(fd) && ++flushes == 3 ? (errno = EIO, -1) : ::fsync(fd);
+        return !isFolder(fd) && ++flushes == 3 ? (errno = EIO, -1) : test::systemOps().fsync(fd);
     };
     {
         FileOpsOverride seam(ops);
@@ -475,6 +476,7 @@ TEST_F(KeyFileTest, WipeFollowsASymbolicLinkRefusesHardLinksAndReportsAFailedPas
     FileOpsOverride seam(ops);
     expectError([&] { wipeKeyFile(dir.path()); }, {"could not be deleted", "not writable"});
 }
+#endif
 
 } // namespace
 
@@ -493,6 +495,7 @@ class KeyPolicyTest : public KeyCopyTest {
     }
 };
 
+#ifndef _WIN32 // POSIX modes, /proc and symbolic links; Windows' cases are in test_windows.cpp
 TEST_F(KeyPolicyTest, ASymbolicLinkIsFollowedAndTheTargetChangedInItsFolder) {
     TempFolder elsewhere;
     const fs::path target = elsewhere.write("real.dat", rec("a", "1") + rec("b", "2"));
@@ -507,6 +510,7 @@ TEST_F(KeyPolicyTest, ASymbolicLinkIsFollowedAndTheTargetChangedInItsFolder) {
     EXPECT_EQ(file.listKeyNames(), std::vector<std::string>{"r"});
     EXPECT_EQ(scratchFiles(dir.path()) + scratchFiles(elsewhere.path()), 0);
 }
+#endif
 
 TEST_F(KeyPolicyTest, OtherHardLinksAndReadOnlyFilesAreRefusedByEveryChange) {
     const std::string old = rec("a", "1");
@@ -518,15 +522,15 @@ TEST_F(KeyPolicyTest, OtherHardLinksAndReadOnlyFilesAreRefusedByEveryChange) {
     EXPECT_EQ(bytes(), old);
     fs::remove(dir / "copy.dat");
 
-    ::chmod(dat().c_str(), 0400);
+    fs::permissions(dat(), fs::perms(0400));
     for (auto& [name, change] : changes())
         expectError(change, {"read-only"});
     EXPECT_EQ(bytes(), old);
     EXPECT_EQ(modeOf(dat()), 0400u);
-    ::chmod(dat().c_str(), 0600);
+    fs::permissions(dat(), fs::perms(0600));
 
     // The same for a read-only copy where a transfer would write.
-    ::chmod((other / "key.dat").c_str(), 0444);
+    fs::permissions((other / "key.dat"), fs::perms(0444));
     expectError([&] { transferKeyFile(dir.path(), other.path()); }, {"read-only"});
     EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("r", "3"));
     EXPECT_EQ(scratchFiles(dir.path()) + scratchFiles(other.path()), 0);
@@ -654,16 +658,18 @@ TEST_F(KeyPolicyTest, AFaultAtAnyStepLeavesTheKeyFileExactlyOldOrExactlyNew) {
     EXPECT_GT(runs, failures);
 }
 
+#ifndef _WIN32 // Windows renames over no open file
 TEST_F(KeyPolicyTest, SaveOverARecordKeepsItsPlaceAndTheOldKeyIsOverwritten) {
     dir.write("key.dat", rec("a", "1") + rec("b", "222222") + rec("c", "3"));
-    int watch = ::open(dat().c_str(), O_RDONLY); // the file being replaced
+    int watch = test::systemOps().open(dat(), O_RDONLY, 0); // the file being replaced
     file.storeKey("B", "7");
     EXPECT_EQ(bytes(), rec("a", "1") + rec("B", "7") + rec("c", "3"));
     std::string old(3 * RecordSize, 'x');
-    ASSERT_EQ(::pread(watch, old.data(), old.size(), 0), static_cast<ssize_t>(old.size()));
+    ASSERT_EQ(test::systemOps().pread(watch, old.data(), old.size(), 0), static_cast<ssize_t>(old.size()));
     ::close(watch);
     EXPECT_EQ(old.find("222222"), std::string::npos);
     EXPECT_EQ(old.find_first_not_of('\0'), std::string::npos);
 }
+#endif
 
 } // namespace

@@ -2,50 +2,26 @@
 #include "codepage.h"
 #include "files.h"
 #include "keyfile.h"
+#include "process.h"
 #include "tempfolder.h"
+#include "utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
 #include <set>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace talvora;
 using namespace talvora::keys;
-
-extern char** environ;
+using namespace talvora::test;
 
 namespace {
 
-pid_t start(const std::vector<std::string>& args, const char* output = "/dev/null") {
-    std::vector<char*> argv;
-    for (const auto& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, output, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    pid_t pid = -1;
-    int err = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return err == 0 ? pid : -1;
-}
-
-int finish(pid_t pid) {
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
 std::vector<std::string> cli(const fs::path& folder, std::vector<std::string> args) {
-    args.insert(args.begin(), {TALVORA_CLI, "--folder", folder.string(), "keys"});
+    args.insert(args.begin(), {TALVORA_CLI, "--folder", utf8Path(folder), "keys"});
     return args;
 }
 
@@ -67,12 +43,12 @@ TEST(Processes, NeverLoseAnUpdateNorBringARemovedKeyBack) {
     for (int round = 0; round < rounds; ++round) {
         TempFolder dir;
         dir.write("key.dat", rec("r1", "1") + rec("r2", "2") + rec("r3", "3") + rec("keep", "4"));
-        std::vector<pid_t> pids;
+        std::vector<Process> pids;
         for (int i = 0; i < 4; ++i)
             pids.push_back(start(cli(dir.path(), {"save", "s" + std::to_string(i), "5"})));
         for (int i = 1; i <= 3; ++i)
             pids.push_back(start(cli(dir.path(), {"remove", "--yes", "r" + std::to_string(i)})));
-        for (pid_t pid : pids)
+        for (Process pid : pids)
             ASSERT_EQ(finish(pid), 0) << "round " << round;
         KeyFile file(dir.path(), cp);
         auto names = file.listKeyNames();
@@ -91,17 +67,16 @@ TEST(Processes, AListingWaitsForAChangeInProgress) {
     TempFolder dir, out;
     dir.write("key.dat", rec("a", "1"));
     KeyFile file(dir.path(), cp);
-    const std::string listing = (out / "list.txt").string();
-    pid_t reader = -1;
+    const std::string listing = utf8Path(out / "list.txt");
+    Process reader{};
     bool waited = false;
     auto real = files::FileOps::system();
     files::FileOps ops = real;
     ops.rename = [&](const fs::path& from, const fs::path& to) {
         int r = real.rename(from, to);
-        reader = start(cli(dir.path(), {"list"}), listing.c_str());
-        ::usleep(300000);
-        int status = 0;
-        waited = ::waitpid(reader, &status, WNOHANG) == 0;
+        reader = start(cli(dir.path(), {"list"}), listing);
+        pause(300);
+        waited = running(reader);
         return r;
     };
     {
@@ -112,6 +87,8 @@ TEST(Processes, AListingWaitsForAChangeInProgress) {
     EXPECT_TRUE(waited);
     EXPECT_EQ(TempFolder::read(listing), "a\nb\n");
 }
+
+#ifndef _WIN32 // a loop device of Linux
 
 namespace {
 
@@ -222,3 +199,5 @@ TEST(Processes, NoChangedKeyIsLeftOnTheDevice) {
     for (const auto& secret : secrets)
         EXPECT_EQ(raw.find(secret), std::string::npos) << secret << " is still on the device";
 }
+
+#endif

@@ -3,6 +3,7 @@
 #include "error.h"
 #include "errorof.h"
 #include "files.h"
+#include "systemcalls.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -17,10 +18,7 @@ using files::FileOps;
 
 namespace {
 
-bool isFolder(int fd) {
-    struct stat st {};
-    return ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
-}
+using test::isFolder;
 
 } // namespace
 
@@ -32,7 +30,7 @@ TEST(Hostile, ACleanUpMeanwhileLeavesALiveScratchFileAlone) {
     FileOps ops = FileOps::system();
     ops.rename = [target](const fs::path& from, const fs::path& to) {
         files::shredScratchFiles(target, '@', 1);
-        return ::rename(from.c_str(), to.c_str());
+        return test::systemOps().rename(from, to);
     };
     {
         files::FileOpsOverride seam(ops);
@@ -46,7 +44,7 @@ TEST(Hostile, ACleanUpMeanwhileLeavesALiveScratchFileAlone) {
 TEST(Hostile, LateFailuresNameWhatFailed) {
     TempFolder dir;
     FileOps ops = FileOps::system();
-    ops.fsync = [](int fd) { return isFolder(fd) ? (errno = EIO, -1) : ::fsync(fd); };
+    ops.fsync = [](int fd) { return isFolder(fd) ? (errno = EIO, -1) : test::systemOps().fsync(fd); };
     const fs::path out = dir / "out.txt";
     EXPECT_EQ(errorOf([&] {
                   files::FileOpsOverride seam(ops);
