@@ -44,6 +44,48 @@ constexpr Respelling danishRespellings[] = {{"aa", "å"}, {"ae", "æ"}, {"oe", "
 constexpr Respelling czechRespellings[] = {
     {"ýho", "ého"}, {"ýmu", "ému"}, {"ej", "ý"}, {"ej", "é"}};
 
+// Every word here is in the language's shipped dictionary. A currency reads after the whole
+// amount, its cents after it ("five dollars ninety nine"), as each language says a price.
+constexpr SymbolWords englishSymbols{
+    {"percent"}, {"dollars", "dollar"}, {"euros", "euro"},
+    {"pounds", "pound"}, {"degrees", "degree"}, "Celsius", "Fahrenheit",
+    "plus", "and", "at", "dot", "point", '.', true};
+// Czech: "many" is the form of a decimal (3,5 procenta), "other" that of five and more.
+constexpr SymbolWords czechSymbols{
+    {"procent", "procento", "procenta", "procenta"}, {"dolarů", "dolar", "dolary", "dolaru"},
+    {"eur", "euro", "eura", "eura"}, {"liber", "libra", "libry", "libry"},
+    {"stupňů", "stupeň", "stupně", "stupně"}, "Celsia", "Fahrenheit",
+    "plus", "a", "zavináč", "tečka", "čárka"};
+constexpr SymbolWords danishSymbols{
+    {"procent"}, {"dollar"}, {"euro"}, {"pund"}, {"grader", "grad"}, "Celsius",
+    "Fahrenheit", "plus", "og", "snabel-a", "punktum", "komma"};
+constexpr SymbolWords dutchSymbols{
+    {"procent"}, {"dollar"}, {"euro"}, {"pond"}, {"graden", "graad"}, "Celsius",
+    "Fahrenheit", "plus", "en", "apenstaartje", "punt", "komma"};
+constexpr SymbolWords frenchSymbols{
+    {"pour cent"}, {"dollars", "dollar"}, {"euros", "euro"},
+    {"livres", "livre"}, {"degrés", "degré"}, "Celsius", {},
+    "plus", "et", "arobase", "point", "virgule"};
+constexpr SymbolWords germanSymbols{
+    {"Prozent"}, {"Dollar"}, {"Euro"}, {"Pfund"}, {"Grad"}, "Celsius", "Fahrenheit",
+    "plus", "und", "at", "Punkt", "Komma", ',', true};
+constexpr SymbolWords italianSymbols{
+    {"per cento"}, {"dollari", "dollaro"}, {"euro"}, {"sterline", "sterlina"},
+    {"gradi", "grado"}, "Celsius", "Fahrenheit", "più", "e", "chiocciola", "punto",
+    "virgola"};
+// Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
+constexpr SymbolWords polishSymbols{
+    {"procent"}, {"dolara", "dolar", "dolary", "dolarów"}, {"euro"},
+    {"funta", "funt", "funty", "funtów"}, {"stopnia", "stopień", "stopnie", "stopni"},
+    "Celsjusza", "Fahrenheita", "plus", "i", "małpa", "kropka", "przecinek"};
+constexpr SymbolWords spanishSymbols{
+    {"por ciento"}, {"dólares", "dólar"}, {"euros", "euro"},
+    {"libras", "libra"}, {"grados", "grado"}, "Celsius", "Fahrenheit",
+    "más", "y", "arroba", "punto", "coma"};
+constexpr SymbolWords swedishSymbols{
+    {"procent"}, {"dollar"}, {"euro"}, {"pund"}, {"grader", "grad"}, "Celsius",
+    "Fahrenheit", "plus", "och", "snabel-a", "punkt", "komma"};
+
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};
 
@@ -51,19 +93,26 @@ constexpr std::u32string_view nordicLinks[] = {U"s"};
 
 const std::vector<Language>& languageTable() {
     static const std::vector<Language> table = {
-        {"English", "eng.dic", "windows-1252", "en", "en_US", englishOrdinals},
-        {"Czech", "Czech.dic", "windows-1250", "cs", "cs_CZ", {}, czechRespellings, {}, "ne"},
+        {"English", "eng.dic", "windows-1252", "en", "en_US", englishOrdinals, {}, {}, {}, false,
+         &englishSymbols},
+        {"Czech", "Czech.dic", "windows-1250", "cs", "cs_CZ", {}, czechRespellings, {}, "ne", false,
+         &czechSymbols},
         // Danish written before 1948, still much read, gives nouns capitals.
         {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks,
-         {}, true},
-        {"Dutch", "nl.dic", "windows-1252", "nl", "nl_NL", dutchOrdinals, {}, germanicLinks},
-        {"French", "fr.dic", "windows-1252", "fr", "fr_FR", frenchOrdinals},
+         {}, true, &danishSymbols},
+        {"Dutch", "nl.dic", "windows-1252", "nl", "nl_NL", dutchOrdinals, {}, germanicLinks, {},
+         false, &dutchSymbols},
+        {"French", "fr.dic", "windows-1252", "fr", "fr_FR", frenchOrdinals, {}, {}, {}, false,
+         &frenchSymbols},
         {"German", "de_neu.dic", "windows-1252", "de", "de_DE_frami", {}, germanRespellings,
-         germanicLinks, {}, true},
-        {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals},
-        {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie"},
-        {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals},
-        {"Swedish", "se.dic", "windows-1252", "sv", "sv_SE", {}, {}, nordicLinks},
+         germanicLinks, {}, true, &germanSymbols},
+        {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, {}, {}, {}, false,
+         &italianSymbols},
+        {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false, &polishSymbols},
+        {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals, {}, {}, {}, false,
+         &spanishSymbols},
+        {"Swedish", "se.dic", "windows-1252", "sv", "sv_SE", {}, {}, nordicLinks, {}, false,
+         &swedishSymbols},
     };
     return table;
 }

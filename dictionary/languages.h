@@ -23,6 +23,26 @@ struct Respelling {
     std::string_view typed, meant;
 };
 
+// A symbol's word by the plural form (ICU's categories) of the number it follows, "other"
+// first; a form left out is the "other" one.
+struct PluralWord {
+    constexpr PluralWord(std::string_view other = {}, std::string_view one = {},
+                         std::string_view few = {}, std::string_view many = {})
+        : other(other), one(one), few(few), many(many) {}
+    std::string_view other, one, few, many;
+};
+
+// The words a symbol beside a number, a telephone number or an address is read with, and how
+// decimals are written and read.
+struct SymbolWords {
+    PluralWord percent, dollar, euro, pound, degree;
+    std::string_view celsius, fahrenheit; // none where the dictionary lacks it: the letter
+    std::string_view plus, ampersand, at, dot;
+    std::string_view decimalSeparator; // the word for the separator of "3,5"
+    char decimalMark = ',';            // the other of comma and full stop groups thousands
+    bool decimalsDigitByDigit = false; // "drei Komma eins vier", not "trois virgule quatorze"
+};
+
 struct Language {
     std::string_view displayName;
     std::string_view fileName;
@@ -35,6 +55,7 @@ struct Language {
     std::span<const std::u32string_view> linkingElements;
     std::string_view negationPrefix; // written joined to the word it denies (ne, nie)
     bool capitalisesNouns = false;   // a capital inside a sentence marks no name
+    const SymbolWords* symbols = nullptr;
 };
 
 // The ten languages and their files, in lookup order.

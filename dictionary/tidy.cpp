@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <utility>
 #include <unicode/uchar.h>
 
 namespace talvora {
@@ -93,14 +94,24 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, bool spellN
     uint32_t line = 1;
     size_t counted = 0; // line breaks are counted up to here
     bool sentenceStart = true; // a capital here marks no name
+    size_t lineStart = 0;
+    state.amount.reset();
+    state.amountFresh = false;
     auto span = [&](std::string_view piece) {
         const auto at = static_cast<size_t>(piece.data() - text.data());
         if (!lineEnd || at > *lineEnd) {
             lineEnd = std::min(text.find("\r\n", at), text.size());
             state.lineHasLowerCase = hasLowerCase(text.substr(at, *lineEnd - at));
             sentenceStart = true;
+            lineStart = at;
+            state.amount.reset();
         }
         state.sentenceStart = sentenceStart;
+        state.before = text.substr(lineStart, at - lineStart);
+        state.after = text.substr(at + piece.size(), *lineEnd - at - piece.size());
+        // Only the piece right after a number sees it.
+        if (!std::exchange(state.amountFresh, false))
+            state.amount.reset();
         // Punctuation and spaces standing alone (» ¿ – no-break space) neither end a
         // sentence nor begin one.
         if (!piece.empty() && std::string_view(".!?:").find(piece.back()) != std::string_view::npos)
@@ -108,7 +119,7 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, bool spellN
         else if (const std::u32string chars = decode(piece);
                  std::any_of(chars.begin(), chars.end(), isWordChar))
             sentenceStart = false;
-        if (state.known(piece)) {
+        if (state.known(piece) && !standsBesideNumber(state, piece)) {
             out += piece;
             return;
         }

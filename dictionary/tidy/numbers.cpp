@@ -8,6 +8,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <unicode/rbnf.h>
 
 namespace talvora::tidy {
@@ -20,6 +21,10 @@ NumberWords::NumberWords(const std::string& locale, const Language* language)
                                                               icu::Locale(locale.c_str()), status);
         if (U_FAILURE(status))
             format.reset();
+        status = U_ZERO_ERROR;
+        plurals.reset(icu::PluralRules::forLocale(icu::Locale(locale.c_str()), status));
+        if (U_FAILURE(status))
+            plurals.reset();
     }
     for (int d = 0; d < 10; ++d)
         digits[d] = format ? spell(d) : std::string(1, static_cast<char>('0' + d));
@@ -48,6 +53,17 @@ std::string NumberWords::spell(int64_t value, std::string_view ruleSet) const {
     return toLower(encode(text));
 }
 
+std::string_view NumberWords::plural(const PluralWord& word, double value) const {
+    if (!plurals)
+        return word.other;
+    const icu::UnicodeString form = plurals->select(value);
+    const std::string_view chosen = form == u"one"    ? word.one
+                                    : form == u"few"  ? word.few
+                                    : form == u"many" ? word.many
+                                                      : word.other;
+    return chosen.empty() ? word.other : chosen;
+}
+
 std::string_view NumberWords::ordinalRuleSet(std::string_view letters) const {
     if (!language)
         return {};
@@ -58,32 +74,100 @@ std::string_view NumberWords::ordinalRuleSet(std::string_view letters) const {
     return {};
 }
 
-// Digit groups ("512", "1,000") become number words, or the words of their digits; the
+double WrittenNumber::value() const {
+    const std::string text = decimals.empty() ? whole : whole + '.' + decimals;
+    double v = 0;
+    std::from_chars(text.data(), text.data() + text.size(), v);
+    return v;
+}
+
+WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* symbols) {
+    auto digit = [&](size_t k) { return k < text.size() && isAsciiDigit(text[k]); };
+    auto groups = [&](char c) {
+        return (c == ',' || c == '.') && (!symbols || c != symbols->decimalMark);
+    };
+    WrittenNumber n;
+    size_t j = pos;
+    while (digit(j))
+        ++j;
+    n.whole = text.substr(pos, j - pos);
+    // Thousands written in groups of three ("1,000", "1.000.000").
+    if (n.whole.size() <= 3)
+        while (j < text.size() && groups(text[j]) && digit(j + 1) && digit(j + 2) &&
+               digit(j + 3) && !digit(j + 4)) {
+            n.whole.append(text.substr(j + 1, 3));
+            j += 4;
+        }
+    // Decimals, unless the number is one of several joined by marks (1.2.3, 192.168.0.1).
+    auto mark = [&](size_t k) { return k < text.size() && (text[k] == ',' || text[k] == '.'); };
+    const bool afterAnother = pos >= 2 && mark(pos - 1) && digit(pos - 2);
+    if (symbols && !afterAnother && j < text.size() && text[j] == symbols->decimalMark &&
+        digit(j + 1)) {
+        size_t k = j + 1;
+        while (digit(k))
+            ++k;
+        if (!(mark(k) && digit(k + 1))) {
+            n.decimals = text.substr(j + 1, k - j - 1);
+            j = k;
+        }
+    }
+    n.end = j;
+    return n;
+}
+
+std::optional<std::string> readDigits(State& state, std::string_view digits, bool asNumber) {
+    const NumberWords& numbers = state.numbers();
+    std::string words;
+    if (asNumber && numbers.format && digits.size() <= 7 &&
+        (digits[0] != '0' || digits.size() == 1)) {
+        words = numbers.spell(std::stoll(std::string(digits)));
+        if (state.allKnown(words))
+            return words;
+        words.clear();
+    }
+    for (char d : digits) {
+        if (!words.empty())
+            words += ' ';
+        words += numbers.digits[static_cast<size_t>(d - '0')];
+    }
+    if (!state.allKnown(words))
+        return std::nullopt;
+    return words;
+}
+
+// Decimals read as the language reads them: digit by digit (German, English), otherwise as
+// a number unless they begin with a zero or run long ("trois virgule zéro cinq").
+std::optional<std::string> readNumber(State& state, const WrittenNumber& number) {
+    auto words = readDigits(state, number.whole);
+    if (!words || number.decimals.empty())
+        return words;
+    const SymbolWords& symbols = *state.language()->symbols;
+    const auto decimals = readDigits(state, number.decimals,
+                                     !symbols.decimalsDigitByDigit && number.decimals.size() <= 3);
+    if (!decimals || !state.allKnown(symbols.decimalSeparator))
+        return std::nullopt;
+    return *words + ' ' + std::string(symbols.decimalSeparator) + ' ' + *decimals;
+}
+
+// Digit groups ("512", "1,000", "3,5") become number words, or the words of their digits; the
 // separators between groups and other parts become blanks. Only when every word is known.
 std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     struct Segment {
-        std::string text, digits;
+        std::string text;
+        WrittenNumber number;
         bool separatorsOnly = false;
     };
     if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
         return std::nullopt;
+    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
     std::vector<Segment> segments;
     const size_t n = piece.size();
     for (size_t i = 0; i < n;) {
         size_t j = i;
         if (isAsciiDigit(piece[i])) {
-            while (j < n && isAsciiDigit(piece[j]))
-                ++j;
-            std::string digits = piece.substr(i, j - i);
-            // Thousands written in groups of three after a comma or full stop.
-            if (digits.size() <= 3)
-                while (j + 3 < n && (piece[j] == ',' || piece[j] == '.') &&
-                       isAsciiDigit(piece[j + 1]) && isAsciiDigit(piece[j + 2]) &&
-                       isAsciiDigit(piece[j + 3]) && (j + 4 == n || !isAsciiDigit(piece[j + 4]))) {
-                    digits.append(piece, j + 1, 3);
-                    j += 4;
-                }
-            segments.push_back({piece.substr(i, j - i), digits, false});
+            WrittenNumber number = parseNumber(piece, i, symbols);
+            j = number.end;
+            segments.push_back({piece.substr(i, j - i), std::move(number), false});
         } else {
             bool separatorsOnly = true;
             for (; j < n && !isAsciiDigit(piece[j]); ++j)
@@ -108,7 +192,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         if (afterWord)
             out += ' ';
         afterWord = true;
-        if (s.digits.empty()) {
+        const std::string& digits = s.number.whole;
+        if (digits.empty()) {
             const auto [from, to] = coreOf(s.text);
             if (state.known(s.text)) {
                 out += s.text;
@@ -124,14 +209,11 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             }
             continue;
         }
-        // Numbers are read as numbers up to millions; codes with a leading zero and long
-        // runs (telephone numbers) digit by digit.
-        std::string words;
-        const bool asNumber = numbers.format && s.digits.size() <= 7 &&
-                              (s.digits[0] != '0' || s.digits.size() == 1);
         // An ordinal (3rd, 1er, 2ª) reads as one: "third", not "three rd".
+        const bool asNumber = numbers.format && digits.size() <= 7 &&
+                              (digits[0] != '0' || digits.size() == 1);
         if (asNumber && k + 1 < segments.size() && !segments[k + 1].separatorsOnly &&
-            s.text == s.digits) {
+            s.text == digits) {
             // The suffix may carry the punctuation that ends the word ("3rd,").
             const std::string& after = segments[k + 1].text;
             size_t letters = after.size();
@@ -140,31 +222,26 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             const std::string_view ruleSet =
                 numbers.ordinalRuleSet(std::string_view(after).substr(0, letters));
             if (!ruleSet.empty() && (letters == after.size() || k + 2 == segments.size())) {
-                words = numbers.spell(std::stoll(s.digits), ruleSet);
+                const std::string words = numbers.spell(std::stoll(digits), ruleSet);
                 if (!words.empty() && state.allKnown(words)) {
                     out += words;
                     out += after.substr(letters);
                     ++k;
                     continue;
                 }
-                words.clear();
             }
         }
-        if (asNumber) {
-            words = numbers.spell(std::stoll(s.digits));
-            if (!state.allKnown(words))
-                words.clear();
+        const auto words = readNumber(state, s.number);
+        if (!words)
+            return std::nullopt;
+        out += *words;
+        // A symbol written apart after the number reads in its form ("10 %": "ten percent").
+        if ((k == 0 || (k == 1 && segments[0].separatorsOnly)) &&
+            (k + 1 == segments.size() ||
+             (k + 2 == segments.size() && segments[k + 1].separatorsOnly))) {
+            state.amount = s.number.value();
+            state.amountFresh = true;
         }
-        if (words.empty()) {
-            for (char d : s.digits) {
-                if (!words.empty())
-                    words += ' ';
-                words += numbers.digits[static_cast<size_t>(d - '0')];
-            }
-            if (!state.allKnown(words))
-                return std::nullopt;
-        }
-        out += words;
     }
     return out;
 }

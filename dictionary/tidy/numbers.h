@@ -4,13 +4,17 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <optional>
 #include <string_view>
+#include <unicode/plurrule.h>
 #include <unicode/rbnf.h>
 
 
 namespace talvora {
 struct Language;
-}
+struct PluralWord;
+struct SymbolWords;
+} // namespace talvora
 
 namespace talvora::tidy {
 
@@ -25,9 +29,32 @@ struct NumberWords {
     // The ordinal rule set for the letters written right after a number, if they mark one.
     std::string_view ordinalRuleSet(std::string_view letters) const;
 
+    // The form of a word that follows the value ("one dollar", "pět dolarů").
+    std::string_view plural(const PluralWord& word, double value) const;
+
     std::unique_ptr<icu::RuleBasedNumberFormat> format; // none for no known locale
+    std::unique_ptr<icu::PluralRules> plurals;
     std::array<std::string, 10> digits;
     const Language* language;
 };
+
+class State;
+
+// A number as written: the digits of its whole part, thousands groups joined, and its decimals.
+struct WrittenNumber {
+    std::string whole, decimals;
+    size_t end = 0; // where it ends in the text
+    double value() const;
+};
+
+// The number that begins at pos, read with the language's thousands and decimal marks (with
+// no symbols, comma and full stop both group thousands and nothing is a decimal).
+WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* symbols);
+
+// Digits as a number, or one by one for a code (a leading zero) or a long run; nothing when
+// neither reads in words the dictionary holds.
+std::optional<std::string> readDigits(State& state, std::string_view digits, bool asNumber = true);
+// A number with its decimals after the word for the decimal mark.
+std::optional<std::string> readNumber(State& state, const WrittenNumber& number);
 
 } // namespace talvora::tidy

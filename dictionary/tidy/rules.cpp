@@ -13,6 +13,9 @@ const std::vector<Rule>& rules() {
     static const std::vector<Rule> list = {
         {"spaces", normalizeSpaces},
         {"apostrophes", plainApostrophes},
+        {"telephone numbers", readPhoneNumber},
+        {"symbols", spellSymbols},
+        {"addresses", readAddress},
         {"punctuation", dropPunctuation},
         {"separators", splitAtSeparators},
         {"numbers", spellDigits},

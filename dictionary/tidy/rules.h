@@ -50,6 +50,12 @@ class State {
     bool sentenceStart = true;    // the piece being tidied begins a sentence or a line
     std::string_view typed;       // the piece as typed, before any rule
     bool spellNames = false;      // asked for, never done unasked
+    // The line around the piece as typed: a telephone number or an amount may be written in
+    // several pieces.
+    std::string_view before, after;
+    // The number the last piece read, if it was one: a symbol after it takes its form.
+    std::optional<double> amount;
+    bool amountFresh = false; // set by this piece
     // The rules that changed the piece being tidied, in order; a rule that tries the later
     // ones on parts it may then give up takes back what they added.
     std::vector<std::string_view> fired;
@@ -79,8 +85,14 @@ std::optional<std::string> normalizeSpaces(State&, const std::string& piece);
 std::optional<std::string> plainApostrophes(State&, const std::string& piece);
 std::optional<std::string> dropPunctuation(State&, const std::string& piece);
 std::optional<std::string> splitAtSeparators(State&, const std::string& piece);
-// Numbers and symbols (numbers.cpp).
+// Numbers and symbols (numbers.cpp, symbols.cpp).
+std::optional<std::string> readPhoneNumber(State&, const std::string& piece);
+std::optional<std::string> spellSymbols(State&, const std::string& piece);
+std::optional<std::string> readAddress(State&, const std::string& piece);
 std::optional<std::string> spellDigits(State&, const std::string& piece);
+// A symbol standing alone beside a number ("10 %", "$ 5"): read with it although the
+// dictionary, which drops separators, takes it for no word at all.
+bool standsBesideNumber(const State& state, std::string_view piece);
 // Spelling (spelling.cpp).
 std::optional<std::string> unstretch(State&, const std::string& piece);
 std::optional<std::string> respell(State&, const std::string& piece);

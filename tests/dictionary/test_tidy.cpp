@@ -198,12 +198,12 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
 
 TEST(Tidy, NumbersInTheDictionarysLanguage) {
     auto en = keyspaceOf({"five", "hundred", "twelve", "one", "thousand", "zero", "seven", "thirty",
-                          "two", "at", "am", "three", "fourteen"});
+                          "two", "at", "am", "three", "fourteen", "point", "four"});
     EXPECT_EQ(tidied(*en, "at 512"), "at five hundred twelve");
     EXPECT_EQ(tidied(*en, "at 5."), "at five.");
     EXPECT_EQ(tidied(*en, "1,000 (5)"), "one thousand (five)");
     EXPECT_EQ(tidied(*en, "5:30 10am"), "five thirty one zero am");
-    EXPECT_EQ(tidied(*en, "3.14"), "three fourteen");
+    EXPECT_EQ(tidied(*en, "3.14"), "three point one four");
     // A leading zero is a code: digit by digit.
     EXPECT_EQ(tidied(*en, "007"), "zero zero seven");
     // Number words missing ("twenty"): digit by digit.

@@ -1,0 +1,360 @@
+// Symbols, telephone numbers and addresses: what a text writes in signs, in the words of its
+// language.
+
+#include "common.h"
+#include "languages.h"
+#include "numbers.h"
+#include "rules.h"
+
+#include <algorithm>
+
+namespace talvora::tidy {
+
+namespace {
+
+enum class Symbol { None, Percent, Dollar, Euro, Pound, Degree, Celsius, Fahrenheit };
+
+bool isSymbolChar(char32_t c) {
+    return c == U'%' || c == U'$' || c == U'€' || c == U'£' || c == U'°' || c == U'℃' ||
+           c == U'℉';
+}
+
+bool isCurrency(Symbol s) {
+    return s == Symbol::Dollar || s == Symbol::Euro || s == Symbol::Pound;
+}
+
+// The symbol that text begins with, and how many characters it takes.
+Symbol symbolAt(std::u32string_view text, size_t& length) {
+    length = 1;
+    if (text.empty())
+        return Symbol::None;
+    switch (text[0]) {
+    case U'%':
+        return Symbol::Percent;
+    case U'$':
+        return Symbol::Dollar;
+    case U'€':
+        return Symbol::Euro;
+    case U'£':
+        return Symbol::Pound;
+    case U'℃':
+        return Symbol::Celsius;
+    case U'℉':
+        return Symbol::Fahrenheit;
+    case U'°':
+        // °C, °F, but not the start of a word written after the degree sign.
+        if (text.size() > 1 && (text[1] == U'C' || text[1] == U'F') &&
+            (text.size() == 2 || !isLetter(text[2]))) {
+            length = 2;
+            return text[1] == U'C' ? Symbol::Celsius : Symbol::Fahrenheit;
+        }
+        return Symbol::Degree;
+    default:
+        return Symbol::None;
+    }
+}
+
+// The words for a symbol after a number of that value (its "other" form without one).
+std::optional<std::string> wordsOf(State& state, Symbol s, std::optional<double> value) {
+    const SymbolWords& w = *state.language()->symbols;
+    auto form = [&](const PluralWord& word) {
+        return std::string(value ? state.numbers().plural(word, *value) : word.other);
+    };
+    std::string words;
+    switch (s) {
+    case Symbol::Percent:
+        words = form(w.percent);
+        break;
+    case Symbol::Dollar:
+        words = form(w.dollar);
+        break;
+    case Symbol::Euro:
+        words = form(w.euro);
+        break;
+    case Symbol::Pound:
+        words = form(w.pound);
+        break;
+    case Symbol::Degree:
+        words = form(w.degree);
+        break;
+    case Symbol::Celsius:
+    case Symbol::Fahrenheit: {
+        // The scale's letter where the dictionary lacks its name.
+        const std::string_view name = s == Symbol::Celsius ? w.celsius : w.fahrenheit;
+        const bool named = !name.empty() && state.known(name);
+        words = form(w.degree) + ' ' +
+                (named ? std::string(name) : std::string(s == Symbol::Celsius ? "C" : "F"));
+        break;
+    }
+    case Symbol::None:
+        break;
+    }
+    if (words.empty() || !state.allKnown(words))
+        return std::nullopt;
+    return words;
+}
+
+// A piece around its core: from the first to the last letter, digit, symbol or plus sign.
+std::pair<size_t, size_t> symbolCoreOf(const std::u32string& text) {
+    auto inner = [](char32_t c) { return isWordChar(c) || isSymbolChar(c) || c == U'+'; };
+    size_t first = 0, last = text.size();
+    while (first < last && !inner(text[first]))
+        ++first;
+    while (last > first && !inner(text[last - 1]))
+        --last;
+    return {first, last};
+}
+
+// The number that the next piece on the line begins with ("€ 20").
+std::optional<double> nextNumber(const State& state) {
+    std::string_view next = state.after;
+    if (next.empty() || next[0] != ' ')
+        return std::nullopt;
+    next.remove_prefix(1);
+    next = next.substr(0, next.find(' '));
+    if (!next.empty() && next[0] == '+')
+        next.remove_prefix(1);
+    // A number the dictionary holds is no amount that Tidy reads.
+    if (next.empty() || !isAsciiDigit(next[0]) || state.known(next))
+        return std::nullopt;
+    return parseNumber(next, 0, state.language()->symbols).value();
+}
+
+// A piece of a telephone number without the punctuation that ends it; empty for any other
+// piece. ends tells whether such punctuation ends the number there.
+std::string_view phonePart(std::string_view piece, bool& ends) {
+    size_t last = piece.size();
+    while (last > 0 && std::string_view(",.;:!?").find(piece[last - 1]) != std::string_view::npos)
+        --last;
+    ends = last != piece.size();
+    const std::string_view part = piece.substr(0, last);
+    const bool phoneChars = std::all_of(part.begin(), part.end(), [](char c) {
+        return isAsciiDigit(c) || std::string_view("+()-./").find(c) != std::string_view::npos;
+    });
+    if (!phoneChars || std::none_of(part.begin(), part.end(), isAsciiDigit))
+        return {};
+    return part;
+}
+
+// Whether the piece being tidied is part of a telephone number: the pieces around it that
+// may be parts of one begin with a plus or a zero, or group their digits as telephone numbers
+// do ("555-1234", "12 34 56 78") rather than as a date, thousands or decimals do.
+bool inPhoneNumber(const State& state) {
+    bool ends = false;
+    const std::string_view own = phonePart(state.typed, ends);
+    if (own.empty())
+        return false;
+    std::vector<std::string_view> run{own};
+    const std::vector<std::string_view> before = splitBlanks(state.before);
+    for (size_t k = before.size(); k-- > 0;) {
+        bool endsThere = false;
+        const std::string_view part = phonePart(before[k], endsThere);
+        if (part.empty() || endsThere) {
+            if (k + 1 == before.size() && before[k].empty())
+                continue; // the blank just before the piece
+            break;
+        }
+        run.insert(run.begin(), part);
+    }
+    if (!ends) {
+        const std::vector<std::string_view> after = splitBlanks(state.after);
+        for (size_t k = after.empty() || !after[0].empty() ? 0 : 1; k < after.size(); ++k) {
+            bool endsThere = false;
+            const std::string_view part = phonePart(after[k], endsThere);
+            if (part.empty())
+                break;
+            run.push_back(part);
+            if (endsThere)
+                break;
+        }
+    }
+    std::string joined;
+    for (std::string_view part : run)
+        joined += (joined.empty() ? "" : " ") + std::string(part);
+    const size_t start = joined[0] == '(' && joined.size() > 1 ? 1 : 0;
+    const auto digits = static_cast<size_t>(std::count_if(joined.begin(), joined.end(), isAsciiDigit));
+    std::vector<size_t> groups;
+    bool plainCuts = true; // blanks, dashes and brackets only
+    for (size_t i = start; i < joined.size();) {
+        size_t j = i;
+        while (j < joined.size() && isAsciiDigit(joined[j]))
+            ++j;
+        if (j > i)
+            groups.push_back(j - i);
+        else if (std::string_view(" -()").find(joined[j++]) == std::string_view::npos)
+            plainCuts = false;
+        i = j;
+    }
+    const bool single = run.size() == 1;
+    // 15.01.2024, 2024-01-15, 0.0001: one piece that reads as a date or a decimal.
+    const bool date = single && groups.size() == 3 &&
+                      ((groups[0] <= 2 && groups[1] <= 2 && (groups[2] == 2 || groups[2] == 4)) ||
+                       (groups[0] == 4 && groups[1] <= 2 && groups[2] <= 2));
+    const WrittenNumber number = parseNumber(joined, 0, state.language()->symbols);
+    const bool decimal = single && number.end == joined.size() && !number.decimals.empty();
+    if (date || decimal)
+        return false;
+    if (joined[start] == '+')
+        return digits >= 5;
+    if (joined[start] == '0')
+        return digits >= 6;
+    const bool thousands = joined.find_first_of("-()") == std::string::npos && groups[0] <= 3 &&
+                           std::all_of(groups.begin() + 1, groups.end(), [](size_t g) { return g == 3; });
+    return groups.size() >= 2 && digits >= 7 && plainCuts && !thousands;
+}
+
+} // namespace
+
+// A telephone number digit by digit, its plus sign as a word: "plus four four two zero".
+std::optional<std::string> readPhoneNumber(State& state, const std::string& piece) {
+    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    bool ends = false;
+    if (!symbols || piece != state.typed || !state.numbers().format)
+        return std::nullopt;
+    const std::string_view number = phonePart(piece, ends);
+    if (number.empty() || !inPhoneNumber(state))
+        return std::nullopt;
+    std::string words;
+    for (char c : number) {
+        if (c != '+' && !isAsciiDigit(c))
+            continue; // brackets, dashes and full stops only group the digits
+        if (!words.empty())
+            words += ' ';
+        words += c == '+' ? std::string(symbols->plus)
+                          : state.numbers().digits[static_cast<size_t>(c - '0')];
+    }
+    if (!state.allKnown(words))
+        return std::nullopt;
+    return words + piece.substr(number.size());
+}
+
+// %, $, €, £, ° and a plus sign beside a number as words, in the form the number asks for
+// ("ten percent", "pět dolarů"); a price as its whole amount, the currency and the cents
+// ("five dollars ninety nine"); "&" between two words as the word for "and".
+std::optional<std::string> spellSymbols(State& state, const std::string& piece) {
+    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    if (!symbols || !state.numbers().format)
+        return std::nullopt;
+    const std::u32string text = decode(piece);
+    const auto [first, last] = symbolCoreOf(text);
+    const std::u32string_view core = std::u32string_view(text).substr(first, last - first);
+    if (core.empty())
+        return std::nullopt;
+    auto wrapped = [&](const std::string& words) {
+        return encode(text.substr(0, first)) + words + encode(text.substr(last));
+    };
+
+    if (core.find(U'&') != std::u32string_view::npos) {
+        std::u32string out;
+        for (size_t i = 0; i < core.size(); ++i)
+            if (core[i] == U'&' && i > 0 && i + 1 < core.size() && isLetter(core[i - 1]) &&
+                isLetter(core[i + 1]))
+                out += U" " + decode(symbols->ampersand) + U" ";
+            else
+                out += core[i];
+        if (out.size() == core.size() || !state.known(symbols->ampersand))
+            return std::nullopt;
+        return wrapped(encode(out));
+    }
+
+    size_t i = 0;
+    const bool plus = core[0] == U'+';
+    if (plus)
+        i = 1;
+    size_t length = 0;
+    Symbol before = symbolAt(core.substr(i), length);
+    if (before != Symbol::None && i + length == core.size()) {
+        // A symbol standing alone: beside a number, or for its word ("in €").
+        if (plus)
+            return std::nullopt;
+        const std::optional<double> value = state.amount ? state.amount : nextNumber(state);
+        if (!value && (before == Symbol::Percent || before == Symbol::Dollar))
+            return std::nullopt;
+        const auto words = wordsOf(state, before, value);
+        return words ? std::optional(wrapped(*words)) : std::nullopt;
+    }
+    if (!isCurrency(before))
+        before = Symbol::None;
+    else
+        i += length;
+    std::string digits;
+    for (size_t k = i; k < core.size() && core[k] < 0x80; ++k)
+        digits += static_cast<char>(core[k]);
+    const WrittenNumber number = parseNumber(digits, 0, symbols);
+    if (number.whole.empty())
+        return std::nullopt;
+    i += number.end;
+    Symbol after = Symbol::None;
+    if (before == Symbol::None) {
+        after = symbolAt(core.substr(i), length);
+        if (after != Symbol::None)
+            i += length;
+    }
+    const Symbol unit = before != Symbol::None ? before : after;
+    if (i != core.size() || (unit == Symbol::None && !plus))
+        return std::nullopt;
+
+    std::optional<std::string> amount, cents, name;
+    double value = number.value();
+    if (isCurrency(unit) && number.decimals.size() == 2) {
+        value = WrittenNumber{number.whole, {}, 0}.value();
+        amount = readDigits(state, number.whole);
+        cents = number.decimals == "00" ? std::string()
+                                        : readDigits(state, std::to_string(std::stoi(number.decimals)));
+    } else {
+        amount = readNumber(state, number);
+        cents = std::string();
+    }
+    name = unit == Symbol::None ? std::string() : wordsOf(state, unit, value);
+    if (!amount || !cents || !name || (plus && !state.known(symbols->plus)))
+        return std::nullopt;
+    std::string words = plus ? std::string(symbols->plus) + ' ' + *amount : *amount;
+    for (const std::string* part : {&*name, &*cents})
+        if (!part->empty())
+            words += ' ' + *part;
+    state.amount = value;
+    state.amountFresh = true;
+    return wrapped(words);
+}
+
+// An e-mail address with the words for its at sign and full stops: "anna at example dot com".
+std::optional<std::string> readAddress(State& state, const std::string& piece) {
+    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    const size_t at = piece.find('@');
+    if (!symbols || at == std::string::npos || piece.find('@', at + 1) != std::string::npos)
+        return std::nullopt;
+    const auto [first, last] = coreOf(piece);
+    if (at <= first || at + 1 >= last)
+        return std::nullopt;
+    const std::string_view local = std::string_view(piece).substr(first, at - first);
+    const std::string_view domain = std::string_view(piece).substr(at + 1, last - at - 1);
+    const size_t dot = domain.rfind('.');
+    const bool hostName = std::all_of(domain.begin(), domain.end(), [](char c) {
+        return isAsciiDigit(c) || c == '-' || c == '.' || (c >= 'a' && c <= 'z') ||
+               (c >= 'A' && c <= 'Z');
+    });
+    if (!hostName || dot == std::string_view::npos || dot == 0 || dot + 1 == domain.size() ||
+        !state.known(symbols->at) || !state.known(symbols->dot))
+        return std::nullopt;
+    auto spoken = [&](std::string_view part) {
+        std::string out;
+        for (char c : part)
+            out += c == '.' ? ' ' + std::string(symbols->dot) + ' ' : std::string(1, c);
+        return out;
+    };
+    return piece.substr(0, first) + spoken(local) + ' ' + std::string(symbols->at) + ' ' +
+           spoken(domain) + piece.substr(last);
+}
+
+bool standsBesideNumber(const State& state, std::string_view piece) {
+    if (!state.language() || !state.language()->symbols)
+        return false;
+    const std::u32string text = decode(piece);
+    const auto [first, last] = symbolCoreOf(text);
+    size_t length = 0;
+    return symbolAt(std::u32string_view(text).substr(first, last - first), length) !=
+               Symbol::None &&
+           first + length == last && (state.amount || nextNumber(state));
+}
+
+} // namespace talvora::tidy
