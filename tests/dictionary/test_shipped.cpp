@@ -237,6 +237,21 @@ TEST_P(ShippedDictionary, HoldsTheNumberWordsOfItsLanguage) {
     report(file(), problems);
 }
 
+// A symbol Tidy writes as a word the dictionary lacks would help no one.
+TEST_P(ShippedDictionary, HoldsTheWordsTidyReadsSymbolsWith) {
+    const talvora::Language* language = languageFor(file());
+    ASSERT_TRUE(language && language->symbols);
+    const SymbolWords& s = *language->symbols;
+    Keyspace& ks = readyKeyspace(file());
+    std::vector<std::string_view> words = {s.celsius, s.fahrenheit, s.plus, s.ampersand,
+                                           s.at,      s.dot,        s.decimalSeparator};
+    for (const PluralWord& p : {s.percent, s.dollar, s.euro, s.pound, s.degree})
+        words.insert(words.end(), {p.other, p.one, p.few, p.many});
+    for (std::string_view w : words)
+        for (const auto& t : tokens(std::string(w)))
+            EXPECT_NE(ks.findWord(t), 0u) << t << " is not in " << file();
+}
+
 TEST_P(ShippedDictionary, LinesEndInCrLfAndAreNeverEmpty) {
     const Dictionary& d = dictionary(file());
     ASSERT_FALSE(d.raw.empty());
