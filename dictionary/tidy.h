@@ -44,8 +44,9 @@ struct TidyResult {
 
 // Makes a text encodable without touching any token the dictionary holds: only a token the
 // dictionary lacks is rewritten, by named rules tried in order (spaces, invisible characters,
-// typographic apostrophes, punctuation, joined words, digits, drawn-out letters, respellings,
-// missing or wrong accents, words joined at capitals, abbreviations, compounds), so a text
+// typographic apostrophes, telephone numbers, symbols, addresses, punctuation, joined words,
+// digits, drawn-out letters, respellings, missing or wrong accents, words joined at capitals,
+// abbreviations, compounds), so a text
 // that encodes comes back byte for byte.
 class Tidier {
   public:

@@ -27,7 +27,9 @@ const talvora::Keyspace& dictionary() {
               "arbeit",    "zeit",         "konto",   "gränssnitt", "s",       "one",
               "two",       "five",         "twenty",  "first",      "third",   "hundred",
               "thousand",  "and",          "fünf",    "und",        "zwanzig", "eins",
-              "deux",      "cinq",         "premier", "a",          "b",       "x"})
+              "deux",      "cinq",         "premier", "a",          "b",       "x",
+              "percent",   "dollars",      "plus",    "point",      "at",      "dot",
+              "komma",     "grad",         "celsius", "prozent"})
             list.add(w);
         auto k = std::make_unique<talvora::Keyspace>();
         k->load(std::move(list));

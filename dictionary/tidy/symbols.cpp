@@ -347,7 +347,9 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
 }
 
 bool standsBesideNumber(const State& state, std::string_view piece) {
-    if (!state.language() || !state.language()->symbols)
+    // Every symbol begins with one of these bytes; most pieces have none of them.
+    if (!state.language() || !state.language()->symbols ||
+        piece.find_first_of("%$\xC2\xE2") == std::string_view::npos)
         return false;
     const std::u32string text = decode(piece);
     const auto [first, last] = symbolCoreOf(text);
