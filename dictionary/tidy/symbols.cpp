@@ -236,7 +236,8 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
     if (!symbols || !state.numbers().format)
         return std::nullopt;
     const std::u32string text = decode(piece);
-    const auto [first, last] = symbolCoreOf(text);
+    const std::pair<size_t, size_t> bounds = symbolCoreOf(text);
+    const size_t first = bounds.first, last = bounds.second; // captured below
     const std::u32string_view core = std::u32string_view(text).substr(first, last - first);
     if (core.empty())
         return std::nullopt;
