@@ -1,5 +1,5 @@
-// The main window's start-up, language list, cipher commands and text files, by real key
-// and mouse events on a temporary program folder.
+// The main window's start-up, language list, cipher commands, Dress as sentences and text
+// files, by real key and mouse events on a temporary program folder.
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
@@ -7,12 +7,14 @@
 #include "uitest.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLayout>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QWheelEvent>
 
 using namespace talvora;
@@ -21,19 +23,27 @@ using namespace uitest;
 
 namespace {
 
-// What a label showed each time it was painted, and the window's pointer at that moment.
+// What a label showed each time it was painted and the window's pointer at that moment, and
+// how often the window's pointer changed.
 class PaintLog : public QObject {
   public:
-    PaintLog(QLabel* label, QWidget* window) : label_(label), window_(window) { label->installEventFilter(this); }
+    PaintLog(QLabel* label, QWidget* window) : label_(label), window_(window) {
+        label->installEventFilter(this);
+        window->installEventFilter(this);
+    }
     QStringList texts;
     QList<Qt::CursorShape> pointers;
+    int pointerChanges = 0;
     void clear() {
         texts.clear();
         pointers.clear();
+        pointerChanges = 0;
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::CursorChange)
+            ++pointerChanges;
         if (watched == label_ && event->type() == QEvent::Paint &&
             (texts.isEmpty() || texts.last() != label_->text())) {
             texts << label_->text();
@@ -45,31 +55,6 @@ class PaintLog : public QObject {
   private:
     QLabel* label_;
     QWidget* window_;
-};
-
-// keyClicks takes ASCII only; letters such as ż come as the text of a key event.
-void typeText(QWidget* w, const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-// Counts one kind of event a widget receives.
-class EventCounter : public QObject {
-  public:
-    EventCounter(QWidget* widget, QEvent::Type type, int& count) : type_(type), count_(count) {
-        widget->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == type_)
-            ++count_;
-        return false;
-    }
-
-  private:
-    QEvent::Type type_;
-    int& count_;
 };
 
 } // namespace
@@ -86,10 +71,7 @@ class FrmMainCipher : public WindowTest {
     }
 
   private slots:
-    void init() {
-        initFolder();
-        QVERIFY(writeBytes(path("dup.dic"), "ab\r\nabc\r\nxab\r\na\r\nab\r\n"));
-    }
+    void init() { initFolder(); }
     void cleanup() { cleanupFolder(); }
 
     void startsEmptyAndDisabled() {
@@ -101,9 +83,7 @@ class FrmMainCipher : public WindowTest {
         for (const char* name : {"Command1", "Command2", "Command6"})
             QVERIFY(!child<QPushButton>(name)->isEnabled());
         QVERIFY(child<QPushButton>("Command10")->isEnabled());
-        auto* bar = child<QProgressBar>("ProgressBar1");
-        QVERIFY(bar->isHidden());
-        QCOMPARE(bar->maximum(), 100);
+        QVERIFY(child<QProgressBar>("ProgressBar1")->isHidden());
         QCOMPARE(child<QLineEdit>("txtKey")->maxLength(), 18);
         auto* combo = child<QComboBox>("Combo1");
         QCOMPARE(combo->count(), 2);
@@ -206,24 +186,22 @@ class FrmMainCipher : public WindowTest {
     void refusedCommandsLeaveThePointerAndStatusAlone() {
         QVERIFY(start());
         PaintLog log(child<QLabel>("Label2"), window_.get());
-        int pointerChanges = 0;
-        EventCounter counter(window_.get(), QEvent::CursorChange, pointerChanges);
         click("Command10");           // no key
         type("txtKey", Key);
         click("Command10");           // no dictionary
         click("Command3");            // no input
         type("Text1", QStringLiteral("the dog"));
         click("Command4");            // no dictionary
-        QCOMPARE(pointerChanges, 0);
+        QCOMPARE(log.pointerChanges, 0);
         QVERIFY(pick("Combo1", QStringLiteral("English"))); // loading shows the hourglass
-        pointerChanges = 0;
+        log.pointerChanges = 0;
         click("Command3");            // not processed
         type("txtKey", QStringLiteral("ab cd"));
         click("Command10");           // unusable key
         QCOMPARE(shownTexts(), QStringList({q(msg::KeyNotDefined), q(msg::NoDictionaryForProcess),
                                             q(msg::MissingInput), q(msg::DictionaryNotLoaded),
                                             q(msg::KeyNotProcessed), q(msg::KeyUnusable)}));
-        QCOMPARE(pointerChanges, 0);
+        QCOMPARE(log.pointerChanges, 0);
         QVERIFY(log.texts.isEmpty());
         QVERIFY(child<QProgressBar>("ProgressBar1")->isHidden());
     }
@@ -312,6 +290,8 @@ class FrmMainCipher : public WindowTest {
     void getTextAndSave() {
         QVERIFY(start());
         QVERIFY(writeBytes(path("in.txt"), "caf\xe9 one\r\ntwo\rthree"));
+        QVERIFY(writeBytes(path("out.txt"), "old"));
+        QVERIFY(writeBytes(path("out.txt.part"), "half a letter")); // the user's own file
         FileDialog::setNextFileName(path("in.txt"));
         click("Command15");
         QCOMPARE(text("Text1"), QString::fromUtf8("café one\ntwo\nthree\n"));
@@ -323,6 +303,7 @@ class FrmMainCipher : public WindowTest {
         FileDialog::setNextFileName(path("out.txt"));
         click("Command5");
         QCOMPARE(readBytes(path("out.txt")), coded.toLatin1() + "\r\n");
+        QCOMPARE(readBytes(path("out.txt.part")), QByteArray("half a letter"));
         QCOMPARE(shownTexts(), QStringList({QStringLiteral("File Saved")}));
 
         MessageBox::clearShown();
@@ -333,17 +314,6 @@ class FrmMainCipher : public WindowTest {
         click("Command15");
         QCOMPARE(MessageBox::shown().size(), size_t(2));
         QCOMPARE(text("Text1"), QStringLiteral("the dog"));
-    }
-
-    void saveLeavesTheUsersPartFileAlone() {
-        QVERIFY(start());
-        QVERIFY(writeBytes(path("out.txt.part"), "half a letter"));
-        QVERIFY(writeBytes(path("out.txt"), "old"));
-        FileDialog::setNextFileName(path("out.txt"));
-        click("Command5");
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral("File Saved")}));
-        QCOMPARE(readBytes(path("out.txt")), QByteArray("\r\n"));
-        QCOMPARE(readBytes(path("out.txt.part")), QByteArray("half a letter"));
     }
 
     // The locale's code page here is windows-1252; a shipped Polish file must still read
@@ -369,6 +339,57 @@ class FrmMainCipher : public WindowTest {
 
         QVERIFY(pick("Combo1", QStringLiteral("English")));
         QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Code page windows-1252")));
+    }
+
+    void dressesEncodeOnlyWhileChecked() {
+        QVERIFY(start());
+        auto* chk = child<QCheckBox>("chkDress");
+        QCOMPARE(chk->text(), QStringLiteral("Dress as sentences"));
+        QCOMPARE(chk->parentWidget(), child<QGroupBox>("Frame4"));
+        QVERIFY(!chk->isChecked());
+        processKey(Key);
+        const QString plain = QStringLiteral("meet him at noon by the house the quick brown fox jumps over the lazy dog");
+        type("Text1", plain);
+        click("Command3");
+        const QString plainCode = text("Text2");
+        QVERIFY(plainCode.endsWith(u' '));
+        QCOMPARE(plainCode, plainCode.toLower());
+
+        clickInto(chk);
+        QVERIFY(chk->isChecked());
+        click("Command3");
+        const QString dressed = text("Text2");
+        QVERIFY2(dressed.at(0).isUpper() && QStringLiteral(".?!").contains(dressed.back()), qPrintable(dressed));
+        QCOMPARE(dressed.toLower().remove(QRegularExpression(QStringLiteral("[,.?!]"))).simplified(),
+                 plainCode.simplified());
+        QCOMPARE(label("Label2"), QString());
+        clickInto(chk);
+        click("Command3");
+        QCOMPARE(text("Text2"), plainCode);
+        // The dressed text, typed with its line breaks, decodes to the plain text.
+        type("Text1", QString(dressed).replace(u'\n', u'\r'));
+        click("Command4");
+        QCOMPARE(text("Text2"), plain + u' ');
+        QVERIFY(shownTexts().isEmpty());
+    }
+
+    void dressWarnsOnceNamingTheEntriesAtFault() {
+        QVERIFY(writeBytes(path("bad.dic"), "alpha\r\nbeta\r\ngamma\r\nred sky\r\ndelta\r\nx-ray\r\n"
+                                            "epsilon\r\nbeta\r\n\r\nzeta\r\neta\r\ntheta\r\n"));
+        QVERIFY(start());
+        processKey(QStringLiteral("123456789"), QStringLiteral("bad.dic"));
+        type("Text1", QStringLiteral("theta theta theta theta theta theta theta theta theta theta theta theta"));
+        clickInto(child<QWidget>("chkDress"));
+        click("Command3");
+        QVERIFY(!text("Text2").isEmpty()); // the output is shown all the same
+        const QStringList shown = shownTexts();
+        QCOMPARE(shown.size(), 1);
+        for (const char* part : {"line 4 \"red sky\"", "line 6 \"x-ray\"", "line 9 (empty)", "\"beta\" (also on line"})
+            QVERIFY2(shown[0].contains(QLatin1String(part)), qPrintable(shown[0]));
+        // A text whose coded words all come back says nothing.
+        type("Text1", QStringLiteral("delta"));
+        click("Command3");
+        QCOMPARE(shownTexts().size(), 1);
     }
 
     void loadKeepsTheDictionaryOnFailure() {

@@ -1,11 +1,11 @@
 // The dictionary view, search and add windows and the help and About windows, opened from
 // the main window by real key and mouse events.
 #include "appicon.h"
+#include "dictionaryfile.h"
 #include "uitest.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QListView>
 #include <QTextBrowser>
 
@@ -33,7 +33,6 @@ class FrmDictionaryWindows : public WindowTest {
   private slots:
     void init() {
         initFolder();
-        QVERIFY(writeBytes(path("dup.dic"), "ab\r\nabc\r\nxab\r\na\r\nab\r\n"));
         QVERIFY(start());
         QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
     }
@@ -60,6 +59,8 @@ class FrmDictionaryWindows : public WindowTest {
                 QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ab"));
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                 QCOMPARE(rowsOf(search), QStringList({"ab", "abc", "ab"}));
+                auto* found = search->findChild<QLabel*>(QStringLiteral("lblFound"));
+                QCOMPARE(found->text(), QStringLiteral("3 words begin with \"Ab\"."));
                 // An empty search keeps the list; no match empties it.
                 typeInto(box, QString());
                 clickButton(search->findChild<QPushButton*>(QStringLiteral("Command2")));
@@ -67,8 +68,10 @@ class FrmDictionaryWindows : public WindowTest {
                 typeInto(box, QStringLiteral("abcdef"));
                 QTest::keyClick(box, Qt::Key_Return);
                 QVERIFY(rowsOf(search).isEmpty());
+                QCOMPARE(found->text(), QStringLiteral("No word begins with \"abcdef\"."));
                 typeInto(box, QStringLiteral("x"));
                 QTest::keyClick(box, Qt::Key_Return);
+                QCOMPARE(found->text(), QStringLiteral("1 word begins with \"x\"."));
                 clickButton(search->findChild<QPushButton*>(QStringLiteral("Command1")));
                 QVERIFY(!search->isVisible());
             });
@@ -106,19 +109,6 @@ class FrmDictionaryWindows : public WindowTest {
 class FrmHelpWindows : public WindowTest {
     Q_OBJECT
 
-    void openMenuItem(const char* name) {
-        // The Help menu by mouse, then the item by keyboard.
-        auto* menu = child<QMenu>("hlp");
-        QMenuBar* bar = window_->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-        QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }));
-        QAction* wanted = window_->findChild<QAction*>(QString::fromLatin1(name));
-        for (int i = 0; i < 8 && menu->activeAction() != wanted; ++i)
-            QTest::keyClick(menu, Qt::Key_Down);
-        QCOMPARE(menu->activeAction(), wanted);
-        QTest::keyClick(menu, Qt::Key_Return);
-    }
-
   private slots:
     void init() {
         initFolder();
@@ -134,20 +124,20 @@ class FrmHelpWindows : public WindowTest {
 
     void menuPagesCarryTheirCaptions() {
         for (int i = 0; i < 2; ++i) {
-            UI_MODAL([&] { openMenuItem("hlpkey"); }, [](QDialog* help) {
+            UI_MODAL([&] { openHelpItem("hlpkey"); }, [](QDialog* help) {
                 QCOMPARE(help->windowTitle(), QStringLiteral("Key Management"));
                 QVERIFY(help->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains("About keys"));
             });
         }
         QFile::remove(path("dict.htm"));
-        UI_MODAL([&] { openMenuItem("hlpdict"); }, [](QDialog* help) {
+        UI_MODAL([&] { openHelpItem("hlpdict"); }, [](QDialog* help) {
             QCOMPARE(help->windowTitle(), QStringLiteral("Dictionaries"));
             QVERIFY(help->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains("dict.htm"));
         });
     }
 
     void followingALinkTakesTheCaptionOfThatPage() {
-        UI_MODAL([&] { openMenuItem("hlpcode"); }, [](QDialog* help) {
+        UI_MODAL([&] { openHelpItem("hlpcode"); }, [](QDialog* help) {
             QCOMPARE(help->windowTitle(), QStringLiteral("Encoding and Decoding Data"));
             auto* browser = help->findChild<QTextBrowser*>("WebBrowser1");
             auto clickWord = [browser](const QString& word) {
@@ -170,15 +160,29 @@ class FrmHelpWindows : public WindowTest {
         });
     }
 
-    void aboutClosesWithDone() {
-        UI_MODAL([&] { openMenuItem("hlpabt"); }, [](QDialog* about) {
+    // The fingerprint of the loaded dictionary, shown to copy; Done closes.
+    void aboutShowsTheFingerprintToCopy() {
+        UI_MODAL([&] { openHelpItem("hlpabt"); }, [](QDialog* about) {
             QCOMPARE(about->windowTitle(), QStringLiteral("About Talvora"));
             auto* title = about->findChild<QLabel*>("Label1");
             QCOMPARE(title->text(), QStringLiteral("Talvora"));
             QCOMPARE(title->font().family(), QStringLiteral("Arial"));
+            QVERIFY(about->findChild<QLineEdit*>("txtFingerprint")->text().isEmpty());
+            QVERIFY(!about->findChild<QPushButton*>("cmdCopy")->isEnabled());
             clickButton(about->findChild<QPushButton*>("Command1"));
             QVERIFY(!about->isVisible());
         });
+        QVERIFY(pick("Combo1", QStringLiteral("English")));
+        const QString fingerprint = q(dictionaryFingerprint(window_->keyspace().words()));
+        QGuiApplication::clipboard()->clear();
+        UI_MODAL([&] { openHelpItem("hlpabt"); }, [&](QDialog* about) {
+            auto* box = about->findChild<QLineEdit*>("txtFingerprint");
+            QCOMPARE(box->text(), fingerprint);
+            QVERIFY(box->isReadOnly());
+            QVERIFY(about->findChild<QLabel*>("Label5")->text().contains(QStringLiteral("eng.dic")));
+            clickButton(about->findChild<QPushButton*>("cmdCopy"));
+        });
+        QCOMPARE(QGuiApplication::clipboard()->text(), fingerprint);
     }
 
     // Drawn from raster images alone: no image plugin beyond Qt's own PNG reader.

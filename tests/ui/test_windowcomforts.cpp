@@ -1,15 +1,15 @@
-// What a window used every day offers: clipboard and dropped files, remembered choices, a size
-// that fits small screens, search counts, and a round trip by keyboard alone.
-#include "dictionarywindows.h"
+// The main window in everyday use: Encode and Decode use only the key and dictionary shown as
+// processed and say at once what they could not use; clipboard and dropped files, remembered
+// choices, named controls in layout order, and a round trip by keyboard alone.
+#include "commands.h"
 #include "uitest.h"
-#include "wordlist.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QDirIterator>
 #include <QMimeData>
 #include <QProgressBar>
-#include <QScreen>
+#include <QTreeWidget>
 #include <QUrl>
 
 using namespace talvora;
@@ -19,6 +19,10 @@ using namespace uitest;
 class WindowComforts : public WindowTest {
     Q_OBJECT
     QString status() const { return label("Label2"); }
+    QString processed() const { return label("lblProcessed"); }
+    static QString done(const QString& key, const QString& dict) {
+        return QStringLiteral("Processed: %1 \u00B7 %2").arg(key, dict);
+    }
     QClipboard* clipboard() const { return QApplication::clipboard(); }
 
     void dropOnInput(const QList<QUrl>& urls) {
@@ -42,27 +46,131 @@ class WindowComforts : public WindowTest {
     static QString controlName(QWidget* w) {
         return qobject_cast<QComboBox*>(w->parentWidget()) ? w->parentWidget()->objectName() : w->objectName();
     }
-    // A pick from an open drop-down list by keys alone.
-    static void pickByKeys(QComboBox* combo, const QString& entry) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
-        QTRY_VERIFY(combo->view()->isVisible());
-        QTest::keyClick(combo->view(), Qt::Key_Home);
-        for (int i = 0; i < combo->count() && combo->view()->currentIndex().data().toString() != entry; ++i)
-            QTest::keyClick(combo->view(), Qt::Key_Down);
-        QTest::keyClick(combo->view(), Qt::Key_Return);
-        QTRY_VERIFY(!combo->view()->isVisible());
-        // The offscreen platform leaves the closed list active; a desktop gives the window back.
-        combo->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(combo->window()));
-    }
 
   private slots:
     void init() {
         initFolder();
+        QVERIFY(writeBytes(path("other.dic"), "meet\r\nhim\r\n"));
         QVERIFY(writeBytes(path("key.dat"), keyRecord("alpha", Key.toLatin1()) + keyRecord("beta", "123456789123456789")));
         QVERIFY(start());
     }
     void cleanup() { cleanupFolder(); }
+
+    void codingNeedsTheKeyAndDictionaryShown_data() {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"language", "key edit", "other name", "refused key"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+    void codingNeedsTheKeyAndDictionaryShown() {
+        QFETCH(QString, change);
+        QCOMPARE(processed(), QStringLiteral("Not processed"));
+        processKey(Key); // alpha's digits, typed
+        QCOMPARE(processed(), done("alpha", "English"));
+        type("Text1", QStringLiteral("meet him"));
+        click("Command3");
+        const QString output = text("Text2");
+        QCOMPARE(output.count(u' '), 2);
+
+        if (change == "language") {
+            QVERIFY(pick("Combo1", QStringLiteral("other.dic")));
+        } else if (change == "key edit") {
+            clickInto(child<QLineEdit>("txtKey"));
+            QTest::keyClick(child<QLineEdit>("txtKey"), Qt::Key_Backspace);
+        } else if (change == "other name") {
+            QVERIFY(pick("cmbKey", QStringLiteral("beta")));
+        } else {
+            type("txtKey", QStringLiteral("abcdefgh"));
+            click("Command10");
+            MessageBox::clearShown();
+        }
+        QCOMPARE(processed(), QStringLiteral("Not processed"));
+        click("Command3");
+        click("Command4");
+        QCOMPARE(shownTexts(), QStringList({q(msg::KeyNotProcessed), q(msg::KeyNotProcessed)}));
+        QCOMPARE(text("Text2"), output);
+
+        QVERIFY(pick("Combo1", QStringLiteral("English")));
+        QVERIFY(pick("cmbKey", QStringLiteral("alpha")));
+        click("Command10");
+        click("Command3");
+        QCOMPARE(text("Text2"), output);
+    }
+
+    void aPastedLongKeyIsCutAndTheStatusSaysWhatWasKept() {
+        QVERIFY(pick("Combo1", QStringLiteral("other.dic")));
+        QApplication::clipboard()->setText(QStringLiteral("123456789").repeated(23));
+        clickInto(child<QLineEdit>("txtKey"));
+        QTest::keyClick(child<QLineEdit>("txtKey"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(child<QLineEdit>("txtKey"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(keyBox(), QStringLiteral("123456789123456789"));
+        QTRY_COMPARE(label("Label2"),
+                     QStringLiteral("A key holds at most 18 characters; the key box kept 123456789123456789."));
+        click("Command10"); // the name box still says alpha, whose key this is not
+        QCOMPARE(processed(), done("unnamed key", "other.dic"));
+    }
+
+    void getTextAsksBeforeLoadingAFileThatIsNotText() {
+        QVERIFY(writeBytes(path("prog.exe"), QByteArray("MZ\x90\0\3\0\0\0", 8).repeated(500)));
+        QVERIFY(writeBytes(path("plain.txt"), "meet him\r\n"));
+        type("Text1", QStringLiteral("kept"));
+        for (const char* file : {"prog.exe", "plain.txt", "prog.exe"}) {
+            FileDialog::setNextFileName(path(file));
+            click("Command15");
+            QCOMPARE(text("Text1"), QString::fromLatin1(file == QLatin1String("plain.txt") ? "meet him\n" : "kept"));
+            type("Text1", QStringLiteral("kept"));
+        }
+        QCOMPARE(MessageBox::shown().size(), size_t(2));
+        QVERIFY(MessageBox::shown()[0].question && MessageBox::shown()[0].defaultButton == QMessageBox::No);
+        QVERIFY(shownTexts()[0].endsWith("does not look like a text file: it holds control characters or bytes "
+                                         "that are not text.  Load it all the same?"));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        FileDialog::setNextFileName(path("prog.exe"));
+        click("Command15");
+        QVERIFY(text("Text1").startsWith(QStringLiteral("MZ")));
+    }
+
+    void wordsThatCannotBeUsedAreToldOnce() {
+        processKey(Key);
+        type("Text1", QStringLiteral("meet zorg"));
+        click("Command3");
+        QCOMPARE(shownTexts(), QStringList{q(msg::wordNotFound("zorg"))});
+
+        // Several: one window of them, whose Tidy button makes the text encodable.
+        MessageBox::clearShown();
+        type("Text1", QString());
+        typeText(child<QWidget>("Text1"), QStringLiteral("Meet him at 2 \u2014 by the house\u2026 at 2"));
+        QStringList listed;
+        UI_MODAL([&] { click("Command3"); }, [&](QDialog* dialog) {
+            auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("List1"));
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                listed << list->topLevelItem(i)->text(0) + u'=' + list->topLevelItem(i)->text(1);
+            clickButton(dialog->findChild<QPushButton*>(QStringLiteral("cmdTidy")));
+        });
+        QCOMPARE(listed, QStringList({"2=2", "\u2014=1", "house\u2026=1"}));
+        QVERIFY(MessageBox::shown().empty());
+        QCOMPARE(text("Text1"), QStringLiteral("Meet him at two  by the house at two"));
+
+        // Decode shows its output, then one box naming the coded words it left out.
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        type("Text1", QStringLiteral("zorg meet zorg"));
+        click("Command4");
+        QCOMPARE(text("Text2").count(u' '), 1);
+        QCOMPARE(shownTexts(), QStringList{"2 words were not found in the dictionary: zorg (2 times)."});
+
+        // Add refuses a word no text can give as one token.
+        const QByteArray dictionary = readBytes(path("eng.dic"));
+        MessageBox::clearShown();
+        UI_MODAL([&] { click("Command1"); }, [](QDialog* add) {
+            typeInto(add->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("don't stop"));
+            QTest::keyClick(add->findChild<QLineEdit*>(QStringLiteral("Text1")), Qt::Key_Return);
+        });
+        QCOMPARE(shownTexts(), QStringList{"\"don't stop\" cannot be a word of the dictionary: it holds a blank, and a "
+                                           "text is cut into words at every blank, so it could never be encoded.  "
+                                           "Nothing was added."});
+        QCOMPARE(readBytes(path("eng.dic")), dictionary);
+    }
+
 
     void clipboardButtonsMoveTextAndSayHowMuch() {
         click("cmdCopyOutput");
@@ -160,55 +268,11 @@ class WindowComforts : public WindowTest {
         }
     }
 
-    void theWindowFitsSmallScreens_data() {
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<double>("scale");
-        QTest::newRow("1280x800 at 150%") << QSize(1280, 800) << 1.5;
-        QTest::newRow("1024x768 at 100%") << QSize(1024, 768) << 1.0;
-    }
-    void theWindowFitsSmallScreens() {
-        QFETCH(QSize, screen);
-        QFETCH(double, scale);
-        // Sizes are in scaled pixels; a title bar and a task bar take about 80 of them.
-        const QSize least = window_->minimumSizeHint();
-        QVERIFY2(least.width() * scale <= screen.width() && least.height() * scale + 80 <= screen.height(),
-                 qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
-        QVERIFY(window_->screen()->availableGeometry().contains(window_->geometry()));
-        // The text boxes take the height that is left.
-        const int before = child<QPlainTextEdit>("Text1")->height();
-        window_->resize(window_->width(), window_->height() + 100);
-        QTRY_VERIFY(child<QPlainTextEdit>("Text1")->height() >= before + 40);
-    }
-
     void aMessageBoxShowsItsWholeTitle() {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Key Saved"), QStringLiteral("ok"), QMessageBox::Ok);
         MessageBox::keepTitleWhole(box);
         box.show();
         QVERIFY(box.width() >= box.fontMetrics().horizontalAdvance(box.windowTitle()) + 150);
-    }
-
-    void searchSaysHowManyWordsMatched_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("said");
-        QTest::addColumn<int>("hits");
-        QTest::newRow("two") << "Ab" << "2 words begin with \"Ab\"." << 2;
-        QTest::newRow("one") << "x" << "1 word begins with \"x\"." << 1;
-        QTest::newRow("none") << "zz" << "No word begins with \"zz\"." << 0;
-    }
-    void searchSaysHowManyWordsMatched() {
-        QFETCH(QString, typed);
-        QFETCH(QString, said);
-        QFETCH(int, hits);
-        WordList words;
-        for (const char* w : {"ab", "abc", "xab", "a"})
-            words.add(w);
-        FrmSearch search(words);
-        search.show();
-        QVERIFY(QTest::qWaitForWindowActive(&search));
-        QTest::keyClicks(search.findChild<QLineEdit*>(QStringLiteral("Text1")), typed);
-        QTest::keyClick(search.findChild<QLineEdit*>(QStringLiteral("Text1")), Qt::Key_Return);
-        QCOMPARE(search.findChild<QLabel*>(QStringLiteral("lblFound"))->text(), said);
-        QCOMPARE(search.findChild<QAbstractItemView*>(QStringLiteral("List1"))->model()->rowCount(), hits);
     }
 
     void everyControlIsNamedAndTabFollowsTheLayout() {
@@ -235,13 +299,13 @@ class WindowComforts : public WindowTest {
 
     void theWholeRoundTripWorksByKeyboardAlone() {
         QVERIFY(tabTo([](QWidget* w) { return w && controlName(w) == QStringLiteral("Combo1"); }));
-        pickByKeys(child<QComboBox>("Combo1"), QStringLiteral("English"));
+        QVERIFY(pickFromList(child<QComboBox>("Combo1"), QStringLiteral("English"), true));
         QCOMPARE(label("Label1"), QStringLiteral("105 items in Dictionary"));
         QTest::keyClick(window_.get(), Qt::Key_N, Qt::AltModifier);
-        pickByKeys(child<QComboBox>("cmbKey"), QStringLiteral("beta"));
+        QVERIFY(pickFromList(child<QComboBox>("cmbKey"), QStringLiteral("beta"), true));
         QCOMPARE(keyBox(), QStringLiteral("123456789123456789"));
         QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
-        QTRY_COMPARE(label("lblProcessed"), QStringLiteral("Processed: beta \u00B7 English"));
+        QTRY_COMPARE(processed(), done("beta", "English"));
         QVERIFY(tabTo([this](QWidget* w) { return w == child<QWidget>("Text1"); }));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("meet him"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
@@ -252,5 +316,5 @@ class WindowComforts : public WindowTest {
     }
 };
 
-QTEST_MAIN(WindowComforts)
+UI_TEST_CLASS(WindowComforts);
 #include "test_windowcomforts.moc"
