@@ -10,6 +10,7 @@
 #include "keyspace.h"
 #include "language.h"
 #include "uitest.h"
+#include "usersettings.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -80,7 +81,8 @@ class TestTranslations : public uitest::WindowTest {
   private slots:
     void initTestCase() {
         QVERIFY(settings_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
     }
     void init() { initFolder(); }
     void cleanup() {
@@ -198,7 +200,7 @@ class TestTranslations : public uitest::WindowTest {
         QCOMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Language"));
         pickLanguage("de");
         QTRY_COMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Sprache"));
-        QCOMPARE(QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")).value("interfaceLanguage").toString(),
+        QCOMPARE(talvora::ui::userSettings().value("interfaceLanguage").toString(),
                  QStringLiteral("de"));
         pickLanguage("en");
         QTRY_COMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Language"));
