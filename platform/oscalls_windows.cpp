@@ -561,11 +561,21 @@ FileOps FileOps::system() {
         return FlushFileBuffers(h) ? 0 : os::failWith(GetLastError());
     };
     ops.close = [](int fd) { return _close(fd); };
+    // Windows refuses to rename over a file that any program has open, if only for a
+    // moment to read its status (a program waiting for the folder's lock does that), and
+    // indexers and virus scanners open files too: such a refusal passes within moments.
     ops.rename = [](const fs::path& from, const fs::path& to) {
-        return MoveFileExW(from.c_str(), to.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                   ? 0
-                   : os::failWith(GetLastError());
+        for (int attempt = 0;; ++attempt) {
+            if (MoveFileExW(from.c_str(), to.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                return 0;
+            const DWORD error = GetLastError();
+            const bool passing = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+                                 error == ERROR_LOCK_VIOLATION;
+            if (!passing || attempt == 50)
+                return os::failWith(error);
+            Sleep(attempt < 10 ? 1 : 20);
+        }
     };
     ops.remove = [](const fs::path& path) {
         return DeleteFileW(path.c_str()) ? 0 : os::failWith(GetLastError());

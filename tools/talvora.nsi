@@ -1,7 +1,8 @@
 ; The Windows installer, made by tools/windows.sh:
 ;   makensis -DVERSION=1.0.0 -DSOURCE=<program folder> -DICON=<.ico> -DOUTFILE=<.exe>
 ;            -DFILES=<files.nsh> talvora.nsi
-; files.nsh defines the macros InstallFiles and RemoveFiles, one line per shipped file.
+; files.nsh defines the macros InstallFiles, RemoveFiles (all but the dictionaries) and
+; RemoveDictionaries, one line per shipped file.
 ; The keys live in key.dat in the program folder, so Talvora goes where the user may write:
 ; under the user's own program files, for this user alone, without administrator rights.
 Unicode true
@@ -64,6 +65,14 @@ Section "Uninstall"
     keys_delete:
         Delete "$INSTDIR\key.dat"
     keys_done:
+    ; Add puts the user's words into the dictionaries: they are the user's as much as the keys.
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
+        "The dictionaries in $INSTDIR may hold words you added. Delete them too?$\r$\n$\r$\nChoose No to keep them in their folder." \
+        /SD IDNO IDYES dictionaries_delete
+    Goto dictionaries_done
+    dictionaries_delete:
+        !insertmacro RemoveDictionaries
+    dictionaries_done:
     ; The shipped files by name: the user's own files in the folder stay, and so does it.
     !insertmacro RemoveFiles
     Delete "$INSTDIR\Uninstall.exe"

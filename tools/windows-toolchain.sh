@@ -26,7 +26,7 @@ openssl_options=(no-shared no-tests no-module)
 gtest_source=/usr/src/googletest
 
 # Wine's fonts and Xvfb are for running the Windows programs here.
-packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 fonts-wine xvfb xauth nsis
+packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 fonts-wine xvfb xauth nsis icoutils zip
           dpkg-dev ca-certificates cmake ninja-build make perl python3 g++
           qt6-base-dev qt6-base-dev-tools googletest libcli11-dev)
 
@@ -55,7 +55,7 @@ stamp_of() {
     icu) printf 'icu %s\n' "$icu_version"
          printf '%s\n' "${icu_options[@]}" "${icu_windows_options[@]}" "${icu_keep[@]}" ;;
     qt) printf 'qt %s\n' "$qt_version"
-        printf '%s\n' "${qt_options[@]}" "${qt_cmake_options[@]#-DCMAKE_TOOLCHAIN_FILE=*}"
+        printf '%s\n' "${qt_options[@]}" "${qt_cmake_options[@]##-DCMAKE_TOOLCHAIN_FILE=*}"
         # The compiler and its flags, not where the libraries are found.
         grep -v FIND_ROOT_PATH "$toolchain" ;;
     crypto) printf 'openssl %s\n' "$openssl_version"; printf '%s\n' "${openssl_options[@]}" ;;
@@ -255,7 +255,7 @@ mkdir -p "$cache" "$work" "$prefix"
 renice -n 19 -p $$ >/dev/null # a long, low-priority build: the machine stays usable
 say "Windows toolchain, $(date -u '+%F %T') UTC, $jobs jobs, into $prefix"
 total=$(date +%s)
-stage packages "" install_packages
+stage packages "${packages[*]}" install_packages
 # The sources are fetched again only when a component needs building.
 if [ "$(for c in icu qt crypto; do [ "$(cat "$prefix/$c.stamp" 2>/dev/null)" = "$(stamp_of $c)" ] || echo $c; done)" ]; then
     stage sources "$qt_version $icu_version $openssl_version" fetch_sources

@@ -55,7 +55,12 @@ cp "$here/LICENSE" "$stage/LICENSE.txt"
     done
     echo '!macroend'
     echo '!macro RemoveFiles'
-    for f in "$stage"/*; do echo "Delete \"\$INSTDIR\\$(basename "$f")\""; done
+    for f in "$stage"/*; do
+        case $f in *.dic) ;; *) echo "Delete \"\$INSTDIR\\$(basename "$f")\"" ;; esac
+    done
+    echo '!macroend'
+    echo '!macro RemoveDictionaries'
+    for f in "$stage"/*.dic; do echo "Delete \"\$INSTDIR\\$(basename "$f")\""; done
     echo '!macroend'
 } >"$out/package/files.nsh"
 makensis -V2 -DVERSION="$version" -DSOURCE="$stage" -DICON="$here/data/icons/talvora.ico" \

@@ -20,6 +20,7 @@
 #include "textfile.h"
 #include "tidy.h"
 #include "typedlineedit.h"
+#include "usersettings.h"
 #include "utf8.h"
 
 #include <QAction>
@@ -140,9 +141,6 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name) {
     return box;
 }
 
-
-// Settings per user; only choices are kept there, never a key.
-QSettings userSettings() { return QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")); }
 
 // Words as the status line counts them: runs between blanks and line breaks.
 qsizetype wordCount(const QString& text) {

@@ -1,6 +1,7 @@
 #include "languagemenu.h"
 
 #include "language.h"
+#include "usersettings.h"
 
 #include <QActionGroup>
 #include <QEvent>
@@ -11,8 +12,6 @@ namespace {
 
 // "language" is the dictionary language the window pre-selects.
 const QString LanguageKey = QStringLiteral("interfaceLanguage");
-
-QSettings userSettings() { return QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")); }
 
 } // namespace
 

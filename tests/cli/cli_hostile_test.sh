@@ -6,11 +6,18 @@ keys() { "$prog" --folder "$1" keys "${@:2}"; }
 bad() { echo "FAILED: $1"; failed=$((failed + 1)); }
 mkdir -p "$tmp/shared" "$tmp/p1" "$tmp/p2"
 chmod 1777 "$tmp/shared"
-ln -s ../shared/key.dat "$tmp/p1/key.dat"
-ln -s ../shared/key.dat "$tmp/p2/key.dat"
+# Wine shows a Unix link as the file it names, never as a link (a reparse point): the
+# link cases are the Linux build's, and the Windows file layer's tests cover reparse points.
+if $wine; then
+    echo "skipped under Wine: key files reached through links"
+    : > "$tmp/shared/key.dat"
+else
+    ln -s ../shared/key.dat "$tmp/p1/key.dat"
+    ln -s ../shared/key.dat "$tmp/p2/key.dat"
+fi
 
 # Two program folders whose key.dat link to one file, saving at once: every key stays whole.
-for round in 1 2 3 4 5; do
+$wine || for round in 1 2 3 4 5; do
     : > "$tmp/shared/key.dat"
     pids=()
     for i in 0 1 2 3 4 5 6 7; do
@@ -42,11 +49,14 @@ fi
 
 # Transfer never writes through a link; a copy left by a killed transfer goes at the next one.
 mkdir -p "$tmp/home" "$tmp/stick" && printf 'my notes\n' > "$tmp/home/notes.txt"
-ln -s ../home/notes.txt "$tmp/stick/key.dat"
-keys "$tmp/p1" transfer "$tmp/stick" > /dev/null 2> "$tmp/err"; check "transfer onto a link" $? 1
-has "the link is named" "$tmp/err" "key.dat\": it is a symbolic link"
-[ "$(cat "$tmp/home/notes.txt")" = "my notes" ] || bad "the link's target was written"
-rm "$tmp/stick/key.dat" && cp "$tmp/shared/key.dat" "$tmp/stick/.key.dat.talvora-eeeeeeeeeeee"
+if ! $wine; then
+    ln -s ../home/notes.txt "$tmp/stick/key.dat"
+    keys "$tmp/p1" transfer "$tmp/stick" > /dev/null 2> "$tmp/err"; check "transfer onto a link" $? 1
+    has "the link is named" "$tmp/err" "key.dat\": it is a symbolic link"
+    [ "$(cat "$tmp/home/notes.txt")" = "my notes" ] || bad "the link's target was written"
+    rm "$tmp/stick/key.dat"
+fi
+cp "$tmp/shared/key.dat" "$tmp/stick/.key.dat.talvora-eeeeeeeeeeee"
 keys "$tmp/p1" transfer "$tmp/stick" > /dev/null; check "transfer" $? 0
 [ -e "$tmp/stick/.key.dat.talvora-eeeeeeeeeeee" ] && bad "a killed transfer's copy stays"
 echo "secret" > "$tmp/.plain.txt.talvora-ffffffffffff"
@@ -90,7 +100,9 @@ if ldd "$prog" | grep -q asan; then
     echo "skipped: the memory bound (AddressSanitizer reserves more address space than the limit)"
 else
     head -c 75000000 /dev/urandom | base64 -w 160 | tr 'A-Z0-9+/' 'a-za-l' > "$tmp/big.dic"
-    (ulimit -v 1500000; echo "qwertyuiop" | "$prog" tidy -d "$tmp/big.dic" > /dev/null 2> "$tmp/err")
+    # Wine reserves its address space at start, beyond any such limit.
+    $wine && limit=unlimited || limit=1500000
+    (ulimit -v $limit; echo "qwertyuiop" | "$prog" tidy -d "$tmp/big.dic" > /dev/null 2> "$tmp/err")
     check "tidy with a 100 MB dictionary" $? 1
     has "the unknown word reported" "$tmp/err" "qwertyuiop	1	"
 fi

@@ -33,7 +33,7 @@ keys restore "$tmp/stick"; check "restore needs --yes" $? 3
 keys restore --yes "$tmp/stick"; check "restore --yes" $? 0
 same "restored" "$tmp/prog/key.dat" "$tmp/stick/key.dat"
 
-sed "s|$tmp|TMP|g" "$tmp/err" > "$tmp/messages"
+tmpnames < "$tmp/err" > "$tmp/messages"
 same "messages" "$tmp/messages" "$golden/keys-questions.txt"
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

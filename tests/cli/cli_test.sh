@@ -55,7 +55,7 @@ grep -q "its first line is longer than 1000 characters" "$tmp/err"; check "long 
 mkfifo "$tmp/fifo"
 echo x | "$prog" encode -d "$data/sample.dic" --key 12 -i "$tmp/fifo" 2> "$tmp/err"; check "pipe as input file" $? 1
 grep -q "not a regular file" "$tmp/err"; check "pipe message" $? 0
-mkdir "$tmp/prog"
+mkdir -p "$tmp/prog"
 printf 'bad\033[2Jname%29s12%16s' > "$tmp/prog/key.dat"
 "$prog" --folder "$tmp/prog" keys list > "$tmp/names"; check "list a control character" $? 0
 printf 'bad\\x1b[2Jname\n' > "$tmp/names.expected"
@@ -67,7 +67,10 @@ printf 'a\r\nb\r\n' > "$tmp/d.dic"
 printf 'a\r\nb\r\n' > "$tmp/d.expected"
 same "dictionary untouched" "$tmp/d.dic" "$tmp/d.expected"
 "$prog" encode -d "$data/sample.dic" --key 55667788 -i "$golden/plain.txt" -o "$tmp/secret.txt"; check "output file" $? 0
-[ "$(stat -c %a "$tmp/secret.txt")" = 600 ]; check "output file owner-only" $? 0
+# Windows keeps it owner-only through its access list, which test_windows checks.
+if ! $wine; then
+    [ "$(stat -c %a "$tmp/secret.txt")" = 600 ]; check "output file owner-only" $? 0
+fi
 
 # Tidy: the text on standard output; on standard error each change, then the words still
 # unknown.

@@ -4,18 +4,19 @@
 # Usage: cli_usage_test.sh PROGRAM_DIR GOLDEN_DIR DATA_DIR
 . "$(dirname "$0")/common.sh"
 
+: > "$tmp/file"
 # arguments, expected status, expected first line of standard error
 while IFS='|' read -r args status first; do
     # shellcheck disable=SC2086 # the arguments are words
     "$prog" $args < /dev/null > "$tmp/out" 2> "$tmp/err"; check "$args" $? "$status"
     [ "$(head -1 "$tmp/err")" = "$first" ]; check "$args: message" $? 0
-done <<'CASES'
+done <<CASES
 frobnicate|2|talvora-cli: "frobnicate" is not a command; the commands are encode, decode, tidy, inspect, dict, keys.
 keys frobnicate|2|talvora-cli: "frobnicate" is not a command of keys; the commands are list, show, generate, save, remove, transfer, restore, wipe.
 dict|2|talvora-cli: dict needs a command; the commands are list, info, search, diff, add.
 encode --frob|2|talvora-cli: "--frob" is not an option of encode.
 --folder /nonexistent dict list|1|talvora-cli: the program folder /nonexistent does not exist.
---folder /dev/null keys list|1|talvora-cli: the program folder /dev/null is not a folder.
+--folder $tmp/file keys list|1|talvora-cli: the program folder $tmp/file is not a folder.
 CASES
 
 "$prog" --help > "$tmp/help"; check "help" $? 0

@@ -8,7 +8,9 @@ export TALVORA_CODEPAGE=windows-1252
 unset TALVORA_KEY
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+wine=false
 if [ ! -e "$prog" ] && [ -e "$prog.exe" ]; then
+    wine=true
     # The Windows build, through Wine: the same arguments, bytes and exit status.
     printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "%s" "$@"\n' "$prog.exe" >"$tmp/talvora-cli"
     chmod +x "$tmp/talvora-cli"
@@ -16,6 +18,15 @@ if [ ! -e "$prog" ] && [ -e "$prog.exe" ]; then
     export WINEDEBUG=-all
 fi
 passed=0 failed=0
+# A message with the scratch folder shown as TMP. Under Wine the scratch folder is a Unix path
+# and the program joins names to it with "\", as Windows users see it: shown as "/" here.
+tmpnames() {
+    if $wine; then
+        sed -e "s|$tmp|TMP|g" -e ':a' -e 's|\(TMP[^"\\]*\)\\|\1/|' -e 'ta'
+    else
+        sed "s|$tmp|TMP|g"
+    fi
+}
 check() { # name, command status, expected status
     if [ "$2" = "$3" ]; then passed=$((passed + 1)); else echo "FAILED: $1 (status $2, expected $3)"; failed=$((failed + 1)); fi
 }

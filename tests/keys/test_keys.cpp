@@ -29,6 +29,7 @@ std::string pad(std::string s, size_t width) {
 std::string rec(const std::string& name, const std::string& key) {
     return pad(name, NameWidth) + pad(key, KeyWidth);
 }
+using test::asStored;
 using test::modeOf;
 bool named(const fs::path& p, const char* name) {
     return p.filename() == name;
@@ -255,11 +256,18 @@ TEST_F(KeyFileTest, LeftoverScratchFilesAreOverwrittenAndGoneButTheUsersFilesSta
     int fd = test::systemOps().open(leftover, O_RDONLY, 0); // sees the bytes after the name is gone
     file.removeKeysByName("a");
     EXPECT_EQ(bytes(), rec("b", "2"));
-    EXPECT_EQ(scratchFiles(dir.path()), 0);
     std::string left(RecordSize, '\0');
     EXPECT_EQ(test::systemOps().pread(fd, left.data(), left.size(), 0), static_cast<ssize_t>(RecordSize));
+#ifdef _WIN32
+    // Windows lets a name go only with the file's last handle: while the test holds it, the
+    // key file's own write finds it again and overwrites it with its zeros.
+    EXPECT_TRUE(left == std::string(RecordSize, '@') || left == std::string(RecordSize, '\0'));
+#else
+    EXPECT_EQ(scratchFiles(dir.path()), 0);
     EXPECT_EQ(left, std::string(RecordSize, '@'));
+#endif
     ::close(fd);
+    EXPECT_EQ(scratchFiles(dir.path()), 0);
     EXPECT_EQ(TempFolder::read(dir / "key.tmp"), "the user's own");
     EXPECT_EQ(TempFolder::read(dir / "key.dat.part"), "the user's own");
 }
@@ -355,7 +363,7 @@ TEST_F(KeyCopyTest, TransferReplacesTheTargetAndRestoreBringsItBack) {
     EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("a", "1"));
     EXPECT_EQ(TempFolder::read(other / "key.tmp"), "the user's own");
     fs::remove(other / "key.tmp");
-    EXPECT_EQ(modeOf(other / "key.dat"), 0600u);
+    EXPECT_EQ(modeOf(other / "key.dat"), asStored(0600));
     file.storeKey("b", "2");
     transferKeyFile(dir.path(), other.path());
     EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("a", "1") + rec("b", "2"));
@@ -526,7 +534,7 @@ TEST_F(KeyPolicyTest, OtherHardLinksAndReadOnlyFilesAreRefusedByEveryChange) {
     for (auto& [name, change] : changes())
         expectError(change, {"read-only"});
     EXPECT_EQ(bytes(), old);
-    EXPECT_EQ(modeOf(dat()), 0400u);
+    EXPECT_EQ(modeOf(dat()), asStored(0400));
     fs::permissions(dat(), fs::perms(0600));
 
     // The same for a read-only copy where a transfer would write.

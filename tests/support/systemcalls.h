@@ -34,4 +34,14 @@ inline unsigned modeOf(const std::filesystem::path& path) {
     return os::statPath(path, st) == 0 ? st.mode : 0u;
 }
 
+// The bits modeOf reads back after a file was given posix: Windows keeps only whether the
+// owner may write.
+constexpr unsigned asStored(unsigned posix) {
+#ifdef _WIN32
+    return posix & 0200 ? 0666u : 0444u;
+#else
+    return posix;
+#endif
+}
+
 } // namespace talvora::test

@@ -10,6 +10,7 @@
 #include "keyspace.h"
 #include "language.h"
 #include "uitest.h"
+#include "usersettings.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -149,7 +150,7 @@ class TestTranslations : public uitest::WindowTest {
         pickLanguage("de");
         QTRY_COMPARE(child<QGroupBox>("Frame1")->title(), QStringLiteral("Sprache"));
         QCOMPARE(child<QMenu>("hlplang")->title(), QStringLiteral("&Sprache"));
-        QCOMPARE(QSettings(QStringLiteral("Talvora"), QStringLiteral("Talvora")).value("interfaceLanguage").toString(),
+        QCOMPARE(talvora::ui::userSettings().value("interfaceLanguage").toString(),
                  QStringLiteral("de"));
         const QStringList german = captions();
         QCOMPARE(german.size(), english.size());

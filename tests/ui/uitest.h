@@ -245,7 +245,9 @@ class WindowTest : public QObject {
         folder_ = std::make_unique<QTemporaryDir>();
         QVERIFY(folder_->isValid());
         // Remembered choices live in the test's own folder, so none leaks into another test.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("settings")));
+        // (The native format is the registry on Windows, which has no folder.)
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path(QStringLiteral("settings")));
         QVERIFY(QFile::copy(QStringLiteral(TALVORA_SOURCE_DATA "/sample.dic"), path("eng.dic")));
         QVERIFY(writeBytes(path("dup.dic"), "ab\r\nabc\r\nxab\r\na\r\nab\r\n"));
     }
