@@ -14,11 +14,6 @@ namespace {
 
 enum class Symbol { None, Percent, Dollar, Euro, Pound, Degree, Celsius, Fahrenheit };
 
-bool isSymbolChar(char32_t c) {
-    return c == U'%' || c == U'$' || c == U'€' || c == U'£' || c == U'°' || c == U'℃' ||
-           c == U'℉';
-}
-
 bool isCurrency(Symbol s) {
     return s == Symbol::Dollar || s == Symbol::Euro || s == Symbol::Pound;
 }
@@ -52,6 +47,11 @@ Symbol symbolAt(std::u32string_view text, size_t& length) {
     default:
         return Symbol::None;
     }
+}
+
+bool isSymbolChar(char32_t c) {
+    size_t length = 0;
+    return symbolAt(std::u32string_view(&c, 1), length) != Symbol::None;
 }
 
 // The words for a symbol after a number of that value (its "other" form without one).
