@@ -249,9 +249,12 @@ void FrmMain::buildWindow() {
     // Its text changes with every Process; the buttons must not move for it.
     lblProcessed_->setSizePolicy(QSizePolicy::Ignored, lblProcessed_->sizePolicy().verticalPolicy());
     grid2->addWidget(lblProcessed_, 3, 2, 1, 2);
-    grid2->addWidget(command12, 4, 1);
-    grid2->addWidget(command7, 4, 2);
-    grid2->addWidget(command11, 4, 3);
+    // The key-file buttons take the whole row, under the labels too: their captions are the
+    // longest in some languages, and the window must still fit a small screen.
+    auto* row2 = new QHBoxLayout;
+    for (QPushButton* button : {command12, command7, command11})
+        row2->addWidget(button, 1);
+    grid2->addLayout(row2, 4, 0, 1, 4);
     grid2->setColumnStretch(1, 1);
     grid2->setColumnStretch(2, 1);
     grid2->setColumnStretch(3, 1);

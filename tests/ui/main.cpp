@@ -6,6 +6,12 @@
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+#ifdef _WIN32
+    // Offscreen on Windows reads fonts from a folder only: without the system's, every
+    // text is measured in a stand-in font and no window's size means anything.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", (qEnvironmentVariable("WINDIR", QStringLiteral("C:/Windows")) + "/Fonts").toLocal8Bit());
+#endif
     QApplication app(argc, argv);
     const auto& classes = uitest::registry();
     const auto found = argc > 1 ? classes.find(QString::fromLocal8Bit(argv[1])) : classes.end();
