@@ -44,47 +44,61 @@ constexpr Respelling danishRespellings[] = {{"aa", "å"}, {"ae", "æ"}, {"oe", "
 constexpr Respelling czechRespellings[] = {
     {"ýho", "ého"}, {"ýmu", "ému"}, {"ej", "ý"}, {"ej", "é"}};
 
+constexpr std::string_view Masculine = "%spellout-cardinal-masculine";
+constexpr std::string_view Feminine = "%spellout-cardinal-feminine";
+constexpr std::string_view Neuter = "%spellout-cardinal-neuter";
+constexpr std::string_view Common = "%spellout-cardinal-common"; // Danish en
+constexpr std::string_view Reale = "%spellout-cardinal-reale";   // Swedish en
+
 // Every word here is in the language's shipped dictionary. A currency reads after the whole
 // amount, its cents after it ("five dollars ninety nine"), as each language says a price.
 constexpr SymbolWords englishSymbols{
     {"percent"}, {"dollars", "dollar"}, {"euros", "euro"},
     {"pounds", "pound"}, {"degrees", "degree"}, "Celsius", "Fahrenheit",
-    "plus", "and", "at", "dot", "point", '.', true};
+    "plus", "minus", "and", "at", "dot", "point", '.', true};
 // Czech: "many" is the form of a decimal (3,5 procenta), "other" that of five and more.
 constexpr SymbolWords czechSymbols{
-    {"procent", "procento", "procenta", "procenta"}, {"dolarů", "dolar", "dolary", "dolaru"},
-    {"eur", "euro", "eura", "eura"}, {"liber", "libra", "libry", "libry"},
-    {"stupňů", "stupeň", "stupně", "stupně"}, "Celsia", "Fahrenheit",
-    "plus", "a", "zavináč", "tečka", "čárka"};
+    gendered(Neuter, {"procent", "procento", "procenta", "procenta"}),
+    gendered(Masculine, {"dolarů", "dolar", "dolary", "dolaru"}),
+    gendered(Neuter, {"eur", "euro", "eura", "eura"}), gendered(Feminine, {"liber", "libra", "libry", "libry"}),
+    gendered(Masculine, {"stupňů", "stupeň", "stupně", "stupně"}), "Celsia", "Fahrenheit",
+    "plus", "minus", "a", "zavináč", "tečka", "čárka"};
 constexpr SymbolWords danishSymbols{
-    {"procent"}, {"dollar"}, {"euro"}, {"pund"}, {"grader", "grad"}, "Celsius",
-    "Fahrenheit", "plus", "og", "snabel-a", "punktum", "komma"};
+    gendered(Neuter, {"procent"}), gendered(Common, {"dollar"}), gendered(Common, {"euro"}),
+    gendered(Neuter, {"pund"}), gendered(Common, {"grader", "grad"}), "Celsius",
+    "Fahrenheit", "plus", "minus", "og", "snabel-a", "punktum", "komma"};
 constexpr SymbolWords dutchSymbols{
     {"procent"}, {"dollar"}, {"euro"}, {"pond"}, {"graden", "graad"}, "Celsius",
-    "Fahrenheit", "plus", "en", "apenstaartje", "punt", "komma"};
+    "Fahrenheit", "plus", "min", "en", "apenstaartje", "punt", "komma"};
 constexpr SymbolWords frenchSymbols{
-    {"pour cent"}, {"dollars", "dollar"}, {"euros", "euro"},
-    {"livres", "livre"}, {"degrés", "degré"}, "Celsius", {},
-    "plus", "et", "arobase", "point", "virgule"};
+    gendered(Masculine, {"pour cent"}), gendered(Masculine, {"dollars", "dollar"}),
+    gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"livres", "livre"}),
+    gendered(Masculine, {"degrés", "degré"}), "Celsius", {},
+    "plus", "moins", "et", "arobase", "point", "virgule"};
 constexpr SymbolWords germanSymbols{
-    {"Prozent"}, {"Dollar"}, {"Euro"}, {"Pfund"}, {"Grad"}, "Celsius", "Fahrenheit",
-    "plus", "und", "at", "Punkt", "Komma", ',', true};
+    gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}), gendered(Masculine, {"Euro"}),
+    gendered(Neuter, {"Pfund"}), gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit",
+    "plus", "minus", "und", "at", "Punkt", "Komma", ',', true};
 constexpr SymbolWords italianSymbols{
-    {"per cento"}, {"dollari", "dollaro"}, {"euro"}, {"sterline", "sterlina"},
-    {"gradi", "grado"}, "Celsius", "Fahrenheit", "più", "e", "chiocciola", "punto",
+    gendered(Masculine, {"per cento"}), gendered(Masculine, {"dollari", "dollaro"}),
+    gendered(Masculine, {"euro"}), gendered(Feminine, {"sterline", "sterlina"}),
+    gendered(Masculine, {"gradi", "grado"}), "Celsius", "Fahrenheit", "più", "meno", "e", "chiocciola", "punto",
     "virgola"};
 // Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
 constexpr SymbolWords polishSymbols{
-    {"procent"}, {"dolara", "dolar", "dolary", "dolarów"}, {"euro"},
-    {"funta", "funt", "funty", "funtów"}, {"stopnia", "stopień", "stopnie", "stopni"},
-    "Celsjusza", "Fahrenheita", "plus", "i", "małpa", "kropka", "przecinek"};
+    gendered(Masculine, {"procent"}), gendered(Masculine, {"dolara", "dolar", "dolary", "dolarów"}),
+    gendered(Neuter, {"euro"}), gendered(Masculine, {"funta", "funt", "funty", "funtów"}),
+    gendered(Masculine, {"stopnia", "stopień", "stopnie", "stopni"}),
+    "Celsjusza", "Fahrenheita", "plus", "minus", "i", "małpa", "kropka", "przecinek"};
 constexpr SymbolWords spanishSymbols{
-    {"por ciento"}, {"dólares", "dólar"}, {"euros", "euro"},
-    {"libras", "libra"}, {"grados", "grado"}, "Celsius", "Fahrenheit",
-    "más", "y", "arroba", "punto", "coma"};
+    gendered(Masculine, {"por ciento"}), gendered(Masculine, {"dólares", "dólar"}),
+    gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"libras", "libra"}),
+    gendered(Masculine, {"grados", "grado"}), "Celsius", "Fahrenheit",
+    "más", "menos", "y", "arroba", "punto", "coma"};
 constexpr SymbolWords swedishSymbols{
-    {"procent"}, {"dollar"}, {"euro"}, {"pund"}, {"grader", "grad"}, "Celsius",
-    "Fahrenheit", "plus", "och", "snabel-a", "punkt", "komma"};
+    gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
+    gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",
+    "Fahrenheit", "plus", "minus", "och", "snabel-a", "punkt", "komma"};
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};

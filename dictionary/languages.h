@@ -30,14 +30,22 @@ struct PluralWord {
                          std::string_view few = {}, std::string_view many = {})
         : other(other), one(one), few(few), many(many) {}
     std::string_view other, one, few, many;
+    // The rule set of the number words before it, where the word has a grammatical gender
+    // ("un dólar", "une livre", "ein Pfund"); none for the language's plain cardinals.
+    std::string_view ruleSet;
 };
+
+constexpr PluralWord gendered(std::string_view ruleSet, PluralWord word) {
+    word.ruleSet = ruleSet;
+    return word;
+}
 
 // The words a symbol beside a number, a telephone number or an address is read with, and how
 // decimals are written and read.
 struct SymbolWords {
     PluralWord percent, dollar, euro, pound, degree;
     std::string_view celsius, fahrenheit; // none where the dictionary lacks it: the letter
-    std::string_view plus, ampersand, at, dot;
+    std::string_view plus, minus, ampersand, at, dot;
     std::string_view decimalSeparator; // the word for the separator of "3,5"
     char decimalMark = ',';            // the other of comma and full stop groups thousands
     bool decimalsDigitByDigit = false; // "drei Komma eins vier", not "trois virgule quatorze"

@@ -115,12 +115,21 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     return n;
 }
 
-std::optional<std::string> readDigits(State& state, std::string_view digits, bool asNumber) {
+std::optional<std::string> readDigits(State& state, std::string_view digits, bool asNumber,
+                                      std::string_view ruleSet) {
     const NumberWords& numbers = state.numbers();
     std::string words;
     if (asNumber && numbers.format && digits.size() <= 7 &&
         (digits[0] != '0' || digits.size() == 1)) {
-        words = numbers.spell(std::stoll(std::string(digits)));
+        const int64_t value = std::stoll(std::string(digits));
+        // Only "one" differs by gender in every language alike; beyond it some write the
+        // gendered compounds apart ("vent un"), which the plain words do not.
+        if (!ruleSet.empty() && value == 1) {
+            words = numbers.spell(value, ruleSet);
+            if (!words.empty() && state.allKnown(words))
+                return words;
+        }
+        words = numbers.spell(value);
         if (state.allKnown(words))
             return words;
         words.clear();
@@ -137,8 +146,10 @@ std::optional<std::string> readDigits(State& state, std::string_view digits, boo
 
 // Decimals read as the language reads them: digit by digit (German, English), otherwise as
 // a number unless they begin with a zero or run long ("trois virgule zéro cinq").
-std::optional<std::string> readNumber(State& state, const WrittenNumber& number) {
-    auto words = readDigits(state, number.whole);
+std::optional<std::string> readNumber(State& state, const WrittenNumber& number,
+                                      std::string_view ruleSet) {
+    // A gender belongs to a whole number only ("un euro", but "uno coma cinco euros").
+    auto words = readDigits(state, number.whole, true, number.decimals.empty() ? ruleSet : "");
     if (!words || number.decimals.empty())
         return words;
     const SymbolWords& symbols = *state.language()->symbols;
@@ -147,6 +158,20 @@ std::optional<std::string> readNumber(State& state, const WrittenNumber& number)
     if (!decimals || !state.allKnown(symbols.decimalSeparator))
         return std::nullopt;
     return *words + ' ' + std::string(symbols.decimalSeparator) + ' ' + *decimals;
+}
+
+std::string readSign(State& state, std::string_view lead) {
+    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    // The dash right before the digits, not one of two ("--5") nor a minus of its own ("−").
+    for (std::string_view sign : {std::string_view("-"), std::string_view("\u2212")}) {
+        if (!symbols || !lead.ends_with(sign) || !state.known(symbols->minus))
+            continue;
+        const std::string_view rest = lead.substr(0, lead.size() - sign.size());
+        if (rest.ends_with('-') || rest.ends_with("\u2212"))
+            break;
+        return std::string(rest) + std::string(symbols->minus) + ' ';
+    }
+    return std::string(lead);
 }
 
 // Digit groups ("512", "1,000", "3,5") become number words, or the words of their digits; the
@@ -182,7 +207,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     for (size_t k = 0; k < segments.size(); ++k) {
         const Segment& s = segments[k];
         if (s.separatorsOnly) {
-            if (k == 0 || k + 1 == segments.size())
+            if (k == 0 && k + 1 < segments.size())
+                out += readSign(state, s.text);
+            else if (k == 0 || k + 1 == segments.size())
                 out += s.text; // leading or trailing punctuation stays with the word
             else
                 out += ' ';

@@ -53,8 +53,14 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
 
 // Digits as a number, or one by one for a code (a leading zero) or a long run; nothing when
 // neither reads in words the dictionary holds.
-std::optional<std::string> readDigits(State& state, std::string_view digits, bool asNumber = true);
+// ruleSet, where given and the dictionary holds its words, reads one in a gender ("una").
+std::optional<std::string> readDigits(State& state, std::string_view digits, bool asNumber = true,
+                                      std::string_view ruleSet = {});
+// The punctuation before a number with a minus sign at its end as the language's word
+// ("-5": "minus five"); other punctuation as it is.
+std::string readSign(State& state, std::string_view lead);
 // A number with its decimals after the word for the decimal mark.
-std::optional<std::string> readNumber(State& state, const WrittenNumber& number);
+std::optional<std::string> readNumber(State& state, const WrittenNumber& number,
+                                      std::string_view ruleSet = {});
 
 } // namespace talvora::tidy

@@ -109,6 +109,12 @@ std::optional<std::string> dropPunctuation(State&, const std::string& piece) {
             out += text[i++];
             continue;
         }
+        // A minus sign is no stray: it turns the number negative.
+        if (text[i] == U'\u2212' && i + 1 < text.size() && text[i + 1] >= U'0' && text[i + 1] <= U'9') {
+            out += U'-';
+            ++i;
+            continue;
+        }
         size_t end = i;
         while (end < text.size() && isStrayPunctuation(text[end]))
             ++end;

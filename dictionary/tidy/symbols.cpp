@@ -54,40 +54,40 @@ bool isSymbolChar(char32_t c) {
     return symbolAt(std::u32string_view(&c, 1), length) != Symbol::None;
 }
 
+// The word of a unit; a scale reads as degrees.
+const PluralWord* unitWord(const SymbolWords& w, Symbol s) {
+    switch (s) {
+    case Symbol::Percent:
+        return &w.percent;
+    case Symbol::Dollar:
+        return &w.dollar;
+    case Symbol::Euro:
+        return &w.euro;
+    case Symbol::Pound:
+        return &w.pound;
+    case Symbol::Degree:
+    case Symbol::Celsius:
+    case Symbol::Fahrenheit:
+        return &w.degree;
+    case Symbol::None:
+        break;
+    }
+    return nullptr;
+}
+
 // The words for a symbol after a number of that value (its "other" form without one).
 std::optional<std::string> wordsOf(State& state, Symbol s, std::optional<double> value) {
     const SymbolWords& w = *state.language()->symbols;
     auto form = [&](const PluralWord& word) {
         return std::string(value ? state.numbers().plural(word, *value) : word.other);
     };
-    std::string words;
-    switch (s) {
-    case Symbol::Percent:
-        words = form(w.percent);
-        break;
-    case Symbol::Dollar:
-        words = form(w.dollar);
-        break;
-    case Symbol::Euro:
-        words = form(w.euro);
-        break;
-    case Symbol::Pound:
-        words = form(w.pound);
-        break;
-    case Symbol::Degree:
-        words = form(w.degree);
-        break;
-    case Symbol::Celsius:
-    case Symbol::Fahrenheit: {
+    const PluralWord* unit = unitWord(w, s);
+    std::string words = unit ? form(*unit) : std::string();
+    if (s == Symbol::Celsius || s == Symbol::Fahrenheit) {
         // The scale's letter where the dictionary lacks its name.
         const std::string_view name = s == Symbol::Celsius ? w.celsius : w.fahrenheit;
         const bool named = !name.empty() && state.known(name);
-        words = form(w.degree) + ' ' +
-                (named ? std::string(name) : std::string(s == Symbol::Celsius ? "C" : "F"));
-        break;
-    }
-    case Symbol::None:
-        break;
+        words += ' ' + (named ? std::string(name) : std::string(s == Symbol::Celsius ? "C" : "F"));
     }
     if (words.empty() || !state.allKnown(words))
         return std::nullopt;
@@ -258,6 +258,18 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
         return wrapped(encode(out));
     }
 
+    // Amounts joined by a dash or slash ("10%-20%", "5€/10€") read one by one, the joiner kept.
+    for (size_t j = 1; j + 1 < core.size(); ++j) {
+        if (core[j] != U'-' && core[j] != U'\u2013' && core[j] != U'/')
+            continue;
+        const auto left = spellSymbols(state, encode(core.substr(0, j)));
+        const auto right = spellSymbols(state, encode(core.substr(j + 1)));
+        if (!left || !right)
+            return std::nullopt;
+        return readSign(state, encode(text.substr(0, first))) + *left + encode(core.substr(j, 1)) +
+               *right + encode(text.substr(last));
+    }
+
     size_t i = 0;
     const bool plus = core[0] == U'+';
     if (plus)
@@ -297,13 +309,15 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
 
     std::optional<std::string> amount, cents, name;
     double value = number.value();
+    const PluralWord* word = unitWord(*symbols, unit);
+    const std::string_view gender = word ? word->ruleSet : std::string_view();
     if (isCurrency(unit) && number.decimals.size() == 2) {
         value = WrittenNumber{number.whole, {}, 0}.value();
-        amount = readDigits(state, number.whole);
+        amount = readDigits(state, number.whole, true, gender);
         cents = number.decimals == "00" ? std::string()
                                         : readDigits(state, std::to_string(std::stoi(number.decimals)));
     } else {
-        amount = readNumber(state, number);
+        amount = readNumber(state, number, gender);
         cents = std::string();
     }
     name = unit == Symbol::None ? std::string() : wordsOf(state, unit, value);
@@ -315,7 +329,8 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
             words += ' ' + *part;
     state.amount = value;
     state.amountFresh = true;
-    return wrapped(words);
+    return (plus ? encode(text.substr(0, first)) : readSign(state, encode(text.substr(0, first)))) +
+           words + encode(text.substr(last));
 }
 
 // An e-mail address with the words for its at sign and full stops: "anna at example dot com".

@@ -243,7 +243,7 @@ TEST_P(ShippedDictionary, HoldsTheWordsTidyReadsSymbolsWith) {
     ASSERT_TRUE(language && language->symbols);
     const SymbolWords& s = *language->symbols;
     Keyspace& ks = readyKeyspace(file());
-    std::vector<std::string_view> words = {s.celsius, s.fahrenheit, s.plus, s.ampersand,
+    std::vector<std::string_view> words = {s.celsius, s.fahrenheit, s.plus, s.minus, s.ampersand,
                                            s.at,      s.dot,        s.decimalSeparator};
     for (const PluralWord& p : {s.percent, s.dollar, s.euro, s.pound, s.degree})
         words.insert(words.end(), {p.other, p.one, p.few, p.many});
