@@ -1,0 +1,129 @@
+// The file readers and the text saver on any bytes in any code page, against literal models.
+// Lines: CR LF or a lone CR ends one in bytes holding any CR, LF otherwise; the last may
+// lack its end. A dictionary is one entry a line, lower-cased in the code page; an empty
+// file is refused, and so is a byte the code page leaves unassigned unless its rows are
+// asked for, which are then exactly the lines holding one. A text file that is UTF-8 with
+// something beyond ASCII is read as UTF-8 (a byte order mark dropped), any other through
+// the code page, each line followed by CR LF. Saving the bytes as a text is refused exactly
+// when the code page lacks one of its characters, the file then as it was; otherwise the
+// file holds their bytes in the code page and CR LF, which decode back exactly. A new file
+// is its owner's only, a rewritten one keeps its mode; no scratch file is left.
+
+#include "dictionaryfile.h"
+#include "error.h"
+#include "fuzzsupport.h"
+#include "text.h"
+#include "textfile.h"
+
+#include <algorithm>
+#include <string>
+#include <sys/stat.h>
+#include <unicode/ustring.h>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> modelLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    const bool cr = bytes.find('\r') != std::string_view::npos;
+    std::string line;
+    bool open = false;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (cr ? bytes[i] == '\r' : bytes[i] == '\n') {
+            lines.push_back(std::exchange(line, {}));
+            open = false;
+            i += cr && i + 1 < bytes.size() && bytes[i + 1] == '\n';
+        } else {
+            line += bytes[i];
+            open = true;
+        }
+    }
+    if (open)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string crLfLines(std::string_view text) {
+    std::string out;
+    for (const std::string& line : modelLines(text))
+        out += line + "\r\n";
+    return out;
+}
+
+// UTF-8 holding something beyond ASCII, as ICU reads it: shortest forms, no surrogates, at
+// most U+10FFFF.
+bool utf8Text(const std::string& s) {
+    UErrorCode err = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strFromUTF8(nullptr, 0, &length, s.data(), static_cast<int32_t>(s.size()), &err);
+    return (U_SUCCESS(err) || err == U_BUFFER_OVERFLOW_ERROR) &&
+           std::any_of(s.begin(), s.end(), [](char c) { return c & 0x80; });
+}
+
+unsigned modeOf(const fuzz::fs::path& p) {
+    struct stat st {};
+    return ::stat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2 || size > 4096)
+        return -1;
+    const talvora::CodePage& cp = fuzz::codePage(data[0], std::size(fuzz::CodePages));
+    const std::string bytes(reinterpret_cast<const char*>(data) + 2, size - 2);
+    const std::string context = cp.name() + " " + fuzz::show(bytes);
+    const fuzz::fs::path folder = fuzz::scratch(), file = folder / "text.txt";
+    fuzz::empty(folder);
+    fuzz::writeFile(file, bytes);
+
+    const std::vector<std::string> lines = modelLines(bytes);
+    std::vector<uint32_t> unassigned, want;
+    for (uint32_t r = 1; r <= lines.size(); ++r)
+        if (std::any_of(lines[r - 1].begin(), lines[r - 1].end(),
+                        [&](char c) { return !cp.isAssigned(static_cast<unsigned char>(c)); }))
+            want.push_back(r);
+    try {
+        talvora::readDictionary(file, cp);
+        FUZZ_CHECK(!bytes.empty() && want.empty(), "read " + context);
+    } catch (const talvora::Error& e) {
+        FUZZ_CHECK(bytes.empty() || !want.empty(), "refused " + context + ": " + e.what());
+    }
+    if (!bytes.empty()) {
+        const talvora::WordList words = talvora::readDictionary(file, cp, &unassigned);
+        FUZZ_CHECK(words.size() == lines.size() && unassigned == want, context);
+        for (uint32_t r = 1; r <= words.size(); ++r)
+            FUZZ_CHECK(words[r] == talvora::toLower(cp.decode(lines[r - 1])),
+                       context + " row " + std::to_string(r));
+    }
+
+    const std::string text = !utf8Text(bytes)                    ? cp.decode(bytes)
+                             : bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3)
+                                                                 : bytes;
+    FUZZ_CHECK(talvora::readTextFile(file, cp) == crLfLines(text), context);
+
+    // Saved over the file just read, with a mode of its own, or as a new file.
+    const bool existing = data[1] & 1;
+    const fuzz::fs::path target = existing ? file : folder / "new.txt";
+    const unsigned mode = !existing ? 0600 : data[1] & 2 ? 0640 : 0604;
+    if (existing)
+        ::chmod(file.c_str(), mode);
+    const bool holdable = !cp.firstUnencodable(bytes);
+    try {
+        talvora::saveTextFile(target, bytes, cp);
+        const std::string saved = fuzz::readFile(target);
+        FUZZ_CHECK(holdable && saved == cp.encode(bytes) + "\r\n" &&
+                       cp.decode(saved) == bytes + "\r\n",
+                   "saved " + context + " as " + fuzz::show(saved));
+    } catch (const talvora::Error& e) {
+        FUZZ_CHECK(!holdable &&
+                       (existing ? fuzz::readFile(file) == bytes : !fuzz::fs::exists(target)),
+                   "refused " + context + ": " + e.what());
+    }
+    FUZZ_CHECK(!fuzz::fs::exists(target) || modeOf(target) == mode,
+               "mode " + std::to_string(modeOf(target)));
+    FUZZ_CHECK(std::distance(fuzz::fs::directory_iterator(folder), {}) ==
+                   1 + fuzz::fs::exists(folder / "new.txt"),
+               "a scratch file was left");
+    return 0;
+}
