@@ -25,8 +25,6 @@ using namespace talvora;
 
 namespace {
 
-enum class Op { List, Find, Store, Save, Remove, Transfer, Restore, Wipe, Count };
-
 // Every call through the seam is counted; the one numbered failAt fails. A failing close still
 // closes. Flushes are skipped: durability is not checked here, and real ones cost milliseconds.
 struct Injector {
@@ -84,19 +82,21 @@ Snapshot snapshot(const fs::path& root) {
             s[dir + "/" + e.path().filename().string()] = {fuzz::readFile(e.path()),
                                                            st.st_mode & 07777};
         }
-    if (auto k = s.find("program/key.dat");
-        k != s.end() && k->second == std::pair<std::string, unsigned>{"", 0600})
-        s.erase(k);
+    if (s.count("program/key.dat") &&
+        s["program/key.dat"] == std::pair<std::string, unsigned>("", 0600))
+        s.erase("program/key.dat");
     return s;
 }
 
 std::string describe(const Snapshot& s) {
     std::string out;
     for (const auto& [name, file] : s)
-        out += "  " + name + " (" + std::to_string(file.second) + "): " + fuzz::show(file.first) +
-               "\n";
+        out +=
+            "  " + name + " " + std::to_string(file.second) + ": " + fuzz::show(file.first) + "\n";
     return out;
 }
+
+enum class Op { List, Find, Store, Remove, Transfer, Restore, Wipe, Count };
 
 struct Input {
     Op op;
@@ -108,51 +108,31 @@ struct Input {
 };
 
 // Whether the command succeeded, and its message or what it answered.
-struct Outcome {
-    bool ok = true;
-    std::string text;
-    bool operator==(const Outcome&) const = default;
-};
+using Outcome = std::pair<bool, std::string>;
 
 Outcome run(const fs::path& root, const Input& in) {
     const fs::path program = root / "program", other = in.sameFolder ? program : root / "other";
     keys::KeyFile file(program, *in.cp);
-    Outcome out;
+    std::string answer;
     try {
         switch (in.op) {
         case Op::List:
             for (const std::string& name : file.listKeyNames())
-                out.text += name + "\n";
+                answer += name + "\n";
             break;
-        case Op::Find:
-            out.text = file.findKeyByName(in.name).value_or("(none)");
-            break;
-        case Op::Store:
-            file.storeKey(in.name, in.key);
-            break;
-        case Op::Save:
-            out.text = keys::saveKey(file, in.name, in.key, true).saved ? "saved" : "";
-            break;
-        case Op::Remove:
-            file.removeKeysByName(in.name);
-            break;
-        case Op::Transfer:
-            keys::transferKeyFile(program, other);
-            break;
-        case Op::Restore:
-            keys::restoreKeyFile(program, other);
-            break;
-        case Op::Wipe:
-            keys::wipeKeyFile(program);
-            break;
-        case Op::Count:
-            break;
+        case Op::Find: answer = file.findKeyByName(in.name).value_or("(none)"); break;
+        case Op::Store: file.storeKey(in.name, in.key); break;
+        case Op::Remove: file.removeKeysByName(in.name); break;
+        case Op::Transfer: keys::transferKeyFile(program, other); break;
+        case Op::Restore: keys::restoreKeyFile(program, other); break;
+        case Op::Wipe: keys::wipeKeyFile(program); break;
+        case Op::Count: break;
         }
     } catch (const Error& e) {
-        out = {false, e.what()};
-        FUZZ_CHECK(!out.text.empty(), "an empty message");
+        FUZZ_CHECK(*e.what(), "an empty message");
+        return {false, e.what()};
     }
-    return out;
+    return {true, answer};
 }
 
 std::u32string lowered(std::string_view utf8) {
@@ -186,34 +166,29 @@ std::optional<std::string> model(const Input& in, const Outcome& out) {
     // A read-only key file is refused by every command that would change it.
     const bool readOnly = in.files[0] && (in.programMode & 0222) == 0;
     auto expect = [&](bool ok, std::optional<std::string> file) {
-        FUZZ_CHECK(out.ok == ok, ok ? out.text : "not refused");
+        FUZZ_CHECK(out.first == ok, ok ? out.second : "not refused");
         return ok ? file : in.files[0];
     };
-    std::string now;
+    std::string now = in.op == Op::Find ? "(none)" : "";
     switch (in.op) {
     case Op::List:
-        for (const auto& r : recs)
-            now += field(r, 0, 40) + "\n";
-        FUZZ_CHECK(out.text == now, "listed " + fuzz::show(out.text));
-        return expect(true, old);
     case Op::Find:
-        now = "(none)";
+        // Every name, or the key of the last record in reverse order whose name is the given one.
         for (auto r = recs.rbegin(); r != recs.rend(); ++r)
-            now = field(*r, 0, 40) == in.name ? field(*r, 40, 18) : now;
-        FUZZ_CHECK(out.text == now, "found " + fuzz::show(out.text));
+            if (in.op == Op::List)
+                now = field(*r, 0, 40) + "\n" + now;
+            else if (field(*r, 0, 40) == in.name)
+                now = field(*r, 40, 18);
+        FUZZ_CHECK(out.second == now, "answered " + fuzz::show(out.second));
         return expect(true, old);
-    case Op::Save: // its checks before storing are the unit tests'
-        if (out.ok && out.text.empty())
-            return in.files[0];
-        [[fallthrough]];
     case Op::Store: {
         // The first record whose name is the given one in any case, or a new one at the end.
         size_t at = 0;
         while (at < recs.size() && lowered(field(recs[at], 0, 40)) != name)
             ++at;
-        now = padded(old, std::max(old.size(), at * 58));
         const bool refused =
             control || cp.firstUnencodable(in.name) || cp.firstUnencodable(in.key) || readOnly;
+        now = padded(old, std::max(old.size(), at * 58));
         if (!refused)
             now.replace(at * 58, 58,
                         padded(cp.encode(in.name).substr(0, 40), 40) +
@@ -224,14 +199,10 @@ std::optional<std::string> model(const Input& in, const Outcome& out) {
         for (const auto& r : recs)
             now += field(r, 0, 40) == in.name ? "" : r;
         return expect(!readOnly, now);
-    case Op::Transfer:
-        return expect(!in.sameFolder && in.files[0], in.files[0]);
-    case Op::Restore:
-        return expect(!in.sameFolder && in.files[1] && !readOnly, in.files[1]);
-    case Op::Wipe:
-        return expect(!readOnly, std::nullopt);
-    case Op::Count:
-        break;
+    case Op::Transfer: return expect(!in.sameFolder && in.files[0], in.files[0]);
+    case Op::Restore: return expect(!in.sameFolder && in.files[1] && !readOnly, in.files[1]);
+    case Op::Wipe: return expect(!readOnly, std::nullopt);
+    case Op::Count: break;
     }
     return std::nullopt;
 }
@@ -242,6 +213,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 2048)
         return -1;
     static files::FileOpsOverride seam(injectingOps());
+    static const int errs[] = {EIO, ENOSPC, EACCES, EROFS, EINTR};
     FuzzedDataProvider fdp(data, size);
     Input in;
     in.op = static_cast<Op>(fdp.ConsumeIntegralInRange<int>(0, static_cast<int>(Op::Count) - 1));
@@ -284,12 +256,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                          : std::nullopt;
     FUZZ_CHECK(got == want || (want == "" && !got),
                context + "model: " + (want ? fuzz::show(*want) : "no file"));
-    FUZZ_CHECK(in.op != Op::Transfer || !clean.ok || after.at("other/key.dat").first == *want,
+    FUZZ_CHECK(in.op != Op::Transfer || !clean.first || after.at("other/key.dat").first == *want,
                context);
     for (const auto& [name, file] : after)
         FUZZ_CHECK(name == "program/key.dat" || name == "other/key.dat", context);
 
-    static const int errs[] = {EIO, ENOSPC, EACCES, EROFS, EINTR};
     for (int k = 1; k <= steps; ++k) {
         reset();
         injector = Injector{0, k, errs[(flags >> 4) % std::size(errs)], (flags & 8) != 0};
@@ -298,8 +269,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string detail = context + "call " + std::to_string(k) + " of " +
                                    std::to_string(steps) + " failing, errno " +
                                    std::to_string(injector.err) + (injector.torn ? " (torn)" : "") +
-                                   ": " + faulty.text + "\nnow:\n" + describe(now);
-        FUZZ_CHECK(injector.hit && (!faulty.ok || faulty == clean), detail);
+                                   ": " + faulty.second + "\nnow:\n" + describe(now);
+        FUZZ_CHECK(injector.hit && (!faulty.first || faulty == clean), detail);
         // A wipe that fails once the key file is gone, or a change that fails while it
         // overwrites the replaced file's old bytes, leaves them under one scratch name beside
         // that file for the next key command to overwrite and delete.
@@ -310,7 +281,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 rest[name] = file;
         const bool left =
             rest.size() + 1 == now.size() && rest == (in.op == Op::Wipe ? wiped : after);
-        FUZZ_CHECK(left || now == after || (!faulty.ok && now == before), detail);
+        FUZZ_CHECK(left || now == after || (!faulty.first && now == before), detail);
         if (left) {
             injector = Injector{};
             if (in.op == Op::Wipe)

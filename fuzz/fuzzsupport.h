@@ -1,7 +1,7 @@
 #pragma once
 
-// What the fuzz targets share: a failed check that libFuzzer records as a crash, one
-// scratch folder per process, whole files written and read, and code pages built once.
+// What the fuzz targets share: a failed check that libFuzzer records as a crash, one scratch
+// folder per process, whole files written and read, and code pages built once.
 
 #include "codepage.h"
 
@@ -14,9 +14,21 @@
 #include <string_view>
 #include <unistd.h>
 
+#define FUZZ_CHECK(cond, detail)                                                                   \
+    do {                                                                                           \
+        if (!(cond))                                                                               \
+            ::fuzz::fail(#cond, __FILE__, __LINE__, (detail));                                     \
+    } while (0)
+
 namespace fuzz {
 
 namespace fs = std::filesystem;
+
+[[noreturn]] inline void fail(const char* check, const char* file, int line,
+                              const std::string& detail) {
+    std::fprintf(stderr, "\n%s:%d: check failed: %s\n%s\n", file, line, check, detail.c_str());
+    std::abort();
+}
 
 // Bytes shown as C-escaped text, so a failure report is readable without the input.
 inline std::string show(std::string_view s) {
@@ -30,32 +42,11 @@ inline std::string show(std::string_view s) {
     return out + "\"";
 }
 
-[[noreturn]] inline void fail(const char* check, const char* file, int line,
-                              const std::string& detail) {
-    std::fprintf(stderr, "\n%s:%d: check failed: %s\n%s\n", file, line, check, detail.c_str());
-    std::abort();
-}
-
-} // namespace fuzz
-
-#define FUZZ_CHECK(cond, detail)                                                                   \
-    do {                                                                                           \
-        if (!(cond))                                                                               \
-            ::fuzz::fail(#cond, __FILE__, __LINE__, (detail));                                     \
-    } while (0)
-
-namespace fuzz {
-
 // A folder of this process under the temporary folder, removed when the process ends.
-inline const fs::path& scratch() {
+inline fs::path scratch() {
     static const struct Folder {
-        fs::path path;
-        Folder() {
-            std::string name = (fs::temp_directory_path() / "talvora-fuzz-XXXXXX").string();
-            if (!::mkdtemp(name.data()))
-                fail("mkdtemp", __FILE__, __LINE__, name);
-            path = name;
-        }
+        std::string path = (fs::temp_directory_path() / "talvora-fuzz-XXXXXX").string();
+        Folder() { FUZZ_CHECK(::mkdtemp(path.data()), path); }
         ~Folder() {
             std::error_code ec;
             fs::remove_all(path, ec);
@@ -66,16 +57,14 @@ inline const fs::path& scratch() {
 
 // Removes everything inside folder, which stays.
 inline void empty(const fs::path& folder) {
-    std::error_code ec;
-    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ec);
-    for (const auto& e : fs::directory_iterator(folder, ec))
-        fs::remove_all(e.path(), ec);
+    for (const auto& e : fs::directory_iterator(folder))
+        fs::remove_all(e.path());
 }
 
 inline void writeFile(const fs::path& p, std::string_view bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
-        fail("write", __FILE__, __LINE__, p.string());
+    FUZZ_CHECK(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush(),
+               p.string());
 }
 
 inline std::string readFile(const fs::path& p) {
@@ -88,10 +77,9 @@ inline constexpr const char* CodePages[] = {
     "windows-1250", "windows-1251", "windows-1252", "windows-1253", "windows-1254", "windows-1255",
     "windows-1256", "windows-1257", "windows-1258", "ISO-8859-1",   "ISO-8859-2",   "ISO-8859-5",
     "ISO-8859-7",   "ISO-8859-15",  "KOI8-R",       "ibm-866"};
-inline constexpr size_t ProgramCodePages = 5;
 
 // One of the first `among` code pages, built once.
-inline const talvora::CodePage& codePage(unsigned selector, size_t among = ProgramCodePages) {
+inline const talvora::CodePage& codePage(unsigned selector, size_t among = 5) {
     static std::unique_ptr<talvora::CodePage> built[std::size(CodePages)];
     auto& cp = built[selector % among];
     if (!cp)
