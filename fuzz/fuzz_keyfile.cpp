@@ -82,17 +82,17 @@ Snapshot snapshot(const fs::path& root) {
             s[dir + "/" + e.path().filename().string()] = {fuzz::readFile(e.path()),
                                                            st.st_mode & 07777};
         }
-    if (s.count("program/key.dat") &&
-        s["program/key.dat"] == std::pair<std::string, unsigned>("", 0600))
-        s.erase("program/key.dat");
+    std::erase_if(s, [](const auto& f) {
+        return f.first == "program/key.dat" &&
+               f.second == std::pair<std::string, unsigned>("", 0600);
+    });
     return s;
 }
 
 std::string describe(const Snapshot& s) {
     std::string out;
     for (const auto& [name, file] : s)
-        out +=
-            "  " + name + " " + std::to_string(file.second) + ": " + fuzz::show(file.first) + "\n";
+        out += name + " " + std::to_string(file.second) + ": " + fuzz::show(file.first) + "\n";
     return out;
 }
 
@@ -223,9 +223,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     in.sameFolder = (flags & 0xC4) == 0xC4;
     in.name = fdp.ConsumeRandomLengthString(60);
     in.key = fdp.ConsumeRandomLengthString(30);
-    std::string programBytes = fdp.ConsumeRandomLengthString(1200);
-    if (!(flags & 1))
-        in.files[0] = std::move(programBytes);
+    if (std::string bytes = fdp.ConsumeRandomLengthString(1200); !(flags & 1))
+        in.files[0] = bytes;
     if (!(flags & 2))
         in.files[1] = fdp.ConsumeRemainingBytesAsString();
 
@@ -233,8 +232,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto reset = [&] {
         for (int i = 0; i < 2; ++i) {
             const fs::path dir = root / (i ? "other" : "program");
-            fs::create_directories(dir);
-            fuzz::empty(dir);
+            fs::remove_all(dir);
+            fs::create_directory(dir);
             if (in.files[i]) {
                 fuzz::writeFile(dir / "key.dat", *in.files[i]);
                 ::chmod((dir / "key.dat").c_str(), i ? 0644 : in.programMode);
@@ -251,10 +250,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                 std::to_string(int(in.op)) + "\nbefore:\n" + describe(before) +
                                 "after:\n" + describe(after);
     const std::optional<std::string> want = model(in, clean);
-    const auto got = after.count("program/key.dat")
-                         ? std::optional(after.at("program/key.dat").first)
-                         : std::nullopt;
-    FUZZ_CHECK(got == want || (want == "" && !got),
+    const auto file = after.find("program/key.dat");
+    FUZZ_CHECK(file == after.end() ? !want || want == "" : want == file->second.first,
                context + "model: " + (want ? fuzz::show(*want) : "no file"));
     FUZZ_CHECK(in.op != Op::Transfer || !clean.first || after.at("other/key.dat").first == *want,
                context);
@@ -282,15 +279,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const bool left =
             rest.size() + 1 == now.size() && rest == (in.op == Op::Wipe ? wiped : after);
         FUZZ_CHECK(left || now == after || (!faulty.first && now == before), detail);
-        if (left) {
+        if (left) { // the same wipe or transfer again, or any other key command
             injector = Injector{};
-            if (in.op == Op::Wipe)
-                keys::wipeKeyFile(root / "program");
-            else if (in.op == Op::Transfer)
-                keys::transferKeyFile(root / "program",
-                                      root / (in.sameFolder ? "program" : "other"));
-            else
-                keys::KeyFile(root / "program", *in.cp).listKeyNames();
+            Input next = in;
+            next.op = in.op == Op::Wipe || in.op == Op::Transfer ? in.op : Op::List;
+            run(root, next);
             FUZZ_CHECK(snapshot(root) == after,
                        detail + "the next command left:\n" + describe(snapshot(root)));
         }

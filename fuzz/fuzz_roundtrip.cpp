@@ -1,13 +1,12 @@
 // Process, Encode and Decode on small dictionaries made from the input, against literal models
-// that take every rule step by step and share no code with the fast path:
-// - the key doubled up to 18 characters, the mirrored working string, the nine stages run
-//   twice with N fixed per stage, the sequential smoothing, groups read as numbers;
-// - the text lower-cased character by character, each CR LF (scanned from the start, not
-//   overlapping) a blank, a new slot at every blank, the 30 separators dropped;
-// - column 2 built word by word and rotated after every word, words found by plain scans.
-// On a clean dictionary (no entry empty, repeated or not read back as itself) decoding the
-// encoded text gives back its words. Whatever the dictionary, the encoded text dressed as
-// sentences decodes exactly as it does, and dressing adds nothing the code page cannot write.
+// that take every rule step by step and share no code with the fast path: the key doubled up
+// to 18 characters, mirrored, the nine stages run twice with N fixed per stage, the sequential
+// smoothing, groups read as numbers; the text lower-cased character by character, each CR LF
+// (scanned from the start) a blank, a slot at every blank, the 30 separators dropped; column 2
+// built word by word and rotated after every word, words found by plain scans. On a clean
+// dictionary (no entry empty, repeated or not read back as itself) decoding the encoded text
+// gives back its words. Whatever the dictionary, the encoded text dressed as sentences decodes
+// exactly as it does, and dressing adds nothing the code page cannot write.
 
 #include "commands.h"
 #include "dress.h"
@@ -165,8 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<int64_t>& model = modelExpand(chars);
     for (size_t i = 1; i < numbers.size(); ++i)
         FUZZ_CHECK(numbers[i] == model.at(i),
-                   "key " + fuzz::show(key) + " entry " + std::to_string(i) + ": " +
-                       std::to_string(numbers[i]) + ", model " + std::to_string(model[i]));
+                   "key " + fuzz::show(key) + " entry " + std::to_string(i));
     talvora::Keyspace ks;
     ks.load(std::move(list));
     const bool started = talvora::processKey(ks, key).started;
@@ -174,11 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!started)
         return 0;
     const Table col2 = talvora::buildKeyspaceLiteral(col1, numbers);
-    const auto sameColumn = [&](const char* after) {
-        for (uint32_t r = 1; r <= ks.wordCount(); ++r)
-            FUZZ_CHECK(ks.permuted(r) == col2[r], after + (", key " + fuzz::show(key)));
-    };
-    sameColumn("processed");
+    for (uint32_t r = 1; r <= ks.wordCount(); ++r)
+        FUZZ_CHECK(ks.permuted(r) == col2[r], "column 2 of " + fuzz::show(key));
 
     // The plain text: dictionary words between blanks, line breaks and punctuation.
     static const char* const gaps[] = {" ", "  ", "\r\n", ", ", ". ", " - ", "! "};
@@ -199,10 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const talvora::CommandResult encoded = talvora::encodeText(ks, text);
     const auto want = literal(col1, col2, tokens, true, notFound);
     FUZZ_CHECK(encoded.output == want && want.has_value() == encoded.messages.empty(),
-               "encoding " + fuzz::show(text) + " with " + fuzz::show(key) + ": " +
-                   fuzz::show(encoded.output.value_or("(none)")) + ", literal " +
-                   fuzz::show(want.value_or("(none)")));
-    sameColumn("encoded");
+               "encoding " + fuzz::show(text) + " with " + fuzz::show(key));
     const talvora::CommandResult decodedPlain = talvora::decodeText(ks, text);
     FUZZ_CHECK(decodedPlain.output == literal(col1, col2, tokens, false, notFound) &&
                    decodedPlain.notFound == notFound,
@@ -215,13 +207,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                        literal(col1, col2, modelParse(*encoded.output), false, notFound) &&
                    decoded.notFound == notFound,
                "decoding " + fuzz::show(*encoded.output));
-    sameColumn("decoded");
     std::string words;
     for (const auto& t : tokens)
         words += t.empty() ? "" : t + " ";
     FUZZ_CHECK(!clean || (decoded.output == words && decoded.notFound == 0),
-               "round trip of " + fuzz::show(text) + " with " + fuzz::show(key) + " gave " +
-                   fuzz::show(decoded.output.value_or("(none)")));
+               "round trip of " + fuzz::show(text) + " with " + fuzz::show(key));
 
     const std::string dressed = talvora::dressText(
         *encoded.output, [&](char32_t c) { return cp.byteOf(c).has_value(); },

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the fuzz targets share: a failed check that libFuzzer records as a crash, one scratch
-// folder per process, whole files written and read, and code pages built once.
+// What the fuzz targets share: checks, one scratch folder per process, whole files written and
+// read, and code pages built once.
 
 #include "codepage.h"
 
@@ -12,23 +12,20 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
+// A failed check ends the process, which libFuzzer records as a crash with its input.
 #define FUZZ_CHECK(cond, detail)                                                                   \
     do {                                                                                           \
-        if (!(cond))                                                                               \
-            ::fuzz::fail(#cond, __FILE__, __LINE__, (detail));                                     \
+        if (!(cond)) {                                                                             \
+            std::fprintf(stderr, "\n%s:%d: check failed: %s\n%s\n", __FILE__, __LINE__, #cond,     \
+                         std::string(detail).c_str());                                             \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)
 
 namespace fuzz {
 
 namespace fs = std::filesystem;
-
-[[noreturn]] inline void fail(const char* check, const char* file, int line,
-                              const std::string& detail) {
-    std::fprintf(stderr, "\n%s:%d: check failed: %s\n%s\n", file, line, check, detail.c_str());
-    std::abort();
-}
 
 // Bytes shown as C-escaped text, so a failure report is readable without the input.
 inline std::string show(std::string_view s) {
@@ -44,21 +41,13 @@ inline std::string show(std::string_view s) {
 
 // A folder of this process under the temporary folder, removed when the process ends.
 inline fs::path scratch() {
-    static const struct Folder {
+    static struct Folder {
         std::string path = (fs::temp_directory_path() / "talvora-fuzz-XXXXXX").string();
+        std::error_code ignored;
         Folder() { FUZZ_CHECK(::mkdtemp(path.data()), path); }
-        ~Folder() {
-            std::error_code ec;
-            fs::remove_all(path, ec);
-        }
+        ~Folder() { fs::remove_all(path, ignored); }
     } folder;
     return folder.path;
-}
-
-// Removes everything inside folder, which stays.
-inline void empty(const fs::path& folder) {
-    for (const auto& e : fs::directory_iterator(folder))
-        fs::remove_all(e.path());
 }
 
 inline void writeFile(const fs::path& p, std::string_view bytes) {
