@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <string>
-#include <unicode/ustring.h>
 #include <vector>
 
 namespace {
@@ -36,14 +35,28 @@ std::vector<std::string> modelLines(std::string_view bytes) {
     return lines;
 }
 
-// UTF-8 holding something beyond ASCII, as ICU reads it: shortest forms, no surrogates, at
-// most U+10FFFF.
-bool utf8Text(const std::string& s) {
-    UErrorCode err = U_ZERO_ERROR;
-    int32_t length = 0;
-    u_strFromUTF8(nullptr, 0, &length, s.data(), static_cast<int32_t>(s.size()), &err);
-    return (U_SUCCESS(err) || err == U_BUFFER_OVERFLOW_ERROR) &&
-           std::any_of(s.begin(), s.end(), [](char c) { return c & 0x80; });
+// Well-formed UTF-8 by the standard's table of byte sequences, holding something beyond ASCII.
+bool utf8Text(std::string_view s) {
+    bool beyondAscii = false;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80)
+            continue;
+        // How many bytes follow the first, and the range of the second; later ones are 80..BF.
+        const size_t n = b < 0xC2 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : b < 0xF5 ? 3 : 0;
+        const int low = b == 0xE0 ? 0xA0 : b == 0xF0 ? 0x90 : 0x80;
+        const int high = b == 0xED ? 0x9F : b == 0xF4 ? 0x8F : 0xBF;
+        for (size_t k = 1; k <= n && i + k < s.size(); ++k) {
+            const auto c = static_cast<unsigned char>(s[i + k]);
+            if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF))
+                return false;
+        }
+        if (n == 0 || i + n >= s.size())
+            return false;
+        i += n;
+        beyondAscii = true;
+    }
+    return beyondAscii;
 }
 
 } // namespace
