@@ -251,7 +251,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (int k = 1; k <= steps; ++k) {
         reset();
-        injector = Injector{0, k, errs[(flags >> 4) % std::size(errs)], (flags & 8) != 0};
+        injector = Injector{0, k, errs[((flags >> 4) + k) % std::size(errs)], (flags & 8) != 0};
         const Outcome faulty = run(root, in);
         const Snapshot now = snapshot(root);
         const std::string detail = context + "call " + std::to_string(k) + " of " +
