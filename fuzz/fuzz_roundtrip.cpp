@@ -1,80 +1,127 @@
-// Encode and decode on small dictionaries made from the input and written as a file.
-// Column 2 after "Process" equals the word-by-word construction; encoding and decoding
-// equal a literal run over a table of texts rotated after every word; and on a clean
-// dictionary (no empty, repeated or separator-holding entry) decoding the encoded text
-// gives back the words of the plain text.
+// Process, Encode and Decode on small dictionaries made from the input, against literal models
+// that take every rule step by step and share no code with the fast path: the key doubled up
+// to 18 characters, mirrored, the nine stages run twice with N fixed per stage, the sequential
+// smoothing, groups read as numbers; the text lower-cased character by character, each CR LF
+// (scanned from the start) a blank, a slot at every blank, the 30 separators dropped; column 2
+// built word by word and rotated after every word, words found by plain scans. On a clean
+// dictionary (no entry empty, repeated or not read back as itself) decoding the encoded text
+// gives back its words. Whatever the dictionary, the encoded text dressed as sentences decodes
+// exactly as it does, and dressing adds nothing the code page cannot write.
 
 #include "commands.h"
-#include "dictionaryfile.h"
+#include "dress.h"
 #include "fuzzsupport.h"
 #include "keyspace.h"
 #include "keyspacebuild.h"
 #include "text.h"
 #include "tokenizer.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
+#include "utf8.h"
 
 #include <algorithm>
-#include <set>
+#include <cmath>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <random>
 #include <string>
+#include <unicode/uchar.h>
 #include <vector>
 
 namespace {
 
-bool holdsSeparator(std::string_view w) {
-    return w.find_first_of(std::string(talvora::Separators) + " \r\n") != std::string_view::npos;
+using Table = std::vector<std::string>;
+
+// A two-character group read as a decimal number: blanks, tabs and line feeds ignored, an
+// optional sign, then digits and one decimal point up to the first character that cannot
+// continue the number; rounded to the nearest whole number, a half to even.
+int64_t modelGroup(char32_t a, char32_t b) {
+    std::string number;
+    bool sign = false, point = false, digit = false;
+    for (char32_t c : {a, b}) {
+        if (c == U' ' || c == U'\t' || c == U'\n')
+            continue;
+        if ((c == U'+' || c == U'-') && !sign && !point && !digit)
+            sign = true;
+        else if (c == U'.' && !point)
+            point = true;
+        else if (c >= U'0' && c <= U'9')
+            digit = true;
+        else
+            break; // an ampersand first reads as 0 too: nothing was read yet
+        number += static_cast<char>(c);
+    }
+    return digit ? static_cast<int64_t>(std::nearbyint(std::strtod(number.c_str(), nullptr))) : 0;
 }
 
-// Column 2 as a table of texts, row 1 first; rotating moves row 1 to the end.
-struct LiteralColumn {
-    std::vector<std::string> col; // col[0] unused
-    void rotate() {
-        std::string kept = col[1];
-        for (size_t r = 2; r < col.size(); ++r)
-            col[r - 1] = col[r];
-        col.back() = kept;
+// One vector kept for every run: a fresh one of this size costs a system call each time.
+const std::vector<int64_t>& modelExpand(std::u32string key) {
+    while (key.size() < 18)
+        key += key;
+    key.resize(18);
+    const std::u32string w = key + std::u32string(key.rbegin(), key.rend());
+    static std::vector<int64_t> e;
+    e.assign(1, 0); // index 0 unused
+    auto last = [&] { return static_cast<int64_t>(e.size()) - 1; };
+    for (int pass = 1; pass <= 2; ++pass) {
+        for (int g = 1; g <= 18; ++g) // a
+            e.push_back(modelGroup(w[2 * g - 2], w[2 * g - 1]));
+        for (int64_t s = 1, n = last(); s <= n; ++s) // b
+            e.push_back(e[s] + 2);
+        for (int64_t s = 1, n = last(); s <= n; ++s) // c
+            e.push_back(e[s] + 3);
+        for (int64_t s = 2, n = last(); s <= n; s += 2) // d
+            e.push_back(e[s] + 4);
+        for (int64_t s = 3, n = last(); s <= n; s += 3) // e
+            e.push_back(e[s] + 5);
+        for (int64_t s = 4, n = last(); s <= n; s += 4) // f
+            e.push_back(e[s] + 1);
+        for (int64_t s = last(); s >= 1; s -= 6) // g
+            e.push_back(e[s] + 7);
+        for (int64_t s = last(); s >= 1; --s) // h
+            e.push_back(e[s] + 1);
+        for (int64_t s = 1, n = last(); s <= n; s += 10) // i
+            e.push_back(e[s] + 2);
     }
-};
-
-std::optional<std::string> literalEncode(const std::vector<std::string>& col1, LiteralColumn col2,
-                                         const std::vector<std::string>& tokens) {
-    std::string out;
-    for (const auto& t : tokens) {
-        if (t.empty())
-            continue;
-        size_t r = 1;
-        while (r < col1.size() && col1[r] != t)
-            ++r;
-        if (r == col1.size())
-            return std::nullopt;
+    for (size_t i = 2; i < e.size(); ++i) {
+        e[i] += e[i] == e[i - 1] ? 2 : 0;
+        e[i] += e[i] == 0 ? 1 : 0;
     }
-    for (const auto& t : tokens) {
-        if (t.empty())
-            continue;
-        size_t r = 1;
-        while (col1[r] != t)
-            ++r;
-        out += col2.col[r] + " ";
-        col2.rotate();
-    }
-    return out;
+    return e;
 }
 
-std::string literalDecode(const std::vector<std::string>& col1, LiteralColumn col2,
-                          const std::vector<std::string>& tokens, int& notFound) {
+Table modelParse(std::string_view text) {
+    std::u32string chars;
+    for (size_t pos = 0; pos < text.size();)
+        chars +=
+            static_cast<char32_t>(u_tolower(static_cast<UChar32>(talvora::utf8::next(text, pos))));
+    const std::u32string separators = U",.?/;:'[{]}\\|<>=+-_)(*&^%$#@!\"";
+    Table slots(1);
+    for (size_t i = 0; i < chars.size(); ++i) {
+        const bool crLf = chars[i] == U'\r' && i + 1 < chars.size() && chars[i + 1] == U'\n';
+        if (chars[i] == U' ' || crLf)
+            slots.emplace_back();
+        else if (separators.find(chars[i]) == std::u32string::npos)
+            talvora::utf8::append(slots.back(), chars[i]);
+        i += crLf;
+    }
+    return slots;
+}
+
+// Each word is looked up in one column and stands for the other column's entry in its row;
+// column 2 moves row 1 to the end after every word. Encoding fails on a word not found,
+// decoding counts it.
+std::optional<std::string> literal(const Table& col1, Table col2, const Table& words, bool encode,
+                                   int& notFound) {
     std::string out;
     notFound = 0;
-    for (const auto& t : tokens) {
+    for (const auto& t : words) {
         if (t.empty())
             continue;
-        size_t r = 1;
-        while (r < col2.col.size() && col2.col[r] != t)
-            ++r;
-        if (r < col2.col.size())
-            out += col1[r] + " ";
-        else
-            ++notFound;
-        col2.rotate();
+        const Table& from = encode ? col1 : col2;
+        const size_t at = std::find(from.begin() + 1, from.end(), t) - from.begin();
+        if (at == from.size() && encode)
+            return std::nullopt;
+        out += at < from.size() ? (encode ? col2 : col1)[at] + " " : "";
+        notFound += at == from.size();
+        std::rotate(col2.begin() + 1, col2.begin() + 2, col2.end());
     }
     return out;
 }
@@ -85,128 +132,94 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 4096)
         return -1;
     FuzzedDataProvider fdp(data, size);
-    const talvora::CodePage& cp = fuzz::programCodePage(fdp.ConsumeIntegral<uint8_t>());
+    const talvora::CodePage& cp = fuzz::codePage(fdp.ConsumeIntegral<uint8_t>());
     const bool cleanOnly = fdp.ConsumeBool();
+    // The key first, so that the input's first bytes are the key; none stands for 18 digits.
+    std::string key = fdp.ConsumeRandomLengthString(40);
+    for (int i = key.empty() ? 0 : 18; i < 18; ++i)
+        key += static_cast<char>('1' + fdp.ConsumeIntegralInRange(0, 8));
+    const talvora::KeyNumbers numbers = talvora::expandKey(key);
+    std::u32string chars;
+    for (size_t pos = 0; pos < key.size();)
+        chars += talvora::utf8::next(key, pos);
+    const std::vector<int64_t>& model = modelExpand(chars);
+    for (size_t i = 1; i < numbers.size(); ++i)
+        FUZZ_CHECK(numbers[i] == model.at(i),
+                   "key " + fuzz::show(key) + " entry " + std::to_string(i));
+    FUZZ_CHECK(talvora::parseText(key) == modelParse(key), "tokens of " + fuzz::show(key));
 
-    // The dictionary: entries from the input, CR LF after each; unclean ones are skipped
-    // unless the input asks for them.
-    std::string fileBytes;
-    std::vector<std::string> col1(1);
-    std::set<std::string> seen;
+    // The dictionary: entries from the input as the reader gives them; unclean ones are
+    // skipped unless the input asks for them.
+    talvora::WordList list;
+    Table col1(1); // row 0 unused
     bool clean = true;
-    const int wanted = fdp.ConsumeIntegralInRange(1, 120);
-    for (int i = 0; i < wanted && fdp.remaining_bytes() > 0; ++i) {
-        std::string entry = fdp.ConsumeRandomLengthString(12);
-        if (entry.find_first_of("\r\n") != std::string::npos ||
-            std::any_of(entry.begin(), entry.end(),
-                        [&](char c) { return !cp.isAssigned(static_cast<unsigned char>(c)); }))
-            continue;
-        const std::string word = talvora::toLower(cp.decode(entry));
-        const bool usable = !word.empty() && !holdsSeparator(word) && !seen.count(word);
+    for (int i = fdp.ConsumeIntegralInRange(1, 120); i > 0 && fdp.remaining_bytes() > 0; --i) {
+        const std::string word = talvora::toLower(cp.decode(fdp.ConsumeRandomLengthString(12)));
+        const bool usable = std::find(col1.begin(), col1.end(), word) == col1.end() &&
+                            modelParse(word) == Table{word} && !word.empty();
         if (!usable && cleanOnly)
             continue;
         clean = clean && usable;
-        seen.insert(word);
         col1.push_back(word);
-        fileBytes += entry + "\r\n";
+        list.add(word);
     }
     if (col1.size() < 2)
         return -1;
-    std::string key = fdp.ConsumeBool() ? fdp.ConsumeRandomLengthString(20) : std::string();
-    if (key.empty())
-        for (int i = 0; i < 18; ++i)
-            key += static_cast<char>('1' + fdp.ConsumeIntegralInRange(0, 8));
-
-    const fuzz::fs::path file = fuzz::Scratch::path() / "round.dic";
-    fuzz::writeFile(file, fileBytes);
     talvora::Keyspace ks;
-    talvora::loadDictionary(ks, file, cp);
-    FUZZ_CHECK(ks.wordCount() == col1.size() - 1, fuzz::show(fileBytes));
-    for (uint32_t r = 1; r <= ks.wordCount(); ++r)
-        FUZZ_CHECK(ks.word(r) == col1[r], "row " + std::to_string(r));
-
-    const talvora::CommandResult processed = talvora::processKey(ks, key);
-    const talvora::KeyNumbers numbers = talvora::expandKey(key);
-    if (!talvora::usableAsStrides(numbers)) {
-        FUZZ_CHECK(!processed.started && processed.messages.size() == 1 &&
-                       processed.messages[0] == talvora::msg::KeyUnusable,
-                   fuzz::show(key));
+    ks.load(std::move(list));
+    const bool started = talvora::processKey(ks, key).started;
+    FUZZ_CHECK(started == talvora::usableAsStrides(numbers), fuzz::show(key));
+    if (!started)
         return 0;
-    }
-    FUZZ_CHECK(processed.started && processed.messages.empty(), fuzz::show(key));
-    LiteralColumn col2{talvora::buildKeyspaceLiteral(col1, numbers)};
+    const Table col2 = talvora::buildKeyspaceLiteral(col1, numbers);
     for (uint32_t r = 1; r <= ks.wordCount(); ++r)
-        FUZZ_CHECK(ks.permuted(r) == col2.col[r], "key " + fuzz::show(key) + " row " + std::to_string(r));
+        FUZZ_CHECK(ks.permuted(r) == col2[r], "column 2 of " + fuzz::show(key));
 
     // The plain text: dictionary words between blanks, line breaks and punctuation.
     static const char* const gaps[] = {" ", "  ", "\r\n", ", ", ". ", " - ", "! "};
     std::string text;
-    std::vector<std::string> plainWords;
-    const int count = fdp.ConsumeIntegralInRange(1, 40);
-    for (int i = 0; i < count; ++i) {
-        const auto r = fdp.ConsumeIntegralInRange<size_t>(1, col1.size() - 1);
-        if (i > 0)
-            text += gaps[fdp.ConsumeIntegralInRange<size_t>(0, std::size(gaps) - 1)];
-        text += col1[r];
-        plainWords.push_back(col1[r]);
+    for (int i = fdp.ConsumeIntegralInRange(1, 40); i > 0; --i) {
+        text += col1[fdp.ConsumeIntegralInRange<size_t>(1, col1.size() - 1)];
+        text += i > 1 ? gaps[fdp.ConsumeIntegralInRange<size_t>(0, std::size(gaps) - 1)] : "";
     }
-    const bool garbage = fdp.ConsumeBool();
-    if (garbage)
+    std::minstd_rand dressing(fdp.ConsumeIntegral<uint32_t>());
+    if (fdp.ConsumeBool())
         text += fdp.ConsumeRemainingBytesAsString();
-    if (text.empty()) {
-        FUZZ_CHECK(talvora::encodeText(ks, text).messages ==
-                       std::vector<std::string>{talvora::msg::MissingInput},
-                   "empty text");
+    const Table tokens = modelParse(text);
+    FUZZ_CHECK(talvora::parseText(text) == tokens, "tokens of " + fuzz::show(text));
+    if (text.empty())
         return 0;
-    }
-    const std::vector<std::string> tokens = talvora::parseText(text);
-    if (clean && !garbage) {
-        std::vector<std::string> words;
-        for (const auto& t : tokens)
-            if (!t.empty())
-                words.push_back(t);
-        FUZZ_CHECK(words == plainWords, "the words of " + fuzz::show(text));
-    }
-
-    const talvora::CommandResult encoded = talvora::encodeText(ks, text);
-    const auto want = literalEncode(col1, col2, tokens);
-    FUZZ_CHECK(encoded.output == want, "encoding " + fuzz::show(text) + " with " + fuzz::show(key) +
-                                           ": " + fuzz::show(encoded.output.value_or("(none)")) +
-                                           ", literal " + fuzz::show(want.value_or("(none)")));
-    FUZZ_CHECK(want.has_value() == encoded.messages.empty(), fuzz::show(text));
-    for (uint32_t r = 1; r <= ks.wordCount(); ++r)
-        FUZZ_CHECK(ks.permuted(r) == col2.col[r], "column 2 not restored after encoding, row " +
-                                                      std::to_string(r));
 
     int notFound = 0;
+    const talvora::CommandResult encoded = talvora::encodeText(ks, text);
+    const auto want = literal(col1, col2, tokens, true, notFound);
+    FUZZ_CHECK(encoded.output == want && want.has_value() == encoded.messages.empty(),
+               "encoding " + fuzz::show(text) + " with " + fuzz::show(key));
     const talvora::CommandResult decodedPlain = talvora::decodeText(ks, text);
-    FUZZ_CHECK(decodedPlain.output == literalDecode(col1, col2, tokens, notFound) &&
+    FUZZ_CHECK(decodedPlain.output == literal(col1, col2, tokens, false, notFound) &&
                    decodedPlain.notFound == notFound,
                "decoding " + fuzz::show(text));
+    if (!encoded.output || encoded.output->empty()) // separators alone: nothing to decode
+        return 0;
 
-    if (!encoded.output)
-        return 0;
-    if (encoded.output->empty()) { // a text of separators alone: nothing to decode
-        FUZZ_CHECK(talvora::decodeText(ks, "").messages ==
-                       std::vector<std::string>{talvora::msg::MissingInput},
-                   "empty code");
-        return 0;
-    }
-    const std::vector<std::string> codeTokens = talvora::parseText(*encoded.output);
     const talvora::CommandResult decoded = talvora::decodeText(ks, *encoded.output);
-    FUZZ_CHECK(decoded.output == literalDecode(col1, col2, codeTokens, notFound) &&
+    FUZZ_CHECK(decoded.output ==
+                       literal(col1, col2, modelParse(*encoded.output), false, notFound) &&
                    decoded.notFound == notFound,
                "decoding " + fuzz::show(*encoded.output));
-    for (uint32_t r = 1; r <= ks.wordCount(); ++r)
-        FUZZ_CHECK(ks.permuted(r) == col2.col[r], "column 2 not restored after decoding");
-    if (clean) {
-        std::string plain;
-        for (const auto& t : tokens)
-            if (!t.empty())
-                plain += t + " ";
-        FUZZ_CHECK(decoded.output == plain && decoded.notFound == 0,
-                   "round trip of " + fuzz::show(text) + " with " + fuzz::show(key) + " gave " +
-                       fuzz::show(decoded.output.value_or("(none)")));
-    }
+    std::string words;
+    for (const auto& t : tokens)
+        words += t.empty() ? "" : t + " ";
+    FUZZ_CHECK(!clean || (decoded.output == words && decoded.notFound == 0),
+               "round trip of " + fuzz::show(text) + " with " + fuzz::show(key));
+
+    const std::string dressed = talvora::dressText(
+        *encoded.output, [&](char32_t c) { return cp.byteOf(c).has_value(); },
+        [&](uint32_t bound) { return static_cast<uint32_t>(dressing() % bound); });
+    FUZZ_CHECK(!cp.firstUnencodable(dressed) || cp.firstUnencodable(*encoded.output),
+               "dressing added an unwritable character: " + fuzz::show(dressed));
+    const talvora::CommandResult fromDressed = talvora::decodeText(ks, dressed);
+    FUZZ_CHECK(fromDressed.output == decoded.output && fromDressed.notFound == decoded.notFound,
+               fuzz::show(*encoded.output) + " dressed as " + fuzz::show(dressed));
     return 0;
 }
