@@ -1,5 +1,6 @@
-// The "Key Management" frame of the main window: names as typed, Save's checks, and the
-// questions before a stored key is replaced or lost (No their default), by real events.
+// The "Key Management" frame and its folder window, by real events: names as typed, Save's
+// checks, the questions before a stored key is replaced or lost (No their default), and a
+// folder window where only "Set" copies.
 #include "commands.h"
 #include "keyfile.h"
 #include "keyquestions.h"
@@ -7,6 +8,7 @@
 #include "uitest.h"
 
 #include <QDir>
+#include <QListWidget>
 #include <QRegularExpression>
 
 using namespace talvora;
@@ -19,14 +21,15 @@ const QByteArray Zulu = keyRecord("zulu", ZuluKey);
 const QByteArray Stored = Zulu + keyRecord("alpha", AlphaKey);
 } // namespace
 
+// Two stored keys, and a working folder with a subfolder "stick" for Restore and Transfer.
 class FrmMainKeys : public WindowTest {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> stick_;
 
-    std::function<void(QDialog*)> chooseStick() { return chooseSubfolder(QStringLiteral("stick")); }
     QString stickFile(const char* name = "key.dat") const { return stick_->filePath(QStringLiteral("stick/") + name); }
-    void chooseStickAfter(const char* button) { UI_MODAL([&] { click(button); }, chooseStick()); }
+    void chooseStickAfter(const char* button) { UI_MODAL([&] { click(button); }, chooseSubfolder("stick")); }
+    QComboBox* names() const { return child<QComboBox>("cmbKey"); }
     // The first box: a question with No as its default.
     void expectQuestion(const std::string& title, const QString& text) {
         QVERIFY(!MessageBox::shown().empty() && MessageBox::shown()[0].question);
@@ -42,6 +45,7 @@ class FrmMainKeys : public WindowTest {
         stick_ = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir(stick_->path()).mkdir(QStringLiteral("stick")));
         QDir::setCurrent(stick_->path());
+        QVERIFY(start());
     }
     void cleanup() {
         QDir::setCurrent(QDir::tempPath());
@@ -50,79 +54,103 @@ class FrmMainKeys : public WindowTest {
     }
 
     void typedNameIsTakenExactlyAsTyped() {
-        QVERIFY(start());
-        auto* names = child<QComboBox>("cmbKey");
-        QCOMPARE(names->currentText(), QStringLiteral("zulu"));
+        QCOMPARE(names()->currentText(), QStringLiteral("zulu"));
         QCOMPARE(keyBox(), QString::fromLatin1(ZuluKey));
-
         // Typing a prefix neither completes it nor shows that key.
         type("cmbKey", QStringLiteral("al"));
-        QCOMPARE(names->currentText(), QStringLiteral("al"));
+        QCOMPARE(names()->currentText(), QStringLiteral("al"));
         QCOMPARE(keyBox(), QString::fromLatin1(ZuluKey));
-        type("txtKey", QStringLiteral("555666777888999111"));
-        QCOMPARE(names->currentText(), QStringLiteral("al"));
+        type("txtKey", QString::fromLatin1(OtherKey));
+        QCOMPARE(names()->currentText(), QStringLiteral("al"));
         click("Command8");
         QCOMPARE(shownTexts(), QStringList{q(keys::msg::KeySaved)});
-        QCOMPARE(readBytes(path("key.dat")), Stored + keyRecord("al", "555666777888999111"));
-        QCOMPARE(names->count(), 3);
-
+        QCOMPARE(readBytes(path("key.dat")), Stored + keyRecord("al", OtherKey));
+        QCOMPARE(names()->count(), 3);
         // A full name typed and entered is still only typed: the key box keeps its key.
         type("txtKey", QStringLiteral("111"));
         type("cmbKey", QStringLiteral("alpha"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(keyBox(), QStringLiteral("111"));
-
         // A pick from the list shows that key.
         QVERIFY(pick("cmbKey", QStringLiteral("alpha")));
         QCOMPARE(keyBox(), QString::fromLatin1(AlphaKey));
     }
 
-    void saveRefusesWhatProcessWouldRefuse() {
-        QVERIFY(QFile::remove(path("key.dat")));
-        QVERIFY(start());
-        type("cmbKey", QString());
-        type("txtKey", QStringLiteral("ab cd"));
-        click("Command8");
-        type("cmbKey", QStringLiteral("friend"));
-        type("txtKey", QStringLiteral("ab c0"));
-        click("Command8");
-        type("txtKey", QStringLiteral("ab cd"));
-        click("Command8");
-        QCOMPARE(shownTexts(), QStringList({q(keys::msg::MissingData), q(keys::msg::KeyHasZero),
-                                            q(talvora::msg::KeyUnusable)}));
-        QCOMPARE(readBytes(path("key.dat")), QByteArray());
-        QCOMPARE(child<QComboBox>("cmbKey")->count(), 0);
+    // A typed name and key, Save or Remove, the answer to a question: what is shown and
+    // stored. The boxes keep what was typed; the list holds the names as stored.
+    void saveAndRemoveOfATypedName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QByteArray>("file");
+        const QString ask = QStringLiteral("A key named alpha is stored. Replace its key?");
+        const QString saved = q(keys::msg::KeySaved);
+        QTest::newRow("save: no name") << "" << QByteArray("ab cd") << QByteArray("Command8") << true
+                                       << QStringList{q(keys::msg::MissingData)} << Stored;
+        QTest::newRow("save: a 0") << "friend" << QByteArray("ab c0") << QByteArray("Command8") << true
+                                   << QStringList{q(keys::msg::KeyHasZero)} << Stored;
+        QTest::newRow("save: unusable") << "friend" << QByteArray("ab cd") << QByteArray("Command8") << true
+                                        << QStringList{q(talvora::msg::KeyUnusable)} << Stored;
+        QTest::newRow("replace: No") << "ALPHA" << OtherKey << QByteArray("Command8") << false << QStringList{ask}
+                                     << Stored;
+        QTest::newRow("replace: Yes") << "ALPHA" << OtherKey << QByteArray("Command8") << true
+                                      << QStringList{ask, saved} << Zulu + keyRecord("ALPHA", OtherKey);
+        QTest::newRow("replace: same key") << "ALPHA" << AlphaKey << QByteArray("Command8") << true
+                                           << QStringList{saved} << Zulu + keyRecord("ALPHA", AlphaKey);
+        for (const char* name : {"Alpha", "alpha "})
+            QTest::newRow(qPrintable(QStringLiteral("remove: \"%1\"").arg(name)))
+                << name << ZuluKey << QByteArray("Command9") << true
+                << QStringList{QStringLiteral("No key named %1 is stored.").arg(name)} << Stored;
+    }
+    void saveAndRemoveOfATypedName() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, button);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, shown);
+        QFETCH(QByteArray, file);
+        type("cmbKey", name);
+        type("txtKey", QString::fromLatin1(key));
+        MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+        click(button.constData());
+        QCOMPARE(shownTexts(), shown);
+        QCOMPARE(MessageBox::shown()[0].question, shown[0].endsWith(u'?'));
+        if (shown[0].endsWith(u'?'))
+            expectQuestion(keys::msg::ReplaceTitle, shown[0]);
+        QCOMPARE(readBytes(path("key.dat")), file);
+        QCOMPARE(names()->currentText(), name);
+        QCOMPARE(keyBox(), QString::fromLatin1(key));
+        QCOMPARE(names()->count(), 2);
+        QCOMPARE(names()->itemText(1), QString::fromLatin1(file.mid(58, 5)));
     }
 
     void generateSaveAndRemove() {
         QVERIFY(QFile::remove(path("key.dat")));
-        QVERIFY(start());
         type("cmbKey", QStringLiteral("friend"));
         QTest::keyClick(window_.get(), Qt::Key_G, Qt::AltModifier);
         QTRY_VERIFY(!keyBox().isEmpty());
         const QString generated = keyBox();
         QVERIFY(QRegularExpression(QStringLiteral("^[1-9]{18}$")).match(generated).hasMatch());
         click("Command8");
-        QCOMPARE(shownTexts(), QStringList{q(keys::msg::KeySaved)});
         QCOMPARE(readBytes(path("key.dat")), keyRecord("friend", generated.toLatin1()));
-
-        MessageBox::clearShown();
         click("Command9"); // answered No
-        QCOMPARE(child<QComboBox>("cmbKey")->count(), 1);
+        QCOMPARE(names()->count(), 1);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click("Command9");
-        QCOMPARE(MessageBox::shown().size(), size_t(2));
-        QCOMPARE(MessageBox::shown()[1].title, QStringLiteral("Remove Confirm"));
-        QCOMPARE(MessageBox::shown()[1].text, QStringLiteral("Are you sure you want to remove the Key friend?"));
-        QCOMPARE(child<QComboBox>("cmbKey")->count(), 0);
-        QVERIFY(child<QComboBox>("cmbKey")->currentText().isEmpty());
+        QCOMPARE(shownTexts(), QStringList({q(keys::msg::KeySaved),
+                                            "Are you sure you want to remove the Key friend?",
+                                            "Are you sure you want to remove the Key friend?"}));
+        QCOMPARE(MessageBox::shown()[2].title, QStringLiteral("Remove Confirm"));
+        QCOMPARE(names()->count(), 0);
+        QVERIFY(names()->currentText().isEmpty());
         QCOMPARE(keyBox(), generated);
         QCOMPARE(QFileInfo(path("key.dat")).size(), 0);
     }
 
     void deleteKeysAsksThenWipesAndEmptiesTheList() {
-        QVERIFY(start());
         click("Command11"); // answered No
         QVERIFY(QFile::exists(path("key.dat")));
         MessageBox::setNextAnswer(QMessageBox::Yes);
@@ -132,34 +160,14 @@ class FrmMainKeys : public WindowTest {
         QCOMPARE(MessageBox::shown()[0].title, q(keys::msg::DeleteTitle));
         QCOMPARE(MessageBox::shown()[2].text, q(keys::msg::KeyFileDeleted));
         // No deleted name is left to pick; the key box keeps its key.
-        QCOMPARE(child<QComboBox>("cmbKey")->count(), 0);
-        QVERIFY(child<QComboBox>("cmbKey")->currentText().isEmpty());
+        QCOMPARE(names()->count(), 0);
+        QVERIFY(names()->currentText().isEmpty());
         QCOMPARE(keyBox(), QString::fromLatin1(ZuluKey));
     }
 
-    void restoreReplacesOnYesAndReloadsTheList() {
-        const QByteArray incoming = keyRecord("alpha", "111111111111111111") + keyRecord("other", "222222222222222222");
-        QVERIFY(writeBytes(stickFile(), incoming));
-        QVERIFY(start());
-        MessageBox::setNextAnswer(QMessageBox::Yes);
-        chooseStickAfter("Command7");
-        QCOMPARE(shownTexts(), QStringList({q(keys::msg::restoreQuestion({{"zulu", false}, {"alpha", true}})),
-                                            q(keys::msg::KeysRestored)}));
-        QCOMPARE(readBytes(path("key.dat")), incoming);
-        // The list shows the restored names with the first one's key.
-        auto* names = child<QComboBox>("cmbKey");
-        QCOMPARE(names->count(), 2);
-        QCOMPARE(names->itemText(1), QStringLiteral("other"));
-        QCOMPARE(names->currentText(), QStringLiteral("alpha"));
-        QCOMPARE(keyBox(), QStringLiteral("111111111111111111"));
-
-        // Nothing to lose: no question.
-        MessageBox::clearShown();
-        chooseStickAfter("Command7");
-        QCOMPARE(shownTexts(), QStringList{q(keys::msg::KeysRestored)});
-    }
-
-    void restoreNamesTenKeysItLosesOrChangesThenCounts() {
+    // The question names ten keys it loses or changes, then counts; Yes replaces the file and
+    // reloads the list, and with nothing to lose nothing is asked.
+    void restoreAsksNamingTheLossesAndReloadsTheList() {
         QByteArray many = Stored;
         std::vector<keys::RestoreLoss> losses{{"zulu", false}, {"alpha", true}};
         for (int i = 1; i <= 10; ++i) {
@@ -167,14 +175,27 @@ class FrmMainKeys : public WindowTest {
             losses.push_back({"key" + std::to_string(i), false});
         }
         QVERIFY(writeBytes(path("key.dat"), many));
-        QVERIFY(writeBytes(stickFile(), keyRecord("alpha", OtherKey) + keyRecord("new", OtherKey)));
-        QVERIFY(start());
+        const QByteArray incoming = keyRecord("alpha", OtherKey) + keyRecord("other", "222222222222222222");
+        QVERIFY(writeBytes(stickFile(), incoming));
         chooseStickAfter("Command7"); // answered No
         const QString question = q(keys::msg::restoreQuestion(losses));
         QVERIFY(question.contains(QStringLiteral("\n- zulu (lost)\n- alpha (another key)\n")));
         QVERIFY(question.endsWith(QStringLiteral("\n- key8 (lost)\nand 2 more.\nRestore anyway?")));
         expectQuestion(keys::msg::RestoreTitle, question);
         QCOMPARE(readBytes(path("key.dat")), many);
+
+        MessageBox::clearShown();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        chooseStickAfter("Command7");
+        QCOMPARE(shownTexts(), QStringList({question, q(keys::msg::KeysRestored)}));
+        QCOMPARE(readBytes(path("key.dat")), incoming);
+        QCOMPARE(names()->count(), 2);
+        QCOMPARE(names()->itemText(1), QStringLiteral("other"));
+        QCOMPARE(names()->currentText(), QStringLiteral("alpha"));
+        QCOMPARE(keyBox(), QString::fromLatin1(OtherKey));
+        MessageBox::clearShown();
+        chooseStickAfter("Command7");
+        QCOMPARE(shownTexts(), QStringList{q(keys::msg::KeysRestored)});
     }
 
     // Asked when the target holds another key file; the user's key.tmp there is left alone.
@@ -182,7 +203,6 @@ class FrmMainKeys : public WindowTest {
         const QByteArray theirs = keyRecord("backup", OtherKey);
         QVERIFY(writeBytes(stickFile(), theirs));
         QVERIFY(writeBytes(stickFile("key.tmp"), "my own notes"));
-        QVERIFY(start());
         const QString question = q(keys::msg::transferQuestion(stickFile().toStdString()));
         QVERIFY(question.contains(stickFile()));
         for (bool yes : {false, true, true}) {
@@ -201,54 +221,108 @@ class FrmMainKeys : public WindowTest {
         QCOMPARE(QDir(stick_->filePath(QStringLiteral("stick"))).entryList(QDir::Files),
                  QStringList({"key.dat", "key.tmp"}));
     }
+};
 
-    void saveAsksBeforeReplacingAKey_data() {
-        QTest::addColumn<QByteArray>("key");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QByteArray>("file");
-        const QString ask = QStringLiteral("A key named alpha is stored. Replace its key?");
-        const QString saved = q(keys::msg::KeySaved);
-        QTest::newRow("No") << OtherKey << false << QStringList{ask} << Stored;
-        QTest::newRow("Yes") << OtherKey << true << QStringList{ask, saved} << Zulu + keyRecord("ALPHA", OtherKey);
-        QTest::newRow("same key") << AlphaKey << true << QStringList{saved} << Zulu + keyRecord("ALPHA", AlphaKey);
+// The folder window of "Transfer Keys": keyboard walk, Enter and double click only open,
+// and nothing is copied until "Set".
+class FrmPathSelectTest : public WindowTest {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> root_;
+    QString at(const QString& relative) const { return QDir::cleanPath(root_->filePath(relative)); }
+    // No key file has been copied anywhere under the root.
+    bool nothingCopied() const {
+        for (const char* folder : {"", "a", "a/b", "c"})
+            if (QFile::exists(root_->filePath(QString::fromLatin1(folder) + "/key.dat")))
+                return false;
+        return true;
     }
-    void saveAsksBeforeReplacingAKey() {
-        QFETCH(QByteArray, key);
-        QFETCH(bool, yes);
-        QFETCH(QStringList, shown);
-        QFETCH(QByteArray, file);
+    static QString shownFolder(QDialog* window) { return QDir::fromNativeSeparators(find<QLabel>(window, "Dir1Path")->text()); }
+
+  private slots:
+    void init() {
+        initFolder();
+        QVERIFY(writeBytes(path("key.dat"), keyRecord("friend", Key.toLatin1())));
+        root_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(root_->path()).mkpath(QStringLiteral("a/b")));
+        QVERIFY(QDir(root_->path()).mkdir(QStringLiteral("c")));
+        QDir::setCurrent(root_->path());
         QVERIFY(start());
-        type("cmbKey", QStringLiteral("ALPHA"));
-        type("txtKey", QString::fromLatin1(key));
-        MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
-        click("Command8");
-        QCOMPARE(shownTexts(), shown);
-        if (key != AlphaKey)
-            expectQuestion(keys::msg::ReplaceTitle, shown[0]);
-        QCOMPARE(readBytes(path("key.dat")), file);
-        // The saved name and its key stay shown; the list holds the name as stored.
-        QCOMPARE(child<QComboBox>("cmbKey")->currentText(), QStringLiteral("ALPHA"));
-        QCOMPARE(keyBox(), QString::fromLatin1(key));
-        QCOMPARE(child<QComboBox>("cmbKey")->itemText(1), QString::fromLatin1(file.mid(58, 5)));
+    }
+    void cleanup() {
+        QDir::setCurrent(QDir::tempPath());
+        root_.reset();
+        cleanupFolder();
     }
 
-    void removeOfANameNoneMatchesExactlyAsksNothing_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("other case") << QStringLiteral("Alpha");
-        QTest::newRow("trailing blank") << QStringLiteral("alpha ");
+    void keyboardWalkCopiesOnlyOnSet() {
+        auto walk = [&](QDialog* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Select Path to Transfer Key File To"));
+            auto* list = find<QListWidget>(window, "Dir1List");
+            QCOMPARE(QApplication::focusWidget(), list);
+            // Enter, keypad Enter, Backspace and ".." (the first entry) walk; typing finds.
+            const QList<std::pair<const char*, int>> steps = {{"a", Qt::Key_Return}, {"b", Qt::Key_Enter},
+                {nullptr, Qt::Key_Backspace}, {nullptr, Qt::Key_Backspace}, {nullptr, Qt::Key_Home}};
+            QStringList walked{shownFolder(window)};
+            for (const auto& [typed, key] : steps) {
+                if (typed)
+                    QTest::keyClicks(list, QString::fromLatin1(typed));
+                QTest::keyClick(list, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+                if (key == Qt::Key_Home)
+                    QTest::keyClick(list, Qt::Key_Return);
+                walked << shownFolder(window);
+            }
+            QTest::keyClicks(list, QFileInfo(at("")).fileName());
+            QTest::keyClick(list, Qt::Key_Return);
+            walked << shownFolder(window);
+            QCOMPARE(walked, QStringList({at(""), at("a"), at("a/b"), at("a"), at(""), QDir::cleanPath(at("") + "/.."),
+                                          at("")}));
+            QVERIFY(nothingCopied() && MessageBox::shown().empty());
+
+            // Double click opens too, and only opens; one click only highlights.
+            const QRect place = list->visualItemRect(list->findItems(QStringLiteral("c"), Qt::MatchExactly).value(0));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+            QCOMPARE(shownFolder(window), at(""));
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
+            QCOMPARE(shownFolder(window), at("c"));
+
+            // Enter on the drive list or on "Set" itself takes nothing either.
+            auto* drives = find(window, "Drive1");
+            drives->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(drives, Qt::Key_Return);
+            QVERIFY(tabTo([set = find(window, "Command1")](QWidget* w) { return w == set; }));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::qWait(200);
+            QVERIFY(window->isVisible() && nothingCopied());
+            QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+            QTRY_VERIFY(!window->isVisible());
+        };
+        // Alt+F is "Transfer Keys".
+        UI_MODAL([&] { QTest::keyClick(window_.get(), Qt::Key_F, Qt::AltModifier); QTest::qWait(300); }, walk);
+        QCOMPARE(shownTexts(), QStringList{q(keys::msg::KeysTransferred)});
+        QCOMPARE(readBytes(at("c/key.dat")), readBytes(path("key.dat")));
     }
-    void removeOfANameNoneMatchesExactlyAsksNothing() {
-        QFETCH(QString, name);
-        QVERIFY(start());
-        type("cmbKey", name);
-        MessageBox::setNextAnswer(QMessageBox::Yes);
-        click("Command9");
-        QCOMPARE(shownTexts(), QStringList{QStringLiteral("No key named %1 is stored.").arg(name)});
-        QVERIFY(!MessageBox::shown()[0].question);
-        QCOMPARE(readBytes(path("key.dat")), Stored);
+
+    void cancelEscapeAndTheFrameCopyNothing() {
+        auto openTransfer = [&] { click("Command12"); };
+        UI_MODAL(openTransfer, [](QDialog* window) {
+            press(window, "Command2");
+            QVERIFY(!window->isVisible());
+        });
+        UI_MODAL(openTransfer, [](QDialog* window) { QTest::keyClick(window, Qt::Key_Escape); });
+        UI_MODAL(openTransfer, [](QDialog* window) { QVERIFY(window->close()); });
+        QVERIFY(nothingCopied() && MessageBox::shown().empty());
+        // "Set" by mouse takes the folder the list is open at, not the highlighted one.
+        UI_MODAL(openTransfer, [](QDialog* window) {
+            auto* list = find<QListWidget>(window, "Dir1List");
+            QTest::keyClicks(list, QStringLiteral("a"));
+            QCOMPARE(list->currentItem()->text(), QStringLiteral("a"));
+            press(window, "Command1");
+        });
+        QVERIFY(QFile::exists(at("key.dat")) && !QFile::exists(at("a/key.dat")));
     }
 };
 
 UI_TEST_CLASS(FrmMainKeys);
+UI_TEST_CLASS(FrmPathSelectTest);
 #include "test_keyframe.moc"
