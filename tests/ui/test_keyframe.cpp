@@ -7,10 +7,6 @@
 #include "keyrestore.h"
 #include "uitest.h"
 
-#include <QDir>
-#include <QListWidget>
-#include <QRegularExpression>
-
 using namespace talvora;
 using namespace talvora::ui;
 using namespace uitest;

@@ -5,10 +5,6 @@
 #include "dictionaryfile.h"
 #include "uitest.h"
 
-#include <QClipboard>
-#include <QTextBrowser>
-#include <QTreeWidget>
-
 using namespace talvora;
 using namespace talvora::ui;
 using namespace uitest;

@@ -7,31 +7,14 @@
 #include "frmmain.h"
 #include "messagebox.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
-#include <QFile>
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <map>
 #include <memory>
 
 namespace uitest {
-
-// ---- test classes by name ----
 
 using Factory = std::function<std::unique_ptr<QObject>()>;
 inline std::map<QString, Factory>& registry() {
@@ -44,8 +27,6 @@ struct Registrar {
 #define UI_TEST_CLASS(Class)                                                                       \
     static const uitest::Registrar registrar##Class(#Class, [] { return std::make_unique<Class>(); })
 
-// ---- files ----
-
 inline QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -55,7 +36,6 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
-
 // One key.dat record: name 40 and key 18 bytes, blank-padded.
 inline QByteArray keyRecord(const QByteArray& name, const QByteArray& key) {
     return name.leftJustified(40, ' ', true) + key.leftJustified(18, ' ', true);
@@ -69,16 +49,6 @@ inline QStringList shownTexts() {
 }
 
 inline QString q(const std::string& text) { return QString::fromStdString(text); }
-
-// A caption as it reads on screen: the mnemonic marker is not a letter of it.
-inline QString shownCaption(QString text) {
-    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
-    text.remove(QLatin1Char('&'));
-    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-}
-
-// ---- real events ----
-
 // Gives the widget the keyboard focus the way a user does: a click into it.
 inline void clickInto(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
 
@@ -211,8 +181,6 @@ inline std::function<void(QDialog*)> chooseSubfolder(const QString& name) {
         QTRY_VERIFY(!window->isVisible()); // a mnemonic clicks after a short press
     };
 }
-
-// ---- the main window on a fresh program folder ----
 
 // Each test starts on a fresh program folder; a class that needs more in it declares its own
 // init() slot, which hides this one.
