@@ -38,8 +38,10 @@ QString processed(const QString& key, const QString& dict) { return QStringLiter
 
 } // namespace
 
-class FrmMainCipher : public WindowTest {
+// Two stored keys, alpha's shown at the start.
+class FrmMainWindow : public WindowTest {
     Q_OBJECT
+    QClipboard* clipboard() const { return QApplication::clipboard(); }
 
     // Where every button of the window stands, in window coordinates.
     QMap<QString, QRect> buttonPlaces() const {
@@ -48,10 +50,17 @@ class FrmMainCipher : public WindowTest {
             places[b->objectName()] = QRect(b->mapTo(window_.get(), QPoint(0, 0)), b->size());
         return places;
     }
+    // The control a focus widget belongs to: a combo box for its text field.
+    static QString controlName(QWidget* w) {
+        return qobject_cast<QComboBox*>(w->parentWidget()) ? w->parentWidget()->objectName() : w->objectName();
+    }
+    static bool atLanguage(QWidget* w) { return w && controlName(w) == QStringLiteral("Combo1"); }
 
   private slots:
     void init() {
         initFolder();
+        QVERIFY(writeBytes(path("other.dic"), "meet\r\nhim\r\n"));
+        QVERIFY(writeBytes(path("key.dat"), keyRecord("alpha", Key.toLatin1()) + keyRecord("beta", "123456789123456789")));
         QVERIFY(start());
     }
 
@@ -113,6 +122,7 @@ class FrmMainCipher : public WindowTest {
     void statusTextsAndThePointer() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Talvora v1"));
         PaintLog log(child<QLabel>("Label2"), window_.get());
+        type("txtKey", QString());
         QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier); // no key
         QTRY_COMPARE(MessageBox::shown().size(), size_t(1));
         click("cmdTidy"); // no input
@@ -253,27 +263,6 @@ class FrmMainCipher : public WindowTest {
             QVERIFY2(shownTexts()[0].contains(QLatin1String(part)), qPrintable(shownTexts()[0]));
         run("Command3", QStringLiteral("delta")); // its coded words all come back
         QCOMPARE(shownTexts().size(), 1);
-    }
-};
-
-// The main window in everyday use, with two stored keys: Encode and Decode use only the key
-// and dictionary shown as processed; files, the clipboard, remembered choices, the keyboard.
-class WindowComforts : public WindowTest {
-    Q_OBJECT
-    QClipboard* clipboard() const { return QApplication::clipboard(); }
-
-    // The control a focus widget belongs to: a combo box for its text field.
-    static QString controlName(QWidget* w) {
-        return qobject_cast<QComboBox*>(w->parentWidget()) ? w->parentWidget()->objectName() : w->objectName();
-    }
-    static bool atLanguage(QWidget* w) { return w && controlName(w) == QStringLiteral("Combo1"); }
-
-  private slots:
-    void init() {
-        initFolder();
-        QVERIFY(writeBytes(path("other.dic"), "meet\r\nhim\r\n"));
-        QVERIFY(writeBytes(path("key.dat"), keyRecord("alpha", Key.toLatin1()) + keyRecord("beta", "123456789123456789")));
-        QVERIFY(start());
     }
 
     void codingNeedsTheKeyAndDictionaryShown_data() {
@@ -504,6 +493,5 @@ class WindowComforts : public WindowTest {
     }
 };
 
-UI_TEST_CLASS(FrmMainCipher);
-UI_TEST_CLASS(WindowComforts);
+UI_TEST_CLASS(FrmMainWindow);
 #include "test_frmmain.moc"

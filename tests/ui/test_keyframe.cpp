@@ -17,13 +17,22 @@ const QByteArray Zulu = keyRecord("zulu", ZuluKey);
 const QByteArray Stored = Zulu + keyRecord("alpha", AlphaKey);
 } // namespace
 
-// Two stored keys, and a working folder with a subfolder "stick" for Restore and Transfer.
+// Two stored keys, and a working folder with subfolders for Restore and Transfer.
 class FrmMainKeys : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> stick_;
+    std::unique_ptr<QTemporaryDir> work_;
 
-    QString stickFile(const char* name = "key.dat") const { return stick_->filePath(QStringLiteral("stick/") + name); }
+    QString at(const QString& relative) const { return QDir::cleanPath(work_->filePath(relative)); }
+    QString stickFile(const char* name = "key.dat") const { return at(QStringLiteral("stick/") + name); }
+    // No key file has been copied anywhere under the working folder.
+    bool nothingCopied() const {
+        for (const char* folder : {"", "a", "a/b", "c"})
+            if (QFile::exists(at(QString::fromLatin1(folder) + "/key.dat")))
+                return false;
+        return true;
+    }
+    static QString shownFolder(QDialog* window) { return QDir::fromNativeSeparators(find<QLabel>(window, "Dir1Path")->text()); }
     void chooseStickAfter(const char* button) { UI_MODAL([&] { click(button); }, chooseSubfolder("stick")); }
     QComboBox* names() const { return child<QComboBox>("cmbKey"); }
     // The first box: a question with No as its default.
@@ -38,14 +47,15 @@ class FrmMainKeys : public WindowTest {
     void init() {
         initFolder();
         QVERIFY(writeBytes(path("key.dat"), Stored));
-        stick_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir(stick_->path()).mkdir(QStringLiteral("stick")));
-        QDir::setCurrent(stick_->path());
+        work_ = std::make_unique<QTemporaryDir>();
+        for (const char* folder : {"stick", "a/b", "c"})
+            QVERIFY(QDir(work_->path()).mkpath(QString::fromLatin1(folder)));
+        QDir::setCurrent(work_->path());
         QVERIFY(start());
     }
     void cleanup() {
         QDir::setCurrent(QDir::tempPath());
-        stick_.reset();
+        work_.reset();
         cleanupFolder();
     }
 
@@ -214,43 +224,12 @@ class FrmMainKeys : public WindowTest {
             QCOMPARE(readBytes(stickFile()), yes ? Stored : theirs);
         }
         QCOMPARE(readBytes(stickFile("key.tmp")), QByteArray("my own notes"));
-        QCOMPARE(QDir(stick_->filePath(QStringLiteral("stick"))).entryList(QDir::Files),
+        QCOMPARE(QDir(at("stick")).entryList(QDir::Files),
                  QStringList({"key.dat", "key.tmp"}));
     }
-};
 
-// The folder window of "Transfer Keys": keyboard walk, Enter and double click only open,
-// and nothing is copied until "Set".
-class FrmPathSelectTest : public WindowTest {
-    Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> root_;
-    QString at(const QString& relative) const { return QDir::cleanPath(root_->filePath(relative)); }
-    // No key file has been copied anywhere under the root.
-    bool nothingCopied() const {
-        for (const char* folder : {"", "a", "a/b", "c"})
-            if (QFile::exists(root_->filePath(QString::fromLatin1(folder) + "/key.dat")))
-                return false;
-        return true;
-    }
-    static QString shownFolder(QDialog* window) { return QDir::fromNativeSeparators(find<QLabel>(window, "Dir1Path")->text()); }
-
-  private slots:
-    void init() {
-        initFolder();
-        QVERIFY(writeBytes(path("key.dat"), keyRecord("friend", Key.toLatin1())));
-        root_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir(root_->path()).mkpath(QStringLiteral("a/b")));
-        QVERIFY(QDir(root_->path()).mkdir(QStringLiteral("c")));
-        QDir::setCurrent(root_->path());
-        QVERIFY(start());
-    }
-    void cleanup() {
-        QDir::setCurrent(QDir::tempPath());
-        root_.reset();
-        cleanupFolder();
-    }
-
+    // The folder window of "Transfer Keys": keyboard walk, Enter and double click only open,
+    // and nothing is copied until "Set".
     void keyboardWalkCopiesOnlyOnSet() {
         auto walk = [&](QDialog* window) {
             QCOMPARE(window->windowTitle(), QStringLiteral("Select Path to Transfer Key File To"));
@@ -320,5 +299,4 @@ class FrmPathSelectTest : public WindowTest {
 };
 
 UI_TEST_CLASS(FrmMainKeys);
-UI_TEST_CLASS(FrmPathSelectTest);
 #include "test_keyframe.moc"
