@@ -12,10 +12,19 @@ using namespace talvora::ui;
 using namespace uitest;
 
 namespace {
+struct Typed {
+    QString name;
+    QByteArray key;
+    const char* button;
+    bool yes;
+    QStringList shown;
+    QByteArray file;
+};
 const QByteArray ZuluKey = "123456789123456789", AlphaKey = "987654321987654321", OtherKey = "555666777888999111";
 const QByteArray Zulu = keyRecord("zulu", ZuluKey);
 const QByteArray Stored = Zulu + keyRecord("alpha", AlphaKey);
 } // namespace
+Q_DECLARE_METATYPE(Typed)
 
 // Two stored keys, and a working folder with subfolders for Restore and Transfer.
 class FrmMainKeys : public WindowTest {
@@ -59,26 +68,15 @@ class FrmMainKeys : public WindowTest {
         cleanupFolder();
     }
 
+    // A typed name is only typed: Enter neither completes it nor shows a stored key; a pick
+    // from the list does.
     void typedNameIsTakenExactlyAsTyped() {
-        QCOMPARE(names()->currentText(), QStringLiteral("zulu"));
-        QCOMPARE(keyBox(), QString::fromLatin1(ZuluKey));
-        // Typing a prefix neither completes it nor shows that key.
-        type("cmbKey", QStringLiteral("al"));
-        QCOMPARE(names()->currentText(), QStringLiteral("al"));
-        QCOMPARE(keyBox(), QString::fromLatin1(ZuluKey));
-        type("txtKey", QString::fromLatin1(OtherKey));
-        QCOMPARE(names()->currentText(), QStringLiteral("al"));
-        click("Command8");
-        QCOMPARE(shownTexts(), QStringList{q(keys::msg::KeySaved)});
-        QCOMPARE(readBytes(path("key.dat")), Stored + keyRecord("al", OtherKey));
-        QCOMPARE(names()->count(), 3);
-        // A full name typed and entered is still only typed: the key box keeps its key.
+        QCOMPARE(names()->currentText() + u'=' + keyBox(), QStringLiteral("zulu=123456789123456789"));
         type("txtKey", QStringLiteral("111"));
         type("cmbKey", QStringLiteral("alpha"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(keyBox(), QStringLiteral("111"));
-        // A pick from the list shows that key.
         QVERIFY(pick("cmbKey", QStringLiteral("alpha")));
         QCOMPARE(keyBox(), QString::fromLatin1(AlphaKey));
     }
@@ -86,51 +84,37 @@ class FrmMainKeys : public WindowTest {
     // A typed name and key, Save or Remove, the answer to a question: what is shown and
     // stored. The boxes keep what was typed; the list holds the names as stored.
     void saveAndRemoveOfATypedName_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("key");
-        QTest::addColumn<QByteArray>("button");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Typed>("row");
         const QString ask = QStringLiteral("A key named alpha is stored. Replace its key?");
         const QString saved = q(keys::msg::KeySaved);
-        QTest::newRow("save: no name") << "" << QByteArray("ab cd") << QByteArray("Command8") << true
-                                       << QStringList{q(keys::msg::MissingData)} << Stored;
-        QTest::newRow("save: a 0") << "friend" << QByteArray("ab c0") << QByteArray("Command8") << true
-                                   << QStringList{q(keys::msg::KeyHasZero)} << Stored;
-        QTest::newRow("save: unusable") << "friend" << QByteArray("ab cd") << QByteArray("Command8") << true
-                                        << QStringList{q(talvora::msg::KeyUnusable)} << Stored;
-        QTest::newRow("replace: No") << "ALPHA" << OtherKey << QByteArray("Command8") << false << QStringList{ask}
-                                     << Stored;
-        QTest::newRow("replace: Yes") << "ALPHA" << OtherKey << QByteArray("Command8") << true
-                                      << QStringList{ask, saved} << Zulu + keyRecord("ALPHA", OtherKey);
-        QTest::newRow("replace: same key") << "ALPHA" << AlphaKey << QByteArray("Command8") << true
-                                           << QStringList{saved} << Zulu + keyRecord("ALPHA", AlphaKey);
+        QTest::newRow("save: a prefix") << Typed{"al", OtherKey, "Command8", true, {saved}, Stored + keyRecord("al", OtherKey)};
+        QTest::newRow("save: no name") << Typed{"", "ab cd", "Command8", true, {q(keys::msg::MissingData)}, Stored};
+        QTest::newRow("save: a 0") << Typed{"friend", "ab c0", "Command8", true, {q(keys::msg::KeyHasZero)}, Stored};
+        QTest::newRow("save: unusable") << Typed{"friend", "ab cd", "Command8", true, {q(talvora::msg::KeyUnusable)}, Stored};
+        QTest::newRow("replace: No") << Typed{"ALPHA", OtherKey, "Command8", false, {ask}, Stored};
+        QTest::newRow("replace: Yes") << Typed{"ALPHA", OtherKey, "Command8", true, {ask, saved},
+                                               Zulu + keyRecord("ALPHA", OtherKey)};
+        QTest::newRow("replace: same key") << Typed{"ALPHA", AlphaKey, "Command8", true, {saved},
+                                                    Zulu + keyRecord("ALPHA", AlphaKey)};
         for (const char* name : {"Alpha", "alpha "})
-            QTest::newRow(qPrintable(QStringLiteral("remove: \"%1\"").arg(name)))
-                << name << ZuluKey << QByteArray("Command9") << true
-                << QStringList{QStringLiteral("No key named %1 is stored.").arg(name)} << Stored;
+            QTest::newRow(name) << Typed{name, ZuluKey, "Command9", true,
+                                         {QStringLiteral("No key named %1 is stored.").arg(name)}, Stored};
     }
     void saveAndRemoveOfATypedName() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, key);
-        QFETCH(QByteArray, button);
-        QFETCH(bool, yes);
-        QFETCH(QStringList, shown);
-        QFETCH(QByteArray, file);
-        type("cmbKey", name);
-        type("txtKey", QString::fromLatin1(key));
-        MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
-        click(button.constData());
-        QCOMPARE(shownTexts(), shown);
-        QCOMPARE(MessageBox::shown()[0].question, shown[0].endsWith(u'?'));
-        if (shown[0].endsWith(u'?'))
-            expectQuestion(keys::msg::ReplaceTitle, shown[0]);
-        QCOMPARE(readBytes(path("key.dat")), file);
-        QCOMPARE(names()->currentText(), name);
-        QCOMPARE(keyBox(), QString::fromLatin1(key));
-        QCOMPARE(names()->count(), 2);
-        QCOMPARE(names()->itemText(1), QString::fromLatin1(file.mid(58, 5)));
+        QFETCH(Typed, row);
+        type("cmbKey", row.name);
+        QCOMPARE(keyBox(), QString::fromLatin1(ZuluKey));
+        type("txtKey", QString::fromLatin1(row.key));
+        MessageBox::setNextAnswer(row.yes ? QMessageBox::Yes : QMessageBox::No);
+        click(row.button);
+        QCOMPARE(shownTexts(), row.shown);
+        QCOMPARE(MessageBox::shown()[0].question, row.shown[0].endsWith(u'?'));
+        if (row.shown[0].endsWith(u'?'))
+            expectQuestion(keys::msg::ReplaceTitle, row.shown[0]);
+        QCOMPARE(readBytes(path("key.dat")), row.file);
+        QCOMPARE(names()->currentText() + u'=' + keyBox(), row.name + u'=' + QString::fromLatin1(row.key));
+        QCOMPARE(names()->count(), row.file.size() / 58);
+        QCOMPARE(names()->itemText(1), QString::fromLatin1(row.file.mid(58, 5)));
     }
 
     void generateSaveAndRemove() {
