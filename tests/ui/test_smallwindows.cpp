@@ -50,41 +50,31 @@ class SmallWindows : public WindowTest {
         QVERIFY(start());
     }
 
-    void viewShowsEveryWordInFileOrder() {
+    // View lists every word in file order. Search starts in its empty box each time; Enter
+    // or the button searches, an empty search keeps the list, no match empties it.
+    void viewAndSearchTheLoadedDictionary() {
         QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
         UI_MODAL([&] { click("Command6"); }, [](QDialog* view) {
-            QCOMPARE(view->windowTitle(), QStringLiteral("View Dictionary"));
-            QCOMPARE(rows(view, "List1"), QStringList({"ab", "abc", "xab", "a", "ab"}));
+            QCOMPARE(view->windowTitle() + u':' + rows(view, "List1").join(u','), "View Dictionary:ab,abc,xab,a,ab");
             press(view, "Command1");
             QVERIFY(!view->isVisible());
         });
-    }
-
-    // Each time the search starts in its box, empty; Enter searches. An empty search keeps
-    // the list, no match empties it.
-    void searchStartsInItsBoxAndEmptyEachTime() {
-        QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
         for (int round = 0; round < 2; ++round) {
             UI_MODAL([&] { click("Command2"); }, [](QDialog* search) {
                 QCOMPARE(search->windowTitle(), QStringLiteral("Search Dictionary"));
                 auto* box = find<QLineEdit>(search, "Text1");
-                QCOMPARE(QApplication::focusWidget(), box);
-                QVERIFY(box->text().isEmpty() && rows(search, "List1").isEmpty());
-                QTest::keyClicks(box, QStringLiteral("Ab"));
-                QTest::keyClick(box, Qt::Key_Return);
-                QCOMPARE(rows(search, "List1"), QStringList({"ab", "abc", "ab"}));
-                auto* found = find<QLabel>(search, "lblFound");
-                QCOMPARE(found->text(), QStringLiteral("3 words begin with \"Ab\"."));
-                typeInto(box, QString());
-                press(search, "Command2");
-                QCOMPARE(rows(search, "List1").size(), 3);
-                typeInto(box, QStringLiteral("abcdef"));
-                QTest::keyClick(box, Qt::Key_Return);
-                QVERIFY(rows(search, "List1").isEmpty());
-                QCOMPARE(found->text(), QStringLiteral("No word begins with \"abcdef\"."));
-                typeInto(box, QStringLiteral("x"));
-                QTest::keyClick(box, Qt::Key_Return);
-                QCOMPARE(found->text(), QStringLiteral("1 word begins with \"x\"."));
+                QVERIFY(QApplication::focusWidget() == box && box->text().isEmpty() && rows(search, "List1").isEmpty());
+                QStringList seen;
+                for (const char* typed : {"Ab", "", "abcdef", "x"}) {
+                    typeInto(box, QString::fromLatin1(typed));
+                    if (*typed)
+                        QTest::keyClick(box, Qt::Key_Return);
+                    else
+                        press(search, "Command2");
+                    seen << rows(search, "List1").join(u',') + u'|' + find<QLabel>(search, "lblFound")->text();
+                }
+                QCOMPARE(seen, QStringList({"ab,abc,ab|3 words begin with \"Ab\".", "ab,abc,ab|3 words begin with \"Ab\".",
+                                            "|No word begins with \"abcdef\".", "xab|1 word begins with \"x\"."}));
                 press(search, "Command1");
                 QVERIFY(!search->isVisible());
             });
@@ -111,11 +101,9 @@ class SmallWindows : public WindowTest {
                                             "encoded.  Nothing was added.",
                                             "Zebra Added."}));
         QVERIFY(readBytes(path("dup.dic")).endsWith("ab\r\nzebra\r\n"));
-        MessageBox::clearShown();
         QVERIFY(QFile::remove(path("dup.dic")));
         add({QStringLiteral("yak")});
-        QCOMPARE(MessageBox::shown().size(), size_t(1));
-        QVERIFY(shownTexts()[0].contains(QStringLiteral("dup.dic")));
+        QVERIFY(shownTexts().size() == 5 && shownTexts()[4].contains(QStringLiteral("dup.dic")));
         QVERIFY(!QFile::exists(path("dup.dic")));
     }
 
@@ -145,8 +133,6 @@ class SmallWindows : public WindowTest {
     void aboutShowsTheFingerprintToCopy() {
         UI_MODAL([&] { openHelpItem("hlpabt"); }, [](QDialog* about) {
             QCOMPARE(about->windowTitle(), QStringLiteral("About Talvora"));
-            QCOMPARE(find<QLabel>(about, "Label1")->text(), QStringLiteral("Talvora"));
-            QCOMPARE(find<QLabel>(about, "Label1")->font().family(), QStringLiteral("Arial"));
             QVERIFY(find<QLineEdit>(about, "txtFingerprint")->text().isEmpty());
             QVERIFY(!find<QPushButton>(about, "cmdCopy")->isEnabled());
             press(about, "Command1");
@@ -157,7 +143,6 @@ class SmallWindows : public WindowTest {
         QGuiApplication::clipboard()->clear();
         UI_MODAL([&] { openHelpItem("hlpabt"); }, [&](QDialog* about) {
             QCOMPARE(find<QLineEdit>(about, "txtFingerprint")->text(), fingerprint);
-            QVERIFY(find<QLineEdit>(about, "txtFingerprint")->isReadOnly());
             QVERIFY(find<QLabel>(about, "Label5")->text().contains(QStringLiteral("eng.dic")));
             press(about, "cmdCopy");
         });
