@@ -34,9 +34,20 @@ struct PaintLog : QObject {
     }
 };
 
+// A file read by Get Text or dropped on the input box, and what the input box then holds
+// ("MZ…" when the user says Yes) with how many boxes were shown.
+struct FileRead {
+    bool drop;
+    QByteArray bytes;
+    int files;
+    QString input;
+    int boxes;
+};
+
 QString processed(const QString& key, const QString& dict) { return QStringLiteral("Processed: %1 \u00B7 %2").arg(key, dict); }
 
 } // namespace
+Q_DECLARE_METATYPE(FileRead)
 
 // Two stored keys, alpha's shown at the start.
 class FrmMainWindow : public WindowTest {
@@ -185,25 +196,6 @@ class FrmMainWindow : public WindowTest {
         QVERIFY(bar->isHidden());
     }
 
-    // Lines typed with Return reach the library as CR LF.
-    void encodesAndDecodesLikeTheLibrary() {
-        processKey(Key);
-        QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Fingerprint")));
-        type("Text1", QStringLiteral("The dog and the fox."));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("The dog!"));
-        click("Command3");
-        const QString coded = text("Text2");
-        Keyspace ks;
-        loadDictionary(ks, path("eng.dic").toStdString(), CodePage::fromName("windows-1252"));
-        talvora::processKey(ks, Key.toStdString());
-        const auto expected = encodeText(ks, "The dog and the fox.\r\nThe dog!");
-        QVERIFY(expected.output);
-        QCOMPARE(coded, q(*expected.output));
-        QCOMPARE(run("Command4", coded), QStringLiteral("the dog and the fox the dog "));
-        QVERIFY(MessageBox::shown().empty());
-    }
-
     // The locale's code page here is windows-1252; a shipped Polish file must still read
     // and grow in windows-1250.
     void shippedFileKeepsItsCodePage() {
@@ -226,16 +218,27 @@ class FrmMainWindow : public WindowTest {
         QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Code page windows-1252")));
     }
 
-    // Dressed only while the box is ticked; a dictionary with entries no text can give back
+    // Lines typed with Return reach the library as CR LF. Dressed only while the box is
+    // ticked, and decoded exactly as plain; a dictionary with entries no text can give back
     // is named once, and the output shown all the same.
-    void dressesEncodeOnlyWhileChecked() {
+    void encodesLikeTheLibraryAndDressesOnlyWhileChecked() {
+        processKey(Key);
+        QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Fingerprint")));
+        type("Text1", QStringLiteral("The dog and the fox."));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("The dog!"));
+        click("Command3");
+        const QString plainCode = text("Text2");
+        Keyspace ks;
+        loadDictionary(ks, path("eng.dic").toStdString(), CodePage::fromName("windows-1252"));
+        talvora::processKey(ks, Key.toStdString());
+        const auto expected = encodeText(ks, "The dog and the fox.\r\nThe dog!");
+        QVERIFY(expected.output);
+        QCOMPARE(plainCode, q(*expected.output));
+        QVERIFY(plainCode.endsWith(u' ') && plainCode == plainCode.toLower());
+
         auto* chk = child<QCheckBox>("chkDress");
         QVERIFY(!chk->isChecked());
-        processKey(Key);
-        const QString plain = QStringLiteral("meet him at noon by the house the quick brown fox jumps over the lazy dog");
-        const QString plainCode = run("Command3", plain);
-        QVERIFY(plainCode.endsWith(u' '));
-        QCOMPARE(plainCode, plainCode.toLower());
         clickInto(chk);
         click("Command3");
         const QString dressed = text("Text2");
@@ -247,7 +250,7 @@ class FrmMainWindow : public WindowTest {
         click("Command3");
         QCOMPARE(text("Text2"), plainCode);
         // The dressed text, typed with its line breaks, decodes to the plain text.
-        QCOMPARE(run("Command4", QString(dressed).replace(u'\n', u'\r')), plain + u' ');
+        QCOMPARE(run("Command4", QString(dressed).replace(u'\n', u'\r')), QStringLiteral("the dog and the fox the dog "));
         QVERIFY(shownTexts().isEmpty());
 
         QVERIFY(writeBytes(path("bad.dic"), "alpha\r\nbeta\r\ngamma\r\nred sky\r\ndelta\r\nx-ray\r\n"
@@ -309,31 +312,23 @@ class FrmMainWindow : public WindowTest {
         QCOMPARE(label("lblProcessed"), processed("unnamed key", "other.dic"));
     }
 
-    // Get Text and a file dropped on the input box read a file alike: its line ends as the
-    // box's own, and a file that is not text only when the user says Yes (No the default).
+    // Get Text and a dropped file read a file alike: its line ends as the box's own, and a
+    // file that is not text only when the user says Yes (No the default).
     void aFileIsReadIntoTheInput_data() {
-        QTest::addColumn<bool>("drop");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("files");
-        QTest::addColumn<QString>("input"); // "MZ…" when the user says Yes
-        QTest::addColumn<int>("boxes");
+        QTest::addColumn<FileRead>("row");
         const QByteArray binary = QByteArray("MZ\x90\0\3\0\0\0", 8).repeated(500);
-        QTest::newRow("get: text") << false << QByteArray("caf\xe9 one\r\ntwo\rthree") << 1
-                                   << QStringLiteral("café one\ntwo\nthree\n") << 0;
-        QTest::newRow("get: not text, No") << false << binary << 1 << QStringLiteral("kept") << 1;
-        QTest::newRow("get: not text, Yes") << false << binary << 1 << QStringLiteral("MZ") << 1;
-        QTest::newRow("get: missing") << false << QByteArray() << 1 << QStringLiteral("kept") << 1;
-        QTest::newRow("drop: text") << true << QByteArray("meet\r\nhim") << 1 << QStringLiteral("meet\nhim\n") << 0;
-        QTest::newRow("drop: not text, No") << true << QByteArray("\x01\x02\x03 bin") << 1 << QStringLiteral("kept") << 1;
-        QTest::newRow("drop: two files") << true << QByteArray("meet") << 2 << QStringLiteral("kept") << 0;
-        QTest::newRow("drop: missing") << true << QByteArray() << 1 << QStringLiteral("kept") << 1;
+        QTest::newRow("get: text") << FileRead{false, "caf\xe9 one\r\ntwo\rthree", 1, "café one\ntwo\nthree\n", 0};
+        QTest::newRow("get: not text, No") << FileRead{false, binary, 1, "kept", 1};
+        QTest::newRow("get: not text, Yes") << FileRead{false, binary, 1, "MZ", 1};
+        QTest::newRow("get: missing") << FileRead{false, {}, 1, "kept", 1};
+        QTest::newRow("drop: text") << FileRead{true, "meet\r\nhim", 1, "meet\nhim\n", 0};
+        QTest::newRow("drop: not text, No") << FileRead{true, "\x01\x02\x03 bin", 1, "kept", 1};
+        QTest::newRow("drop: two files") << FileRead{true, "meet", 2, "kept", 0};
+        QTest::newRow("drop: missing") << FileRead{true, {}, 1, "kept", 1};
     }
     void aFileIsReadIntoTheInput() {
-        QFETCH(bool, drop);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, files);
-        QFETCH(QString, input);
-        QFETCH(int, boxes);
+        QFETCH(FileRead, row);
+        const auto& [drop, bytes, files, input, boxes] = row;
         type("Text1", QStringLiteral("kept"));
         QVERIFY(bytes.isEmpty() || writeBytes(path("in.txt"), bytes));
         if (input == "MZ")
@@ -452,8 +447,9 @@ class FrmMainWindow : public WindowTest {
         QVERIFY(box.width() >= box.fontMetrics().horizontalAdvance(box.windowTitle()) + 150);
     }
 
-    // View, Search and Add wait for a dictionary, so Tab passes them by.
-    void everyControlIsNamedAndTabFollowsTheLayout() {
+    // Every control is named; Tab follows the layout, passing by View, Search and Add, which
+    // wait for a dictionary; and the whole round trip works by keyboard alone.
+    void everyControlIsNamedAndTheKeyboardDoesIt() {
         for (QWidget* w : window_->findChildren<QWidget*>()) {
             const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
                                  qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QProgressBar*>(w) ||
@@ -472,10 +468,6 @@ class FrmMainWindow : public WindowTest {
                                      "Command9", "Command10", "Command12", "Command7", "Command11", "Text1",
                                      "Command15", "cmdPasteInput", "cmdOutputToInput", "cmdTidy", "Command3",
                                      "Command4", "Text2", "chkDress", "cmdCopyOutput", "Command5"}));
-    }
-
-    void theWholeRoundTripWorksByKeyboardAlone() {
-        QVERIFY(tabTo(atLanguage));
         QVERIFY(pickFromList(child<QComboBox>("Combo1"), QStringLiteral("English"), true));
         QCOMPARE(label("Label1"), QStringLiteral("105 items in Dictionary"));
         QTest::keyClick(window_.get(), Qt::Key_N, Qt::AltModifier);

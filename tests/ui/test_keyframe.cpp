@@ -42,7 +42,15 @@ class FrmMainKeys : public WindowTest {
         return true;
     }
     static QString shownFolder(QDialog* window) { return QDir::fromNativeSeparators(find<QLabel>(window, "Dir1Path")->text()); }
-    void chooseStickAfter(const char* button) { UI_MODAL([&] { click(button); }, chooseSubfolder("stick")); }
+    // The folder window: "stick" typed and opened with Enter, taken with Alt+S.
+    void chooseStickAfter(const char* button) {
+        UI_MODAL([&] { click(button); }, [](QDialog* window) {
+            QTest::keyClicks(find(window, "Dir1List"), QStringLiteral("stick"));
+            QTest::keyClick(find(window, "Dir1List"), Qt::Key_Return);
+            QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+            QTRY_VERIFY(!window->isVisible()); // a mnemonic clicks after a short press
+        });
+    }
     QComboBox* names() const { return child<QComboBox>("cmbKey"); }
     // The first box: a question with No as its default.
     void expectQuestion(const std::string& title, const QString& text) {

@@ -49,6 +49,7 @@ inline QStringList shownTexts() {
 }
 
 inline QString q(const std::string& text) { return QString::fromStdString(text); }
+
 // Gives the widget the keyboard focus the way a user does: a click into it.
 inline void clickInto(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
 
@@ -169,18 +170,6 @@ inline bool withModal(const std::function<void()>& trigger, const std::function<
         if (QTest::currentTestFailed())                                                            \
             return;                                                                                \
     } while (false)
-
-// Works the folder window: picks the working folder's subfolder by typing its name, opens
-// it with Enter and takes it with Alt+S.
-inline std::function<void(QDialog*)> chooseSubfolder(const QString& name) {
-    return [name](QDialog* window) {
-        auto* list = find<QAbstractItemView>(window, "Dir1List");
-        QTest::keyClicks(list, name);
-        QTest::keyClick(list, Qt::Key_Return);
-        QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
-        QTRY_VERIFY(!window->isVisible()); // a mnemonic clicks after a short press
-    };
-}
 
 // Each test starts on a fresh program folder; a class that needs more in it declares its own
 // init() slot, which hides this one.
