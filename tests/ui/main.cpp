@@ -5,7 +5,8 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 #ifdef _WIN32
     // Offscreen on Windows reads fonts from a folder only: without the system's, every
     // text is measured in a stand-in font and no window's size means anything.
@@ -16,14 +17,10 @@ int main(int argc, char* argv[]) {
     const auto& classes = uitest::registry();
     const auto found = argc > 1 ? classes.find(QString::fromLocal8Bit(argv[1])) : classes.end();
     if (found == classes.end()) {
-        std::fprintf(stderr, "usage: %s CLASS [QtTest options]; classes:", argv[0]);
-        for (const auto& [name, make] : classes)
-            std::fprintf(stderr, " %s", qPrintable(name));
-        std::fprintf(stderr, "\n");
+        std::fprintf(stderr, "usage: %s CLASS [QtTest options]\n", argv[0]);
         return 2;
     }
     QStringList args = app.arguments();
     args.removeAt(1);
-    auto test = found->second();
-    return QTest::qExec(test.get(), args);
+    return QTest::qExec(found->second().get(), args);
 }

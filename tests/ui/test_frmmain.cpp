@@ -1,21 +1,10 @@
-// The main window's start-up, language list, cipher commands, Dress as sentences and text
-// files, by real key and mouse events on a temporary program folder.
+// The main window by real key and mouse events on a temporary program folder: start-up,
+// languages, the cipher commands, Dress, text files, the clipboard and remembered choices.
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
 #include "keyspace.h"
 #include "uitest.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLayout>
-#include <QListView>
-#include <QMenu>
-#include <QMenuBar>
-#include <QProgressBar>
-#include <QRegularExpression>
-#include <QWheelEvent>
 
 using namespace talvora;
 using namespace talvora::ui;
@@ -23,44 +12,47 @@ using namespace uitest;
 
 namespace {
 
-// What a label showed each time it was painted and the window's pointer at that moment, and
-// how often the window's pointer changed.
-class PaintLog : public QObject {
-  public:
-    PaintLog(QLabel* label, QWidget* window) : label_(label), window_(window) {
-        label->installEventFilter(this);
-        window->installEventFilter(this);
-    }
+// Each new text a label was painted with, the window's pointer at that moment, and how
+// often the window's pointer changed.
+struct PaintLog : QObject {
+    QLabel* label;
+    QWidget* window;
     QStringList texts;
     QList<Qt::CursorShape> pointers;
     int pointerChanges = 0;
-    void clear() {
-        texts.clear();
-        pointers.clear();
-        pointerChanges = 0;
+    PaintLog(QLabel* l, QWidget* w) : label(l), window(w) {
+        l->installEventFilter(this);
+        w->installEventFilter(this);
     }
-
-  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::CursorChange)
-            ++pointerChanges;
-        if (watched == label_ && event->type() == QEvent::Paint &&
-            (texts.isEmpty() || texts.last() != label_->text())) {
-            texts << label_->text();
-            pointers << window_->cursor().shape();
+        pointerChanges += watched == window && event->type() == QEvent::CursorChange;
+        if (watched == label && event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != label->text())) {
+            texts << label->text();
+            pointers << window->cursor().shape();
         }
         return false;
     }
-
-  private:
-    QLabel* label_;
-    QWidget* window_;
 };
 
-} // namespace
+// A file read by Get Text or dropped on the input box, and what the input box then holds
+// ("MZ…" when the user says Yes) with how many boxes were shown.
+struct FileRead {
+    bool drop;
+    QByteArray bytes;
+    int files;
+    QString input;
+    int boxes;
+};
 
-class FrmMainCipher : public WindowTest {
+QString processed(const QString& key, const QString& dict) { return QStringLiteral("Processed: %1 \u00B7 %2").arg(key, dict); }
+
+} // namespace
+Q_DECLARE_METATYPE(FileRead)
+
+// Two stored keys, alpha's shown at the start.
+class FrmMainWindow : public WindowTest {
     Q_OBJECT
+    QClipboard* clipboard() const { return QApplication::clipboard(); }
 
     // Where every button of the window stands, in window coordinates.
     QMap<QString, QRect> buttonPlaces() const {
@@ -69,68 +61,18 @@ class FrmMainCipher : public WindowTest {
             places[b->objectName()] = QRect(b->mapTo(window_.get(), QPoint(0, 0)), b->size());
         return places;
     }
+    // The control a focus widget belongs to: a combo box for its text field.
+    static QString controlName(QWidget* w) {
+        return qobject_cast<QComboBox*>(w->parentWidget()) ? w->parentWidget()->objectName() : w->objectName();
+    }
+    static bool atLanguage(QWidget* w) { return w && controlName(w) == QStringLiteral("Combo1"); }
 
   private slots:
-    void init() { initFolder(); }
-    void cleanup() { cleanupFolder(); }
-
-    void startsEmptyAndDisabled() {
+    void init() {
+        initFolder();
+        QVERIFY(writeBytes(path("other.dic"), "meet\r\nhim\r\n"));
+        QVERIFY(writeBytes(path("key.dat"), keyRecord("alpha", Key.toLatin1()) + keyRecord("beta", "123456789123456789")));
         QVERIFY(start());
-        QCOMPARE(window_->objectName(), QStringLiteral("frmMain"));
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Talvora v1"));
-        QCOMPARE(label("Label1"), QStringLiteral("Select Dictionary to Load"));
-        QCOMPARE(label("Label2"), QStringLiteral("Welcome.  Select Dictionary, define and process the Key."));
-        for (const char* name : {"Command1", "Command2", "Command6"})
-            QVERIFY(!child<QPushButton>(name)->isEnabled());
-        QVERIFY(child<QPushButton>("Command10")->isEnabled());
-        QVERIFY(child<QProgressBar>("ProgressBar1")->isHidden());
-        QCOMPARE(child<QLineEdit>("txtKey")->maxLength(), 18);
-        auto* combo = child<QComboBox>("Combo1");
-        QCOMPARE(combo->count(), 2);
-        QCOMPARE(combo->itemText(0), QStringLiteral("dup.dic"));
-        QCOMPARE(combo->itemText(1), QStringLiteral("English"));
-        QVERIFY(combo->currentText().isEmpty());
-        QVERIFY(child<QComboBox>("cmbKey")->currentText().isEmpty());
-        QVERIFY(keyBox().isEmpty());
-        QVERIFY(MessageBox::shown().empty());
-
-        auto* help = child<QMenu>("hlp");
-        QCOMPARE(shownCaption(help->title()), QStringLiteral("Help"));
-        QStringList items;
-        for (QAction* a : help->actions())
-            items << a->objectName() + u'=' + shownCaption(a->text());
-        QCOMPARE(items, QStringList({"hlpabt=About", "div=", "hlpdict=Dictionaries",
-                                     "hlpkey=Key Management", "hlpcode=Encoding and Decoding", "div2=",
-                                     "hlplang=Language"}));
-    }
-
-    void captionsKeepTheirWordsAndMnemonicsPressTheirButtons() {
-        QVERIFY(start());
-        const QMap<QString, QString> captions = {
-            {"Command14", "Load"},         {"Command6", "View"},          {"Command2", "Search"},
-            {"Command1", "Add"},           {"Command13", "Generate Key"}, {"Command8", "Save"},
-            {"Command9", "Remove"},        {"Command10", "Process"},      {"Command12", "Transfer Keys"},
-            {"Command7", "Restore Keys"},  {"Command11", "Delete Keys"},  {"Command15", "Get Text"},
-            {"Command3", "Encode"},        {"Command4", "Decode"},        {"Command5", "Save"}};
-        QSet<QKeySequence> mnemonics;
-        for (auto it = captions.begin(); it != captions.end(); ++it) {
-            auto* button = child<QPushButton>(qPrintable(it.key()));
-            QCOMPARE(shownCaption(button->text()), it.value());
-            const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
-            QVERIFY2(!mnemonic.isEmpty() && !mnemonics.contains(mnemonic), qPrintable(it.key()));
-            mnemonics << mnemonic;
-        }
-        QCOMPARE(shownCaption(child<QLabel>("Label6")->text()), QStringLiteral("Name"));
-        QCOMPARE(shownCaption(child<QLabel>("Label7")->text()), QStringLiteral("Key"));
-
-        // Alt+P runs Process, Alt+E Encode: each answers with its own entry check.
-        QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
-        QTRY_COMPARE(shownTexts(), QStringList{q(msg::KeyNotDefined)});
-        QTest::keyClick(window_.get(), Qt::Key_E, Qt::AltModifier);
-        QTRY_COMPARE(shownTexts(), QStringList({q(msg::KeyNotDefined), q(msg::MissingInput)}));
-        // Alt+K puts the cursor into the key box.
-        QTest::keyClick(window_.get(), Qt::Key_K, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>("txtKey"));
     }
 
     void unusableCodePageIsToldAtStartUpAndTheLocaleOneUsed() {
@@ -140,17 +82,15 @@ class FrmMainCipher : public WindowTest {
         QVERIFY(start());
         qputenv("TALVORA_CODEPAGE", "windows-1252");
         QCOMPARE(MessageBox::shown().size(), size_t(1));
-        const QString text = MessageBox::shown()[0].text;
         QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("Talvora"));
-        QCOMPARE(text, q(CodePage::environmentMessage("The code page \"bogus\" is not known.")));
-        QVERIFY(text.contains(QStringLiteral("TALVORA_CODEPAGE")) && text.contains(QStringLiteral("windows-1252")));
-        // The window works on: a pick loads through the locale's code page.
-        QVERIFY(pick("Combo1", QStringLiteral("English")));
+        QCOMPARE(shownTexts()[0], q(CodePage::environmentMessage("The code page \"bogus\" is not known.")));
+        QVERIFY(shownTexts()[0].contains("TALVORA_CODEPAGE") && shownTexts()[0].contains("windows-1252"));
+        QVERIFY(pick("Combo1", QStringLiteral("English"))); // loaded through the locale's code page
         QCOMPARE(label("Label1"), QStringLiteral("105 items in Dictionary"));
     }
 
+    // Only a pick from the list or Load loads; a failed load keeps the dictionary.
     void typingALanguageLoadsNothing() {
-        QVERIFY(start());
         auto* combo = child<QComboBox>("Combo1");
         type("Combo1", QStringLiteral("Eng"));
         QCOMPARE(combo->currentText(), QStringLiteral("Eng"));
@@ -158,10 +98,6 @@ class FrmMainCipher : public WindowTest {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(label("Label1"), QStringLiteral("Select Dictionary to Load"));
-        QCOMPARE(window_->keyspace().wordCount(), 0u);
-        QVERIFY(!child<QPushButton>("Command6")->isEnabled());
-        QVERIFY(MessageBox::shown().empty());
-
         // Arrow keys and the wheel on the closed box do not step to an entry; Down opens
         // the list, Escape closes it again.
         clickInto(combo->lineEdit());
@@ -173,60 +109,74 @@ class FrmMainCipher : public WindowTest {
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(combo, &wheel);
         QCOMPARE(window_->keyspace().wordCount(), 0u);
-        QCOMPARE(label("Label1"), QStringLiteral("Select Dictionary to Load"));
+        QVERIFY(!child<QPushButton>("Command6")->isEnabled() && MessageBox::shown().empty());
 
         QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
         QCOMPARE(label("Label1"), QStringLiteral("5 items in Dictionary"));
-        // A typed name over a loaded dictionary leaves that dictionary.
-        type("Combo1", QStringLiteral("English"));
+        type("Combo1", QStringLiteral("English")); // over a loaded dictionary
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(window_->keyspace().wordCount(), 5u);
+        FileDialog::setNextFileName(path("eng.dic"));
+        QTest::keyClick(window_.get(), Qt::Key_L, Qt::AltModifier);
+        QTRY_COMPARE(combo->currentText(), QStringLiteral("Loaded"));
+        QVERIFY(writeBytes(path("empty.dic"), ""));
+        FileDialog::setNextFileName(path("empty.dic"));
+        click("Command14");
+        QCOMPARE(MessageBox::shown().size(), size_t(1));
+        QCOMPARE(label("Label1"), QStringLiteral("105 items in Dictionary"));
+        QCOMPARE(window_->keyspace().wordCount(), 105u);
     }
 
-    void refusedCommandsLeaveThePointerAndStatusAlone() {
-        QVERIFY(start());
+    // No empty band under the language frame's controls. A refused command leaves the
+    // pointer and the status line alone; one that runs paints each status text in order
+    // under the hourglass. Alt+P presses Process, Alt+K goes to the key box.
+    void statusTextsAndThePointer() {
+        QCoreApplication::processEvents();
+        auto* frame = child<QGroupBox>("Frame1");
+        int lowest = 0;
+        for (QWidget* w : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            lowest = w->isVisible() ? std::max(lowest, w->geometry().bottom()) : lowest;
+        const int below = frame->contentsRect().bottom() - lowest;
+        QVERIFY2(below <= frame->layout()->contentsMargins().bottom(), qPrintable(QString::number(below) + " px below"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Talvora v1"));
+
         PaintLog log(child<QLabel>("Label2"), window_.get());
-        click("Command10");           // no key
-        type("txtKey", Key);
-        click("Command10");           // no dictionary
-        click("Command3");            // no input
+        type("txtKey", QString());
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier); // no key
+        QTRY_COMPARE(MessageBox::shown().size(), size_t(1));
+        click("cmdTidy"); // no input
+        QTest::keyClick(window_.get(), Qt::Key_K, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), child("txtKey"));
+        QTest::keyClicks(QApplication::focusWidget(), Key);
+        click("Command10"); // no dictionary
+        click("Command3");  // no input
         type("Text1", QStringLiteral("the dog"));
-        click("Command4");            // no dictionary
+        click("Command4"); // no dictionary
+        click("cmdTidy");  // no dictionary
         QCOMPARE(log.pointerChanges, 0);
         QVERIFY(pick("Combo1", QStringLiteral("English"))); // loading shows the hourglass
         log.pointerChanges = 0;
-        click("Command3");            // not processed
+        click("Command3"); // not processed
         type("txtKey", QStringLiteral("ab cd"));
-        click("Command10");           // unusable key
-        QCOMPARE(shownTexts(), QStringList({q(msg::KeyNotDefined), q(msg::NoDictionaryForProcess),
-                                            q(msg::MissingInput), q(msg::DictionaryNotLoaded),
+        click("Command10"); // unusable key
+        QCOMPARE(shownTexts(), QStringList({q(msg::KeyNotDefined), q(msg::MissingInput), q(msg::NoDictionaryForProcess),
+                                            q(msg::MissingInput), q(msg::DictionaryNotLoaded), q(msg::DictionaryNotLoaded),
                                             q(msg::KeyNotProcessed), q(msg::KeyUnusable)}));
-        QCOMPARE(log.pointerChanges, 0);
-        QVERIFY(log.texts.isEmpty());
-        QVERIFY(child<QProgressBar>("ProgressBar1")->isHidden());
-    }
+        QVERIFY(log.pointerChanges == 0 && log.texts.isEmpty());
+        QCOMPARE(text("Text1"), QStringLiteral("the dog"));
 
-    void statusTextsArePaintedInOrderUnderTheHourglass() {
-        QVERIFY(start());
-        PaintLog log(child<QLabel>("Label2"), window_.get());
         processKey(Key);
-        QCOMPARE(log.texts, QStringList({q(status::CreatingKeyspace), q(status::KeyspaceReady)}));
-        QCOMPARE(log.pointers, QList<Qt::CursorShape>({Qt::WaitCursor, Qt::WaitCursor}));
-        QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
-
-        log.clear();
-        type("Text1", QStringLiteral("the dog"));
         click("Command3");
-        QCOMPARE(log.texts, QStringList({q(status::Parsing), q(status::Checking), q(status::Encoding), QString()}));
-        log.clear();
         click("Command4");
-        QCOMPARE(log.texts, QStringList({q(status::Parsing), q(status::Decoding), QString()}));
-        QCOMPARE(log.pointers.first(), Qt::WaitCursor);
+        QCOMPARE(log.texts, QStringList({q(status::CreatingKeyspace), q(status::KeyspaceReady), q(status::Parsing),
+                                         q(status::Checking), q(status::Encoding), QString(), q(status::Parsing),
+                                         q(status::Decoding), QString()}));
+        QCOMPARE(log.pointers.mid(0, 5), QList<Qt::CursorShape>(5, Qt::WaitCursor));
         QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
     }
 
+    // Process's progress bar moves neither the window nor a button.
     void processKeepsTheWindowAndItsButtonsStill() {
-        QVERIFY(start());
         window_->resize(window_->minimumSizeHint());
         QTRY_COMPARE(window_->size(), window_->minimumSizeHint());
         QVERIFY(pick("Combo1", QStringLiteral("English")));
@@ -234,7 +184,6 @@ class FrmMainCipher : public WindowTest {
         QCoreApplication::processEvents();
         const QSize size = window_->size();
         const auto places = buttonPlaces();
-
         bool barShown = false;
         auto* bar = child<QProgressBar>("ProgressBar1");
         QObject::connect(bar, &QProgressBar::valueChanged, [&] { barShown = barShown || bar->isVisible(); });
@@ -243,77 +192,7 @@ class FrmMainCipher : public WindowTest {
         QTest::qWait(50); // let any layout request run
         QCOMPARE(window_->size(), size);
         QCOMPARE(buttonPlaces(), places);
-    }
-
-    void languageFrameHasNoEmptyBand() {
-        QVERIFY(start());
-        QCoreApplication::processEvents();
-        auto* frame = child<QGroupBox>("Frame1");
-        int lowest = 0;
-        for (QWidget* w : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (w->isVisible())
-                lowest = std::max(lowest, w->geometry().bottom());
-        const int margin = frame->layout()->contentsMargins().bottom();
-        const int below = frame->contentsRect().bottom() - lowest;
-
-        QVERIFY2(below <= margin, qPrintable(QStringLiteral("%1 px below the last control").arg(below)));
-    }
-
-    void encodesAndDecodesLikeTheLibrary() {
-        QVERIFY(start());
-        processKey(Key);
-        QCOMPARE(label("Label1"), QStringLiteral("105 items in Dictionary"));
-        QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Fingerprint")));
-        for (const char* name : {"Command1", "Command2", "Command6"})
-            QVERIFY(child<QPushButton>(name)->isEnabled());
-
-        type("Text1", QStringLiteral("The dog and the fox."));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("The dog!"));
-        click("Command3");
-        const QString coded = text("Text2");
-
-        CodePage cp = CodePage::fromName("windows-1252");
-        Keyspace ks;
-        loadDictionary(ks, path("eng.dic").toStdString(), cp);
-        talvora::processKey(ks, Key.toStdString());
-        const auto expected = encodeText(ks, "The dog and the fox.\r\nThe dog!");
-        QVERIFY(expected.output);
-        QCOMPARE(coded, q(*expected.output));
-
-        type("Text1", coded);
-        click("Command4");
-        QCOMPARE(text("Text2"), QStringLiteral("the dog and the fox the dog "));
-        QVERIFY(MessageBox::shown().empty());
-    }
-
-    void getTextAndSave() {
-        QVERIFY(start());
-        QVERIFY(writeBytes(path("in.txt"), "caf\xe9 one\r\ntwo\rthree"));
-        QVERIFY(writeBytes(path("out.txt"), "old"));
-        QVERIFY(writeBytes(path("out.txt.part"), "half a letter")); // the user's own file
-        FileDialog::setNextFileName(path("in.txt"));
-        click("Command15");
-        QCOMPARE(text("Text1"), QString::fromUtf8("café one\ntwo\nthree\n"));
-
-        processKey(Key);
-        type("Text1", QStringLiteral("the dog"));
-        click("Command3");
-        const QString coded = text("Text2");
-        FileDialog::setNextFileName(path("out.txt"));
-        click("Command5");
-        QCOMPARE(readBytes(path("out.txt")), coded.toLatin1() + "\r\n");
-        QCOMPARE(readBytes(path("out.txt.part")), QByteArray("half a letter"));
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral("File Saved")}));
-
-        MessageBox::clearShown();
-        click("Command5"); // cancelled dialog
-        FileDialog::setNextFileName(path("missing/out.txt"));
-        click("Command5");
-        FileDialog::setNextFileName(path("none.txt"));
-        click("Command15");
-        QCOMPARE(MessageBox::shown().size(), size_t(2));
-        QCOMPARE(text("Text1"), QStringLiteral("the dog"));
+        QVERIFY(bar->isHidden());
     }
 
     // The locale's code page here is windows-1252; a shipped Polish file must still read
@@ -325,38 +204,41 @@ class FrmMainCipher : public WindowTest {
         QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Code page windows-1250")));
         UI_MODAL([&] { click("Command2"); }, [](QDialog* search) {
             typeText(QApplication::focusWidget(), QStringLiteral("Żó"));
-            clickButton(search->findChild<QPushButton*>("Command2"));
-            auto* model = search->findChild<QListView*>("List1")->model();
-            QCOMPARE(model->rowCount(), 1);
-            QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("żółw"));
+            press(search, "Command2");
+            QCOMPARE(rows(search, "List1"), QStringList{QStringLiteral("żółw")});
         });
         UI_MODAL([&] { click("Command1"); }, [](QDialog* add) {
             typeText(QApplication::focusWidget(), QStringLiteral("Źle"));
-            clickButton(add->findChild<QPushButton*>("Command2"));
+            press(add, "Command2");
         });
         QCOMPARE(shownTexts(), QStringList({QStringLiteral("Źle Added.")}));
         QVERIFY(readBytes(path("pl.dic")).endsWith("kot\r\n\x9Fle\r\n"));
-
         QVERIFY(pick("Combo1", QStringLiteral("English")));
         QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Code page windows-1252")));
     }
 
-    void dressesEncodeOnlyWhileChecked() {
-        QVERIFY(start());
-        auto* chk = child<QCheckBox>("chkDress");
-        QCOMPARE(chk->text(), QStringLiteral("Dress as sentences"));
-        QCOMPARE(chk->parentWidget(), child<QGroupBox>("Frame4"));
-        QVERIFY(!chk->isChecked());
+    // Lines typed with Return reach the library as CR LF. Dressed only while the box is
+    // ticked, and decoded exactly as plain; a dictionary with entries no text can give back
+    // is named once, and the output shown all the same.
+    void encodesLikeTheLibraryAndDressesOnlyWhileChecked() {
         processKey(Key);
-        const QString plain = QStringLiteral("meet him at noon by the house the quick brown fox jumps over the lazy dog");
-        type("Text1", plain);
+        QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Fingerprint")));
+        type("Text1", QStringLiteral("The dog and the fox."));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("The dog!"));
         click("Command3");
         const QString plainCode = text("Text2");
-        QVERIFY(plainCode.endsWith(u' '));
-        QCOMPARE(plainCode, plainCode.toLower());
+        Keyspace ks;
+        loadDictionary(ks, path("eng.dic").toStdString(), CodePage::fromName("windows-1252"));
+        talvora::processKey(ks, Key.toStdString());
+        const auto expected = encodeText(ks, "The dog and the fox.\r\nThe dog!");
+        QVERIFY(expected.output);
+        QCOMPARE(plainCode, q(*expected.output));
+        QVERIFY(plainCode.endsWith(u' ') && plainCode == plainCode.toLower());
 
+        auto* chk = child<QCheckBox>("chkDress");
+        QVERIFY(!chk->isChecked());
         clickInto(chk);
-        QVERIFY(chk->isChecked());
         click("Command3");
         const QString dressed = text("Text2");
         QVERIFY2(dressed.at(0).isUpper() && QStringLiteral(".?!").contains(dressed.back()), qPrintable(dressed));
@@ -367,45 +249,240 @@ class FrmMainCipher : public WindowTest {
         click("Command3");
         QCOMPARE(text("Text2"), plainCode);
         // The dressed text, typed with its line breaks, decodes to the plain text.
-        type("Text1", QString(dressed).replace(u'\n', u'\r'));
-        click("Command4");
-        QCOMPARE(text("Text2"), plain + u' ');
+        QCOMPARE(run("Command4", QString(dressed).replace(u'\n', u'\r')), QStringLiteral("the dog and the fox the dog "));
         QVERIFY(shownTexts().isEmpty());
-    }
 
-    void dressWarnsOnceNamingTheEntriesAtFault() {
         QVERIFY(writeBytes(path("bad.dic"), "alpha\r\nbeta\r\ngamma\r\nred sky\r\ndelta\r\nx-ray\r\n"
                                             "epsilon\r\nbeta\r\n\r\nzeta\r\neta\r\ntheta\r\n"));
-        QVERIFY(start());
-        processKey(QStringLiteral("123456789"), QStringLiteral("bad.dic"));
-        type("Text1", QStringLiteral("theta theta theta theta theta theta theta theta theta theta theta theta"));
-        clickInto(child<QWidget>("chkDress"));
-        click("Command3");
-        QVERIFY(!text("Text2").isEmpty()); // the output is shown all the same
-        const QStringList shown = shownTexts();
-        QCOMPARE(shown.size(), 1);
+        FileDialog::setNextFileName(path("bad.dic"));
+        click("Command14");
+        type("txtKey", QStringLiteral("123456789"));
+        click("Command10");
+        clickInto(chk);
+        QVERIFY(!run("Command3", QStringLiteral("theta ").repeated(12)).isEmpty());
+        QCOMPARE(shownTexts().size(), 1);
         for (const char* part : {"line 4 \"red sky\"", "line 6 \"x-ray\"", "line 9 (empty)", "\"beta\" (also on line"})
-            QVERIFY2(shown[0].contains(QLatin1String(part)), qPrintable(shown[0]));
-        // A text whose coded words all come back says nothing.
-        type("Text1", QStringLiteral("delta"));
-        click("Command3");
+            QVERIFY2(shownTexts()[0].contains(QLatin1String(part)), qPrintable(shownTexts()[0]));
+        run("Command3", QStringLiteral("delta")); // its coded words all come back
         QCOMPARE(shownTexts().size(), 1);
     }
 
-    void loadKeepsTheDictionaryOnFailure() {
+    void codingNeedsTheKeyAndDictionaryShown_data() {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"language", "key edit", "other name", "refused key"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+    void codingNeedsTheKeyAndDictionaryShown() {
+        QFETCH(QString, change);
+        QCOMPARE(label("lblProcessed"), QStringLiteral("Not processed"));
+        processKey(Key); // alpha's digits, typed
+        QCOMPARE(label("lblProcessed"), processed("alpha", "English"));
+        const QString output = run("Command3", QStringLiteral("meet him"));
+        QCOMPARE(output.count(u' '), 2);
+        if (change == "language") {
+            QVERIFY(pick("Combo1", QStringLiteral("other.dic")));
+        } else if (change == "key edit") {
+            clickInto(child("txtKey"));
+            QTest::keyClick(child("txtKey"), Qt::Key_Backspace);
+        } else if (change == "other name") {
+            QVERIFY(pick("cmbKey", QStringLiteral("beta")));
+        } else {
+            type("txtKey", QStringLiteral("abcdefgh"));
+            click("Command10");
+            MessageBox::clearShown();
+        }
+        QCOMPARE(label("lblProcessed"), QStringLiteral("Not processed"));
+        click("Command3");
+        click("Command4");
+        QCOMPARE(shownTexts(), QStringList({q(msg::KeyNotProcessed), q(msg::KeyNotProcessed)}));
+        QCOMPARE(text("Text2"), output);
+    }
+
+    void aPastedLongKeyIsCutAndTheStatusSaysWhatWasKept() {
+        QVERIFY(pick("Combo1", QStringLiteral("other.dic")));
+        clipboard()->setText(QStringLiteral("123456789").repeated(23)); // another program's copy
+        clickInto(child("txtKey"));
+        QTest::keyClick(child("txtKey"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(child("txtKey"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(keyBox(), QStringLiteral("123456789123456789"));
+        QTRY_COMPARE(label("Label2"),
+                     QStringLiteral("A key holds at most 18 characters; the key box kept 123456789123456789."));
+        click("Command10"); // the name box still says alpha, whose key this is not
+        QCOMPARE(label("lblProcessed"), processed("unnamed key", "other.dic"));
+    }
+
+    // Get Text and a dropped file read a file alike: its line ends as the box's own, and a
+    // file that is not text only when the user says Yes (No the default).
+    void aFileIsReadIntoTheInput_data() {
+        QTest::addColumn<FileRead>("row");
+        const QByteArray binary = QByteArray("MZ\x90\0\3\0\0\0", 8).repeated(500);
+        QTest::newRow("get: text") << FileRead{false, "caf\xe9 one\r\ntwo\rthree", 1, "café one\ntwo\nthree\n", 0};
+        QTest::newRow("get: not text, No") << FileRead{false, binary, 1, "kept", 1};
+        QTest::newRow("get: not text, Yes") << FileRead{false, binary, 1, "MZ", 1};
+        QTest::newRow("get: missing") << FileRead{false, {}, 1, "kept", 1};
+        QTest::newRow("drop: text") << FileRead{true, "meet\r\nhim", 1, "meet\nhim\n", 0};
+        QTest::newRow("drop: not text, No") << FileRead{true, "\x01\x02\x03 bin", 1, "kept", 1};
+        QTest::newRow("drop: two files") << FileRead{true, "meet", 2, "kept", 0};
+        QTest::newRow("drop: missing") << FileRead{true, {}, 1, "kept", 1};
+    }
+    void aFileIsReadIntoTheInput() {
+        QFETCH(FileRead, row);
+        const auto& [drop, bytes, files, input, boxes] = row;
+        type("Text1", QStringLiteral("kept"));
+        QVERIFY(bytes.isEmpty() || writeBytes(path("in.txt"), bytes));
+        if (input == "MZ")
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+        QWidget* target = child<QPlainTextEdit>("Text1")->viewport();
+        QMimeData mime;
+        mime.setUrls(QList<QUrl>(files, QUrl::fromLocalFile(path("in.txt"))));
+        QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QDropEvent dropped(target->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        FileDialog::setNextFileName(path("in.txt"));
+        if (drop) {
+            QApplication::sendEvent(target, &enter);
+            QApplication::sendEvent(target, &dropped);
+        } else {
+            click("Command15");
+        }
+        QCOMPARE(text("Text1").left(input == "MZ" ? 2 : -1), input);
+        QCOMPARE(int(MessageBox::shown().size()), boxes);
+        if (bytes.startsWith("MZ")) {
+            QVERIFY(MessageBox::shown()[0].question && MessageBox::shown()[0].defaultButton == QMessageBox::No);
+            QVERIFY(shownTexts()[0].endsWith("does not look like a text file: it holds control characters or bytes "
+                                             "that are not text.  Load it all the same?"));
+        }
+    }
+
+    void wordsThatCannotBeUsedAreToldOnce() {
+        processKey(Key);
+        run("Command3", QStringLiteral("meet zorg"));
+        QCOMPARE(shownTexts(), QStringList{q(msg::wordNotFound("zorg"))});
+        // Several: one window of them, whose Tidy button makes the text encodable.
+        MessageBox::clearShown();
+        type("Text1", QStringLiteral("Meet him at 2 \u2014 by the house\u2026 at 2"));
+        UI_MODAL([&] { click("Command3"); }, [&](QDialog* dialog) {
+            QCOMPARE(rows(dialog, "List1"), QStringList({"2=2", "\u2014=1", "house\u2026=1"}));
+            press(dialog, "cmdTidy");
+        });
+        QVERIFY(MessageBox::shown().empty());
+        QCOMPARE(text("Text1"), QStringLiteral("Meet him at two  by the house at two"));
+        // Decode shows its output, then one box naming the coded words it left out.
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QCOMPARE(run("Command4", QStringLiteral("zorg meet zorg")).count(u' '), 1);
+        QCOMPARE(shownTexts(), QStringList{"2 words were not found in the dictionary: zorg (2 times)."});
+    }
+
+    // The buttons move text and say how much; a long output is shown cut into lines but
+    // copied, saved and decoded as the one line it is. Saving leaves the user's own files
+    // beside it alone.
+    void theOutputMovesWholeThroughClipboardFileAndInput() {
+        click("cmdCopyOutput");
+        QCOMPARE(label("Label2"), QStringLiteral("The output box is empty: nothing was copied."));
+        type("Text1", QStringLiteral("kept"));
+        clipboard()->setText(QStringLiteral("the dog\nwas hot")); // another program's copy
+        click("cmdPasteInput");
+        QCOMPARE(text("Text1"), QStringLiteral("the dog\nwas hot"));
+        QCOMPARE(label("Label2"), QStringLiteral("Pasted 4 words."));
+        clickInto(child("Text1")); // the replaced input is one Undo away
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text("Text1"), QStringLiteral("kept"));
+        processKey(Key);
+        const QString plain = QStringLiteral("meet him ").repeated(20000);
+        QVERIFY(writeBytes(path("long.txt"), plain.toLatin1()));
+        QVERIFY(writeBytes(path("out.txt"), "old"));
+        QVERIFY(writeBytes(path("out.txt.part"), "half a letter"));
+        FileDialog::setNextFileName(path("long.txt"));
+        click("Command15");
+        click("Command3");
+        QVERIFY(text("Text2").contains(u'\n'));
+        click("cmdCopyOutput");
+        const QString encoded = clipboard()->text();
+        QCOMPARE(encoded.count(u' '), 40000);
+        QVERIFY(!encoded.contains(u'\n'));
+        QCOMPARE(label("Label2"), QStringLiteral("Copied 40,000 words."));
+        FileDialog::setNextFileName(path("out.txt"));
+        click("Command5");
+        QCOMPARE(readBytes(path("out.txt")), encoded.toLatin1() + "\r\n");
+        QCOMPARE(readBytes(path("out.txt.part")), QByteArray("half a letter"));
+        QCOMPARE(shownTexts(), QStringList({QStringLiteral("File Saved")}));
+        click("Command5"); // cancelled
+        FileDialog::setNextFileName(path("missing/out.txt"));
+        click("Command5");
+        QCOMPARE(MessageBox::shown().size(), size_t(2));
+        click("cmdOutputToInput");
+        QVERIFY(text("Text2").isEmpty());
+        QCOMPARE(label("Label2"), QStringLiteral("Moved 40,000 words to the input box."));
+        click("Command4");
+        click("cmdCopyOutput");
+        QCOMPARE(clipboard()->text(), plain);
+    }
+
+    void choicesAreRememberedShownAndNeverTheKey() {
+        QVERIFY(pick("Combo1", QStringLiteral("English")));
+        QVERIFY(pick("cmbKey", QStringLiteral("beta")));
+        window_->resize(640, 520);
+        const QSize size = window_->size();
+        window_->close();
         QVERIFY(start());
-        FileDialog::setNextFileName(path("dup.dic"));
-        QTest::keyClick(window_.get(), Qt::Key_L, Qt::AltModifier);
-        QTRY_COMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("Loaded"));
-        QCOMPARE(label("Label1"), QStringLiteral("5 items in Dictionary"));
-        QVERIFY(writeBytes(path("empty.dic"), ""));
-        FileDialog::setNextFileName(path("empty.dic"));
-        click("Command14");
-        QCOMPARE(MessageBox::shown().size(), size_t(1));
-        QCOMPARE(label("Label1"), QStringLiteral("5 items in Dictionary"));
-        QCOMPARE(window_->keyspace().wordCount(), 5u);
+        QCOMPARE(window_->size(), size);
+        QCOMPARE(child<QComboBox>("Combo1")->currentText() + u'/' + child<QComboBox>("cmbKey")->currentText() + u'/' +
+                     keyBox(), QStringLiteral("English/beta/123456789123456789"));
+        // Shown, not loaded: the start-up state stays until the user acts.
+        QCOMPARE(label("Label1"), QStringLiteral("Select Dictionary to Load"));
+        QCOMPARE(label("lblProcessed"), QStringLiteral("Not processed"));
+        QDirIterator files(path("settings"), QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(files.hasNext());
+        while (files.hasNext()) {
+            const QByteArray bytes = readBytes(files.next());
+            QVERIFY(!bytes.contains("123456789123456789") && !bytes.contains(Key.toLatin1()));
+        }
+    }
+
+    void aMessageBoxShowsItsWholeTitle() {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Key Saved"), QStringLiteral("ok"), QMessageBox::Ok);
+        MessageBox::keepTitleWhole(box);
+        box.show();
+        QVERIFY(box.width() >= box.fontMetrics().horizontalAdvance(box.windowTitle()) + 150);
+    }
+
+    // Every control is named; Tab follows the layout, passing by View, Search and Add, which
+    // wait for a dictionary; and the whole round trip works by keyboard alone.
+    void everyControlIsNamedAndTheKeyboardDoesIt() {
+        for (QWidget* w : window_->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                                 qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QProgressBar*>(w) ||
+                                 (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()));
+            if (control && !w->objectName().startsWith(QStringLiteral("qt_")))
+                QVERIFY2(!w->accessibleName().isEmpty() && !w->accessibleDescription().isEmpty(),
+                         qPrintable(w->objectName()));
+        }
+        QVERIFY(tabTo(atLanguage));
+        QStringList order;
+        do {
+            order << controlName(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        } while (!atLanguage(QApplication::focusWidget()) && order.size() < 40);
+        QCOMPARE(order, QStringList({"Combo1", "Command14", "cmbKey", "txtKey", "Command13", "Command8",
+                                     "Command9", "Command10", "Command12", "Command7", "Command11", "Text1",
+                                     "Command15", "cmdPasteInput", "cmdOutputToInput", "cmdTidy", "Command3",
+                                     "Command4", "Text2", "chkDress", "cmdCopyOutput", "Command5"}));
+        QVERIFY(pickFromList(child<QComboBox>("Combo1"), QStringLiteral("English"), true));
+        QCOMPARE(label("Label1"), QStringLiteral("105 items in Dictionary"));
+        QTest::keyClick(window_.get(), Qt::Key_N, Qt::AltModifier);
+        QVERIFY(pickFromList(child<QComboBox>("cmbKey"), QStringLiteral("beta"), true));
+        QCOMPARE(keyBox(), QStringLiteral("123456789123456789"));
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(label("lblProcessed"), processed("beta", "English"));
+        QVERIFY(tabTo([this](QWidget* w) { return w == child("Text1"); }));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("meet him"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(text("Text2").count(u' '), 2);
+        QTest::keyClick(window_.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(clipboard()->text(), text("Text2"));
+        QVERIFY(MessageBox::shown().empty());
     }
 };
 
-UI_TEST_CLASS(FrmMainCipher);
+UI_TEST_CLASS(FrmMainWindow);
 #include "test_frmmain.moc"

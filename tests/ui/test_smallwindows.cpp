@@ -1,118 +1,47 @@
-// The dictionary view, search and add windows and the help and About windows, opened from
-// the main window by real key and mouse events.
+// The dictionary, help, About and unknown-words windows and the Tidy button, opened from the
+// main window by real key and mouse events.
 #include "appicon.h"
+#include "commands.h"
 #include "dictionaryfile.h"
 #include "uitest.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QListView>
-#include <QTextBrowser>
-
-#include <algorithm>
 
 using namespace talvora;
 using namespace talvora::ui;
 using namespace uitest;
 
-namespace {
-
-QStringList rowsOf(QDialog* window) {
-    auto* model = window->findChild<QListView*>(QStringLiteral("List1"))->model();
-    QStringList rows;
-    for (int r = 0; r < model->rowCount(); ++r)
-        rows << model->index(r, 0).data().toString();
-    return rows;
-}
-
-} // namespace
-
-class FrmDictionaryWindows : public WindowTest {
+// A dictionary of two words and three linked help pages beside the shipped ones.
+class SmallWindows : public WindowTest {
     Q_OBJECT
 
-  private slots:
-    void init() {
-        initFolder();
-        QVERIFY(start());
-        QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
+    QPlainTextEdit* input() const { return child<QPlainTextEdit>("Text1"); }
+    void undo() { QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier); }
+    // English loaded and the text typed into the input box.
+    void typeIntoReadyWindow(const QString& text) {
+        QVERIFY(pick("Combo1", QStringLiteral("English")));
+        type("Text1", text);
+        QCOMPARE(input()->toPlainText(), text);
     }
-    void cleanup() { cleanupFolder(); }
-
-    void viewShowsEveryWordInFileOrder() {
-        UI_MODAL([&] { click("Command6"); }, [](QDialog* view) {
-            QCOMPARE(view->windowTitle(), QStringLiteral("View Dictionary"));
-            QCOMPARE(rowsOf(view), QStringList({"ab", "abc", "xab", "a", "ab"}));
-            clickButton(view->findChild<QPushButton*>(QStringLiteral("Command1")));
-            QVERIFY(!view->isVisible());
-        });
-    }
-
-    void searchStartsInItsBoxAndEmptyEachTime() {
-        for (int round = 0; round < 2; ++round) {
-            UI_MODAL([&] { click("Command2"); }, [](QDialog* search) {
-                QCOMPARE(search->windowTitle(), QStringLiteral("Search Dictionary"));
-                auto* box = search->findChild<QLineEdit*>(QStringLiteral("Text1"));
-                QCOMPARE(QApplication::focusWidget(), box);
-                QVERIFY(box->text().isEmpty());
-                QVERIFY(rowsOf(search).isEmpty());
-                // Typed where the focus is; Enter searches.
-                QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ab"));
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                QCOMPARE(rowsOf(search), QStringList({"ab", "abc", "ab"}));
-                auto* found = search->findChild<QLabel*>(QStringLiteral("lblFound"));
-                QCOMPARE(found->text(), QStringLiteral("3 words begin with \"Ab\"."));
-                // An empty search keeps the list; no match empties it.
-                typeInto(box, QString());
-                clickButton(search->findChild<QPushButton*>(QStringLiteral("Command2")));
-                QCOMPARE(rowsOf(search).size(), 3);
-                typeInto(box, QStringLiteral("abcdef"));
-                QTest::keyClick(box, Qt::Key_Return);
-                QVERIFY(rowsOf(search).isEmpty());
-                QCOMPARE(found->text(), QStringLiteral("No word begins with \"abcdef\"."));
-                typeInto(box, QStringLiteral("x"));
-                QTest::keyClick(box, Qt::Key_Return);
-                QCOMPARE(found->text(), QStringLiteral("1 word begins with \"x\"."));
-                clickButton(search->findChild<QPushButton*>(QStringLiteral("Command1")));
-                QVERIFY(!search->isVisible());
-            });
+    // Each undo step back, the text it leaves.
+    QStringList undone(int steps) {
+        QStringList texts;
+        for (int i = 0; i < steps; ++i) {
+            undo();
+            texts << input()->toPlainText();
         }
+        return texts;
     }
-
-    void addAppendsToTheLoadedFile() {
-        UI_MODAL([&] { click("Command1"); }, [](QDialog* add) {
-            QCOMPARE(add->windowTitle(), QStringLiteral("Add to Dictionary"));
-            auto* box = add->findChild<QLineEdit*>(QStringLiteral("Text1"));
-            auto* button = add->findChild<QPushButton*>(QStringLiteral("Command2"));
-            clickButton(button);
-            typeInto(box, QStringLiteral("ABC"));
-            clickButton(button);
-            typeInto(box, QStringLiteral("Zebra"));
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        QCOMPARE(shownTexts(), QStringList({"No Word defined to Add", "That word is already in the dictionary.",
-                                            "Zebra Added."}));
-        QVERIFY(readBytes(path("dup.dic")).endsWith("ab\r\nzebra\r\n"));
-
-        MessageBox::clearShown();
-        QVERIFY(QFile::remove(path("dup.dic")));
-        UI_MODAL([&] { click("Command1"); }, [](QDialog* add) {
-            auto* box = add->findChild<QLineEdit*>(QStringLiteral("Text1"));
-            typeInto(box, QStringLiteral("yak"));
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        QCOMPARE(MessageBox::shown().size(), size_t(1));
-        QVERIFY(MessageBox::shown()[0].text.contains(QStringLiteral("dup.dic")));
-        QVERIFY(!QFile::exists(path("dup.dic")));
+    static QStringList suggestions(QDialog* dialog) {
+        QTreeWidgetItem* first = find<QTreeWidget>(dialog, "List1")->topLevelItem(0);
+        QStringList words;
+        for (int i = 0; i < first->childCount(); ++i)
+            words << first->child(i)->text(0);
+        return words;
     }
-};
-
-class FrmHelpWindows : public WindowTest {
-    Q_OBJECT
 
   private slots:
     void init() {
         initFolder();
-        QVERIFY(writeBytes(path("key.htm"), "<html><body><p>About keys</p></body></html>"));
+        QVERIFY(writeBytes(path("other.dic"), "mouse\r\nhose\r\n"));
         QVERIFY(writeBytes(path("coding.htm"),
                            "<html><body><p><a href=\"dict.htm\">dictionaries</a> <a href=\"other.htm\">other</a></p>"
                            "</body></html>"));
@@ -120,43 +49,83 @@ class FrmHelpWindows : public WindowTest {
         QVERIFY(writeBytes(path("other.htm"), "<html><body><p>Elsewhere</p></body></html>"));
         QVERIFY(start());
     }
-    void cleanup() { cleanupFolder(); }
 
-    void menuPagesCarryTheirCaptions() {
-        for (int i = 0; i < 2; ++i) {
-            UI_MODAL([&] { openHelpItem("hlpkey"); }, [](QDialog* help) {
-                QCOMPARE(help->windowTitle(), QStringLiteral("Key Management"));
-                QVERIFY(help->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains("About keys"));
+    // View lists every word in file order. Search starts in its empty box each time; Enter
+    // or the button searches, an empty search keeps the list, no match empties it.
+    void viewAndSearchTheLoadedDictionary() {
+        QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
+        UI_MODAL([&] { click("Command6"); }, [](QDialog* view) {
+            QCOMPARE(view->windowTitle() + u':' + rows(view, "List1").join(u','), "View Dictionary:ab,abc,xab,a,ab");
+            press(view, "Command1");
+            QVERIFY(!view->isVisible());
+        });
+        for (int round = 0; round < 2; ++round) {
+            UI_MODAL([&] { click("Command2"); }, [](QDialog* search) {
+                QCOMPARE(search->windowTitle(), QStringLiteral("Search Dictionary"));
+                auto* box = find<QLineEdit>(search, "Text1");
+                QVERIFY(QApplication::focusWidget() == box && box->text().isEmpty() && rows(search, "List1").isEmpty());
+                QStringList seen;
+                for (const char* typed : {"Ab", "", "abcdef", "x"}) {
+                    typeInto(box, QString::fromLatin1(typed));
+                    if (*typed)
+                        QTest::keyClick(box, Qt::Key_Return);
+                    else
+                        press(search, "Command2");
+                    seen << rows(search, "List1").join(u',') + u'|' + find<QLabel>(search, "lblFound")->text();
+                }
+                QCOMPARE(seen, QStringList({"ab,abc,ab|3 words begin with \"Ab\".", "ab,abc,ab|3 words begin with \"Ab\".",
+                                            "|No word begins with \"abcdef\".", "xab|1 word begins with \"x\"."}));
+                press(search, "Command1");
+                QVERIFY(!search->isVisible());
             });
         }
-        QFile::remove(path("dict.htm"));
-        UI_MODAL([&] { openHelpItem("hlpdict"); }, [](QDialog* help) {
-            QCOMPARE(help->windowTitle(), QStringLiteral("Dictionaries"));
-            QVERIFY(help->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains("dict.htm"));
-        });
     }
 
+    // Add appends to the loaded file; it refuses no word, a word it holds, a word no text can
+    // give as one token, and a file that is gone.
+    void addAppendsToTheLoadedFile() {
+        QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
+        auto add = [&](const QStringList& words) {
+            UI_MODAL([&] { click("Command1"); }, [&](QDialog* add) {
+                QCOMPARE(add->windowTitle(), QStringLiteral("Add to Dictionary"));
+                for (const QString& word : words) {
+                    typeInto(find(add, "Text1"), word);
+                    QTest::keyClick(find(add, "Text1"), Qt::Key_Return);
+                }
+            });
+        };
+        add({QString(), QStringLiteral("ABC"), QStringLiteral("don't stop"), QStringLiteral("Zebra")});
+        QCOMPARE(shownTexts(), QStringList({"No Word defined to Add", "That word is already in the dictionary.",
+                                            "\"don't stop\" cannot be a word of the dictionary: it holds a blank, "
+                                            "and a text is cut into words at every blank, so it could never be "
+                                            "encoded.  Nothing was added.",
+                                            "Zebra Added."}));
+        QVERIFY(readBytes(path("dup.dic")).endsWith("ab\r\nzebra\r\n"));
+        QVERIFY(QFile::remove(path("dup.dic")));
+        add({QStringLiteral("yak")});
+        QVERIFY(shownTexts().size() == 5 && shownTexts()[4].contains(QStringLiteral("dup.dic")));
+        QVERIFY(!QFile::exists(path("dup.dic")));
+    }
+
+    // A page the menu knows gives the window its caption; another leaves it as it is.
     void followingALinkTakesTheCaptionOfThatPage() {
         UI_MODAL([&] { openHelpItem("hlpcode"); }, [](QDialog* help) {
             QCOMPARE(help->windowTitle(), QStringLiteral("Encoding and Decoding Data"));
-            auto* browser = help->findChild<QTextBrowser*>("WebBrowser1");
-            auto clickWord = [browser](const QString& word) {
-                QTextCursor at = browser->document()->find(word);
-                QVERIFY(!at.isNull());
-                at.setPosition(at.selectionStart() + 1);
-                const QPoint place = browser->cursorRect(at).center();
-                QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, place);
+            auto* browser = find<QTextBrowser>(help, "WebBrowser1");
+            auto follow = [&](const char* word, const char* page) {
+                if (!word) {
+                    QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier); // back
+                } else {
+                    QTextCursor at = browser->document()->find(QString::fromLatin1(word));
+                    at.setPosition(at.selectionStart() + 1);
+                    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(at).center());
+                }
+                QTRY_VERIFY(browser->toPlainText().startsWith(QLatin1String(page)));
+                QCOMPARE(help->windowTitle(), QStringLiteral("Dictionaries"));
             };
-            clickWord(QStringLiteral("dictionaries"));
-            QTRY_VERIFY(browser->toPlainText().contains(QStringLiteral("On dictionaries")));
-            QCOMPARE(help->windowTitle(), QStringLiteral("Dictionaries"));
-            // A page the menu does not know leaves the caption as it is.
-            clickWord(QStringLiteral("other"));
-            QTRY_VERIFY(browser->toPlainText().contains(QStringLiteral("Elsewhere")));
-            QCOMPARE(help->windowTitle(), QStringLiteral("Dictionaries"));
-            QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
-            QTRY_VERIFY(browser->toPlainText().contains(QStringLiteral("On dictionaries")));
-            QCOMPARE(help->windowTitle(), QStringLiteral("Dictionaries"));
+            follow("dictionaries", "On dictionaries");
+            follow("other", "Elsewhere");
+            follow(nullptr, "On dictionaries");
         });
     }
 
@@ -164,23 +133,18 @@ class FrmHelpWindows : public WindowTest {
     void aboutShowsTheFingerprintToCopy() {
         UI_MODAL([&] { openHelpItem("hlpabt"); }, [](QDialog* about) {
             QCOMPARE(about->windowTitle(), QStringLiteral("About Talvora"));
-            auto* title = about->findChild<QLabel*>("Label1");
-            QCOMPARE(title->text(), QStringLiteral("Talvora"));
-            QCOMPARE(title->font().family(), QStringLiteral("Arial"));
-            QVERIFY(about->findChild<QLineEdit*>("txtFingerprint")->text().isEmpty());
-            QVERIFY(!about->findChild<QPushButton*>("cmdCopy")->isEnabled());
-            clickButton(about->findChild<QPushButton*>("Command1"));
+            QVERIFY(find<QLineEdit>(about, "txtFingerprint")->text().isEmpty());
+            QVERIFY(!find<QPushButton>(about, "cmdCopy")->isEnabled());
+            press(about, "Command1");
             QVERIFY(!about->isVisible());
         });
         QVERIFY(pick("Combo1", QStringLiteral("English")));
         const QString fingerprint = q(dictionaryFingerprint(window_->keyspace().words()));
         QGuiApplication::clipboard()->clear();
         UI_MODAL([&] { openHelpItem("hlpabt"); }, [&](QDialog* about) {
-            auto* box = about->findChild<QLineEdit*>("txtFingerprint");
-            QCOMPARE(box->text(), fingerprint);
-            QVERIFY(box->isReadOnly());
-            QVERIFY(about->findChild<QLabel*>("Label5")->text().contains(QStringLiteral("eng.dic")));
-            clickButton(about->findChild<QPushButton*>("cmdCopy"));
+            QCOMPARE(find<QLineEdit>(about, "txtFingerprint")->text(), fingerprint);
+            QVERIFY(find<QLabel>(about, "Label5")->text().contains(QStringLiteral("eng.dic")));
+            press(about, "cmdCopy");
         });
         QCOMPARE(QGuiApplication::clipboard()->text(), fingerprint);
     }
@@ -188,20 +152,112 @@ class FrmHelpWindows : public WindowTest {
     // Drawn from raster images alone: no image plugin beyond Qt's own PNG reader.
     void theIconHoldsEveryRasterSize() {
         const QIcon icon = applicationIcon();
-        QList<QSize> sizes;
-        for (int side : {16, 24, 32, 48, 64, 128, 256})
-            sizes << QSize(side, side);
-        QList<QSize> available = icon.availableSizes();
-        std::sort(available.begin(), available.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
-        QCOMPARE(available, sizes);
-        for (const QSize& size : sizes) {
-            const QImage image = icon.pixmap(size).toImage();
-            QCOMPARE(image.size(), size);
-            QCOMPARE(image.pixelColor(size.width() / 2, size.height() / 2), QColor(0x2e, 0x6d, 0xa4));
+        for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+            QVERIFY2(icon.availableSizes().contains(QSize(side, side)), qPrintable(QString::number(side)));
+            const QImage image = icon.pixmap(QSize(side, side)).toImage();
+            QCOMPARE(image.size(), QSize(side, side));
+            QCOMPARE(image.pixelColor(side / 2, side / 2), QColor(0x2e, 0x6d, 0xa4));
         }
+        QCOMPARE(icon.availableSizes().size(), 7);
+    }
+
+    // The Tidy button (Ctrl+T) tidies the input in place as one undo step; a text that
+    // encodes is left alone, so Undo takes back the typing itself.
+    void rewritesTheTextAsOneUndoStep() {
+        const QString typed = QStringLiteral("Meet him at noon \u2014 by the house\u2026 \u00abThe\u00bb dog at 2");
+        const QString tidied = QStringLiteral("Meet him at noon  by the house The dog at two");
+        typeIntoReadyWindow(typed);
+        QVERIFY(!child<QPushButton>("cmdTidy")->toolTip().isEmpty());
+        click("cmdTidy");
+        QCOMPARE(input()->toPlainText(), tidied);
+        QCOMPARE(undone(1), QStringList{typed});
+        QTest::keyClick(window_.get(), Qt::Key_T, Qt::ControlModifier); // as the button
+        QCOMPARE(input()->toPlainText(), tidied);
+        type("txtKey", Key);
+        click("Command10");
+        click("Command3");
+        QCOMPARE(text("Text2").count(u' '), 11);
+
+        const QString encodes = QStringLiteral("Meet him at noon, by the house!");
+        type("Text1", encodes);
+        click("cmdTidy");
+        QCOMPARE(input()->toPlainText(), encodes);
+        QVERIFY(undone(1) != QStringList{encodes});
+        QVERIFY(shownTexts().isEmpty());
+    }
+
+    // Each occurrence, its capital and punctuation kept; the apostrophe was tidied first.
+    void unknownWordsAreListedAndASuggestionReplacesTheWord() {
+        typeIntoReadyWindow(QStringLiteral("The Hous by the hous\u2019 side zorgle!"));
+        UI_MODAL([&] { click("cmdTidy"); }, [&](QDialog* dialog) {
+            QCOMPARE(dialog->objectName(), QStringLiteral("frmUnknown"));
+            QCOMPARE(rows(dialog, "List1"), QStringList({"hous=2", "zorgle=1"}));
+            QCOMPARE(suggestions(dialog).value(0), QStringLiteral("house"));
+            auto* unknown = find<QTreeWidget>(dialog, "List1");
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            const QPoint house = unknown->visualItemRect(unknown->topLevelItem(0)->child(0)).center();
+            QTest::mouseClick(unknown->viewport(), Qt::LeftButton, {}, house);
+            QTest::mouseDClick(unknown->viewport(), Qt::LeftButton, {}, house);
+            QCOMPARE(unknown->topLevelItem(0)->childCount(), 0);
+            QCOMPARE(unknown->topLevelItem(0)->text(0), QStringLiteral("hous \u2192 house"));
+            press(dialog, "Command1");
+        });
+        QCOMPARE(input()->toPlainText(), QStringLiteral("The House by the house' side zorgle!"));
+        QCOMPARE(undone(2), QStringList({"The Hous by the hous' side zorgle!", "The Hous by the hous\u2019 side zorgle!"}));
+    }
+
+    // The suggestions come from the dictionary loaded now, not the one of an earlier Tidy.
+    void suggestsFromTheDictionaryLoadedLast() {
+        typeIntoReadyWindow(QStringLiteral("hous"));
+        UI_MODAL([&] { click("cmdTidy"); }, [](QDialog* dialog) { QCOMPARE(suggestions(dialog).value(0), QStringLiteral("house")); });
+        QVERIFY(pick("Combo1", QStringLiteral("other.dic")));
+        UI_MODAL([&] { click("cmdTidy"); },
+                 [](QDialog* dialog) { QCOMPARE(suggestions(dialog), QStringList({"mouse", "hose"})); });
+    }
+
+    void changesAreShownAndTakenBackOneByOne() {
+        const QString typed = QStringLiteral("Meet at 1 by the hous 2 zorglet qwyx");
+        typeIntoReadyWindow(typed);
+        QStringList highlighted;
+        UI_MODAL([&] { click("cmdTidy"); }, [&](QDialog* dialog) {
+            for (const auto& s : input()->extraSelections())
+                highlighted << s.cursor.selectedText();
+            auto* unknown = find<QTreeWidget>(dialog, "List1");
+            auto* changed = find<QTreeWidget>(dialog, "List2");
+            QCOMPARE(rows(dialog, "List2"), QStringList({"1 \u2192 one=1", "2 \u2192 two=1"}));
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            // Enter on the first change takes back that one only.
+            changed->setFocus();
+            QTest::keyClick(changed, Qt::Key_Return);
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(input()->toPlainText(), QStringLiteral("Meet at 1 by the hous two zorglet qwyx"));
+            QCOMPARE(changed->topLevelItemCount(), 1);
+            QCOMPARE(input()->extraSelections().size(), 1);
+            // Enter on a suggestion puts it in place; the window stays.
+            unknown->setFocus();
+            QTest::keyClick(unknown, Qt::Key_Down);
+            QTest::keyClick(unknown, Qt::Key_Return);
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(input()->toPlainText(), QStringLiteral("Meet at 1 by the house two zorglet qwyx"));
+            // Add: the last word, through the dictionary's Add command.
+            QTest::keyClick(unknown, Qt::Key_End);
+            press(dialog, "cmdAdd");
+            QCOMPARE(unknown->topLevelItem(2)->text(0), QStringLiteral("qwyx (added)"));
+            // Spell out: the word clicked on, letter by letter.
+            QTest::mouseClick(unknown->viewport(), Qt::LeftButton, {},
+                              unknown->visualItemRect(unknown->topLevelItem(1)).center());
+            press(dialog, "cmdSpell");
+            QCOMPARE(input()->toPlainText(), QStringLiteral("Meet at 1 by the house two z o r g l e t qwyx"));
+            press(dialog, "Command1");
+        });
+        QCOMPARE(highlighted, QStringList({"one", "two"}));
+        QCOMPARE(shownTexts().size(), 1);
+        QVERIFY(readBytes(path(QStringLiteral("eng.dic"))).endsWith("qwyx\r\n"));
+        // Each step its own undo: spelling, the suggestion, the change taken back, then Tidy.
+        QCOMPARE(undone(4).mid(1), QStringList({"Meet at 1 by the hous two zorglet qwyx",
+                                                "Meet at one by the hous two zorglet qwyx", typed}));
     }
 };
 
-UI_TEST_CLASS(FrmDictionaryWindows);
-UI_TEST_CLASS(FrmHelpWindows);
+UI_TEST_CLASS(SmallWindows);
 #include "test_smallwindows.moc"

@@ -7,31 +7,14 @@
 #include "frmmain.h"
 #include "messagebox.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
-#include <QFile>
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <map>
 #include <memory>
 
 namespace uitest {
-
-// ---- test classes by name ----
 
 using Factory = std::function<std::unique_ptr<QObject>()>;
 inline std::map<QString, Factory>& registry() {
@@ -44,8 +27,6 @@ struct Registrar {
 #define UI_TEST_CLASS(Class)                                                                       \
     static const uitest::Registrar registrar##Class(#Class, [] { return std::make_unique<Class>(); })
 
-// ---- files ----
-
 inline QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -55,7 +36,6 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
-
 // One key.dat record: name 40 and key 18 bytes, blank-padded.
 inline QByteArray keyRecord(const QByteArray& name, const QByteArray& key) {
     return name.leftJustified(40, ' ', true) + key.leftJustified(18, ' ', true);
@@ -70,31 +50,8 @@ inline QStringList shownTexts() {
 
 inline QString q(const std::string& text) { return QString::fromStdString(text); }
 
-// A caption as it reads on screen: the mnemonic marker is not a letter of it.
-inline QString shownCaption(QString text) {
-    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
-    text.remove(QLatin1Char('&'));
-    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-}
-
-// ---- real events ----
-
 // Gives the widget the keyboard focus the way a user does: a click into it.
 inline void clickInto(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
-// Replaces a text box's text by typing: click into it, select all, type.
-inline void typeInto(QWidget* w, const QString& text) {
-    if (auto* combo = qobject_cast<QComboBox*>(w))
-        w = combo->lineEdit();
-    clickInto(w);
-    QWidget* focus = QApplication::focusWidget();
-    QVERIFY(focus);
-    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(focus, Qt::Key_Delete);
-    else
-        QTest::keyClicks(focus, text);
-}
 
 // One key event per character; keyClicks takes ASCII only, so a letter such as ż comes as
 // the key event of a keyboard that has it (no key code, the letter as text).
@@ -107,10 +64,53 @@ inline void typeText(QWidget* w, const QString& text) {
     }
 }
 
+// Replaces a text box's text by typing: click into it, select all, type.
+inline void typeInto(QWidget* w, const QString& text) {
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        w = combo->lineEdit();
+    clickInto(w);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(focus, Qt::Key_Delete);
+    else
+        typeText(focus, text);
+}
+
+// A named child of any window; a missing one stops the program, naming it.
+template <class T = QWidget> T* find(const QObject* in, const char* name) {
+    T* found = in->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+// A list's rows, each as "column 1=column 2".
+inline QStringList rows(const QObject* window, const char* name) {
+    const QAbstractItemModel* model = find<QAbstractItemView>(window, name)->model();
+    QStringList rows;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells << model->index(r, c).data().toString();
+        rows << cells.join(u'=');
+    }
+    return rows;
+}
+
+// Tab from the focus until pred holds; false after a whole round.
+inline bool tabTo(const std::function<bool(QWidget*)>& pred) {
+    for (int i = 0; i < 40 && !pred(QApplication::focusWidget()); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return pred(QApplication::focusWidget());
+}
+
 inline void clickButton(QPushButton* button) {
     QVERIFY2(button->isVisible() && button->isEnabled(), qPrintable(button->objectName()));
     QTest::mouseClick(button, Qt::LeftButton);
 }
+inline void press(const QObject* window, const char* button) { clickButton(find<QPushButton>(window, button)); }
 
 // A pick from the drop-down list by keyboard: open it, walk to the entry, Enter. The box is
 // clicked into first unless the keyboard has already brought the focus there.
@@ -171,22 +171,10 @@ inline bool withModal(const std::function<void()>& trigger, const std::function<
             return;                                                                                \
     } while (false)
 
-// Works the folder window: picks the working folder's subfolder by typing its name, opens
-// it with Enter and takes it with Alt+S.
-inline std::function<void(QDialog*)> chooseSubfolder(const QString& name) {
-    return [name](QDialog* window) {
-        auto* list = window->findChild<QAbstractItemView*>(QStringLiteral("Dir1List"));
-        QVERIFY(list);
-        QTest::keyClicks(list, name);
-        QTest::keyClick(list, Qt::Key_Return);
-        QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
-        QTRY_VERIFY(!window->isVisible()); // a mnemonic clicks after a short press
-    };
-}
-
-// ---- the main window on a fresh program folder ----
-
+// Each test starts on a fresh program folder; a class that needs more in it declares its own
+// init() slot, which hides this one.
 class WindowTest : public QObject {
+    Q_OBJECT
   protected:
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<talvora::ui::FrmMain> window_;
@@ -201,18 +189,19 @@ class WindowTest : public QObject {
         return QTest::qWaitForWindowActive(window_.get());
     }
 
-    template <class T> T* child(const char* name) const {
-        T* w = window_->findChild<T*>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no child %s", name);
-        return w;
-    }
+    template <class T = QWidget> T* child(const char* name) const { return find<T>(window_.get(), name); }
     QString label(const char* name) const { return child<QLabel>(name)->text(); }
     QString text(const char* name) const { return child<QPlainTextEdit>(name)->toPlainText(); }
     QString keyBox() const { return child<QLineEdit>("txtKey")->text(); }
     void click(const char* name) { clickButton(child<QPushButton>(name)); }
-    void type(const char* name, const QString& text) { typeInto(child<QWidget>(name), text); }
+    void type(const char* name, const QString& text) { typeInto(child(name), text); }
     bool pick(const char* combo, const QString& entry) { return pickFromList(child<QComboBox>(combo), entry); }
+    // Types the input, presses Encode or Decode, and gives the output box.
+    QString run(const char* command, const QString& input) {
+        type("Text1", input);
+        click(command);
+        return text("Text2");
+    }
 
     // The Help menu by mouse, then its item by keyboard.
     void walkHelpMenuTo(QAction* wanted) {
@@ -225,7 +214,7 @@ class WindowTest : public QObject {
         QCOMPARE(help->activeAction(), wanted);
     }
     void openHelpItem(const char* name) {
-        walkHelpMenuTo(window_->findChild<QAction*>(QString::fromLatin1(name)));
+        walkHelpMenuTo(find<QAction>(window_.get(), name));
         QTest::keyClick(child<QMenu>("hlp"), Qt::Key_Return);
     }
 
@@ -255,6 +244,10 @@ class WindowTest : public QObject {
         window_.reset();
         folder_.reset();
     }
+
+  private slots:
+    void init() { initFolder(); }
+    void cleanup() { cleanupFolder(); }
 };
 
 inline const QString Key = QStringLiteral("918273645546372819");
