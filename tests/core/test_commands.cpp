@@ -45,14 +45,7 @@ struct Recorder {
     }
 };
 
-// The non-empty tokens, and the same joined as Decode writes them.
-V words(const std::string& s) {
-    V out;
-    for (auto& t : parseText(s))
-        if (!t.empty())
-            out.push_back(t);
-    return out;
-}
+// The non-empty tokens joined as Decode writes them.
 std::string joined(const V& words) {
     std::string out;
     for (const auto& w : words)
@@ -182,8 +175,9 @@ TEST(Codec, EncodeAndDecodeFollowTheClosedFormWithRepeatedWords) {
     const std::string text = "W5, dup w7 w5!\r\nw800  w1 dup w5";
     std::string expected;
     size_t k = 0;
-    for (const auto& t : words(text))
-        expected += c[(std::find(dict.begin(), dict.end(), t) - dict.begin() + k++) % n] + " ";
+    for (const auto& t : parseText(text))
+        if (!t.empty())
+            expected += c[(std::find(dict.begin(), dict.end(), t) - dict.begin() + k++) % n] + " ";
     auto enc = encodeText(r.ks, text);
     EXPECT_EQ(*enc.output, expected);
     EXPECT_EQ(enc.statuses,
@@ -194,8 +188,8 @@ TEST(Codec, EncodeAndDecodeFollowTheClosedFormWithRepeatedWords) {
     const std::string coded = "dup dup w1 dup nothing dup";
     expected.clear();
     k = 0;
-    for (const auto& t : words(coded)) {
-        for (size_t j = 0; j < n; ++j)
+    for (const auto& t : parseText(coded)) {
+        for (size_t j = 0; j < n && !t.empty(); ++j)
             if (c[(j + k) % n] == t) {
                 expected += dict[j] + " ";
                 break;
@@ -216,8 +210,6 @@ TEST(Codec, MissingWordsOneMessageEachInTextOrder) {
     EXPECT_FALSE(res.output);
     EXPECT_EQ(res.messages,
               (V{msg::wordNotFound("zorg"), msg::wordNotFound("blip"), msg::wordNotFound("zorg")}));
-    EXPECT_EQ(msg::wordNotFound("zorg"), "Cannot find the word 'zorg'.  Either it is a "
-                                         "misspelling, or needs to be added to the dictionary.");
     EXPECT_EQ(rec.events.front(), "busy");
     EXPECT_EQ(rec.events[rec.events.size() - 2], "status:");
     EXPECT_EQ(rec.events.back(), "arrow");
@@ -237,7 +229,7 @@ TEST(Codec, OneWordDictionaryAndLongTextsHaveNoSlotLimit) {
         text += "w" + std::to_string(1 + (i * 7919) % 5000) + (i % 10 == 9 ? "\r\n" : " ");
     auto enc = encodeText(r.ks, text);
     ASSERT_TRUE(enc.output);
-    EXPECT_EQ(*decodeText(r.ks, *enc.output).output, joined(words(text)));
+    EXPECT_EQ(*decodeText(r.ks, *enc.output).output, joined(parseText(text)));
 }
 
 // Over thousands of texts: dressing adds only punctuation, paragraph breaks and capitals, so

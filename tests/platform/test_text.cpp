@@ -63,12 +63,6 @@ TEST(CodePage, EveryOfferedOneReadsBackAllBytesAndRefusalsNameWhatFailed) {
 }
 
 TEST(CodePage, ChosenByVariableOrLocaleAndAnUnusableVariableIsOneLine) {
-    const std::pair<const char*, const char*> languages[] = {
-        {"cs", "windows-1250"}, {"pl", "windows-1250"}, {"ru", "windows-1251"},
-        {"el", "windows-1253"}, {"tr", "windows-1254"}, {"de", "windows-1252"},
-        {"", "windows-1252"}};
-    for (const auto& [language, name] : languages)
-        EXPECT_EQ(CodePage::nameForLanguage(language), name) << language;
     ScopedEnv lang("LC_ALL", "cs_CZ.UTF-8"), unset("TALVORA_CODEPAGE", nullptr);
 #ifdef _WIN32
     const std::string localeCodePage = CodePage::localeName(); // the system's, not LC_ALL's
@@ -76,22 +70,18 @@ TEST(CodePage, ChosenByVariableOrLocaleAndAnUnusableVariableIsOneLine) {
     const std::string localeCodePage = "windows-1250";
 #endif
     EXPECT_EQ(CodePage::fromEnvironment().name(), localeCodePage);
-    {
-        ScopedEnv var("TALVORA_CODEPAGE", "windows-1251");
-        EXPECT_EQ(CodePage::environmentName(), "windows-1251");
-    }
-    {
-        ScopedEnv var("TALVORA_CODEPAGE", "cp874\nx");
-        const std::string line = errorOf([] { CodePage::fromEnvironment(); });
-        EXPECT_NE(line.find("TALVORA_CODEPAGE cannot be used: The code page \"cp874?x\""),
-                  std::string::npos)
-            << line;
+    const std::pair<const char*, const char*> values[] = {
+        {"windows-1251", "no error"},
+        {"cp874\nx", "TALVORA_CODEPAGE cannot be used: The code page \"cp874?x\""},
+        {"UTF-8", "not a single-byte"}};
+    for (const auto& [value, message] : values) {
+        ScopedEnv var("TALVORA_CODEPAGE", value);
+        const std::string line =
+            errorOf([&] { EXPECT_EQ(CodePage::fromEnvironment().name(), value); });
+        EXPECT_NE(line.find(message), std::string::npos) << line;
         EXPECT_EQ(line.find('\n'), std::string::npos);
-        EXPECT_EQ(CodePage::fromLocale().name(), localeCodePage);
+        EXPECT_EQ(CodePage::fromLocale().name(), localeCodePage); // whatever the variable says
     }
-    ScopedEnv var("TALVORA_CODEPAGE", "UTF-8");
-    EXPECT_NE(errorOf([] { CodePage::fromEnvironment(); }).find("not a single-byte"),
-              std::string::npos);
 }
 
 TEST(TextLines, LineRules) {
