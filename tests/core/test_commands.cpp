@@ -1,209 +1,369 @@
+// Process, Encode and Decode as a window calls them, the tokenizer under them, and dressed
+// output and the check after Encode, which must both leave decoding exactly as it was.
 #include "commands.h"
+#include "dress.h"
 #include "keyspace.h"
-#include "keyspacebuild.h"
 #include "keyspacefixture.h"
+#include "roundtrip.h"
+#include "text.h"
 #include "tokenizer.h"
+#include "utf8.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <sstream>
 
 using namespace talvora;
+using V = std::vector<std::string>;
 
 namespace {
 
 const std::string Key = "123456789123456789";
 
+// A dictionary loaded and its key processed.
 struct Ready {
     Keyspace ks;
-    explicit Ready(const std::vector<std::string>& words, const std::string& key = Key) {
+    explicit Ready(const V& words, const std::string& key = Key) {
         loadWords(ks, words);
         EXPECT_TRUE(processKey(ks, key).started);
     }
 };
 
-// Records the live callbacks in one sequence.
+// The live callbacks in one sequence, and the progress values.
 struct Recorder {
-    std::vector<std::string> events;
+    V events;
+    std::vector<int> progress;
     Feedback feedback() {
-        Feedback f;
-        f.status = [this](const std::string& s) { events.push_back("status:" + s); };
-        f.message = [this](const std::string& m) { events.push_back("message:" + m); };
-        f.busy = [this](bool on) { events.push_back(on ? "busy" : "arrow"); };
-        f.progressVisible = [this](bool on) { events.push_back(on ? "bar" : "nobar"); };
-        return f;
+        auto add = [this](std::string e) { events.push_back(std::move(e)); };
+        return {[=](const std::string& s) { add("status:" + s); },
+                [=](const std::string& m) { add("message:" + m); },
+                [=](bool on) { add(on ? "busy" : "arrow"); },
+                [=](bool on) { add(on ? "bar" : "nobar"); },
+                [this](int v) { progress.push_back(v); }};
     }
 };
 
-std::vector<std::string> words(const std::string& s) {
-    std::vector<std::string> out;
-    for (auto& t : parseText(s))
-        if (!t.empty())
-            out.push_back(t);
+// The non-empty tokens joined as Decode writes them.
+std::string joined(const V& words) {
+    std::string out;
+    for (const auto& w : words)
+        out += w.empty() ? "" : w + " ";
     return out;
+}
+
+Draw seeded(std::mt19937& g) {
+    return
+        [&g](uint32_t bound) { return std::uniform_int_distribution<uint32_t>(0, bound - 1)(g); };
+}
+
+// Words of the vocabulary joined by blanks, punctuation and line breaks, as people type.
+std::string randomText(std::mt19937& g, const V& vocabulary, int count) {
+    static const char* joins[] = {" ", " ", " ", ", ", ". ", "\r\n", " - ", "  ", "!\r\n\r\n"};
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        std::string w = vocabulary[g() % vocabulary.size()];
+        if (g() % 4 == 0 && static_cast<unsigned char>(w[0]) < 0x80)
+            if (auto capital = capitalFor(static_cast<unsigned char>(w[0])))
+                w[0] = static_cast<char>(*capital);
+        text += (i > 0 ? joins[g() % std::size(joins)] : "") + w;
+    }
+    return text;
+}
+
+// The dressed text with what dressing may add taken away again.
+std::string undressed(std::string_view dressed) {
+    std::string out;
+    for (size_t i = 0; i < dressed.size(); ++i) {
+        if (dressed.substr(i, 4) == "\r\n\r\n")
+            out += ' ', i += 3;
+        else if (std::string_view(",.?!").find(dressed[i]) == std::string_view::npos)
+            out += dressed[i];
+    }
+    return toLower(out);
+}
+
+// Clean words, words with letters whose capitals do not come back (ß, ı, ﬁ), a word that
+// was written with İ (the loader folds it to i) and other letters with special capitals.
+V awkwardWords() {
+    V w = numberedWords(40, "word");
+    for (const char* s : {"straße", "ılık", "ﬁnd", "İstanbul", "ǆungla", "ςigma", "µeter", "ÿes",
+                          "émile", "ßa", "ıi", "ﬁﬁ"})
+        w.push_back(toLower(s));
+    return w;
+}
+
+// Entries that break the round trip: a blank, separators, a twin, an empty line.
+V flawedWords() {
+    return {"alpha",   "beta", "gamma", "red sky", "delta", "x-ray",
+            "epsilon", "beta", "",      "zeta",    "eta",   "theta"};
 }
 
 } // namespace
 
-TEST(Process, EntryChecksInOrderAndNothingChanges) {
-    Keyspace ks;
-    auto r = processKey(ks, "");
-    EXPECT_EQ(r.messages, std::vector<std::string>{msg::KeyNotDefined});
-    r = processKey(ks, Key);
-    EXPECT_EQ(r.messages, std::vector<std::string>{msg::NoDictionaryForProcess});
-    EXPECT_FALSE(r.started);
-    EXPECT_FALSE(ks.keyspaceReady());
+TEST(Tokenizer, SlotsSeparatorsAndCase) {
+    const struct {
+        const char* name;
+        const char* text;
+        V expected;
+    } cases[] = {
+        {"one slot per blank plus one", "Hello, World!", {"hello", "world"}},
+        {"two blanks, a lone dash", "a  b - c", {"a", "", "b", "", "c"}},
+        {"blanks at the ends", " a ", {"", "a", ""}},
+        {"CR LF is a blank", "line one\r\nline two\r\n", {"line", "one", "line", "two", ""}},
+        {"only separators", "!?. ,", {"", ""}},
+        {"separators inside words", "don't e-mail 3.14 (see)", {"dont", "email", "314", "see"}},
+        {"all 30 separators", ",.?/;:'[{]}\\|<>=+-_)(*&^%$#@!\"x", {"x"}},
+        {"controls kept", "a\tb\nc\rd a\r\r\nb", {"a\tb\nc\rd", "a\r", "b"}},
+        {"other punctuation kept", "don\u2019t a\u00A0b ~`x", {"don\u2019t", "a\u00A0b", "~`x"}},
+        {"case folded", "ÄÖÜ ÉÈ ŁŚŻ ΣΑΣ", {"äöü", "éè", "łśż", "σασ"}},
+        {"one character each", "\u0130 Stra\u00DFe", {"i", "stra\u00DFe"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseText(c.text), c.expected) << c.name;
 }
 
-TEST(Process, RefusesKeysWhoseNumbersFallBelowOne) {
+TEST(Process, EntryChecksRefusalsAndFeedbackInOrder) {
     Keyspace ks;
+    EXPECT_EQ(processKey(ks, "").messages, V{msg::KeyNotDefined});
+    EXPECT_EQ(processKey(ks, Key).messages, V{msg::NoDictionaryForProcess});
     loadWords(ks, numberedWords(500));
     for (const char* bad : {"00", "ab123456789", "   ", "-5123456789"}) {
         auto r = processKey(ks, bad);
-        EXPECT_EQ(r.messages, std::vector<std::string>{msg::KeyUnusable}) << bad;
-        EXPECT_TRUE(r.statuses.empty());
+        EXPECT_EQ(r.messages, V{msg::KeyUnusable}) << bad;
+        EXPECT_FALSE(r.started || !r.statuses.empty()) << bad;
     }
     EXPECT_FALSE(ks.keyspaceReady());
     EXPECT_EQ(column2(ks), numberedWords(500));
-}
-
-TEST(Process, StatusBarAndPointerInOrder) {
-    Keyspace ks;
-    loadWords(ks, numberedWords(50));
     Recorder rec;
-    auto r = processKey(ks, Key, rec.feedback());
+    EXPECT_TRUE(processKey(ks, Key, rec.feedback()).started);
     EXPECT_TRUE(ks.keyspaceReady());
-    EXPECT_EQ(rec.events, (std::vector<std::string>{"busy", "status:Creating Keyspace...", "bar",
-                                                    "nobar", "status:Dictionary is ready for cryption.",
-                                                    "arrow"}));
+    EXPECT_EQ(rec.events, (V{"busy", "status:Creating Keyspace...", "bar", "nobar",
+                             "status:Dictionary is ready for cryption.", "arrow"}));
+    ASSERT_EQ(rec.progress.size(), 100u); // 0 to 99, each once
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(rec.progress[i], i);
 }
 
-TEST(Encode, EntryChecksInOrder) {
+// A load leaves column 2 as the dictionary itself: nothing is coded with it until Process.
+TEST(Codec, EntryChecksInOrderAndALoadAsksForProcessAgain) {
     Keyspace ks;
-    EXPECT_EQ(encodeText(ks, "").messages, std::vector<std::string>{msg::MissingInput});
-    EXPECT_EQ(encodeText(ks, "x").messages, std::vector<std::string>{msg::DictionaryNotLoaded});
-    loadWords(ks, {"x"});
-    EXPECT_EQ(encodeText(ks, "x").messages, std::vector<std::string>{msg::KeyNotProcessed});
-    EXPECT_EQ(decodeText(ks, "x").messages, std::vector<std::string>{msg::KeyNotProcessed});
-    EXPECT_FALSE(encodeText(ks, "x").output);
-}
-
-TEST(Encode, ClosedFormAndLowestRowForDuplicates) {
-    auto dict = numberedWords(800);
-    dict.push_back("w5"); // a second w5: the first row wins
-    Ready r(dict);
-    auto before = column2(r.ks);
-    const std::string text = "W5, w7 w5!\r\nw800  w1 w5";
-    auto res = encodeText(r.ks, text);
-    ASSERT_TRUE(res.output);
-    std::string expected;
-    int k = 0;
-    for (const auto& t : words(text)) {
-        uint32_t row = r.ks.findWord(t);
-        expected += before[(row - 1 + k) % before.size()] + " ";
-        ++k;
+    EXPECT_EQ(encodeText(ks, "").messages, V{msg::MissingInput});
+    EXPECT_EQ(encodeText(ks, "x").messages, V{msg::DictionaryNotLoaded});
+    Ready r(numberedWords(40));
+    loadWords(r.ks, numberedWords(5, "v"));
+    EXPECT_TRUE(r.ks.dictionaryLoaded() && !r.ks.keyspaceReady());
+    EXPECT_EQ(column2(r.ks), numberedWords(5, "v"));
+    for (auto command : {encodeText, decodeText}) {
+        auto res = command(r.ks, "v1 v1 v5", {});
+        EXPECT_FALSE(res.output);
+        EXPECT_EQ(res.messages, V{msg::KeyNotProcessed});
     }
-    EXPECT_EQ(*res.output, expected);
-    EXPECT_EQ(column2(r.ks), before); // restored
-    EXPECT_EQ(*encodeText(r.ks, text).output, expected);
+    ASSERT_TRUE(processKey(r.ks, Key).started);
+    EXPECT_NE(*encodeText(r.ks, "v1 v1 v5").output, "v1 v2 v2 "); // what the unkeyed column gives
 }
 
-TEST(Encode, MissingWordsOneMessageEachInTextOrder) {
+// Slot k (non-empty tokens only) codes with column 2 rotated k times; the lowest row wins.
+TEST(Codec, EncodeAndDecodeFollowTheClosedFormWithRepeatedWords) {
+    V dict = numberedWords(800);
+    dict[10] = dict[20] = dict[30] = "dup";
+    dict.push_back("w5");
+    Ready r(dict, "55443322119988");
+    const V c = column2(r.ks);
+    const size_t n = c.size();
+    const std::string text = "W5, dup w7 w5!\r\nw800  w1 dup w5";
+    std::string expected;
+    size_t k = 0;
+    for (const auto& t : parseText(text))
+        if (!t.empty())
+            expected += c[(std::find(dict.begin(), dict.end(), t) - dict.begin() + k++) % n] + " ";
+    auto enc = encodeText(r.ks, text);
+    EXPECT_EQ(*enc.output, expected);
+    EXPECT_EQ(enc.statuses,
+              (V{"Parsing Text...", "Checking with Dictionary...", "Encoding...", ""}));
+    EXPECT_EQ(column2(r.ks), c); // restored
+    EXPECT_EQ(*encodeText(r.ks, text).output, expected);
+
+    const std::string coded = "dup dup w1 dup nothing dup";
+    expected.clear();
+    k = 0;
+    for (const auto& t : parseText(coded)) {
+        for (size_t j = 0; j < n && !t.empty(); ++j)
+            if (c[(j + k) % n] == t) {
+                expected += dict[j] + " ";
+                break;
+            }
+        ++k; // an unknown word is dropped, yet still turns the column
+    }
+    auto dec = decodeText(r.ks, coded);
+    EXPECT_EQ(*dec.output, expected);
+    EXPECT_EQ(dec.notFound, 1);
+    EXPECT_TRUE(dec.messages.empty());
+    EXPECT_EQ(dec.statuses, (V{"Parsing Text...", "Decoding...", ""}));
+}
+
+TEST(Codec, MissingWordsOneMessageEachInTextOrder) {
     Ready r(numberedWords(100));
     Recorder rec;
     auto res = encodeText(r.ks, "Zorg! w1 w2 blip zorg", rec.feedback());
     EXPECT_FALSE(res.output);
-    EXPECT_EQ(res.messages, (std::vector<std::string>{msg::wordNotFound("zorg"), msg::wordNotFound("blip"),
-                                                      msg::wordNotFound("zorg")}));
-    EXPECT_EQ(msg::wordNotFound("zorg"),
-              "Cannot find the word 'zorg'.  Either it is a misspelling, or needs to be added to the dictionary.");
+    EXPECT_EQ(res.messages,
+              (V{msg::wordNotFound("zorg"), msg::wordNotFound("blip"), msg::wordNotFound("zorg")}));
     EXPECT_EQ(rec.events.front(), "busy");
     EXPECT_EQ(rec.events[rec.events.size() - 2], "status:");
     EXPECT_EQ(rec.events.back(), "arrow");
+    EXPECT_EQ(*encodeText(r.ks, " ,.!\r\n ").output, ""); // punctuation only
 }
 
-TEST(Encode, PunctuationOnlyGivesEmptyOutput) {
-    Ready r(numberedWords(30));
-    auto res = encodeText(r.ks, " ,.!\r\n ");
-    ASSERT_TRUE(res.output);
-    EXPECT_EQ(*res.output, "");
-    EXPECT_EQ(res.statuses, (std::vector<std::string>{"Parsing Text...", "Checking with Dictionary...",
-                                                      "Encoding...", ""}));
-}
-
-// Column 2 is the dictionary itself after a load: nothing is coded with it.
-TEST(Encode, AfterReloadTheKeyMustBeProcessedAgain) {
-    Ready r(numberedWords(40));
-    loadWords(r.ks, numberedWords(5, "v"));
-    for (auto command : {encodeText, decodeText}) {
-        auto res = command(r.ks, "v1 v1 v5", {});
-        EXPECT_FALSE(res.output);
-        EXPECT_EQ(res.messages, std::vector<std::string>{msg::KeyNotProcessed});
-    }
-    ASSERT_TRUE(processKey(r.ks, Key).started);
-    EXPECT_NE(*encodeText(r.ks, "v1 v1 v5").output, "v1 v2 v2 ");
-}
-
-TEST(Decode, InvertsEncodeAndCountsMisses) {
-    auto dict = numberedWords(3000);
-    Ready r(dict, "293847561");
-    std::string plain = "w17 w17 w17 w2999 w1 w3000 w44";
-    auto enc = encodeText(r.ks, plain);
-    ASSERT_TRUE(enc.output);
-    EXPECT_NE(*enc.output, "w17 w17 w17 w2999 w1 w3000 w44 ");
-    auto dec = decodeText(r.ks, *enc.output);
-    EXPECT_EQ(*dec.output, "w17 w17 w17 w2999 w1 w3000 w44 ");
-    EXPECT_EQ(dec.notFound, 0);
-    EXPECT_EQ(dec.statuses, (std::vector<std::string>{"Parsing Text...", "Decoding...", ""}));
-
-    // An inserted unknown word is dropped silently but still rotates the column.
-    auto tokens = words(*enc.output);
-    std::string tampered = tokens[0] + " nosuch";
-    for (size_t i = 1; i < tokens.size(); ++i)
-        tampered += " " + tokens[i];
-    auto bad = decodeText(r.ks, tampered);
-    EXPECT_EQ(bad.notFound, 1);
-    EXPECT_TRUE(bad.messages.empty());
-    EXPECT_EQ(words(*bad.output).size(), tokens.size());
-    EXPECT_EQ(words(*bad.output)[0], "w17");
-}
-
-TEST(Decode, ClosedFormWithDuplicates) {
-    std::vector<std::string> dict = numberedWords(60);
-    dict[10] = dict[20] = dict[30] = "dup";
-    Ready r(dict, "55443322119988");
-    auto c = column2(r.ks);
-    const std::string text = "dup dup w1 dup nothing dup";
-    auto res = decodeText(r.ks, text);
-    std::string expected;
-    int k = 0;
-    for (const auto& t : words(text)) {
-        for (size_t j = 1; j <= c.size(); ++j)
-            if (c[(j - 1 + k) % c.size()] == t) {
-                expected += dict[j - 1] + " ";
-                break;
-            }
-        ++k;
-    }
-    EXPECT_EQ(*res.output, expected);
-}
-
-TEST(Codec, OneWordDictionary) {
-    Ready r({"solo"});
-    EXPECT_EQ(*encodeText(r.ks, "solo SOLO").output, "solo solo ");
-    auto dec = decodeText(r.ks, "solo other solo");
+TEST(Codec, OneWordDictionaryAndLongTextsHaveNoSlotLimit) {
+    Ready solo({"solo"});
+    EXPECT_EQ(*encodeText(solo.ks, "solo SOLO").output, "solo solo ");
+    auto dec = decodeText(solo.ks, "solo other solo");
     EXPECT_EQ(*dec.output, "solo solo ");
     EXPECT_EQ(dec.notFound, 1);
-}
 
-TEST(Codec, LongTextsHaveNoSlotLimit) {
     Ready r(numberedWords(5000));
     std::string text;
     for (int i = 0; i < 200000; ++i)
         text += "w" + std::to_string(1 + (i * 7919) % 5000) + (i % 10 == 9 ? "\r\n" : " ");
     auto enc = encodeText(r.ks, text);
     ASSERT_TRUE(enc.output);
-    auto dec = decodeText(r.ks, *enc.output);
-    std::string expected;
-    for (const auto& w : words(text))
-        expected += w + " ";
-    EXPECT_EQ(*dec.output, expected);
+    EXPECT_EQ(*decodeText(r.ks, *enc.output).output, joined(parseText(text)));
+}
+
+// Over thousands of texts: dressing adds only punctuation, paragraph breaks and capitals, so
+// the text decodes as before (fuzz_dress tries damaged texts); the check after Encode agrees
+// with a real decode, dressed or not, never passes a text that lost a word and turns no column.
+TEST(Dress, AddsOnlyWhatDecodingDropsAndTheRoundTripCheckAgrees) {
+    std::mt19937 g(20261207);
+    for (const V& dict : {numberedWords(300), awkwardWords(), flawedWords()}) {
+        Ready r(dict);
+        const V before = column2(r.ks);
+        V vocabulary; // what a text can hold: no blank, separator or empty entry
+        std::copy_if(dict.begin(), dict.end(), std::back_inserter(vocabulary),
+                     [](const std::string& w) {
+                         return !w.empty() && w.find_first_of(" -") == std::string::npos;
+                     });
+        for (int i = 0; i < 1500; ++i) {
+            const std::string text = randomText(g, vocabulary, 1 + static_cast<int>(g() % 60));
+            const CommandResult enc = encodeText(r.ks, text);
+            ASSERT_TRUE(enc.output) << text;
+            const std::string coded = *enc.output;
+            const std::string dressed = dressText(coded, {}, seeded(g));
+            const bool decodes = *decodeText(r.ks, coded).output == joined(parseText(text));
+            const RoundTrip check = checkRoundTrip(r.ks, enc.rows, coded);
+            ASSERT_EQ(check.same, decodes) << text;
+            EXPECT_EQ(check.faultyRows.empty(), check.same) << text;
+            ASSERT_EQ(checkRoundTrip(r.ks, enc.rows, dressed).same, decodes) << dressed;
+            std::string cut = coded;
+            cut.erase(0, cut.find(' ') + 1);
+            EXPECT_FALSE(checkRoundTrip(r.ks, enc.rows, cut).same) << text;
+            if (dict != flawedWords()) { // their separators would be taken for added ones
+                ASSERT_TRUE(decodes) << text;
+                ASSERT_EQ(undressed(dressed), coded.substr(0, coded.size() - 1)) << dressed;
+            }
+        }
+        EXPECT_EQ(column2(r.ks), before);
+    }
+}
+
+TEST(Dress, SentencesOfFiveToFourteenWordsWithCapitalsAndPunctuation) {
+    Ready r(awkwardWords());
+    std::mt19937 g(7);
+    size_t sentences = 0, questions = 0, exclamations = 0, commas = 0, paragraphs = 0, capitals = 0,
+           keptLower = 0;
+    for (int i = 0; i < 300; ++i) {
+        const std::string dressed = dressText(
+            *encodeText(r.ks, randomText(g, awkwardWords(), 5 + static_cast<int>(g() % 80))).output,
+            {}, seeded(g));
+        ASSERT_NE(std::string_view(".?!").find(dressed.back()), std::string_view::npos) << dressed;
+        size_t count = 0, commaAt = 0;
+        std::istringstream in(dressed);
+        for (std::string word; in >> word;) {
+            if (count++ == 0) { // a sentence's first word
+                size_t at = 0;
+                const char32_t first = utf8::next(word, at), lower = lowerChar(first);
+                EXPECT_EQ(first != lower, capitalFor(lower).has_value()) << word; // ß, ı, ﬁ stay
+                ++(first != lower ? capitals : keptLower);
+            }
+            if (word.back() == ',') {
+                EXPECT_EQ(commaAt, 0u) << dressed; // at most one a sentence
+                commaAt = count;
+                ++commas;
+            }
+            if (std::string_view(".?!").find(word.back()) != std::string_view::npos) {
+                questions += word.back() == '?';
+                exclamations += word.back() == '!';
+                EXPECT_TRUE(count >= 5 && count <= 14) << dressed; // the last sentence too
+                // Never after the first word, and at least three words after it.
+                EXPECT_TRUE(!commaAt || (commaAt >= 2 && count - commaAt >= 3)) << dressed;
+                commaAt = count = 0;
+                ++sentences;
+            }
+        }
+        for (size_t at = 0; (at = dressed.find("\r\n\r\n", at)) != std::string::npos; at += 4)
+            ++paragraphs; // a lone line break would not undress, see above
+    }
+    // Now and then, not never and not always.
+    EXPECT_TRUE(questions > sentences / 30 && questions < sentences / 5) << questions;
+    EXPECT_TRUE(exclamations > sentences / 60 && exclamations < sentences / 10) << exclamations;
+    EXPECT_TRUE(paragraphs > sentences / 8 && paragraphs < sentences / 2) << paragraphs;
+    EXPECT_GT(commas, sentences / 5);
+    EXPECT_GT(capitals, 0u);
+    EXPECT_GT(keptLower, 0u);
+}
+
+// A capital only where lower-casing gives the letter back, and only where the file holds it.
+TEST(Dress, CapitalsAreReversibleAndWritableAndTheSystemChooses) {
+    EXPECT_EQ(capitalFor(U'é'), U'É');
+    EXPECT_EQ(capitalFor(U'ÿ'), U'Ÿ');
+    EXPECT_EQ(capitalFor(U'ǆ'), U'ǅ'); // the title case of the digraph
+    for (char32_t none : {U'ß', U'ı', U'ﬁ', U'ς', U'µ', U'1', U'A', U'-', U' '})
+        EXPECT_FALSE(capitalFor(none)) << static_cast<uint32_t>(none);
+    for (char32_t c = 1; c < 0x30000; ++c) {
+        const auto t = capitalFor(c);
+        ASSERT_TRUE(!t || lowerChar(*t) == c) << static_cast<uint32_t>(c);
+    }
+    const std::string dressed = dressText(
+        "ÿes word word word word word ", [](char32_t c) { return c < 0x100; },
+        [](uint32_t) { return 0u; });
+    EXPECT_EQ(dressed.substr(0, 4), "ÿes"); // Ÿ is U+0178
+    EXPECT_EQ(dressText("", {}), "");
+    EXPECT_EQ(dressText(" ", {}), " ");
+    std::string coded;
+    for (int i = 0; i < 300; ++i)
+        coded += "word ";
+    EXPECT_NE(dressText(coded), dressText(coded));
+}
+
+TEST(RoundTripCheck, NamesTheEntriesAtFaultOnceFiveAtMost) {
+    Ready r(flawedWords());
+    // The last word repeated once per row: its output walks the whole of column 2, and
+    // every lookup of a twin finds a lower row than the last.
+    std::string text;
+    for (size_t i = 0; i < flawedWords().size(); ++i)
+        text += "theta ";
+    const CommandResult enc = encodeText(r.ks, text);
+    const RoundTrip check = checkRoundTrip(r.ks, enc.rows, *enc.output);
+    ASSERT_FALSE(check.same);
+    V named;
+    for (uint32_t row : check.faultyRows)
+        named.emplace_back(r.ks.word(row));
+    std::sort(named.begin(), named.end());
+    EXPECT_EQ(named, (V{"", "beta", "red sky", "x-ray"}));
+    const std::string warning = msg::roundTripWarning(r.ks, check);
+    EXPECT_EQ(warning.find('\n'), std::string::npos);
+    for (const char* part : {"line 4 \"red sky\" (holds a blank, line break or punctuation)",
+                             "line 6 \"x-ray\"", "line 9 (empty)", "\"beta\" (also on line "})
+        EXPECT_NE(warning.find(part), std::string::npos) << part << " in " << warning;
+
+    V bad = numberedWords(10, "bad-");
+    bad.push_back("good");
+    Ready ten(bad);
+    const CommandResult good =
+        encodeText(ten.ks, "good good good good good good good good good good good");
+    const RoundTrip tenBad = checkRoundTrip(ten.ks, good.rows, *good.output);
+    ASSERT_EQ(tenBad.faultyRows.size(), 10u);
+    EXPECT_NE(msg::roundTripWarning(ten.ks, tenBad).find("; and 5 more."), std::string::npos);
 }

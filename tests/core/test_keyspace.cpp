@@ -1,147 +1,231 @@
+// The key's numbers, the word table and its construction: against values worked out by hand
+// and against the word-by-word construction, which shares no code with the fast one.
 #include "keyexpansion.h"
 #include "keyspace.h"
 #include "keyspacebuild.h"
 #include "keyspacefixture.h"
+#include "largearray.h"
 
+#include <array>
 #include <gtest/gtest.h>
-
-#include <algorithm>
+#include <map>
 #include <random>
 
 using namespace talvora;
+using V = std::vector<std::string>;
+using Rows = LargeVector<uint32_t>;
 
-TEST(Rotation, MovesColumn2OnlyAndRestoreUndoesIt) {
-    Keyspace ks;
-    loadWords(ks, {"x", "y", "z"});
-    ks.rotate();
-    EXPECT_EQ(column2(ks), (std::vector<std::string>{"y", "z", "x"}));
-    EXPECT_EQ(ks.word(1), "x");
-    ks.restore(1);
-    EXPECT_EQ(column2(ks), (std::vector<std::string>{"x", "y", "z"}));
+namespace {
+
+// Column 2 of the word-by-word construction, as column-1 row numbers.
+Rows literalRows(uint32_t n, const KeyNumbers& numbers) {
+    V col(n + 1);
+    for (uint32_t r = 1; r <= n; ++r)
+        col[r] = std::to_string(r);
+    Rows rows;
+    for (const std::string& w : buildKeyspaceLiteral(std::move(col), numbers))
+        rows.push_back(w.empty() ? 0 : static_cast<uint32_t>(std::stoul(w)));
+    return rows;
 }
 
-TEST(Rotation, RestoreByCount) {
+// Every pair (40, 30) makes no exchange below 40 rows, but the chosen ones: {pair, a, b}.
+KeyNumbers quietBut(std::initializer_list<std::array<int32_t, 3>> pairs) {
+    KeyNumbers e;
+    for (int i = 1; i <= KeyNumberCount; i += 2)
+        e[i] = 40, e[i + 1] = 30;
+    for (const auto& [pair, a, b] : pairs)
+        e[2 * pair - 1] = a, e[2 * pair] = b;
+    return e;
+}
+
+} // namespace
+
+// Key groups read like a lenient number parser, rounding half to even.
+TEST(ExpandKey, GroupsStagesSmoothingAndRepetitionWorkedByHand) {
+    const struct {
+        const char* name;
+        char32_t first, second;
+        int32_t expected;
+    } groups[] = {{"two digits", U'4', U'7', 47},  {"leading zero", U'0', U'7', 7},
+                  {"letter", U'a', U'5', 0},       {"digit, letter", U'5', U'x', 5},
+                  {"blank", U' ', U'7', 7},        {"tab", U'7', U'\t', 7},
+                  {"LF", U'\n', U'3', 3},          {"minus", U'-', U'3', -3},
+                  {"plus", U'+', U'4', 4},         {"two signs", U'-', U'-', 0},
+                  {"digit, point", U'5', U'.', 5}, {"radix", U'&', U'1', 0},
+                  {".5 to even", U'.', U'5', 0},   {".4", U'.', U'4', 0},
+                  {".6", U'.', U'6', 1},           {".9", U'.', U'9', 1}};
+    for (const auto& c : groups)
+        EXPECT_EQ(readGroup(c.first, c.second), c.expected) << c.name;
+    // Pairs of "123456789987654321" read 12 34 56 78 99 87 65 43 21, then swapped in reverse.
+    KeyNumbers e = expandKey("123456789987654321");
+    const int stageA[18] = {12, 34, 56, 78, 99, 87, 65, 43, 21, 12, 34, 56, 78, 99, 87, 65, 43, 21};
+    for (int j = 0; j < 18; ++j)
+        EXPECT_EQ(e[j + 1], stageA[j]) << j + 1;
+    EXPECT_EQ(e[19], 14);     // stage b: entry 1 + 2
+    EXPECT_EQ(e[37], 15);     // stage c: entry 1 + 3
+    EXPECT_EQ(e[73], 34 + 4); // stage d starts at entry 2
+    EXPECT_EQ(e[463], 12);    // second pass begins with the groups again
+    // Smoothing is sequential: 11 11 11 11 becomes 11 13 11 13.
+    e = expandKey("111111111111111111");
+    EXPECT_EQ((std::vector<int>{e[1], e[2], e[3], e[4]}), (std::vector<int>{11, 13, 11, 13}));
+    // Zeros: entry 1 is never smoothed, a 0 after a 0 is raised by 2; neither is a stride.
+    e = expandKey("00");
+    EXPECT_EQ((std::vector<int>{e[1], e[2]}), (std::vector<int>{0, 2}));
+    EXPECT_FALSE(usableAsStrides(e) || usableAsStrides(expandKey("ab")) ||
+                 usableAsStrides(expandKey("-5")));
+    EXPECT_TRUE(usableAsStrides(expandKey("918273645546372819")));
+    const std::pair<const char*, const char*> same[] = {
+        {"123456", "123456123456123456"},
+        {"12345", "123451234512345123"},
+        {"7", "777777777777777777"},
+        {"123456789123456789999", "123456789123456789"}};
+    for (const auto& [key, full] : same)
+        EXPECT_EQ(expandKey(key), expandKey(full)) << key;
+    EXPECT_NE(expandKey("123456789123456789"), expandKey("123456789123456788"));
+}
+
+TEST(Keyspace, RotationMovesColumn2OnlyAndRestoreTurnsItBackByCount) {
     Keyspace ks;
     loadWords(ks, {"a", "b", "c", "d"});
-    using V = std::vector<std::string>;
-    ks.restore(1);
-    EXPECT_EQ(column2(ks), (V{"d", "a", "b", "c"}));
-    ks.rotate();
-    ks.restore(3);
-    EXPECT_EQ(column2(ks), (V{"b", "c", "d", "a"}));
-    ks.rotate();
-    ks.rotate();
-    ks.rotate();
-    ks.restore(4);
-    ks.restore(0);
-    ks.restore(-2);
-    EXPECT_EQ(column2(ks), (V{"a", "b", "c", "d"}));
-}
-
-TEST(Rotation, OneWordNeverMoves) {
-    Keyspace ks;
+    // 1 rotates once, any other m restores -m rotations.
+    const std::pair<std::vector<int>, V> steps[] = {{{1}, {"b", "c", "d", "a"}},
+                                                    {{-1}, {"a", "b", "c", "d"}},
+                                                    {{-1}, {"d", "a", "b", "c"}},
+                                                    {{1, -3}, {"b", "c", "d", "a"}},
+                                                    {{1, 1, 1, -4, 0, 2}, {"a", "b", "c", "d"}}};
+    for (const auto& [moves, column] : steps) {
+        for (int m : moves)
+            m == 1 ? ks.rotate() : ks.restore(-m);
+        EXPECT_EQ(column2(ks), column) << moves.size() << " moves to " << column[0];
+    }
+    EXPECT_EQ(ks.word(1), "a");
     loadWords(ks, {"only"});
     ks.rotate();
     ks.restore(7);
     EXPECT_EQ(ks.permuted(1), "only");
 }
 
-TEST(Lookup, LowestRowInBothColumns) {
-    Keyspace ks;
-    loadWords(ks, {"a", "b", "a", "c", "a"});
-    EXPECT_EQ(ks.findWord("a"), 1u);
-    EXPECT_EQ(ks.findWord("c"), 4u);
-    EXPECT_EQ(ks.findWord("zz"), 0u);
-    // Column 2 a b a c a, rotated once: b a c a a -> first a at row 2.
-    ks.rotate();
-    EXPECT_EQ(ks.findPermuted("a"), 2u);
-    EXPECT_EQ(ks.findPermuted("b"), 1u);
-    EXPECT_EQ(ks.findPermuted("c"), 3u);
-}
-
-TEST(Lookup, PermutedLookupMatchesAScanUnderEveryRotation) {
-    std::vector<std::string> words;
+// Lowest rows, against a scan of column 2 under every rotation of a column with many repeats.
+TEST(Keyspace, LookupsFindTheLowestRowAsAScanDoes) {
+    V words;
     std::mt19937 rng(7);
     for (int i = 0; i < 300; ++i)
-        words.push_back("w" + std::to_string(rng() % 120)); // many duplicates
+        words.push_back("w" + std::to_string(rng() % 120));
     Keyspace ks;
     loadWords(ks, words);
+    EXPECT_EQ(ks.findWord(words[0]), 1u);
+    EXPECT_EQ(ks.findWord("zz"), 0u);
     ks.setPermutation(buildPermutation(ks.wordCount(), expandKey("914327658123456789")));
     for (int k = 0; k < 320; ++k) {
         for (int probe = 0; probe < 130; probe += 7) {
-            std::string t = "w" + std::to_string(probe);
+            const std::string t = "w" + std::to_string(probe);
             uint32_t expected = 0;
-            for (uint32_t j = 1; j <= ks.wordCount(); ++j)
-                if (ks.permuted(j) == t) {
-                    expected = j;
-                    break;
-                }
+            for (uint32_t j = 1; j <= ks.wordCount() && !expected; ++j)
+                expected = ks.permuted(j) == t ? j : 0;
             ASSERT_EQ(ks.findPermuted(t), expected) << t << " after " << k << " rotations";
         }
         ks.rotate();
     }
 }
 
-TEST(Load, ReplacesWordsAndResetsColumn2AndReadiness) {
-    Keyspace ks;
-    EXPECT_FALSE(ks.dictionaryLoaded());
-    loadWords(ks, numberedWords(20));
-    buildKeyspace(ks, "123456789123456789");
-    ks.setKeyspaceReady();
-    loadWords(ks, numberedWords(10, "v"));
-    EXPECT_FALSE(ks.keyspaceReady());
-    EXPECT_TRUE(ks.dictionaryLoaded());
-    EXPECT_EQ(ks.wordCount(), 10u);
-    EXPECT_EQ(column2(ks), numberedWords(10, "v"));
-}
-
-TEST(Construction, SameKeySameColumnAndAPermutation) {
-    auto words = numberedWords(5000);
-    Keyspace a, b;
-    loadWords(a, words);
-    loadWords(b, words);
-    buildKeyspace(a, "564738291987654321");
-    a.rotate(); // earlier work on the column does not matter
-    buildKeyspace(a, "564738291987654321");
-    buildKeyspace(b, "564738291987654321");
-    EXPECT_EQ(column2(a), column2(b));
-    auto sorted = column2(a);
-    std::sort(sorted.begin(), sorted.end());
-    auto expected = words;
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(sorted, expected);
-    EXPECT_NE(column2(a), words);
-}
-
-TEST(Construction, SmallDictionariesOnlyRotate123Times) {
-    for (int n : {1, 2, 3, 7, 10}) {
-        auto words = numberedWords(n);
-        Keyspace ks;
-        loadWords(ks, words);
-        buildKeyspace(ks, "123456789123456789");
-        for (int r = 1; r <= n; ++r)
-            EXPECT_EQ(ks.permuted(r), words[(r - 1 + 123) % n]) << n << " words, row " << r;
+// Worked by hand. 16 rows, pair 1 = (5, 5) -> strides 8 and 5: exchanges 8-5, 16-10; pair 2 =
+// (3, 7) -> 7 and 3: 7-3, 14-6; then 123 rotations = 11 places. 10 rows, pair 51 = (4, 4) comes
+// after one rotation: strides 7 and 4 exchange 7-4; then 122 rotations = 2 places.
+// "010099999999999999" reads 01 00 99 ... 00 10: entries 1 and 2 both end as 1, strides 4 and 1.
+TEST(ConstructionGolden, EqualPairsMoveApartBy3) {
+    const struct {
+        const char* name;
+        KeyNumbers numbers;
+        Rows column2;
+    } cases[] = {
+        {"equal first pair, 16 rows",
+         quietBut({{1, 5, 5}, {2, 3, 7}}),
+         {12, 13, 6, 15, 10, 1, 2, 7, 4, 8, 14, 3, 5, 9, 16, 11}},
+        {"equal pair after a rotation, 10 rows",
+         quietBut({{51, 4, 4}}),
+         {4, 8, 6, 7, 5, 9, 10, 1, 2, 3}},
+        {"key with an equal pair, 4 rows", expandKey("010099999999999999"), {1, 2, 4, 3}},
+        {"key with an equal pair, 6 rows", expandKey("010099999999999999"), {2, 1, 5, 6, 3, 4}},
+        {"key with an equal pair, 7 rows", expandKey("010099999999999999"), {7, 5, 2, 6, 3, 1, 4}},
+    };
+    KeyNumbers key = expandKey("010099999999999999");
+    EXPECT_EQ(key[1], 1);
+    EXPECT_EQ(key[2], 1); // 00 reads 0 and ends as 1
+    for (const auto& c : cases) {
+        const auto n = static_cast<uint32_t>(c.column2.size());
+        Rows expected = c.column2;
+        expected.insert(expected.begin(), 0);
+        EXPECT_EQ(buildPermutation(n, c.numbers), expected) << c.name;
+        EXPECT_EQ(literalRows(n, c.numbers), expected) << c.name << " (word by word)";
     }
-    Keyspace ten;
-    loadWords(ten, numberedWords(10));
-    buildKeyspace(ten, "987654321987654321");
-    EXPECT_EQ(ten.permuted(1), "w4");
 }
 
-TEST(Construction, ShortKeyEqualsItsRepetition) {
-    auto words = numberedWords(3000);
-    Keyspace a, b;
-    loadWords(a, words);
-    loadWords(b, words);
-    buildKeyspace(a, "918273");
-    buildKeyspace(b, "918273918273918273");
-    EXPECT_EQ(column2(a), column2(b));
+// Every size up to 300 passes each wrap point and the last row; the rest are primes, powers of
+// two and the largest dictionary.
+TEST(ConstructionMatchesWordByWord, ManyKeysAndSizes) {
+    std::vector<uint32_t> upTo300;
+    for (uint32_t n = 0; n <= 300; ++n)
+        upTo300.push_back(n);
+    const std::vector<uint32_t> large = {1009, 4096, 7919};
+    const struct {
+        const char* name;
+        const char* key;
+        std::vector<uint32_t> sizes;
+    } cases[] = {
+        {"equal pairs and strides of 1", "0100", upTo300},
+        {"an equal pair", "010099999999999999", large},
+        {"largest strides", "999999999999999999", upTo300},
+        {"smallest digit strides", "111111111111111111", large},
+        {"one character", "7", large},
+        {"mixed digits", "918273645546372819", {65537, 655000}},
+    };
+    for (const auto& c : cases) {
+        KeyNumbers numbers = expandKey(c.key);
+        for (uint32_t n : c.sizes)
+            ASSERT_EQ(buildPermutation(n, numbers), literalRows(n, numbers))
+                << c.name << " (" << c.key << "), " << n << " words";
+    }
 }
 
-TEST(Construction, ProgressRunsFrom0To99OnlyOnChange) {
-    std::vector<int> seen;
-    buildPermutation(100, expandKey("123456789123456789"), [&](int v) { seen.push_back(v); });
-    ASSERT_EQ(seen.size(), 100u);
-    for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(seen[i], i);
+// The word index packs a row and part of its word's hash into one slot: every size where the
+// row's share of the slot changes, against a map of each word's lowest row.
+TEST(RowIndex, LowestRowAndRepeatsAtEverySlotSplit) {
+    for (uint32_t n : {0u, 1u, 2u, 3u, 4u, 255u, 256u, 257u, 65535u, 65536u, 65537u}) {
+        WordList words;
+        std::map<std::string, uint32_t> first;
+        std::vector<std::pair<uint32_t, uint32_t>> expectedRepeats, repeats;
+        for (uint32_t row = 1; row <= n; ++row) {
+            const std::string w = "w" + std::to_string(row % 7 == 0 ? row / 7 : row);
+            words.add(w);
+            auto [at, fresh] = first.emplace(w, row);
+            if (!fresh)
+                expectedRepeats.emplace_back(at->second, row);
+        }
+        RowIndex index;
+        index.build(words, &repeats);
+        EXPECT_EQ(repeats, expectedRepeats) << n << " words";
+        for (const auto& [w, row] : first)
+            ASSERT_EQ(index.find(w), row) << w << " of " << n;
+        EXPECT_EQ(index.find("x"), 0u) << n;
+        EXPECT_EQ(index.find(""), 0u) << n;
+    }
+}
+
+// Large arrays get memory of their own once they grow past a size.
+TEST(LargeArray, KeepsItsContentsAcrossTheSizeWhereItsMemoryChanges) {
+    LargeVector<uint32_t> v;
+    for (uint32_t i = 0; i < 3'000'000; ++i) // 12 MB, grown through every size
+        v.push_back(i * 2654435761u);
+    for (uint32_t i = 0; i < v.size(); ++i)
+        ASSERT_EQ(v[i], i * 2654435761u) << i;
+#ifdef _WIN32
+    constexpr uintptr_t boundary =
+        64u << 10; // VirtualAlloc's granularity: large pages need a privilege
+#else
+    constexpr uintptr_t boundary = 2u << 20; // a large page
+#endif
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(v.data()) % boundary, 0u);
+    LargeString s(5'000'000, 'a');
+    s += "end";
+    EXPECT_EQ(s.substr(s.size() - 4), "aend");
 }

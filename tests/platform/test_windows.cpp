@@ -1,7 +1,7 @@
-// The file layer in Windows' own terms: UTF-16 names, the read-only attribute, files other
-// programs hold open, device names, owner-only permissions and the folder lock. Wine shows
-// names, attributes, sharing and devices as Windows does; permissions only as far as it
-// stores them.
+// The file layer in Windows' own terms: UTF-16 names, files other programs hold open, device
+// names and owner-only permissions. The folder lock's test in test_files.cpp and the key
+// tests' read-only and link policy serve both systems. Wine shows names, sharing and devices
+// as Windows does; permissions only as far as it stores them.
 #include "errorof.h"
 #include "files.h"
 #include "tempfolder.h"
@@ -13,7 +13,6 @@
 // After windows.h, which it needs.
 #include <aclapi.h>
 
-#include <thread>
 
 namespace fs = std::filesystem;
 using namespace talvora;
@@ -57,17 +56,6 @@ TEST(Windows, CzechAndPolishNamesAreUsedAsWritten) {
     EXPECT_TRUE(fs::is_empty(folder));
 }
 
-TEST(Windows, ReadOnlyFilesAreRefusedUnchanged) {
-    TempFolder dir;
-    const fs::path file = dir.write("key.dat", "old");
-    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_TRUE(has(errorOf([&] { files::replace(file, "new"); }), "read-only"));
-    EXPECT_TRUE(has(errorOf([&] { files::wipe(file, '@', 1, "key file"); }), "read-only"));
-    EXPECT_EQ(files::read(file), "old");
-    EXPECT_TRUE(scratchFiles(dir.path(), "key.dat").empty());
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
 // A file another program holds open without letting others delete it cannot be replaced:
 // the rename fails, the message says why, and nothing of the attempt stays.
 TEST(Windows, AFileHeldOpenByAnotherProgramStaysAsItWas) {
@@ -90,10 +78,9 @@ TEST(Windows, DeviceNamesAreNeverOpenedAsFiles) {
     TempFolder dir;
     for (const char* name : {"CON", "nul", "NUL.txt", "aux.dat", "COM1", "lpt9.dic", "PRN "}) {
         SCOPED_TRACE(name);
-        const fs::path path = dir / name;
-        EXPECT_TRUE(has(errorOf([&] { files::read(path); }), "device")) << errorOf([&] { files::read(path); });
-        EXPECT_TRUE(has(errorOf([&] { files::replace(path, "x"); }), "not a regular file"));
-        EXPECT_NE(errorOf([&] { files::wipe(path, '@', 1, "key file"); }), "no error");
+        EXPECT_TRUE(has(errorOf([&] { files::read(dir / name); }), "device"));
+        EXPECT_TRUE(has(errorOf([&] { files::replace(dir / name, "x"); }), "not a regular file"));
+        EXPECT_NE(errorOf([&] { files::wipe(dir / name, '@', 1, "key file"); }), "no error");
     }
     EXPECT_TRUE(has(errorOf([] { files::read("\\\\.\\PhysicalDrive0"); }), "device"));
     EXPECT_TRUE(fs::is_empty(dir.path()));
@@ -130,19 +117,4 @@ TEST(Windows, NewFilesAreTheOwnersOnly) {
               static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(dacl->AceCount, 1);
     LocalFree(sd);
-}
-
-TEST(Windows, TheFolderLockKeepsOthersOutUntilReleased) {
-    TempFolder dir;
-    std::string second;
-    {
-        files::FolderLock first(dir.path());
-        // Another thread stands for another program: the lock belongs to its holder.
-        std::thread([&] { second = errorOf([&] { files::FolderLock other(dir.path(), 0); }); })
-            .join();
-    }
-    EXPECT_TRUE(has(second, "Another program")) << second;
-    std::thread([&] { second = errorOf([&] { files::FolderLock again(dir.path(), 0); }); }).join();
-    EXPECT_EQ(second, "no error");
-    EXPECT_TRUE(has(errorOf([&] { files::FolderLock gone(dir / "gone"); }), "does not exist"));
 }
