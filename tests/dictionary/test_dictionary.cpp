@@ -1,57 +1,61 @@
+// Dictionary files: their names and code pages, reading, search, Add, the check of entries
+// no text can carry, and the suggestion index within its memory cap.
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
-#include "error.h"
+#include "errorof.h"
 #include "files.h"
 #include "keyspace.h"
 #include "keyspacefixture.h"
 #include "languages.h"
+#include "suggest.h"
 #include "tempfolder.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace talvora;
+using V = std::vector<std::string>;
 
 namespace {
 const CodePage& cp1252() {
     static CodePage cp = CodePage::fromName("windows-1252");
     return cp;
 }
-std::vector<std::string> all(const WordList& w) {
-    std::vector<std::string> out;
+V all(const WordList& w) {
+    V out;
     for (uint32_t r = 1; r <= w.size(); ++r)
         out.emplace_back(w[r]);
     return out;
+}
+bool holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
 }
 } // namespace
 
 // The ten file names carry their code page; any other file, or another letter case, is
 // read in the program's.
-TEST(Languages, ShippedFileNamesKeepTheirCodePage) {
-    const CodePage program = CodePage::fromName("windows-1252");
+TEST(Languages, FileNamesCodePagesAndTheFolderScan) {
+    const CodePage program = cp1252(), cp1250 = CodePage::fromName("windows-1250");
     EXPECT_EQ(dictionaryCodePage("/any/where/Czech.dic", program).name(), "windows-1250");
     EXPECT_EQ(dictionaryCodePage("pl.dic", program).name(), "windows-1250");
-    EXPECT_EQ(dictionaryCodePage("fr.dic", CodePage::fromName("windows-1250")).name(), "windows-1252");
+    EXPECT_EQ(dictionaryCodePage("fr.dic", cp1250).name(), "windows-1252");
     EXPECT_EQ(dictionaryCodePage("PL.DIC", program).name(), "windows-1252");
     EXPECT_EQ(dictionaryCodePage("czech.dic", program).name(), "windows-1252");
-    EXPECT_EQ(dictionaryCodePage("custom.dic", CodePage::fromName("windows-1251")).name(), "windows-1251");
-}
+    EXPECT_EQ(dictionaryCodePage("custom.dic", CodePage::fromName("windows-1251")).name(),
+              "windows-1251");
 
-TEST(Languages, TableAndFolderScan) {
     EXPECT_EQ(*dictionaryFileFor("German"), "de_neu.dic");
-    EXPECT_EQ(*dictionaryFileFor("English"), "eng.dic");
     EXPECT_FALSE(dictionaryFileFor("english"));
     TempFolder dir;
-    for (const char* f : {"eng.dic", "de_neu.dic", "custom.dic", "ENG.DIC", "notes.txt", ".hidden.dic"})
+    for (const char* f : {"eng.dic", "de_neu.dic", "custom.dic", "ENG.DIC", "notes.txt", ".h.dic"})
         dir.write(f, "x\r\n");
     std::filesystem::create_directory(dir / "folder.dic");
     auto entries = listDictionaries(dir.path());
     std::sort(entries.begin(), entries.end());
-    std::vector<std::string> expected{"English", "German", "custom.dic"};
+    V expected{"English", "German", "custom.dic"};
     // A file system that ignores case (Windows) holds one file under both names.
     if (!std::filesystem::equivalent(dir / "eng.dic", dir / "ENG.DIC"))
         expected.insert(expected.begin(), "ENG.DIC");
@@ -64,15 +68,18 @@ TEST(Languages, TableAndFolderScan) {
 
 TEST(ReadDictionary, LineRulesAndLowerCase) {
     TempFolder dir;
-    using V = std::vector<std::string>;
-    EXPECT_EQ(all(readDictionary(dir.write("a.dic", "Apple\r\nTree \r\n\r\n"), cp1252())), (V{"apple", "tree ", ""}));
-    EXPECT_EQ(all(readDictionary(dir.write("b.dic", "one two\rLast"), cp1252())), (V{"one two", "last"}));
-    EXPECT_EQ(all(readDictionary(dir.write("c.dic", "x\ny\r\n"), cp1252())), (V{"x\ny"}));
-    EXPECT_EQ(all(readDictionary(dir.write("d.dic", "x\ny\n"), cp1252())), (V{"x", "y"}));
-    EXPECT_EQ(all(readDictionary(dir.write("e.dic", "\xC4PFEL\r\n\xC9T\xC9\r\n"), cp1252())),
-              (V{"\u00E4pfel", "\u00E9t\u00E9"}));
-    CodePage cp1250 = CodePage::fromName("windows-1250");
-    EXPECT_EQ(all(readDictionary(dir.write("f.dic", "\xA3\xF3\x64\x9F\r\n"), cp1250)), (V{"\u0142\u00F3d\u017A"}));
+    const std::pair<const char*, V> cases[] = {
+        {"Apple\r\nTree \r\n\r\n", {"apple", "tree ", ""}},
+        {"one two\rLast", {"one two", "last"}},
+        {"x\ny\r\n", {"x\ny"}},
+        {"x\ny\n", {"x", "y"}},
+        {"\xC4PFEL\r\n\xC9T\xC9\r\nXYZ\r\n", {"\u00E4pfel", "\u00E9t\u00E9", "xyz"}},
+    };
+    for (const auto& [bytes, words] : cases)
+        EXPECT_EQ(all(readDictionary(dir.write("a.dic", bytes), cp1252())), words) << bytes;
+    const CodePage cp1250 = CodePage::fromName("windows-1250");
+    EXPECT_EQ(all(readDictionary(dir.write("f.dic", "\xA3\xF3\x64\x9F\r\n"), cp1250)),
+              V{"\u0142\u00F3d\u017A"});
 }
 
 TEST(ReadDictionary, FailuresKeepTheLoadedDictionary) {
@@ -80,41 +87,47 @@ TEST(ReadDictionary, FailuresKeepTheLoadedDictionary) {
     Keyspace ks;
     loadDictionary(ks, dir.write("good.dic", "a\r\nb\r\nc\r\n"), cp1252());
     ASSERT_TRUE(processKey(ks, "123456789123456789").started);
-    auto before = column2(ks);
+    const auto before = column2(ks);
     std::string big;
     for (int i = 0; i <= 655000; ++i)
         big += "w\r\n";
+    dir.write("empty.dic", "");
+    dir.write("big.dic", big);
     for (const auto& [file, reason] : std::vector<std::pair<std::string, std::string>>{
-             {"missing.dic", "it does not exist"}, {"empty.dic", "the file is empty"},
+             {"missing.dic", "it does not exist"},
+             {"empty.dic", "the file is empty"},
              {"big.dic", "it has more than 655000 lines"}}) {
-        if (file == "empty.dic")
-            dir.write(file, "");
-        if (file == "big.dic")
-            dir.write(file, big);
-        try {
-            loadDictionary(ks, dir / file, cp1252());
-            FAIL() << file;
-        } catch (const Error& e) {
-            EXPECT_EQ(std::string(e.what()),
-                      "Cannot load the dictionary \"" + (dir / file).string() + "\": " + reason + ".");
-        }
-        EXPECT_EQ(ks.wordCount(), 3u);
+        EXPECT_EQ(errorOf([&] { loadDictionary(ks, dir / file, cp1252()); }),
+                  "Cannot load the dictionary \"" + (dir / file).string() + "\": " + reason + ".");
         EXPECT_TRUE(ks.keyspaceReady());
         EXPECT_EQ(column2(ks), before);
     }
     big.resize(big.size() - 3); // exactly 655000 lines load
     EXPECT_EQ(readDictionary(dir.write("max.dic", big), cp1252()).size(), 655000u);
+#ifndef _WIN32 // FIFOs
+    ASSERT_EQ(::mkfifo((dir / "p.dic").c_str(), 0600), 0);
+    EXPECT_PRED2(holds, errorOf([&] { loadDictionary(ks, dir / "p.dic", cp1252()); }),
+                 "not a regular file");
+#endif
+    // A byte the code page leaves unassigned is refused, named and counted.
+    const CodePage greek = CodePage::fromName("windows-1253");
+    const auto path = dir.write("g.dic", "alpha\r\n\xD2x\r\nbeta\r\n");
+    EXPECT_PRED2(holds, errorOf([&] { readDictionary(path, greek); }),
+                 "line 2 holds the byte 0xD2");
+    std::vector<uint32_t> rows;
+    const WordList words = readDictionary(path, greek, &rows);
+    EXPECT_EQ(rows, std::vector<uint32_t>{2});
+    EXPECT_EQ(checkDictionary(words, rows).withUnassigned, 1u);
 }
 
 TEST(Search, PrefixInRowOrder) {
     auto words = wordList({"ab", "abc", "xab", "a", "ab", "a b"});
     auto found = [&](std::string_view s) {
-        std::vector<std::string> out;
+        V out;
         for (uint32_t r : searchDictionary(words, s))
             out.emplace_back(words[r]);
         return out;
     };
-    using V = std::vector<std::string>;
     EXPECT_EQ(found("Ab"), (V{"ab", "abc", "ab"}));
     EXPECT_EQ(found("a "), (V{"a b"}));
     EXPECT_EQ(found("abcdef"), V{});
@@ -127,7 +140,8 @@ TEST(AddWord, OutcomesAndLineEnds) {
     auto path = dir.write("d.dic", "apple\r\npear");
     loadDictionary(ks, path, cp1252());
     EXPECT_EQ(addDictionaryWord(ks, path, "", cp1252()).message, "No Word defined to Add");
-    EXPECT_EQ(addDictionaryWord(ks, path, "APPLE", cp1252()).message, "That word is already in the dictionary.");
+    EXPECT_EQ(addDictionaryWord(ks, path, "APPLE", cp1252()).message,
+              "That word is already in the dictionary.");
     EXPECT_EQ(addDictionaryWord(ks, path, "Zebra", cp1252()).message, "Zebra Added.");
     EXPECT_EQ(TempFolder::read(path), "apple\r\npear\r\nzebra\r\n"); // not joined to "pear"
     // The file as it is now counts, not only the loaded words: no word twice.
@@ -138,8 +152,9 @@ TEST(AddWord, OutcomesAndLineEnds) {
     loadDictionary(ks, lf, cp1252());
     addDictionaryWord(ks, lf, "Caf\u00C9", cp1252());
     EXPECT_EQ(TempFolder::read(lf), "one\ntwo\ncaf\xE9\n");
-
+    // Neither a letter the code page lacks, nor one it leaves unassigned, nor a missing file.
     EXPECT_THROW(addDictionaryWord(ks, lf, "\u0142", cp1252()), Error);
+    EXPECT_THROW(addDictionaryWord(ks, lf, "\u00FF", CodePage::fromName("windows-1253")), Error);
     EXPECT_EQ(TempFolder::read(lf), "one\ntwo\ncaf\xE9\n");
     std::filesystem::remove(lf);
     EXPECT_THROW(addDictionaryWord(ks, lf, "new", cp1252()), Error);
@@ -175,32 +190,13 @@ TEST(AddWord, RefusesLineBreaksAndLeavesTheFileExactlyAsBeforeOnAnyFault) {
     ops.fsync = [](int) { return errno = EIO, -1; };
     {
         files::FileOpsOverride seam(ops);
-        try {
-            addDictionaryWord(ks, path, "zebra", cp1252());
-            ADD_FAILURE();
-        } catch (const Error& e) {
-            EXPECT_NE(std::string(e.what()).find("Cannot add to \"" + path.string()),
-                      std::string::npos);
-        }
+        EXPECT_PRED2(holds, errorOf([&] { addDictionaryWord(ks, path, "zebra", cp1252()); }),
+                     "Cannot add to \"" + path.string());
     }
     EXPECT_EQ(TempFolder::read(path), old);
     EXPECT_EQ(addDictionaryWord(ks, path, "zebra", cp1252()).outcome, AddOutcome::Added);
     EXPECT_EQ(TempFolder::read(path), old + "\r\nzebra\r\n");
 }
-
-#ifndef _WIN32 // FIFOs
-TEST(ReadDictionary, RefusesPipesBeforeReading) {
-    TempFolder dir;
-    ASSERT_EQ(::mkfifo((dir / "p.dic").c_str(), 0600), 0);
-    Keyspace ks;
-    try {
-        loadDictionary(ks, dir / "p.dic", cp1252());
-        ADD_FAILURE();
-    } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find("not a regular file"), std::string::npos) << e.what();
-    }
-}
-#endif
 
 TEST(Check, CountsEntriesThatCannotRoundTrip) {
     auto c = checkDictionary(wordList({"a", "", "b", "a", "x y", "o'clock", "a", "ok"}));
@@ -208,8 +204,42 @@ TEST(Check, CountsEntriesThatCannotRoundTrip) {
     EXPECT_EQ(c.duplicated, 2u);
     EXPECT_EQ(c.withSeparator, 2u);
     EXPECT_EQ(c.unusable, 5u);
-    EXPECT_EQ(dictionaryFingerprint(wordList({"a", "b"})), dictionaryFingerprint(wordList({"a", "b"})));
-    EXPECT_NE(dictionaryFingerprint(wordList({"a", "b"})), dictionaryFingerprint(wordList({"b", "a"})));
+    EXPECT_NE(dictionaryFingerprint(wordList({"a", "b"})),
+              dictionaryFingerprint(wordList({"b", "a"})));
     // SHA-256 of "a\nb"
     EXPECT_EQ(dictionaryFingerprint(wordList({"a", "b"})), "7e18f737311b2dc3");
+
+    // Which words no text can give as one token (Add refuses them; dict info names them).
+    const std::pair<const char*, const char*> why[] = {
+        {"dont", nullptr},
+        {"don\u2019t", nullptr},
+        {"a\tb", nullptr},
+        {"caf\u00e9", nullptr},
+        {"don't stop", "it holds a blank, and a text is cut into words at every blank"},
+        {"o'clock", "it holds \"'\", which is dropped from every text"},
+        {"say\"", "it holds \"\"\", which is dropped from every text"},
+    };
+    for (const auto& [word, reason] : why)
+        EXPECT_EQ(whyNeverAToken(word), reason ? std::optional<std::string>(reason) : std::nullopt)
+            << word;
+}
+
+// Words that share no prefixes, the short ones first in nothing: over the cap the index
+// keeps the shortest words and still suggests among them.
+TEST(Bounds, TheSuggestionIndexStaysWithinItsCap) {
+    WordList words;
+    for (int i = 0; i < 2000; ++i) {
+        std::string w(1, static_cast<char>('a' + i % 26));
+        w += std::to_string(i * 7919) + std::string(static_cast<size_t>(i % 40), 'q');
+        words.add(w);
+    }
+    words.add("cat");
+    const size_t cap = 200 * Suggester::BytesPerNode;
+    const Suggester small(words, cap);
+    EXPECT_FALSE(small.complete());
+    EXPECT_LE(small.memoryBytes(), cap);
+    EXPECT_EQ(small.suggest("cut"), V{"cat"});
+    const Suggester full(words);
+    EXPECT_TRUE(full.complete());
+    EXPECT_GT(full.nodeCount(), 200u);
 }

@@ -6,12 +6,10 @@
 #include "tempfolder.h"
 #include "utf8.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <set>
+#include <functional>
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 using namespace talvora;
@@ -25,12 +23,10 @@ std::vector<std::string> cli(const fs::path& folder, std::vector<std::string> ar
     return args;
 }
 
-std::string rec(const std::string& name, const std::string& key) {
-    std::string r = name;
-    r.resize(NameWidth, ' ');
-    std::string k = key;
-    k.resize(KeyWidth, ' ');
-    return r + k;
+std::string rec(std::string name, std::string key) {
+    name.resize(NameWidth, ' ');
+    key.resize(KeyWidth, ' ');
+    return name + key;
 }
 
 } // namespace
@@ -90,112 +86,53 @@ TEST(Processes, AListingWaitsForAChangeInProgress) {
 
 #ifndef _WIN32 // a loop device of Linux
 
-namespace {
-
-bool run(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string output(const std::string& command) {
-    std::string out;
-    if (FILE* p = ::popen(command.c_str(), "r")) {
-        char buf[256];
-        while (fgets(buf, sizeof buf, p))
-            out += buf;
-        ::pclose(p);
-    }
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
-}
-
-// A small ext4 file system on a loop device, mounted for one test; always taken down.
-class LoopDisk {
-  public:
-    explicit LoopDisk(const TempFolder& dir) : image_(dir / "disk.img"), mount_(dir / "mnt") {
-        fs::create_directories(mount_);
-        if (!run("truncate -s 16M '" + image_.string() + "'") ||
-            !run("timeout 30 mkfs.ext4 -q -F '" + image_.string() + "'")) {
-            why_ = "mkfs.ext4 failed";
-            return;
-        }
-        device_ = output("timeout 30 losetup --find --show '" + image_.string() + "' 2>/dev/null");
-        if (device_.rfind("/dev/loop", 0) != 0) {
-            why_ = "no loop device could be attached";
-            device_.clear();
-            return;
-        }
-        if (!run("timeout 30 mount -t ext4 " + device_ + " '" + mount_.string() + "'")) {
-            why_ = "the loop device could not be mounted";
-            return;
-        }
-        mounted_ = true;
-    }
-    ~LoopDisk() { takeDown(); }
-    void takeDown() {
-        if (mounted_)
-            run("timeout 30 umount '" + mount_.string() + "'");
-        mounted_ = false;
-        if (!device_.empty())
-            run("timeout 30 losetup -d " + device_);
-        device_.clear();
-    }
-    bool ready() const { return mounted_; }
-    const std::string& why() const { return why_; }
-    const fs::path& mount() const { return mount_; }
-    const fs::path& image() const { return image_; }
-
-  private:
-    fs::path image_, mount_;
-    std::string device_, why_;
-    bool mounted_ = false;
-};
-
-} // namespace
-
 // Removed, replaced and wiped keys must not stay readable on the device (ext4, default mode).
 TEST(Processes, NoChangedKeyIsLeftOnTheDevice) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to attach and mount a loop device";
-    if (!run("command -v losetup") || !run("command -v mkfs.ext4") || !run("command -v mount"))
-        GTEST_SKIP() << "losetup, mkfs.ext4 or mount is missing";
     TempFolder dir;
-    LoopDisk disk(dir);
-    if (!disk.ready())
-        GTEST_SKIP() << disk.why();
+    const std::string image = (dir / "disk.img").string(), mount = (dir / "mnt").string();
+    auto run = [](const std::string& command) {
+        return std::system(("timeout 30 " + command + " >/dev/null 2>&1").c_str()) == 0;
+    };
+    if (!run("truncate -s 16M '" + image + "'") || !run("mkfs.ext4 -q -F '" + image + "'") ||
+        !run("mkdir '" + mount + "'") || !run("mount -o loop '" + image + "' '" + mount + "'"))
+        GTEST_SKIP() << "no ext4 file system could be made and mounted on a loop device";
+    struct Unmount {
+        std::function<void()> f;
+        ~Unmount() { f(); }
+    } unmount{[&] { run("umount '" + mount + "'"); }};
 
     // Names and digits that occur nowhere else on the device.
     const std::vector<std::pair<std::string, std::string>> keys = {
-        {"Qzvname-alpha", "918273645546372819"}, {"Qzvname-bravo", "827364554637281991"},
-        {"Qzvname-charlie", "736455463728199182"}, {"Qzvname-delta", "645546372819918273"}};
-    const std::string replacedKey = "554637281991827364"; // bravo's second key
-    const std::string restoredName = "Qzvname-echo", restoredKey = "463728199182736455";
+        {"Qzvname-alpha", "918273645546372819"},
+        {"Qzvname-bravo", "827364554637281991"},
+        {"Qzvname-charlie", "736455463728199182"},
+        {"Qzvname-delta", "645546372819918273"}};
+    std::vector<std::string> secrets = {"554637281991827364", "Qzvname-echo", "463728199182736455"};
     {
-        const CodePage cp = CodePage::fromName("windows-1252");
-        const fs::path folder = disk.mount() / "program";
+        const fs::path folder = fs::path(mount) / "program";
         fs::create_directories(folder);
+        const CodePage cp = CodePage::fromName("windows-1252");
         KeyFile file(folder, cp);
-        for (const auto& [name, key] : keys)
+        for (const auto& [name, key] : keys) {
             file.storeKey(name, key);
-        file.storeKey(keys[1].first, replacedKey);
+            secrets.insert(secrets.end(), {name, key});
+        }
+        file.storeKey(keys[1].first, secrets[0]);
         file.removeKeysByName(keys[0].first);
         TempFolder source; // off the device
-        source.write("key.dat", rec(restoredName, restoredKey));
+        source.write("key.dat", rec(secrets[1], secrets[2]));
         restoreKeyFile(folder, source.path());
-        EXPECT_EQ(file.listKeyNames(), std::vector<std::string>{restoredName});
+        EXPECT_EQ(file.listKeyNames(), std::vector<std::string>{secrets[1]});
         wipeKeyFile(folder);
         EXPECT_FALSE(fs::exists(folder / "key.dat"));
     }
-    disk.takeDown();
+    unmount.f();
+    unmount.f = [] {};
 
-    std::ifstream in(disk.image(), std::ios::binary);
-    const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string raw = TempFolder::read(image);
     ASSERT_EQ(raw.size(), size_t{16} << 20);
-    std::vector<std::string> secrets = {replacedKey, restoredName, restoredKey};
-    for (const auto& [name, key] : keys) {
-        secrets.push_back(name);
-        secrets.push_back(key);
-    }
     for (const auto& secret : secrets)
         EXPECT_EQ(raw.find(secret), std::string::npos) << secret << " is still on the device";
 }
