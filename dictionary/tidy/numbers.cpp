@@ -258,14 +258,17 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 }
             }
         }
-        const auto words = readNumber(state, s.number);
+        // A symbol written apart after the number reads in its form ("10 %": "ten percent"),
+        // and the number in the symbol's gender ("1 €": "ein Euro").
+        const bool beforeUnit = (k == 0 || (k == 1 && segments[0].separatorsOnly)) &&
+                                (k + 1 == segments.size() ||
+                                 (k + 2 == segments.size() && segments[k + 1].separatorsOnly));
+        const auto words =
+            readNumber(state, s.number, beforeUnit ? genderOfUnitAfter(state) : std::string_view());
         if (!words)
             return std::nullopt;
         out += *words;
-        // A symbol written apart after the number reads in its form ("10 %": "ten percent").
-        if ((k == 0 || (k == 1 && segments[0].separatorsOnly)) &&
-            (k + 1 == segments.size() ||
-             (k + 2 == segments.size() && segments[k + 1].separatorsOnly))) {
+        if (beforeUnit) {
             state.amount = s.number.value();
             state.amountFresh = true;
         }

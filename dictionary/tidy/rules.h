@@ -93,6 +93,8 @@ std::optional<std::string> spellDigits(State&, const std::string& piece);
 // A symbol standing alone beside a number ("10 %", "$ 5"): read with it although the
 // dictionary, which drops separators, takes it for no word at all.
 bool standsBesideNumber(const State& state, std::string_view piece);
+// The gender's rule set of the unit written apart right after the piece ("1 €"); none else.
+std::string_view genderOfUnitAfter(const State& state);
 // Spelling (spelling.cpp).
 std::optional<std::string> unstretch(State&, const std::string& piece);
 std::optional<std::string> respell(State&, const std::string& piece);

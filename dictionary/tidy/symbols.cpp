@@ -362,6 +362,21 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
            spoken(domain) + piece.substr(last);
 }
 
+std::string_view genderOfUnitAfter(const State& state) {
+    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    std::string_view next = state.after;
+    if (!symbols || next.empty() || next[0] != ' ')
+        return {};
+    next.remove_prefix(1);
+    next = next.substr(0, next.find(' '));
+    const std::u32string text = decode(next);
+    const auto [first, last] = symbolCoreOf(text);
+    size_t length = 0;
+    const Symbol s = symbolAt(std::u32string_view(text).substr(first, last - first), length);
+    const PluralWord* word = first == 0 && first + length == last ? unitWord(*symbols, s) : nullptr;
+    return word ? word->ruleSet : std::string_view();
+}
+
 bool standsBesideNumber(const State& state, std::string_view piece) {
     // Every symbol begins with one of these bytes; most pieces have none of them.
     if (!state.language() || !state.language()->symbols ||

@@ -397,6 +397,16 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"DanishAddress", "@dk.dic", "anna@firma.dk", "anna snabel-a firma punktum dk",
          "addresses"},
         {"SwedishDegrees", "@se.dic", "3,5 °C", "tre komma fem grader Celsius", "numbers; symbols"},
+        // A minus sign is read, never dropped; a dash between numbers or words is no minus.
+        {"EnglishMinus", "@eng.dic", "-5, (−3) -10% --2 1-2",
+         "minus five, (minus three) minus ten percent --two one two",
+         "numbers; punctuation + numbers; symbols; numbers x2"},
+        {"EnglishJoinedAmounts", "@eng.dic", "10%-20% $5/$7",
+         "ten percent twenty percent five dollars seven dollars", "symbols + separators x2"},
+        {"GermanMinusAndOne", "@de_neu.dic", "-3,5 °C 1 € 1£", "minus drei Komma fünf Grad Celsius ein Euro ein Pfund",
+         "numbers; symbols; numbers; symbols x2"},
+        {"SpanishOneHasGender", "@es.dic", "1€ y 1£", "un euro y una libra", "symbols x2"},
+        {"FrenchOneHasGender", "@fr.dic", "1£ ou -1€", "une livre ou moins un euro", "symbols x2"},
     });
 }
 
