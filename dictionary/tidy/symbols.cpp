@@ -105,13 +105,29 @@ std::pair<size_t, size_t> symbolCoreOf(const std::u32string& text) {
     return {first, last};
 }
 
-// The number that the next piece on the line begins with ("€ 20").
-std::optional<double> nextNumber(const State& state) {
+// The piece after the one being tidied, one blank apart; empty when there is none.
+std::string_view nextPiece(const State& state) {
     std::string_view next = state.after;
     if (next.empty() || next[0] != ' ')
-        return std::nullopt;
+        return {};
     next.remove_prefix(1);
-    next = next.substr(0, next.find(' '));
+    return next.substr(0, next.find(' '));
+}
+
+// The symbol a piece is, punctuation around it aside ("(%)"); leading tells whether any
+// punctuation stands before it.
+Symbol loneSymbol(std::string_view piece, bool& leading) {
+    const std::u32string text = decode(piece);
+    const auto [first, last] = symbolCoreOf(text);
+    size_t length = 0;
+    const Symbol s = symbolAt(std::u32string_view(text).substr(first, last - first), length);
+    leading = first > 0;
+    return first + length == last ? s : Symbol::None;
+}
+
+// The number that the next piece on the line begins with ("€ 20").
+std::optional<double> nextNumber(const State& state) {
+    std::string_view next = nextPiece(state);
     if (!next.empty() && next[0] == '+')
         next.remove_prefix(1);
     // A number the dictionary holds is no amount that Tidy reads.
@@ -364,16 +380,9 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
 
 std::string_view genderOfUnitAfter(const State& state) {
     const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
-    std::string_view next = state.after;
-    if (!symbols || next.empty() || next[0] != ' ')
-        return {};
-    next.remove_prefix(1);
-    next = next.substr(0, next.find(' '));
-    const std::u32string text = decode(next);
-    const auto [first, last] = symbolCoreOf(text);
-    size_t length = 0;
-    const Symbol s = symbolAt(std::u32string_view(text).substr(first, last - first), length);
-    const PluralWord* word = first == 0 && first + length == last ? unitWord(*symbols, s) : nullptr;
+    bool leading = false;
+    const Symbol s = symbols ? loneSymbol(nextPiece(state), leading) : Symbol::None;
+    const PluralWord* word = symbols && !leading ? unitWord(*symbols, s) : nullptr;
     return word ? word->ruleSet : std::string_view();
 }
 
@@ -382,12 +391,8 @@ bool standsBesideNumber(const State& state, std::string_view piece) {
     if (!state.language() || !state.language()->symbols ||
         piece.find_first_of("%$\xC2\xE2") == std::string_view::npos)
         return false;
-    const std::u32string text = decode(piece);
-    const auto [first, last] = symbolCoreOf(text);
-    size_t length = 0;
-    return symbolAt(std::u32string_view(text).substr(first, last - first), length) !=
-               Symbol::None &&
-           first + length == last && (state.amount || nextNumber(state));
+    bool leading = false;
+    return loneSymbol(piece, leading) != Symbol::None && (state.amount || nextNumber(state));
 }
 
 } // namespace talvora::tidy
