@@ -67,9 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const talvora::CodePage& cp = fuzz::codePage(data[0], std::size(fuzz::CodePages));
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::string context = cp.name() + " " + fuzz::show(bytes);
-    const fuzz::fs::path folder = fuzz::scratch() / "files", file = folder / "text.txt";
-    fuzz::fs::remove_all(folder);
-    fuzz::fs::create_directory(folder);
+    const fuzz::fs::path folder = fuzz::emptyFolder("files"), file = folder / "text.txt";
     fuzz::writeFile(file, bytes);
 
     const std::vector<std::string> entries = modelLines(bytes);
@@ -98,8 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         talvora::saveTextFile(file, bytes, cp);
         const std::string saved = fuzz::readFile(file);
-        FUZZ_CHECK(!cp.firstUnencodable(bytes) && saved == cp.encode(bytes) + "\r\n" &&
-                       cp.decode(saved) == bytes + "\r\n",
+        FUZZ_CHECK(!cp.firstUnencodable(bytes) && cp.decode(saved) == bytes + "\r\n",
                    "saved " + context + " as " + fuzz::show(saved));
     } catch (const talvora::Error& e) {
         FUZZ_CHECK(cp.firstUnencodable(bytes) && fuzz::readFile(file) == bytes,

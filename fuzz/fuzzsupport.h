@@ -50,6 +50,14 @@ inline fs::path scratch() {
     return folder.path;
 }
 
+// An empty folder of that name in the scratch folder.
+inline fs::path emptyFolder(const std::string& name) {
+    const fs::path dir = scratch() / name;
+    fs::remove_all(dir);
+    fs::create_directory(dir);
+    return dir;
+}
+
 inline void writeFile(const fs::path& p, std::string_view bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     FUZZ_CHECK(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush(),
