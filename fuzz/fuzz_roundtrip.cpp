@@ -5,11 +5,9 @@
 // (scanned from the start) a blank, a slot at every blank, the 30 separators dropped; column 2
 // built word by word and rotated after every word, words found by plain scans. On a clean
 // dictionary (no entry empty, repeated or not read back as itself) decoding the encoded text
-// gives back its words. Whatever the dictionary, the encoded text dressed as sentences decodes
-// exactly as it does, and dressing adds nothing the code page cannot write.
+// gives back its words. Dressed texts are the unit tests'.
 
 #include "commands.h"
-#include "dress.h"
 #include "fuzzsupport.h"
 #include "keyspace.h"
 #include "keyspacebuild.h"
@@ -20,7 +18,6 @@
 #include <algorithm>
 #include <cmath>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <random>
 #include <string>
 #include <unicode/uchar.h>
 #include <vector>
@@ -167,9 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return -1;
     talvora::Keyspace ks;
     ks.load(std::move(list));
-    const bool started = talvora::processKey(ks, key).started;
-    FUZZ_CHECK(started == talvora::usableAsStrides(numbers), fuzz::show(key));
-    if (!started)
+    if (!talvora::processKey(ks, key).started)
         return 0;
     const Table col2 = talvora::buildKeyspaceLiteral(col1, numbers);
     for (uint32_t r = 1; r <= ks.wordCount(); ++r)
@@ -182,7 +177,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         text += col1[fdp.ConsumeIntegralInRange<size_t>(1, col1.size() - 1)];
         text += i > 1 ? gaps[fdp.ConsumeIntegralInRange<size_t>(0, std::size(gaps) - 1)] : "";
     }
-    std::minstd_rand dressing(fdp.ConsumeIntegral<uint32_t>());
     if (fdp.ConsumeBool())
         text += fdp.ConsumeRemainingBytesAsString();
     const Table tokens = modelParse(text);
@@ -199,27 +193,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(decodedPlain.output == literal(col1, col2, tokens, false, notFound) &&
                    decodedPlain.notFound == notFound,
                "decoding " + fuzz::show(text));
-    if (!encoded.output || encoded.output->empty()) // separators alone: nothing to decode
+    if (!clean || !encoded.output || encoded.output->empty()) // separators alone: no words
         return 0;
 
     const talvora::CommandResult decoded = talvora::decodeText(ks, *encoded.output);
-    FUZZ_CHECK(decoded.output ==
-                       literal(col1, col2, modelParse(*encoded.output), false, notFound) &&
-                   decoded.notFound == notFound,
-               "decoding " + fuzz::show(*encoded.output));
     std::string words;
     for (const auto& t : tokens)
         words += t.empty() ? "" : t + " ";
-    FUZZ_CHECK(!clean || (decoded.output == words && decoded.notFound == 0),
+    FUZZ_CHECK(decoded.output == words && decoded.notFound == 0,
                "round trip of " + fuzz::show(text) + " with " + fuzz::show(key));
-
-    const std::string dressed = talvora::dressText(
-        *encoded.output, [&](char32_t c) { return cp.byteOf(c).has_value(); },
-        [&](uint32_t bound) { return static_cast<uint32_t>(dressing() % bound); });
-    FUZZ_CHECK(!cp.firstUnencodable(dressed) || cp.firstUnencodable(*encoded.output),
-               "dressing added an unwritable character: " + fuzz::show(dressed));
-    const talvora::CommandResult fromDressed = talvora::decodeText(ks, dressed);
-    FUZZ_CHECK(fromDressed.output == decoded.output && fromDressed.notFound == decoded.notFound,
-               fuzz::show(*encoded.output) + " dressed as " + fuzz::show(dressed));
     return 0;
 }
