@@ -326,11 +326,11 @@ TEST(Tidy, KeepsTheWordItReads) {
         {"FrenchName", "fr", "elle vit Linarien. Linarien", "elle vit Linarien. Lina rien",
          "compounds; ?linarien"},
         {"GermanNounsTakeCapitals", "de", "die Ausgabedatei", "die Ausgabe datei", "compounds"},
-        {"EachUnknownOnce", "en", "The hous, the Hous! dog zzzzzz\r\nhous“",
-         "The hous, the Hous! dog zzzzzz\r\nhous",
-         "punctuation; ?hous*3(house horse hose); ?zzzzzz"},
-        {"SeveralRules", "en", "the house\u2014dog the \u00ab2\u00bb", "the house dog the two",
-         "punctuation; punctuation + numbers"},
+        // Each unknown word once, however written; several rules on one token.
+        {"EachUnknownOnce", "en",
+         "The hous, the Hous! dog zzzzzz\r\nhous“ the house\u2014dog the \u00ab2\u00bb",
+         "The hous, the Hous! dog zzzzzz\r\nhous the house dog the two",
+         "punctuation x2; punctuation + numbers; ?hous*3(house horse hose); ?zzzzzz"},
     });
     const TidyResult named =
         Tidier(keyspace("lord r a v n l"), "en").tidy("Lord Ravanal, lord ravanal", true, true);
@@ -344,23 +344,23 @@ TEST(Tidy, KeepsTheWordItReads) {
 TEST(Tidy, SymbolsInTheShippedDictionaries) {
     check("", {
         // A known word beside a symbol stays.
-        {"EnglishPrices", "@eng.dic", "10% more $5.99 £1 or €20 (10 %) 1,000 rock&roll ten % & more",
+        {"EnglishPricesAndSymbolsApart", "@eng.dic", "10% more $5.99 £1 or €20 (10 %) 1,000 rock&roll ten % & more",
          "ten percent more five dollars ninety nine one pound or twenty euros (ten percent) one "
          "thousand rock and roll ten % & more", "symbols x4; numbers; symbols; numbers; symbols"},
         // A date is no telephone number.
-        {"EnglishTelephone", "@eng.dic", "+44 20 7946 0958 or 555-1234. 2024-01-15",
+        {"EnglishTelephoneNotDate", "@eng.dic", "+44 20 7946 0958 or 555-1234. 2024-01-15",
          "plus four four two zero seven nine four six zero nine five eight or five five five one "
          "two three four. two thousand twenty four zero one fifteen",
          "telephone numbers x5; numbers"},
         {"EnglishAddress", "@eng.dic", "<anna@example.com>", "<anna at example dot com>",
          "addresses"},
-        {"GermanUnits", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
+        {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
          "drei Komma fünf km zwanzig Grad Celsius am fünfzehn null eins zwei tausend vier und "
          "zwanzig", "numbers; symbols; numbers"},
         {"CzechPluralForms", "@Czech.dic", "5 € a 2 € 3,5%",
          "pět eur a dva eura tři čárka pět procenta", "numbers; symbols; numbers; symbols x2"},
         {"PolishPluralForms", "@pl.dic", "22 $", "dwadzieścia dwa dolary", "numbers; symbols"},
-        {"FrenchDecimalsAsNumber", "@fr.dic", "3,14 et 3,05 et 06 12 34 56 78",
+        {"FrenchDecimalsAndTelephone", "@fr.dic", "3,14 et 3,05 et 06 12 34 56 78",
          "trois virgule quatorze et trois virgule zéro cinq et zéro six un deux trois quatre "
          "cinq six sept huit", "numbers x2; telephone numbers x5"},
         {"ItalianPlus", "@it.dic", "+39 06 1234", "più tre nove zero sei uno due tre quattro",
