@@ -163,7 +163,8 @@ TEST(Tidy, SpacesCharactersQuotesAndPunctuation) {
                     "back at qué tal hola so";
     check(w, {
         // A lone line feed inside a token is a space too; CR LF pairs stay.
-        {"Spaces", "en", "See\tyou! wait\u00A0here wait\u202Fhere\u2003you wa\u200Bit he\u00ADre see\nyou\r\nwait",
+        {"Spaces", "en",
+         "See\tyou! wait\u00A0here wait\u202Fhere\u2003you wa\u200Bit he\u00ADre see\nyou\r\nwait",
          "See you! wait here wait here you wait here see you\r\nwait", "spaces x6"},
         {"SpanishAccentsAndOpeningMarks", "es", "Esta\u0301 aqui\u0301 ¿Qué tal? ¡Hola!",
          "Está aquí Qué tal? Hola!", "spaces x2; punctuation x2"},
@@ -178,7 +179,8 @@ TEST(Tidy, SpacesCharactersQuotesAndPunctuation) {
         // Quotes, dashes and bullets go; separators stay.
         {"Punctuation", "en", "«Hello» „hello“ “hello” ‹say› wait — back wait—back…at so… "
          "wait·back • at («wait»).",
-         "Hello hello hello say wait  back wait back at so wait back  at (wait).", "punctuation x10"},
+         "Hello hello hello say wait  back wait back at so wait back  at (wait).",
+         "punctuation x10"},
     });
 }
 
@@ -292,7 +294,8 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     check(w,
           {
         // Spoken Czech: ej for ý or é (ý on a tie), ýho and ýmu for ého and ému.
-        {"Czech", "cs", "Dekuji, cancion! zluty kun, prilis Ubohejch dobrej vylejzal VELKÝHO velkýmu",
+        {"Czech", "cs",
+         "Dekuji, cancion! zluty kun, prilis Ubohejch dobrej vylejzal VELKÝHO velkýmu",
          "Děkuji, canción! žlutý kůň, příliš Ubohých dobrý vylézal VELKÉHO velkému",
          "accents x5; respelling x5"},
         {"Wrong", "it", "Piú KONVERTÉR", "Più KONVERTER", "accents x2"},
@@ -344,7 +347,8 @@ TEST(Tidy, KeepsTheWordItReads) {
 TEST(Tidy, SymbolsInTheShippedDictionaries) {
     check("", {
         // A known word beside a symbol stays.
-        {"EnglishPricesAndSymbolsApart", "@eng.dic", "10% more $5.99 £1 or €20 (10 %) 1,000 rock&roll ten % & more",
+        {"EnglishPricesAndSymbolsApart", "@eng.dic",
+         "10% more $5.99 £1 or €20 (10 %) 1,000 rock&roll ten % & more",
          "ten percent more five dollars ninety nine one pound or twenty euros (ten percent) one "
          "thousand rock and roll ten % & more", "symbols x4; numbers; symbols; numbers; symbols"},
         // A date is no telephone number.
@@ -379,8 +383,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers; symbols; numbers; symbols x2"},
         {"SpanishOneHasGender", "@es.dic", "20 % 1€ y 1£", "veinte por ciento un euro y una libra",
          "numbers; symbols x3"},
-        {"FrenchOneHasGender", "@fr.dic", "20 °F 1£ ou -1€", "vingt degrés F une livre ou moins un euro",
-         "numbers; symbols x3"},
+        {"FrenchOneHasGender", "@fr.dic", "20 °F 1£ ou -1€",
+         "vingt degrés F une livre ou moins un euro", "numbers; symbols x3"},
     });
 }
 
