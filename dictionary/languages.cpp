@@ -113,20 +113,20 @@ const std::vector<Language>& languageTable() {
          &czechSymbols},
         // Danish written before 1948, still much read, gives nouns capitals.
         {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks,
-         {}, true, &danishSymbols},
+         {}, true, &danishSymbols, true},
         {"Dutch", "nl.dic", "windows-1252", "nl", "nl_NL", dutchOrdinals, {}, germanicLinks, {},
-         false, &dutchSymbols},
+         false, &dutchSymbols, true},
         {"French", "fr.dic", "windows-1252", "fr", "fr_FR", frenchOrdinals, {}, {}, {}, false,
          &frenchSymbols},
         {"German", "de_neu.dic", "windows-1252", "de", "de_DE_frami", {}, germanRespellings,
-         germanicLinks, {}, true, &germanSymbols},
+         germanicLinks, {}, true, &germanSymbols, true},
         {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, {}, {}, {}, false,
          &italianSymbols},
         {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false, &polishSymbols},
         {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals, {}, {}, {}, false,
          &spanishSymbols},
         {"Swedish", "se.dic", "windows-1252", "sv", "sv_SE", {}, {}, nordicLinks, {}, false,
-         &swedishSymbols},
+         &swedishSymbols, true},
     };
     return table;
 }

@@ -64,6 +64,9 @@ struct Language {
     std::string_view negationPrefix; // written joined to the word it denies (ne, nie)
     bool capitalisesNouns = false;   // a capital inside a sentence marks no name
     const SymbolWords* symbols = nullptr;
+    // Writes new compounds as one word (Ausgabedatei, slutstatus): a word made of words may
+    // be one the dictionary lacks. Elsewhere such a word is a word of its own or a typo.
+    bool buildsCompounds = false;
 };
 
 // The ten languages and their files, in lookup order.

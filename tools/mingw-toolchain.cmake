@@ -15,7 +15,7 @@ else()
     set(talvora_windows /var/cache/talvora-windows/mingw)
 endif()
 
-set(CMAKE_FIND_ROOT_PATH /usr/${mingw} ${talvora_windows}/qt ${talvora_windows}/icu ${talvora_windows}/crypto ${talvora_windows}/gtest ${talvora_windows}/cli11)
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw} ${talvora_windows}/qt ${talvora_windows}/icu ${talvora_windows}/crypto ${talvora_windows}/gtest ${talvora_windows}/cli11 ${talvora_windows}/hunspell)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

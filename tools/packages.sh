@@ -11,3 +11,7 @@ install_missing() {
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
 }
+
+# The Hunspell dictionaries the program folder ships (CMakeLists.txt copies them there).
+hunspell_packages=(hunspell-cs hunspell-da hunspell-de-de-frami hunspell-en-us hunspell-es
+                   hunspell-fr-classical hunspell-it hunspell-nl hunspell-pl hunspell-sv)

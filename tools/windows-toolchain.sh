@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds what the Windows build links against, from Debian's own sources of the versions the
 # Linux build uses: ICU (static, with only the data Talvora reads), a static qtbase, OpenSSL's
-# libcrypto and GoogleTest, all for MinGW-w64, into a cache outside the tree. Each of them
+# libcrypto, Hunspell and GoogleTest, all for MinGW-w64, into a cache outside the tree. Each of them
 # has a stamp of its versions and options: one whose stamp matches is reused, one whose stamp
 # changed is built again, alone.
 # Usage: tools/windows-toolchain.sh
@@ -22,13 +22,14 @@ qt_version=6.4.2
 icu_version=72.1
 openssl_version=3.0
 openssl_options=(no-shared no-tests no-module)
+hunspell_version=1.7.1
 # GoogleTest's sources come with Debian's googletest package.
 gtest_source=/usr/src/googletest
 
 # Wine's fonts and Xvfb are for running the Windows programs here.
 packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 fonts-wine xvfb xauth nsis icoutils zip
           dpkg-dev ca-certificates cmake ninja-build make perl python3 g++
-          qt6-base-dev qt6-base-dev-tools googletest libcli11-dev)
+          qt6-base-dev qt6-base-dev-tools googletest libcli11-dev libhunspell-dev)
 
 icu_options=(--enable-static --disable-shared --disable-tests --disable-samples --disable-extras)
 # ICU's own tools for Windows would link against DLL import libraries that a static build lacks.
@@ -59,6 +60,7 @@ stamp_of() {
         # The compiler and its flags, not where the libraries are found.
         grep -v FIND_ROOT_PATH "$toolchain" ;;
     crypto) printf 'openssl %s\n' "$openssl_version"; printf '%s\n' "${openssl_options[@]}" ;;
+    hunspell) printf 'hunspell %s\n' "$hunspell_version"; declare -f build_hunspell ;;
     gtest) printf 'googletest %s\n' "$(dpkg-query -W -f='${Version}' googletest)" ;;
     cli11) printf 'cli11 %s\n' "$(dpkg-query -W -f='${Version}' libcli11-dev)" ;;
     esac | sha256sum | cut -c1-16
@@ -93,7 +95,7 @@ stage() {
 
 install_packages() {
     . "$here/tools/packages.sh"
-    install_missing "${packages[@]}"
+    install_missing "${packages[@]}" "${hunspell_packages[@]}"
 }
 
 # The Debian mirror this machine already uses, from either sources format.
@@ -115,14 +117,19 @@ private_apt() {
         -o APT::Sandbox::User=root "$@"
 }
 
-fetch_sources() {
+# Downloads the named source packages of bookworm into $work/src.
+debian_sources() {
     local mirror keyring=/usr/share/keyrings/debian-archive-keyring.gpg
     mirror=$(debian_mirror)
     [ -n "$mirror" ] || { echo "No Debian bookworm mirror in /etc/apt/sources.list*"; return 1; }
     mkdir -p "$work/apt/parts" "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
     echo "deb-src [signed-by=$keyring] $mirror bookworm main" >"$work/apt/sources.list"
-    private_apt update
-    (cd "$work/src" && private_apt source --download-only qt6-base icu openssl)
+    [ -e "$work/apt/updated" ] || { private_apt update && touch "$work/apt/updated"; }
+    (cd "$work/src" && private_apt source --download-only "$@")
+}
+
+fetch_sources() {
+    debian_sources qt6-base icu openssl
     # The newest bookworm revision is taken, but the upstream versions must be the Linux build's.
     local want
     for want in "qt6-base_$qt_version" "icu_$icu_version" "openssl_$openssl_version"; do
@@ -231,6 +238,23 @@ build_cli11() {
     cp -r /usr/include/CLI "$prefix/cli11/include/"
 }
 
+# Only the library, compiled straight from its sources: its autotools build is not needed for
+# a static archive.
+build_hunspell() {
+    debian_sources hunspell
+    cd "$work/src" && rm -rf hunspell && dpkg-source -x hunspell_"$hunspell_version"*.dsc hunspell
+    rm -rf "$prefix/hunspell" && mkdir -p "$prefix/hunspell/lib" "$prefix/hunspell/include/hunspell"
+    cd hunspell/src/hunspell
+    sed 's/@HAVE_VISIBILITY@/0/' hunvisapi.h.in >hunvisapi.h
+    local file
+    for file in *.cxx; do
+        $mingw-g++-posix -O2 -DHUNSPELL_STATIC -I. -c "$file" -o "${file%.cxx}.o" &
+    done
+    wait
+    $mingw-ar rcs "$prefix/hunspell/lib/libhunspell.a" ./*.o
+    cp hunspell.hxx hunspell.h hunvisapi.h w_char.hxx atypes.hxx "$prefix/hunspell/include/hunspell/"
+}
+
 # Builds a component unless its stamp matches; a changed one starts over, alone.
 component() {
     local name=$1 stamp
@@ -266,5 +290,6 @@ component qt qt-configure qt-build
 component crypto crypto
 component gtest gtest
 component cli11 cli11
+component hunspell hunspell
 say "toolchain: $(($(date +%s) - total)) s in all, $(du -sh "$prefix" | cut -f1) installed"
 [ "${TALVORA_KEEP_WORK:-}" = 1 ] || rm -rf "$work"

@@ -43,21 +43,29 @@ for f in "$out"/talvora.exe "$out"/talvora-cli.exe "$out"/*.dic "$out"/*.htm "$o
     [ -e "$f" ] && cp "$f" "$stage/"
 done
 cp "$here/LICENSE" "$stage/LICENSE.txt"
+cp -r "$out/hunspell" "$stage/"
 (cd "$out/package" && rm -f "../Talvora-$version-windows.zip" && zip -q -r -X "../Talvora-$version-windows.zip" Talvora)
 {
     echo '!macro InstallFiles'
     for f in "$stage"/*; do
         name=$(basename "$f")
         case $name in
+        hunspell) ;;
         *.dic) echo "SetOverwrite off"; echo "File \"$stage/$name\""; echo "SetOverwrite on" ;;
         *) echo "File \"$stage/$name\"" ;;
         esac
     done
+    # The language's own dictionaries that Tidy asks: the program's, replaced on update.
+    echo 'SetOutPath "$INSTDIR\hunspell"'
+    for f in "$stage"/hunspell/*; do echo "File \"$f\""; done
+    echo 'SetOutPath "$INSTDIR"'
     echo '!macroend'
     echo '!macro RemoveFiles'
     for f in "$stage"/*; do
-        case $f in *.dic) ;; *) echo "Delete \"\$INSTDIR\\$(basename "$f")\"" ;; esac
+        case $f in *.dic|*/hunspell) ;; *) echo "Delete \"\$INSTDIR\\$(basename "$f")\"" ;; esac
     done
+    for f in "$stage"/hunspell/*; do echo "Delete \"\$INSTDIR\\hunspell\\$(basename "$f")\""; done
+    echo 'RMDir "$INSTDIR\hunspell"'
     echo '!macroend'
     echo '!macro RemoveDictionaries'
     for f in "$stage"/*.dic; do echo "Delete \"\$INSTDIR\\$(basename "$f")\""; done

@@ -4,6 +4,7 @@
 #include "common.h"
 #include "keyspace.h"
 #include "languages.h"
+#include "morphology.h"
 #include "numbers.h"
 #include "spelling.h"
 
@@ -43,13 +44,18 @@ size_t ruleIndex(std::string_view name) {
 } // namespace
 
 State::State(const Keyspace& keyspace, std::string locale)
-    : keyspace_(keyspace), locale_(std::move(locale)), language_(languageFor(locale_)) {}
+    : keyspace_(keyspace), locale_(std::move(locale)), language_(languageFor(locale_)),
+      morphology_(language_ ? Morphology::of(*language_) : nullptr) {}
 
 State::~State() = default;
 
 bool State::known(std::string_view piece) const {
     const std::string token = tokenOf(piece);
     return token.empty() || keyspace_.findWord(token) != 0;
+}
+
+bool State::mayReplace(std::string_view word) const {
+    return morphology_ && !morphology_->knows(word);
 }
 
 bool State::allKnown(std::string_view pieces) const {

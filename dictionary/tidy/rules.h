@@ -12,6 +12,7 @@
 
 namespace talvora {
 class Keyspace;
+class Morphology;
 struct Language;
 } // namespace talvora
 
@@ -29,6 +30,11 @@ class State {
     const Keyspace& keyspace() const { return keyspace_; }
     const std::string& locale() const { return locale_; }
     const Language* language() const { return language_; } // nothing for no known language
+    // The language's morphology; nothing when it has none or its files are missing.
+    const Morphology* morphology() const { return morphology_; }
+    // A rule may put another word in place of this one: the language's morphology does not
+    // know it as typed. Without one, nothing tells a typo from a word the dictionary lacks.
+    bool mayReplace(std::string_view word) const;
     bool known(std::string_view piece) const;
     bool allKnown(std::string_view pieces) const;
 
@@ -66,6 +72,7 @@ class State {
     const Keyspace& keyspace_;
     std::string locale_;
     const Language* language_;
+    const Morphology* morphology_;
     std::unique_ptr<NumberWords> numbers_;
     std::unique_ptr<AccentIndex> accents_;
     std::u32string alphabet_; // lower-case letters of the language's code page

@@ -28,7 +28,7 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
     const auto [first, last] = coreOf(piece);
     const std::u32string typed = decode(piece.substr(first, last - first));
     const std::u32string lower = decode(toLower(piece.substr(first, last - first)));
-    if (lower.size() != typed.size() || std::all_of(typed.begin(), typed.end(), [](char32_t c) {
+    if (lower.size() != typed.size() || !state.mayReplace(piece.substr(first, last - first)) || std::all_of(typed.begin(), typed.end(), [](char32_t c) {
             return std::u32string_view(U"IVXLCDM").find(c) != std::u32string_view::npos;
         }))
         return std::nullopt;
@@ -78,6 +78,8 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
         return std::nullopt;
     const auto& respellings = state.language()->respellings;
     const auto [first, last] = coreOf(piece);
+    if (!state.mayReplace(piece.substr(first, last - first)))
+        return std::nullopt;
     const std::string lower = toLower(piece.substr(first, last - first));
     // Each spot: where it starts, how many bytes it covers, and what may stand there.
     struct Spot {
@@ -137,14 +139,15 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
 // A word typed without its accents or with wrong ones (dekuji, prilis, cancion, piú,
 // konvertér) as the dictionary word that has the same letters but for their accents, the
 // one of fewest differences (an accent changed counts half of one added or dropped). When
-// two or more would do, it is left to the report.
+// two or more would do, it is left to the report, and so is a word of the language that the
+// dictionary lacks (prodlévá is no prodleva).
 std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
     const std::u32string letters = decode(core);
     const std::u32string lower = decode(toLower(core));
     if (letters.size() < 2 || lower.size() != letters.size() ||
-        !std::all_of(letters.begin(), letters.end(), isLetter))
+        !std::all_of(letters.begin(), letters.end(), isLetter) || !state.mayReplace(core))
         return std::nullopt;
     const std::u32string plain = withoutAccents(lower);
     const auto& index = state.accents().byPlainForm;

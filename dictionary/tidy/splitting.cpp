@@ -3,6 +3,7 @@
 #include "common.h"
 #include "keyspace.h"
 #include "languages.h"
+#include "morphology.h"
 #include "rules.h"
 #include "text.h"
 #include "utf8.h"
@@ -89,15 +90,25 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         return std::nullopt;
     // Czech and Polish write "not" joined to the word it denies (nevyléčitelná, neměj,
     // niewykrywalny); the dictionary may hold only the word, and the two side by side read
-    // the same, even where another form of the negated word is known (nevyléčitelný).
+    // the same, even where another form of the negated word is known (nevyléčitelný). Only
+    // where the language takes the word for the other one denied: neurologové are no
+    // urologists, and niebezpieczeństwa no safety.
     const std::string core = piece.substr(first, last - first);
     const std::string lower = toLower(core);
+    const Morphology* morphology = state.morphology();
     if (const std::string_view prefix = language ? language->negationPrefix : std::string_view();
         !prefix.empty() && lower.size() > prefix.size() && lower.starts_with(prefix) &&
         state.keyspace().findWord(prefix) != 0 &&
         state.keyspace().findWord(std::string_view(lower).substr(prefix.size())) != 0)
-        return piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
-               core.substr(prefix.size()) + piece.substr(last);
+        return morphology && morphology->shareStem(lower, lower.substr(prefix.size()))
+                   ? std::optional(piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
+                                   core.substr(prefix.size()) + piece.substr(last))
+                   : std::nullopt;
+    // Only a language that writes new compounds as one word has words of words that the
+    // dictionary lacks (Ausgabedatei); elsewhere one is a word of its own that merely begins
+    // with another (lekkomyślnych, przeszywający, podceněním) or a typo.
+    if (!language || !language->buildsCompounds || !morphology)
+        return std::nullopt;
     std::optional<std::string> split = splitInWords(state, piece);
     if (!split)
         return split;

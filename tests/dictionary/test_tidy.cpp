@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "dictionaryfile.h"
 #include "keyspace.h"
+#include "morphology.h"
 #include "suggest.h"
 #include "tidy.h"
 
@@ -16,6 +17,10 @@
 using namespace talvora;
 
 namespace {
+
+// Tidy asks the languages' own dictionaries, which the program folder holds.
+const bool morphologyFolderSet =
+    (Morphology::setFolder(std::filesystem::path(TALVORA_PROGRAM_DIR) / "hunspell"), true);
 
 // The words of a keyspace, blank-separated, or a shipped dictionary: "@fr.dic".
 Keyspace& keyspace(const std::string& words) {

@@ -19,10 +19,9 @@ ok() { if eval "$2"; then passed=$((passed + 1)); else echo "FAILED: $1"; failed
 # A silent install into a folder of the test's own (/D comes last and unquoted).
 "$wine" "$setup" /S '/D=C:\talvora-installer-test'
 ok "installed" '[ -d "$dir" ]'
-for f in "$out"/package/Talvora/*; do
-    name=$(basename "$f")
-    ok "$name installed as packed" 'cmp -s "$f" "$dir/$name"'
-done
+while IFS= read -r name; do
+    ok "$name installed as packed" 'cmp -s "$out/package/Talvora/$name" "$dir/$name"'
+done < <(cd "$out/package/Talvora" && find . -type f | sed 's|^\./||')
 ok "the uninstaller" '[ -e "$dir/Uninstall.exe" ]'
 ok "no key file shipped" '[ ! -e "$dir/key.dat" ]'
 menu=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Talvora/Talvora.lnk' | head -1)
@@ -34,6 +33,11 @@ printf 'ahoj\r\n' > "$dir/mine.txt"
 ok "a key saved in the installed folder" '[ -s "$dir/key.dat" ]'
 dic=$(basename "$(ls "$dir"/*.dic | head -1)")
 "$wine" "$dir/talvora-cli.exe" dict add "$dic" zzyzxtalvora > /dev/null
+# Tidy finds the language's own dictionary in the installed folder: "nie" denies "lekko".
+printf 'nielekko\r\n' > "$dir/nie.txt"
+ok "Tidy reads the shipped Hunspell dictionaries" \
+    '"$wine" "$dir/talvora-cli.exe" tidy -d Polish -i "C:\\talvora-installer-test\\nie.txt" 2>/dev/null | grep -q "nie lekko"'
+rm -f "$dir/nie.txt"
 cp "$dir/key.dat" "$dir.key"
 cp "$dir/$dic" "$dir.dic"
 
@@ -47,7 +51,7 @@ ok "update keeps an added word" 'cmp -s "$dir/$dic" "$dir.dic"'
 ok "uninstall keeps key.dat" 'cmp -s "$dir/key.dat" "$dir.key"'
 ok "uninstall keeps the dictionaries" 'cmp -s "$dir/$dic" "$dir.dic"'
 ok "uninstall keeps the user's files" '[ -e "$dir/mine.txt" ]'
-ok "uninstall removes the programs" '[ ! -e "$dir/talvora-cli.exe" ] && [ ! -e "$dir/talvora.exe" ]'
+ok "uninstall removes the programs" '[ ! -e "$dir/talvora-cli.exe" ] && [ ! -e "$dir/talvora.exe" ] && [ ! -e "$dir/hunspell" ]'
 ok "uninstall removes the Start-menu entry" '[ ! -e "$menu" ]'
 rm -f "$dir.key" "$dir.dic"
 

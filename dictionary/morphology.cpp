@@ -1,0 +1,131 @@
+#include "morphology.h"
+
+#include "codepage.h"
+#include "languages.h"
+#include "programfolder.h"
+
+#include "utf8.h"
+
+#include <hunspell.hxx>
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+namespace talvora {
+
+namespace {
+
+class HunspellMorphology final : public Morphology {
+  public:
+    HunspellMorphology(const std::filesystem::path& aff, const std::filesystem::path& dic)
+        : hunspell_(aff.string().c_str(), dic.string().c_str()) {
+        // Hunspell speaks its dictionary's encoding: ISO8859-1 and -2 here besides UTF-8.
+        std::string encoding = hunspell_.get_dict_encoding();
+        if (encoding.starts_with("ISO8859-"))
+            encoding.insert(3, "-");
+        if (encoding != "UTF-8")
+            codePage_ = CodePage::fromName(encoding);
+    }
+
+    bool knows(std::string_view word) const override {
+        std::lock_guard lock(mutex_);
+        for (const std::string& form : {std::string(word), withCapital(word)})
+            if (const auto native = toNative(form); native && hunspell_.spell(*native))
+                return true;
+        return false;
+    }
+
+    bool shareStem(std::string_view a, std::string_view b) const override {
+        const auto nativeA = toNative(a), nativeB = toNative(b);
+        if (!nativeA || !nativeB)
+            return false;
+        std::lock_guard lock(mutex_);
+        const auto stemsA = hunspell_.stem(*nativeA), stemsB = hunspell_.stem(*nativeB);
+        return std::any_of(stemsA.begin(), stemsA.end(), [&](const std::string& stem) {
+            return std::find(stemsB.begin(), stemsB.end(), stem) != stemsB.end();
+        });
+    }
+
+  private:
+    static std::string withCapital(std::string_view word) {
+        size_t pos = 0;
+        const char32_t first = utf8::next(word, pos);
+        std::string out;
+        utf8::append(out, static_cast<char32_t>(u_toupper(static_cast<UChar32>(first))));
+        return out.append(word.substr(pos));
+    }
+
+    // Nothing for a word its encoding cannot hold: no word of the dictionary.
+    std::optional<std::string> toNative(std::string_view word) const {
+        if (!codePage_)
+            return std::string(word);
+        if (codePage_->firstUnencodable(word))
+            return std::nullopt;
+        return codePage_->encode(word);
+    }
+
+    mutable std::mutex mutex_; // Hunspell keeps working state between calls
+    mutable Hunspell hunspell_;
+    std::optional<CodePage> codePage_;
+};
+
+struct Registry {
+    std::mutex mutex;
+    std::optional<std::filesystem::path> folder;
+    std::map<std::string_view, std::unique_ptr<Morphology>> loaded; // none: tried, missing
+};
+
+Registry& registry() {
+    static Registry instance;
+    return instance;
+}
+
+std::filesystem::path folderLocked(Registry& r) {
+    return r.folder ? *r.folder : programFolder() / "hunspell";
+}
+
+} // namespace
+
+std::filesystem::path Morphology::folder() {
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    return folderLocked(r);
+}
+
+void Morphology::setFolder(std::filesystem::path folder) {
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    r.folder = std::move(folder);
+    r.loaded.clear();
+}
+
+const Morphology* Morphology::of(const Language& language) {
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    if (language.hunspell.empty())
+        return nullptr;
+    auto [it, added] = r.loaded.try_emplace(language.hunspell);
+    if (added) {
+        const std::filesystem::path base = folderLocked(r) / std::string(language.hunspell);
+        std::filesystem::path aff = base, dic = base;
+        aff += ".aff";
+        dic += ".dic";
+        std::error_code error;
+        // Only plain files: a pipe planted in their place would hold the program.
+        if (std::filesystem::is_regular_file(aff, error) &&
+            std::filesystem::is_regular_file(dic, error)) {
+            try {
+                it->second = std::make_unique<HunspellMorphology>(aff, dic);
+            } catch (const std::exception&) {
+                // An encoding no code page reads: as if missing.
+            }
+        }
+    }
+    return it->second.get();
+}
+
+} // namespace talvora

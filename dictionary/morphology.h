@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace talvora {
+
+struct Language;
+
+// What a language's own morphology (its Hunspell dictionary, shipped in the program folder's
+// "hunspell" folder) says of a word. Tidy asks it before a rewrite that a coincidence of
+// letters could make: a negation or compound split, an accent or respelling fix.
+class Morphology {
+  public:
+    // The language's, loaded on first use and kept; nothing when its files are missing or
+    // cannot be read, and Tidy then leaves such words to the report.
+    static const Morphology* of(const Language& language);
+    // Where the files are looked for: the program folder's "hunspell" unless set otherwise.
+    static std::filesystem::path folder();
+    static void setFolder(std::filesystem::path folder);
+
+    virtual ~Morphology() = default;
+    // The word (UTF-8) is a word of the language as typed, or with a capital first letter
+    // (a German noun typed in small letters).
+    virtual bool knows(std::string_view word) const = 0;
+    // The two are forms of one stem (nevyléčitelná and vyléčitelná, both of vyléčitelný;
+    // not neurologové and urologové).
+    virtual bool shareStem(std::string_view a, std::string_view b) const = 0;
+};
+
+} // namespace talvora
