@@ -55,50 +55,50 @@ constexpr std::string_view Reale = "%spellout-cardinal-reale";   // Swedish en
 constexpr SymbolWords englishSymbols{
     {"percent"}, {"dollars", "dollar"}, {"euros", "euro"},
     {"pounds", "pound"}, {"degrees", "degree"}, "Celsius", "Fahrenheit",
-    "plus", "minus", "and", "at", "dot", "point", '.', true};
+    "plus", "minus", "to", "and", "at", "dot", "point", '.', true};
 // Czech: "many" is the form of a decimal (3,5 procenta), "other" that of five and more.
 constexpr SymbolWords czechSymbols{
     gendered(Neuter, {"procent", "procento", "procenta", "procenta"}),
     gendered(Masculine, {"dolarů", "dolar", "dolary", "dolaru"}),
     gendered(Neuter, {"eur", "euro", "eura", "eura"}), gendered(Feminine, {"liber", "libra", "libry", "libry"}),
     gendered(Masculine, {"stupňů", "stupeň", "stupně", "stupně"}), "Celsia", "Fahrenheit",
-    "plus", "minus", "a", "zavináč", "tečka", "čárka"};
+    "plus", "minus", "až", "a", "zavináč", "tečka", "čárka"};
 constexpr SymbolWords danishSymbols{
     gendered(Neuter, {"procent"}), gendered(Common, {"dollar"}), gendered(Common, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Common, {"grader", "grad"}), "Celsius",
-    "Fahrenheit", "plus", "minus", "og", "snabel-a", "punktum", "komma"};
+    "Fahrenheit", "plus", "minus", "til", "og", "snabel-a", "punktum", "komma"};
 constexpr SymbolWords dutchSymbols{
     {"procent"}, {"dollar"}, {"euro"}, {"pond"}, {"graden", "graad"}, "Celsius",
-    "Fahrenheit", "plus", "min", "en", "apenstaartje", "punt", "komma"};
+    "Fahrenheit", "plus", "min", "tot", "en", "apenstaartje", "punt", "komma"};
 constexpr SymbolWords frenchSymbols{
     gendered(Masculine, {"pour cent"}), gendered(Masculine, {"dollars", "dollar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"livres", "livre"}),
     gendered(Masculine, {"degrés", "degré"}), "Celsius", {},
-    "plus", "moins", "et", "arobase", "point", "virgule"};
+    "plus", "moins", "à", "et", "arobase", "point", "virgule"};
 constexpr SymbolWords germanSymbols{
     gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}), gendered(Masculine, {"Euro"}),
     gendered(Neuter, {"Pfund"}), gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit",
-    "plus", "minus", "und", "at", "Punkt", "Komma", ',', true};
+    "plus", "minus", "bis", "und", "at", "Punkt", "Komma", ',', true};
 constexpr SymbolWords italianSymbols{
     gendered(Masculine, {"per cento"}), gendered(Masculine, {"dollari", "dollaro"}),
     gendered(Masculine, {"euro"}), gendered(Feminine, {"sterline", "sterlina"}),
-    gendered(Masculine, {"gradi", "grado"}), "Celsius", "Fahrenheit", "più", "meno", "e", "chiocciola", "punto",
+    gendered(Masculine, {"gradi", "grado"}), "Celsius", "Fahrenheit", "più", "meno", "a", "e", "chiocciola", "punto",
     "virgola"};
 // Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
 constexpr SymbolWords polishSymbols{
     gendered(Masculine, {"procent"}), gendered(Masculine, {"dolara", "dolar", "dolary", "dolarów"}),
     gendered(Neuter, {"euro"}), gendered(Masculine, {"funta", "funt", "funty", "funtów"}),
     gendered(Masculine, {"stopnia", "stopień", "stopnie", "stopni"}),
-    "Celsjusza", "Fahrenheita", "plus", "minus", "i", "małpa", "kropka", "przecinek"};
+    "Celsjusza", "Fahrenheita", "plus", "minus", "do", "i", "małpa", "kropka", "przecinek"};
 constexpr SymbolWords spanishSymbols{
     gendered(Masculine, {"por ciento"}), gendered(Masculine, {"dólares", "dólar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"libras", "libra"}),
     gendered(Masculine, {"grados", "grado"}), "Celsius", "Fahrenheit",
-    "más", "menos", "y", "arroba", "punto", "coma"};
+    "más", "menos", "a", "y", "arroba", "punto", "coma"};
 constexpr SymbolWords swedishSymbols{
     gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",
-    "Fahrenheit", "plus", "minus", "och", "snabel-a", "punkt", "komma"};
+    "Fahrenheit", "plus", "minus", "till", "och", "snabel-a", "punkt", "komma"};
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};

@@ -45,7 +45,9 @@ constexpr PluralWord gendered(std::string_view ruleSet, PluralWord word) {
 struct SymbolWords {
     PluralWord percent, dollar, euro, pound, degree;
     std::string_view celsius, fahrenheit; // none where the dictionary lacks it: the letter
-    std::string_view plus, minus, ampersand, at, dot;
+    std::string_view plus, minus;
+    std::string_view range; // between two numbers: "5-7" is "five to seven"
+    std::string_view ampersand, at, dot;
     std::string_view decimalSeparator; // the word for the separator of "3,5"
     char decimalMark = ',';            // the other of comma and full stop groups thousands
     bool decimalsDigitByDigit = false; // "drei Komma eins vier", not "trois virgule quatorze"

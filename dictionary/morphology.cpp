@@ -39,6 +39,33 @@ class HunspellMorphology final : public Morphology {
         return false;
     }
 
+    // Hunspell names each part of a compound "pa:" and a stem "st:".
+    Analysis analyse(std::string_view word) const override {
+        Analysis result;
+        std::lock_guard lock(mutex_);
+        for (const std::string& form : {std::string(word), withCapital(word)}) {
+            const auto native = toNative(form);
+            if (!native)
+                continue;
+            for (const std::string& line : hunspell_.analyze(*native)) {
+                const size_t part = line.rfind("pa:");
+                if (part == std::string::npos) {
+                    result.simple = result.simple || line.find("st:") != std::string::npos;
+                    continue;
+                }
+                result.compound = true;
+                if (result.lastPart.empty()) {
+                    const size_t end = line.find_first_of(" \t", part);
+                    const std::string last = line.substr(part + 3, end == std::string::npos ? end : end - part - 3);
+                    result.lastPart = codePage_ ? codePage_->decode(last) : last;
+                }
+            }
+            if (result.compound || result.simple)
+                break;
+        }
+        return result;
+    }
+
     bool shareStem(std::string_view a, std::string_view b) const override {
         const auto nativeA = toNative(a), nativeB = toNative(b);
         if (!nativeA || !nativeB)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace talvora {
@@ -23,6 +24,13 @@ class Morphology {
     // The word (UTF-8) is a word of the language as typed, or with a capital first letter
     // (a German noun typed in small letters).
     virtual bool knows(std::string_view word) const = 0;
+    // How the language analyses a word it knows (as knows() takes it).
+    struct Analysis {
+        bool compound = false; // made of words (Ausgabedatei, verdensure)
+        bool simple = false;   // a word of its own (partitionering, hondenhok)
+        std::string lastPart;  // a compound's, where the analysis names it (datei, ure)
+    };
+    virtual Analysis analyse(std::string_view word) const = 0;
     // The two are forms of one stem (nevyléčitelná and vyléčitelná, both of vyléčitelný;
     // not neurologové and urologové).
     virtual bool shareStem(std::string_view a, std::string_view b) const = 0;

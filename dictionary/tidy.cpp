@@ -97,6 +97,14 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, bool spellN
     size_t lineStart = 0;
     state.amount.reset();
     state.amountFresh = false;
+    // A currency written apart before its amount ("$ 5") is held back and read after it, as
+    // "5 $" is: "five dollars", one change for both pieces.
+    struct Held {
+        size_t at, tidiedAt;
+        std::string_view piece;
+    };
+    std::optional<Held> held;
+    std::string reordered; // the line after the amount, the held symbol first
     auto span = [&](std::string_view piece) {
         const auto at = static_cast<size_t>(piece.data() - text.data());
         if (!lineEnd || at > *lineEnd) {
@@ -119,18 +127,45 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, bool spellN
         else if (const std::u32string chars = decode(piece);
                  std::any_of(chars.begin(), chars.end(), isWordChar))
             sentenceStart = false;
-        if (state.known(piece) && !standsBesideNumber(state, piece)) {
+        // Not one that follows a number: it is that number's ("2 € 3,5 %").
+        if (!held && !state.amount && currencyBeforeNumber(state, piece)) {
+            held = Held{at, out.size(), piece};
+            return;
+        }
+        const std::string_view after = state.after;
+        if (held) {
+            out.resize(held->tidiedAt); // the blank after the symbol too
+            reordered = ' ' + std::string(held->piece) + std::string(after);
+            state.after = reordered;
+        } else if (state.known(piece) && !standsBesideNumber(state, piece)) {
             out += piece;
             return;
         }
         state.fired.clear();
         state.typed = piece;
         std::string tidied = state.resolve(std::string(piece), 0);
-        if (tidied != piece) {
+        std::string_view original = piece;
+        size_t originalAt = at;
+        if (held) {
+            // The symbol's words go before the punctuation that ends the amount ("$ 5.").
+            size_t end = tidied.size();
+            for (size_t k = piece.size(); k > 0 && end > 0 && isSeparatorByte(piece[k - 1]) &&
+                                          tidied[end - 1] == piece[k - 1];
+                 --k)
+                --end;
+            state.typed = held->piece;
+            state.after = after;
+            const std::string symbol = state.resolve(std::string(held->piece), 0);
+            tidied = tidied.substr(0, end) + ' ' + symbol + tidied.substr(end);
+            originalAt = held->at;
+            original = text.substr(held->at, at + piece.size() - held->at);
+            held.reset();
+        }
+        if (tidied != original) {
             line += static_cast<uint32_t>(std::count(text.begin() + static_cast<std::ptrdiff_t>(counted),
-                                                     text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
-            counted = at;
-            TidyChange change = changeOf(piece, at, tidied, out.size());
+                                                     text.begin() + static_cast<std::ptrdiff_t>(originalAt), '\n'));
+            counted = originalAt;
+            TidyChange change = changeOf(original, originalAt, tidied, out.size());
             change.rule = joinedNames(state.fired);
             change.line = line;
             result.changes.push_back(std::move(change));

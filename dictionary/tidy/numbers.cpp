@@ -202,6 +202,27 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         i = j;
     }
     const NumberWords& numbers = state.numbers();
+    auto isNumber = [&](size_t k) { return k < segments.size() && !segments[k].number.whole.empty(); };
+    size_t numberCount = 0, dashes = 0; // a date's dashes are two (2026-12-08)
+    for (const Segment& s : segments) {
+        numberCount += !s.number.whole.empty();
+        dashes += s.text == "-" || s.text == "\u2013";
+    }
+    // Between two numbers a full stop that is no decimal mark (a section or version, 3.8.1,
+    // 6.0 where decimals take a comma) and a dash (a range, 5-7) are read, not dropped:
+    // "three point eight point one", "five to seven". Not the dots of a date (8.12.2026).
+    const bool date = numberCount == 3 && segments.size() == 5 && segments[1].text == "." &&
+                      segments[3].text == "." && segments[0].text.size() <= 2 &&
+                      segments[2].text.size() <= 2 && segments[4].text.size() == 4;
+    auto between = [&](const Segment& s, size_t k) -> std::string_view {
+        if (!symbols || !isNumber(k - 1) || !isNumber(k + 1))
+            return {};
+        if (s.text == "." && !date)
+            return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
+        if ((s.text == "-" || s.text == "\u2013") && dashes == 1)
+            return symbols->range;
+        return {};
+    };
     std::string out;
     bool afterWord = false;
     for (size_t k = 0; k < segments.size(); ++k) {
@@ -211,6 +232,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += readSign(state, s.text);
             else if (k == 0 || k + 1 == segments.size())
                 out += s.text; // leading or trailing punctuation stays with the word
+            else if (const std::string_view word = between(s, k);
+                     !word.empty() && state.allKnown(word))
+                out += ' ' + std::string(word) + ' ';
             else
                 out += ' ';
             afterWord = false;

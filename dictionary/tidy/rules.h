@@ -100,6 +100,8 @@ std::optional<std::string> spellDigits(State&, const std::string& piece);
 // A symbol standing alone beside a number ("10 %", "$ 5"): read with it although the
 // dictionary, which drops separators, takes it for no word at all.
 bool standsBesideNumber(const State& state, std::string_view piece);
+// A currency symbol written apart before its amount ("$ 5"), which reads after it.
+bool currencyBeforeNumber(const State& state, std::string_view piece);
 // The gender's rule set of the unit written apart right after the piece ("1 €"); none else.
 std::string_view genderOfUnitAfter(const State& state);
 // Spelling (spelling.cpp).

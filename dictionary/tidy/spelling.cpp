@@ -39,6 +39,10 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
             ++j;
         if (j - i == lower.size())
             return std::nullopt;
+        // Capitals over and over at the start are an abbreviation's (PPPoE, SSSD), not a
+        // drawn-out word's (CRRRUEL).
+        if (i == 0 && j >= 3 && isLetter(lower[0]) && lower[0] != typed[0])
+            return std::nullopt;
         if (j - i >= 3 && isLetter(lower[i])) {
             if (runs.size() == MaxRuns)
                 return std::nullopt;

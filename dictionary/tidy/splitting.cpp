@@ -109,7 +109,46 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // with another (lekkomyślnych, przeszywający, podceněním) or a typo.
     if (!language || !language->buildsCompounds || !morphology)
         return std::nullopt;
+    // The language must know it as a compound, and each part as a word (no verden sure, mappes
+    // øgninger, partition ering): where it names the last part, the split ends with it.
+    const Morphology::Analysis analysis = morphology->analyse(core);
+    if ((analysis.simple && !analysis.compound) || !morphology->knows(core))
+        return std::nullopt;
     std::optional<std::string> split = splitInWords(state, piece);
+    auto fits = [&](const std::string& candidate) {
+        const std::string parts = candidate.substr(first, candidate.size() - first - (piece.size() - last));
+        const std::vector<std::string_view> words = splitBlanks(parts);
+        return std::all_of(words.begin(), words.end(),
+                           [&](std::string_view word) { return morphology->knows(word); }) &&
+               (analysis.lastPart.empty() || toLower(words.back()) == toLower(analysis.lastPart));
+    };
+    if (split && !fits(*split))
+        split.reset();
+    if (!split && !analysis.lastPart.empty()) {
+        // Where the language cuts it: the first part as the dictionary holds it, or without
+        // its linking letters.
+        const std::string lastLower = toLower(analysis.lastPart);
+        if (!lower.ends_with(lastLower) || lower.size() == lastLower.size() ||
+            lower.size() != core.size())
+            return std::nullopt;
+        const size_t cut = core.size() - lastLower.size();
+        std::u32string head = decode(std::string_view(lower).substr(0, cut));
+        std::vector<size_t> drops{0};
+        for (const std::u32string_view link : language->linkingElements)
+            if (head.size() > link.size() && std::u32string_view(head).ends_with(link))
+                drops.push_back(link.size());
+        for (const size_t drop : drops) {
+            const std::string firstPart = encode(std::u32string_view(head).substr(0, head.size() - drop));
+            if (state.known(firstPart) && morphology->knows(firstPart)) {
+                const std::string candidate = piece.substr(0, first) +
+                    withCapitalsOf(decode(core.substr(0, cut)), decode(firstPart)) + ' ' +
+                    core.substr(cut) + piece.substr(last);
+                if (state.allKnown(candidate))
+                    return candidate;
+            }
+        }
+        return std::nullopt;
+    }
     if (!split)
         return split;
     // Unless the word one edit away is the same compound in another form (filmplakaten

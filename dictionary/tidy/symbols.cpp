@@ -386,6 +386,14 @@ std::string_view genderOfUnitAfter(const State& state) {
     return word ? word->ruleSet : std::string_view();
 }
 
+bool currencyBeforeNumber(const State& state, std::string_view piece) {
+    if (!state.language() || !state.language()->symbols ||
+        piece.find_first_of("$\xC2\xE2") == std::string_view::npos)
+        return false;
+    bool leading = false;
+    return isCurrency(loneSymbol(piece, leading)) && !leading && nextNumber(state);
+}
+
 bool standsBesideNumber(const State& state, std::string_view piece) {
     // Every symbol begins with one of these bytes; most pieces have none of them.
     if (!state.language() || !state.language()->symbols ||
