@@ -15,7 +15,7 @@ technical writing, and the spoken lines of a puzzle game in its translations
 (fillets-ng-data, all but Danish): everyday talk that no dictionary or rule was tuned on.
 
     /usr/bin/python3 tools/measure_messages.py --old OLD_DATA_DIR --new data \\
-        --cli build/cli/talvora-cli [--limit 1000] [--only eng.dic]
+        --cli build/talvora-cli [--spell-names] [--limit 1000] [--only eng.dic]
 
 With Tidy: through `talvora-cli tidy` when the given program has that command, otherwise
 an emulation of its rules in this script (the report says which). Debian's python3 with
@@ -348,10 +348,11 @@ def cli_env(codepage):
                                                                             "windows-1252"))
 
 
-def real_tidy(cli, dictionary, messages, codepage):
+def real_tidy(cli, dictionary, messages, codepage, options=()):
     """All messages as one text of CR LF lines; Tidy keeps the line structure."""
     text = "\r\n".join(messages) + "\r\n"
-    done = subprocess.run([cli, "tidy", "--dictionary", str(dictionary)], input=text.encode(),
+    done = subprocess.run([cli, "tidy", "--dictionary", str(dictionary), *options],
+                          input=text.encode(),
                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                           env=cli_env(codepage))
     out = done.stdout.decode("utf-8").replace("\r\n", "\n").split("\n")
@@ -416,6 +417,8 @@ def main():
     parser.add_argument("--old", help="folder of the earlier dictionaries")
     parser.add_argument("--new", default=str(Path(__file__).resolve().parent.parent / "data"))
     parser.add_argument("--cli", help="talvora-cli, for its tidy command")
+    parser.add_argument("--spell-names", action="store_true",
+                        help="tidy with --spell-names: names that stay unknown spelled out")
     parser.add_argument("--limit", type=int, default=1000, help="messages per kind of source")
     parser.add_argument("--only", action="append", help="only this dictionary file")
     parser.add_argument("--top", type=int, default=5, help="missing words shown")
@@ -449,7 +452,8 @@ def main():
             words = read_dictionary(path, codepage)
             plain = figures(messages, words)
             if use_cli:
-                tidied_all = real_tidy(args.cli, path.resolve(), everything, codepage)
+                tidied_all = real_tidy(args.cli, path.resolve(), everything, codepage,
+                                       ["--spell-names"] if args.spell_names else [])
             else:
                 tidy = EmulatedTidy(words, locale)
                 tidied_all = [tidy.line(m) for m in everything]
