@@ -8,6 +8,8 @@
 #include "numbers.h"
 #include "spelling.h"
 
+#include <algorithm>
+
 namespace talvora::tidy {
 
 const std::vector<Rule>& rules() {
@@ -56,6 +58,20 @@ bool State::known(std::string_view piece) const {
 
 bool State::mayReplace(std::string_view word) const {
     return morphology_ && !morphology_->knows(word);
+}
+
+bool State::looksLikeName(std::string_view core) const {
+    const std::u32string letters = decode(core);
+    if (sentenceStart || (language_ && language_->capitalisesNouns) || letters.size() < 2 ||
+        !isUpperCase(letters[0]) || !std::all_of(letters.begin() + 1, letters.end(), isLowerCase))
+        return false;
+    // A part of GStreamer or of Ravanal»Lord is no name of its own, and a second Tidy, which
+    // sees the parts apart, must find the same.
+    std::u32string chars = decode(typed);
+    while (!chars.empty() && !isWordChar(chars.back()))
+        chars.pop_back();
+    const auto from = std::find_if(chars.begin(), chars.end(), isWordChar);
+    return std::u32string(from, chars.end()) == letters;
 }
 
 bool State::allKnown(std::string_view pieces) const {

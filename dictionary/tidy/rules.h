@@ -35,6 +35,9 @@ class State {
     // A rule may put another word in place of this one: the language's morphology does not
     // know it as typed. Without one, nothing tells a typo from a word the dictionary lacks.
     bool mayReplace(std::string_view word) const;
+    // The word being tidied (a part of it: core) is written like a name inside a sentence
+    // (Linarien, Installer): no rule puts other words in its place.
+    bool looksLikeName(std::string_view core) const;
     bool known(std::string_view piece) const;
     bool allKnown(std::string_view pieces) const;
 

@@ -82,7 +82,8 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
         return std::nullopt;
     const auto& respellings = state.language()->respellings;
     const auto [first, last] = coreOf(piece);
-    if (!state.mayReplace(piece.substr(first, last - first)))
+    if (!state.mayReplace(piece.substr(first, last - first)) ||
+        state.looksLikeName(piece.substr(first, last - first)))
         return std::nullopt;
     const std::string lower = toLower(piece.substr(first, last - first));
     // Each spot: where it starts, how many bytes it covers, and what may stand there.
@@ -151,8 +152,13 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     const std::u32string letters = decode(core);
     const std::u32string lower = decode(toLower(core));
     if (letters.size() < 2 || lower.size() != letters.size() ||
-        !std::all_of(letters.begin(), letters.end(), isLetter) || !state.mayReplace(core))
+        !std::all_of(letters.begin(), letters.end(), isLetter) || !state.mayReplace(core) ||
+        state.looksLikeName(core))
         return std::nullopt;
+    // Whoever typed an accent had the keys for them: a plain letter then is meant plain
+    // (förstoraren is no förstöraren); only a typed accent may be wrong (piú, konvertér).
+    const std::u32string plainTyped = withoutAccents(lower);
+    const bool typedAccents = plainTyped != lower;
     const std::u32string plain = withoutAccents(lower);
     const auto& index = state.accents().byPlainForm;
     const uint64_t hash = hashOf(plain);
@@ -165,10 +171,15 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
         // One accent written for another (dèr for dér, perchè) is nearer than an accent
         // added or left out: whoever typed one meant the letter to carry one.
         size_t differences = 0;
+        bool allowed = true;
         for (size_t i = 0; i < word.size(); ++i)
-            if (word[i] != lower[i])
-                differences += word[i] != plain[i] && lower[i] != plain[i] ? 1 : 2;
-        best.offer(word, differences);
+            if (word[i] != lower[i]) {
+                const bool swapped = word[i] != plain[i] && lower[i] != plain[i];
+                differences += swapped ? 1 : 2;
+                allowed = allowed && (!typedAccents || lower[i] != plain[i]);
+            }
+        if (allowed)
+            best.offer(word, differences);
     }
     if (!best.get() || best.rank() == 0)
         return std::nullopt;

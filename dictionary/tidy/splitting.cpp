@@ -64,17 +64,6 @@ namespace {
 
 std::optional<std::string> splitInWords(State& state, const std::string& piece);
 
-// Whether a word is all that was typed but for punctuation around it («Linarien»): a part
-// of GStreamer or of Ravanal»Lord is no name of its own, and a second Tidy, which sees the
-// parts apart, must find the same.
-bool isWholePiece(std::string_view typed, std::string_view word) {
-    std::u32string chars = decode(typed);
-    while (!chars.empty() && !isWordChar(chars.back()))
-        chars.pop_back();
-    const auto from = std::find_if(chars.begin(), chars.end(), isWordChar);
-    return encode(std::u32string(from, chars.end())) == word;
-}
-
 } // namespace
 
 // A word written like a name inside a sentence (Linarien, Ravanal) is a name, and a word one
@@ -82,11 +71,8 @@ bool isWholePiece(std::string_view typed, std::string_view word) {
 // words (Lina rien, pas word). Both are left to the report and its suggestions.
 std::optional<std::string> splitCompound(State& state, const std::string& piece) {
     const auto [first, last] = coreOf(piece);
-    const std::u32string letters = decode(std::string_view(piece).substr(first, last - first));
     const Language* language = state.language();
-    if (!state.sentenceStart && !(language && language->capitalisesNouns) && letters.size() > 1 &&
-        isUpperCase(letters[0]) && std::all_of(letters.begin() + 1, letters.end(), isLowerCase) &&
-        isWholePiece(state.typed, std::string_view(piece).substr(first, last - first)))
+    if (state.looksLikeName(std::string_view(piece).substr(first, last - first)))
         return std::nullopt;
     // Czech and Polish write "not" joined to the word it denies (nevyléčitelná, neměj,
     // niewykrywalny); the dictionary may hold only the word, and the two side by side read
@@ -132,6 +118,10 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
             lower.size() != core.size())
             return std::nullopt;
         const size_t cut = core.size() - lastLower.size();
+        // Two letters are a prefix or an ending, not a word of the compound (af maksimeret,
+        // fund te).
+        if (decode(lastLower).size() < 3 || decode(lower.substr(0, cut)).size() < 3)
+            return std::nullopt;
         std::u32string head = decode(std::string_view(lower).substr(0, cut));
         std::vector<size_t> drops{0};
         for (const std::u32string_view link : language->linkingElements)
