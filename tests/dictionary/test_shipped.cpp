@@ -8,6 +8,7 @@
 #include "files.h"
 #include "keyspace.h"
 #include "languages.h"
+#include "morphology.h"
 #include "roundtrip.h"
 #include "text.h"
 #include "textlines.h"
@@ -27,6 +28,10 @@
 using namespace talvora;
 
 namespace {
+
+// Tidy asks the languages' own dictionaries, which the program folder holds.
+const std::filesystem::path Hunspell = std::filesystem::path(TALVORA_PROGRAM_DIR) / "hunspell";
+const bool morphologyFolderSet = (Morphology::setFolder(Hunspell), true);
 
 struct Language {
     const char* file;
@@ -195,7 +200,7 @@ TEST_P(ShippedDictionary, HoldsTheWordsWritingAndTidyNeed) {
     ASSERT_TRUE(language && language->symbols);
     const SymbolWords& s = *language->symbols;
     std::vector<std::string_view> symbols = {
-        s.celsius, s.fahrenheit, s.plus, s.minus, s.ampersand, s.at, s.dot, s.decimalSeparator};
+        s.celsius, s.fahrenheit, s.plus, s.minus, s.range, s.ampersand, s.at, s.dot, s.decimalSeparator};
     for (const PluralWord& p : {s.percent, s.dollar, s.euro, s.pound, s.degree})
         symbols.insert(symbols.end(), {p.other, p.one, p.few, p.many});
     for (std::string_view w : symbols)
@@ -292,4 +297,22 @@ TEST(ShippedEveryday, SentencesAsPeopleWriteThemEncodeAfterTidy) {
         const CommandResult enc = encodeText(ks, r.text);
         EXPECT_TRUE(enc.messages.empty() && enc.output) << file << ": " << r.text;
     }
+}
+
+// Each language's Hunspell dictionary is in the program folder and read in its own encoding
+// (ISO 8859-1 and -2 besides UTF-8); without the files Tidy splits nothing it cannot judge.
+TEST(ShippedMorphology, EveryLanguageReadsItsOwnDictionary) {
+    for (const talvora::Language& language : languageTable()) {
+        const Morphology* morphology = Morphology::of(language);
+        ASSERT_TRUE(morphology) << language.hunspell;
+        EXPECT_TRUE(morphology->knows(language.symbols->range)) << language.hunspell;
+        EXPECT_FALSE(morphology->knows("zzqxj")) << language.hunspell;
+    }
+    EXPECT_TRUE(Morphology::of(*languageFor("pl"))->shareStem("niemiły", "miły"));
+    EXPECT_TRUE(Morphology::of(*languageFor("de"))->knows("grüße"));
+    Morphology::setFolder(Hunspell / "none");
+    EXPECT_FALSE(Morphology::of(*languageFor("cs")));
+    Keyspace& ks = dictionary("Czech.dic").ks();
+    EXPECT_EQ(Tidier(ks, "cs").tidy("Nevyléčitelná", false).text, "Nevyléčitelná");
+    Morphology::setFolder(Hunspell);
 }
