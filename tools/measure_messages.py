@@ -351,7 +351,9 @@ def cli_env(codepage):
 def real_tidy(cli, dictionary, messages, codepage, options=()):
     """All messages as one text of CR LF lines; Tidy keeps the line structure."""
     text = "\r\n".join(messages) + "\r\n"
-    done = subprocess.run([cli, "tidy", "--dictionary", str(dictionary), *options],
+    # The suggestions go to standard error, which is not read: no need to make them.
+    done = subprocess.run([cli, "tidy", "--dictionary", str(dictionary), "--no-suggestions",
+                           *options],
                           input=text.encode(),
                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                           env=cli_env(codepage))
