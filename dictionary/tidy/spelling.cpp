@@ -28,7 +28,7 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
     const auto [first, last] = coreOf(piece);
     const std::u32string typed = decode(piece.substr(first, last - first));
     const std::u32string lower = decode(toLower(piece.substr(first, last - first)));
-    if (lower.size() != typed.size() || !state.mayReplace(piece.substr(first, last - first)) || std::all_of(typed.begin(), typed.end(), [](char32_t c) {
+    if (lower.size() != typed.size() || std::all_of(typed.begin(), typed.end(), [](char32_t c) {
             return std::u32string_view(U"IVXLCDM").find(c) != std::u32string_view::npos;
         }))
         return std::nullopt;
@@ -67,7 +67,8 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
         if (state.known(encode(word)))
             best.offer(word, removed);
     }
-    if (!best.get())
+    // Only now ask the language: the look-up costs more than the search.
+    if (!best.get() || !state.mayReplace(piece.substr(first, last - first)))
         return std::nullopt;
     return piece.substr(0, first) + encode(*best.get()) + piece.substr(last);
 }
@@ -82,8 +83,7 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
         return std::nullopt;
     const auto& respellings = state.language()->respellings;
     const auto [first, last] = coreOf(piece);
-    if (!state.mayReplace(piece.substr(first, last - first)) ||
-        state.looksLikeName(piece.substr(first, last - first)))
+    if (state.looksLikeName(piece.substr(first, last - first)))
         return std::nullopt;
     const std::string lower = toLower(piece.substr(first, last - first));
     // Each spot: where it starts, how many bytes it covers, and what may stand there.
@@ -134,7 +134,7 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
         if (state.known(word))
             best.offer(word, rank);
     }
-    if (!best.get())
+    if (!best.get() || !state.mayReplace(piece.substr(first, last - first)))
         return std::nullopt;
     return piece.substr(0, first) +
            withCapitalsOf(decode(piece.substr(first, last - first)), decode(*best.get())) +
@@ -152,8 +152,7 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     const std::u32string letters = decode(core);
     const std::u32string lower = decode(toLower(core));
     if (letters.size() < 2 || lower.size() != letters.size() ||
-        !std::all_of(letters.begin(), letters.end(), isLetter) || !state.mayReplace(core) ||
-        state.looksLikeName(core))
+        !std::all_of(letters.begin(), letters.end(), isLetter) || state.looksLikeName(core))
         return std::nullopt;
     // Whoever typed an accent had the keys for them: a plain letter then is meant plain
     // (förstoraren is no förstöraren); only a typed accent may be wrong (piú, konvertér).
@@ -181,7 +180,7 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
         if (allowed)
             best.offer(word, differences);
     }
-    if (!best.get() || best.rank() == 0)
+    if (!best.get() || best.rank() == 0 || !state.mayReplace(core))
         return std::nullopt;
     return piece.substr(0, first) + withCapitalsOf(letters, *best.get()) + piece.substr(last);
 }

@@ -96,11 +96,14 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if (!language || !language->buildsCompounds || !morphology)
         return std::nullopt;
     // The language must know it as a compound, and each part as a word (no verden sure, mappes
-    // øgninger, partition ering): where it names the last part, the split ends with it.
-    const Morphology::Analysis analysis = morphology->analyse(core);
-    if ((analysis.simple && !analysis.compound) || !morphology->knows(core))
-        return std::nullopt;
+    // øgninger, partition ering): where it names the last part, the split ends with it. Asked
+    // only of a word that splits at all: the look-ups cost more than the search.
     std::optional<std::string> split = splitInWords(state, piece);
+    if (!split || !morphology->knows(core))
+        return std::nullopt;
+    const Morphology::Analysis analysis = morphology->analyse(core);
+    if (analysis.simple && !analysis.compound)
+        return std::nullopt;
     auto fits = [&](const std::string& candidate) {
         const std::string parts = candidate.substr(first, candidate.size() - first - (piece.size() - last));
         const std::vector<std::string_view> words = splitBlanks(parts);
