@@ -1,6 +1,8 @@
 #pragma once
 
 // Starts real programs for the tests that need several at once, on either system.
+#include "utf8.h"
+
 #include <string>
 #include <vector>
 
@@ -10,7 +12,6 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 extern char** environ;
 #endif
 
@@ -19,13 +20,6 @@ namespace talvora::test {
 #ifdef _WIN32
 
 using Process = HANDLE;
-
-inline std::wstring wide(const std::string& utf8) {
-    std::wstring out(utf8.size() + 1, L'\0');
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, out.data(), static_cast<int>(out.size()));
-    out.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
-    return out;
-}
 
 // Quotes one argument the way the C library's command-line parsing reads it back.
 inline std::wstring quoted(const std::wstring& arg) {
@@ -48,9 +42,9 @@ inline std::wstring quoted(const std::wstring& arg) {
 inline Process start(const std::vector<std::string>& args, const std::string& output = {}) {
     std::wstring line;
     for (const auto& a : args)
-        line += (line.empty() ? L"" : L" ") + quoted(wide(a));
+        line += (line.empty() ? L"" : L" ") + quoted(pathFromUtf8(a).native());
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE out = CreateFileW(output.empty() ? L"NUL" : wide(output).c_str(), GENERIC_WRITE,
+    HANDLE out = CreateFileW(output.empty() ? L"NUL" : pathFromUtf8(output).c_str(), GENERIC_WRITE,
                              FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     STARTUPINFOW startup{};
@@ -69,8 +63,6 @@ inline Process start(const std::vector<std::string>& args, const std::string& ou
     return info.hProcess;
 }
 
-inline bool running(Process p) { return p && WaitForSingleObject(p, 0) == WAIT_TIMEOUT; }
-
 // The exit status, or -1.
 inline int finish(Process p) {
     if (!p || WaitForSingleObject(p, INFINITE) != WAIT_OBJECT_0)
@@ -80,8 +72,6 @@ inline int finish(Process p) {
     CloseHandle(p);
     return static_cast<int>(code);
 }
-
-inline void pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 
 #else
 
@@ -103,11 +93,6 @@ inline Process start(const std::vector<std::string>& args, const std::string& ou
     return err == 0 ? pid : -1;
 }
 
-inline bool running(Process p) {
-    int status = 0;
-    return p > 0 && ::waitpid(p, &status, WNOHANG) == 0;
-}
-
 // The exit status, 128 + the signal that ended it, or -1.
 inline int finish(Process p) {
     int status = 0;
@@ -115,8 +100,6 @@ inline int finish(Process p) {
         return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
-
-inline void pause(int milliseconds) { ::usleep(static_cast<useconds_t>(milliseconds) * 1000); }
 
 #endif
 
