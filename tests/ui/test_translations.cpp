@@ -64,7 +64,6 @@ class TestTranslations : public uitest::WindowTest {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("fixed") << "de" << uitest::q(keys::msg::KeySaved) << "Schlüssel gespeichert";
         QTest::newRow("name kept") << "de" << uitest::q(keys::msg::noSuchKey("al %1 50%"))
                                    << "Kein Schlüssel namens al %1 50% ist gespeichert.";
         QTest::newRow("quoted word") << "fr" << uitest::q(msg::wordNotFound("zzq"))
@@ -101,35 +100,53 @@ class TestTranslations : public uitest::WindowTest {
         for (const QString& form : l10n::messageForms()) {
             const QByteArray source = form.toUtf8();
             const int n = form.contains(QLatin1String("%n")) ? 3 : -1;
-            QString expected = l10n::translate("Messages", source.constData(), n);
-            expected = sample(expected);
+            const QString expected = sample(l10n::translate("Messages", source.constData(), n));
             QCOMPARE(l10n::translateMessage(sample(form)), expected);
         }
     }
 
     // The page of the window's language where the folder has one, else the English page; a
-    // page the folder lacks is named. Each caption is the item's, in the window's language.
-    void helpPagesFollowTheLanguage() {
-        QVERIFY(uitest::writeBytes(path("key.htm"), "<html><body><p>About keys</p></body></html>"));
+    // page the folder lacks is named. Each caption is the item's, in the window's language; a
+    // link to a page the menu knows takes its caption, another leaves the caption as it is.
+    void helpPagesFollowTheLanguageAndTheLinks() {
+        QVERIFY(uitest::writeBytes(path("key.htm"), "<html><body><p>Keys <a href=\"dict.htm\">dictionaries</a> "
+                                                    "<a href=\"other.htm\">other</a></p></body></html>"));
         QVERIFY(uitest::writeBytes(path("key.de.htm"), QStringLiteral("<html><body><p>Über Schlüssel</p></body></html>").toUtf8()));
-        QVERIFY(uitest::writeBytes(path("dict.htm"), "<html><body><p>On dictionaries</p></body></html>"));
+        QVERIFY(uitest::writeBytes(path("dict.htm"), "<html><body><p>On dictionaries <a href=\"other.htm\">other</a></p></body></html>"));
+        QVERIFY(uitest::writeBytes(path("other.htm"), "<html><body><p>Elsewhere</p></body></html>"));
         QVERIFY(start());
         QStringList shown;
-        auto open = [&](const char* item) {
+        // Each page shown, on opening and after each link clicked (null: Alt+Left, back).
+        auto open = [&](const char* item, std::vector<const char*> links = {}) {
             UI_MODAL([&] { openHelpItem(item); }, [&](QDialog* help) {
-                shown << help->windowTitle() + u'=' + uitest::find<QTextBrowser>(help, "WebBrowser1")->toPlainText();
+                auto* browser = uitest::find<QTextBrowser>(help, "WebBrowser1");
+                shown << help->windowTitle() + u'=' + browser->toPlainText();
+                for (const char* link : links) {
+                    const QString before = browser->toPlainText();
+                    if (!link) {
+                        QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+                    } else {
+                        QTextCursor at = browser->document()->find(QString::fromLatin1(link));
+                        at.setPosition(at.selectionStart() + 1);
+                        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(at).center());
+                    }
+                    QTRY_VERIFY(browser->toPlainText() != before);
+                    shown << help->windowTitle() + u'=' + browser->toPlainText();
+                }
             });
         };
-        open("hlpkey");
+        open("hlpkey", {"dictionaries", "other", nullptr});
         open("hlpkey");
         pickLanguage("de");
         open("hlpkey");
         open("hlpdict");
         QVERIFY(QFile::remove(path("dict.htm")));
         open("hlpdict");
-        QCOMPARE(shown.mid(0, 4), QStringList({"Key Management=About keys", "Key Management=About keys",
-                                               "Schlüsselverwaltung=Über Schlüssel", "Wörterbücher=On dictionaries"}));
-        QVERIFY2(shown.value(4).startsWith("Wörterbücher=") && shown.value(4).contains("dict.htm"), qPrintable(shown.value(4)));
+        QCOMPARE(shown.mid(0, 7), QStringList({"Key Management=Keys dictionaries other",
+                                               "Dictionaries=On dictionaries other", "Dictionaries=Elsewhere",
+                                               "Dictionaries=On dictionaries other", "Key Management=Keys dictionaries other",
+                                               "Schlüsselverwaltung=Über Schlüssel", "Wörterbücher=On dictionaries other"}));
+        QVERIFY2(shown.value(7).startsWith("Wörterbücher=") && shown.value(7).contains("dict.htm"), qPrintable(shown.value(7)));
     }
 
     // Every caption of the main window follows Help → Language, and English brings back the
