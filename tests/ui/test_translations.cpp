@@ -66,9 +66,6 @@ class TestTranslations : public uitest::WindowTest {
         QTest::addColumn<QString>("expected");
         QTest::newRow("name kept") << "de" << uitest::q(keys::msg::noSuchKey("al %1 50%"))
                                    << "Kein Schlüssel namens al %1 50% ist gespeichert.";
-        QTest::newRow("quoted word") << "fr" << uitest::q(msg::wordNotFound("zzq"))
-                                     << "Le mot « zzq » est introuvable.  Soit il est mal orthographié, soit il "
-                                        "faut l'ajouter au dictionnaire.";
         QTest::newRow("count and list") << "de" << uitest::q(msg::codedWordsNotFound(3, {{"ab", 2}, {"cd", 1}}))
                                         << "3 Wörter wurden im Wörterbuch nicht gefunden: ab (2-mal), cd.";
         QTest::newRow("Czech few") << "cs" << uitest::q(msg::codedWordsNotFound(3, {{"ab", 3}}))
