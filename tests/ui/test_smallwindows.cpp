@@ -14,7 +14,6 @@ class SmallWindows : public WindowTest {
     Q_OBJECT
 
     QPlainTextEdit* input() const { return child<QPlainTextEdit>("Text1"); }
-    void undo() { QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier); }
     // English loaded and the text typed into the input box.
     void typeIntoReadyWindow(const QString& text) {
         QVERIFY(pick("Combo1", QStringLiteral("English")));
@@ -25,7 +24,7 @@ class SmallWindows : public WindowTest {
     QStringList undone(int steps) {
         QStringList texts;
         for (int i = 0; i < steps; ++i) {
-            undo();
+            QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier);
             texts << input()->toPlainText();
         }
         return texts;
