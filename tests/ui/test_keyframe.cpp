@@ -94,7 +94,7 @@ class FrmMainKeys : public WindowTest {
         QTest::newRow("save: no name") << Typed{"", "ab cd", "Command8", true, {q(keys::msg::MissingData)}, Stored};
         QTest::newRow("save: a 0") << Typed{"friend", "ab c0", "Command8", true, {q(keys::msg::KeyHasZero)}, Stored};
         QTest::newRow("save: unusable") << Typed{"friend", "ab cd", "Command8", true, {q(talvora::msg::KeyUnusable)}, Stored};
-        QTest::newRow("replace: No") << Typed{"ALPHA", OtherKey, "Command8", false, {ask}, Stored};
+        QTest::newRow("replace: No") << Typed{"alpha", OtherKey, "Command8", false, {ask}, Stored};
         QTest::newRow("replace: Yes") << Typed{"ALPHA", OtherKey, "Command8", true, {ask, saved},
                                                Zulu + keyRecord("ALPHA", OtherKey)};
         QTest::newRow("replace: same key") << Typed{"ALPHA", AlphaKey, "Command8", true, {saved},
