@@ -2,6 +2,8 @@
 // ctest entry and a failure names its window. The other arguments go to QtTest.
 #include "uitest.h"
 
+#include "morphology.h"
+
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -14,6 +16,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_FONTDIR", (qEnvironmentVariable("WINDIR", QStringLiteral("C:/Windows")) + "/Fonts").toLocal8Bit());
 #endif
     QApplication app(argc, argv);
+    // Tidy asks the languages' own dictionaries, which the program folder holds.
+    talvora::Morphology::setFolder(std::filesystem::path(TALVORA_PROGRAM_DIR) / "hunspell");
     const auto& classes = uitest::registry();
     const auto found = argc > 1 ? classes.find(QString::fromLocal8Bit(argv[1])) : classes.end();
     if (found == classes.end()) {
