@@ -53,11 +53,6 @@ std::string joined(const V& words) {
     return out;
 }
 
-Draw seeded(std::mt19937& g) {
-    return
-        [&g](uint32_t bound) { return std::uniform_int_distribution<uint32_t>(0, bound - 1)(g); };
-}
-
 // Words of the vocabulary joined by blanks, punctuation and line breaks, as people type.
 std::string randomText(std::mt19937& g, const V& vocabulary, int count) {
     static const char* joins[] = {" ", " ", " ", ", ", ". ", "\r\n", " - ", "  ", "!\r\n\r\n"};
@@ -231,7 +226,9 @@ TEST(Dress, SentencesDecodeAsBeforeAndTheRoundTripCheckAgrees) {
             const CommandResult enc = encodeText(r.ks, text);
             ASSERT_TRUE(enc.output) << text;
             const std::string coded = *enc.output;
-            const std::string dressed = dressText(coded, {}, seeded(g));
+            const std::string dressed = dressText(coded, {}, [&g](uint32_t bound) {
+                return std::uniform_int_distribution<uint32_t>(0, bound - 1)(g);
+            });
             const bool decodes = *decodeText(r.ks, coded).output == joined(parseText(text));
             const RoundTrip check = checkRoundTrip(r.ks, enc.rows, coded);
             ASSERT_EQ(check.same, decodes) << text;

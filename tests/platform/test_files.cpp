@@ -155,8 +155,10 @@ TEST(Files, FirstLineStopsAtItsEndAndRefusesALongLine) {
     EXPECT_LE(bytesRead, 8192);
 }
 
-// Another thread stands for another program: the lock belongs to its holder.
-TEST(Files, TheFolderLockKeepsOthersOutUntilReleased) {
+// Other programs, played by another thread and by a clean-up run meanwhile: the folder lock
+// belongs to its holder, and a live scratch file is locked until renamed, so the new contents
+// arrive whole.
+TEST(Hostile, OthersWaitForTheFolderLockAndLeaveALiveScratchFileAlone) {
     TempFolder dir;
     std::string second;
     {
@@ -170,22 +172,15 @@ TEST(Files, TheFolderLockKeepsOthersOutUntilReleased) {
     EXPECT_EQ(second, "no error");
     EXPECT_TRUE(fs::is_empty(dir.path()));
     EXPECT_TRUE(has(errorOf([&] { files::FolderLock gone(dir / "gone"); }), "does not exist"));
-}
 
-// Another program's clean-up running while this one writes leaves the scratch file alone:
-// it is locked until renamed, so the new contents arrive whole.
-TEST(Hostile, ACleanUpMeanwhileLeavesALiveScratchFileAlone) {
-    TempFolder dir;
     const fs::path target = dir.write("key.dat", "old");
     FileOps ops = FileOps::system();
     ops.rename = [target](const fs::path& from, const fs::path& to) {
         files::shredScratchFiles(target, '@', 1);
         return test::systemOps().rename(from, to);
     };
-    {
-        FileOpsOverride seam(ops);
-        files::replace(target, "new contents");
-    }
+    FileOpsOverride seam(ops);
+    files::replace(target, "new contents");
     EXPECT_EQ(TempFolder::read(target), "new contents");
 }
 
