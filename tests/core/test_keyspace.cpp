@@ -181,7 +181,8 @@ TEST(RowIndex, LowestRowAndRepeatsAtEverySlotSplit) {
     }
 }
 
-// Large arrays get memory of their own once they grow past a size.
+// Large arrays get memory of their own once they grow past a size (large strings: the
+// shipped dictionaries' tests load them).
 TEST(LargeArray, KeepsItsContentsAcrossTheSizeWhereItsMemoryChanges) {
     LargeVector<uint32_t> v;
     for (uint32_t i = 0; i < 3'000'000; ++i) // 12 MB, grown through every size
@@ -195,7 +196,4 @@ TEST(LargeArray, KeepsItsContentsAcrossTheSizeWhereItsMemoryChanges) {
     constexpr uintptr_t boundary = 2u << 20; // a large page
 #endif
     EXPECT_EQ(reinterpret_cast<uintptr_t>(v.data()) % boundary, 0u);
-    LargeString s(5'000'000, 'a');
-    s += "end";
-    EXPECT_EQ(s.substr(s.size() - 4), "aend");
 }

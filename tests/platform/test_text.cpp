@@ -7,7 +7,6 @@
 #include "systemcalls.h"
 #include "tempfolder.h"
 #include "textfile.h"
-#include "textlines.h"
 #include "utf8.h"
 
 #include <gtest/gtest.h>
@@ -76,25 +75,7 @@ TEST(CodePage, ChosenByVariableOrLocaleAndAnUnusableVariableIsOneLine) {
     }
 }
 
-TEST(TextLines, LineRules) {
-    const std::pair<const char*, V> cases[] = {
-        {"Apple\r\nTree \r\n\r\n", {"Apple", "Tree ", ""}},
-        {"a\rb\r\nc", {"a", "b", "c"}},
-        {"a\nb\r\nc", {"a\nb", "c"}}, // any CR: LF stays inside
-        {"a\nb\n", {"a", "b"}},       // no CR at all: LF ends lines
-        {"a\n\nb", {"a", "", "b"}},
-        {"single", {"single"}},
-        {"", {}},
-        {"\r\n", {""}},
-    };
-    for (const auto& [text, expected] : cases) {
-        V lines;
-        forEachLine(text, [&](std::string_view l) { lines.emplace_back(l); });
-        EXPECT_EQ(lines, expected) << text;
-    }
-}
-
-TEST(TextFile, GetTextReadsUtf8OrTheCodePageAndSaveEndsWithCrLf) {
+TEST(TextFile, GetTextReadsUtf8OrTheCodePageInLinesAndSaveEndsWithCrLf) {
     TempFolder dir;
     const CodePage cp = CodePage::fromName("windows-1252"), cz = CodePage::fromName("windows-1250");
     const struct {
@@ -104,8 +85,11 @@ TEST(TextFile, GetTextReadsUtf8OrTheCodePageAndSaveEndsWithCrLf) {
         const char* expected;
     } cases[] = {
         {"CR LF", "one\r\ntwo\r\nthr\xE9", cp, "one\r\ntwo\r\nthr\u00E9\r\n"},
-        {"empty line", "one\r\n\r\ntwo\r\n", cp, "one\r\n\r\ntwo\r\n"},
-        {"LF", "one\ntwo\n", cp, "one\r\ntwo\r\n"},
+        {"empty lines", "one\r\n\r\ntwo\r\n\r\n", cp, "one\r\n\r\ntwo\r\n\r\n"},
+        {"one empty line", "\r\n", cp, "\r\n"},
+        {"LF", "one\n\ntwo\n", cp, "one\r\n\r\ntwo\r\n"},
+        {"any CR: LF stays inside", "a\nb\r\nc", cp, "a\nb\r\nc\r\n"},
+        {"lone CR", "a\rb\r\nc", cp, "a\r\nb\r\nc\r\n"},
         {"empty", "", cp, ""},
         {"UTF-8", "caf\u00E9 don\u2019t\n", cp, "caf\u00E9 don\u2019t\r\n"},
         {"byte order mark", "\xEF\xBB\xBFn\u00E9", cp, "n\u00E9\r\n"},
@@ -123,8 +107,6 @@ TEST(TextFile, GetTextReadsUtf8OrTheCodePageAndSaveEndsWithCrLf) {
     // A character the code page lacks: refused, the old file untouched.
     EXPECT_THROW(saveTextFile(dir / "out.txt", "\u0142", cp), Error);
     EXPECT_EQ(TempFolder::read(dir / "out.txt"), "caf\xE9 \r\n");
-    EXPECT_THROW(readTextFile(dir / "missing.txt", cp), Error);
-    EXPECT_THROW(saveTextFile(dir / "no" / "such" / "x.txt", "x", cp), Error);
 }
 
 // Get Text's question before loading a file that is not text.
