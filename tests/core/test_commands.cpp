@@ -129,10 +129,13 @@ TEST(Commands, EntryChecksInOrderFeedbackAndALoadAsksForProcessAgain) {
     ASSERT_EQ(rec.progress.size(), 100u); // 0 to 99, each once
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(rec.progress[i], i);
-    auto missing = encodeText(ks, "Zorg! w1 w2 blip zorg"); // one message each, in text order
+    Recorder failed; // one message each, in text order; the status cleared, the arrow back
+    auto missing = encodeText(ks, "Zorg! w1 w2 blip zorg", failed.feedback());
     EXPECT_FALSE(missing.output);
     EXPECT_EQ(missing.messages,
               (V{msg::wordNotFound("zorg"), msg::wordNotFound("blip"), msg::wordNotFound("zorg")}));
+    EXPECT_EQ(failed.events.front(), "busy");
+    EXPECT_EQ(V(failed.events.end() - 2, failed.events.end()), (V{"status:", "arrow"}));
     EXPECT_EQ(*encodeText(ks, " ,.!\r\n ").output, ""); // punctuation only
 
     // A load leaves column 2 as the dictionary itself: nothing is coded with it until Process.
