@@ -153,7 +153,7 @@ TEST(Commands, EntryChecksInOrderFeedbackAndALoadAsksForProcessAgain) {
 
 // Slot k (non-empty tokens only) codes with column 2 rotated k times; the lowest row wins,
 // as a scan of the rotated column finds it.
-TEST(Codec, EncodeAndDecodeFollowTheClosedFormWithRepeatedWords) {
+TEST(Codec, FollowsTheClosedFormWithRepeatedWordsOneWordAndLongTexts) {
     V dict = numberedWords(800);
     dict[10] = dict[20] = dict[30] = "dup";
     dict.push_back("w5");
@@ -190,22 +190,20 @@ TEST(Codec, EncodeAndDecodeFollowTheClosedFormWithRepeatedWords) {
     EXPECT_EQ(dec.notFound, 1);
     EXPECT_TRUE(dec.messages.empty());
     EXPECT_EQ(dec.statuses, (V{"Parsing Text...", "Decoding...", ""}));
-}
 
-TEST(Codec, OneWordDictionaryAndLongTextsHaveNoSlotLimit) {
+    // One word, and long texts: no limit on the slots.
     Ready solo({"solo"});
     EXPECT_EQ(*encodeText(solo.ks, "solo SOLO").output, "solo solo ");
-    auto dec = decodeText(solo.ks, "solo other solo");
+    dec = decodeText(solo.ks, "solo other solo");
     EXPECT_EQ(*dec.output, "solo solo ");
     EXPECT_EQ(dec.notFound, 1);
-
-    Ready r(numberedWords(5000));
-    std::string text;
+    Ready large(numberedWords(5000));
+    std::string words;
     for (int i = 0; i < 200000; ++i)
-        text += "w" + std::to_string(1 + (i * 7919) % 5000) + (i % 10 == 9 ? "\r\n" : " ");
-    auto enc = encodeText(r.ks, text);
+        words += "w" + std::to_string(1 + (i * 7919) % 5000) + (i % 10 == 9 ? "\r\n" : " ");
+    enc = encodeText(large.ks, words);
     ASSERT_TRUE(enc.output);
-    EXPECT_EQ(*decodeText(r.ks, *enc.output).output, joined(parseText(text)));
+    EXPECT_EQ(*decodeText(large.ks, *enc.output).output, joined(parseText(words)));
 }
 
 // Over thousands of texts: dressing adds only what decoding drops, so the text decodes as
