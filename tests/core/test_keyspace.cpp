@@ -9,7 +9,6 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <map>
-#include <random>
 
 using namespace talvora;
 using V = std::vector<std::string>;
@@ -68,12 +67,9 @@ TEST(ExpandKey, GroupsStagesSmoothingAndRepetitionWorkedByHand) {
     // Smoothing is sequential: 11 11 11 11 becomes 11 13 11 13.
     e = expandKey("111111111111111111");
     EXPECT_EQ((std::vector<int>{e[1], e[2], e[3], e[4]}), (std::vector<int>{11, 13, 11, 13}));
-    // Zeros: entry 1 is never smoothed, a 0 after a 0 is raised by 2; neither is a stride.
+    // Zeros: entry 1 is never smoothed, a 0 after a 0 is raised by 2 (Process refuses them).
     e = expandKey("00");
     EXPECT_EQ((std::vector<int>{e[1], e[2]}), (std::vector<int>{0, 2}));
-    EXPECT_FALSE(usableAsStrides(e) || usableAsStrides(expandKey("ab")) ||
-                 usableAsStrides(expandKey("-5")));
-    EXPECT_TRUE(usableAsStrides(expandKey("918273645546372819")));
     const std::pair<const char*, const char*> same[] = {
         {"123456", "123456123456123456"},
         {"12345", "123451234512345123"},
@@ -105,29 +101,6 @@ TEST(Keyspace, RotationMovesColumn2OnlyAndRestoreTurnsItBackByCount) {
     EXPECT_EQ(ks.permuted(1), "only");
 }
 
-// Lowest rows, against a scan of column 2 under every rotation of a column with many repeats.
-TEST(Keyspace, LookupsFindTheLowestRowAsAScanDoes) {
-    V words;
-    std::mt19937 rng(7);
-    for (int i = 0; i < 300; ++i)
-        words.push_back("w" + std::to_string(rng() % 120));
-    Keyspace ks;
-    loadWords(ks, words);
-    EXPECT_EQ(ks.findWord(words[0]), 1u);
-    EXPECT_EQ(ks.findWord("zz"), 0u);
-    ks.setPermutation(buildPermutation(ks.wordCount(), expandKey("914327658123456789")));
-    for (int k = 0; k < 320; ++k) {
-        for (int probe = 0; probe < 130; probe += 7) {
-            const std::string t = "w" + std::to_string(probe);
-            uint32_t expected = 0;
-            for (uint32_t j = 1; j <= ks.wordCount() && !expected; ++j)
-                expected = ks.permuted(j) == t ? j : 0;
-            ASSERT_EQ(ks.findPermuted(t), expected) << t << " after " << k << " rotations";
-        }
-        ks.rotate();
-    }
-}
-
 // Worked by hand. 16 rows, pair 1 = (5, 5) -> strides 8 and 5: exchanges 8-5, 16-10; pair 2 =
 // (3, 7) -> 7 and 3: 7-3, 14-6; then 123 rotations = 11 places. 10 rows, pair 51 = (4, 4) comes
 // after one rotation: strides 7 and 4 exchange 7-4; then 122 rotations = 2 places.
@@ -148,9 +121,6 @@ TEST(ConstructionGolden, EqualPairsMoveApartBy3) {
         {"key with an equal pair, 6 rows", expandKey("010099999999999999"), {2, 1, 5, 6, 3, 4}},
         {"key with an equal pair, 7 rows", expandKey("010099999999999999"), {7, 5, 2, 6, 3, 1, 4}},
     };
-    KeyNumbers key = expandKey("010099999999999999");
-    EXPECT_EQ(key[1], 1);
-    EXPECT_EQ(key[2], 1); // 00 reads 0 and ends as 1
     for (const auto& c : cases) {
         const auto n = static_cast<uint32_t>(c.column2.size());
         Rows expected = c.column2;
@@ -211,7 +181,8 @@ TEST(RowIndex, LowestRowAndRepeatsAtEverySlotSplit) {
     }
 }
 
-// Large arrays get memory of their own once they grow past a size.
+// Large arrays get memory of their own once they grow past a size (large strings: the
+// shipped dictionaries' tests load them).
 TEST(LargeArray, KeepsItsContentsAcrossTheSizeWhereItsMemoryChanges) {
     LargeVector<uint32_t> v;
     for (uint32_t i = 0; i < 3'000'000; ++i) // 12 MB, grown through every size
@@ -225,7 +196,4 @@ TEST(LargeArray, KeepsItsContentsAcrossTheSizeWhereItsMemoryChanges) {
     constexpr uintptr_t boundary = 2u << 20; // a large page
 #endif
     EXPECT_EQ(reinterpret_cast<uintptr_t>(v.data()) % boundary, 0u);
-    LargeString s(5'000'000, 'a');
-    s += "end";
-    EXPECT_EQ(s.substr(s.size() - 4), "aend");
 }

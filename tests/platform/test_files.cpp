@@ -155,8 +155,10 @@ TEST(Files, FirstLineStopsAtItsEndAndRefusesALongLine) {
     EXPECT_LE(bytesRead, 8192);
 }
 
-// Another thread stands for another program: the lock belongs to its holder.
-TEST(Files, TheFolderLockKeepsOthersOutUntilReleased) {
+// Other programs, played by another thread and by a clean-up run meanwhile: the folder lock
+// belongs to its holder, and a live scratch file is locked until renamed, so the new contents
+// arrive whole.
+TEST(Hostile, OthersWaitForTheFolderLockAndLeaveALiveScratchFileAlone) {
     TempFolder dir;
     std::string second;
     {
@@ -170,22 +172,15 @@ TEST(Files, TheFolderLockKeepsOthersOutUntilReleased) {
     EXPECT_EQ(second, "no error");
     EXPECT_TRUE(fs::is_empty(dir.path()));
     EXPECT_TRUE(has(errorOf([&] { files::FolderLock gone(dir / "gone"); }), "does not exist"));
-}
 
-// Another program's clean-up running while this one writes leaves the scratch file alone:
-// it is locked until renamed, so the new contents arrive whole.
-TEST(Hostile, ACleanUpMeanwhileLeavesALiveScratchFileAlone) {
-    TempFolder dir;
     const fs::path target = dir.write("key.dat", "old");
     FileOps ops = FileOps::system();
     ops.rename = [target](const fs::path& from, const fs::path& to) {
         files::shredScratchFiles(target, '@', 1);
         return test::systemOps().rename(from, to);
     };
-    {
-        FileOpsOverride seam(ops);
-        files::replace(target, "new contents");
-    }
+    FileOpsOverride seam(ops);
+    files::replace(target, "new contents");
     EXPECT_EQ(TempFolder::read(target), "new contents");
 }
 
@@ -242,12 +237,10 @@ TEST(Files, RewritesKeepTheModeAndOverwriteTheOldBytesLeavingTheUsersFiles) {
     EXPECT_EQ(names(dir.path()), (V{"t.txt", "t.txt.part"}));
 }
 
-TEST(Files, ReadRefusesPipesDevicesFoldersAndFilesOverTheLimitBeforeReading) {
-    TempFolder dir;
-    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    std::string e = errorOf([&] { files::read(dir / "fifo"); }); // must not wait for a writer
-    EXPECT_TRUE(has(e, "fifo\": it is not a regular file but a pipe or a device.")) << e;
-    EXPECT_TRUE(has(errorOf([&] { files::read("/dev/zero"); }), "not a regular file"));
+TEST(Files, ReadRefusesDevicesFoldersAndFilesOverTheLimitBeforeReading) {
+    TempFolder dir; // a pipe: see the dictionary and command-line tests
+    EXPECT_TRUE(has(errorOf([&] { files::read("/dev/zero"); }),
+                    "\": it is not a regular file but a pipe or a device."));
     EXPECT_TRUE(has(errorOf([&] { files::read(dir.path()); }), "it is a folder"));
     int reads = 0;
     FileOps ops = FileOps::system();
@@ -257,7 +250,7 @@ TEST(Files, ReadRefusesPipesDevicesFoldersAndFilesOverTheLimitBeforeReading) {
     };
     FileOpsOverride seam(ops);
     dir.write("big.txt", std::string(3 << 20, 'a'));
-    e = errorOf([&] { files::read(dir / "big.txt", 2 << 20); });
+    std::string e = errorOf([&] { files::read(dir / "big.txt", 2 << 20); });
     EXPECT_TRUE(has(e, "big.txt\": it is larger than 2 MB, the most the program reads.")) << e;
     EXPECT_EQ(reads, 0);
     EXPECT_EQ(files::read(dir / "big.txt", 3 << 20).size(), size_t{3} << 20);
