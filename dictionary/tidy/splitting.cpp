@@ -90,20 +90,23 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
                    ? std::optional(piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
                                    core.substr(prefix.size()) + piece.substr(last))
                    : std::nullopt;
-    // Only a language that writes new compounds as one word has words of words that the
-    // dictionary lacks (Ausgabedatei); elsewhere one is a word of its own that merely begins
-    // with another (lekkomyślnych, przeszywający, podceněním) or a typo.
-    if (!language || !language->buildsCompounds || !morphology)
+    // A word the language knows is a word of its own where new compounds are not written as
+    // one word (lekkomyślnych, przeszywający, podceněním, tossicomani): never cut there. Where
+    // they are, it may be one (Pfefferminztee, konfigurationsfiler).
+    if (!language || !morphology)
         return std::nullopt;
-    // The language must know it as a compound, and each part as a word (no verden sure, mappes
-    // øgninger, partition ering): where it names the last part, the split ends with it. Asked
-    // only of a word that splits at all: the look-ups cost more than the search.
     std::optional<std::string> split = splitInWords(state, piece);
-    if (!split || !morphology->knows(core))
+    if (!split)
         return std::nullopt;
-    const Morphology::Analysis analysis = morphology->analyse(core);
-    if (analysis.simple && !analysis.compound)
+    const bool knownWord = morphology->knows(core);
+    // Nor a capitalised word there, a name even at the start of a sentence (Linarien).
+    if (!language->buildsCompounds && (knownWord || isUpperCase(decode(core)[0])))
         return std::nullopt;
+    // Each part must be a word of the language (no Schleimig keit, partition ering), and where
+    // the language names a compound's last part, the split ends with it (verdens ure, not
+    // verden sure). The look-ups come after the search: they cost more.
+    const Morphology::Analysis analysis =
+        knownWord ? morphology->analyse(core) : Morphology::Analysis{};
     auto fits = [&](const std::string& candidate) {
         const std::string parts = candidate.substr(first, candidate.size() - first - (piece.size() - last));
         const std::vector<std::string_view> words = splitBlanks(parts);
