@@ -97,8 +97,8 @@ FAULTS = [
           "        addition = lineEnd;\n", "        addition = \"\";\n",
           "Add does not end an unterminated last line first"),
     Fault("tidy-rewrites-known-word", "dictionary", "dictionary/tidy.cpp",
-          "        if (state.known(piece) && !standsBesideNumber(state, piece)) {",
-          "        if (false) {",
+          "        } else if (state.known(piece) && !standsBesideNumber(state, piece)) {",
+          "        } else if (false) {",
           "Tidy puts a word the dictionary holds through its rules"),
     # keys
     Fault("generated-key-has-0", "keys", "keys/keygen.cpp",
