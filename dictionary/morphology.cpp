@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "languages.h"
+#include "lowercase.h"
 #include "programfolder.h"
 
 #include "utf8.h"
@@ -64,6 +65,21 @@ class HunspellMorphology final : public Morphology {
                 break;
         }
         return result;
+    }
+
+    std::vector<std::string> stems(std::string_view word) const override {
+        std::vector<std::string> out;
+        std::lock_guard lock(mutex_);
+        for (const std::string& form : {std::string(word), withCapital(word)}) {
+            const auto native = toNative(form);
+            if (!native)
+                continue;
+            for (const std::string& stem : hunspell_.stem(*native))
+                out.push_back(toLower(codePage_ ? codePage_->decode(stem) : stem));
+            if (!out.empty())
+                break;
+        }
+        return out;
     }
 
     bool shareStem(std::string_view a, std::string_view b) const override {

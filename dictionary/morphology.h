@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace talvora {
 
@@ -31,6 +32,8 @@ class Morphology {
         std::string lastPart;  // a compound's, where the analysis names it (datei, ure)
     };
     virtual Analysis analyse(std::string_view word) const = 0;
+    // The word's stems as the language gives them, lower-cased.
+    virtual std::vector<std::string> stems(std::string_view word) const = 0;
     // The two are forms of one stem (nevyléčitelná and vyléčitelná, both of vyléčitelný;
     // not neurologové and urologové).
     virtual bool shareStem(std::string_view a, std::string_view b) const = 0;

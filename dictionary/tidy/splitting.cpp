@@ -107,12 +107,37 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // verden sure). The look-ups come after the search: they cost more.
     const Morphology::Analysis analysis =
         knownWord ? morphology->analyse(core) : Morphology::Analysis{};
+    // A word the language keeps as one stem (Pfefferminztee, konfigurationsfiler) ends with
+    // its last part's stem; partitioneringen does not end with ingen's, nor startbara with bara's.
+    const std::vector<std::string> ownStems =
+        knownWord && !analysis.compound ? morphology->stems(core) : std::vector<std::string>{};
+    auto endsWithStemOf = [&](std::string_view part) {
+        const std::vector<std::string> partStems = morphology->stems(part);
+        return std::any_of(ownStems.begin(), ownStems.end(), [&](const std::string& own) {
+            return std::any_of(partStems.begin(), partStems.end(),
+                               [&](const std::string& stem) { return own.ends_with(stem); });
+        });
+    };
     auto fits = [&](const std::string& candidate) {
         const std::string parts = candidate.substr(first, candidate.size() - first - (piece.size() - last));
         const std::vector<std::string_view> words = splitBlanks(parts);
-        return std::all_of(words.begin(), words.end(),
-                           [&](std::string_view word) { return morphology->knows(word); }) &&
-               (analysis.lastPart.empty() || toLower(words.back()) == toLower(analysis.lastPart));
+        // A part before another may keep its linking letters (Versicherungs nehmern).
+        auto isWord = [&](std::string_view word) {
+            if (morphology->knows(word))
+                return true;
+            const std::u32string letters = decode(word);
+            return word != words.back() &&
+                   std::any_of(language->linkingElements.begin(), language->linkingElements.end(),
+                               [&](std::u32string_view link) {
+                                   return letters.size() > link.size() + 2 &&
+                                          std::u32string_view(letters).ends_with(link) &&
+                                          morphology->knows(encode(std::u32string_view(letters).substr(
+                                              0, letters.size() - link.size())));
+                               });
+        };
+        return std::all_of(words.begin(), words.end(), isWord) &&
+               (analysis.lastPart.empty() || toLower(words.back()) == toLower(analysis.lastPart)) &&
+               (ownStems.empty() || endsWithStemOf(words.back()));
     };
     if (split && !fits(*split))
         split.reset();
@@ -149,12 +174,13 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         return split;
     // Unless the word one edit away is the same compound in another form (filmplakaten
     // beside filmplakater, halvdøv beside halvdød): the same first part of four letters or
-    // more, and a word after it.
+    // more, and a word after it; only where compounds are written as one word (única mante is
+    // a typo of únicamente).
     const std::u32string firstPart =
         decode(toLower(std::string_view(*split).substr(first, split->find(' ', first) - first)));
     const std::vector<std::u32string> near = state.nearWords(decode(lower));
     const bool sameCompound = std::any_of(near.begin(), near.end(), [&](const auto& word) {
-        return firstPart.size() >= 4 && word.size() > firstPart.size() &&
+        return language->buildsCompounds && firstPart.size() >= 4 && word.size() > firstPart.size() &&
                word.starts_with(firstPart) &&
                state.known(encode(std::u32string_view(word).substr(firstPart.size())));
     });
