@@ -417,15 +417,18 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"English", "@eng.dic", "I’m at the café. A middle-click, a RowExclusiveLock on WhatsApp",
          "I'm at the café. A middle click, a Row Exclusive Lock on Whats App",
          "apostrophes; separators; capitals x2"},
-        {"German", "@de_neu.dic", "Die Ausgabedatei ist mißlich. Die PUK für RGBA",
-         "Die Ausgabe datei ist misslich. Die P U K für R G B A",
-         "compounds; respelling; abbreviations x2"},
+        // A part before another keeps its linking letters where the language needs them.
+        {"German", "@de_neu.dic", "Die Ausgabedatei ist mißlich. Die PUK für RGBA Versicherungsnehmern",
+         "Die Ausgabe datei ist misslich. Die P U K für R G B A Versicherungs nehmern",
+         "compounds; respelling; abbreviations x2; compounds"},
         {"French", "@fr.dic", "l’écran", "l'écran", "apostrophes"},
         {"Danish", "@dk.dic", "Dèr var èn gang slutstatus konfigurationsfiler",
          "Dér var én gang slut status konfigurations filer", "accents x2; compounds x2"},
         {"Dutch", "@nl.dic", "lettertypegrootte standaarduitvoer",
          "lettertype grootte standaard uitvoer", "compounds x2"},
-        {"Swedish", "@se.dic", "gränssnittskomponenten", "gränssnitts komponenten", "compounds"},
+        // Not before an ending the language does not take for the last part (partitioner ingen).
+        {"Swedish", "@se.dic", "gränssnittskomponenten partitioneringen",
+         "gränssnitts komponenten partitioneringen", "compounds; ?partitioneringen"},
         {"Czech", "@Czech.dic", "To je nevyléčitelná nemoc. Neměj strach. Těch ubohejch, nic "
          "jednoduchýho", "To je ne vyléčitelná nemoc. Ne měj strach. Těch ubohých, nic "
          "jednoduchého", "compounds x2; respelling x2"},
