@@ -70,7 +70,9 @@ std::optional<std::string> splitInWords(State& state, const std::string& piece);
 // edit from a dictionary word (pasword) a typo: cut into words, either would read as other
 // words (Lina rien, pas word). Both are left to the report and its suggestions.
 std::optional<std::string> splitCompound(State& state, const std::string& piece) {
-    const auto [first, last] = coreOf(piece);
+    // Named apart: the lambdas below use them, which structured bindings do not allow everywhere.
+    const auto coreSpan = coreOf(piece);
+    const size_t first = coreSpan.first, last = coreSpan.second;
     const Language* language = state.language();
     if (state.looksLikeName(std::string_view(piece).substr(first, last - first)))
         return std::nullopt;
