@@ -34,8 +34,8 @@ class HunspellMorphology final : public Morphology {
 
     bool knows(std::string_view word) const override {
         std::lock_guard lock(mutex_);
-        for (const std::string& form : {std::string(word), withCapital(word)})
-            if (const auto native = toNative(form); native && hunspell_.spell(*native))
+        for (const std::string& native : nativeForms(word))
+            if (hunspell_.spell(native))
                 return true;
         return false;
     }
@@ -44,11 +44,8 @@ class HunspellMorphology final : public Morphology {
     Analysis analyse(std::string_view word) const override {
         Analysis result;
         std::lock_guard lock(mutex_);
-        for (const std::string& form : {std::string(word), withCapital(word)}) {
-            const auto native = toNative(form);
-            if (!native)
-                continue;
-            for (const std::string& line : hunspell_.analyze(*native)) {
+        for (const std::string& native : nativeForms(word)) {
+            for (const std::string& line : hunspell_.analyze(native)) {
                 const size_t part = line.rfind("pa:");
                 if (part == std::string::npos) {
                     result.simple = result.simple || line.find("st:") != std::string::npos;
@@ -70,11 +67,8 @@ class HunspellMorphology final : public Morphology {
     std::vector<std::string> stems(std::string_view word) const override {
         std::vector<std::string> out;
         std::lock_guard lock(mutex_);
-        for (const std::string& form : {std::string(word), withCapital(word)}) {
-            const auto native = toNative(form);
-            if (!native)
-                continue;
-            for (const std::string& stem : hunspell_.stem(*native))
+        for (const std::string& native : nativeForms(word)) {
+            for (const std::string& stem : hunspell_.stem(native))
                 out.push_back(toLower(codePage_ ? codePage_->decode(stem) : stem));
             if (!out.empty())
                 break;
@@ -94,12 +88,23 @@ class HunspellMorphology final : public Morphology {
     }
 
   private:
-    static std::string withCapital(std::string_view word) {
+    // The word as typed, then with a capital first letter where that differs, each in the
+    // dictionary's encoding; a form the encoding cannot hold is left out.
+    std::vector<std::string> nativeForms(std::string_view word) const {
+        std::vector<std::string> forms;
+        if (word.empty())
+            return forms;
         size_t pos = 0;
         const char32_t first = utf8::next(word, pos);
-        std::string out;
-        utf8::append(out, static_cast<char32_t>(u_toupper(static_cast<UChar32>(first))));
-        return out.append(word.substr(pos));
+        std::string capital;
+        utf8::append(capital, static_cast<char32_t>(u_toupper(static_cast<UChar32>(first))));
+        capital.append(word.substr(pos));
+        if (auto native = toNative(word))
+            forms.push_back(std::move(*native));
+        if (capital != word)
+            if (auto native = toNative(capital))
+                forms.push_back(std::move(*native));
+        return forms;
     }
 
     // Nothing for a word its encoding cannot hold: no word of the dictionary.
@@ -132,12 +137,6 @@ std::filesystem::path folderLocked(Registry& r) {
 }
 
 } // namespace
-
-std::filesystem::path Morphology::folder() {
-    Registry& r = registry();
-    std::lock_guard lock(r.mutex);
-    return folderLocked(r);
-}
 
 void Morphology::setFolder(std::filesystem::path folder) {
     Registry& r = registry();

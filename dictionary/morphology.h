@@ -18,7 +18,6 @@ class Morphology {
     // cannot be read, and Tidy then leaves such words to the report.
     static const Morphology* of(const Language& language);
     // Where the files are looked for: the program folder's "hunspell" unless set otherwise.
-    static std::filesystem::path folder();
     static void setFolder(std::filesystem::path folder);
 
     virtual ~Morphology() = default;
