@@ -220,11 +220,19 @@ void printTidyReport(const TidyResult& r) {
 
 constexpr const char* spellNamesHelp =
     "Write each capitalised word that stays unknown (a name) letter by letter; listed as a change";
+constexpr const char* spellWordsHelp =
+    "Write each word that stays unknown letter by letter, names included, but not a likely typo "
+    "(one letter from a dictionary word), which keeps its suggestions; listed as a change";
+
+// The words to spell out, as the two flags ask.
+SpellOut spellOutFor(bool names, bool words) {
+    return words ? SpellOut::Words : names ? SpellOut::Names : SpellOut::Nothing;
+}
 
 void addTidyCommand(CLI::App& app, Context& ctx) {
     struct Options {
         std::string dictionary, input, language;
-        bool noSuggestions = false, spellNames = false;
+        bool noSuggestions = false, spellNames = false, spellWords = false;
     };
     auto opts = std::make_shared<Options>();
     CLI::App* sub = app.add_subcommand(
@@ -241,6 +249,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
                     "Language of the number words, a name (\"French\") or locale code (\"fr\"); "
                     "default: the dictionary's");
     sub->add_flag("--spell-names", opts->spellNames, spellNamesHelp);
+    sub->add_flag("--spell-words", opts->spellWords, spellWordsHelp);
     sub->add_flag("--no-suggestions", opts->noSuggestions,
                   "Report the unknown words and their counts only (faster on large dictionaries)");
     sub->callback([opts, &ctx] {
@@ -249,7 +258,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
         Keyspace ks;
         loadOrFail(ks, ctx, opts->dictionary, cp);
         Tidier tidier(ks, tidyLocale(opts->language, opts->dictionary));
-        TidyResult r = tidier.tidy(text, !opts->noSuggestions, opts->spellNames);
+        TidyResult r = tidier.tidy(text, !opts->noSuggestions, spellOutFor(opts->spellNames, opts->spellWords));
         std::string out;
         forEachLine(r.text, [&](std::string_view line) {
             out += line;
@@ -265,7 +274,7 @@ void addTidyCommand(CLI::App& app, Context& ctx) {
 void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool encoding) {
     struct Options {
         std::string dictionary, input, output, language;
-        bool tidy = false, spellNames = false;
+        bool tidy = false, spellNames = false, spellWords = false;
         KeyOptions key;
         bool dress = false, strict = false;
     };
@@ -283,6 +292,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
                                       "printed on standard error");
         sub->add_option("--language", opts->language, "With --tidy: language of the number words");
         sub->add_flag("--spell-names", opts->spellNames, std::string("With --tidy: ") + spellNamesHelp);
+        sub->add_flag("--spell-words", opts->spellWords, std::string("With --tidy: ") + spellWordsHelp);
         sub->add_flag("--dress", opts->dress, "Dress the words as sentences (capitals, full stops, commas, "
                                               "paragraphs); they decode as before");
         sub->add_flag("--strict", opts->strict, "Exit with status 3 when the output would not decode back to "
@@ -297,7 +307,7 @@ void addCodecCommand(CLI::App& app, Context& ctx, const std::string& name, bool 
         processOrFail(ks, key);
         if (opts->tidy) {
             TidyResult tidied = Tidier(ks, tidyLocale(opts->language, opts->dictionary))
-                                    .tidy(text, true, opts->spellNames);
+                                    .tidy(text, true, spellOutFor(opts->spellNames, opts->spellWords));
             printTidyChanges(tidied);
             text = std::move(tidied.text);
         }

@@ -40,7 +40,11 @@ constexpr OrdinalSuffix dutchOrdinals[] = {
 
 constexpr Respelling germanRespellings[] = {
     {"ae", "ä"}, {"oe", "ö"}, {"ue", "ü"}, {"ß", "ss"}, {"ss", "ß"}};
-constexpr Respelling danishRespellings[] = {{"aa", "å"}, {"ae", "æ"}, {"oe", "ø"}};
+// The last three: the spelling before 1948 (gærne, fjærnt, evropæisk, mavriske).
+constexpr Respelling danishRespellings[] = {{"aa", "å"}, {"ae", "æ"}, {"oe", "ø"},
+                                            {"æ", "e"},   {"ev", "eu"}, {"av", "au"}};
+// The older spelling: proprii, studii, giuocava, guancie.
+constexpr Respelling italianRespellings[] = {{"ii", "i"}, {"uo", "o"}, {"cie", "ce"}};
 constexpr Respelling czechRespellings[] = {
     {"ýho", "ého"}, {"ýmu", "ému"}, {"ej", "ý"}, {"ej", "é"}};
 
@@ -74,7 +78,7 @@ constexpr SymbolWords frenchSymbols{
     gendered(Masculine, {"pour cent"}), gendered(Masculine, {"dollars", "dollar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"livres", "livre"}),
     gendered(Masculine, {"degrés", "degré"}), "Celsius", {},
-    "plus", "moins", "à", "et", "arobase", "point", "virgule"};
+    "plus", "moins", "à", "et", "arobase", "point", "virgule", ',', false, "numéro", "numéros"};
 constexpr SymbolWords germanSymbols{
     gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}), gendered(Masculine, {"Euro"}),
     gendered(Neuter, {"Pfund"}), gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit",
@@ -83,7 +87,7 @@ constexpr SymbolWords italianSymbols{
     gendered(Masculine, {"per cento"}), gendered(Masculine, {"dollari", "dollaro"}),
     gendered(Masculine, {"euro"}), gendered(Feminine, {"sterline", "sterlina"}),
     gendered(Masculine, {"gradi", "grado"}), "Celsius", "Fahrenheit", "più", "meno", "a", "e", "chiocciola", "punto",
-    "virgola"};
+    "virgola", ',', false, "numero", "numeri"};
 // Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
 constexpr SymbolWords polishSymbols{
     gendered(Masculine, {"procent"}), gendered(Masculine, {"dolara", "dolar", "dolary", "dolarów"}),
@@ -94,7 +98,7 @@ constexpr SymbolWords spanishSymbols{
     gendered(Masculine, {"por ciento"}), gendered(Masculine, {"dólares", "dólar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"libras", "libra"}),
     gendered(Masculine, {"grados", "grado"}), "Celsius", "Fahrenheit",
-    "más", "menos", "a", "y", "arroba", "punto", "coma"};
+    "más", "menos", "a", "y", "arroba", "punto", "coma", ',', false, "número", "números"};
 constexpr SymbolWords swedishSymbols{
     gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",
@@ -113,14 +117,14 @@ const std::vector<Language>& languageTable() {
          &czechSymbols},
         // Danish written before 1948, still much read, gives nouns capitals.
         {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks,
-         {}, true, &danishSymbols, true},
+         {}, true, &danishSymbols, true, true},
         {"Dutch", "nl.dic", "windows-1252", "nl", "nl_NL", dutchOrdinals, {}, germanicLinks, {},
          false, &dutchSymbols, true},
         {"French", "fr.dic", "windows-1252", "fr", "fr_FR", frenchOrdinals, {}, {}, {}, false,
          &frenchSymbols},
         {"German", "de_neu.dic", "windows-1252", "de", "de_DE_frami", {}, germanRespellings,
          germanicLinks, {}, true, &germanSymbols, true},
-        {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, {}, {}, {}, false,
+        {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, italianRespellings, {}, {}, false,
          &italianSymbols},
         {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false, &polishSymbols},
         {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals, {}, {}, {}, false,

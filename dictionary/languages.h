@@ -51,6 +51,8 @@ struct SymbolWords {
     std::string_view decimalSeparator; // the word for the separator of "3,5"
     char decimalMark = ',';            // the other of comma and full stop groups thousands
     bool decimalsDigitByDigit = false; // "drei Komma eins vier", not "trois virgule quatorze"
+    // The words for the number sign (nº, n°) and its plural (nºs), where the language writes it.
+    std::string_view numberSign = {}, numberSigns = {};
 };
 
 struct Language {
@@ -69,6 +71,8 @@ struct Language {
     // Writes new compounds as one word (Ausgabedatei, slutstatus): a word made of words may
     // be one the dictionary lacks. Elsewhere such a word is a word of its own or a typo.
     bool buildsCompounds = false;
+    // Marks stress with an accent that the spelling may leave out (konvertér, nummerér).
+    bool optionalStressAccents = false;
 };
 
 // The ten languages and their files, in lookup order.

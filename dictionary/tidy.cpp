@@ -83,12 +83,12 @@ Tidier::Tidier(const Keyspace& keyspace, std::string locale)
 
 Tidier::~Tidier() = default;
 
-TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, bool spellNames) {
+TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut spellOut) {
     TidyResult result;
     std::string& out = result.text;
     out.reserve(text.size());
     State& state = *state_;
-    state.spellNames = spellNames;
+    state.spellOut = spellOut;
     // The line a piece lies on tells an abbreviation from a shouted word.
     std::optional<size_t> lineEnd;
     uint32_t line = 1;

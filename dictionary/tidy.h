@@ -42,6 +42,11 @@ struct TidyResult {
     bool encodes() const { return unknown.empty(); }
 };
 
+// Which words that stay unknown Tidy writes letter by letter, when asked: none, the names
+// (a capitalised word), or also any other word but a likely typo (one edit from a dictionary
+// word, the language's own dictionary not knowing it), which stays for its suggestions.
+enum class SpellOut { Nothing, Names, Words };
+
 // Makes a text encodable without touching any token the dictionary holds: only a token the
 // dictionary lacks is rewritten, by named rules tried in order (spaces, invisible characters,
 // typographic apostrophes, telephone numbers, symbols, addresses, punctuation, joined words,
@@ -57,8 +62,8 @@ class Tidier {
     Tidier& operator=(const Tidier&) = delete;
 
     // Without suggestions the unknown words come with their counts only, and no index is built.
-    // Spelling names, a capitalised word that stays unknown is written letter by letter.
-    TidyResult tidy(std::string_view text, bool withSuggestions = true, bool spellNames = false);
+    TidyResult tidy(std::string_view text, bool withSuggestions = true,
+                    SpellOut spellOut = SpellOut::Nothing);
 
     // Closest dictionary words; the index behind them is built on first use.
     std::vector<std::string> suggest(std::string_view word);

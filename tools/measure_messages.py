@@ -15,7 +15,7 @@ technical writing, and the spoken lines of a puzzle game in its translations
 (fillets-ng-data, all but Danish): everyday talk that no dictionary or rule was tuned on.
 
     /usr/bin/python3 tools/measure_messages.py --old OLD_DATA_DIR --new data \\
-        --cli build/talvora-cli [--spell-names] [--limit 1000] [--only eng.dic]
+        --cli build/talvora-cli [--spell-names | --spell-words] [--limit 1000] [--only eng.dic]
 
 With Tidy: through `talvora-cli tidy` when the given program has that command, otherwise
 an emulation of its rules in this script (the report says which). Debian's python3 with
@@ -421,6 +421,9 @@ def main():
     parser.add_argument("--cli", help="talvora-cli, for its tidy command")
     parser.add_argument("--spell-names", action="store_true",
                         help="tidy with --spell-names: names that stay unknown spelled out")
+    parser.add_argument("--spell-words", action="store_true",
+                        help="tidy with --spell-words: every word that stays unknown and is no "
+                             "likely typo spelled out")
     parser.add_argument("--limit", type=int, default=1000, help="messages per kind of source")
     parser.add_argument("--only", action="append", help="only this dictionary file")
     parser.add_argument("--top", type=int, default=5, help="missing words shown")
@@ -455,7 +458,8 @@ def main():
             plain = figures(messages, words)
             if use_cli:
                 tidied_all = real_tidy(args.cli, path.resolve(), everything, codepage,
-                                       ["--spell-names"] if args.spell_names else [])
+                                       ["--spell-names"] * args.spell_names
+                                       + ["--spell-words"] * args.spell_words)
             else:
                 tidy = EmulatedTidy(words, locale)
                 tidied_all = [tidy.line(m) for m in everything]

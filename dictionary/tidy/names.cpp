@@ -1,6 +1,8 @@
 // Names: abbreviations and names that no other rule resolves.
 
 #include "common.h"
+#include "lowercase.h"
+#include "morphology.h"
 #include "rules.h"
 #include "tidy.h"
 
@@ -38,16 +40,24 @@ std::optional<std::string> spellAbbreviation(State& state, const std::string& pi
 }
 
 // A name that no rule resolves (Ravanal, Linarien), when asked for: letter by letter, each
-// letter a word of the dictionary.
-std::optional<std::string> spellName(State& state, const std::string& piece) {
-    if (!state.spellNames)
+// letter a word of the dictionary. Asked for words, also any other word the dictionary lacks
+// (povzdechl, półobrotu), but not a likely typo: one edit from a dictionary word that the
+// language's own dictionary does not know (pasword) is left to the report and its suggestion.
+std::optional<std::string> spellOutWord(State& state, const std::string& piece) {
+    if (state.spellOut == SpellOut::Nothing)
         return std::nullopt;
     const auto [first, last] = coreOf(piece);
-    const std::u32string letters = decode(std::string_view(piece).substr(first, last - first));
-    if (letters.size() < 2 || !isUpperCase(letters[0]) ||
-        !std::all_of(letters.begin(), letters.end(), isLetter))
+    const std::string core = piece.substr(first, last - first);
+    const std::u32string letters = decode(core);
+    if (letters.size() < 2 || !std::all_of(letters.begin(), letters.end(), isLetter))
         return std::nullopt;
-    const std::string spelt = spelledOut(piece.substr(first, last - first));
+    if (!isUpperCase(letters[0])) {
+        const Morphology* morphology = state.morphology();
+        if (state.spellOut != SpellOut::Words ||
+            (!(morphology && morphology->knows(core)) && !state.nearWords(decode(toLower(core))).empty()))
+            return std::nullopt;
+    }
+    const std::string spelt = spelledOut(core);
     if (!state.allKnown(spelt))
         return std::nullopt;
     return piece.substr(0, first) + spelt + piece.substr(last);

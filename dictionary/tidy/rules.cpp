@@ -17,6 +17,7 @@ const std::vector<Rule>& rules() {
         {"spaces", normalizeSpaces},
         {"apostrophes", plainApostrophes},
         {"telephone numbers", readPhoneNumber},
+        {"number signs", readNumberSign},
         {"symbols", spellSymbols},
         {"addresses", readAddress},
         {"punctuation", dropPunctuation},
@@ -28,7 +29,7 @@ const std::vector<Rule>& rules() {
         {"capitals", splitAtCapitals},
         {"abbreviations", spellAbbreviation},
         {"compounds", splitCompound},
-        {"names spelled out", spellName},
+        {"spelled out", spellOutWord},
     };
     return list;
 }

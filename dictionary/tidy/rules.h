@@ -4,6 +4,8 @@
 // A rule takes a piece of text without blanks whose token the dictionary lacks and gives
 // its rewrite, or nothing.
 
+#include "tidy.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -58,7 +60,7 @@ class State {
     bool lineHasLowerCase = true; // of the line being tidied
     bool sentenceStart = true;    // the piece being tidied begins a sentence or a line
     std::string_view typed;       // the piece as typed, before any rule
-    bool spellNames = false;      // asked for, never done unasked
+    SpellOut spellOut = SpellOut::Nothing; // asked for, never done unasked
     // The line around the piece as typed: a telephone number or an amount may be written in
     // several pieces.
     std::string_view before, after;
@@ -97,6 +99,7 @@ std::optional<std::string> dropPunctuation(State&, const std::string& piece);
 std::optional<std::string> splitAtSeparators(State&, const std::string& piece);
 // Numbers and symbols (numbers.cpp, symbols.cpp).
 std::optional<std::string> readPhoneNumber(State&, const std::string& piece);
+std::optional<std::string> readNumberSign(State&, const std::string& piece);
 std::optional<std::string> spellSymbols(State&, const std::string& piece);
 std::optional<std::string> readAddress(State&, const std::string& piece);
 std::optional<std::string> spellDigits(State&, const std::string& piece);
@@ -116,6 +119,6 @@ std::optional<std::string> splitAtCapitals(State&, const std::string& piece);
 std::optional<std::string> splitCompound(State&, const std::string& piece);
 // Names (names.cpp).
 std::optional<std::string> spellAbbreviation(State&, const std::string& piece);
-std::optional<std::string> spellName(State&, const std::string& piece);
+std::optional<std::string> spellOutWord(State&, const std::string& piece);
 
 } // namespace talvora::tidy

@@ -5,6 +5,7 @@
 #include "common.h"
 #include "keyspace.h"
 #include "languages.h"
+#include "morphology.h"
 #include "rules.h"
 #include "text.h"
 
@@ -180,9 +181,22 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
         if (allowed)
             best.offer(word, differences);
     }
-    if (!best.get() || best.rank() == 0 || !state.mayReplace(core))
+    if (!best.get() || best.rank() == 0)
         return std::nullopt;
-    return piece.substr(0, first) + withCapitalsOf(letters, *best.get()) + piece.substr(last);
+    // A stress accent that the spelling may leave out leaves a word the language knows the
+    // same word (konvertér, konverter), but only where both share a stem.
+    const std::u32string& word = *best.get();
+    const bool onlyDropped = typedAccents && [&] {
+        for (size_t i = 0; i < word.size(); ++i)
+            if (word[i] != lower[i] && word[i] != plain[i])
+                return false;
+        return true;
+    }();
+    if (!state.mayReplace(core) &&
+        !(onlyDropped && state.morphology() && state.language()->optionalStressAccents &&
+          state.morphology()->shareStem(toLower(core), encode(word))))
+        return std::nullopt;
+    return piece.substr(0, first) + withCapitalsOf(letters, word) + piece.substr(last);
 }
 
 } // namespace talvora::tidy

@@ -349,6 +349,31 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
            words + encode(text.substr(last));
 }
 
+// The number sign as its word, where the language writes one: "nº 5" is "número cinco", and
+// "n° 5" no "n" and degrees. Its number, if joined to it (Nº19220), goes on to the next rules.
+std::optional<std::string> readNumberSign(State& state, const std::string& piece) {
+    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    if (!symbols || symbols->numberSign.empty())
+        return std::nullopt;
+    const std::u32string text = decode(piece);
+    const auto [first, last] = symbolCoreOf(text);
+    const std::u32string_view core = std::u32string_view(text).substr(first, last - first);
+    if (core.size() < 2 || (core[0] != U'n' && core[0] != U'N') ||
+        (core[1] != U'\u00ba' && core[1] != U'\u00b0'))
+        return std::nullopt;
+    const bool plural = core.size() > 2 && core[2] == U's';
+    const std::u32string_view number = core.substr(plural ? 3 : 2);
+    if (!std::all_of(number.begin(), number.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; }))
+        return std::nullopt;
+    const std::string_view word = plural ? symbols->numberSigns : symbols->numberSign;
+    if (!state.known(word))
+        return std::nullopt;
+    std::string words = withCapitalsOf(core.substr(0, 1), decode(word));
+    if (!number.empty())
+        words += ' ' + encode(number);
+    return encode(text.substr(0, first)) + words + encode(text.substr(last));
+}
+
 // An e-mail address with the words for its at sign and full stops: "anna at example dot com".
 std::optional<std::string> readAddress(State& state, const std::string& piece) {
     const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;

@@ -302,7 +302,8 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
 TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     const char* w = "děkuji canción più konverter žlutý příliš café cafè kůň résumé resumé der prodleva "
                     "dér en én misslich grüße grüsse heißt bass anschläge feuerwehrmänner på "
-                    "mærke før ubohých dobrý dobré vylézal velkého velkému";
+                    "mærke før ubohých dobrý dobré vylézal velkého velkému gerne fjernt "
+                    "neutrale almen hablo propri studi guance giocava";
     check(w,
           {
         // Spoken Czech: ej for ý or é (ý on a tie), ýho and ýmu for ého and ému.
@@ -325,6 +326,13 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
          "Misslich: Grüsse, heißt Bass ANSCHLÄGE der Feuerwehrmänner FeuerwehrMänner",
          "respelling x6"},
         {"OnlyInItsLanguage", "en", "Grüße Gruesse", "Grüße Gruesse", "?gruesse(grüsse)"},
+        // Danish before 1948; a stress accent the spelling may leave out, but no other word
+        // (almén is no almen), nor an accent another language needs (habló is no hablo).
+        {"DanishOld", "da", "Konvertér, gærne fjærnt nevtrale almén",
+         "Konverter, gerne fjernt neutrale almén", "accents; respelling x3; ?almén(almen)"},
+        {"SpanishTense", "es", "habló", "habló", "?habló(hablo)"},
+        {"ItalianOld", "it", "proprii studii guancie giuocava", "propri studi guance giocava",
+         "respelling x4"},
     });
 }
 
@@ -351,9 +359,15 @@ TEST(Tidy, KeepsTheWordItReads) {
          "punctuation x2; punctuation + numbers; ?hous*3(house horse hose); ?zzzzzz"},
     });
     const TidyResult named =
-        Tidier(keyspace("lord r a v n l"), "en").tidy("Lord Ravanal, lord ravanal", true, true);
+        Tidier(keyspace("lord r a v n l"), "en").tidy("Lord Ravanal, lord ravanal", true, SpellOut::Names);
     EXPECT_EQ(named.text, "Lord R a v a n a l, lord ravanal");
-    EXPECT_EQ(report(named), "names spelled out; ?ravanal");
+    EXPECT_EQ(report(named), "spelled out; ?ravanal");
+    // Asked for words: also a word the language knows (adored, however near adore) or one
+    // near no dictionary word; a typo stays for its suggestion.
+    Tidier words(keyspace("password adore a d o r e z q k"), "en");
+    EXPECT_EQ(words.tidy("adored pasword zqkz", false, SpellOut::Words).text,
+              "a d o r e d pasword z q k z");
+    EXPECT_EQ(words.tidy("adored zqkz", false, SpellOut::Names).text, "adored zqkz");
     EXPECT_EQ(spelledOut("Peťa"), "P e ť a");
 }
 
@@ -408,6 +422,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers; symbols x3"},
         {"FrenchOneHasGender", "@fr.dic", "20 °F 1£ ou -1€",
          "vingt degrés F une livre ou moins un euro", "numbers; symbols x3"},
+        // The number sign is a word, not an n with its degrees dropped.
+        {"SpanishNumberSign", "@es.dic", "Nº 5, Nº12 y los nºs",
+         "Número cinco, Número doce y los números", "number signs; numbers; number signs + "
+         "numbers; number signs"},
+        {"FrenchNumberSign", "@fr.dic", "le n° 5", "le numéro cinq", "number signs; numbers"},
     });
 }
 
