@@ -84,9 +84,12 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
         return std::nullopt;
     const auto& respellings = state.language()->respellings;
     const auto [first, last] = coreOf(piece);
-    if (state.looksLikeName(piece.substr(first, last - first)))
+    const std::string core = piece.substr(first, last - first);
+    // Capitals among small letters are an abbreviation (AVC is no AUC), read letter by letter.
+    if (state.looksLikeName(core) ||
+        (state.lineHasLowerCase && !hasLowerCase(core) && decode(core).size() <= 6))
         return std::nullopt;
-    const std::string lower = toLower(piece.substr(first, last - first));
+    const std::string lower = toLower(core);
     // Each spot: where it starts, how many bytes it covers, and what may stand there.
     struct Spot {
         size_t at, length;
@@ -135,10 +138,10 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
         if (state.known(word))
             best.offer(word, rank);
     }
-    if (!best.get() || !state.mayReplace(piece.substr(first, last - first)))
+    if (!best.get() || !state.mayReplace(core))
         return std::nullopt;
     return piece.substr(0, first) +
-           withCapitalsOf(decode(piece.substr(first, last - first)), decode(*best.get())) +
+           withCapitalsOf(decode(core), decode(*best.get())) +
            piece.substr(last);
 }
 

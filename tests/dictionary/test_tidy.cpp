@@ -303,7 +303,7 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     const char* w = "děkuji canción più konverter žlutý příliš café cafè kůň résumé resumé der prodleva "
                     "dér en én misslich grüße grüsse heißt bass anschläge feuerwehrmänner på "
                     "mærke før ubohých dobrý dobré vylézal velkého velkému gerne fjernt "
-                    "neutrale almen hablo propri studi guance giocava";
+                    "neutrale almen hablo propri studi guance giocava auc a v c";
     check(w,
           {
         // Spoken Czech: ej for ý or é (ý on a tie), ýho and ýmu for ého and ému.
@@ -328,8 +328,9 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         {"OnlyInItsLanguage", "en", "Grüße Gruesse", "Grüße Gruesse", "?gruesse(grüsse)"},
         // Danish before 1948; a stress accent the spelling may leave out, but no other word
         // (almén is no almen), nor an accent another language needs (habló is no hablo).
-        {"DanishOld", "da", "Konvertér, gærne fjærnt nevtrale almén",
-         "Konverter, gerne fjernt neutrale almén", "accents; respelling x3; ?almén(almen)"},
+        {"DanishOld", "da", "Konvertér, gærne fjærnt nevtrale almén AVC",
+         "Konverter, gerne fjernt neutrale almén A V C",
+         "accents; respelling x3; abbreviations; ?almén(almen)"},
         {"SpanishTense", "es", "habló", "habló", "?habló(hablo)"},
         {"ItalianOld", "it", "proprii studii guancie giuocava", "propri studi guance giocava",
          "respelling x4"},
