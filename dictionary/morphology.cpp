@@ -3,6 +3,7 @@
 #include "codepage.h"
 #include "languages.h"
 #include "lowercase.h"
+#include "oscalls.h"
 #include "programfolder.h"
 
 #include "utf8.h"
@@ -22,8 +23,9 @@ namespace {
 
 class HunspellMorphology final : public Morphology {
   public:
-    HunspellMorphology(const std::filesystem::path& aff, const std::filesystem::path& dic)
-        : hunspell_(aff.string().c_str(), dic.string().c_str()) {
+    // Hunspell opens its files by narrow names.
+    HunspellMorphology(const std::string& aff, const std::string& dic)
+        : hunspell_(aff.c_str(), dic.c_str()) {
         // Hunspell speaks its dictionary's encoding: ISO8859-1 and -2 here besides UTF-8.
         std::string encoding = hunspell_.get_dict_encoding();
         if (encoding.starts_with("ISO8859-"))
@@ -158,10 +160,11 @@ const Morphology* Morphology::of(const Language& language) {
         dic += ".dic";
         std::error_code error;
         // Only plain files: a pipe planted in their place would hold the program.
+        const std::string affName = os::narrowPath(aff), dicName = os::narrowPath(dic);
         if (std::filesystem::is_regular_file(aff, error) &&
-            std::filesystem::is_regular_file(dic, error)) {
+            std::filesystem::is_regular_file(dic, error) && !affName.empty() && !dicName.empty()) {
             try {
-                it->second = std::make_unique<HunspellMorphology>(aff, dic);
+                it->second = std::make_unique<HunspellMorphology>(affName, dicName);
             } catch (const std::exception&) {
                 // An encoding no code page reads: as if missing.
             }

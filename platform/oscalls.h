@@ -86,6 +86,10 @@ void releasePages(void* p, size_t size) noexcept;
 int randomBytes(void* out, size_t n);
 // The running executable's folder, or an empty path.
 std::filesystem::path executableFolder();
+// A name of an existing file for a library that opens files by a narrow name (fopen): the
+// path itself on POSIX; on Windows in the system's code page, or where that cannot write it
+// (C:\Users\Łukasz under windows-1252) the short 8.3 name. Empty when neither will do.
+std::string narrowPath(const std::filesystem::path& path);
 // The language of the user's locale ("cs"), and the system's code page where it names one
 // ("windows-1250"), else nothing: the language then chooses it.
 std::string localeLanguage();

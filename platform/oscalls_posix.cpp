@@ -201,6 +201,10 @@ fs::path executableFolder() {
     return ec ? fs::path() : exe.parent_path();
 }
 
+std::string narrowPath(const fs::path& path) {
+    return path.string();
+}
+
 std::string localeLanguage() {
     for (const char* var : {"LC_ALL", "LC_CTYPE", "LANG"}) {
         const char* v = std::getenv(var);

@@ -493,6 +493,38 @@ fs::path executableFolder() {
     }
 }
 
+std::string narrowPath(const fs::path& path) {
+    // The name in the system's code page, if it holds every character of it.
+    auto inCodePage = [](const std::wstring& wide) -> std::string {
+        if (wide.empty())
+            return {};
+        if (GetACP() == CP_UTF8) // no character is lost, and the flag below is refused
+            return utf8Of(wide.c_str());
+        const int length = static_cast<int>(wide.size());
+        BOOL lost = FALSE;
+        const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length,
+                                             nullptr, 0, nullptr, &lost);
+        if (size <= 0 || lost)
+            return {};
+        std::string out(static_cast<size_t>(size), '\0');
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, out.data(), size,
+                            nullptr, &lost);
+        return lost ? std::string() : out;
+    };
+    const std::wstring wide = path.wstring();
+    if (std::string name = inCodePage(wide); !name.empty())
+        return name;
+    const DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0);
+    if (size == 0)
+        return {};
+    std::wstring shortName(size, L'\0');
+    const DWORD written = GetShortPathNameW(wide.c_str(), shortName.data(), size);
+    if (written == 0 || written >= size)
+        return {};
+    shortName.resize(written);
+    return inCodePage(shortName);
+}
+
 std::string localeLanguage() {
     wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
     if (GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH) == 0)

@@ -12,6 +12,7 @@
 #include "roundtrip.h"
 #include "text.h"
 #include "textlines.h"
+#include "tempfolder.h"
 #include "tidy.h"
 #include "tokenizer.h"
 #include "utf8.h"
@@ -314,5 +315,15 @@ TEST(ShippedMorphology, EveryLanguageReadsItsOwnDictionary) {
     EXPECT_FALSE(Morphology::of(*languageFor("cs")));
     Keyspace& ks = dictionary("Czech.dic").ks();
     EXPECT_EQ(Tidier(ks, "cs").tidy("Nevyléčitelná", false).text, "Nevyléčitelná");
+    // A folder whose name no narrow code page holds (a user's name): Hunspell opens its files
+    // by narrow names.
+    TempFolder temp;
+    const std::filesystem::path odd = temp.path() / pathFromUtf8("Łódź 字典");
+    std::filesystem::create_directory(odd);
+    for (const char* file : {"pl_PL.aff", "pl_PL.dic"})
+        std::filesystem::copy_file(Hunspell / file, odd / file);
+    Morphology::setFolder(odd);
+    ASSERT_TRUE(Morphology::of(*languageFor("pl")));
+    EXPECT_TRUE(Morphology::of(*languageFor("pl"))->knows("lekko"));
     Morphology::setFolder(Hunspell);
 }
