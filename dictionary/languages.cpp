@@ -106,6 +106,8 @@ constexpr SymbolWords swedishSymbols{
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};
+constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}};
+constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}};
 
 } // namespace
 
@@ -119,18 +121,18 @@ const std::vector<Language>& languageTable() {
         {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks,
          {}, true, &danishSymbols, true, true},
         {"Dutch", "nl.dic", "windows-1252", "nl", "nl_NL", dutchOrdinals, {}, germanicLinks, {},
-         false, &dutchSymbols, true},
+         false, &dutchSymbols, true, false, germanicForms},
         {"French", "fr.dic", "windows-1252", "fr", "fr_FR", frenchOrdinals, {}, {}, {}, false,
          &frenchSymbols},
         {"German", "de_neu.dic", "windows-1252", "de", "de_DE_frami", {}, germanRespellings,
-         germanicLinks, {}, true, &germanSymbols, true},
+         germanicLinks, {}, true, &germanSymbols, true, false, germanicForms},
         {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, italianRespellings, {}, {}, false,
          &italianSymbols},
         {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false, &polishSymbols},
         {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals, {}, {}, {}, false,
          &spanishSymbols},
         {"Swedish", "se.dic", "windows-1252", "sv", "sv_SE", {}, {}, nordicLinks, {}, false,
-         &swedishSymbols, true},
+         &swedishSymbols, true, false, swedishForms},
     };
     return table;
 }

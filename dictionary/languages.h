@@ -55,6 +55,13 @@ struct SymbolWords {
     std::string_view numberSign = {}, numberSigns = {};
 };
 
+// How a word stands as a compound's first part when not whole: the part's ending for the
+// word's (Beicht-spiegel for Beichte, Sortier-folgen for sortieren, kvinno-överskott for
+// kvinna).
+struct CompoundForm {
+    std::u32string_view part, word;
+};
+
 struct Language {
     std::string_view displayName;
     std::string_view fileName;
@@ -73,6 +80,7 @@ struct Language {
     bool buildsCompounds = false;
     // Marks stress with an accent that the spelling may leave out (konvertér, nummerér).
     bool optionalStressAccents = false;
+    std::span<const CompoundForm> compoundForms;
 };
 
 // The ten languages and their files, in lookup order.

@@ -259,7 +259,8 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
                     "gränssnitt gränssnitts komponenten";
     const char* other = "gränssnitt komponenten hond mand hok boek winkel ne vyléčitelná nemoc "
                         "mappe mappes søgninger øgninger af maksimeret urologové "
-                        "nie wykrywalnego";
+                        "nie wykrywalnego farb raum mur dock beicht spiegel kärn bibliotek "
+                        "användar gränssnitt partition ering verktyg kvinno överskottet";
     check(w, {
         // Parts of three letters or more, never more than forty letters: misspellings do not
         // fall apart into short pieces.
@@ -288,6 +289,16 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
          "hond mand boek winkel hond hok", "compounds x3"},
         // Where the language names the last part, the split ends with it (not mappes øgninger);
         // no part of two letters (af maksimeret), no fragment (partition ering).
+        // A part in the form it takes only in a compound, where the language knows the word:
+        // as its analysis cuts it (Farb raum, kärn bibliotek) or by the language's rules
+        // (Beicht spiegel, användar gränssnitt, kvinno överskottet); never in a word it does
+        // not know (Murdock), nor a middle part it does not name (partition ering verktyg).
+        {"GermanCompoundForms", "de", "Farbraum Beichtspiegel Murdock", "Farb raum Beicht spiegel Murdock",
+         "compounds x2; ?murdock"},
+        {"SwedishCompoundForms", "sv",
+         "kärnbibliotek användargränssnitt kvinnoöverskottet partitioneringsverktyg",
+         "kärn bibliotek användar gränssnitt kvinno överskottet partitioneringsverktyg",
+         "compounds x3; ?partitioneringsverktyg"},
         {"DanishLastPart", "da", "mappesøgninger afmaksimeret", "mappe søgninger afmaksimeret",
          "compounds; ?afmaksimeret(maksimeret)"},
         // Czech and Polish "not" joined to a word the dictionary holds without it; only where
