@@ -106,8 +106,13 @@ constexpr SymbolWords swedishSymbols{
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};
-constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}};
-constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}};
+constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}, {U"s", U"e"}};
+constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}, {U"s", U"e"}};
+constexpr std::string_view polishJoined[] = {"pół"};
+constexpr std::string_view polishParticiples[] = {
+    "ny",  "na",  "ne",  "nego",  "nej",  "nemu",  "nym",  "nych",  "nymi",  "ną",
+    "ty",  "ta",  "te",  "tego",  "tej",  "temu",  "tym",  "tych",  "tymi",  "tą",
+    "ący", "ąca", "ące", "ącego", "ącej", "ącemu", "ącym", "ących", "ącymi", "ącą"};
 
 } // namespace
 
@@ -128,7 +133,8 @@ const std::vector<Language>& languageTable() {
          germanicLinks, {}, true, &germanSymbols, true, false, germanicForms},
         {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, italianRespellings, {}, {}, false,
          &italianSymbols},
-        {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false, &polishSymbols},
+        {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false,
+         &polishSymbols, false, false, {}, polishJoined, "ć", polishParticiples},
         {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals, {}, {}, {}, false,
          &spanishSymbols},
         {"Swedish", "se.dic", "windows-1252", "sv", "sv_SE", {}, {}, nordicLinks, {}, false,

@@ -84,14 +84,47 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     const std::string core = piece.substr(first, last - first);
     const std::string lower = toLower(core);
     const Morphology* morphology = state.morphology();
+    auto cutAfter = [&](size_t at) {
+        return piece.substr(0, first) + core.substr(0, at) + ' ' + core.substr(at) +
+               piece.substr(last);
+    };
+    auto startsWithWord = [&](std::string_view word) {
+        return !word.empty() && lower.size() > word.size() && lower.starts_with(word) &&
+               state.keyspace().findWord(word) != 0 &&
+               state.keyspace().findWord(std::string_view(lower).substr(word.size())) != 0;
+    };
     if (const std::string_view prefix = language ? language->negationPrefix : std::string_view();
-        !prefix.empty() && lower.size() > prefix.size() && lower.starts_with(prefix) &&
-        state.keyspace().findWord(prefix) != 0 &&
-        state.keyspace().findWord(std::string_view(lower).substr(prefix.size())) != 0)
-        return morphology && morphology->shareStem(lower, lower.substr(prefix.size()))
-                   ? std::optional(piece.substr(0, first) + core.substr(0, prefix.size()) + ' ' +
-                                   core.substr(prefix.size()) + piece.substr(last))
+        startsWithWord(prefix)) {
+        const std::string rest = lower.substr(prefix.size());
+        // A verb's participle denied (nieobsługiwany: nie obsługiwany); not a word of its own
+        // (niebezpieczeństwo), nor one that only ends like a verb form (niezgorszy).
+        auto participle = [&] {
+            const auto& endings = language->participleEndings;
+            if (!std::any_of(endings.begin(), endings.end(),
+                             [&](std::string_view e) { return rest.ends_with(e); }))
+                return false;
+            const std::vector<std::string> stems = morphology->stems(rest);
+            return std::any_of(stems.begin(), stems.end(), [&](const std::string& stem) {
+                return stem.ends_with(language->infinitiveEnding);
+            });
+        };
+        return morphology && (morphology->shareStem(lower, rest) || participle())
+                   ? std::optional(cutAfter(prefix.size()))
                    : std::nullopt;
+    }
+    // A word written joined that reads the same apart (półobrotu: pół obrotu), where the
+    // language takes the whole for the two: its stem is the first word and the other's stem.
+    if (language && morphology)
+        for (const std::string_view word : language->joinedWords)
+            if (startsWithWord(word) && decode(lower.substr(word.size())).size() >= 3) {
+                const std::vector<std::string> whole = morphology->stems(lower);
+                const std::vector<std::string> rest = morphology->stems(lower.substr(word.size()));
+                if (std::any_of(rest.begin(), rest.end(), [&](const std::string& stem) {
+                        return std::find(whole.begin(), whole.end(), std::string(word) + stem) !=
+                               whole.end();
+                    }))
+                    return cutAfter(word.size());
+            }
     // A word the language knows is a word of its own where new compounds are not written as
     // one word (lekkomyślnych, przeszywający, podceněním, tossicomani): never cut there. Where
     // they are, it may be one (Pfefferminztee, konfigurationsfiler).

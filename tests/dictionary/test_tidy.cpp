@@ -260,7 +260,8 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     const char* other = "gränssnitt komponenten hond mand hok boek winkel ne vyléčitelná nemoc "
                         "mappe mappes søgninger øgninger af maksimeret urologové "
                         "nie wykrywalnego farb raum mur dock beicht spiegel kärn bibliotek "
-                        "användar gränssnitt partition ering verktyg kvinno överskottet";
+                        "användar gränssnitt partition ering verktyg kvinno överskottet obsługiwany zgorszy "
+                        "pół obrotu samhälls moralen";
     check(w, {
         // Parts of three letters or more, never more than forty letters: misspellings do not
         // fall apart into short pieces.
@@ -296,17 +297,20 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         {"GermanCompoundForms", "de", "Farbraum Beichtspiegel Murdock", "Farb raum Beicht spiegel Murdock",
          "compounds x2; ?murdock"},
         {"SwedishCompoundForms", "sv",
-         "kärnbibliotek användargränssnitt kvinnoöverskottet partitioneringsverktyg",
-         "kärn bibliotek användar gränssnitt kvinno överskottet partitioneringsverktyg",
-         "compounds x3; ?partitioneringsverktyg"},
+         "kärnbibliotek användargränssnitt kvinnoöverskottet samhällsmoralen partitioneringsverktyg",
+         "kärn bibliotek användar gränssnitt kvinno överskottet samhälls moralen partitioneringsverktyg",
+         "compounds x4; ?partitioneringsverktyg"},
         {"DanishLastPart", "da", "mappesøgninger afmaksimeret", "mappe søgninger afmaksimeret",
          "compounds; ?afmaksimeret(maksimeret)"},
         // Czech and Polish "not" joined to a word the dictionary holds without it; only where
         // the language reads the word as that word denied: neurologové are no urologists.
         {"CzechNegation", "cs", "Nevyléčitelná nemoc neurologové",
          "Ne vyléčitelná nemoc neurologové", "compounds; ?neurologové(urologové)"},
-        {"PolishNegation", "pl", "niewykrywalnego nevyléčitelná", "nie wykrywalnego nevyléčitelná",
-         "compounds; ?nevyléčitelná(vyléčitelná)"},
+        // A participle denied as before 1998 (nie obsługiwany), but no verb form the word
+        // only ends like (niezgorszy); pół as the whole's stem has it (półobrót).
+        {"PolishNegation", "pl", "niewykrywalnego nevyléčitelná nieobsługiwany niezgorszy półobrotu",
+         "nie wykrywalnego nevyléčitelná nie obsługiwany niezgorszy pół obrotu",
+         "compounds x3; ?nevyléčitelná(vyléčitelná); ?niezgorszy"},
     });
 }
 
