@@ -216,7 +216,6 @@ TEST(Hostile, LateAndLibraryFailuresAreToldInTheProgramsWords) {
     EXPECT_EQ(userMessage(fs::filesystem_error("directory iterator cannot advance", "/d",
                                                std::error_code(EIO, std::generic_category()))),
               "Cannot use \"/d\": Input/output error.");
-    EXPECT_EQ(userMessage(Error("As it is.")), "As it is.");
 }
 
 // --- POSIX modes, FIFOs and descriptors held across a rename; see test_windows.cpp --------

@@ -45,12 +45,10 @@ TEST(CodePage, EveryOfferedOneReadsBackAllBytesAndRefusalsNameWhatFailed) {
               "The character \"\u0142\" (U+0142) cannot be written in the code page windows-1252.");
     EXPECT_EQ(w1252.firstUnencodable("ok\u03A9"), U'\u03A9');
     EXPECT_FALSE(w1252.firstUnencodable("caf\u00E9"));
-    // ICU's cp874 reads 0xA0 and 0xE8 (and four more pairs) as the same Thai mark; the
-    // Windows table of the same script holds every byte apart.
-    EXPECT_THROW(CodePage::fromName("cp874"), Error);
+    // ICU's cp874 reads 0xA0 and 0xE8 (and four more pairs) as the same Thai mark, refused as
+    // cli_test checks with an unknown name; the Windows table of the same script holds every
+    // byte apart.
     EXPECT_NO_THROW(CodePage::fromName("windows-874"));
-    EXPECT_EQ(errorOf([] { CodePage::fromName("bogus"); }),
-              "The code page \"bogus\" is not known.");
 }
 
 TEST(CodePage, ChosenByVariableOrLocaleAndAnUnusableVariableIsOneLine) {
@@ -75,6 +73,7 @@ TEST(CodePage, ChosenByVariableOrLocaleAndAnUnusableVariableIsOneLine) {
     }
 }
 
+// Examples of the rules, which fuzz_files checks on any bytes against its model.
 TEST(TextFile, GetTextReadsUtf8OrTheCodePageInLinesAndSaveEndsWithCrLf) {
     TempFolder dir;
     const CodePage cp = CodePage::fromName("windows-1252"), cz = CodePage::fromName("windows-1250");
@@ -84,14 +83,9 @@ TEST(TextFile, GetTextReadsUtf8OrTheCodePageInLinesAndSaveEndsWithCrLf) {
         const CodePage& cp;
         const char* expected;
     } cases[] = {
-        {"CR LF", "one\r\ntwo\r\nthr\xE9", cp, "one\r\ntwo\r\nthr\u00E9\r\n"},
-        {"empty lines", "one\r\n\r\ntwo\r\n\r\n", cp, "one\r\n\r\ntwo\r\n\r\n"},
-        {"one empty line", "\r\n", cp, "\r\n"},
         {"LF", "one\n\ntwo\n", cp, "one\r\n\r\ntwo\r\n"},
         {"any CR: LF stays inside", "a\nb\r\nc", cp, "a\nb\r\nc\r\n"},
         {"lone CR", "a\rb\r\nc", cp, "a\r\nb\r\nc\r\n"},
-        {"empty", "", cp, ""},
-        {"UTF-8", "caf\u00E9 don\u2019t\n", cp, "caf\u00E9 don\u2019t\r\n"},
         {"byte order mark", "\xEF\xBB\xBFn\u00E9", cp, "n\u00E9\r\n"},
         {"one byte no UTF-8", "caf\u00E9 thr\xE9", cp, "caf\u00C3\u00A9 thr\u00E9\r\n"},
         {"windows-1250", "ma\xE8ka \xFDs \x9Akoda", cz, "ma\u010Dka \u00FDs \u0161koda\r\n"},
