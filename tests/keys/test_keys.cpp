@@ -231,21 +231,6 @@ TEST_F(KeyFileTest, FailuresNameTheFileAndTheirCause) {
     expectError([&] { missing.storeKey("a", "1"); }, {"nowhere", "does not exist"});
 }
 
-// A transfer over an older copy, and what is left beside the files: the command-line tests
-// and the test of a fault at any step.
-TEST_F(KeyFileTest, TransferCopiesTheKeyFileAndRestoreBringsItBack) {
-    EXPECT_TRUE(file.listKeyNames().empty()); // a lookup makes a missing key file, owner-only
-    EXPECT_EQ(modeOf(dat()), asStored(0600));
-    file.storeKey("a", "1");
-    other.write("key.tmp", "the user's own"); // a scratch file never takes a user's name
-    transferKeyFile(dir.path(), other.path());
-    EXPECT_EQ(TempFolder::read(other / "key.dat"), rec("a", "1"));
-    EXPECT_EQ(TempFolder::read(other / "key.tmp"), "the user's own");
-    other.write("key.dat", rec("old", "9"));
-    restoreKeyFile(dir.path(), other.path());
-    EXPECT_EQ(bytes(), rec("old", "9"));
-}
-
 // Exact trimmed names, each once, judged by the first record of the name as a lookup is.
 TEST_F(KeyFileTest, RestoreNamesTheStoredKeysTheIncomingFileLacksOrChanges) {
     dir.write("key.dat", rec("zulu", "1") + rec("  alpha", "2") + rec("Zulu", "3") +
