@@ -62,13 +62,7 @@ TEST(ExpandKey, GroupsStagesSmoothingAndRepetitionWorkedByHand) {
     // Zeros: entry 1 is never smoothed, a 0 after a 0 is raised by 2 (Process refuses them).
     e = expandKey("00");
     EXPECT_EQ((std::vector<int>{e[1], e[2]}), (std::vector<int>{0, 2}));
-    const std::pair<const char*, const char*> same[] = {
-        {"123456", "123456123456123456"},
-        {"12345", "123451234512345123"},
-        {"7", "777777777777777777"},
-        {"123456789123456789999", "123456789123456789"}};
-    for (const auto& [key, full] : same)
-        EXPECT_EQ(expandKey(key), expandKey(full)) << key;
+    // A short key repeated, a long one cut: fuzz_roundtrip's model and cli_test's 8-digit key.
     EXPECT_NE(expandKey("123456789123456789"), expandKey("123456789123456788"));
 }
 

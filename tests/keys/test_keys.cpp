@@ -119,14 +119,17 @@ TEST_F(KeyFileTest, RecordCountRoundsHalvesToEvenAndAppendsAtTheBoundary) {
     EXPECT_EQ(bytes(), rec("a", "1") + rec("b", "2") + rec("c", "3"));
 }
 
-// Finding needs the exact trimmed name and takes the first; saving replaces the first name
-// in any case, in place, and appends when the given name has blanks or is too long.
+// Finding needs the exact trimmed name and takes the first, removing drops every exact match;
+// saving replaces the first name in any case, in place, and appends when the given name has
+// blanks or is too long.
 TEST_F(KeyFileTest, TheTwoNameRules) {
     dir.write("key.dat", rec("Alice", "1") + rec(" Alice ", "2") + rec("alice", "3"));
     EXPECT_EQ(file.findKeyByName("Alice"), "1");
     EXPECT_EQ(file.findKeyByName("alice"), "3");
     for (const char* missing : {"ALICE", "Alice ", "Ali"}) // the given text is not trimmed
         EXPECT_EQ(file.findKeyByName(missing), std::nullopt) << missing;
+    file.removeKeysByName("Alice");
+    EXPECT_EQ(bytes(), rec("alice", "3")); // the others byte for byte
 
     dir.write("key.dat", rec("a", "1") + rec("  \xC9mile", "2") + rec("\xE9mile", "3"));
     file.storeKey("\xC3\xA9MILE", "9");
@@ -150,13 +153,6 @@ TEST_F(KeyFileTest, ReplacesARecordPast32767InPlace) {
     file.storeKey("N32768", "55");
     data.replace(32768 * RecordSize, RecordSize, rec("N32768", "55"));
     EXPECT_EQ(bytes(), data);
-}
-
-TEST_F(KeyFileTest, RemovingDropsEveryExactMatchAndKeepsTheOthersByteForByte) {
-    dir.write("key.dat",
-              rec(" a", "1") + rec("x", "2") + rec("b", " 3") + rec("x", "4") + rec("X", "5"));
-    file.removeKeysByName("x");
-    EXPECT_EQ(bytes(), rec(" a", "1") + rec("b", " 3") + rec("X", "5"));
 }
 
 // Save's checks in their order, each with its message; nothing is written until all pass.
@@ -196,12 +192,10 @@ TEST(GenerateKey, DrawsZeroAgainAndRoundsHalfToEven) {
 TEST(GenerateKey, DigitsFollowTwoSeventeenthsAndOneSeventeenthForNine) {
     std::array<double, 10> seen{};
     const int keys = 5000;
-    for (int k = 0; k < keys; ++k) {
-        for (char c : generateKey()) {
-            ASSERT_TRUE(c >= '1' && c <= '9') << c;
-            seen[static_cast<size_t>(c - '0')] += 1;
-        }
-    }
+    for (int k = 0; k < keys; ++k)
+        for (char c : generateKey())
+            seen.at(static_cast<size_t>(c - '0')) += 1; // no other character
+    EXPECT_EQ(seen[0], 0);
     double chi2 = 0;
     for (int d = 1; d <= 9; ++d) {
         const double expected = keys * 18.0 * (d == 9 ? 1.0 : 2.0) / 17.0;
@@ -224,7 +218,6 @@ TEST_F(KeyFileTest, FailuresNameTheFileAndTheirCause) {
         expectError([&] { file.storeKey("a", "1"); },
                     {"Cannot write the key file \"" + dat().string() + "\": permission denied.",
                      "program folder", "not writable"});
-        EXPECT_FALSE(fs::exists(dat()));
     }
     KeyFile missing(dir / "nowhere", cp);
     EXPECT_TRUE(missing.listKeyNames().empty());
@@ -255,7 +248,6 @@ TEST_F(KeyFileTest, RefusesTheProgramFolderItselfAndMissingFiles) {
     expectError([&] { transferKeyFile(dir.path(), other / "alias"); }, {"onto itself"});
     expectError([&] { restoreKeyFile(dir.path(), dir / "."); }, {"nothing to restore"});
     expectError([&] { restoreKeyFile(dir.path(), other.path()); }, {"no key file to restore"});
-    expectError([&] { transferKeyFile(dir.path(), other / "gone"); }, {"gone", "does not exist"});
     expectError([&] { transferKeyFile(other.path(), dir.path()); }, {"no key file to transfer"});
     EXPECT_EQ(bytes(), rec("a", "1"));
 }

@@ -1,6 +1,7 @@
-// The file layer: every change whole or not at all, beside other programs' clean-ups and
-// failing calls, and failures told in the program's words. Links and read-only files are
-// checked through every key command in tests/keys.
+// The file layer: new files, scratch files and rewrites, beside other programs' clean-ups and
+// failing calls, and failures told in the program's words. A replace failing at any step, links
+// and read-only files are checked through every key command in tests/keys; an append cut back
+// after a failure through Add in tests/dictionary.
 #include "error.h"
 #include "errorof.h"
 #include "files.h"
@@ -15,7 +16,6 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
-#include <utility>
 
 namespace fs = std::filesystem;
 using namespace talvora;
@@ -40,47 +40,7 @@ bool has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The system's calls with one step of an append failing, each with its errno.
-enum class Step { Write, ShortWrite, Flush };
-
-FileOps failingAt(Step step) {
-    FileOps ops = FileOps::system();
-    const FileOps& real = test::systemOps();
-    if (step == Step::Write)
-        ops.pwrite = [](int, const void*, size_t, off_t) -> ssize_t { return errno = ENOSPC, -1; };
-    if (step == Step::ShortWrite)
-        ops.pwrite = [&real, first = true](int fd, const void* b, size_t n, off_t at) mutable {
-            return std::exchange(first, false) ? real.pwrite(fd, b, n > 1 ? n / 2 : n, at)
-                                               : (errno = EIO, -1);
-        };
-    if (step == Step::Flush)
-        ops.fsync = [&real](int fd) { return isFolder(fd) ? real.fsync(fd) : (errno = EIO, -1); };
-    return ops;
-}
-
 } // namespace
-
-// An append is cut back to its old length. A replace failing at any step is the key tests'
-// (a fault at any step of every key command).
-TEST(Files, AFailedAppendLeavesTheFileExactlyAsItWas) {
-    const std::pair<const char*, Step> steps[] = {
-        {"write", Step::Write}, {"short write", Step::ShortWrite}, {"flush", Step::Flush}};
-    TempFolder dir;
-    const fs::path f = dir.write("d.dic", "one\r\ntwo\r\n");
-    for (const auto& [name, step] : steps) {
-        SCOPED_TRACE(name);
-        {
-            FileOpsOverride seam(failingAt(step));
-            std::string e = errorOf([&] { files::append(f, "three\r\n"); });
-            EXPECT_TRUE(has(e, "Cannot add to \"" + f.string() + "\"")) << e;
-        }
-        EXPECT_EQ(TempFolder::read(f), "one\r\ntwo\r\n");
-        EXPECT_EQ(names(dir.path()), V{"d.dic"});
-    }
-    files::append(f, "three\r\n");
-    EXPECT_EQ(TempFolder::read(f), "one\r\ntwo\r\nthree\r\n");
-    EXPECT_TRUE(has(errorOf([&] { files::append(dir / "gone.dic", "x"); }), "does not exist"));
-}
 
 // A new file and the empty key file a look-up creates are the owner's only; the scratch file
 // of a replace is unique, created exclusively and never through a link; a wipe leaves nothing
@@ -122,16 +82,14 @@ TEST(Files, FirstLineStopsAtItsEndAndRefusesALongLine) {
         return got;
     };
     FileOpsOverride seam(ops);
-    auto first = [&](const std::string& bytes) {
-        return errorOf([&] { files::readFirstLine(dir.write("k", bytes), 1000); });
-    };
     dir.write("key.txt", "123456789\r\n" + std::string(1 << 20, 'x'));
     EXPECT_EQ(files::readFirstLine(dir / "key.txt", 1000), "123456789");
     EXPECT_LE(bytesRead, 4096);
     dir.write("k2.txt", std::string(998, 'a') + "\xC3\xA9\xC3\xA9\n"); // 1000 characters
     EXPECT_EQ(files::readFirstLine(dir / "k2.txt", 1000).size(), 1002u);
     bytesRead = 0; // a line one character longer is refused: cli_test
-    EXPECT_TRUE(has(first(std::string(50 << 20, '1')), "longer than"));
+    const fs::path line = dir.write("k3.txt", std::string(50 << 20, '1'));
+    EXPECT_TRUE(has(errorOf([&] { files::readFirstLine(line, 1000); }), "longer than"));
     EXPECT_LE(bytesRead, 8192);
 }
 

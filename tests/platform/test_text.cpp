@@ -37,14 +37,11 @@ TEST(CodePage, EveryOfferedOneReadsBackAllBytesAndRefusalsNameWhatFailed) {
         CodePage cp = CodePage::fromName(name);
         EXPECT_EQ(cp.encode(cp.decode(all)), all) << name;
     }
-    CodePage w1252 = CodePage::fromName("windows-1252"), w1250 = CodePage::fromName("windows-1250");
+    CodePage w1252 = CodePage::fromName("windows-1252");
+    // windows-1250 both ways: cli_test's Czech dictionary.
     EXPECT_EQ(w1252.decode("\x80\xE9\x9F\x81"), "\u20AC\u00E9\u0178\u0081"); // 81 unassigned
-    EXPECT_EQ(w1250.decode("\xB3\xEA\x9A"), "\u0142\u0119\u0161");           // ł ę š
-    EXPECT_EQ(w1250.encode("žluťoučký"), "\x9El\x75\x9Dou\xE8k\xFD");
     EXPECT_EQ(errorOf([&] { w1252.encode("abc\u0142d"); }),
               "The character \"\u0142\" (U+0142) cannot be written in the code page windows-1252.");
-    EXPECT_EQ(w1252.firstUnencodable("ok\u03A9"), U'\u03A9');
-    EXPECT_FALSE(w1252.firstUnencodable("caf\u00E9"));
     // ICU's cp874 reads 0xA0 and 0xE8 (and four more pairs) as the same Thai mark, refused as
     // cli_test checks with an unknown name; the Windows table of the same script holds every
     // byte apart.
@@ -126,9 +123,7 @@ TEST(Utf8, DecodesPastTwoGigabytesAndLowerCases) {
     size_t pos = 1;
     for (char32_t c : {U'\u00E9', U'\u20AC', U'\U0001F600', U'\uFFFD'}) // cut short at the end
         EXPECT_EQ(utf8::next(s, pos), c);
-    EXPECT_EQ(pos, s.size());
-    EXPECT_FALSE(utf8::isValid(s));
-    EXPECT_TRUE(utf8::isValid(s.substr(0, s.size() - 1)));
+    EXPECT_EQ(pos, s.size()); // what is valid UTF-8: fuzz_files' model
     EXPECT_EQ(toLower("\xC3\x89MILE AZ \xCE\xA9"), "\xC3\xA9mile az \xCF\x89");
 #ifndef _WIN32
     const size_t size = (size_t{9} << 30) / 4;
