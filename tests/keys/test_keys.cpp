@@ -205,9 +205,13 @@ TEST(GenerateKey, DigitsFollowTwoSeventeenthsAndOneSeventeenthForNine) {
     EXPECT_LT(chi2, 60.0);
 }
 
-// What a failure says when the folder lets nothing be made, or is missing: a lookup still
-// works. The causes of the other failed steps are checked by the test of a fault at any step.
+// A lookup makes a missing key file, owner-only; where the folder lets nothing be made, or is
+// missing, a lookup still works and a change says why it failed. The causes of the other
+// failed steps are checked by the test of a fault at any step.
 TEST_F(KeyFileTest, FailuresNameTheFileAndTheirCause) {
+    EXPECT_TRUE(file.listKeyNames().empty());
+    EXPECT_EQ(modeOf(dat()), asStored(0600));
+    fs::remove(dat());
     FileOps ops = FileOps::system();
     ops.open = [](const fs::path& p, int flags, mode_t mode) {
         return flags & O_CREAT ? (errno = EACCES, -1) : test::systemOps().open(p, flags, mode);
