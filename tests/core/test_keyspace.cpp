@@ -40,7 +40,7 @@ KeyNumbers quietBut(std::initializer_list<std::array<int32_t, 3>> pairs) {
 } // namespace
 
 // Key groups read like a lenient number parser, rounding half to even.
-TEST(ExpandKey, GroupsStagesSmoothingAndRepetitionWorkedByHand) {
+TEST(ExpandKey, GroupsSmoothingAndZerosWorkedByHand) {
     const struct {
         const char* name;
         char32_t first, second;
