@@ -3,9 +3,8 @@
 // to 18 characters, mirrored, the nine stages run twice with N fixed per stage, the sequential
 // smoothing, groups read as numbers; the text lower-cased character by character, each CR LF
 // (scanned from the start) a blank, a slot at every blank, the 30 separators dropped; column 2
-// built word by word and rotated after every word, words found by plain scans. On a clean
-// dictionary (no entry empty, repeated or not read back as itself) decoding the encoded text
-// gives back its words. Dressed texts are the unit tests'.
+// built word by word and rotated after every word, words found by plain scans. That a clean
+// dictionary's encoded text decodes back to its words, and dressed texts, are the unit tests'.
 
 #include "commands.h"
 #include "fuzzsupport.h"
@@ -149,14 +148,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // skipped unless the input asks for them.
     talvora::WordList list;
     Table col1(1); // row 0 unused
-    bool clean = true;
     for (int i = fdp.ConsumeIntegralInRange(1, 120); i > 0 && fdp.remaining_bytes() > 0; --i) {
         const std::string word = talvora::toLower(cp.decode(fdp.ConsumeRandomLengthString(12)));
         const bool usable = std::find(col1.begin(), col1.end(), word) == col1.end() &&
                             modelParse(word) == Table{word} && !word.empty();
         if (!usable && cleanOnly)
             continue;
-        clean = clean && usable;
         col1.push_back(word);
         list.add(word);
     }
@@ -193,14 +190,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(decodedPlain.output == literal(col1, col2, tokens, false, notFound) &&
                    decodedPlain.notFound == notFound,
                "decoding " + fuzz::show(text));
-    if (!clean || !encoded.output || encoded.output->empty()) // separators alone: no words
-        return 0;
-
-    const talvora::CommandResult decoded = talvora::decodeText(ks, *encoded.output);
-    std::string words;
-    for (const auto& t : tokens)
-        words += t.empty() ? "" : t + " ";
-    FUZZ_CHECK(decoded.output == words && decoded.notFound == 0,
-               "round trip of " + fuzz::show(text) + " with " + fuzz::show(key));
     return 0;
 }

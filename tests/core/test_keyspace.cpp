@@ -40,7 +40,7 @@ KeyNumbers quietBut(std::initializer_list<std::array<int32_t, 3>> pairs) {
 } // namespace
 
 // Key groups read like a lenient number parser, rounding half to even.
-TEST(ExpandKey, GroupsStagesSmoothingAndRepetitionWorkedByHand) {
+TEST(ExpandKey, GroupsSmoothingAndZerosWorkedByHand) {
     const struct {
         const char* name;
         char32_t first, second;
@@ -55,28 +55,14 @@ TEST(ExpandKey, GroupsStagesSmoothingAndRepetitionWorkedByHand) {
                   {".6", U'.', U'6', 1},           {".9", U'.', U'9', 1}};
     for (const auto& c : groups)
         EXPECT_EQ(readGroup(c.first, c.second), c.expected) << c.name;
-    // Pairs of "123456789987654321" read 12 34 56 78 99 87 65 43 21, then swapped in reverse.
-    KeyNumbers e = expandKey("123456789987654321");
-    const int stageA[18] = {12, 34, 56, 78, 99, 87, 65, 43, 21, 12, 34, 56, 78, 99, 87, 65, 43, 21};
-    for (int j = 0; j < 18; ++j)
-        EXPECT_EQ(e[j + 1], stageA[j]) << j + 1;
-    EXPECT_EQ(e[19], 14);     // stage b: entry 1 + 2
-    EXPECT_EQ(e[37], 15);     // stage c: entry 1 + 3
-    EXPECT_EQ(e[73], 34 + 4); // stage d starts at entry 2
-    EXPECT_EQ(e[463], 12);    // second pass begins with the groups again
+    // The stages of a whole key: cli_test's golden expansion.
     // Smoothing is sequential: 11 11 11 11 becomes 11 13 11 13.
-    e = expandKey("111111111111111111");
+    KeyNumbers e = expandKey("111111111111111111");
     EXPECT_EQ((std::vector<int>{e[1], e[2], e[3], e[4]}), (std::vector<int>{11, 13, 11, 13}));
     // Zeros: entry 1 is never smoothed, a 0 after a 0 is raised by 2 (Process refuses them).
     e = expandKey("00");
     EXPECT_EQ((std::vector<int>{e[1], e[2]}), (std::vector<int>{0, 2}));
-    const std::pair<const char*, const char*> same[] = {
-        {"123456", "123456123456123456"},
-        {"12345", "123451234512345123"},
-        {"7", "777777777777777777"},
-        {"123456789123456789999", "123456789123456789"}};
-    for (const auto& [key, full] : same)
-        EXPECT_EQ(expandKey(key), expandKey(full)) << key;
+    // A short key repeated, a long one cut: fuzz_roundtrip's model and cli_test's 8-digit key.
     EXPECT_NE(expandKey("123456789123456789"), expandKey("123456789123456788"));
 }
 
@@ -94,11 +80,7 @@ TEST(Keyspace, RotationMovesColumn2OnlyAndRestoreTurnsItBackByCount) {
             m == 1 ? ks.rotate() : ks.restore(-m);
         EXPECT_EQ(column2(ks), column) << moves.size() << " moves to " << column[0];
     }
-    EXPECT_EQ(ks.word(1), "a");
-    loadWords(ks, {"only"});
-    ks.rotate();
-    ks.restore(7);
-    EXPECT_EQ(ks.permuted(1), "only");
+    EXPECT_EQ(ks.word(1), "a"); // one word: the codec's test
 }
 
 // Worked by hand. 16 rows, pair 1 = (5, 5) -> strides 8 and 5: exchanges 8-5, 16-10; pair 2 =

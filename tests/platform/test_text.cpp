@@ -37,20 +37,15 @@ TEST(CodePage, EveryOfferedOneReadsBackAllBytesAndRefusalsNameWhatFailed) {
         CodePage cp = CodePage::fromName(name);
         EXPECT_EQ(cp.encode(cp.decode(all)), all) << name;
     }
-    CodePage w1252 = CodePage::fromName("windows-1252"), w1250 = CodePage::fromName("windows-1250");
+    CodePage w1252 = CodePage::fromName("windows-1252");
+    // windows-1250 both ways: cli_test's Czech dictionary.
     EXPECT_EQ(w1252.decode("\x80\xE9\x9F\x81"), "\u20AC\u00E9\u0178\u0081"); // 81 unassigned
-    EXPECT_EQ(w1250.decode("\xB3\xEA\x9A"), "\u0142\u0119\u0161");           // ł ę š
-    EXPECT_EQ(w1250.encode("žluťoučký"), "\x9El\x75\x9Dou\xE8k\xFD");
     EXPECT_EQ(errorOf([&] { w1252.encode("abc\u0142d"); }),
               "The character \"\u0142\" (U+0142) cannot be written in the code page windows-1252.");
-    EXPECT_EQ(w1252.firstUnencodable("ok\u03A9"), U'\u03A9');
-    EXPECT_FALSE(w1252.firstUnencodable("caf\u00E9"));
-    // ICU's cp874 reads 0xA0 and 0xE8 (and four more pairs) as the same Thai mark; the
-    // Windows table of the same script holds every byte apart.
-    EXPECT_THROW(CodePage::fromName("cp874"), Error);
+    // ICU's cp874 reads 0xA0 and 0xE8 (and four more pairs) as the same Thai mark, refused as
+    // cli_test checks with an unknown name; the Windows table of the same script holds every
+    // byte apart.
     EXPECT_NO_THROW(CodePage::fromName("windows-874"));
-    EXPECT_EQ(errorOf([] { CodePage::fromName("bogus"); }),
-              "The code page \"bogus\" is not known.");
 }
 
 TEST(CodePage, ChosenByVariableOrLocaleAndAnUnusableVariableIsOneLine) {
@@ -75,6 +70,7 @@ TEST(CodePage, ChosenByVariableOrLocaleAndAnUnusableVariableIsOneLine) {
     }
 }
 
+// Examples of the rules, which fuzz_files checks on any bytes against its model.
 TEST(TextFile, GetTextReadsUtf8OrTheCodePageInLinesAndSaveEndsWithCrLf) {
     TempFolder dir;
     const CodePage cp = CodePage::fromName("windows-1252"), cz = CodePage::fromName("windows-1250");
@@ -84,14 +80,9 @@ TEST(TextFile, GetTextReadsUtf8OrTheCodePageInLinesAndSaveEndsWithCrLf) {
         const CodePage& cp;
         const char* expected;
     } cases[] = {
-        {"CR LF", "one\r\ntwo\r\nthr\xE9", cp, "one\r\ntwo\r\nthr\u00E9\r\n"},
-        {"empty lines", "one\r\n\r\ntwo\r\n\r\n", cp, "one\r\n\r\ntwo\r\n\r\n"},
-        {"one empty line", "\r\n", cp, "\r\n"},
         {"LF", "one\n\ntwo\n", cp, "one\r\n\r\ntwo\r\n"},
         {"any CR: LF stays inside", "a\nb\r\nc", cp, "a\nb\r\nc\r\n"},
         {"lone CR", "a\rb\r\nc", cp, "a\r\nb\r\nc\r\n"},
-        {"empty", "", cp, ""},
-        {"UTF-8", "caf\u00E9 don\u2019t\n", cp, "caf\u00E9 don\u2019t\r\n"},
         {"byte order mark", "\xEF\xBB\xBFn\u00E9", cp, "n\u00E9\r\n"},
         {"one byte no UTF-8", "caf\u00E9 thr\xE9", cp, "caf\u00C3\u00A9 thr\u00E9\r\n"},
         {"windows-1250", "ma\xE8ka \xFDs \x9Akoda", cz, "ma\u010Dka \u00FDs \u0161koda\r\n"},
@@ -102,11 +93,7 @@ TEST(TextFile, GetTextReadsUtf8OrTheCodePageInLinesAndSaveEndsWithCrLf) {
     saveTextFile(dir / "out.txt", "caf\u00E9 ", cp);
     EXPECT_EQ(TempFolder::read(dir / "out.txt"), "caf\xE9 \r\n");
     EXPECT_EQ(test::modeOf(dir / "out.txt"), test::asStored(0600)); // plain text: the owner's
-    saveTextFile(dir / "empty.txt", "", cp);
-    EXPECT_EQ(TempFolder::read(dir / "empty.txt"), "\r\n");
-    // A character the code page lacks: refused, the old file untouched.
-    EXPECT_THROW(saveTextFile(dir / "out.txt", "\u0142", cp), Error);
-    EXPECT_EQ(TempFolder::read(dir / "out.txt"), "caf\xE9 \r\n");
+    // An empty text, and one the code page cannot hold (refused, the file as it was): fuzz_files.
 }
 
 // Get Text's question before loading a file that is not text.
@@ -132,9 +119,7 @@ TEST(Utf8, DecodesPastTwoGigabytesAndLowerCases) {
     size_t pos = 1;
     for (char32_t c : {U'\u00E9', U'\u20AC', U'\U0001F600', U'\uFFFD'}) // cut short at the end
         EXPECT_EQ(utf8::next(s, pos), c);
-    EXPECT_EQ(pos, s.size());
-    EXPECT_FALSE(utf8::isValid(s));
-    EXPECT_TRUE(utf8::isValid(s.substr(0, s.size() - 1)));
+    EXPECT_EQ(pos, s.size()); // what is valid UTF-8: fuzz_files' model
     EXPECT_EQ(toLower("\xC3\x89MILE AZ \xCE\xA9"), "\xC3\xA9mile az \xCF\x89");
 #ifndef _WIN32
     const size_t size = (size_t{9} << 30) / 4;
