@@ -4,6 +4,7 @@
 #include "keyspace.h"
 #include "languages.h"
 #include "morphology.h"
+#include "numbers.h"
 #include "rules.h"
 #include "text.h"
 #include "utf8.h"
@@ -63,6 +64,31 @@ std::optional<std::string> splitAtCapitals(State& state, const std::string& piec
 namespace {
 
 std::optional<std::string> splitInWords(State& state, const std::string& piece);
+
+} // namespace
+
+namespace {
+
+// The word is a number in the language's words, whole (dodicimila, cinquantaquattro): read
+// leniently, as the words run together, and written back the same.
+bool isNumberWord(State& state, const std::string& lower) {
+    NumberWords& numbers = state.numbers();
+    if (!numbers.format)
+        return false;
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(lower);
+    icu::Formattable value;
+    icu::ParsePosition position(0);
+    numbers.format->setLenient(true);
+    numbers.format->parse(text, value, position);
+    numbers.format->setLenient(false);
+    UErrorCode status = U_ZERO_ERROR;
+    const int64_t number = value.getInt64(status);
+    if (position.getIndex() != text.length() || U_FAILURE(status) || number < 0)
+        return false;
+    std::string written = numbers.spell(number);
+    std::erase(written, ' ');
+    return written == lower;
+}
 
 } // namespace
 
@@ -134,9 +160,10 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if (!split)
         return std::nullopt;
     const bool knownWord = morphology->knows(core);
-    // Nor a capitalised word there, a name even at the start of a sentence (Linarien).
+    // Nor a capitalised word there, a name even at the start of a sentence (Linarien). A
+    // number written as one word reads the same in its parts (cinquantaquattro).
     if (!language->buildsCompounds && (knownWord || isUpperCase(decode(core)[0])))
-        return std::nullopt;
+        return isNumberWord(state, lower) ? split : std::nullopt;
     // Each part must be a word of the language (no Schleimig keit, partition ering), and where
     // the language names a compound's last part, the split ends with it (verdens ure, not
     // verden sure). The look-ups come after the search: they cost more.
