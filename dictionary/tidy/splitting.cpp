@@ -69,12 +69,12 @@ std::optional<std::string> splitInWords(State& state, const std::string& piece);
 
 namespace {
 
-// The word is a number in the language's words, whole (dodicimila, cinquantaquattro): read
+// The number the word is in the language's words, whole (dodicimila, cinquantaquattro): read
 // leniently, as the words run together, and written back the same.
-bool isNumberWord(State& state, const std::string& lower) {
+std::optional<int64_t> numberValue(State& state, const std::string& lower) {
     NumberWords& numbers = state.numbers();
     if (!numbers.format)
-        return false;
+        return std::nullopt;
     const icu::UnicodeString text = icu::UnicodeString::fromUTF8(lower);
     icu::Formattable value;
     icu::ParsePosition position(0);
@@ -84,10 +84,34 @@ bool isNumberWord(State& state, const std::string& lower) {
     UErrorCode status = U_ZERO_ERROR;
     const int64_t number = value.getInt64(status);
     if (position.getIndex() != text.length() || U_FAILURE(status) || number < 0)
-        return false;
+        return std::nullopt;
     std::string written = numbers.spell(number);
     std::erase(written, ' ');
-    return written == lower;
+    return written == lower ? std::optional(number) : std::nullopt;
+}
+
+// A number written as one word as two dictionary words that read the same: a number and what
+// it adds up with (cinquanta quattro), or the number and its thousands (dodici mila), never
+// one that reads as another sum (milledue centosessanta for 1260).
+std::optional<std::string> splitNumberWord(State& state, const std::string& piece, size_t first,
+                                           size_t last) {
+    const std::string core = piece.substr(first, last - first);
+    const std::optional<int64_t> whole = numberValue(state, toLower(core));
+    if (!whole)
+        return std::nullopt;
+    const std::u32string letters = decode(core);
+    for (size_t cut = letters.size() < 6 ? 0 : letters.size() - 3; cut >= 3; --cut) {
+        const std::string head = encode(std::u32string_view(letters).substr(0, cut));
+        const std::string tail = encode(std::u32string_view(letters).substr(cut));
+        if (!state.known(head) || !state.known(tail))
+            continue;
+        const std::optional<int64_t> a = numberValue(state, toLower(head));
+        const std::optional<int64_t> b = numberValue(state, toLower(tail));
+        const bool thousands = a && !b && (*whole == *a * 1000 || *whole == *a * 1000000);
+        if (a && ((b && *a + *b == *whole) || thousands))
+            return piece.substr(0, first) + head + ' ' + tail + piece.substr(last);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -163,7 +187,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // Nor a capitalised word there, a name even at the start of a sentence (Linarien). A
     // number written as one word reads the same in its parts (cinquantaquattro).
     if (!language->buildsCompounds && (knownWord || isUpperCase(decode(core)[0])))
-        return isNumberWord(state, lower) ? split : std::nullopt;
+        return splitNumberWord(state, piece, first, last);
     // Each part must be a word of the language (no Schleimig keit, partition ering), and where
     // the language names a compound's last part, the split ends with it (verdens ure, not
     // verden sure). The look-ups come after the search: they cost more.

@@ -261,7 +261,8 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
                         "mappe mappes søgninger øgninger af maksimeret urologové "
                         "nie wykrywalnego farb raum mur dock beicht spiegel kärn bibliotek "
                         "användar gränssnitt partition ering verktyg kvinno överskottet obsługiwany zgorszy "
-                        "pół obrotu samhälls moralen dodici mila cinquanta quattro sotto chiave";
+                        "pół obrotu samhälls moralen dodici mila cinquanta quattro sotto chiave "
+                        "milledue centosessanta";
     check(w, {
         // Parts of three letters or more, never more than forty letters: misspellings do not
         // fall apart into short pieces.
@@ -301,8 +302,10 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
          "kärn bibliotek användar gränssnitt kvinno överskottet samhälls moralen partitioneringsverktyg",
          "compounds x4; ?partitioneringsverktyg"},
         // A number written as one word, where the language cuts no other word it knows.
-        {"ItalianNumberWords", "it", "dodicimila cinquantaquattro sottochiave",
-         "dodici mila cinquanta quattro sottochiave", "compounds x2; ?sottochiave"},
+        // Never a cut that reads as another sum (milledue centosessanta for 1260).
+        {"ItalianNumberWords", "it", "dodicimila cinquantaquattro sottochiave milleduecentosessanta",
+         "dodici mila cinquanta quattro sottochiave milleduecentosessanta",
+         "compounds x2; ?sottochiave; ?milleduecentosessanta"},
         {"DanishLastPart", "da", "mappesøgninger afmaksimeret", "mappe søgninger afmaksimeret",
          "compounds; ?afmaksimeret(maksimeret)"},
         // Czech and Polish "not" joined to a word the dictionary holds without it; only where
