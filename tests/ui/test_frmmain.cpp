@@ -213,10 +213,9 @@ class FrmMainWindow : public WindowTest {
 
     // Lines typed with Return reach the library as CR LF. Dressed only while the box is
     // ticked, and decoded exactly as plain; a dictionary with entries no text can give back
-    // is named once, and the output shown all the same.
+    // has one box (its wording is the command line's test), and the output shown all the same.
     void encodesLikeTheLibraryAndDressesOnlyWhileChecked() {
         processKey(Key);
-        QVERIFY(child<QLabel>("Label1")->toolTip().contains(QStringLiteral("Fingerprint")));
         type("Text1", QStringLiteral("The dog and the fox."));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("The dog!"));
@@ -253,8 +252,6 @@ class FrmMainWindow : public WindowTest {
         clickInto(chk);
         QVERIFY(!run("Command3", QStringLiteral("theta ").repeated(12)).isEmpty());
         QCOMPARE(shownTexts().size(), 1);
-        for (const char* part : {"line 4 \"red sky\"", "line 6 \"x-ray\"", "line 9 (empty)", "\"beta\" (also on line"})
-            QVERIFY2(shownTexts()[0].contains(QLatin1String(part)), qPrintable(shownTexts()[0]));
         run("Command3", QStringLiteral("delta")); // its coded words all come back
         QCOMPARE(shownTexts().size(), 1);
     }
@@ -303,8 +300,9 @@ class FrmMainWindow : public WindowTest {
         QCOMPARE(label("lblProcessed"), processed("unnamed key", "other.dic"));
     }
 
-    // Get Text and a dropped file read a file alike: its line ends as the box's own, and a
-    // file that is not text only when the user says Yes (No the default).
+    // Get Text and a dropped file read a file alike (one reader, so the refusals are Get
+    // Text's rows): its line ends as the box's own, and a file that is not text only when the
+    // user says Yes (No the default).
     void aFileIsReadIntoTheInput_data() {
         QTest::addColumn<FileRead>("row");
         const QByteArray binary = QByteArray("MZ\x90\0\3\0\0\0", 8).repeated(500);
@@ -313,9 +311,7 @@ class FrmMainWindow : public WindowTest {
         QTest::newRow("get: not text, Yes") << FileRead{false, binary, 1, "MZ", 1};
         QTest::newRow("get: missing") << FileRead{false, {}, 1, "kept", 1};
         QTest::newRow("drop: text") << FileRead{true, "meet\r\nhim", 1, "meet\nhim\n", 0};
-        QTest::newRow("drop: not text, No") << FileRead{true, "\x01\x02\x03 bin", 1, "kept", 1};
         QTest::newRow("drop: two files") << FileRead{true, "meet", 2, "kept", 0};
-        QTest::newRow("drop: missing") << FileRead{true, {}, 1, "kept", 1};
     }
     void aFileIsReadIntoTheInput() {
         QFETCH(FileRead, row);

@@ -36,10 +36,7 @@ class FrmMainKeys : public WindowTest {
     QString stickFile(const char* name = "key.dat") const { return at(QStringLiteral("stick/") + name); }
     // No key file has been copied anywhere under the working folder.
     bool nothingCopied() const {
-        for (const char* folder : {"", "a", "a/b", "c"})
-            if (QFile::exists(at(QString::fromLatin1(folder) + "/key.dat")))
-                return false;
-        return true;
+        return !QDirIterator(work_->path(), {QStringLiteral("key.dat")}, QDir::Files, QDirIterator::Subdirectories).hasNext();
     }
     static QString shownFolder(QDialog* window) { return QDir::fromNativeSeparators(find<QLabel>(window, "Dir1Path")->text()); }
     // The folder window: "stick" typed and opened with Enter, taken with Alt+S.
@@ -188,7 +185,6 @@ class FrmMainKeys : public WindowTest {
         QVERIFY(writeBytes(stickFile(), theirs));
         QVERIFY(writeBytes(stickFile("key.tmp"), "my own notes"));
         const QString question = q(keys::msg::transferQuestion(stickFile().toStdString()));
-        QVERIFY(question.contains(stickFile()));
         for (bool yes : {false, true, true}) {
             MessageBox::clearShown();
             MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
@@ -210,7 +206,6 @@ class FrmMainKeys : public WindowTest {
     // and nothing is copied until "Set".
     void keyboardWalkCopiesOnlyOnSet() {
         auto walk = [&](QDialog* window) {
-            QCOMPARE(window->windowTitle(), QStringLiteral("Select Path to Transfer Key File To"));
             auto* list = find<QListWidget>(window, "Dir1List");
             QCOMPARE(QApplication::focusWidget(), list);
             // Enter, keypad Enter, Backspace and ".." (the first entry) walk; typing finds.

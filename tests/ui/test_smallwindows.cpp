@@ -13,19 +13,12 @@ using namespace uitest;
 class SmallWindows : public WindowTest {
     Q_OBJECT
 
-    QPlainTextEdit* input() const { return child<QPlainTextEdit>("Text1"); }
-    // English loaded and the text typed into the input box.
-    void typeIntoReadyWindow(const QString& text) {
-        QVERIFY(pick("Combo1", QStringLiteral("English")));
-        type("Text1", text);
-        QCOMPARE(input()->toPlainText(), text);
-    }
     // Each undo step back, the text it leaves.
     QStringList undone(int steps) {
         QStringList texts;
         for (int i = 0; i < steps; ++i) {
-            QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier);
-            texts << input()->toPlainText();
+            QTest::keyClick(child("Text1"), Qt::Key_Z, Qt::ControlModifier);
+            texts << text("Text1");
         }
         return texts;
     }
@@ -45,17 +38,18 @@ class SmallWindows : public WindowTest {
     }
 
     // View lists every word in file order. Search starts in its empty box each time; Enter
-    // or the button searches, an empty search keeps the list, no match empties it.
-    void viewAndSearchTheLoadedDictionary() {
+    // or the button searches, an empty search keeps the list, no match empties it. Add
+    // appends to the loaded file; it refuses no word, a word it holds, a word no text can give
+    // as one token, and a file that is gone.
+    void viewSearchAndAddOnTheLoadedDictionary() {
         QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
         UI_MODAL([&] { click("Command6"); }, [](QDialog* view) {
-            QCOMPARE(view->windowTitle() + u':' + rows(view, "List1").join(u','), "View Dictionary:ab,abc,xab,a,ab");
+            QCOMPARE(rows(view, "List1").join(u','), "ab,abc,xab,a,ab");
             press(view, "Command1");
             QVERIFY(!view->isVisible());
         });
         for (int round = 0; round < 2; ++round) {
             UI_MODAL([&] { click("Command2"); }, [](QDialog* search) {
-                QCOMPARE(search->windowTitle(), QStringLiteral("Search Dictionary"));
                 auto* box = find<QLineEdit>(search, "Text1");
                 QVERIFY(QApplication::focusWidget() == box && box->text().isEmpty() && rows(search, "List1").isEmpty());
                 QStringList seen;
@@ -73,15 +67,8 @@ class SmallWindows : public WindowTest {
                 QVERIFY(!search->isVisible());
             });
         }
-    }
-
-    // Add appends to the loaded file; it refuses no word, a word it holds, a word no text can
-    // give as one token, and a file that is gone.
-    void addAppendsToTheLoadedFile() {
-        QVERIFY(pick("Combo1", QStringLiteral("dup.dic")));
         auto add = [&](const QStringList& words) {
             UI_MODAL([&] { click("Command1"); }, [&](QDialog* add) {
-                QCOMPARE(add->windowTitle(), QStringLiteral("Add to Dictionary"));
                 for (const QString& word : words) {
                     typeInto(find(add, "Text1"), word);
                     QTest::keyClick(find(add, "Text1"), Qt::Key_Return);
@@ -107,7 +94,6 @@ class SmallWindows : public WindowTest {
         const QString fingerprint = q(dictionaryFingerprint(window_->keyspace().words()));
         QGuiApplication::clipboard()->clear();
         UI_MODAL([&] { openHelpItem("hlpabt"); }, [&](QDialog* about) {
-            QCOMPARE(about->windowTitle(), QStringLiteral("About Talvora"));
             QCOMPARE(find<QLineEdit>(about, "txtFingerprint")->text(), fingerprint);
             QVERIFY(find<QLabel>(about, "Label5")->text().contains(QStringLiteral("eng.dic")));
             press(about, "cmdCopy");
@@ -122,36 +108,16 @@ class SmallWindows : public WindowTest {
         const QIcon icon = applicationIcon();
         for (int side : {16, 24, 32, 48, 64, 128, 256}) {
             QVERIFY2(icon.availableSizes().contains(QSize(side, side)), qPrintable(QString::number(side)));
-            const QImage image = icon.pixmap(QSize(side, side)).toImage();
-            QCOMPARE(image.size(), QSize(side, side));
-            QCOMPARE(image.pixelColor(side / 2, side / 2), QColor(0x2e, 0x6d, 0xa4));
+            QCOMPARE(icon.pixmap(QSize(side, side)).toImage().pixelColor(side / 2, side / 2), QColor(0x2e, 0x6d, 0xa4));
         }
         QCOMPARE(icon.availableSizes().size(), 7);
-    }
-
-    // The Tidy button (Ctrl+T) tidies the input in place as one undo step; a text that
-    // encodes is left alone, so Undo takes back the typing itself.
-    void rewritesTheTextAsOneUndoStep() {
-        const QString typed = QStringLiteral("Meet him at noon \u2014 by the house\u2026 \u00abThe\u00bb dog at 2");
-        const QString tidied = QStringLiteral("Meet him at noon  by the house The dog at two");
-        typeIntoReadyWindow(typed);
-        click("cmdTidy");
-        QCOMPARE(input()->toPlainText(), tidied);
-        QCOMPARE(undone(1), QStringList{typed});
-        QTest::keyClick(window_.get(), Qt::Key_T, Qt::ControlModifier); // as the button
-        QCOMPARE(input()->toPlainText(), tidied);
-        const QString encodes = QStringLiteral("Meet him at noon, by the house!");
-        type("Text1", encodes);
-        click("cmdTidy");
-        QCOMPARE(input()->toPlainText(), encodes);
-        QVERIFY(undone(1) != QStringList{encodes});
-        QVERIFY(shownTexts().isEmpty());
     }
 
     // Each occurrence, its capital and punctuation kept; the apostrophe was tidied first. The
     // suggestions come from the dictionary loaded now, not the one of an earlier Tidy.
     void unknownWordsAreListedAndASuggestionReplacesTheWord() {
-        typeIntoReadyWindow(QStringLiteral("The Hous by the hous\u2019 side zorgle!"));
+        QVERIFY(pick("Combo1", QStringLiteral("English")));
+        type("Text1", QStringLiteral("The Hous by the hous\u2019 side zorgle!"));
         UI_MODAL([&] { click("cmdTidy"); }, [&](QDialog* dialog) {
             QCOMPARE(dialog->objectName(), QStringLiteral("frmUnknown"));
             QCOMPARE(rows(dialog, "List1"), QStringList({"hous=2", "zorgle=1"}));
@@ -165,7 +131,7 @@ class SmallWindows : public WindowTest {
             QCOMPARE(unknown->topLevelItem(0)->text(0), QStringLiteral("hous \u2192 house"));
             press(dialog, "Command1");
         });
-        QCOMPARE(input()->toPlainText(), QStringLiteral("The House by the house' side zorgle!"));
+        QCOMPARE(text("Text1"), QStringLiteral("The House by the house' side zorgle!"));
         QCOMPARE(undone(2), QStringList({"The Hous by the hous' side zorgle!", "The Hous by the hous\u2019 side zorgle!"}));
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -175,12 +141,21 @@ class SmallWindows : public WindowTest {
                  [](QDialog* dialog) { QCOMPARE(suggestions(dialog), QStringList({"mouse", "hose"})); });
     }
 
+    // Tidy (Ctrl+T as the button) lists its changes, each taken back on its own, and is one
+    // undo step; a text that encodes is left alone, so Undo takes back the typing itself.
     void changesAreShownAndTakenBackOneByOne() {
+        QVERIFY(pick("Combo1", QStringLiteral("English")));
+        const QString encodes = QStringLiteral("Meet him at noon, by the house!");
+        type("Text1", encodes);
+        click("cmdTidy");
+        QCOMPARE(text("Text1"), encodes);
+        QVERIFY(undone(1) != QStringList{encodes});
         const QString typed = QStringLiteral("Meet at 1 by the hous 2 zorglet qwyx");
-        typeIntoReadyWindow(typed);
+        type("Text1", typed);
+        auto* input = child<QPlainTextEdit>("Text1");
         QStringList highlighted;
-        UI_MODAL([&] { click("cmdTidy"); }, [&](QDialog* dialog) {
-            for (const auto& s : input()->extraSelections())
+        UI_MODAL([&] { QTest::keyClick(window_.get(), Qt::Key_T, Qt::ControlModifier); }, [&](QDialog* dialog) {
+            for (const auto& s : input->extraSelections())
                 highlighted << s.cursor.selectedText();
             auto* unknown = find<QTreeWidget>(dialog, "List1");
             auto* changed = find<QTreeWidget>(dialog, "List2");
@@ -190,15 +165,15 @@ class SmallWindows : public WindowTest {
             changed->setFocus();
             QTest::keyClick(changed, Qt::Key_Return);
             QVERIFY(dialog->isVisible());
-            QCOMPARE(input()->toPlainText(), QStringLiteral("Meet at 1 by the hous two zorglet qwyx"));
+            QCOMPARE(text("Text1"), QStringLiteral("Meet at 1 by the hous two zorglet qwyx"));
             QCOMPARE(changed->topLevelItemCount(), 1);
-            QCOMPARE(input()->extraSelections().size(), 1);
+            QCOMPARE(input->extraSelections().size(), 1);
             // Enter on a suggestion puts it in place; the window stays.
             unknown->setFocus();
             QTest::keyClick(unknown, Qt::Key_Down);
             QTest::keyClick(unknown, Qt::Key_Return);
             QVERIFY(dialog->isVisible());
-            QCOMPARE(input()->toPlainText(), QStringLiteral("Meet at 1 by the house two zorglet qwyx"));
+            QCOMPARE(text("Text1"), QStringLiteral("Meet at 1 by the house two zorglet qwyx"));
             // Add: the last word, through the dictionary's Add command.
             QTest::keyClick(unknown, Qt::Key_End);
             press(dialog, "cmdAdd");
@@ -207,7 +182,7 @@ class SmallWindows : public WindowTest {
             QTest::mouseClick(unknown->viewport(), Qt::LeftButton, {},
                               unknown->visualItemRect(unknown->topLevelItem(1)).center());
             press(dialog, "cmdSpell");
-            QCOMPARE(input()->toPlainText(), QStringLiteral("Meet at 1 by the house two z o r g l e t qwyx"));
+            QCOMPARE(text("Text1"), QStringLiteral("Meet at 1 by the house two z o r g l e t qwyx"));
             press(dialog, "Command1");
         });
         QCOMPARE(highlighted, QStringList({"one", "two"}));
