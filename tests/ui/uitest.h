@@ -16,16 +16,13 @@
 
 namespace uitest {
 
-using Factory = std::function<std::unique_ptr<QObject>()>;
-inline std::map<QString, Factory>& registry() {
-    static std::map<QString, Factory> classes;
+// Each test class by name, for main.cpp to make the one it is asked for.
+inline std::map<QString, std::function<std::unique_ptr<QObject>()>>& registry() {
+    static std::map<QString, std::function<std::unique_ptr<QObject>()>> classes;
     return classes;
 }
-struct Registrar {
-    Registrar(const char* name, Factory make) { registry()[QString::fromLatin1(name)] = std::move(make); }
-};
 #define UI_TEST_CLASS(Class)                                                                       \
-    static const uitest::Registrar registrar##Class(#Class, [] { return std::make_unique<Class>(); })
+    static const bool registered##Class = (uitest::registry()[#Class] = [] { return std::make_unique<Class>(); }, true)
 
 inline QByteArray readBytes(const QString& path) {
     QFile f(path);
