@@ -2,7 +2,7 @@
 
 // Shared by the window tests: a temporary program folder per test, byte-exact file access,
 // real key and mouse events on shown windows, and a way to work the modal windows that
-// exec() blocks on. Each test class is one ctest entry (main.cpp runs the class it is named).
+// exec() blocks on.
 #include "filedialog.h"
 #include "frmmain.h"
 #include "messagebox.h"
@@ -11,18 +11,9 @@
 #include <QtWidgets>
 
 #include <functional>
-#include <map>
 #include <memory>
 
 namespace uitest {
-
-// Each test class by name, for main.cpp to make the one it is asked for.
-inline std::map<QString, std::function<std::unique_ptr<QObject>()>>& registry() {
-    static std::map<QString, std::function<std::unique_ptr<QObject>()>> classes;
-    return classes;
-}
-#define UI_TEST_CLASS(Class)                                                                       \
-    static const bool registered##Class = (uitest::registry()[#Class] = [] { return std::make_unique<Class>(); }, true)
 
 inline QByteArray readBytes(const QString& path) {
     QFile f(path);
