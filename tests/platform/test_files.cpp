@@ -2,7 +2,6 @@
 // failing calls, and failures told in the program's words. Links and read-only files are
 // checked through every key command in tests/keys.
 #include "error.h"
-#include "errorof.h"
 #include "files.h"
 #include "systemcalls.h"
 #include "tempfolder.h"
