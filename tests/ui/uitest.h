@@ -159,10 +159,9 @@ inline bool withModal(const std::function<void()>& trigger, const std::function<
             return;                                                                                \
     } while (false)
 
-// Each test starts on a fresh program folder; a class that needs more in it declares its own
-// init() slot, which hides this one.
+// Each test starts on a fresh program folder: the test class's init() slot calls initFolder()
+// and adds what its tests need.
 class WindowTest : public QObject {
-    Q_OBJECT
   protected:
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<talvora::ui::FrmMain> window_;
@@ -232,12 +231,6 @@ class WindowTest : public QObject {
         window_.reset();
         folder_.reset();
     }
-
-  private slots:
-    void init() { initFolder(); }
-    void cleanup() { cleanupFolder(); }
 };
-
-inline const QString Key = QStringLiteral("918273645546372819");
 
 } // namespace uitest
