@@ -88,7 +88,7 @@ class FrmMainWindow : public WindowTest {
     QString stickFile(const char* name = "key.dat") const { return at(QStringLiteral("stick/") + name); }
     // No key file has been copied anywhere under the working folder.
     bool nothingCopied() const {
-        return !QDirIterator(work_->path(), {QStringLiteral("key.dat")}, QDir::Files, QDirIterator::Subdirectories).hasNext();
+        return !QDirIterator(work_->path(), {"key.dat"}, QDir::Files, QDirIterator::Subdirectories).hasNext();
     }
     static QString shownFolder(QDialog* window) { return QDir::fromNativeSeparators(find<QLabel>(window, "Dir1Path")->text()); }
     // The folder window: "stick" typed and opened with Enter, taken with Alt+S.
@@ -115,7 +115,6 @@ class FrmMainWindow : public WindowTest {
         QCOMPARE(MessageBox::shown()[0].title, q(title));
         QCOMPARE(MessageBox::shown()[0].text, text);
     }
-    QClipboard* clipboard() const { return QApplication::clipboard(); }
 
     // Where every button of the window stands, in window coordinates.
     QMap<QString, QRect> buttonPlaces() const {
@@ -386,7 +385,7 @@ class FrmMainWindow : public WindowTest {
 
     void aPastedLongKeyIsCutAndTheStatusSaysWhatWasKept() {
         QVERIFY(pick("Combo1", QStringLiteral("other.dic")));
-        clipboard()->setText(QStringLiteral("987654321").repeated(23)); // another program's copy
+        QGuiApplication::clipboard()->setText(QStringLiteral("987654321").repeated(23)); // another program's copy
         clickInto(child("txtKey"));
         QTest::keyClick(child("txtKey"), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(child("txtKey"), Qt::Key_V, Qt::ControlModifier);
@@ -462,7 +461,7 @@ class FrmMainWindow : public WindowTest {
         click("cmdCopyOutput");
         QCOMPARE(label("Label2"), QStringLiteral("The output box is empty: nothing was copied."));
         type("Text1", QStringLiteral("kept"));
-        clipboard()->setText(QStringLiteral("the dog\nwas hot")); // another program's copy
+        QGuiApplication::clipboard()->setText(QStringLiteral("the dog\nwas hot")); // another program's copy
         click("cmdPasteInput");
         QCOMPARE(text("Text1"), QStringLiteral("the dog\nwas hot"));
         QCOMPARE(label("Label2"), QStringLiteral("Pasted 4 words."));
@@ -479,7 +478,7 @@ class FrmMainWindow : public WindowTest {
         click("Command3");
         QVERIFY(text("Text2").contains(u'\n'));
         click("cmdCopyOutput");
-        const QString encoded = clipboard()->text();
+        const QString encoded = QGuiApplication::clipboard()->text();
         QCOMPARE(encoded.count(u' '), 40000);
         QVERIFY(!encoded.contains(u'\n'));
         QCOMPARE(label("Label2"), QStringLiteral("Copied 40,000 words."));
@@ -497,7 +496,7 @@ class FrmMainWindow : public WindowTest {
         QCOMPARE(label("Label2"), QStringLiteral("Moved 40,000 words to the input box."));
         click("Command4");
         click("cmdCopyOutput");
-        QCOMPARE(clipboard()->text(), plain);
+        QCOMPARE(QGuiApplication::clipboard()->text(), plain);
     }
 
     void aMessageBoxShowsItsWholeTitle() {
@@ -540,7 +539,7 @@ class FrmMainWindow : public WindowTest {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(text("Text2").count(u' '), 2);
         QTest::keyClick(window_.get(), Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(clipboard()->text(), text("Text2"));
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(), text("Text2"));
         QVERIFY(MessageBox::shown().empty());
 
         // The language, the name and the size come back at the next start; the key never
@@ -934,7 +933,8 @@ class FrmMainWindow : public WindowTest {
     // window's language; a link to a page the menu knows takes its caption, another leaves the
     // caption as it is.
     void helpMenuAboutAndPagesInTheWindowsLanguage() {
-        QVERIFY(writeBytes(path("key.htm"), "<p>Keys <a href=\"dict.htm\">dictionaries</a> <a href=\"other.htm\">other</a></p>"));
+        QVERIFY(writeBytes(path("key.htm"), "<p>Keys <a href=\"dict.htm\">dictionaries</a> "
+                                            "<a href=\"other.htm\">other</a></p>"));
         QVERIFY(writeBytes(path("key.de.htm"), QStringLiteral("<p>Über Schlüssel</p>").toUtf8()));
         QVERIFY(writeBytes(path("dict.htm"), "<p>On dictionaries <a href=\"other.htm\">other</a></p>"));
         QVERIFY(writeBytes(path("other.htm"), "<p>Elsewhere</p>"));
