@@ -78,8 +78,8 @@ QString sample(QString form) {
 Q_DECLARE_METATYPE(FileRead)
 Q_DECLARE_METATYPE(Typed)
 
-// Two stored keys, zulu's shown at the start, and a working folder with subfolders for Restore
-// and Transfer.
+// Two stored keys (zulu's shown at the start), a second dictionary of two words, and a working
+// folder with subfolders for Restore and Transfer.
 class FrmMainWindow : public WindowTest {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> work_;
