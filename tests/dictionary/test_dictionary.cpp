@@ -3,7 +3,6 @@
 #include "codepage.h"
 #include "commands.h"
 #include "dictionaryfile.h"
-#include "errorof.h"
 #include "files.h"
 #include "keyspace.h"
 #include "keyspacefixture.h"

@@ -4,7 +4,6 @@
 #include "codepage.h"
 #include "commands.h"
 #include "error.h"
-#include "errorof.h"
 #include "files.h"
 #include "keyfile.h"
 #include "keygen.h"

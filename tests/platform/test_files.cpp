@@ -3,7 +3,6 @@
 // and read-only files are checked through every key command in tests/keys; an append cut back
 // after a failure through Add in tests/dictionary.
 #include "error.h"
-#include "errorof.h"
 #include "files.h"
 #include "systemcalls.h"
 #include "tempfolder.h"

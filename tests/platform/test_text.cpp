@@ -2,7 +2,6 @@
 // command-line tests check the whole code-page messages.
 #include "codepage.h"
 #include "error.h"
-#include "errorof.h"
 #include "lowercase.h"
 #include "systemcalls.h"
 #include "tempfolder.h"

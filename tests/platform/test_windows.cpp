@@ -2,7 +2,6 @@
 // names and owner-only permissions. The folder lock's test in test_files.cpp and the key
 // tests' read-only and link policy serve both systems. Wine shows names, sharing and devices
 // as Windows does; permissions only as far as it stores them.
-#include "errorof.h"
 #include "files.h"
 #include "tempfolder.h"
 #include "utf8.h"

@@ -1,10 +1,23 @@
 #pragma once
 
+#include "error.h"
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
 #include <string_view>
+
+// The program's message for what f throws, or "no error" when it throws nothing.
+inline std::string errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const talvora::Error& e) {
+        return e.what();
+    }
+    return "no error";
+}
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {

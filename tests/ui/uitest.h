@@ -2,7 +2,7 @@
 
 // Shared by the window tests: a temporary program folder per test, byte-exact file access,
 // real key and mouse events on shown windows, and a way to work the modal windows that
-// exec() blocks on. Each test class is one ctest entry (main.cpp runs the class it is named).
+// exec() blocks on.
 #include "filedialog.h"
 #include "frmmain.h"
 #include "messagebox.h"
@@ -11,21 +11,9 @@
 #include <QtWidgets>
 
 #include <functional>
-#include <map>
 #include <memory>
 
 namespace uitest {
-
-using Factory = std::function<std::unique_ptr<QObject>()>;
-inline std::map<QString, Factory>& registry() {
-    static std::map<QString, Factory> classes;
-    return classes;
-}
-struct Registrar {
-    Registrar(const char* name, Factory make) { registry()[QString::fromLatin1(name)] = std::move(make); }
-};
-#define UI_TEST_CLASS(Class)                                                                       \
-    static const uitest::Registrar registrar##Class(#Class, [] { return std::make_unique<Class>(); })
 
 inline QByteArray readBytes(const QString& path) {
     QFile f(path);
@@ -171,10 +159,9 @@ inline bool withModal(const std::function<void()>& trigger, const std::function<
             return;                                                                                \
     } while (false)
 
-// Each test starts on a fresh program folder; a class that needs more in it declares its own
-// init() slot, which hides this one.
+// Each test starts on a fresh program folder: the test class's init() slot calls initFolder()
+// and adds what its tests need.
 class WindowTest : public QObject {
-    Q_OBJECT
   protected:
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<talvora::ui::FrmMain> window_;
@@ -244,12 +231,6 @@ class WindowTest : public QObject {
         window_.reset();
         folder_.reset();
     }
-
-  private slots:
-    void init() { initFolder(); }
-    void cleanup() { cleanupFolder(); }
 };
-
-inline const QString Key = QStringLiteral("918273645546372819");
 
 } // namespace uitest
