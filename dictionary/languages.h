@@ -80,13 +80,13 @@ struct Language {
     bool buildsCompounds = false;
     // Marks stress with an accent that the spelling may leave out (konvertér, nummerér).
     bool optionalStressAccents = false;
-    std::span<const CompoundForm> compoundForms;
+    std::span<const CompoundForm> compoundForms = {};
     // Words written joined to the next one that read the same apart (pół: półobrotu).
-    std::span<const std::string_view> joinedWords;
+    std::span<const std::string_view> joinedWords = {};
     // How its verbs' dictionary forms end (pl: robić) and its participles (-ny, -ący): the
     // negation prefix denies a participle, as it was written apart before (nie obsługiwany).
     std::string_view infinitiveEnding = {};
-    std::span<const std::string_view> participleEndings;
+    std::span<const std::string_view> participleEndings = {};
 };
 
 // The ten languages and their files, in lookup order.
