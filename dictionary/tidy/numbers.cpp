@@ -64,6 +64,34 @@ std::string_view NumberWords::plural(const PluralWord& word, double value) const
     return chosen.empty() ? word.other : chosen;
 }
 
+std::optional<int64_t> NumberWords::valueOf(std::string_view word) {
+    if (!format)
+        return std::nullopt;
+    auto runTogether = [this](int64_t n) {
+        std::string words = spell(n);
+        std::erase(words, ' ');
+        return words;
+    };
+    if (joined_.empty())
+        for (int64_t n = 0; n < 1000; ++n) {
+            joined_.emplace(runTogether(n), n);
+            if (n > 0)
+                joined_.emplace(runTogether(n * 1000), n * 1000);
+        }
+    const std::string lower(word);
+    if (const auto it = joined_.find(lower); it != joined_.end())
+        return it->second;
+    // Thousands and the rest (duemila trecento), written back the same.
+    for (size_t cut = 1; cut < lower.size(); ++cut) {
+        const auto head = joined_.find(lower.substr(0, cut));
+        const auto tail = joined_.find(lower.substr(cut));
+        if (head != joined_.end() && tail != joined_.end() && head->second >= 1000 &&
+            tail->second < 1000 && runTogether(head->second + tail->second) == lower)
+            return head->second + tail->second;
+    }
+    return std::nullopt;
+}
+
 std::string_view NumberWords::ordinalRuleSet(std::string_view letters) const {
     if (!language)
         return {};

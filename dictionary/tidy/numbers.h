@@ -6,6 +6,7 @@
 #include <string>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 #include <unicode/plurrule.h>
 #include <unicode/rbnf.h>
 
@@ -32,10 +33,18 @@ struct NumberWords {
     // The form of a word that follows the value ("one dollar", "pět dolarů").
     std::string_view plural(const PluralWord& word, double value) const;
 
+    // The number a word writes whole, its words run together (cinquantaquattro: 54,
+    // duemilatrecento: 2300), below a million; nothing for any other word.
+    std::optional<int64_t> valueOf(std::string_view word);
+
     std::unique_ptr<icu::RuleBasedNumberFormat> format; // none for no known locale
     std::unique_ptr<icu::PluralRules> plurals;
     std::array<std::string, 10> digits;
     const Language* language;
+
+  private:
+    // Each number below a thousand and each number of thousands, as one word; made on first use.
+    std::unordered_map<std::string, int64_t> joined_;
 };
 
 class State;

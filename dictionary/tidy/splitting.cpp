@@ -69,34 +69,14 @@ std::optional<std::string> splitInWords(State& state, const std::string& piece);
 
 namespace {
 
-// The number the word is in the language's words, whole (dodicimila, cinquantaquattro): read
-// leniently, as the words run together, and written back the same.
-std::optional<int64_t> numberValue(State& state, const std::string& lower) {
-    NumberWords& numbers = state.numbers();
-    if (!numbers.format)
-        return std::nullopt;
-    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(lower);
-    icu::Formattable value;
-    icu::ParsePosition position(0);
-    numbers.format->setLenient(true);
-    numbers.format->parse(text, value, position);
-    numbers.format->setLenient(false);
-    UErrorCode status = U_ZERO_ERROR;
-    const int64_t number = value.getInt64(status);
-    if (position.getIndex() != text.length() || U_FAILURE(status) || number < 0)
-        return std::nullopt;
-    std::string written = numbers.spell(number);
-    std::erase(written, ' ');
-    return written == lower ? std::optional(number) : std::nullopt;
-}
-
 // A number written as one word as two dictionary words that read the same: a number and what
 // it adds up with (cinquanta quattro), or the number and its thousands (dodici mila), never
 // one that reads as another sum (milledue centosessanta for 1260).
 std::optional<std::string> splitNumberWord(State& state, const std::string& piece, size_t first,
                                            size_t last) {
     const std::string core = piece.substr(first, last - first);
-    const std::optional<int64_t> whole = numberValue(state, toLower(core));
+    NumberWords& numbers = state.numbers();
+    const std::optional<int64_t> whole = numbers.valueOf(toLower(core));
     if (!whole)
         return std::nullopt;
     const std::u32string letters = decode(core);
@@ -105,8 +85,8 @@ std::optional<std::string> splitNumberWord(State& state, const std::string& piec
         const std::string tail = encode(std::u32string_view(letters).substr(cut));
         if (!state.known(head) || !state.known(tail))
             continue;
-        const std::optional<int64_t> a = numberValue(state, toLower(head));
-        const std::optional<int64_t> b = numberValue(state, toLower(tail));
+        const std::optional<int64_t> a = numbers.valueOf(toLower(head));
+        const std::optional<int64_t> b = numbers.valueOf(toLower(tail));
         const bool thousands = a && !b && (*whole == *a * 1000 || *whole == *a * 1000000);
         if (a && ((b && *a + *b == *whole) || thousands))
             return piece.substr(0, first) + head + ' ' + tail + piece.substr(last);
