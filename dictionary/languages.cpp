@@ -109,6 +109,10 @@ constexpr std::u32string_view nordicLinks[] = {U"s"};
 constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}, {U"s", U"e"}};
 constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}, {U"s", U"e"}};
 constexpr std::string_view polishJoined[] = {"pół"};
+constexpr std::string_view danishSuffixes[] = {"bar", "bare", "lig", "lige", "ligt", "hed", "heden"};
+constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze", "heid"};
+constexpr std::string_view germanSuffixes[] = {"bar", "bare", "lich", "liche", "los", "lose", "sam", "same"};
+constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig", "liga", "ligt", "het", "heten"};
 constexpr std::string_view polishParticiples[] = {
     "ny",  "na",  "ne",  "nego",  "nej",  "nemu",  "nym",  "nych",  "nymi",  "ną",
     "ty",  "ta",  "te",  "tego",  "tej",  "temu",  "tym",  "tych",  "tymi",  "tą",
@@ -124,13 +128,14 @@ const std::vector<Language>& languageTable() {
          &czechSymbols},
         // Danish written before 1948, still much read, gives nouns capitals.
         {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks,
-         {}, true, &danishSymbols, true, true},
+         {}, true, &danishSymbols, true, true, {}, {}, {}, {}, danishSuffixes},
         {"Dutch", "nl.dic", "windows-1252", "nl", "nl_NL", dutchOrdinals, {}, germanicLinks, {},
-         false, &dutchSymbols, true, false, germanicForms},
+         false, &dutchSymbols, true, false, germanicForms, {}, {}, {}, dutchSuffixes},
         {"French", "fr.dic", "windows-1252", "fr", "fr_FR", frenchOrdinals, {}, {}, {}, false,
          &frenchSymbols},
         {"German", "de_neu.dic", "windows-1252", "de", "de_DE_frami", {}, germanRespellings,
-         germanicLinks, {}, true, &germanSymbols, true, false, germanicForms},
+         germanicLinks, {}, true, &germanSymbols, true, false, germanicForms, {}, {}, {},
+         germanSuffixes},
         {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, italianRespellings, {}, {}, false,
          &italianSymbols},
         {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false,
@@ -138,7 +143,7 @@ const std::vector<Language>& languageTable() {
         {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals, {}, {}, {}, false,
          &spanishSymbols},
         {"Swedish", "se.dic", "windows-1252", "sv", "sv_SE", {}, {}, nordicLinks, {}, false,
-         &swedishSymbols, true, false, swedishForms},
+         &swedishSymbols, true, false, swedishForms, {}, {}, {}, swedishSuffixes},
     };
     return table;
 }

@@ -87,6 +87,9 @@ struct Language {
     // negation prefix denies a participle, as it was written apart before (nie obsługiwany).
     std::string_view infinitiveEnding = {};
     std::span<const std::string_view> participleEndings = {};
+    // Endings that are words too (startbara is no start bara, "only"): no split the language
+    // does not make itself ends with one.
+    std::span<const std::string_view> suffixWords = {};
 };
 
 // The ten languages and their files, in lookup order.

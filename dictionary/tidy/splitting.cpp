@@ -184,6 +184,11 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
                                [&](const std::string& stem) { return own.ends_with(stem); });
         });
     };
+    auto isSuffix = [&](std::string_view part) {
+        const std::string lowerPart = toLower(part);
+        return std::find(language->suffixWords.begin(), language->suffixWords.end(), lowerPart) !=
+               language->suffixWords.end();
+    };
     auto fits = [&](const std::string& candidate) {
         const std::string parts = candidate.substr(first, candidate.size() - first - (piece.size() - last));
         const std::vector<std::string_view> words = splitBlanks(parts);
@@ -217,7 +222,8 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
                                }));
         };
         return std::all_of(words.begin(), words.end(), isWord) &&
-               (analysis.lastPart.empty() || toLower(words.back()) == toLower(analysis.lastPart)) &&
+               (analysis.lastPart.empty() ? !isSuffix(words.back())
+                                          : toLower(words.back()) == toLower(analysis.lastPart)) &&
                (ownStems.empty() || endsWithStemOf(words.back()));
     };
     if (split && !fits(*split))

@@ -262,7 +262,7 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
                         "nie wykrywalnego farb raum mur dock beicht spiegel kärn bibliotek "
                         "användar gränssnitt partition ering verktyg kvinno överskottet obsługiwany zgorszy "
                         "pół obrotu samhälls moralen dodici mila cinquanta quattro sotto chiave "
-                        "milledue centosessanta";
+                        "milledue centosessanta start bara";
     check(w, {
         // Parts of three letters or more, never more than forty letters: misspellings do not
         // fall apart into short pieces.
@@ -294,13 +294,16 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         // A part in the form it takes only in a compound, where the language knows the word:
         // as its analysis cuts it (Farb raum, kärn bibliotek) or by the language's rules
         // (Beicht spiegel, användar gränssnitt, kvinno överskottet); never in a word it does
-        // not know (Murdock), nor a middle part it does not name (partition ering verktyg).
+        // not know (Murdock), nor a middle part it does not name (partition ering verktyg), nor
+        // a last part that is an ending too, where the language does not name it (start bara).
         {"GermanCompoundForms", "de", "Farbraum Beichtspiegel Murdock", "Farb raum Beicht spiegel Murdock",
          "compounds x2; ?murdock"},
         {"SwedishCompoundForms", "sv",
-         "kärnbibliotek användargränssnitt kvinnoöverskottet samhällsmoralen partitioneringsverktyg",
-         "kärn bibliotek användar gränssnitt kvinno överskottet samhälls moralen partitioneringsverktyg",
-         "compounds x4; ?partitioneringsverktyg"},
+         "kärnbibliotek användargränssnitt kvinnoöverskottet samhällsmoralen partitioneringsverktyg "
+         "startbara",
+         "kärn bibliotek användar gränssnitt kvinno överskottet samhälls moralen partitioneringsverktyg "
+         "startbara",
+         "compounds x4; ?partitioneringsverktyg; ?startbara"},
         // A number written as one word, where the language cuts no other word it knows.
         // Never a cut that reads as another sum (milledue centosessanta for 1260).
         {"ItalianNumberWords", "it", "dodicimila cinquantaquattro sottochiave milleduecentosessanta",
