@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -53,7 +54,14 @@ struct SymbolWords {
     bool decimalsDigitByDigit = false; // "drei Komma eins vier", not "trois virgule quatorze"
     // The words for the number sign (nº, n°) and its plural (nºs), where the language writes it.
     std::string_view numberSign = {}, numberSigns = {};
+    std::array<std::string_view, 3> fractions = {}; // ½, ¼, ¾
 };
+
+constexpr SymbolWords withFractions(SymbolWords words, std::string_view half,
+                                    std::string_view quarter, std::string_view threeQuarters) {
+    words.fractions = {half, quarter, threeQuarters};
+    return words;
+}
 
 // How a word stands as a compound's first part when not whole: the part's ending for the
 // word's (Beicht-spiegel for Beichte, Sortier-folgen for sortieren, kvinno-överskott for

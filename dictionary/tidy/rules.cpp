@@ -18,6 +18,7 @@ const std::vector<Rule>& rules() {
         {"apostrophes", plainApostrophes},
         {"telephone numbers", readPhoneNumber},
         {"number signs", readNumberSign},
+        {"fractions", readFraction},
         {"symbols", spellSymbols},
         {"addresses", readAddress},
         {"punctuation", dropPunctuation},

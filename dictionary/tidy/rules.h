@@ -100,6 +100,7 @@ std::optional<std::string> splitAtSeparators(State&, const std::string& piece);
 // Numbers and symbols (numbers.cpp, symbols.cpp).
 std::optional<std::string> readPhoneNumber(State&, const std::string& piece);
 std::optional<std::string> readNumberSign(State&, const std::string& piece);
+std::optional<std::string> readFraction(State&, const std::string& piece);
 std::optional<std::string> spellSymbols(State&, const std::string& piece);
 std::optional<std::string> readAddress(State&, const std::string& piece);
 std::optional<std::string> spellDigits(State&, const std::string& piece);

@@ -374,6 +374,25 @@ std::optional<std::string> readNumberSign(State& state, const std::string& piece
     return encode(text.substr(0, first)) + words + encode(text.substr(last));
 }
 
+// A fraction sign standing alone (¼, ½, ¾) as the language's words: "en fjärdedel".
+std::optional<std::string> readFraction(State& state, const std::string& piece) {
+    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    if (!symbols)
+        return std::nullopt;
+    const std::u32string text = decode(piece);
+    constexpr std::u32string_view signs = U"\u00bd\u00bc\u00be";
+    const size_t at = text.find_first_of(signs);
+    if (at == std::u32string::npos)
+        return std::nullopt;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (i != at && (isWordChar(text[i]) || isSymbolChar(text[i])))
+            return std::nullopt;
+    const std::string_view words = symbols->fractions[signs.find(text[at])];
+    if (words.empty() || !state.allKnown(words))
+        return std::nullopt;
+    return encode(text.substr(0, at)) + std::string(words) + encode(text.substr(at + 1));
+}
+
 // An e-mail address with the words for its at sign and full stops: "anna at example dot com".
 std::optional<std::string> readAddress(State& state, const std::string& piece) {
     const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;

@@ -452,6 +452,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "Número cinco, Número doce y los números", "number signs; numbers; number signs + "
          "numbers; number signs"},
         {"FrenchNumberSign", "@fr.dic", "le n° 5", "le numéro cinq", "number signs; numbers"},
+        {"SwedishFractions", "@se.dic", "minst ¼ av (½) och ¾", "minst en fjärdedel av (en halv) och tre fjärdedelar",
+         "fractions x3"},
     });
 }
 
