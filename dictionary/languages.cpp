@@ -119,7 +119,8 @@ constexpr std::u32string_view nordicLinks[] = {U"s"};
 constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}, {U"s", U"e"}};
 constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}, {U"s", U"e"}};
 constexpr std::string_view polishJoined[] = {"pół"};
-constexpr std::string_view danishSuffixes[] = {"bar", "bare", "lig", "lige", "ligt", "hed", "heden"};
+constexpr std::string_view danishSuffixes[] = {"bar", "bare", "lig",  "lige", "ligt",
+                                               "hed", "heden", "som", "somme", "somt"};
 constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze", "heid"};
 constexpr std::string_view germanSuffixes[] = {"bar", "bare", "lich", "liche", "los", "lose", "sam", "same"};
 constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig", "liga", "ligt", "het", "heten"};

@@ -48,16 +48,25 @@ class HunspellMorphology final : public Morphology {
         std::lock_guard lock(mutex_);
         for (const std::string& native : nativeForms(word)) {
             for (const std::string& line : hunspell_.analyze(native)) {
-                const size_t part = line.rfind("pa:");
-                if (part == std::string::npos) {
+                if (line.find("pa:") == std::string::npos) {
                     result.simple = result.simple || line.find("st:") != std::string::npos;
                     continue;
                 }
                 result.compound = true;
-                if (result.lastPart.empty()) {
-                    const size_t end = line.find_first_of(" \t", part);
-                    const std::string last = line.substr(part + 3, end == std::string::npos ? end : end - part - 3);
-                    result.lastPart = codePage_ ? codePage_->decode(last) : last;
+                if (!result.endings.empty())
+                    continue;
+                std::vector<std::string> parts;
+                for (size_t at = line.find("pa:"); at != std::string::npos; at = line.find("pa:", at)) {
+                    at += 3;
+                    const size_t end = line.find_first_of(" \t", at);
+                    const std::string part = line.substr(at, end == std::string::npos ? end : end - at);
+                    parts.push_back(codePage_ ? codePage_->decode(part) : part);
+                }
+                for (size_t i = 0; i < parts.size(); ++i) {
+                    std::string ending;
+                    for (size_t j = i; j < parts.size(); ++j)
+                        ending += parts[j];
+                    result.endings.push_back(std::move(ending));
                 }
             }
             if (result.compound || result.simple)

@@ -28,7 +28,9 @@ class Morphology {
     struct Analysis {
         bool compound = false; // made of words (Ausgabedatei, verdensure)
         bool simple = false;   // a word of its own (partitionering, hondenhok)
-        std::string lastPart;  // a compound's, where the analysis names it (datei, ure)
+        // The compound's ends where the analysis names its parts, longest first: the named
+        // parts joined from each one to the last (arbeitsämter, ämter).
+        std::vector<std::string> endings;
     };
     virtual Analysis analyse(std::string_view word) const = 0;
     // The word's stems as the language gives them, lower-cased.

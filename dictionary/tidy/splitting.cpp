@@ -10,6 +10,7 @@
 #include "utf8.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace talvora::tidy {
 
@@ -63,7 +64,10 @@ std::optional<std::string> splitAtCapitals(State& state, const std::string& piec
 
 namespace {
 
-std::optional<std::string> splitInWords(State& state, const std::string& piece);
+// The first split whose every part the dictionary holds, or, given `accept`, the first of
+// them it accepts.
+std::optional<std::string> splitInWords(State& state, const std::string& piece,
+                                        const std::function<bool(const std::string&)>& accept = {});
 
 } // namespace
 
@@ -90,6 +94,42 @@ std::optional<std::string> splitNumberWord(State& state, const std::string& piec
         const bool thousands = a && !b && (*whole == *a * 1000 || *whole == *a * 1000000);
         if (a && ((b && *a + *b == *whole) || thousands))
             return piece.substr(0, first) + head + ' ' + tail + piece.substr(last);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+namespace {
+
+// The word cut before the end the language names (Landes arbeitsämter, Kugel sternhaufen):
+// the first part, of minHead letters or more, as the dictionary holds it, or without its
+// linking letters.
+std::optional<std::string> cutBefore(State& state, const std::string& piece,
+                                     const std::string& lastLower, size_t minHead) {
+    const auto [first, last] = coreOf(piece);
+    const std::string core = piece.substr(first, last - first);
+    const std::string lower = toLower(core);
+    const Language* language = state.language();
+    if (!lower.ends_with(lastLower) || lower.size() == lastLower.size() || lower.size() != core.size())
+        return std::nullopt;
+    const size_t cut = core.size() - lastLower.size();
+    if (decode(lastLower).size() < 3 || decode(lower.substr(0, cut)).size() < minHead)
+        return std::nullopt;
+    std::u32string head = decode(std::string_view(lower).substr(0, cut));
+    std::vector<size_t> drops{0};
+    for (const std::u32string_view link : language->linkingElements)
+        if (head.size() > link.size() && std::u32string_view(head).ends_with(link))
+            drops.push_back(link.size());
+    for (const size_t drop : drops) {
+        const std::string firstPart = encode(std::u32string_view(head).substr(0, head.size() - drop));
+        if (state.known(firstPart)) {
+            const std::string candidate = piece.substr(0, first) +
+                withCapitalsOf(decode(core.substr(0, cut)), decode(firstPart)) + ' ' +
+                core.substr(cut) + piece.substr(last);
+            if (state.allKnown(candidate))
+                return candidate;
+        }
     }
     return std::nullopt;
 }
@@ -177,19 +217,48 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // its last part's stem; partitioneringen does not end with ingen's, nor startbara with bara's.
     const std::vector<std::string> ownStems =
         knownWord && !analysis.compound ? morphology->stems(core) : std::vector<std::string>{};
-    auto endsWithStemOf = [&](std::string_view part) {
-        const std::vector<std::string> partStems = morphology->stems(part);
-        return std::any_of(ownStems.begin(), ownStems.end(), [&](const std::string& own) {
-            return std::any_of(partStems.begin(), partStems.end(),
-                               [&](const std::string& stem) { return own.ends_with(stem); });
-        });
-    };
     auto isSuffix = [&](std::string_view part) {
         const std::string lowerPart = toLower(part);
         return std::find(language->suffixWords.begin(), language->suffixWords.end(), lowerPart) !=
                language->suffixWords.end();
     };
-    auto fits = [&](const std::string& candidate) {
+    // Or, loosely, where the language stems the part as another word (filer: fila; not
+    // ringer, a word of its own), the word's stem ends with a word the part begins with and is
+    // a form of, or that is its own stem (konfigurationsfil, kraftåtgärd, internetanvändare;
+    // not prægtig, whose tig is a form of tigge, not of tiger), and not an ending
+    // (fortræffelighed).
+    auto endsWithStemOf = [&](std::string_view head, std::string_view part, bool loose) {
+        const std::vector<std::string> partStems = morphology->stems(part);
+        const std::string lowerPart = toLower(part);
+        return std::any_of(ownStems.begin(), ownStems.end(), [&](const std::string& own) {
+            if (std::any_of(partStems.begin(), partStems.end(),
+                            [&](const std::string& stem) { return own.ends_with(stem); }))
+                return true;
+            if (!loose || !own.starts_with(head) ||
+                std::find(partStems.begin(), partStems.end(), lowerPart) != partStems.end())
+                return false;
+            const std::string rest = own.substr(head.size());
+            if (decode(rest).size() < 3 || !lowerPart.starts_with(rest) || isSuffix(rest))
+                return false;
+            const std::vector<std::string> restStems = morphology->stems(rest);
+            return std::any_of(restStems.begin(), restStems.end(), [&](const std::string& stem) {
+                return stem == rest ||
+                       std::find(partStems.begin(), partStems.end(), stem) != partStems.end();
+            });
+        });
+    };
+    // An end the analysis names; one that runs on to an ending that is a word too is not a
+    // word of its own (Über lieferbar).
+    auto isEnding = [&](std::string_view part) {
+        const std::string lowerPart = toLower(part);
+        return std::any_of(analysis.endings.begin(), analysis.endings.end(),
+                           [&](const std::string& ending) {
+                               return toLower(ending) == lowerPart &&
+                                      (ending == analysis.endings.back() ||
+                                       !isSuffix(analysis.endings.back()));
+                           });
+    };
+    auto fits = [&](const std::string& candidate, bool loose) {
         const std::string parts = candidate.substr(first, candidate.size() - first - (piece.size() - last));
         const std::vector<std::string_view> words = splitBlanks(parts);
         // A part before another may keep its linking letters (Versicherungs nehmern). In a
@@ -221,39 +290,76 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
                                           knownAs(form.part.size(), form.word);
                                }));
         };
+        std::string head;
+        for (size_t i = 0; i + 1 < words.size(); ++i)
+            head += toLower(words[i]);
+        // Where the language does not name the last part, a linking letter at the cut that may
+        // end the part before or begin the last leaves the cut in doubt: prästs läkterna or
+        // präst släkterna, spelers nood or speler snood; not where the word's stem rules the
+        // other out (Menschen trauben: no Menschentraube ends with entrauben).
+        const std::string lastLower = toLower(words.back());
+        auto inDoubt = [&](std::u32string_view link) {
+            const std::string letters = encode(std::u32string(link));
+            if (!lower.ends_with(lastLower))
+                return false;
+            const size_t cut = lower.size() - lastLower.size();
+            size_t other = 0;
+            if (lastLower.starts_with(letters))
+                other = cut + letters.size();
+            else if (std::string_view(lower).substr(0, cut).ends_with(letters))
+                other = cut - letters.size();
+            else
+                return false;
+            const std::string before = lower.substr(0, other), after = lower.substr(other);
+            return decode(after).size() >= 3 && state.known(before) && state.known(after) &&
+                   morphology->knows(before) && morphology->knows(after) &&
+                   (ownStems.empty() || endsWithStemOf(before, after, true));
+        };
+        if (analysis.endings.empty() &&
+            std::any_of(language->linkingElements.begin(), language->linkingElements.end(), inDoubt))
+            return false;
         return std::all_of(words.begin(), words.end(), isWord) &&
-               (analysis.lastPart.empty() ? !isSuffix(words.back())
-                                          : toLower(words.back()) == toLower(analysis.lastPart)) &&
-               (ownStems.empty() || endsWithStemOf(words.back()));
+               (analysis.endings.empty() ? !isSuffix(words.back())
+                                         : isEnding(words.back()) &&
+                                               (decode(head).size() >= 4 ||
+                                                toLower(words.back()) == toLower(analysis.endings.back()))) &&
+               (ownStems.empty() || endsWithStemOf(head, words.back(), loose));
     };
-    if (split && !fits(*split))
+    // The first split is the likeliest; where it does not fit, a later one may (invandrar
+    // grupperna after invandrargrupp erna), loosely only where none fits otherwise (präst
+    // släkterna, not prästs läkterna).
+    // Only in a word the language knows, and in two parts of four letters or more: a short
+    // one found later is a coincidence more often than not (vid underligste, Kæl enhed), and
+    // three read as loose words (tillväga gångs sätt).
+    auto laterFits = [&](bool loose) {
+        return [&, loose](const std::string& candidate) {
+            const std::vector<std::string_view> words = splitBlanks(candidate);
+            return words.size() == 2 &&
+                   std::all_of(words.begin(), words.end(),
+                               [](std::string_view w) { return decode(w).size() >= 4; }) &&
+                   fits(candidate, loose);
+        };
+    };
+    // A later split, like the language's own cut below, is the language's word, not a typo.
+    if (!fits(*split, false)) {
         split.reset();
-    if (!split && !analysis.lastPart.empty()) {
-        // Where the language cuts it: the first part as the dictionary holds it, or without
-        // its linking letters.
-        const std::string lastLower = toLower(analysis.lastPart);
-        if (!lower.ends_with(lastLower) || lower.size() == lastLower.size() ||
-            lower.size() != core.size())
-            return std::nullopt;
-        const size_t cut = core.size() - lastLower.size();
-        // Two letters are a prefix or an ending, not a word of the compound (af maksimeret,
-        // fund te).
-        if (decode(lastLower).size() < 3 || decode(lower.substr(0, cut)).size() < 3)
-            return std::nullopt;
-        std::u32string head = decode(std::string_view(lower).substr(0, cut));
-        std::vector<size_t> drops{0};
-        for (const std::u32string_view link : language->linkingElements)
-            if (head.size() > link.size() && std::u32string_view(head).ends_with(link))
-                drops.push_back(link.size());
-        for (const size_t drop : drops) {
-            const std::string firstPart = encode(std::u32string_view(head).substr(0, head.size() - drop));
-            if (state.known(firstPart) && (analysis.compound || morphology->knows(firstPart))) {
-                const std::string candidate = piece.substr(0, first) +
-                    withCapitalsOf(decode(core.substr(0, cut)), decode(firstPart)) + ' ' +
-                    core.substr(cut) + piece.substr(last);
-                if (state.allKnown(candidate))
-                    return candidate;
-            }
+        if (knownWord)
+            split = splitInWords(state, piece, laterFits(false));
+        if (!split && !ownStems.empty())
+            split = splitInWords(state, piece, laterFits(true));
+        if (split)
+            return split;
+    }
+    if (!split) {
+        // Where the language cuts it, longest end first. Two letters are a prefix or an
+        // ending, not a word of the compound (af maksimeret, fund te); before an end of two
+        // named parts, three are one too (Vor konfigurationsdatei).
+        for (const std::string& ending : analysis.endings) {
+            const size_t minHead = ending == analysis.endings.back() ? 3 : 4;
+            if (!isEnding(ending))
+                continue;
+            if (std::optional<std::string> cut = cutBefore(state, piece, toLower(ending), minHead))
+                return cut;
         }
         return std::nullopt;
     }
@@ -283,9 +389,11 @@ namespace {
 // more, then parts exactly as the dictionary holds them before dropping a linking letter,
 // then the longest first part. The work is bounded: long words and runs of look-ups stop the
 // search, since the word stays reported either way.
-std::optional<std::string> splitInWords(State& state, const std::string& piece) {
+std::optional<std::string> splitInWords(State& state, const std::string& piece,
+                                        const std::function<bool(const std::string&)>& accept) {
     constexpr size_t MaxLetters = 40;
     constexpr int MaxLookups = 2000;
+    constexpr int MaxOffers = 8;
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
     const std::string lower = toLower(core);
@@ -322,32 +430,57 @@ std::optional<std::string> splitInWords(State& state, const std::string& piece) 
                    std::string_view(lower).substr(lowerAt[from], lowerAt[to] - lowerAt[from])) != 0;
     };
     using Span = std::pair<size_t, size_t>; // a part's letters, without its linking letters
-    std::vector<Span> spans;
+    std::vector<Span> spans;                  // the parts so far, first part first
+    auto written = [&] {
+        std::string out = piece.substr(0, first);
+        for (size_t k = 0; k < spans.size(); ++k) {
+            if (k > 0)
+                out += ' ';
+            out.append(core, at[spans[k].first], at[spans[k].second] - at[spans[k].first]);
+        }
+        return out + piece.substr(last);
+    };
+    // Each split found is offered in turn, a few at most: asking costs more than looking up.
+    int offers = accept ? MaxOffers : 1;
+    std::vector<std::string> refused;
+    std::optional<std::string> taken;
+    auto offer = [&] {
+        std::string candidate = written();
+        if (std::find(refused.begin(), refused.end(), candidate) != refused.end())
+            return false;
+        --offers;
+        if (!accept || accept(candidate)) {
+            taken = std::move(candidate);
+            return true;
+        }
+        refused.push_back(std::move(candidate));
+        return false;
+    };
     // The parts from letter `from` to the end; a part but the last may be followed by a
     // linking element. Longest first part first.
     auto search = [&](auto& self, size_t from, int parts, size_t minPart, bool linked) -> bool {
-        if (parts == 1) {
-            if (n - from < minPart || lookups <= 0 || !isWord(from, n))
-                return false;
-            spans.emplace_back(from, n);
-            return true;
-        }
+        auto tryPart = [&](size_t to, size_t next) {
+            spans.emplace_back(from, to);
+            const bool done = parts == 1 ? offer() : self(self, next, parts - 1, minPart, linked);
+            if (!done)
+                spans.pop_back();
+            return done;
+        };
+        if (parts == 1)
+            return n - from >= minPart && lookups > 0 && offers > 0 && isWord(from, n) &&
+                   tryPart(n, n);
         const size_t room = static_cast<size_t>(parts - 1) * minPart;
         if (n < from + minPart + room)
             return false;
-        for (size_t next = n - room; next >= from + minPart && lookups > 0; --next) {
-            if (isWord(from, next) && self(self, next, parts - 1, minPart, linked)) {
-                spans.emplace_back(from, next);
+        for (size_t next = n - room; next >= from + minPart && lookups > 0 && offers > 0; --next) {
+            if (isWord(from, next) && tryPart(next, next))
                 return true;
-            }
             for (size_t k = 0; linked && k < links.size(); ++k) {
                 const size_t end = next - links[k].size();
                 if (end >= from + std::max<size_t>(minPart, 4) &&
                     std::u32string_view(lowerLetters).substr(end, links[k].size()) == links[k] &&
-                    isWord(from, end) && self(self, next, parts - 1, minPart, linked)) {
-                    spans.emplace_back(from, end);
+                    isWord(from, end) && tryPart(end, next))
                     return true;
-                }
             }
         }
         return false;
@@ -364,17 +497,10 @@ std::optional<std::string> splitInWords(State& state, const std::string& piece) 
         if ((pass.linked && links.empty()) || n < static_cast<size_t>(pass.parts) * 4 - 1)
             continue;
         spans.clear();
-        if (!search(search, 0, pass.parts, pass.minPart, pass.linked))
-            continue;
-        // Found last part first.
-        std::string out = piece.substr(0, first);
-        for (auto it = spans.rbegin(); it != spans.rend(); ++it) {
-            if (it != spans.rbegin())
-                out += ' ';
-            out.append(core, at[it->first], at[it->second] - at[it->first]);
-        }
-        out += piece.substr(last);
-        return out;
+        if (search(search, 0, pass.parts, pass.minPart, pass.linked))
+            return taken;
+        if (offers <= 0)
+            break;
     }
     return std::nullopt;
 }

@@ -464,17 +464,30 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "I'm at the café. A middle click, a Row Exclusive Lock on Whats App",
          "apostrophes; separators; capitals x2"},
         // A part before another keeps its linking letters where the language needs them.
-        {"German", "@de_neu.dic", "Die Ausgabedatei ist mißlich. Die PUK für RGBA Versicherungsnehmern",
-         "Die Ausgabe datei ist misslich. Die P U K für R G B A Versicherungs nehmern",
-         "compounds; respelling; abbreviations x2; compounds"},
+        // Before an end of parts the language names (Kugel sternhaufen), but no prefix there.
+        {"German", "@de_neu.dic", "Die Ausgabedatei ist mißlich. Die PUK für RGBA Versicherungsnehmern "
+         "Kugelsternhaufen Vorkonfigurationsdatei",
+         "Die Ausgabe datei ist misslich. Die P U K für R G B A Versicherungs nehmern "
+         "Kugel sternhaufen Vorkonfigurationsdatei",
+         "compounds; respelling; abbreviations x2; compounds x2; ?vorkonfigurationsdatei"},
         {"French", "@fr.dic", "l’écran", "l'écran", "apostrophes"},
-        {"Danish", "@dk.dic", "Dèr var èn gang slutstatus konfigurationsfiler",
-         "Dér var én gang slut status konfigurations filer", "accents x2; compounds x2"},
+        // Not where the word's stem ends with an ending (fortræffelighed) or a word whose
+        // form the last part is not (portering: ringer).
+        {"Danish", "@dk.dic", "Dèr var èn gang slutstatus konfigurationsfiler fortræffeligheder porteringer",
+         "Dér var én gang slut status konfigurations filer fortræffeligheder porteringer",
+         "accents x2; compounds x2; ?fortræffeligheder(fortræffelighede fortrædeligheder "
+         "fortræffelighed); ?porteringer(parteringer porteringe posteringer)"},
         {"Dutch", "@nl.dic", "lettertypegrootte standaarduitvoer",
          "lettertype grootte standaard uitvoer", "compounds x2"},
-        // Not before an ending the language does not take for the last part (partitioner ingen).
-        {"Swedish", "@se.dic", "gränssnittskomponenten partitioneringen",
-         "gränssnitts komponenten partitioneringen", "compounds; ?partitioneringen"},
+        // Not before an ending the language does not take for the last part (partitioner ingen),
+        // nor where a linking letter may as well begin the last (prästs läkterna, präst
+        // släkterna); a later split where the first does not fit (invandrargrupp erna); the
+        // word's stem ending with a word the last part is a form of (kraftåtgärd: åtgärder).
+        {"Swedish", "@se.dic", "gränssnittskomponenten partitioneringen invandrargrupperna "
+         "kraftåtgärder nätverksgränssnitt prästsläkterna",
+         "gränssnitts komponenten partitioneringen invandrar grupperna kraft åtgärder nätverks "
+         "gränssnitt prästsläkterna",
+         "compounds x4; ?partitioneringen; ?prästsläkterna(prästsläkten prästsläkter)"},
         {"Czech", "@Czech.dic", "To je nevyléčitelná nemoc. Neměj strach. Těch ubohejch, nic "
          "jednoduchýho", "To je ne vyléčitelná nemoc. Ne měj strach. Těch ubohých, nic "
          "jednoduchého", "compounds x2; respelling x2"},
