@@ -128,6 +128,21 @@ constexpr std::string_view polishParticiples[] = {
     "ny",  "na",  "ne",  "nego",  "nej",  "nemu",  "nym",  "nych",  "nymi",  "ną",
     "ty",  "ta",  "te",  "tego",  "tej",  "temu",  "tym",  "tych",  "tymi",  "tą",
     "ący", "ąca", "ące", "ącego", "ącej", "ącemu", "ącym", "ących", "ącymi", "ącą"};
+constexpr std::string_view czechNumberPrefixes[] = {
+    "jedno",     "dvou",       "tří",       "čtyř",       "pěti",        "šesti",     "sedmi",
+    "osmi",      "devíti",     "deseti",    "jedenácti",  "dvanácti",    "třinácti",  "čtrnácti",
+    "patnácti",  "šestnácti",  "sedmnácti", "osmnácti",   "devatenácti", "dvaceti",   "třiceti",
+    "čtyřiceti", "padesáti",   "šedesáti",  "sedmdesáti", "osmdesáti",   "devadesáti", "sto",
+    "více",      "mnoha",      "několika"};
+constexpr std::string_view czechAdjectives[] = {"ý", "í"};
+constexpr std::string_view polishNumberPrefixes[] = {
+    "jedno",        "dwu",           "trzy",         "cztero",        "pięcio",
+    "sześcio",      "siedmio",       "ośmio",        "dziewięcio",    "dziesięcio",
+    "jedenasto",    "dwunasto",      "trzynasto",    "czternasto",    "piętnasto",
+    "szesnasto",    "siedemnasto",   "osiemnasto",   "dziewiętnasto", "dwudziesto",
+    "trzydziesto",  "czterdziesto",  "pięćdziesięcio", "stu",         "kilku",
+    "kilkunasto",   "kilkudziesięcio", "wielo"};
+constexpr std::string_view polishAdjectives[] = {"y", "i"};
 
 } // namespace
 
@@ -136,7 +151,7 @@ const std::vector<Language>& languageTable() {
         {"English", "eng.dic", "windows-1252", "en", "en_US", englishOrdinals, {}, {}, {}, false,
          &englishSymbols},
         {"Czech", "Czech.dic", "windows-1250", "cs", "cs_CZ", {}, czechRespellings, {}, "ne", false,
-         &czechSymbols},
+         &czechSymbols, false, false, {}, {}, {}, {}, {}, czechNumberPrefixes, czechAdjectives},
         // Danish written before 1948, still much read, gives nouns capitals.
         {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks,
          {}, true, &danishSymbols, true, true, {}, {}, {}, {}, danishSuffixes},
@@ -150,7 +165,8 @@ const std::vector<Language>& languageTable() {
         {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, italianRespellings, {}, {}, false,
          &italianSymbols},
         {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false,
-         &polishSymbols, false, false, {}, polishJoined, "ć", polishParticiples},
+         &polishSymbols, false, false, {}, polishJoined, "ć", polishParticiples, {},
+         polishNumberPrefixes, polishAdjectives},
         {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals, {}, {}, {}, false,
          &spanishSymbols},
         {"Swedish", "se.dic", "windows-1252", "sv", "sv_SE", {}, {}, nordicLinks, {}, false,

@@ -98,6 +98,10 @@ struct Language {
     // Endings that are words too (startbara is no start bara, "only"): no split the language
     // does not make itself ends with one.
     std::span<const std::string_view> suffixWords = {};
+    // Number words as they stand joined to an adjective (deseti-procentní, dziewięcio-letni),
+    // and how its adjectives' dictionary forms end (ý, í).
+    std::span<const std::string_view> numberPrefixes = {};
+    std::span<const std::string_view> adjectiveEndings = {};
 };
 
 // The ten languages and their files, in lookup order.

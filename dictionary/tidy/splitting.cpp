@@ -195,6 +195,27 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
                     }))
                     return cutAfter(word.size());
             }
+    // A number joined to the adjective it counts (desetiprocentní, dziewięcioletnią), where
+    // the language takes the whole for that adjective with the number before it: the
+    // adjective's dictionary form after the number (devatenácti letý), and the typed part a
+    // form of it (letá).
+    if (language && morphology)
+        for (const std::string_view number : language->numberPrefixes) {
+            if (!startsWithWord(number) || decode(lower.substr(number.size())).size() < 4)
+                continue;
+            const std::string rest = lower.substr(number.size());
+            const std::vector<std::string> whole = morphology->stems(lower);
+            if (std::any_of(whole.begin(), whole.end(), [&](const std::string& stem) {
+                    if (!stem.starts_with(number))
+                        return false;
+                    const std::u32string adjective = decode(std::string_view(stem).substr(number.size()));
+                    return adjective.size() >= 3 &&
+                           std::any_of(language->adjectiveEndings.begin(), language->adjectiveEndings.end(),
+                                       [&](std::string_view e) { return stem.ends_with(e); }) &&
+                           decode(rest).starts_with(std::u32string_view(adjective).substr(0, adjective.size() - 1));
+                }))
+                return cutAfter(number.size());
+        }
     // A word the language knows is a word of its own where new compounds are not written as
     // one word (lekkomyślnych, przeszywający, podceněním, tossicomani): never cut there. Where
     // they are, it may be one (Pfefferminztee, konfigurationsfiler).

@@ -488,9 +488,12 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "gränssnitts komponenten partitioneringen invandrar grupperna kraft åtgärder nätverks "
          "gränssnitt prästsläkterna",
          "compounds x4; ?partitioneringen; ?prästsläkterna(prästsläkten prästsläkter)"},
+        // A number joined to an adjective, not to a noun (pětikoruna).
         {"Czech", "@Czech.dic", "To je nevyléčitelná nemoc. Neměj strach. Těch ubohejch, nic "
-         "jednoduchýho", "To je ne vyléčitelná nemoc. Ne měj strach. Těch ubohých, nic "
-         "jednoduchého", "compounds x2; respelling x2"},
+         "jednoduchýho, devatenáctiletá pětikoruna", "To je ne vyléčitelná nemoc. Ne měj strach. "
+         "Těch ubohých, nic jednoduchého, devatenácti letá pětikoruna",
+         "compounds x2; respelling x2; compounds; ?pětikoruna"},
+        {"Polish", "@pl.dic", "stuprocentowy", "stu procentowy", "compounds"},
     });
 }
 
