@@ -102,6 +102,14 @@ std::optional<std::string> splitNumberWord(State& state, const std::string& piec
 
 namespace {
 
+// Two parts of four letters or more, as a split that has more than its parts to go by.
+bool twoLongParts(std::string_view split) {
+    const std::vector<std::string_view> words = splitBlanks(split);
+    return words.size() == 2 && std::all_of(words.begin(), words.end(), [](std::string_view w) {
+               return decode(w).size() >= 4;
+           });
+}
+
 // The word cut before the end the language names (Landes arbeitsämter, Kugel sternhaufen):
 // the first part, of minHead letters or more, as the dictionary holds it, or without its
 // linking letters.
@@ -354,11 +362,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // three read as loose words (tillväga gångs sätt).
     auto laterFits = [&](bool loose) {
         return [&, loose](const std::string& candidate) {
-            const std::vector<std::string_view> words = splitBlanks(candidate);
-            return words.size() == 2 &&
-                   std::all_of(words.begin(), words.end(),
-                               [](std::string_view w) { return decode(w).size() >= 4; }) &&
-                   fits(candidate, loose);
+            return twoLongParts(candidate) && fits(candidate, loose);
         };
     };
     // A later split, like the language's own cut below, is the language's word, not a typo.
@@ -384,7 +388,11 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         }
         return std::nullopt;
     }
-    if (!split)
+    // A word the language makes of words is no typo of a word one edit away (navneområde
+    // beside havneområde); one it lists whole may be (forværelset is no for værelset), and
+    // so may one cut into three parts or a part of three letters, a prefix as often as not
+    // (gen aktivere, Seh kraft, opstart sind læsere).
+    if (!split || (analysis.compound && twoLongParts(*split)))
         return split;
     // Unless the word one edit away is the same compound in another form (filmplakaten
     // beside filmplakater, halvdøv beside halvdød): the same first part of four letters or
