@@ -161,7 +161,7 @@ const std::vector<Language>& languageTable() {
          &frenchSymbols},
         {"German", "de_neu.dic", "windows-1252", "de", "de_DE_frami", {}, germanRespellings,
          germanicLinks, {}, true, &germanSymbols, true, false, germanicForms, {}, {}, {},
-         germanSuffixes},
+         germanSuffixes, {}, {}, "zu"},
         {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, italianRespellings, {}, {}, false,
          &italianSymbols},
         {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false,

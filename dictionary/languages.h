@@ -102,6 +102,8 @@ struct Language {
     // and how its adjectives' dictionary forms end (ý, í).
     std::span<const std::string_view> numberPrefixes = {};
     std::span<const std::string_view> adjectiveEndings = {};
+    // The infinitive's particle, written inside a verb after its prefix (gegenüber-zu-treten).
+    std::string_view infinitiveParticle = {};
 };
 
 // The ten languages and their files, in lookup order.

@@ -224,6 +224,16 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
                 }))
                 return cutAfter(number.size());
         }
+    // A verb's infinitive particle written inside it belongs to the verb after the prefix:
+    // gegenüberzutreten is gegenüber zu treten, neither gegenüber zutreten nor gegen
+    // überzutreten, and stummzuschalten no stumm zuschalten. Left whole.
+    if (const std::string_view particle = language ? language->infinitiveParticle : std::string_view();
+        !particle.empty() && morphology && lower == core)
+        for (size_t at = lower.find(particle, 3); at != std::string::npos; at = lower.find(particle, at + 1)) {
+            const std::string verb = lower.substr(at + particle.size());
+            if (decode(verb).size() >= 3 && morphology->knows(lower.substr(0, at)) && morphology->knows(verb))
+                return std::nullopt;
+        }
     // A word the language knows is a word of its own where new compounds are not written as
     // one word (lekkomyślnych, przeszywający, podceněním, tossicomani): never cut there. Where
     // they are, it may be one (Pfefferminztee, konfigurationsfiler).
@@ -347,6 +357,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         if (analysis.endings.empty() &&
             std::any_of(language->linkingElements.begin(), language->linkingElements.end(), inDoubt))
             return false;
+
         return std::all_of(words.begin(), words.end(), isWord) &&
                (analysis.endings.empty() ? !isSuffix(words.back())
                                          : isEnding(words.back()) &&

@@ -464,12 +464,14 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "I'm at the café. A middle click, a Row Exclusive Lock on Whats App",
          "apostrophes; separators; capitals x2"},
         // A part before another keeps its linking letters where the language needs them.
-        // Before an end of parts the language names (Kugel sternhaufen), but no prefix there.
+        // Before an end of parts the language names (Kugel sternhaufen), but no prefix there;
+        // the infinitive's particle stays with its verb (stumm zu schalten, not zuschalten).
         {"German", "@de_neu.dic", "Die Ausgabedatei ist mißlich. Die PUK für RGBA Versicherungsnehmern "
-         "Kugelsternhaufen Vorkonfigurationsdatei",
+         "Kugelsternhaufen Vorkonfigurationsdatei stummzuschalten",
          "Die Ausgabe datei ist misslich. Die P U K für R G B A Versicherungs nehmern "
-         "Kugel sternhaufen Vorkonfigurationsdatei",
-         "compounds; respelling; abbreviations x2; compounds x2; ?vorkonfigurationsdatei"},
+         "Kugel sternhaufen Vorkonfigurationsdatei stummzuschalten",
+         "compounds; respelling; abbreviations x2; compounds x2; ?vorkonfigurationsdatei; "
+         "?stummzuschalten"},
         {"French", "@fr.dic", "l’écran", "l'écran", "apostrophes"},
         // Not where the word's stem ends with an ending (fortræffelighed) or a word whose
         // form the last part is not (portering: ringer). A compound the language makes is no
