@@ -56,63 +56,63 @@ constexpr std::string_view Reale = "%spellout-cardinal-reale";   // Swedish en
 
 // Every word here is in the language's shipped dictionary. A currency reads after the whole
 // amount, its cents after it ("five dollars ninety nine"), as each language says a price.
-constexpr SymbolWords englishSymbols = withFractions(SymbolWords{
+constexpr SymbolWords englishSymbols = withSigns(SymbolWords{
     {"percent"}, {"dollars", "dollar"}, {"euros", "euro"},
     {"pounds", "pound"}, {"degrees", "degree"}, "Celsius", "Fahrenheit",
     "plus", "minus", "to", "and", "at", "dot", "point", '.', true},
-    "one half", "one quarter", "three quarters");
+    "dash", "one half", "one quarter", "three quarters");
 // Czech: "many" is the form of a decimal (3,5 procenta), "other" that of five and more.
-constexpr SymbolWords czechSymbols = withFractions(SymbolWords{
+constexpr SymbolWords czechSymbols = withSigns(SymbolWords{
     gendered(Neuter, {"procent", "procento", "procenta", "procenta"}),
     gendered(Masculine, {"dolarů", "dolar", "dolary", "dolaru"}),
     gendered(Neuter, {"eur", "euro", "eura", "eura"}), gendered(Feminine, {"liber", "libra", "libry", "libry"}),
     gendered(Masculine, {"stupňů", "stupeň", "stupně", "stupně"}), "Celsia", "Fahrenheit",
     "plus", "minus", "až", "a", "zavináč", "tečka", "čárka"},
-    "jedna polovina", "jedna čtvrtina", "tři čtvrtiny");
-constexpr SymbolWords danishSymbols = withFractions(SymbolWords{
+    "pomlčka", "jedna polovina", "jedna čtvrtina", "tři čtvrtiny");
+constexpr SymbolWords danishSymbols = withSigns(SymbolWords{
     gendered(Neuter, {"procent"}), gendered(Common, {"dollar"}), gendered(Common, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Common, {"grader", "grad"}), "Celsius",
     "Fahrenheit", "plus", "minus", "til", "og", "snabel-a", "punktum", "komma"},
-    "en halv", "en fjerdedel", "tre fjerdedele");
-constexpr SymbolWords dutchSymbols = withFractions(SymbolWords{
+    "bindestreg", "en halv", "en fjerdedel", "tre fjerdedele");
+constexpr SymbolWords dutchSymbols = withSigns(SymbolWords{
     {"procent"}, {"dollar"}, {"euro"}, {"pond"}, {"graden", "graad"}, "Celsius",
     "Fahrenheit", "plus", "min", "tot", "en", "apenstaartje", "punt", "komma"},
-    "een half", "een kwart", "drie kwart");
-constexpr SymbolWords frenchSymbols = withFractions(SymbolWords{
+    "streepje", "een half", "een kwart", "drie kwart");
+constexpr SymbolWords frenchSymbols = withSigns(SymbolWords{
     gendered(Masculine, {"pour cent"}), gendered(Masculine, {"dollars", "dollar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"livres", "livre"}),
     gendered(Masculine, {"degrés", "degré"}), "Celsius", {},
     "plus", "moins", "à", "et", "arobase", "point", "virgule", ',', false, "numéro", "numéros"},
-    "un demi", "un quart", "trois quarts");
-constexpr SymbolWords germanSymbols = withFractions(SymbolWords{
+    "tiret", "un demi", "un quart", "trois quarts");
+constexpr SymbolWords germanSymbols = withSigns(SymbolWords{
     gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}), gendered(Masculine, {"Euro"}),
     gendered(Neuter, {"Pfund"}), gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit",
     "plus", "minus", "bis", "und", "at", "Punkt", "Komma", ',', true},
-    "ein halb", "ein Viertel", "drei Viertel");
-constexpr SymbolWords italianSymbols = withFractions(SymbolWords{
+    "Strich", "ein halb", "ein Viertel", "drei Viertel");
+constexpr SymbolWords italianSymbols = withSigns(SymbolWords{
     gendered(Masculine, {"per cento"}), gendered(Masculine, {"dollari", "dollaro"}),
     gendered(Masculine, {"euro"}), gendered(Feminine, {"sterline", "sterlina"}),
     gendered(Masculine, {"gradi", "grado"}), "Celsius", "Fahrenheit", "più", "meno", "a", "e", "chiocciola", "punto",
     "virgola", ',', false, "numero", "numeri"},
-    "un mezzo", "un quarto", "tre quarti");
+    "trattino", "un mezzo", "un quarto", "tre quarti");
 // Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
-constexpr SymbolWords polishSymbols = withFractions(SymbolWords{
+constexpr SymbolWords polishSymbols = withSigns(SymbolWords{
     gendered(Masculine, {"procent"}), gendered(Masculine, {"dolara", "dolar", "dolary", "dolarów"}),
     gendered(Neuter, {"euro"}), gendered(Masculine, {"funta", "funt", "funty", "funtów"}),
     gendered(Masculine, {"stopnia", "stopień", "stopnie", "stopni"}),
     "Celsjusza", "Fahrenheita", "plus", "minus", "do", "i", "małpa", "kropka", "przecinek"},
-    "jedna druga", "jedna czwarta", "trzy czwarte");
-constexpr SymbolWords spanishSymbols = withFractions(SymbolWords{
+    "myślnik", "jedna druga", "jedna czwarta", "trzy czwarte");
+constexpr SymbolWords spanishSymbols = withSigns(SymbolWords{
     gendered(Masculine, {"por ciento"}), gendered(Masculine, {"dólares", "dólar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"libras", "libra"}),
     gendered(Masculine, {"grados", "grado"}), "Celsius", "Fahrenheit",
     "más", "menos", "a", "y", "arroba", "punto", "coma", ',', false, "número", "números"},
-    "un medio", "un cuarto", "tres cuartos");
-constexpr SymbolWords swedishSymbols = withFractions(SymbolWords{
+    "guion", "un medio", "un cuarto", "tres cuartos");
+constexpr SymbolWords swedishSymbols = withSigns(SymbolWords{
     gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",
     "Fahrenheit", "plus", "minus", "till", "och", "snabel-a", "punkt", "komma"},
-    "en halv", "en fjärdedel", "tre fjärdedelar");
+    "bindestreck", "en halv", "en fjärdedel", "tre fjärdedelar");
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};

@@ -55,10 +55,12 @@ struct SymbolWords {
     // The words for the number sign (nº, n°) and its plural (nºs), where the language writes it.
     std::string_view numberSign = {}, numberSigns = {};
     std::array<std::string_view, 3> fractions = {}; // ½, ¼, ¾
+    std::string_view dash = {}; // a version's revision: "1.2.3-4" is "… three dash four"
 };
 
-constexpr SymbolWords withFractions(SymbolWords words, std::string_view half,
-                                    std::string_view quarter, std::string_view threeQuarters) {
+constexpr SymbolWords withSigns(SymbolWords words, std::string_view dash, std::string_view half,
+                                std::string_view quarter, std::string_view threeQuarters) {
+    words.dash = dash;
     words.fractions = {half, quarter, threeQuarters};
     return words;
 }

@@ -237,16 +237,24 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         dashes += s.text == "-" || s.text == "\u2013";
     }
     // Between two numbers a full stop that is no decimal mark (a section or version, 3.8.1,
-    // 6.0 where decimals take a comma) and a dash (a range, 5-7) are read, not dropped:
-    // "three point eight point one", "five to seven". Not the dots of a date (8.12.2026).
+    // 6.0 where decimals take a comma) and a dash (a range, 5-7; a revision, 1.2.3-4) are
+    // read, not dropped: "three point eight point one", "five to seven", "three dash four".
+    // Not the dots of a date (8.12.2026).
     const bool date = numberCount == 3 && segments.size() == 5 && segments[1].text == "." &&
                       segments[3].text == "." && segments[0].text.size() <= 2 &&
                       segments[2].text.size() <= 2 && segments[4].text.size() == 4;
+    auto dotsBefore = [&](size_t k) {
+        return std::count_if(segments.begin(), segments.begin() + static_cast<std::ptrdiff_t>(k),
+                             [](const Segment& s) { return s.text == "."; });
+    };
     auto between = [&](const Segment& s, size_t k) -> std::string_view {
         if (!symbols || !isNumber(k - 1) || !isNumber(k + 1))
             return {};
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
+        // After a version's second dot the dash is its revision's: 1.2.3-4.
+        if (s.text == "-" && dashes == 1 && dotsBefore(k) >= 2)
+            return symbols->dash;
         if ((s.text == "-" || s.text == "\u2013") && dashes == 1)
             return symbols->range;
         return {};

@@ -154,7 +154,7 @@ std::string_view phonePart(std::string_view piece, bool& ends) {
 
 // Whether the piece being tidied is part of a telephone number: the pieces around it that
 // may be parts of one begin with a plus or a zero, or group their digits as telephone numbers
-// do ("555-1234", "12 34 56 78") rather than as a date, thousands or decimals do.
+// do ("555-1234", "12 34 56 78") rather than as a date, years, thousands or decimals do.
 bool inPhoneNumber(const State& state) {
     bool ends = false;
     const std::string_view own = phonePart(state.typed, ends);
@@ -208,7 +208,11 @@ bool inPhoneNumber(const State& state) {
                        (groups[0] == 4 && groups[1] <= 2 && groups[2] <= 2));
     const WrittenNumber number = parseNumber(joined, 0, state.language()->symbols);
     const bool decimal = single && number.end == joined.size() && !number.decimals.empty();
-    if (date || decimal)
+    // 1914-1918: one piece that reads as a span of years.
+    const bool years = single && groups.size() == 2 && groups[0] == 4 && groups[1] == 4 &&
+                       joined.size() == 9 && joined[4] == '-' && joined[0] != '0' &&
+                       joined.compare(0, 4, joined, 5, 4) < 0;
+    if (date || decimal || years)
         return false;
     if (joined[start] == '+')
         return digits >= 5;

@@ -405,11 +405,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "10% more $5.99 £1 or €20 (10 %) 1,000 rock&roll ten % & more",
          "ten percent more five dollars ninety nine one pound or twenty euros (ten percent) one "
          "thousand rock and roll ten % & more", "symbols x4; numbers; symbols; numbers; symbols"},
-        // A date is no telephone number.
-        {"EnglishTelephoneNotDate", "@eng.dic", "+44 20 7946 0958 or 555-1234. 2024-01-15",
+        // A date or a span of years is no telephone number; a version's revision no range.
+        {"EnglishTelephoneNotDate", "@eng.dic", "+44 20 7946 0958 or 555-1234. 2024-01-15 1914-1918 1.2.3-4",
          "plus four four two zero seven nine four six zero nine five eight or five five five one "
-         "two three four. two thousand twenty four zero one fifteen",
-         "telephone numbers x5; numbers"},
+         "two three four. two thousand twenty four zero one fifteen one thousand nine hundred "
+         "fourteen to one thousand nine hundred eighteen one point two point three dash four",
+         "telephone numbers x5; numbers x3"},
         {"EnglishAddress", "@eng.dic", "<anna@example.com>", "<anna at example dot com>",
          "addresses"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
