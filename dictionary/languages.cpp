@@ -60,7 +60,7 @@ constexpr SymbolWords englishSymbols = withSigns(SymbolWords{
     {"percent"}, {"dollars", "dollar"}, {"euros", "euro"},
     {"pounds", "pound"}, {"degrees", "degree"}, "Celsius", "Fahrenheit",
     "plus", "minus", "to", "and", "at", "dot", "point", '.', true},
-    "dash", "one half", "one quarter", "three quarters");
+    {"dash", "times", "divided by", "one half", "one quarter", "three quarters"});
 // Czech: "many" is the form of a decimal (3,5 procenta), "other" that of five and more.
 constexpr SymbolWords czechSymbols = withSigns(SymbolWords{
     gendered(Neuter, {"procent", "procento", "procenta", "procenta"}),
@@ -68,51 +68,51 @@ constexpr SymbolWords czechSymbols = withSigns(SymbolWords{
     gendered(Neuter, {"eur", "euro", "eura", "eura"}), gendered(Feminine, {"liber", "libra", "libry", "libry"}),
     gendered(Masculine, {"stupňů", "stupeň", "stupně", "stupně"}), "Celsia", "Fahrenheit",
     "plus", "minus", "až", "a", "zavináč", "tečka", "čárka"},
-    "pomlčka", "jedna polovina", "jedna čtvrtina", "tři čtvrtiny");
+    {"pomlčka", "krát", "děleno", "jedna polovina", "jedna čtvrtina", "tři čtvrtiny"});
 constexpr SymbolWords danishSymbols = withSigns(SymbolWords{
     gendered(Neuter, {"procent"}), gendered(Common, {"dollar"}), gendered(Common, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Common, {"grader", "grad"}), "Celsius",
     "Fahrenheit", "plus", "minus", "til", "og", "snabel-a", "punktum", "komma"},
-    "bindestreg", "en halv", "en fjerdedel", "tre fjerdedele");
+    {"bindestreg", "gange", "divideret med", "en halv", "en fjerdedel", "tre fjerdedele"});
 constexpr SymbolWords dutchSymbols = withSigns(SymbolWords{
     {"procent"}, {"dollar"}, {"euro"}, {"pond"}, {"graden", "graad"}, "Celsius",
     "Fahrenheit", "plus", "min", "tot", "en", "apenstaartje", "punt", "komma"},
-    "streepje", "een half", "een kwart", "drie kwart");
+    {"streepje", "keer", "gedeeld door", "een half", "een kwart", "drie kwart"});
 constexpr SymbolWords frenchSymbols = withSigns(SymbolWords{
     gendered(Masculine, {"pour cent"}), gendered(Masculine, {"dollars", "dollar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"livres", "livre"}),
     gendered(Masculine, {"degrés", "degré"}), "Celsius", {},
     "plus", "moins", "à", "et", "arobase", "point", "virgule", ',', false, "numéro", "numéros"},
-    "tiret", "un demi", "un quart", "trois quarts");
+    {"tiret", "fois", "divisé par", "un demi", "un quart", "trois quarts"});
 constexpr SymbolWords germanSymbols = withSigns(SymbolWords{
     gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}), gendered(Masculine, {"Euro"}),
     gendered(Neuter, {"Pfund"}), gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit",
     "plus", "minus", "bis", "und", "at", "Punkt", "Komma", ',', true},
-    "Strich", "ein halb", "ein Viertel", "drei Viertel");
+    {"Strich", "mal", "geteilt durch", "ein halb", "ein Viertel", "drei Viertel"});
 constexpr SymbolWords italianSymbols = withSigns(SymbolWords{
     gendered(Masculine, {"per cento"}), gendered(Masculine, {"dollari", "dollaro"}),
     gendered(Masculine, {"euro"}), gendered(Feminine, {"sterline", "sterlina"}),
     gendered(Masculine, {"gradi", "grado"}), "Celsius", "Fahrenheit", "più", "meno", "a", "e", "chiocciola", "punto",
     "virgola", ',', false, "numero", "numeri"},
-    "trattino", "un mezzo", "un quarto", "tre quarti");
+    {"trattino", "per", "diviso", "un mezzo", "un quarto", "tre quarti"});
 // Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
 constexpr SymbolWords polishSymbols = withSigns(SymbolWords{
     gendered(Masculine, {"procent"}), gendered(Masculine, {"dolara", "dolar", "dolary", "dolarów"}),
     gendered(Neuter, {"euro"}), gendered(Masculine, {"funta", "funt", "funty", "funtów"}),
     gendered(Masculine, {"stopnia", "stopień", "stopnie", "stopni"}),
     "Celsjusza", "Fahrenheita", "plus", "minus", "do", "i", "małpa", "kropka", "przecinek"},
-    "myślnik", "jedna druga", "jedna czwarta", "trzy czwarte");
+    {"myślnik", "razy", "dzielone przez", "jedna druga", "jedna czwarta", "trzy czwarte"});
 constexpr SymbolWords spanishSymbols = withSigns(SymbolWords{
     gendered(Masculine, {"por ciento"}), gendered(Masculine, {"dólares", "dólar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"libras", "libra"}),
     gendered(Masculine, {"grados", "grado"}), "Celsius", "Fahrenheit",
     "más", "menos", "a", "y", "arroba", "punto", "coma", ',', false, "número", "números"},
-    "guion", "un medio", "un cuarto", "tres cuartos");
+    {"guion", "por", "dividido entre", "un medio", "un cuarto", "tres cuartos"});
 constexpr SymbolWords swedishSymbols = withSigns(SymbolWords{
     gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",
     "Fahrenheit", "plus", "minus", "till", "och", "snabel-a", "punkt", "komma"},
-    "bindestreck", "en halv", "en fjärdedel", "tre fjärdedelar");
+    {"bindestreck", "gånger", "delat med", "en halv", "en fjärdedel", "tre fjärdedelar"});
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};

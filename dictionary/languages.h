@@ -56,12 +56,19 @@ struct SymbolWords {
     std::string_view numberSign = {}, numberSigns = {};
     std::array<std::string_view, 3> fractions = {}; // ½, ¼, ¾
     std::string_view dash = {}; // a version's revision: "1.2.3-4" is "… three dash four"
+    std::string_view times = {}, dividedBy = {}; // × and ÷ between two numbers
 };
 
-constexpr SymbolWords withSigns(SymbolWords words, std::string_view dash, std::string_view half,
-                                std::string_view quarter, std::string_view threeQuarters) {
-    words.dash = dash;
-    words.fractions = {half, quarter, threeQuarters};
+// The words of the signs that stand between or for numbers.
+struct SignWords {
+    std::string_view dash, times, dividedBy, half, quarter, threeQuarters;
+};
+
+constexpr SymbolWords withSigns(SymbolWords words, SignWords signs) {
+    words.dash = signs.dash;
+    words.times = signs.times;
+    words.dividedBy = signs.dividedBy;
+    words.fractions = {signs.half, signs.quarter, signs.threeQuarters};
     return words;
 }
 

@@ -119,8 +119,8 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     while (digit(j))
         ++j;
     n.whole = text.substr(pos, j - pos);
-    // Thousands written in groups of three ("1,000", "1.000.000").
-    if (n.whole.size() <= 3)
+    // Thousands written in groups of three ("1,000", "1.000.000"); none after a lone zero.
+    if (n.whole.size() <= 3 && n.whole != "0")
         while (j < text.size() && groups(text[j]) && digit(j + 1) && digit(j + 2) &&
                digit(j + 3) && !digit(j + 4)) {
             n.whole.append(text.substr(j + 1, 3));
@@ -129,8 +129,10 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     // Decimals, unless the number is one of several joined by marks (1.2.3, 192.168.0.1).
     auto mark = [&](size_t k) { return k < text.size() && (text[k] == ',' || text[k] == '.'); };
     const bool afterAnother = pos >= 2 && mark(pos - 1) && digit(pos - 2);
-    if (symbols && !afterAnother && j < text.size() && text[j] == symbols->decimalMark &&
-        digit(j + 1)) {
+    // A zero before either mark is a decimal's (0.909 where decimals take a comma too).
+    const bool decimalMark =
+        symbols && j < text.size() && (text[j] == symbols->decimalMark || (n.whole == "0" && mark(j)));
+    if (!afterAnother && decimalMark && digit(j + 1)) {
         size_t k = j + 1;
         while (digit(k))
             ++k;
@@ -189,7 +191,7 @@ std::optional<std::string> readNumber(State& state, const WrittenNumber& number,
 }
 
 std::string readSign(State& state, std::string_view lead) {
-    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    const SymbolWords* symbols = state.symbols();
     // The dash right before the digits, not one of two ("--5") nor a minus of its own ("−").
     for (std::string_view sign : {std::string_view("-"), std::string_view("\u2212")}) {
         if (!symbols || !lead.ends_with(sign) || !state.known(symbols->minus))
@@ -212,7 +214,26 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     };
     if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
         return std::nullopt;
-    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    const SymbolWords* symbols = state.symbols();
+    // A list of numbers (pages 1,3,5-7,9) reads number by number, each comma kept: no
+    // decimal (7,9) and no thousands (1,3,5) that the list does not hold.
+    std::vector<size_t> commas;
+    for (size_t i = 1; i + 1 < piece.size(); ++i)
+        if (piece[i] == ',' && isAsciiDigit(piece[i - 1]) && isAsciiDigit(piece[i + 1]))
+            commas.push_back(i);
+    auto digitsAfter = [&](size_t i) {
+        size_t j = i + 1;
+        while (j < piece.size() && isAsciiDigit(piece[j]))
+            ++j;
+        return j - i - 1;
+    };
+    if (commas.size() >= 2 &&
+        !std::all_of(commas.begin(), commas.end(), [&](size_t i) { return digitsAfter(i) == 3; })) {
+        std::string list = piece;
+        for (auto it = commas.rbegin(); it != commas.rend(); ++it)
+            list.insert(*it + 1, " ");
+        return state.resolveParts(list, "numbers");
+    }
     std::vector<Segment> segments;
     const size_t n = piece.size();
     for (size_t i = 0; i < n;) {

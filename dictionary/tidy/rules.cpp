@@ -19,6 +19,7 @@ const std::vector<Rule>& rules() {
         {"telephone numbers", readPhoneNumber},
         {"number signs", readNumberSign},
         {"fractions", readFraction},
+        {"arithmetic", readArithmetic},
         {"symbols", spellSymbols},
         {"addresses", readAddress},
         {"punctuation", dropPunctuation},
@@ -46,6 +47,10 @@ size_t ruleIndex(std::string_view name) {
 }
 
 } // namespace
+
+const SymbolWords* State::symbols() const {
+    return language_ ? language_->symbols : nullptr;
+}
 
 State::State(const Keyspace& keyspace, std::string locale)
     : keyspace_(keyspace), locale_(std::move(locale)), language_(languageFor(locale_)),

@@ -16,6 +16,7 @@ namespace talvora {
 class Keyspace;
 class Morphology;
 struct Language;
+struct SymbolWords;
 } // namespace talvora
 
 namespace talvora::tidy {
@@ -32,6 +33,7 @@ class State {
     const Keyspace& keyspace() const { return keyspace_; }
     const std::string& locale() const { return locale_; }
     const Language* language() const { return language_; } // nothing for no known language
+    const SymbolWords* symbols() const; // nothing for no known language
     // The language's morphology; nothing when it has none or its files are missing.
     const Morphology* morphology() const { return morphology_; }
     // A rule may put another word in place of this one: the language's morphology does not
@@ -101,6 +103,7 @@ std::optional<std::string> splitAtSeparators(State&, const std::string& piece);
 std::optional<std::string> readPhoneNumber(State&, const std::string& piece);
 std::optional<std::string> readNumberSign(State&, const std::string& piece);
 std::optional<std::string> readFraction(State&, const std::string& piece);
+std::optional<std::string> readArithmetic(State&, const std::string& piece);
 std::optional<std::string> spellSymbols(State&, const std::string& piece);
 std::optional<std::string> readAddress(State&, const std::string& piece);
 std::optional<std::string> spellDigits(State&, const std::string& piece);

@@ -49,6 +49,17 @@ bool isStrayPunctuation(char32_t c) {
     return (mask & (U_GC_P_MASK | U_GC_S_MASK)) != 0;
 }
 
+// Signs of mathematics say something (×, ÷, ∧, ∨, ±): they stay, for the report if no rule
+// reads them. An arrow only points (Edit → Preferences), unless it begins a word: the name
+// of a button (↑n, ↓n).
+bool saysSomething(std::u32string_view text, size_t i) {
+    const char32_t c = text[i];
+    if (u_charType(static_cast<UChar32>(c)) != U_MATH_SYMBOL || c == U'\u2212')
+        return false;
+    const bool arrow = c >= U'\u2190' && c <= U'\u21FF';
+    return !arrow || ((i == 0 || !isWordChar(text[i - 1])) && i + 1 < text.size() && isWordChar(text[i + 1]));
+}
+
 } // namespace
 
 // Spaces of every kind become blanks, invisible format characters (zero-width ones, the
@@ -105,18 +116,21 @@ std::optional<std::string> dropPunctuation(State&, const std::string& piece) {
         }
     std::u32string out;
     for (size_t i = 0; i < text.size();) {
-        if (!isStrayPunctuation(text[i])) {
+        if (!isStrayPunctuation(text[i]) || saysSomething(text, i)) {
             out += text[i++];
             continue;
         }
-        // A minus sign is no stray: it turns the number negative.
-        if (text[i] == U'\u2212' && i + 1 < text.size() && text[i + 1] >= U'0' && text[i + 1] <= U'9') {
+        // A minus sign is no stray: it turns the number negative. Nor a dash between two
+        // numbers: a range (5–10).
+        auto digitAt = [&](size_t k) { return k < text.size() && text[k] >= U'0' && text[k] <= U'9'; };
+        if ((text[i] == U'\u2212' && digitAt(i + 1)) ||
+            (text[i] == U'\u2013' && i > 0 && digitAt(i - 1) && digitAt(i + 1))) {
             out += U'-';
             ++i;
             continue;
         }
         size_t end = i;
-        while (end < text.size() && isStrayPunctuation(text[end]))
+        while (end < text.size() && isStrayPunctuation(text[end]) && !saysSomething(text, end))
             ++end;
         if (firstWord < i && lastWord >= end)
             out += U' ';

@@ -159,9 +159,12 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
         !std::all_of(letters.begin(), letters.end(), isLetter) || state.looksLikeName(core))
         return std::nullopt;
     // Whoever typed an accent had the keys for them: a plain letter then is meant plain
-    // (förstoraren is no förstöraren); only a typed accent may be wrong (piú, konvertér).
+    // (förstoraren is no förstöraren); only a typed accent may be wrong (piú), for another
+    // accent: dropped, it leaves another letter (můžná is no mužná, vytisklý no vytiskly),
+    // but where the accent marks stress only (konvertér).
     const std::u32string plainTyped = withoutAccents(lower);
     const bool typedAccents = plainTyped != lower;
+    const bool stressOnly = state.language() && state.language()->optionalStressAccents;
     const std::u32string plain = withoutAccents(lower);
     const auto& index = state.accents().byPlainForm;
     const uint64_t hash = hashOf(plain);
@@ -179,7 +182,8 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
             if (word[i] != lower[i]) {
                 const bool swapped = word[i] != plain[i] && lower[i] != plain[i];
                 differences += swapped ? 1 : 2;
-                allowed = allowed && (!typedAccents || lower[i] != plain[i]);
+                allowed = allowed && (!typedAccents || (lower[i] != plain[i] &&
+                                                        (word[i] != plain[i] || stressOnly)));
             }
         if (allowed)
             best.offer(word, differences);

@@ -227,7 +227,7 @@ bool inPhoneNumber(const State& state) {
 
 // A telephone number digit by digit, its plus sign as a word: "plus four four two zero".
 std::optional<std::string> readPhoneNumber(State& state, const std::string& piece) {
-    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    const SymbolWords* symbols = state.symbols();
     bool ends = false;
     if (!symbols || piece != state.typed || !state.numbers().format)
         return std::nullopt;
@@ -252,7 +252,7 @@ std::optional<std::string> readPhoneNumber(State& state, const std::string& piec
 // ("ten percent", "pět dolarů"); a price as its whole amount, the currency and the cents
 // ("five dollars ninety nine"); "&" between two words as the word for "and".
 std::optional<std::string> spellSymbols(State& state, const std::string& piece) {
-    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    const SymbolWords* symbols = state.symbols();
     if (!symbols || !state.numbers().format)
         return std::nullopt;
     const std::u32string text = decode(piece);
@@ -356,7 +356,7 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
 // The number sign as its word, where the language writes one: "nº 5" is "número cinco", and
 // "n° 5" no "n" and degrees. Its number, if joined to it (Nº19220), goes on to the next rules.
 std::optional<std::string> readNumberSign(State& state, const std::string& piece) {
-    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    const SymbolWords* symbols = state.symbols();
     if (!symbols || symbols->numberSign.empty())
         return std::nullopt;
     const std::u32string text = decode(piece);
@@ -378,9 +378,48 @@ std::optional<std::string> readNumberSign(State& state, const std::string& piece
     return encode(text.substr(0, first)) + words + encode(text.substr(last));
 }
 
+// × and ÷ between two numbers as the language's words: "3×3" is "3 times 3", "(6 × 5)"
+// "(6 times 5)", "15÷100" "15 divided by 100"; the numbers are the number rule's.
+std::optional<std::string> readArithmetic(State& state, const std::string& piece) {
+    const SymbolWords* symbols = state.symbols();
+    if (!symbols)
+        return std::nullopt;
+    auto wordOf = [&](char32_t c) {
+        return c == U'\u00D7' ? symbols->times : c == U'\u00F7' ? symbols->dividedBy : std::string_view();
+    };
+    auto ends = [](char32_t c) { return (c >= U'0' && c <= U'9') || c == U')'; };
+    auto starts = [](char32_t c) { return (c >= U'0' && c <= U'9') || c == U'('; };
+    const std::u32string text = decode(piece);
+    if (text.size() == 1) {
+        const std::string_view word = wordOf(text[0]);
+        std::string_view before = state.before;
+        while (!before.empty() && before.back() == ' ')
+            before.remove_suffix(1);
+        const std::string_view next = nextPiece(state);
+        if (word.empty() || before.empty() || next.empty() ||
+            !ends(static_cast<unsigned char>(before.back())) || !starts(static_cast<unsigned char>(next[0])) ||
+            !state.allKnown(word))
+            return std::nullopt;
+        return std::string(word);
+    }
+    std::u32string out;
+    bool read = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const std::string_view word = wordOf(text[i]);
+        if (!word.empty() && i > 0 && i + 1 < text.size() && ends(text[i - 1]) && starts(text[i + 1]) &&
+            state.allKnown(word)) {
+            out += U' ' + decode(word) + U' ';
+            read = true;
+        } else {
+            out += text[i];
+        }
+    }
+    return read ? std::optional(encode(out)) : std::nullopt;
+}
+
 // A fraction sign standing alone (¼, ½, ¾) as the language's words: "en fjärdedel".
 std::optional<std::string> readFraction(State& state, const std::string& piece) {
-    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    const SymbolWords* symbols = state.symbols();
     if (!symbols)
         return std::nullopt;
     const std::u32string text = decode(piece);
@@ -399,7 +438,7 @@ std::optional<std::string> readFraction(State& state, const std::string& piece) 
 
 // An e-mail address with the words for its at sign and full stops: "anna at example dot com".
 std::optional<std::string> readAddress(State& state, const std::string& piece) {
-    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    const SymbolWords* symbols = state.symbols();
     const size_t at = piece.find('@');
     if (!symbols || at == std::string::npos || piece.find('@', at + 1) != std::string::npos)
         return std::nullopt;
@@ -427,7 +466,7 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
 }
 
 std::string_view genderOfUnitAfter(const State& state) {
-    const SymbolWords* symbols = state.language() ? state.language()->symbols : nullptr;
+    const SymbolWords* symbols = state.symbols();
     bool leading = false;
     const Symbol s = symbols ? loneSymbol(nextPiece(state), leading) : Symbol::None;
     const PluralWord* word = symbols && !leading ? unitWord(*symbols, s) : nullptr;

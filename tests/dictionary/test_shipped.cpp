@@ -202,7 +202,7 @@ TEST_P(ShippedDictionary, HoldsTheWordsWritingAndTidyNeed) {
     const SymbolWords& s = *language->symbols;
     std::vector<std::string_view> symbols = {
         s.celsius, s.fahrenheit, s.plus, s.minus, s.range, s.ampersand, s.at, s.dot, s.decimalSeparator,
-        s.numberSign, s.numberSigns, s.dash};
+        s.numberSign, s.numberSigns, s.dash, s.times, s.dividedBy};
     symbols.insert(symbols.end(), s.fractions.begin(), s.fractions.end());
     for (const PluralWord& p : {s.percent, s.dollar, s.euro, s.pound, s.degree})
         symbols.insert(symbols.end(), {p.other, p.one, p.few, p.many});

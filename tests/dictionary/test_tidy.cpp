@@ -327,7 +327,7 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     const char* w = "děkuji canción più konverter žlutý příliš café cafè kůň résumé resumé der prodleva "
                     "dér en én misslich grüße grüsse heißt bass anschläge feuerwehrmänner på "
                     "mærke før ubohých dobrý dobré vylézal velkého velkému gerne fjernt "
-                    "neutrale almen hablo propri studi guance giocava auc a v c";
+                    "neutrale almen hablo propri studi guance giocava auc a v c mužná";
     check(w,
           {
         // Spoken Czech: ej for ý or é (ý on a tie), ýho and ýmu for ého and ému.
@@ -337,7 +337,10 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
          "Dekuji, cancion! zluty kun, prilis Ubohejch dobrej vylejzal VELKÝHO velkýmu prodlévá",
          "Děkuji, canción! žlutý kun, příliš Ubohejch dobrý vylézal VELKÉHO velkému prodlévá",
          "accents x4; respelling x4; ?kun(kůň en én); ?ubohejch(ubohých); ?prodlévá(prodleva)"},
-        {"Wrong", "it", "Piú KONVERTÉR", "Più KONVERTER", "accents x2"},
+        // A typed accent dropped leaves another letter (můžná is no mužná, "manly"): only
+        // another accent, or none where accents mark stress only (Danish konvertér).
+        {"Wrong", "it", "Piú KONVERTÉR", "Più KONVERTÉR", "accents; ?konvertér(konverter)"},
+        {"Dropped", "cs", "můžná", "můžná", "?můžná(mužná)"},
         // Whoever typed an accent left none out: förstoraren is no förstöraren.
         {"FewestChanged", "fr", "resume cafe résume", "resumé cafe résume",
          "accents; ?cafe(café cafè); ?résume(résumé resumé)"},
@@ -413,6 +416,16 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "telephone numbers x5; numbers x3"},
         {"EnglishAddress", "@eng.dic", "<anna@example.com>", "<anna at example dot com>",
          "addresses"},
+        // × and ÷ between numbers read; other signs of mathematics stay for the report, an
+        // arrow that only points goes. A list keeps its commas, a dash between numbers is a
+        // range, a zero before a full stop a decimal's.
+        {"EnglishArithmeticAndLists", "@eng.dic", "a 3×3 grid (6 × 5) pages 1,3,5-7,9 or 5–10 → 0.909 ∧ ↑n",
+         "a three times three grid (six times five) pages one, three, five to seven, nine or five "
+         "to ten  zero point nine zero nine ∧ ↑n",
+         "arithmetic + numbers; numbers; arithmetic; numbers x2; punctuation + numbers; "
+         "punctuation; numbers; ?∧(a b c); ?↑n(an bn cn)"},
+        {"GermanDivisionAndZero", "@de_neu.dic", "15÷100 0.909", "fünfzehn geteilt durch ein hundert null Komma neun null neun",
+         "arithmetic + numbers; numbers"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
          "drei Komma fünf km zwanzig Grad Celsius am fünfzehn null eins zwei tausend vier und "
          "zwanzig", "numbers; symbols; numbers"},
