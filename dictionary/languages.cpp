@@ -143,34 +143,78 @@ constexpr std::string_view polishNumberPrefixes[] = {
     "trzydziesto",  "czterdziesto",  "pięćdziesięcio", "stu",         "kilku",
     "kilkunasto",   "kilkudziesięcio", "wielo"};
 constexpr std::string_view polishAdjectives[] = {"y", "i"};
+// Prefixes that are words too: a word that begins with one is most often made with the
+// prefix, not of two words (Vorkonfigurationsdatei, förinställning, profilnavn).
+constexpr std::string_view englishPrefixes[] = {"over", "under", "out", "fore", "sub", "inter",
+                                                "super", "counter", "semi", "anti", "pre"};
+constexpr std::string_view czechPrefixes[] = {"pro", "pod", "nad", "před", "při", "pře",
+                                              "roz", "bez", "proti", "mezi"};
+constexpr std::string_view danishPrefixes[] = {"for",  "pro", "gen",   "mod", "und",
+                                               "ind",  "til", "over",  "under", "fra",
+                                               "bag",  "sam", "mis",   "præ", "efter"};
+constexpr std::string_view dutchPrefixes[] = {"voor", "over", "onder", "achter", "door",
+                                              "her",  "ver",  "ont",   "mee",    "uit",
+                                              "aan",  "tegen", "bij",  "toe",    "weg"};
+constexpr std::string_view frenchPrefixes[] = {"sur",  "sous", "contre", "entre", "pré",
+                                               "télé", "semi", "inter",  "super", "anti"};
+constexpr std::string_view germanPrefixes[] = {"vor",   "ein",  "aus",  "auf",  "unter", "über",
+                                               "hinter", "ober", "nach", "mit",  "bei",   "durch",
+                                               "ent",   "ver",  "zer",  "miss", "um"};
+constexpr std::string_view italianPrefixes[] = {"pre",   "sovra", "contro", "stra",  "dis", "tele",
+                                                "semi",  "inter", "super",  "anti",  "extra", "ultra"};
+constexpr std::string_view polishPrefixes[] = {"pod",   "nad",   "przed",    "przy",   "prze",
+                                               "roz",   "bez",   "współ",    "przeciw", "między",
+                                               "ponad"};
+constexpr std::string_view spanishPrefixes[] = {"des",  "sobre", "tele",  "pre",   "sub",
+                                                "super", "contra", "entre", "ante", "tras",
+                                                "semi", "inter"};
+constexpr std::string_view swedishPrefixes[] = {"för",  "till", "över",  "under", "upp",
+                                                "fram", "bort", "mot",   "sam",   "miss",
+                                                "ned",  "efter", "genom", "pro",  "pre"};
 
 } // namespace
 
 const std::vector<Language>& languageTable() {
     static const std::vector<Language> table = {
-        {"English", "eng.dic", "windows-1252", "en", "en_US", englishOrdinals, {}, {}, {}, false,
-         &englishSymbols},
-        {"Czech", "Czech.dic", "windows-1250", "cs", "cs_CZ", {}, czechRespellings, {}, "ne", false,
-         &czechSymbols, false, false, {}, {}, {}, {}, {}, czechNumberPrefixes, czechAdjectives},
+        {.displayName = "English", .fileName = "eng.dic", .codePage = "windows-1252", .locale = "en",
+         .hunspell = "en_US", .ordinals = englishOrdinals, .symbols = &englishSymbols,
+         .prefixWords = englishPrefixes},
+        {.displayName = "Czech", .fileName = "Czech.dic", .codePage = "windows-1250", .locale = "cs",
+         .hunspell = "cs_CZ", .respellings = czechRespellings, .negationPrefix = "ne",
+         .symbols = &czechSymbols, .prefixWords = czechPrefixes,
+         .numberPrefixes = czechNumberPrefixes, .adjectiveEndings = czechAdjectives},
         // Danish written before 1948, still much read, gives nouns capitals.
-        {"Danish", "dk.dic", "windows-1252", "da", "da_DK", {}, danishRespellings, nordicLinks,
-         {}, true, &danishSymbols, true, true, {}, {}, {}, {}, danishSuffixes},
-        {"Dutch", "nl.dic", "windows-1252", "nl", "nl_NL", dutchOrdinals, {}, germanicLinks, {},
-         false, &dutchSymbols, true, false, germanicForms, {}, {}, {}, dutchSuffixes},
-        {"French", "fr.dic", "windows-1252", "fr", "fr_FR", frenchOrdinals, {}, {}, {}, false,
-         &frenchSymbols},
-        {"German", "de_neu.dic", "windows-1252", "de", "de_DE_frami", {}, germanRespellings,
-         germanicLinks, {}, true, &germanSymbols, true, false, germanicForms, {}, {}, {},
-         germanSuffixes, {}, {}, "zu"},
-        {"Italian", "it.dic", "windows-1252", "it", "it_IT", italianOrdinals, italianRespellings, {}, {}, false,
-         &italianSymbols},
-        {"Polish", "pl.dic", "windows-1250", "pl", "pl_PL", {}, {}, {}, "nie", false,
-         &polishSymbols, false, false, {}, polishJoined, "ć", polishParticiples, {},
-         polishNumberPrefixes, polishAdjectives},
-        {"Spanish", "es.dic", "windows-1252", "es", "es_ES", spanishOrdinals, {}, {}, {}, false,
-         &spanishSymbols},
-        {"Swedish", "se.dic", "windows-1252", "sv", "sv_SE", {}, {}, nordicLinks, {}, false,
-         &swedishSymbols, true, false, swedishForms, {}, {}, {}, swedishSuffixes},
+        {.displayName = "Danish", .fileName = "dk.dic", .codePage = "windows-1252", .locale = "da",
+         .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,
+         .capitalisesNouns = true, .symbols = &danishSymbols, .buildsCompounds = true,
+         .optionalStressAccents = true, .suffixWords = danishSuffixes, .prefixWords = danishPrefixes},
+        {.displayName = "Dutch", .fileName = "nl.dic", .codePage = "windows-1252", .locale = "nl",
+         .hunspell = "nl_NL", .ordinals = dutchOrdinals, .linkingElements = germanicLinks,
+         .symbols = &dutchSymbols, .buildsCompounds = true, .compoundForms = germanicForms,
+         .suffixWords = dutchSuffixes, .prefixWords = dutchPrefixes},
+        {.displayName = "French", .fileName = "fr.dic", .codePage = "windows-1252", .locale = "fr",
+         .hunspell = "fr_FR", .ordinals = frenchOrdinals, .symbols = &frenchSymbols,
+         .prefixWords = frenchPrefixes},
+        {.displayName = "German", .fileName = "de_neu.dic", .codePage = "windows-1252", .locale = "de",
+         .hunspell = "de_DE_frami", .respellings = germanRespellings,
+         .linkingElements = germanicLinks, .capitalisesNouns = true, .symbols = &germanSymbols,
+         .buildsCompounds = true, .compoundForms = germanicForms, .suffixWords = germanSuffixes,
+         .prefixWords = germanPrefixes, .infinitiveParticle = "zu"},
+        {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
+         .hunspell = "it_IT", .ordinals = italianOrdinals, .respellings = italianRespellings,
+         .symbols = &italianSymbols, .prefixWords = italianPrefixes},
+        {.displayName = "Polish", .fileName = "pl.dic", .codePage = "windows-1250", .locale = "pl",
+         .hunspell = "pl_PL", .negationPrefix = "nie", .symbols = &polishSymbols,
+         .joinedWords = polishJoined, .infinitiveEnding = "ć", .participleEndings = polishParticiples,
+         .prefixWords = polishPrefixes, .numberPrefixes = polishNumberPrefixes,
+         .adjectiveEndings = polishAdjectives},
+        {.displayName = "Spanish", .fileName = "es.dic", .codePage = "windows-1252", .locale = "es",
+         .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
+         .prefixWords = spanishPrefixes},
+        {.displayName = "Swedish", .fileName = "se.dic", .codePage = "windows-1252", .locale = "sv",
+         .hunspell = "sv_SE", .linkingElements = nordicLinks, .symbols = &swedishSymbols,
+         .buildsCompounds = true, .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
+         .prefixWords = swedishPrefixes},
     };
     return table;
 }

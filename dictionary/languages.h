@@ -80,16 +80,16 @@ struct CompoundForm {
 };
 
 struct Language {
-    std::string_view displayName;
-    std::string_view fileName;
-    std::string_view codePage; // the shipped file's, whatever the locale
-    std::string_view locale;   // of the number words
-    std::string_view hunspell; // the Hunspell dictionary the word list is checked against
-    std::span<const OrdinalSuffix> ordinals;
-    std::span<const Respelling> respellings;
+    std::string_view displayName = {};
+    std::string_view fileName = {};
+    std::string_view codePage = {}; // the shipped file's, whatever the locale
+    std::string_view locale = {};   // of the number words
+    std::string_view hunspell = {}; // the Hunspell dictionary the word list is checked against
+    std::span<const OrdinalSuffix> ordinals = {};
+    std::span<const Respelling> respellings = {};
     // Letters that join the parts of a compound and belong to neither (Arbeit-s-zeit).
-    std::span<const std::u32string_view> linkingElements;
-    std::string_view negationPrefix; // written joined to the word it denies (ne, nie)
+    std::span<const std::u32string_view> linkingElements = {};
+    std::string_view negationPrefix = {}; // written joined to the word it denies (ne, nie)
     bool capitalisesNouns = false;   // a capital inside a sentence marks no name
     const SymbolWords* symbols = nullptr;
     // Writes new compounds as one word (Ausgabedatei, slutstatus): a word made of words may
@@ -107,6 +107,9 @@ struct Language {
     // Endings that are words too (startbara is no start bara, "only"): no split the language
     // does not make itself ends with one.
     std::span<const std::string_view> suffixWords = {};
+    // Prefixes that are words too (förinställningar is no för inställningar, "for settings"):
+    // no split begins with one, whatever the language's analysis says.
+    std::span<const std::string_view> prefixWords = {};
     // Number words as they stand joined to an adjective (deseti-procentní, dziewięcio-letni),
     // and how its adjectives' dictionary forms end (ý, í).
     std::span<const std::string_view> numberPrefixes = {};

@@ -52,9 +52,10 @@ class HunspellMorphology final : public Morphology {
                     result.simple = result.simple || line.find("st:") != std::string::npos;
                     continue;
                 }
+                // Another analysis is a guess as often as not (peri+ods beside per+iods): only
+                // its ends of four letters or more count.
+                const size_t shortest = result.compound ? 4 : 1;
                 result.compound = true;
-                if (!result.endings.empty())
-                    continue;
                 std::vector<std::string> parts;
                 for (size_t at = line.find("pa:"); at != std::string::npos; at = line.find("pa:", at)) {
                     at += 3;
@@ -62,11 +63,23 @@ class HunspellMorphology final : public Morphology {
                     const std::string part = line.substr(at, end == std::string::npos ? end : end - at);
                     parts.push_back(codePage_ ? codePage_->decode(part) : part);
                 }
+                auto letters = [](const std::string& text) {
+                    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+                        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+                    }));
+                };
+                auto add = [&](std::vector<std::string>& list, std::string ending) {
+                    if (letters(ending) >= shortest &&
+                        std::find(list.begin(), list.end(), ending) == list.end())
+                        list.push_back(std::move(ending));
+                };
+                if (!parts.empty())
+                    add(result.lastParts, parts.back());
                 for (size_t i = 0; i < parts.size(); ++i) {
                     std::string ending;
                     for (size_t j = i; j < parts.size(); ++j)
                         ending += parts[j];
-                    result.endings.push_back(std::move(ending));
+                    add(result.endings, std::move(ending));
                 }
             }
             if (result.compound || result.simple)

@@ -28,9 +28,11 @@ class Morphology {
     struct Analysis {
         bool compound = false; // made of words (Ausgabedatei, verdensure)
         bool simple = false;   // a word of its own (partitionering, hondenhok)
-        // The compound's ends where the analysis names its parts, longest first: the named
-        // parts joined from each one to the last (arbeitsämter, ämter).
+        // The compound's ends where the analyses name its parts, each analysis longest first:
+        // the named parts joined from each one to the last (arbeitsämter, ämter; filnavn,
+        // navn).
         std::vector<std::string> endings;
+        std::vector<std::string> lastParts; // each analysis's last named part (navn)
     };
     virtual Analysis analyse(std::string_view word) const = 0;
     // The word's stems as the language gives them, lower-cased.

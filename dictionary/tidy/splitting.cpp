@@ -131,7 +131,9 @@ std::optional<std::string> cutBefore(State& state, const std::string& piece,
             drops.push_back(link.size());
     for (const size_t drop : drops) {
         const std::string firstPart = encode(std::u32string_view(head).substr(0, head.size() - drop));
-        if (state.known(firstPart)) {
+        if (head.size() - drop >= 3 && state.known(firstPart) &&
+            std::find(language->prefixWords.begin(), language->prefixWords.end(), firstPart) ==
+                language->prefixWords.end()) {
             const std::string candidate = piece.substr(0, first) +
                 withCapitalsOf(decode(core.substr(0, cut)), decode(firstPart)) + ' ' +
                 core.substr(cut) + piece.substr(last);
@@ -261,6 +263,11 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         return std::find(language->suffixWords.begin(), language->suffixWords.end(), lowerPart) !=
                language->suffixWords.end();
     };
+    auto isPrefix = [&](std::string_view part) {
+        const std::string lowerPart = toLower(part);
+        return std::find(language->prefixWords.begin(), language->prefixWords.end(), lowerPart) !=
+               language->prefixWords.end();
+    };
     // Or, loosely, where the language stems the part as another word (filer: fila; not
     // ringer, a word of its own), the word's stem ends with a word the part begins with and is
     // a form of, or that is its own stem (konfigurationsfil, kraftåtgärd, internetanvändare;
@@ -288,14 +295,20 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     };
     // An end the analysis names; one that runs on to an ending that is a word too is not a
     // word of its own (Über lieferbar).
+    auto isLastPart = [&](std::string_view part) {
+        const std::string lowerPart = toLower(part);
+        return std::any_of(analysis.lastParts.begin(), analysis.lastParts.end(),
+                           [&](const std::string& last) { return toLower(last) == lowerPart; });
+    };
     auto isEnding = [&](std::string_view part) {
         const std::string lowerPart = toLower(part);
         return std::any_of(analysis.endings.begin(), analysis.endings.end(),
-                           [&](const std::string& ending) {
-                               return toLower(ending) == lowerPart &&
-                                      (ending == analysis.endings.back() ||
-                                       !isSuffix(analysis.endings.back()));
-                           });
+                           [&](const std::string& ending) { return toLower(ending) == lowerPart; }) &&
+               (isLastPart(part) ||
+                std::none_of(analysis.lastParts.begin(), analysis.lastParts.end(),
+                             [&](const std::string& last) {
+                                 return lowerPart.ends_with(toLower(last)) && isSuffix(last);
+                             }));
     };
     auto fits = [&](const std::string& candidate, bool loose) {
         const std::string parts = candidate.substr(first, candidate.size() - first - (piece.size() - last));
@@ -332,37 +345,59 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         std::string head;
         for (size_t i = 0; i + 1 < words.size(); ++i)
             head += toLower(words[i]);
-        // Where the language does not name the last part, a linking letter at the cut that may
-        // end the part before or begin the last leaves the cut in doubt: prästs läkterna or
-        // präst släkterna, spelers nood or speler snood; not where the word's stem rules the
-        // other out (Menschen trauben: no Menschentraube ends with entrauben).
+        // A cut that a linking letter, or any one letter, may as well move leaves the word in
+        // doubt: prästs läkterna or präst släkterna, spelers nood or speler snood, talk nappen
+        // or tal knappen, Zuschneider ahmen or Zuschneide rahmen. Not where the language names
+        // only the one end, or the word's stem rules the other out (Menschen trauben: no
+        // Menschentraube ends with entrauben).
         const std::string lastLower = toLower(words.back());
-        auto inDoubt = [&](std::u32string_view link) {
-            const std::string letters = encode(std::u32string(link));
-            if (!lower.ends_with(lastLower))
+        auto otherCutFits = [&](size_t other) {
+            const std::string before = lower.substr(0, other), after = lower.substr(other);
+            const std::u32string beforeLetters = decode(before);
+            auto knownBefore = [&] {
+                return morphology->knows(before) ||
+                       std::any_of(language->linkingElements.begin(), language->linkingElements.end(),
+                                   [&](std::u32string_view link) {
+                                       return beforeLetters.size() > link.size() + 2 &&
+                                              std::u32string_view(beforeLetters).ends_with(link) &&
+                                              morphology->knows(encode(std::u32string_view(beforeLetters)
+                                                                           .substr(0, beforeLetters.size() - link.size())));
+                                   });
+            };
+            if (beforeLetters.size() < 3 || decode(after).size() < 3 || !state.known(before) ||
+                !state.known(after) || !knownBefore() || !morphology->knows(after))
+                return false;
+            return analysis.endings.empty() ? ownStems.empty() || endsWithStemOf(before, after, true)
+                                            : isEnding(after);
+        };
+        auto inDoubt = [&] {
+            if (!lower.ends_with(lastLower) || lower.size() == lastLower.size())
                 return false;
             const size_t cut = lower.size() - lastLower.size();
-            size_t other = 0;
-            if (lastLower.starts_with(letters))
-                other = cut + letters.size();
-            else if (std::string_view(lower).substr(0, cut).ends_with(letters))
-                other = cut - letters.size();
-            else
-                return false;
-            const std::string before = lower.substr(0, other), after = lower.substr(other);
-            return decode(after).size() >= 3 && state.known(before) && state.known(after) &&
-                   morphology->knows(before) && morphology->knows(after) &&
-                   (ownStems.empty() || endsWithStemOf(before, after, true));
+            std::vector<size_t> others;
+            for (const std::u32string_view link : language->linkingElements) {
+                const std::string letters = encode(std::u32string(link));
+                if (lastLower.starts_with(letters))
+                    others.push_back(cut + letters.size());
+                else if (std::string_view(lower).substr(0, cut).ends_with(letters))
+                    others.push_back(cut - letters.size());
+            }
+            size_t next = cut;
+            utf8::next(lower, next);
+            others.push_back(next);
+            size_t previous = cut - 1;
+            while (previous > 0 && (static_cast<unsigned char>(lower[previous]) & 0xC0) == 0x80)
+                --previous;
+            others.push_back(previous);
+            return std::any_of(others.begin(), others.end(), otherCutFits);
         };
-        if (analysis.endings.empty() &&
-            std::any_of(language->linkingElements.begin(), language->linkingElements.end(), inDoubt))
+        if (inDoubt())
             return false;
 
-        return std::all_of(words.begin(), words.end(), isWord) &&
+        return !isPrefix(words.front()) && std::all_of(words.begin(), words.end(), isWord) &&
                (analysis.endings.empty() ? !isSuffix(words.back())
                                          : isEnding(words.back()) &&
-                                               (decode(head).size() >= 4 ||
-                                                toLower(words.back()) == toLower(analysis.endings.back()))) &&
+                                               (decode(head).size() >= 4 || isLastPart(words.back()))) &&
                (ownStems.empty() || endsWithStemOf(head, words.back(), loose));
     };
     // The first split is the likeliest; where it does not fit, a later one may (invandrar
@@ -391,10 +426,11 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         // ending, not a word of the compound (af maksimeret, fund te); before an end of two
         // named parts, three are one too (Vor konfigurationsdatei).
         for (const std::string& ending : analysis.endings) {
-            const size_t minHead = ending == analysis.endings.back() ? 3 : 4;
+            const size_t minHead = isLastPart(ending) ? 3 : 4;
             if (!isEnding(ending))
                 continue;
-            if (std::optional<std::string> cut = cutBefore(state, piece, toLower(ending), minHead))
+            if (std::optional<std::string> cut = cutBefore(state, piece, toLower(ending), minHead);
+                cut && fits(*cut, true))
                 return cut;
         }
         return std::nullopt;
