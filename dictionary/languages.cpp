@@ -119,11 +119,17 @@ constexpr std::u32string_view nordicLinks[] = {U"s"};
 constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}, {U"s", U"e"}};
 constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}, {U"s", U"e"}};
 constexpr std::string_view polishJoined[] = {"pół"};
-constexpr std::string_view danishSuffixes[] = {"bar", "bare", "lig",  "lige", "ligt",
-                                               "hed", "heden", "som", "somme", "somt"};
+constexpr std::string_view danishSuffixes[] = {"bar",  "bare", "lig",   "lige",  "ligt", "hed",
+                                               "heden", "som", "somme", "somt", "ene",  "erne",
+                                               "eren", "ere",  "lere",  "ler"};
 constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze", "heid"};
 constexpr std::string_view germanSuffixes[] = {"bar", "bare", "lich", "liche", "los", "lose", "sam", "same"};
-constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig", "liga", "ligt", "het", "heten"};
+constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "liga", "ligt",
+                                                "het", "heten", "erna", "arna", "orna"};
+constexpr std::string_view danishAdjectives[] = {"bar", "bare", "lig", "lige", "ligt"};
+constexpr std::string_view dutchAdjectives[] = {"baar", "bare", "lijk", "lijke"};
+constexpr std::string_view germanAdjectives[] = {"bar", "bare", "lich", "liche"};
+constexpr std::string_view swedishAdjectives[] = {"bar", "bara", "bart", "lig", "liga", "ligt"};
 constexpr std::string_view polishParticiples[] = {
     "ny",  "na",  "ne",  "nego",  "nej",  "nemu",  "nym",  "nych",  "nymi",  "ną",
     "ty",  "ta",  "te",  "tego",  "tej",  "temu",  "tym",  "tych",  "tymi",  "tą",
@@ -187,11 +193,13 @@ const std::vector<Language>& languageTable() {
         {.displayName = "Danish", .fileName = "dk.dic", .codePage = "windows-1252", .locale = "da",
          .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,
          .capitalisesNouns = true, .symbols = &danishSymbols, .buildsCompounds = true,
-         .optionalStressAccents = true, .suffixWords = danishSuffixes, .prefixWords = danishPrefixes},
+         .optionalStressAccents = true, .suffixWords = danishSuffixes,
+         .adjectiveSuffixes = danishAdjectives, .prefixWords = danishPrefixes},
         {.displayName = "Dutch", .fileName = "nl.dic", .codePage = "windows-1252", .locale = "nl",
          .hunspell = "nl_NL", .ordinals = dutchOrdinals, .linkingElements = germanicLinks,
          .symbols = &dutchSymbols, .buildsCompounds = true, .compoundForms = germanicForms,
-         .suffixWords = dutchSuffixes, .prefixWords = dutchPrefixes},
+         .suffixWords = dutchSuffixes,
+         .adjectiveSuffixes = dutchAdjectives, .prefixWords = dutchPrefixes},
         {.displayName = "French", .fileName = "fr.dic", .codePage = "windows-1252", .locale = "fr",
          .hunspell = "fr_FR", .ordinals = frenchOrdinals, .symbols = &frenchSymbols,
          .prefixWords = frenchPrefixes},
@@ -199,6 +207,7 @@ const std::vector<Language>& languageTable() {
          .hunspell = "de_DE_frami", .respellings = germanRespellings,
          .linkingElements = germanicLinks, .capitalisesNouns = true, .symbols = &germanSymbols,
          .buildsCompounds = true, .compoundForms = germanicForms, .suffixWords = germanSuffixes,
+         .adjectiveSuffixes = germanAdjectives,
          .prefixWords = germanPrefixes, .infinitiveParticle = "zu"},
         {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
          .hunspell = "it_IT", .ordinals = italianOrdinals, .respellings = italianRespellings,
@@ -214,6 +223,7 @@ const std::vector<Language>& languageTable() {
         {.displayName = "Swedish", .fileName = "se.dic", .codePage = "windows-1252", .locale = "sv",
          .hunspell = "sv_SE", .linkingElements = nordicLinks, .symbols = &swedishSymbols,
          .buildsCompounds = true, .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
+         .adjectiveSuffixes = swedishAdjectives,
          .prefixWords = swedishPrefixes},
     };
     return table;

@@ -107,6 +107,9 @@ struct Language {
     // Endings that are words too (startbara is no start bara, "only"): no split the language
     // does not make itself ends with one.
     std::span<const std::string_view> suffixWords = {};
+    // Of those, the ones that make an adjective of a word (printbare, afskrivelige): a word
+    // that is such a word and the ending is the one made, not two words joined.
+    std::span<const std::string_view> adjectiveSuffixes = {};
     // Prefixes that are words too (förinställningar is no för inställningar, "for settings"):
     // no split begins with one, whatever the language's analysis says.
     std::span<const std::string_view> prefixWords = {};

@@ -241,6 +241,15 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // they are, it may be one (Pfefferminztee, konfigurationsfiler).
     if (!language || !morphology)
         return std::nullopt;
+    // An adjective made with an ending that is a word too is made, not joined, whatever the
+    // language's analysis says (afskrivelige, printbare, selecteerbaar); a noun where the
+    // language gives nouns capitals may end with the word (Hotelbar).
+    const bool noun = language->capitalisesNouns && isUpperCase(decode(core)[0]);
+    if (!noun)
+        for (const std::string_view ending : language->adjectiveSuffixes)
+            if (lower.size() > ending.size() + 2 && lower.ends_with(ending) &&
+                morphology->knows(lower.substr(0, lower.size() - ending.size())))
+                return std::nullopt;
     std::optional<std::string> split = splitInWords(state, piece);
     if (!split)
         return std::nullopt;

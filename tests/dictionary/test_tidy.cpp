@@ -490,13 +490,16 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         // Not where the word's stem ends with an ending (fortræffelighed) or a word whose
         // form the last part is not (portering: ringer). A compound the language makes is no
         // typo (navneområde beside havneområde), a word it lists whole may be (forværelset).
+        // Any analysis's cut (profil navn, not pro filnavn), but no prefix (for opfyldt), no
+        // adjective's ending (print bare), no cut a letter may move (Middelhav(s) (s)krig).
         {"Danish", "@dk.dic", "Dèr var èn gang slutstatus konfigurationsfiler fortræffeligheder "
-         "porteringer navneområde forværelset",
+         "porteringer navneområde forværelset profilnavn foropfyldt printbare Middelhavskrig",
          "Dér var én gang slut status konfigurations filer fortræffeligheder porteringer navne "
-         "område forværelset",
-         "accents x2; compounds x3; ?fortræffeligheder(fortræffelighede fortrædeligheder "
+         "område forværelset profil navn foropfyldt printbare Middelhavskrig",
+         "accents x2; compounds x4; ?fortræffeligheder(fortræffelighede fortrædeligheder "
          "fortræffelighed); ?porteringer(parteringer porteringe posteringer); "
-         "?forværelset(forværelse forværelsee forværelses)"},
+         "?forværelset(forværelse forværelsee forværelses); ?foropfyldt(propfyldt); "
+         "?printbare(printbar printable printere); ?middelhavskrig"},
         {"Dutch", "@nl.dic", "lettertypegrootte standaarduitvoer",
          "lettertype grootte standaard uitvoer", "compounds x2"},
         // Not before an ending the language does not take for the last part (partitioner ingen),
@@ -504,10 +507,11 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         // släkterna); a later split where the first does not fit (invandrargrupp erna); the
         // word's stem ending with a word the last part is a form of (kraftåtgärd: åtgärder).
         {"Swedish", "@se.dic", "gränssnittskomponenten partitioneringen invandrargrupperna "
-         "kraftåtgärder nätverksgränssnitt prästsläkterna",
+         "kraftåtgärder nätverksgränssnitt prästsläkterna förinställningarna",
          "gränssnitts komponenten partitioneringen invandrar grupperna kraft åtgärder nätverks "
-         "gränssnitt prästsläkterna",
-         "compounds x4; ?partitioneringen; ?prästsläkterna(prästsläkten prästsläkter)"},
+         "gränssnitt prästsläkterna förinställningarna",
+         "compounds x4; ?partitioneringen; ?prästsläkterna(prästsläkten prästsläkter); "
+         "?förinställningarna(föreställningarna förställningarna)"},
         // A number joined to an adjective, not to a noun (pětikoruna).
         {"Czech", "@Czech.dic", "To je nevyléčitelná nemoc. Neměj strach. Těch ubohejch, nic "
          "jednoduchýho, devatenáctiletá pětikoruna", "To je ne vyléčitelná nemoc. Ne měj strach. "
