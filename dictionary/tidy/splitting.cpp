@@ -26,21 +26,34 @@ std::optional<std::string> splitWhereCapitals(std::string_view piece, bool after
     std::u32string out;
     bool split = false;
     const size_t n = letters.size();
+    // Small letters after a run of capitals begin a word when there are three or more of them
+    // (XMLParser, GSMtelefon), or one before a number (IPv6, TLSv1.3); otherwise they are a
+    // plural or a name's (SSDs, GVfs).
+    auto smallRun = [&](size_t from) {
+        size_t to = from;
+        while (to < n && isLowerCase(letters[to]))
+            ++to;
+        return to - from;
+    };
     for (size_t i = 0; i < n; ++i) {
         const bool smallThenCapital =
             i > 0 && isLowerCase(letters[i - 1]) && isUpperCase(letters[i]);
         const bool runMeetsSmall =
             afterRuns ? i >= 2 && isUpperCase(letters[i - 2]) && isUpperCase(letters[i - 1]) &&
-                            isLowerCase(letters[i])
+                            (smallRun(i) >= 3 ||
+                             (smallRun(i) == 1 && i + 1 < n && letters[i + 1] >= U'0' && letters[i + 1] <= U'9'))
                       : i > 0 && isUpperCase(letters[i - 1]) && isUpperCase(letters[i]) &&
-                            i + 1 < n && isLowerCase(letters[i + 1]);
+                            smallRun(i + 1) >= 2;
         if (smallThenCapital || runMeetsSmall) {
             out += U' ';
             split = true;
         }
         out += letters[i];
     }
-    if (!split)
+    // A capital standing alone at the end is a unit's or a name's letter (TiB, SyncTeX), not a
+    // word; at the start it is read as a letter (G Streamer).
+    const std::u32string lastPart = out.substr(out.rfind(U' ') + 1);
+    if (!split || (lastPart.size() == 1 && isUpperCase(lastPart[0])))
         return std::nullopt;
     return std::string(piece.substr(0, first)) + encode(out) + std::string(piece.substr(last));
 }
