@@ -304,7 +304,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         if (digits.empty()) {
             const auto [from, to] = coreOf(s.text);
             if (state.known(s.text)) {
-                out += s.text;
+                // A word joined to the number by a hyphen stands apart (15-Puzzle: fifteen
+                // Puzzle), keeping what ends it.
+                out += k > 0 ? s.text.substr(from) : s.text;
             } else if (auto letters = spellAbbreviation(state, s.text.substr(from, to - from))) {
                 // MP3, ASN.1, UTF-8: punctuation between the letters and digits goes.
                 if (k == 0)

@@ -440,9 +440,38 @@ std::optional<std::string> readFraction(State& state, const std::string& piece) 
 std::optional<std::string> readAddress(State& state, const std::string& piece) {
     const SymbolWords* symbols = state.symbols();
     const size_t at = piece.find('@');
-    if (!symbols || at == std::string::npos || piece.find('@', at + 1) != std::string::npos)
+    if (!symbols || (at != std::string::npos && piece.find('@', at + 1) != std::string::npos))
         return std::nullopt;
     const auto [first, last] = coreOf(piece);
+    if (at == std::string::npos) {
+        // A host name (pl.wikibooks.org) in small letters: labels of two or more, the last
+        // one letters only. Not an abbreviation's letters (z.B, e.g).
+        const std::string_view host = std::string_view(piece).substr(first, last - first);
+        const std::vector<std::string_view> labels = [&] {
+            std::vector<std::string_view> parts;
+            for (size_t from = 0;;) {
+                const size_t dot = host.find('.', from);
+                parts.push_back(host.substr(from, dot == std::string_view::npos ? dot : dot - from));
+                if (dot == std::string_view::npos)
+                    return parts;
+                from = dot + 1;
+            }
+        }();
+        const bool hostName =
+            labels.size() >= 2 && labels.back().size() <= 6 &&
+            std::all_of(labels.back().begin(), labels.back().end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
+            std::all_of(labels.begin(), labels.end(), [](std::string_view label) {
+                return label.size() >= 2 && std::all_of(label.begin(), label.end(), [](char c) {
+                           return isAsciiDigit(c) || c == '-' || (c >= 'a' && c <= 'z');
+                       });
+            });
+        if (!hostName || !state.known(symbols->dot))
+            return std::nullopt;
+        std::string out = piece.substr(0, first);
+        for (size_t k = 0; k < labels.size(); ++k)
+            out += (k ? " " + std::string(symbols->dot) + " " : std::string()) + std::string(labels[k]);
+        return out + piece.substr(last);
+    }
     if (at <= first || at + 1 >= last)
         return std::nullopt;
     const std::string_view local = std::string_view(piece).substr(first, at - first);

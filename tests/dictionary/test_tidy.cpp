@@ -414,8 +414,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "two three four. two thousand twenty four zero one fifteen one thousand nine hundred "
          "fourteen to one thousand nine hundred eighteen one point two point three dash four",
          "telephone numbers x5; numbers x3"},
-        {"EnglishAddress", "@eng.dic", "<anna@example.com>", "<anna at example dot com>",
-         "addresses"},
+        // A host name reads its dots too; an abbreviation's letters are none (e.g.).
+        {"EnglishAddress", "@eng.dic", "<anna@example.com> www.debian.org, e.g. a 15-Puzzle",
+         "<anna at example dot com> www dot debian dot org, e.g. a fifteen Puzzle",
+         "addresses x2; numbers"},
         // × and ÷ between numbers read; other signs of mathematics stay for the report, an
         // arrow that only points goes. A list keeps its commas, a dash between numbers is a
         // range, a zero before a full stop a decimal's.
