@@ -222,7 +222,7 @@ const std::vector<Language>& languageTable() {
          .prefixWords = spanishPrefixes},
         {.displayName = "Swedish", .fileName = "se.dic", .codePage = "windows-1252", .locale = "sv",
          .hunspell = "sv_SE", .linkingElements = nordicLinks, .symbols = &swedishSymbols,
-         .buildsCompounds = true, .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
+         .buildsCompounds = true, .joinsThreeConsonantsAsTwo = true, .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
          .adjectiveSuffixes = swedishAdjectives,
          .prefixWords = swedishPrefixes},
     };

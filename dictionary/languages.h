@@ -97,6 +97,8 @@ struct Language {
     bool buildsCompounds = false;
     // Marks stress with an accent that the spelling may leave out (konvertér, nummerér).
     bool optionalStressAccents = false;
+    // Writes two of three equal consonants where words join (ettusen: ett tusen).
+    bool joinsThreeConsonantsAsTwo = false;
     std::span<const CompoundForm> compoundForms = {};
     // Words written joined to the next one that read the same apart (pół: półobrotu).
     std::span<const std::string_view> joinedWords = {};

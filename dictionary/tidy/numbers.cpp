@@ -46,10 +46,21 @@ std::string NumberWords::spell(int64_t value, std::string_view ruleSet) const {
     }
     std::string utf8;
     words.toUTF8String(utf8);
-    std::u32string text = decode(utf8);
-    for (char32_t& c : text)
-        if (c == U'-' || c == U'\u00AD' || c == U'\u2010' || c == U'\u2011')
-            c = U' ';
+    const std::u32string typed = decode(utf8);
+    std::u32string text;
+    for (size_t i = 0; i < typed.size(); ++i) {
+        const char32_t c = typed[i];
+        if (c != U'-' && c != U'\u00AD' && c != U'\u2010' && c != U'\u2011') {
+            text += c;
+            continue;
+        }
+        // Apart, the word before gets back the consonant the joined words share (et­tusen).
+        if (c == U'\u00AD' && language && language->joinsThreeConsonantsAsTwo && i >= 2 &&
+            i + 1 < typed.size() && typed[i - 1] == typed[i + 1] && typed[i - 2] != typed[i - 1] &&
+            std::u32string_view(U"aeiouyåäö").find(typed[i - 2]) != std::u32string_view::npos)
+            text += typed[i - 1];
+        text += U' ';
+    }
     return toLower(encode(text));
 }
 

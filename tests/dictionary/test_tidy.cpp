@@ -470,6 +470,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"FrenchNumberSign", "@fr.dic", "le n° 5", "le numéro cinq", "number signs; numbers"},
         {"SwedishFractions", "@se.dic", "minst ¼ av (½) och ¾", "minst en fjärdedel av (en halv) och tre fjärdedelar",
          "fractions x3"},
+        // Apart, ettusen is ett tusen.
+        {"SwedishThousand", "@se.dic", "1000 år", "ett tusen år", "numbers"},
     });
 }
 
