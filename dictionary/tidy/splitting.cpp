@@ -592,7 +592,10 @@ std::optional<std::string> splitInWords(State& state, const std::string& piece,
     } passes[] = {{2, 4, false}, {2, 4, true},  {2, 3, false},
                   {2, 3, true},  {3, 4, false}, {3, 4, true}};
     for (const auto& pass : passes) {
-        if ((pass.linked && links.empty()) || n < static_cast<size_t>(pass.parts) * 4 - 1)
+        // Three parts only where words are joined into compounds: elsewhere they are
+        // fragments (redimen sion amiento).
+        if ((pass.linked && links.empty()) || n < static_cast<size_t>(pass.parts) * 4 - 1 ||
+            (pass.parts > 2 && !(language && language->buildsCompounds)))
             continue;
         spans.clear();
         if (search(search, 0, pass.parts, pass.minPart, pass.linked))
