@@ -49,7 +49,7 @@ enum class SpellOut { Nothing, Names, Words };
 
 // Makes a text encodable without touching any token the dictionary holds: only a token the
 // dictionary lacks is rewritten, by named rules tried in order (spaces, invisible characters,
-// typographic apostrophes, telephone numbers, number signs, fractions, symbols, addresses,
+// typographic apostrophes, telephone numbers, number signs, fractions, × and ÷, symbols, addresses,
 // punctuation, joined words, digits, drawn-out letters, respellings, missing or wrong accents,
 // words joined at capitals, abbreviations, compounds, spelling out when asked), so a text that
 // encodes comes back byte for byte.
