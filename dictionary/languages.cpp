@@ -141,6 +141,7 @@ constexpr std::string_view czechNumberPrefixes[] = {
     "čtyřiceti", "padesáti",   "šedesáti",  "sedmdesáti", "osmdesáti",   "devadesáti", "sto",
     "více",      "mnoha",      "několika"};
 constexpr std::string_view czechAdjectives[] = {"ý", "í"};
+constexpr Respelling czechNumberFixes[] = {{"jedna tisíc", "jeden tisíc"}};
 constexpr std::string_view polishNumberPrefixes[] = {
     "jedno",        "dwu",           "trzy",         "cztero",        "pięcio",
     "sześcio",      "siedmio",       "ośmio",        "dziewięcio",    "dziesięcio",
@@ -188,7 +189,8 @@ const std::vector<Language>& languageTable() {
         {.displayName = "Czech", .fileName = "Czech.dic", .codePage = "windows-1250", .locale = "cs",
          .hunspell = "cs_CZ", .respellings = czechRespellings, .negationPrefix = "ne",
          .symbols = &czechSymbols, .prefixWords = czechPrefixes,
-         .numberPrefixes = czechNumberPrefixes, .adjectiveEndings = czechAdjectives},
+         .numberPrefixes = czechNumberPrefixes, .adjectiveEndings = czechAdjectives,
+         .numberFixes = czechNumberFixes},
         // Danish written before 1948, still much read, gives nouns capitals.
         {.displayName = "Danish", .fileName = "dk.dic", .codePage = "windows-1252", .locale = "da",
          .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,

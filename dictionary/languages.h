@@ -119,6 +119,9 @@ struct Language {
     // and how its adjectives' dictionary forms end (ý, í).
     std::span<const std::string_view> numberPrefixes = {};
     std::span<const std::string_view> adjectiveEndings = {};
+    // Number words as the language's spelling out writes them amiss, and as they are written
+    // (Czech "jedna tisíc" for a thousand is "jeden tisíc").
+    std::span<const Respelling> numberFixes = {};
     // The infinitive's particle, written inside a verb after its prefix (gegenüber-zu-treten).
     std::string_view infinitiveParticle = {};
 };

@@ -61,7 +61,12 @@ std::string NumberWords::spell(int64_t value, std::string_view ruleSet) const {
             text += typed[i - 1];
         text += U' ';
     }
-    return toLower(encode(text));
+    std::string spelled = toLower(encode(text));
+    for (const Respelling& fix : language ? language->numberFixes : std::span<const Respelling>())
+        for (size_t at = spelled.find(fix.typed); at != std::string::npos;
+             at = spelled.find(fix.typed, at + fix.meant.size()))
+            spelled.replace(at, fix.typed.size(), fix.meant);
+    return spelled;
 }
 
 std::string_view NumberWords::plural(const PluralWord& word, double value) const {
@@ -315,9 +320,11 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         if (digits.empty()) {
             const auto [from, to] = coreOf(s.text);
             if (state.known(s.text)) {
-                // A word joined to the number by a hyphen stands apart (15-Puzzle: fifteen
-                // Puzzle), keeping what ends it.
-                out += k > 0 ? s.text.substr(from) : s.text;
+                // A word joined to a number by a hyphen stands apart (15-Puzzle: fifteen
+                // Puzzle; UTF-8: UTF eight), keeping what begins or ends the piece.
+                const size_t begin = k > 0 ? from : 0;
+                const size_t end = k + 1 < segments.size() ? to : s.text.size();
+                out += s.text.substr(begin, end - begin);
             } else if (auto letters = spellAbbreviation(state, s.text.substr(from, to - from))) {
                 // MP3, ASN.1, UTF-8: punctuation between the letters and digits goes.
                 if (k == 0)

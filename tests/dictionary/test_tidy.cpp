@@ -470,8 +470,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"FrenchNumberSign", "@fr.dic", "le n° 5", "le numéro cinq", "number signs; numbers"},
         {"SwedishFractions", "@se.dic", "minst ¼ av (½) och ¾", "minst en fjärdedel av (en halv) och tre fjärdedelar",
          "fractions x3"},
-        // Apart, ettusen is ett tusen.
+        // Apart, ettusen is ett tusen; a thousand is jeden tisíc, not ICU's jedna tisíc.
         {"SwedishThousand", "@se.dic", "1000 år", "ett tusen år", "numbers"},
+        {"CzechThousandAndHyphen", "@Czech.dic", "1000 UTF-8", "jeden tisíc UTF osm", "numbers x2"},
     });
 }
 
