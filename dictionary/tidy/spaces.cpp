@@ -157,6 +157,11 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
     split += piece.substr(last);
     if (split == piece)
         return std::nullopt;
+    // A small letter hyphened to a short ending is a variable with it (n-tego, n-te: n-th),
+    // not two words (n tego: "n of this").
+    const std::u32string typed = decode(std::string_view(piece).substr(first, last - first));
+    if (typed.size() >= 3 && typed.size() <= 6 && isLowerCase(typed[0]) && typed[1] == U'-')
+        return std::nullopt;
     const size_t fired = state.fired.size();
     const bool digits = std::any_of(piece.begin(), piece.end(), isAsciiDigit);
     std::string parts = digits ? split : state.resolveParts(split, "numbers");

@@ -473,6 +473,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // Apart, ettusen is ett tusen; a thousand is jeden tisíc, not ICU's jedna tisíc.
         {"SwedishThousand", "@se.dic", "1000 år", "ett tusen år", "numbers"},
         {"CzechThousandAndHyphen", "@Czech.dic", "1000 UTF-8", "jeden tisíc UTF osm", "numbers x2"},
+        // n-tego is n-th, not n and "of this".
+        {"PolishVariableOrdinal", "@pl.dic", "n-tego stopnia", "n-tego stopnia", "?ntego(entego nego niego)"},
     });
 }
 
