@@ -156,7 +156,7 @@ constexpr std::string_view englishPrefixes[] = {"over", "under", "out", "fore", 
                                                 "super", "counter", "semi", "anti", "pre"};
 constexpr std::string_view czechPrefixes[] = {"pro", "pod", "nad", "před", "při", "pře",
                                               "roz", "bez", "proti", "mezi"};
-constexpr std::string_view danishPrefixes[] = {"for",  "pro", "gen",   "mod", "und",
+constexpr std::string_view danishPrefixes[] = {"for",  "pro", "gen",   "mod", "und", "uni",
                                                "ind",  "til", "over",  "under", "fra",
                                                "bag",  "sam", "mis",   "præ", "efter"};
 constexpr std::string_view dutchPrefixes[] = {"voor", "over", "onder", "achter", "door",

@@ -52,9 +52,15 @@ std::optional<std::string> spellOutWord(State& state, const std::string& piece) 
     if (letters.size() < 2 || !std::all_of(letters.begin(), letters.end(), isLetter))
         return std::nullopt;
     if (!isUpperCase(letters[0])) {
+        // A word one accent away is no typo's target: whoever typed the accents meant them
+        // (ospårad is no osparad).
         const Morphology* morphology = state.morphology();
-        if (state.spellOut != SpellOut::Words ||
-            (!(morphology && morphology->knows(core)) && !state.nearWords(decode(toLower(core))).empty()))
+        const std::u32string lower = decode(toLower(core));
+        const std::vector<std::u32string> near = state.nearWords(lower);
+        const bool typo = std::any_of(near.begin(), near.end(), [&](const std::u32string& word) {
+            return withoutAccents(word) != withoutAccents(lower);
+        });
+        if (state.spellOut != SpellOut::Words || (!(morphology && morphology->knows(core)) && typo))
             return std::nullopt;
     }
     const std::string spelt = spelledOut(core);

@@ -161,10 +161,14 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // Whoever typed an accent had the keys for them: a plain letter then is meant plain
     // (förstoraren is no förstöraren); only a typed accent may be wrong (piú), for another
     // accent: dropped, it leaves another letter (můžná is no mužná, vytisklý no vytiskly),
-    // but where the accent marks stress only (konvertér).
+    // but where the accent marks stress only (konvertér) or the letter is not the language's.
     const std::u32string plainTyped = withoutAccents(lower);
     const bool typedAccents = plainTyped != lower;
     const bool stressOnly = state.language() && state.language()->optionalStressAccents;
+    // A letter the language does not write (María, São in German) is another language's: it
+    // may go as a keyboard without it would write it. Every letter of the alphabet is a word
+    // of the shipped dictionaries.
+    auto inAlphabet = [&](char32_t c) { return state.known(encode(std::u32string(1, c))); };
     const std::u32string plain = withoutAccents(lower);
     const auto& index = state.accents().byPlainForm;
     const uint64_t hash = hashOf(plain);
@@ -183,7 +187,8 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
                 const bool swapped = word[i] != plain[i] && lower[i] != plain[i];
                 differences += swapped ? 1 : 2;
                 allowed = allowed && (!typedAccents || (lower[i] != plain[i] &&
-                                                        (word[i] != plain[i] || stressOnly)));
+                                                        (word[i] != plain[i] || stressOnly ||
+                                                         !inAlphabet(lower[i]))));
             }
         if (allowed)
             best.offer(word, differences);

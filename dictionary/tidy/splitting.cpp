@@ -459,9 +459,9 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     }
     // A word the language makes of words is no typo of a word one edit away (navneområde
     // beside havneområde); one it lists whole may be (forværelset is no for værelset), and
-    // so may one cut into three parts or a part of three letters, a prefix as often as not
-    // (gen aktivere, Seh kraft, opstart sind læsere).
-    if (!split || (analysis.compound && twoLongParts(*split)))
+    // so may one cut into three parts or a part of three letters (hov ring for hovring,
+    // opstart sind læsere).
+    if (analysis.compound && twoLongParts(*split))
         return split;
     // Unless the word one edit away is the same compound in another form (filmplakaten
     // beside filmplakater, halvdøv beside halvdød): the same first part of four letters or

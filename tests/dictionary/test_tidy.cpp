@@ -327,7 +327,7 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     const char* w = "děkuji canción più konverter žlutý příliš café cafè kůň résumé resumé der prodleva "
                     "dér en én misslich grüße grüsse heißt bass anschläge feuerwehrmänner på "
                     "mærke før ubohých dobrý dobré vylézal velkého velkému gerne fjernt "
-                    "neutrale almen hablo propri studi guance giocava auc a v c mužná";
+                    "neutrale almen hablo propri studi guance giocava auc a v c mužná é ů";
     check(w,
           {
         // Spoken Czech: ej for ý or é (ý on a tie), ýho and ýmu for ého and ému.
@@ -341,6 +341,8 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         // another accent, or none where accents mark stress only (Danish konvertér).
         {"Wrong", "it", "Piú KONVERTÉR", "Più KONVERTÉR", "accents; ?konvertér(konverter)"},
         {"Dropped", "cs", "můžná", "můžná", "?můžná(mužná)"},
+        // A letter the language does not write may go, as a keyboard without it writes it.
+        {"ForeignLetter", "@de_neu.dic", "Santa María", "Santa Maria", "accents"},
         // Whoever typed an accent left none out: förstoraren is no förstöraren.
         {"FewestChanged", "fr", "resume cafe résume", "resumé cafe résume",
          "accents; ?cafe(café cafè); ?résume(résumé resumé)"},
