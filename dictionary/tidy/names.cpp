@@ -63,7 +63,15 @@ std::optional<std::string> spellOutWord(State& state, const std::string& piece) 
         if (state.spellOut != SpellOut::Words || (!(morphology && morphology->knows(core)) && typo))
             return std::nullopt;
     }
-    const std::string spelt = spelledOut(core);
+    // A letter the language does not write is written as a keyboard without it would (the á
+    // of Paraná as a).
+    std::string spelt;
+    for (const char32_t letter : letters) {
+        std::string written = encode(std::u32string(1, letter));
+        if (!state.known(written))
+            written = encode(withoutAccents(std::u32string(1, letter)));
+        spelt += (spelt.empty() ? "" : " ") + written;
+    }
     if (!state.allKnown(spelt))
         return std::nullopt;
     return piece.substr(0, first) + spelt + piece.substr(last);

@@ -388,8 +388,9 @@ TEST(Tidy, KeepsTheWordItReads) {
          "The hous, the Hous! dog zzzzzz\r\nhous the house dog the two",
          "punctuation x2; punctuation + numbers; ?hous*3(house horse hose); ?zzzzzz"},
     });
+    // A letter the language does not write as a keyboard without it would (Ravánal).
     const TidyResult named =
-        Tidier(keyspace("lord r a v n l"), "en").tidy("Lord Ravanal, lord ravanal", true, SpellOut::Names);
+        Tidier(keyspace("lord r a v n l"), "en").tidy("Lord Ravánal, lord ravanal", true, SpellOut::Names);
     EXPECT_EQ(named.text, "Lord R a v a n a l, lord ravanal");
     EXPECT_EQ(report(named), "spelled out; ?ravanal");
     // Asked for words: also a word the language knows (adored, however near adore) or one
