@@ -3,6 +3,8 @@
 #include "tokenizer.h"
 #include "utf8.h"
 
+#include <unicode/uchar.h>
+
 #include <algorithm>
 #include <numeric>
 
@@ -213,6 +215,9 @@ void Suggester::search(uint32_t node, uint32_t depth, const std::u32string& q,
 
 std::vector<std::string> Suggester::suggest(std::string_view word, size_t limit) const {
     const std::u32string q = decode(word);
+    // A sign without letters (∧) is near every short word; none is meant.
+    if (std::none_of(q.begin(), q.end(), [](char32_t c) { return u_isalpha(static_cast<UChar32>(c)); }))
+        return {};
     std::vector<int> rows(q.size() + 2, MaxDistance + 1);
     for (size_t j = 0; j <= q.size() && j <= MaxDistance; ++j)
         rows[j] = static_cast<int>(j);

@@ -175,7 +175,7 @@ TEST(Tidy, SpacesCharactersQuotesAndPunctuation) {
          "Está aquí Qué tal? Hola!", "spaces x2; punctuation x2"},
         {"Emoji", "en", "see \u2764\uFE0F you 👍🏽 here 👨\u200D👩\u200D👧 wait 1\uFE0F\u20E3",
          "see  you  here  wait 1",
-         "spaces + punctuation; punctuation; spaces + punctuation; spaces; ?1(c il at)"},
+         "spaces + punctuation; punctuation; spaces + punctuation; spaces; ?1"},
         // Text that passed through the wrong code page: 0x92 became U+0092 instead of ’.
         {"Windows1252AsC1", "fr", "C\u0092est vrai \u0093vrai\u0094 dit\u0096il vr\u0081ai",
          "C'est vrai vrai dit il vrai", "spaces + apostrophes; spaces + punctuation x2; spaces"},
@@ -211,7 +211,7 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
         // Thousands, times and units; digit by digit where the words lack; none at all.
         {"English", "en", "at 512 at 5. 1,000 (5) 5:30 10am 3.14 007 27 48",
          "at five hundred twelve at five. one thousand (five) five thirty one zero am three "
-         "point one four zero zero seven two seven 48", "numbers x9; ?48(at am et)"},
+         "point one four zero zero seven two seven 48", "numbers x9; ?48"},
         {"German", "de", "21 512", "ein und zwanzig fünf hundert zwölf", "numbers x2"},
         // Thousands grouped by a narrow no-break space; before a word it is a blank.
         {"French", "fr", "21 512 5\u202F000\u00A0euros",
@@ -225,7 +225,7 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
         {"SpanishOrdinals", "es", "el 1º de mayo, la 2ª, el 1er",
          "el primero de mayo, la segunda, el primer", "numbers x3"},
         // A dictionary of no known language: digits only when the dictionary holds them.
-        {"NoLanguage", "", "512 7", "5 1 2 7", "numbers; ?7(1 2 5)"},
+        {"NoLanguage", "", "512 7", "5 1 2 7", "numbers; ?7"},
     });
 }
 
@@ -428,7 +428,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "a three times three grid (six times five) pages one, three, five to seven, nine or five "
          "to ten  zero point nine zero nine ∧ ↑n",
          "arithmetic + numbers; numbers; arithmetic; numbers x2; punctuation + numbers; "
-         "punctuation; numbers; ?∧(a b c); ?↑n(an bn cn)"},
+         "punctuation; numbers; ?∧; ?↑n(an bn cn)"},
         {"GermanDivisionAndZero", "@de_neu.dic", "15÷100 0.909", "fünfzehn geteilt durch ein hundert null Komma neun null neun",
          "arithmetic + numbers; numbers"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
