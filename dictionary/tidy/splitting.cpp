@@ -115,6 +115,12 @@ std::optional<std::string> splitNumberWord(State& state, const std::string& piec
 
 namespace {
 
+// The word, in small letters, is one of the list's.
+bool listed(std::span<const std::string_view> list, std::string_view word) {
+    const std::string lower = toLower(word);
+    return std::find(list.begin(), list.end(), lower) != list.end();
+}
+
 // Two parts of four letters or more, as a split that has more than its parts to go by.
 bool twoLongParts(std::string_view split) {
     const std::vector<std::string_view> words = splitBlanks(split);
@@ -144,9 +150,7 @@ std::optional<std::string> cutBefore(State& state, const std::string& piece,
             drops.push_back(link.size());
     for (const size_t drop : drops) {
         const std::string firstPart = encode(std::u32string_view(head).substr(0, head.size() - drop));
-        if (head.size() - drop >= 3 && state.known(firstPart) &&
-            std::find(language->prefixWords.begin(), language->prefixWords.end(), firstPart) ==
-                language->prefixWords.end()) {
+        if (head.size() - drop >= 3 && state.known(firstPart) && !listed(language->prefixWords, firstPart)) {
             const std::string candidate = piece.substr(0, first) +
                 withCapitalsOf(decode(core.substr(0, cut)), decode(firstPart)) + ' ' +
                 core.substr(cut) + piece.substr(last);
@@ -280,15 +284,18 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // its last part's stem; partitioneringen does not end with ingen's, nor startbara with bara's.
     const std::vector<std::string> ownStems =
         knownWord && !analysis.compound ? morphology->stems(core) : std::vector<std::string>{};
-    auto isSuffix = [&](std::string_view part) {
-        const std::string lowerPart = toLower(part);
-        return std::find(language->suffixWords.begin(), language->suffixWords.end(), lowerPart) !=
-               language->suffixWords.end();
-    };
-    auto isPrefix = [&](std::string_view part) {
-        const std::string lowerPart = toLower(part);
-        return std::find(language->prefixWords.begin(), language->prefixWords.end(), lowerPart) !=
-               language->prefixWords.end();
+    auto isSuffix = [&](std::string_view part) { return listed(language->suffixWords, part); };
+    auto isPrefix = [&](std::string_view part) { return listed(language->prefixWords, part); };
+    // A word the language knows with a linking element after it (Versicherungs, nätverks).
+    auto linkedForm = [&](std::string_view word) {
+        const std::u32string letters = decode(word);
+        return std::any_of(language->linkingElements.begin(), language->linkingElements.end(),
+                           [&](std::u32string_view link) {
+                               return letters.size() > link.size() + 2 &&
+                                      std::u32string_view(letters).ends_with(link) &&
+                                      morphology->knows(encode(std::u32string_view(letters).substr(
+                                          0, letters.size() - link.size())));
+                           });
     };
     // Or, loosely, where the language stems the part as another word (filer: fila; not
     // ringer, a word of its own), the word's stem ends with a word the part begins with and is
@@ -353,10 +360,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
             };
             if (word == words.back())
                 return false;
-            return std::any_of(language->linkingElements.begin(), language->linkingElements.end(),
-                               [&](std::u32string_view link) {
-                                   return typed.ends_with(link) && knownAs(link.size(), {});
-                               }) ||
+            return linkedForm(word) ||
                    (knownWord &&
                     std::any_of(language->compoundForms.begin(), language->compoundForms.end(),
                                [&](const CompoundForm& form) {
@@ -376,18 +380,9 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         auto otherCutFits = [&](size_t other) {
             const std::string before = lower.substr(0, other), after = lower.substr(other);
             const std::u32string beforeLetters = decode(before);
-            auto knownBefore = [&] {
-                return morphology->knows(before) ||
-                       std::any_of(language->linkingElements.begin(), language->linkingElements.end(),
-                                   [&](std::u32string_view link) {
-                                       return beforeLetters.size() > link.size() + 2 &&
-                                              std::u32string_view(beforeLetters).ends_with(link) &&
-                                              morphology->knows(encode(std::u32string_view(beforeLetters)
-                                                                           .substr(0, beforeLetters.size() - link.size())));
-                                   });
-            };
             if (beforeLetters.size() < 3 || decode(after).size() < 3 || !state.known(before) ||
-                !state.known(after) || !knownBefore() || !morphology->knows(after))
+                !state.known(after) || !(morphology->knows(before) || linkedForm(before)) ||
+                !morphology->knows(after))
                 return false;
             return analysis.endings.empty() ? ownStems.empty() || endsWithStemOf(before, after, true)
                                             : isEnding(after);
@@ -492,7 +487,9 @@ std::optional<std::string> splitInWords(State& state, const std::string& piece,
     constexpr size_t MaxLetters = 40;
     constexpr int MaxLookups = 2000;
     constexpr int MaxOffers = 8;
-    const auto [first, last] = coreOf(piece);
+    // Named apart: the lambdas below use them, which structured bindings do not allow everywhere.
+    const auto coreSpan = coreOf(piece);
+    const size_t first = coreSpan.first, last = coreSpan.second;
     const std::string core = piece.substr(first, last - first);
     const std::string lower = toLower(core);
     const Language* language = state.language();
