@@ -411,7 +411,17 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         if (inDoubt())
             return false;
 
-        return !isPrefix(words.front()) && std::all_of(words.begin(), words.end(), isWord) &&
+        // Where words are not joined into compounds, a word written joined to another stands
+        // as it is listed, not in one of its forms (video zařízení; no kostičko váním, a
+        // vocative before a noun).
+        auto standsAsListed = [&](std::string_view word) {
+            if (language->buildsCompounds)
+                return true;
+            const std::vector<std::string> stems = morphology->stems(word);
+            return std::find(stems.begin(), stems.end(), toLower(word)) != stems.end();
+        };
+        return !isPrefix(words.front()) && standsAsListed(words.front()) &&
+               std::all_of(words.begin(), words.end(), isWord) &&
                (analysis.endings.empty() ? !isSuffix(words.back())
                                          : isEnding(words.back()) &&
                                                (decode(head).size() >= 4 || isLastPart(words.back()))) &&

@@ -525,11 +525,13 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "gränssnitt prästsläkterna förinställningarna",
          "compounds x4; ?partitioneringen; ?prästsläkterna(prästsläkten prästsläkter); "
          "?förinställningarna(föreställningarna förställningarna)"},
-        // A number joined to an adjective, not to a noun (pětikoruna).
+        // A number joined to an adjective, not to a noun (pětikoruna); a word joined to another
+        // as it is listed, not in one of its forms (no kostičko váním).
         {"Czech", "@Czech.dic", "To je nevyléčitelná nemoc. Neměj strach. Těch ubohejch, nic "
-         "jednoduchýho, devatenáctiletá pětikoruna", "To je ne vyléčitelná nemoc. Ne měj strach. "
-         "Těch ubohých, nic jednoduchého, devatenácti letá pětikoruna",
-         "compounds x2; respelling x2; compounds; ?pětikoruna"},
+         "jednoduchýho, devatenáctiletá pětikoruna audiokabelem kostičkováním",
+         "To je ne vyléčitelná nemoc. Ne měj strach. Těch ubohých, nic jednoduchého, devatenácti "
+         "letá pětikoruna audio kabelem kostičkováním",
+         "compounds x2; respelling x2; compounds x2; ?pětikoruna; ?kostičkováním"},
         {"Polish", "@pl.dic", "stuprocentowy", "stu procentowy", "compounds"},
     });
 }
