@@ -443,6 +443,13 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
     if (!symbols || (at != std::string::npos && piece.find('@', at + 1) != std::string::npos))
         return std::nullopt;
     const auto [first, last] = coreOf(piece);
+    // Its full stops as the language's word for the dot.
+    auto spoken = [&](std::string_view part) {
+        std::string out;
+        for (char c : part)
+            out += c == '.' ? ' ' + std::string(symbols->dot) + ' ' : std::string(1, c);
+        return out;
+    };
     if (at == std::string::npos) {
         // A host name (pl.wikibooks.org) in small letters: labels of two or more, the last
         // one letters only. Not an abbreviation's letters (z.B, e.g).
@@ -467,10 +474,7 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
             });
         if (!hostName || !state.known(symbols->dot))
             return std::nullopt;
-        std::string out = piece.substr(0, first);
-        for (size_t k = 0; k < labels.size(); ++k)
-            out += (k ? " " + std::string(symbols->dot) + " " : std::string()) + std::string(labels[k]);
-        return out + piece.substr(last);
+        return piece.substr(0, first) + spoken(host) + piece.substr(last);
     }
     if (at <= first || at + 1 >= last)
         return std::nullopt;
@@ -484,12 +488,6 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
     if (!hostName || dot == std::string_view::npos || dot == 0 || dot + 1 == domain.size() ||
         !state.known(symbols->at) || !state.known(symbols->dot))
         return std::nullopt;
-    auto spoken = [&](std::string_view part) {
-        std::string out;
-        for (char c : part)
-            out += c == '.' ? ' ' + std::string(symbols->dot) + ' ' : std::string(1, c);
-        return out;
-    };
     return piece.substr(0, first) + spoken(local) + ' ' + std::string(symbols->at) + ' ' +
            spoken(domain) + piece.substr(last);
 }
