@@ -150,9 +150,17 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             split += piece[i++];
             continue;
         }
+        const size_t from = i;
         while (i < last && isSeparatorByte(piece[i]))
             ++i;
-        split += ' ';
+        // An elision keeps its apostrophe where the reader sees it (dell' annotazione,
+        // l' annotation); the tokenizer drops it all the same.
+        size_t after = i;
+        while (after < last && !isSeparatorByte(piece[after]))
+            ++after;
+        const bool elision = i - from == 1 && piece[from] == '\'' && from > first &&
+                             after - i >= 2;
+        split += elision ? "' " : " ";
     }
     split += piece.substr(last);
     if (split == piece)

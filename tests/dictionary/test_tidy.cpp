@@ -190,12 +190,15 @@ TEST(Tidy, SpacesCharactersQuotesAndPunctuation) {
 }
 
 TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
-    const char* w = "middle click and or l écran d eau qu il mother ausgabe datei name neu";
+    const char* w = "middle click and or l écran d eau qu il mother ausgabe datei name neu "
+                    "dell annotazione";
     check(w, {
         {"HyphenAndSlash", "en", "middle-click and/or", "middle click and or", "separators x2"},
         {"Elision", "fr", "L'écran d’eau qu’il l'zorg mother-in-law",
-         "L écran d eau qu il l'zorg mother-in-law",
+         "L' écran d' eau qu' il l'zorg mother-in-law",
          "separators; apostrophes + separators x2; ?lzorg; ?motherinlaw"},
+        {"ElisionKeepsItsApostrophe", "it", "dell'annotazione", "dell' annotazione",
+         "separators"},
         {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe datei Name neu",
          "separators + compounds"},
     });
