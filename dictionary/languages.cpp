@@ -122,6 +122,10 @@ constexpr std::string_view polishJoined[] = {"pół"};
 constexpr std::string_view danishSuffixes[] = {"bar",  "bare", "lig",   "lige",  "ligt", "hed",
                                                "heden", "som", "somme", "somt", "ene",  "erne",
                                                "eren", "ere",  "lere",  "ler"};
+// Endings that the languages list as words of their own (buffer ování, kompil owanie).
+constexpr std::string_view czechSuffixes[] = {"ování", "ováním", "ovací", "ním", "ismus"};
+constexpr std::string_view polishSuffixes[] = {"owanie", "owania", "ować", "owy", "owa", "owe",
+                                               "owych", "owego", "ami", "ach", "em", "ów"};
 constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze", "heid"};
 constexpr std::string_view germanSuffixes[] = {"bar", "bare", "lich", "liche", "los", "lose", "sam", "same"};
 constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "liga", "ligt",
@@ -188,7 +192,7 @@ const std::vector<Language>& languageTable() {
          .prefixWords = englishPrefixes},
         {.displayName = "Czech", .fileName = "Czech.dic", .codePage = "windows-1250", .locale = "cs",
          .hunspell = "cs_CZ", .respellings = czechRespellings, .negationPrefix = "ne",
-         .symbols = &czechSymbols, .prefixWords = czechPrefixes,
+         .symbols = &czechSymbols, .suffixWords = czechSuffixes, .prefixWords = czechPrefixes,
          .numberPrefixes = czechNumberPrefixes, .adjectiveEndings = czechAdjectives,
          .numberFixes = czechNumberFixes},
         // Danish written before 1948, still much read, gives nouns capitals.
@@ -207,7 +211,8 @@ const std::vector<Language>& languageTable() {
          .prefixWords = frenchPrefixes},
         {.displayName = "German", .fileName = "de_neu.dic", .codePage = "windows-1252", .locale = "de",
          .hunspell = "de_DE_frami", .respellings = germanRespellings,
-         .linkingElements = germanicLinks, .capitalisesNouns = true, .symbols = &germanSymbols,
+         .linkingElements = germanicLinks, .capitalisesNouns = true,
+         .listsNounsWithCapitals = true, .symbols = &germanSymbols,
          .buildsCompounds = true, .compoundForms = germanicForms, .suffixWords = germanSuffixes,
          .adjectiveSuffixes = germanAdjectives,
          .prefixWords = germanPrefixes, .infinitiveParticle = "zu"},
@@ -217,8 +222,8 @@ const std::vector<Language>& languageTable() {
         {.displayName = "Polish", .fileName = "pl.dic", .codePage = "windows-1250", .locale = "pl",
          .hunspell = "pl_PL", .negationPrefix = "nie", .symbols = &polishSymbols,
          .joinedWords = polishJoined, .infinitiveEnding = "ć", .participleEndings = polishParticiples,
-         .prefixWords = polishPrefixes, .numberPrefixes = polishNumberPrefixes,
-         .adjectiveEndings = polishAdjectives},
+         .suffixWords = polishSuffixes, .prefixWords = polishPrefixes,
+         .numberPrefixes = polishNumberPrefixes, .adjectiveEndings = polishAdjectives},
         {.displayName = "Spanish", .fileName = "es.dic", .codePage = "windows-1252", .locale = "es",
          .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
          .prefixWords = spanishPrefixes},

@@ -91,6 +91,7 @@ struct Language {
     std::span<const std::u32string_view> linkingElements = {};
     std::string_view negationPrefix = {}; // written joined to the word it denies (ne, nie)
     bool capitalisesNouns = false;   // a capital inside a sentence marks no name
+    bool listsNounsWithCapitals = false; // its Hunspell dictionary does (Datei, not datei)
     const SymbolWords* symbols = nullptr;
     // Writes new compounds as one word (Ausgabedatei, slutstatus): a word made of words may
     // be one the dictionary lacks. Elsewhere such a word is a word of its own or a typo.

@@ -42,6 +42,12 @@ class HunspellMorphology final : public Morphology {
         return false;
     }
 
+    bool knowsAsTyped(std::string_view word) const override {
+        std::lock_guard lock(mutex_);
+        const std::optional<std::string> native = toNative(word);
+        return native && hunspell_.spell(*native);
+    }
+
     // Hunspell names each part of a compound "pa:" and a stem "st:".
     Analysis analyse(std::string_view word) const override {
         Analysis result;

@@ -24,6 +24,9 @@ class Morphology {
     // The word (UTF-8) is a word of the language as typed, or with a capital first letter
     // (a German noun typed in small letters).
     virtual bool knows(std::string_view word) const = 0;
+    // Only as typed: a word in small letters that the language knows only with a capital is
+    // a name (Pellem), no word.
+    virtual bool knowsAsTyped(std::string_view word) const = 0;
     // How the language analyses a word it knows (as knows() takes it).
     struct Analysis {
         bool compound = false; // made of words (Ausgabedatei, verdensure)

@@ -348,7 +348,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         // is not named: partition ering verktyg), or by the language's rules (Beicht spiegel,
         // kvinno överskottet); in any other word such a part is a guess (Mur dock, ment ion).
         auto isWord = [&](std::string_view word) {
-            if (morphology->knows(word) ||
+            if ((language->listsNounsWithCapitals ? morphology->knows(word) : morphology->knowsAsTyped(word)) ||
                 (analysis.compound && words.size() == 2 && word == words.front()))
                 return true;
             const std::u32string letters = decode(word);

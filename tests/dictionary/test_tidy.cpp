@@ -529,12 +529,15 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "compounds x4; ?partitioneringen; ?prästsläkterna(prästsläkten prästsläkter); "
          "?förinställningarna(föreställningarna förställningarna)"},
         // A number joined to an adjective, not to a noun (pětikoruna); a word joined to another
-        // as it is listed, not in one of its forms (no kostičko váním).
+        // as it is listed, not in one of its forms (no kostičko váním), nor a name's form in
+        // small letters (no mys pellem) or an ending (no buffer ování).
         {"Czech", "@Czech.dic", "To je nevyléčitelná nemoc. Neměj strach. Těch ubohejch, nic "
-         "jednoduchýho, devatenáctiletá pětikoruna audiokabelem kostičkováním",
+         "jednoduchýho, devatenáctiletá pětikoruna audiokabelem kostičkováním myspellem "
+         "bufferování",
          "To je ne vyléčitelná nemoc. Ne měj strach. Těch ubohých, nic jednoduchého, devatenácti "
-         "letá pětikoruna audio kabelem kostičkováním",
-         "compounds x2; respelling x2; compounds x2; ?pětikoruna; ?kostičkováním"},
+         "letá pětikoruna audio kabelem kostičkováním myspellem bufferování",
+         "compounds x2; respelling x2; compounds x2; ?pětikoruna; ?kostičkováním; ?myspellem; "
+         "?bufferování"},
         {"Polish", "@pl.dic", "stuprocentowy", "stu procentowy", "compounds"},
     });
 }
