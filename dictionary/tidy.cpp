@@ -110,6 +110,8 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
         if (!lineEnd || at > *lineEnd) {
             lineEnd = std::min(text.find("\r\n", at), text.size());
             state.lineHasLowerCase = hasLowerCase(text.substr(at, *lineEnd - at));
+            const std::u32string line = decode(text.substr(at, *lineEnd - at));
+            state.lineHasAccents = withoutAccents(line) != line;
             sentenceStart = true;
             lineStart = at;
             state.amount.reset();

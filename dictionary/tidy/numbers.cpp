@@ -222,6 +222,22 @@ std::string readSign(State& state, std::string_view lead) {
 
 // Digit groups ("512", "1,000", "3,5") become number words, or the words of their digits; the
 // separators between groups and other parts become blanks. Only when every word is known.
+namespace {
+
+// Two numbers' digits compared as the numbers they write.
+bool lessThan(std::string_view a, std::string_view b) {
+    auto trim = [](std::string_view digits) {
+        while (digits.size() > 1 && digits[0] == '0')
+            digits.remove_prefix(1);
+        return digits;
+    };
+    a = trim(a);
+    b = trim(b);
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+} // namespace
+
 std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     struct Segment {
         std::string text;
@@ -231,6 +247,15 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
         return std::nullopt;
     const SymbolWords* symbols = state.symbols();
+    // A name's plus signs are said before its number (C++11, g++-3.0).
+    for (size_t i = 1; i < piece.size(); ++i)
+        if (piece[i] == '+') {
+            size_t end = i;
+            while (end < piece.size() && isSeparatorByte(piece[end]))
+                ++end;
+            if (const std::string said = plusSigns(state, piece, i, end); !said.empty())
+                return state.resolveParts(piece.substr(0, i) + said + ' ' + piece.substr(end), "numbers");
+        }
     // A list of numbers (pages 1,3,5-7,9) reads number by number, each comma kept: no
     // decimal (7,9) and no thousands (1,3,5) that the list does not hold.
     std::vector<size_t> commas;
@@ -287,13 +312,24 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     auto between = [&](const Segment& s, size_t k) -> std::string_view {
         if (!symbols || !isNumber(k - 1) || !isNumber(k + 1))
             return {};
+        if (s.text == "+")
+            return symbols->plus;
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
         // After a version's second dot the dash is its revision's: 1.2.3-4.
         if (s.text == "-" && dashes == 1 && dotsBefore(k) >= 2)
             return symbols->dash;
-        if ((s.text == "-" || s.text == "\u2013") && dashes == 1)
-            return symbols->range;
+        // A range or a score between numbers of their own (2-6, 1914-1918, 41-8); in a name
+        // (x86-64, ISO-8859-1), before a leading zero (10-03) or down from a long number
+        // (8859-1) the dash is only a dash.
+        if ((s.text == "-" || s.text == "\u2013") && dashes == 1) {
+            const std::string& from = segments[k - 1].number.whole;
+            const std::string& to = segments[k + 1].number.whole;
+            const bool code = (k >= 2 && !segments[k - 2].separatorsOnly) ||
+                              (to.size() > 1 && to[0] == '0') ||
+                              (from.size() >= 3 && lessThan(to, from));
+            return code ? symbols->dash : symbols->range;
+        }
         return {};
     };
     std::string out;

@@ -60,6 +60,8 @@ class State {
     AccentIndex& accents();
 
     bool lineHasLowerCase = true; // of the line being tidied
+    bool lineHasAccents = false;  // a letter with an accent typed anywhere in the line
+    bool inNameParts = false;     // the parts of a name cut at its capitals are resolved
     bool sentenceStart = true;    // the piece being tidied begins a sentence or a line
     std::string_view typed;       // the piece as typed, before any rule
     SpellOut spellOut = SpellOut::Nothing; // asked for, never done unasked
@@ -99,6 +101,9 @@ std::optional<std::string> normalizeSpaces(State&, const std::string& piece);
 std::optional<std::string> plainApostrophes(State&, const std::string& piece);
 std::optional<std::string> dropPunctuation(State&, const std::string& piece);
 std::optional<std::string> splitAtSeparators(State&, const std::string& piece);
+// The words for the plus signs from text[from] up to text[to] when they follow a name (C++),
+// each after a blank; empty otherwise.
+std::string plusSigns(const State& state, std::string_view text, size_t from, size_t to);
 // Numbers and symbols (numbers.cpp, symbols.cpp).
 std::optional<std::string> readPhoneNumber(State&, const std::string& piece);
 std::optional<std::string> readNumberSign(State&, const std::string& piece);

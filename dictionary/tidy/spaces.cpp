@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "common.h"
+#include "languages.h"
 #include "rules.h"
 #include "tokenizer.h"
 
@@ -139,6 +140,18 @@ std::optional<std::string> dropPunctuation(State&, const std::string& piece) {
     return encode(out);
 }
 
+// Plus signs right after a name are part of it (C++, g++, Notepad++): said, not dropped.
+std::string plusSigns(const State& state, std::string_view text, size_t from, size_t to) {
+    const SymbolWords* symbols = state.symbols();
+    if (from == 0 || text[from] != '+' || isSeparatorByte(text[from - 1]) ||
+        isAsciiDigit(text[from - 1]) || text[from - 1] == ' ' || !symbols || symbols->plus.empty())
+        return {};
+    std::string said;
+    for (size_t i = from; i < to && text[i] == '+'; ++i)
+        said += ' ' + std::string(symbols->plus);
+    return said;
+}
+
 // Separators standing between two parts of a word become a blank, when every part ends up
 // a word, as it stands or through the later rules (Ausgabedatei-Name, Peťa-Cancion); digit
 // groups ("1,000") are the number rule's.
@@ -153,6 +166,12 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         const size_t from = i;
         while (i < last && isSeparatorByte(piece[i]))
             ++i;
+        if (const std::string said = plusSigns(state, piece, from, i); !said.empty()) {
+            split += said;
+            if (i < last)
+                split += ' ';
+            continue;
+        }
         // An elision keeps its apostrophe where the reader sees it (dell' annotazione,
         // l' annotation); the tokenizer drops it all the same.
         size_t after = i;

@@ -33,6 +33,9 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
             return std::u32string_view(U"IVXLCDM").find(c) != std::u32string_view::npos;
         }))
         return std::nullopt;
+    // Capitals among small letters are an abbreviation (IEEE, DSSSL), as for respelling.
+    if (state.lineHasLowerCase && !hasLowerCase(encode(typed)) && typed.size() <= 6)
+        return std::nullopt;
     std::vector<std::pair<size_t, size_t>> runs; // start and length
     for (size_t i = 0; i < lower.size();) {
         size_t j = i + 1;
@@ -68,8 +71,20 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
         if (state.known(encode(word)))
             best.offer(word, removed);
     }
-    // Only now ask the language: the look-up costs more than the search.
+    // Only now ask the language: the look-up costs more than the search. A drawn-out
+    // consonant must leave a word of it in small letters, with a vowel (pppd is no ppd, Mixxx
+    // no mixx); a drawn-out vowel is a voice's (sooo, DZIEKIII).
+    auto vowel = [](char32_t c) {
+        return std::u32string_view(U"aeiouy").find(withoutAccents(std::u32string(1, c))[0]) !=
+               std::u32string_view::npos;
+    };
+    const bool vowelsOnly = std::all_of(runs.begin(), runs.end(),
+                                        [&](const auto& run) { return vowel(lower[run.first]); });
     if (!best.get() || !state.mayReplace(piece.substr(first, last - first)))
+        return std::nullopt;
+    const std::string result = toLower(encode(*best.get()));
+    if (!vowelsOnly && state.morphology() &&
+        (!state.morphology()->knowsAsTyped(result) || std::ranges::none_of(decode(result), vowel)))
         return std::nullopt;
     return piece.substr(0, first) + encode(*best.get()) + piece.substr(last);
 }
@@ -158,12 +173,24 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     if (letters.size() < 2 || lower.size() != letters.size() ||
         !std::all_of(letters.begin(), letters.end(), isLetter) || state.looksLikeName(core))
         return std::nullopt;
+    // Capitals among small letters, or inside a word, write an abbreviation or a name (SANE,
+    // CORBA, GiNaC, ProDA), never a word without its accents (saně, čorba, ginąć, prodá).
+    const bool innerCapital = std::any_of(letters.begin() + 1, letters.end(), isUpperCase);
+    if ((innerCapital && (hasLowerCase(core) || (state.lineHasLowerCase && letters.size() <= 6))) ||
+        state.inNameParts)
+        return std::nullopt;
     // Whoever typed an accent had the keys for them: a plain letter then is meant plain
     // (förstoraren is no förstöraren); only a typed accent may be wrong (piú), for another
     // accent: dropped, it leaves another letter (můžná is no mužná, vytisklý no vytiskly),
     // but where the accent marks stress only (konvertér) or the letter is not the language's.
     const std::u32string plainTyped = withoutAccents(lower);
     const bool typedAccents = plainTyped != lower;
+    // The same for a name in the line: one typed plain beside accented words is meant plain
+    // (Namazu beside nástroj is no namažu); where nouns take capitals, that is no name.
+    const bool capitalised = isUpperCase(letters[0]) && hasLowerCase(core) && !innerCapital;
+    if (!typedAccents && capitalised && state.lineHasAccents && state.language() &&
+        !state.language()->capitalisesNouns)
+        return std::nullopt;
     const bool stressOnly = state.language() && state.language()->optionalStressAccents;
     // A letter the language does not write (María, São in German) is another language's: it
     // may go as a keyboard without it would write it. Every letter of the alphabet is a word

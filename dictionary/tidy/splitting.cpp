@@ -67,7 +67,9 @@ std::optional<std::string> splitAtCapitals(State& state, const std::string& piec
         const std::optional<std::string> split = splitWhereCapitals(piece, afterRuns);
         if (!split)
             continue;
+        state.inNameParts = true;
         std::string parts = state.resolveParts(*split, "numbers");
+        state.inNameParts = false;
         if (state.allKnown(parts))
             return parts;
         state.fired.resize(fired);

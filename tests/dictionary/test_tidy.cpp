@@ -254,6 +254,12 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
          "Cool, No! CRUEL so www XIII HHHHHHHH xxxyyy",
          "drawn-out letters x4; ?www(w); ?xiii(xi); ?hhhhhhhh; ?xxxyyy"},
     });
+    check("", {
+        // A drawn-out consonant leaves a word of the language or nothing (pppd, Mixxx), and an
+        // abbreviation's letters are its own (DSSSL).
+        {"DrawnOutConsonants", "@eng.dic", "pppd and Mixxx, DSSSL", "pppd and Mixxx, D S S S L",
+         "abbreviations; ?pppd(ppd ppfd ppp); ?mixxx(mixx fixx maxx)"},
+    });
 }
 
 TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
@@ -335,11 +341,15 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
           {
         // Spoken Czech: ej for ý or é (ý on a tie), ýho and ýmu for ého and ému.
         // Never a word the language knows for another (kun: martens; prodlévá: lingers), nor
-        // a name inside a sentence.
+        // a name inside a sentence, nor one typed plain beside accents or an abbreviation
+        // (Namazu is no namažu, SANE no saně).
         {"Czech", "cs",
-         "Dekuji, cancion! zluty kun, prilis Ubohejch dobrej vylejzal VELKÝHO velkýmu prodlévá",
-         "Děkuji, canción! žlutý kun, příliš Ubohejch dobrý vylézal VELKÉHO velkému prodlévá",
+         "dekuji, cancion! zluty kun, prilis Ubohejch dobrej vylejzal VELKÝHO velkýmu prodlévá",
+         "děkuji, canción! žlutý kun, příliš Ubohejch dobrý vylézal VELKÉHO velkému prodlévá",
          "accents x4; respelling x4; ?kun(kůň en én); ?ubohejch(ubohých); ?prodlévá(prodleva)"},
+        {"NameBesideAccents", "@Czech.dic", "Namazu používá SANE a GiNaC",
+         "Namazu používá S A N E a GiNaC",
+         "abbreviations; ?namazu(namanu namažu amanu); ?ginac(giac gina jinac)"},
         // A typed accent dropped leaves another letter (můžná is no mužná, "manly"): only
         // another accent, or none where accents mark stress only (Danish konvertér).
         {"Wrong", "it", "Piú KONVERTÉR", "Più KONVERTÉR", "accents; ?konvertér(konverter)"},
@@ -432,6 +442,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "to ten  zero point nine zero nine ∧ ↑n",
          "arithmetic + numbers; numbers; arithmetic; numbers x2; punctuation + numbers; "
          "punctuation; numbers; ?∧; ?↑n(an bn cn)"},
+        // A range or a score runs between numbers of their own; in a name, before a leading
+        // zero or down from a long number the dash is a dash. A name's plus signs are said.
+        {"EnglishCodesAndPlusSigns", "@eng.dic", "won 41-8 on x86-64, annex 10-03, 8859-1 in C++-code and C++11, 5+3",
+         "won forty one to eight on x eighty six dash sixty four, annex ten dash zero three, eight "
+         "thousand eight hundred fifty nine dash one in C plus plus code and C plus plus eleven, "
+         "five plus three", "numbers x4; separators; numbers x2"},
         {"GermanDivisionAndZero", "@de_neu.dic", "15÷100 0.909", "fünfzehn geteilt durch ein hundert null Komma neun null neun",
          "arithmetic + numbers; numbers"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
