@@ -61,7 +61,8 @@ class State {
 
     bool lineHasLowerCase = true; // of the line being tidied
     bool lineHasAccents = false;  // a letter with an accent typed anywhere in the line
-    bool inNameParts = false;     // the parts of a name cut at its capitals are resolved
+    bool inNameParts = false;      // of a name cut at its capitals: none gets an accent
+    bool inSeparatedParts = false; // of a word cut at its separators
     bool sentenceStart = true;    // the piece being tidied begins a sentence or a line
     std::string_view typed;       // the piece as typed, before any rule
     SpellOut spellOut = SpellOut::Nothing; // asked for, never done unasked

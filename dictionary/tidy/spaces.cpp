@@ -191,7 +191,9 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         return std::nullopt;
     const size_t fired = state.fired.size();
     const bool digits = std::any_of(piece.begin(), piece.end(), isAsciiDigit);
+    state.inSeparatedParts = true;
     std::string parts = digits ? split : state.resolveParts(split, "numbers");
+    state.inSeparatedParts = false;
     if (!state.allKnown(parts)) {
         state.fired.resize(fired);
         return std::nullopt;

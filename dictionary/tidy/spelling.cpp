@@ -185,11 +185,13 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // but where the accent marks stress only (konvertér) or the letter is not the language's.
     const std::u32string plainTyped = withoutAccents(lower);
     const bool typedAccents = plainTyped != lower;
-    // The same for a name in the line: one typed plain beside accented words is meant plain
-    // (Namazu beside nástroj is no namažu); where nouns take capitals, that is no name.
+    // The same for a name or a part of a joined word in the line: one typed plain beside
+    // accented words is meant plain (Namazu beside nástroj is no namažu, blas-dev no błaś
+    // dev); where nouns take capitals, a capital makes no name.
     const bool capitalised = isUpperCase(letters[0]) && hasLowerCase(core) && !innerCapital;
-    if (!typedAccents && capitalised && state.lineHasAccents && state.language() &&
-        !state.language()->capitalisesNouns)
+    if (!typedAccents && state.lineHasAccents &&
+        (state.inSeparatedParts ||
+         (capitalised && state.language() && !state.language()->capitalisesNouns)))
         return std::nullopt;
     const bool stressOnly = state.language() && state.language()->optionalStressAccents;
     // A letter the language does not write (María, São in German) is another language's: it

@@ -347,9 +347,9 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
          "dekuji, cancion! zluty kun, prilis Ubohejch dobrej vylejzal VELKÝHO velkýmu prodlévá",
          "děkuji, canción! žlutý kun, příliš Ubohejch dobrý vylézal VELKÉHO velkému prodlévá",
          "accents x4; respelling x4; ?kun(kůň en én); ?ubohejch(ubohých); ?prodlévá(prodleva)"},
-        {"NameBesideAccents", "@Czech.dic", "Namazu používá SANE a GiNaC",
-         "Namazu používá S A N E a GiNaC",
-         "abbreviations; ?namazu(namanu namažu amanu); ?ginac(giac gina jinac)"},
+        {"NameBesideAccents", "@Czech.dic", "Namazu používá SANE a GiNaC, sane-find",
+         "Namazu používá S A N E a GiNaC, sane-find",
+         "abbreviations; ?namazu(namanu namažu amanu); ?ginac(giac gina jinac); ?sanefind"},
         // A typed accent dropped leaves another letter (můžná is no mužná, "manly"): only
         // another accent, or none where accents mark stress only (Danish konvertér).
         {"Wrong", "it", "Piú KONVERTÉR", "Più KONVERTÉR", "accents; ?konvertér(konverter)"},
