@@ -145,7 +145,7 @@ constexpr std::string_view czechNumberPrefixes[] = {
     "čtyřiceti", "padesáti",   "šedesáti",  "sedmdesáti", "osmdesáti",   "devadesáti", "sto",
     "více",      "mnoha",      "několika"};
 constexpr std::string_view czechAdjectives[] = {"ý", "í"};
-constexpr Respelling czechNumberFixes[] = {{"jedna tisíc", "jeden tisíc"}};
+constexpr Respelling czechNumberFixes[] = {{"jedna tisíc", "jeden tisíc"}, {"dvě tisíc", "dva tisíc"}};
 constexpr std::string_view polishNumberPrefixes[] = {
     "jedno",        "dwu",           "trzy",         "cztero",        "pięcio",
     "sześcio",      "siedmio",       "ośmio",        "dziewięcio",    "dziesięcio",

@@ -44,6 +44,33 @@ template <class Span> void forEachSpan(std::string_view text, std::string& out, 
     span(text.substr(start));
 }
 
+// How many groups of three digits follow a number of one to three digits as its thousands
+// (20 000, 1 168 000,5): blank, three digits, and nothing but punctuation before the next
+// blank; none where another number stands before or after them (a telephone number's groups).
+size_t groupsAfter(std::string_view piece, std::string_view before, std::string_view after) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (piece.empty() || piece.size() > 3 || !std::all_of(piece.begin(), piece.end(), digit) ||
+        (before.size() >= 2 && before.back() == ' ' && digit(before[before.size() - 2])))
+        return 0;
+    size_t groups = 0, pos = 0;
+    while (pos + 4 <= after.size() && after[pos] == ' ' && digit(after[pos + 1]) &&
+           digit(after[pos + 2]) && digit(after[pos + 3])) {
+        size_t end = pos + 4;
+        if (end < after.size() && after[end] != ' ') {
+            // Punctuation may end the last group ("000." "234,56"); a letter makes it no group.
+            if (!isSeparatorByte(after[end]))
+                break;
+            while (end < after.size() && after[end] != ' ')
+                ++end;
+            return groups + 1;
+        }
+        ++groups;
+        pos = end;
+    }
+    const bool numberAfter = pos + 1 < after.size() && after[pos] == ' ' && digit(after[pos + 1]);
+    return numberAfter ? 0 : groups;
+}
+
 std::string joinedNames(const std::vector<std::string_view>& names) {
     std::string out;
     for (size_t i = 0; i < names.size(); ++i)
@@ -105,6 +132,25 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
     };
     std::optional<Held> held;
     std::string reordered; // the line after the amount, the held symbol first
+    // A number whose thousands are grouped by blanks (20 000, 1 168 000) is held back from its
+    // first group to its last and read as one.
+    struct Grouped {
+        size_t at, tidiedAt, groupsLeft;
+    };
+    std::optional<Grouped> grouped;
+    // The tidied text of the original at originalAt, listed as a change where it differs.
+    auto emit = [&](std::string_view original, size_t originalAt, const std::string& tidied) {
+        if (tidied != original) {
+            line += static_cast<uint32_t>(std::count(text.begin() + static_cast<std::ptrdiff_t>(counted),
+                                                     text.begin() + static_cast<std::ptrdiff_t>(originalAt), '\n'));
+            counted = originalAt;
+            TidyChange change = changeOf(original, originalAt, tidied, out.size());
+            change.rule = joinedNames(state.fired);
+            change.line = line;
+            result.changes.push_back(std::move(change));
+        }
+        out += tidied;
+    };
     auto span = [&](std::string_view piece) {
         const auto at = static_cast<size_t>(piece.data() - text.data());
         if (!lineEnd || at > *lineEnd) {
@@ -129,6 +175,25 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
         else if (const std::u32string chars = decode(piece);
                  std::any_of(chars.begin(), chars.end(), isWordChar))
             sentenceStart = false;
+        if (grouped && --grouped->groupsLeft > 0)
+            return;
+        if (grouped) {
+            out.resize(grouped->tidiedAt); // the blanks between the groups too
+            const std::string_view original = text.substr(grouped->at, at + piece.size() - grouped->at);
+            std::string joined;
+            for (const char c : original)
+                joined += c == ' ' ? std::string("\u202F") : std::string(1, c);
+            state.before = text.substr(lineStart, grouped->at - lineStart);
+            state.fired.clear();
+            state.typed = original;
+            emit(original, grouped->at, state.resolve(joined, 0));
+            grouped.reset();
+            return;
+        }
+        if (const size_t groups = held ? 0 : groupsAfter(piece, state.before, state.after); groups > 0) {
+            grouped = Grouped{at, out.size(), groups};
+            return;
+        }
         // Not one that follows a number: it is that number's ("2 € 3,5 %").
         if (!held && !state.amount && currencyBeforeNumber(state, piece)) {
             held = Held{at, out.size(), piece};
@@ -163,16 +228,7 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
             original = text.substr(held->at, at + piece.size() - held->at);
             held.reset();
         }
-        if (tidied != original) {
-            line += static_cast<uint32_t>(std::count(text.begin() + static_cast<std::ptrdiff_t>(counted),
-                                                     text.begin() + static_cast<std::ptrdiff_t>(originalAt), '\n'));
-            counted = originalAt;
-            TidyChange change = changeOf(original, originalAt, tidied, out.size());
-            change.rule = joinedNames(state.fired);
-            change.line = line;
-            result.changes.push_back(std::move(change));
-        }
-        out += tidied;
+        emit(original, originalAt, tidied);
     };
     forEachSpan(text, out, span);
 

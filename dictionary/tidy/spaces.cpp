@@ -179,7 +179,10 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             ++after;
         const bool elision = i - from == 1 && piece[from] == '\'' && from > first &&
                              after - i >= 2;
-        split += elision ? "' " : " ";
+        // So does a part that stands for a compound's first word, its hyphen (Ein-/Ausgabe:
+        // Ein-/ Ausgabe, not the article ein).
+        const bool suspended = piece.compare(from, i - from, "-/") == 0 && from > first;
+        split += elision ? "' " : suspended ? "-/ " : " ";
     }
     split += piece.substr(last);
     if (split == piece)

@@ -440,6 +440,18 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
             return twoLongParts(candidate) && fits(candidate, loose);
         };
     };
+    // A letter typed twice where the parts meet, that the word has once, is a slip of the
+    // finger (ontwikkellaars for ontwikkelaars), whatever the language makes of it; not a
+    // linking letter before a word that begins with it (tijds stempel).
+    auto slip = [&](const std::string& candidate) {
+        const size_t cut = candidate.find(' ', first) - first;
+        if (cut == 0 || cut >= lower.size() || lower[cut - 1] != lower[cut])
+            return false;
+        const char32_t letter = static_cast<unsigned char>(lower[cut]);
+        const bool link = std::any_of(language->linkingElements.begin(), language->linkingElements.end(),
+                                      [&](std::u32string_view l) { return l.size() == 1 && l[0] == letter; });
+        return !link && state.known(lower.substr(0, cut) + lower.substr(cut + 1));
+    };
     // A later split, like the language's own cut below, is the language's word, not a typo.
     if (!fits(*split, false)) {
         split.reset();
@@ -448,7 +460,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         if (!split && !ownStems.empty())
             split = splitInWords(state, piece, laterFits(true));
         if (split)
-            return split;
+            return slip(*split) ? std::nullopt : split;
     }
     if (!split) {
         // Where the language cuts it, longest end first. Two letters are a prefix or an
@@ -460,7 +472,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
                 continue;
             if (std::optional<std::string> cut = cutBefore(state, piece, toLower(ending), minHead);
                 cut && fits(*cut, true))
-                return cut;
+                return slip(*cut) ? std::nullopt : cut;
         }
         return std::nullopt;
     }
@@ -469,7 +481,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // so may one cut into three parts or a part of three letters (hov ring for hovring,
     // opstart sind læsere).
     if (analysis.compound && twoLongParts(*split))
-        return split;
+        return slip(*split) ? std::nullopt : split;
     // Unless the word one edit away is the same compound in another form (filmplakaten
     // beside filmplakater, halvdøv beside halvdød): the same first part of four letters or
     // more, and a word after it; only where compounds are written as one word (única mante is
@@ -482,7 +494,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
                word.starts_with(firstPart) &&
                state.known(encode(std::u32string_view(word).substr(firstPart.size())));
     });
-    if (!near.empty() && !sameCompound)
+    if ((!near.empty() && !sameCompound) || slip(*split))
         return std::nullopt;
     return split;
 }

@@ -206,7 +206,8 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
 
 TEST(Tidy, NumbersInTheDictionarysLanguage) {
     const char* w = "five hundred twelve one thousand zero seven thirty two at am three "
-                    "fourteen point four ein und zwanzig fünf hundert zwölf vingt et un cinq "
+                    "fourteen point four ein und zwanzig tausend fünf hundert zwölf sieben "
+                    "millionen vingt et un cinq "
                     "cent douze mille euros";
     const char* ord = "on the third twenty first second three rd le la premier première "
                       "deuxième dix neuvième el primero segunda primer de mayo 1 2 5";
@@ -215,7 +216,10 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
         {"English", "en", "at 512 at 5. 1,000 (5) 5:30 10am 3.14 007 27 48",
          "at five hundred twelve at five. one thousand (five) five thirty one zero am three "
          "point one four zero zero seven two seven 48", "numbers x9; ?48"},
-        {"German", "de", "21 512", "ein und zwanzig fünf hundert zwölf", "numbers x2"},
+        // Thousands grouped by blanks are one number; not where more numbers follow.
+        {"German", "de", "21 512 und 7 000 000. 21 512 7", "ein und zwanzig tausend fünf hundert "
+         "zwölf und sieben millionen. ein und zwanzig fünf hundert zwölf sieben",
+         "spaces + numbers x2; numbers x3"},
         // Thousands grouped by a narrow no-break space; before a word it is a blank.
         {"French", "fr", "21 512 5\u202F000\u00A0euros",
          "vingt et un cinq cent douze cinq mille euros", "numbers x2; spaces + numbers"},
