@@ -451,30 +451,45 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
         return out;
     };
     if (at == std::string::npos) {
-        // A host name (pl.wikibooks.org) in small letters: labels of two or more, the last
-        // one letters only. Not an abbreviation's letters (z.B, e.g).
-        const std::string_view host = std::string_view(piece).substr(first, last - first);
-        const std::vector<std::string_view> labels = [&] {
-            std::vector<std::string_view> parts;
+        // A host or file name (pl.wikibooks.org, Node.js, README.txt): labels of two or more,
+        // the last one small letters only. Not an abbreviation's letters (z.B, e.g), nor a
+        // sentence run on (end.Next). Each name of a path (/etc/mime.types) reads so.
+        auto isName = [](std::string_view name) {
+            std::vector<std::string_view> labels;
             for (size_t from = 0;;) {
-                const size_t dot = host.find('.', from);
-                parts.push_back(host.substr(from, dot == std::string_view::npos ? dot : dot - from));
+                const size_t dot = name.find('.', from);
+                labels.push_back(name.substr(from, dot == std::string_view::npos ? dot : dot - from));
                 if (dot == std::string_view::npos)
-                    return parts;
+                    break;
                 from = dot + 1;
             }
-        }();
-        const bool hostName =
-            labels.size() >= 2 && labels.back().size() <= 6 &&
-            std::all_of(labels.back().begin(), labels.back().end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
-            std::all_of(labels.begin(), labels.end(), [](std::string_view label) {
-                return label.size() >= 2 && std::all_of(label.begin(), label.end(), [](char c) {
-                           return isAsciiDigit(c) || c == '-' || (c >= 'a' && c <= 'z');
-                       });
-            });
-        if (!hostName || !state.known(symbols->dot))
+            return labels.size() >= 2 && labels.back().size() <= 6 &&
+                   std::all_of(labels.back().begin(), labels.back().end(),
+                               [](char c) { return c >= 'a' && c <= 'z'; }) &&
+                   std::all_of(labels.begin(), labels.end(), [](std::string_view label) {
+                       return label.size() >= 2 && std::all_of(label.begin(), label.end(), [](char c) {
+                                  return isAsciiDigit(c) || c == '-' || (c >= 'a' && c <= 'z') ||
+                                         (c >= 'A' && c <= 'Z');
+                              });
+                   });
+        };
+        const std::string_view path = std::string_view(piece).substr(first, last - first);
+        std::string out;
+        bool named = false;
+        for (size_t from = 0;;) {
+            const size_t slash = path.find('/', from);
+            const std::string_view name = path.substr(from, slash == std::string_view::npos ? slash : slash - from);
+            named = named || isName(name);
+            if (!out.empty() && !name.empty())
+                out += ' ';
+            out += isName(name) ? spoken(name) : std::string(name);
+            if (slash == std::string_view::npos)
+                break;
+            from = slash + 1;
+        }
+        if (!named || !state.known(symbols->dot))
             return std::nullopt;
-        return piece.substr(0, first) + spoken(host) + piece.substr(last);
+        return piece.substr(0, first) + out + piece.substr(last);
     }
     if (at <= first || at + 1 >= last)
         return std::nullopt;

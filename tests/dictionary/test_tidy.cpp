@@ -434,10 +434,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "two three four. two thousand twenty four zero one fifteen one thousand nine hundred "
          "fourteen to one thousand nine hundred eighteen one point two point three dash four",
          "telephone numbers x5; numbers x3"},
-        // A host name reads its dots too; an abbreviation's letters are none (e.g.).
-        {"EnglishAddress", "@eng.dic", "<anna@example.com> www.debian.org, e.g. a 15-Puzzle",
-         "<anna at example dot com> www dot debian dot org, e.g. a fifteen Puzzle",
-         "addresses x2; numbers"},
+        // A host or file name reads its dots too, each in a path; an abbreviation's letters
+        // are none (e.g.), nor is a sentence run on (End.Next).
+        {"EnglishAddress", "@eng.dic", "<anna@example.com> www.debian.org, e.g. a 15-Puzzle "
+         "Node.js /etc/mime.types End.Next",
+         "<anna at example dot com> www dot debian dot org, e.g. a fifteen Puzzle Node dot js "
+         "/etc mime dot types End Next",
+         "addresses x2; numbers; addresses x2; separators"},
         // × and ÷ between numbers read; other signs of mathematics stay for the report, an
         // arrow that only points goes. A list keeps its commas, a dash between numbers is a
         // range, a zero before a full stop a decimal's.
