@@ -20,7 +20,8 @@ namespace {
 // blanks before a capital that follows a small letter, and where a run of capitals meets
 // small letters: before its last capital (XMLParser) or, if so told, after it (GSMtelefon).
 // Nothing when no such place is found.
-std::optional<std::string> splitWhereCapitals(std::string_view piece, bool afterRuns) {
+std::optional<std::string> splitWhereCapitals(std::string_view piece, bool afterRuns, bool endings) {
+    // afterRuns: cut after a run of capitals; endings: only before an ending after one.
     const auto [first, last] = coreOf(piece);
     const std::u32string letters = decode(piece.substr(first, last - first));
     std::u32string out;
@@ -28,22 +29,33 @@ std::optional<std::string> splitWhereCapitals(std::string_view piece, bool after
     const size_t n = letters.size();
     // Small letters after a run of capitals begin a word when there are three or more of them
     // (XMLParser, GSMtelefon), or one before a number (IPv6, TLSv1.3); otherwise they are a
-    // plural or a name's (SSDs, GVfs).
+    // plural or a name's (SSDs, GVfs). Two or three with a vowel that end the word after three
+    // capitals or more are an ending after the whole run (HTMLem, GIMPem: HTML em, not HTM Lem).
     auto smallRun = [&](size_t from) {
         size_t to = from;
         while (to < n && isLowerCase(letters[to]))
             ++to;
         return to - from;
     };
+    auto ending = [&](size_t from) {
+        // After three capitals or more: two are a name's first letter and a word (GIcon).
+        if (from < 3 || !isUpperCase(letters[from - 3]))
+            return false;
+        const size_t run = smallRun(from);
+        const std::u32string plain = withoutAccents(std::u32string_view(letters).substr(from));
+        return run >= 2 && run <= 3 && from + run == n &&
+               plain.find_first_of(U"aeiouy") != std::u32string::npos;
+    };
     for (size_t i = 0; i < n; ++i) {
         const bool smallThenCapital =
             i > 0 && isLowerCase(letters[i - 1]) && isUpperCase(letters[i]);
         const bool runMeetsSmall =
-            afterRuns ? i >= 2 && isUpperCase(letters[i - 2]) && isUpperCase(letters[i - 1]) &&
-                            (smallRun(i) >= 3 ||
-                             (smallRun(i) == 1 && i + 1 < n && letters[i + 1] >= U'0' && letters[i + 1] <= U'9'))
-                      : i > 0 && isUpperCase(letters[i - 1]) && isUpperCase(letters[i]) &&
-                            smallRun(i + 1) >= 2;
+            endings     ? i >= 2 && isUpperCase(letters[i - 2]) && isUpperCase(letters[i - 1]) && ending(i)
+            : afterRuns ? i >= 2 && isUpperCase(letters[i - 2]) && isUpperCase(letters[i - 1]) &&
+                              (smallRun(i) >= 3 ||
+                               (smallRun(i) == 1 && i + 1 < n && letters[i + 1] >= U'0' && letters[i + 1] <= U'9'))
+                        : i > 0 && isUpperCase(letters[i - 1]) && isUpperCase(letters[i]) &&
+                              smallRun(i + 1) >= 2;
         if (smallThenCapital || runMeetsSmall) {
             out += U' ';
             split = true;
@@ -63,8 +75,9 @@ std::optional<std::string> splitWhereCapitals(std::string_view piece, bool after
 // Each part from the number rule on: IPv6, SOCKSv5-Proxy.
 std::optional<std::string> splitAtCapitals(State& state, const std::string& piece) {
     const size_t fired = state.fired.size();
-    for (bool afterRuns : {false, true}) {
-        const std::optional<std::string> split = splitWhereCapitals(piece, afterRuns);
+    // An ending after the whole run first (HTML em), where its parts are words.
+    for (const auto& [afterRuns, endings] : {std::pair{true, true}, {false, false}, {true, false}}) {
+        const std::optional<std::string> split = splitWhereCapitals(piece, afterRuns, endings);
         if (!split)
             continue;
         state.inNameParts = true;

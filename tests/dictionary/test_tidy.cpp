@@ -553,14 +553,15 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "?förinställningarna(föreställningarna förställningarna)"},
         // A number joined to an adjective, not to a noun (pětikoruna); a word joined to another
         // as it is listed, not in one of its forms (no kostičko váním), nor a name's form in
-        // small letters (no mys pellem) or an ending (no buffer ování).
+        // small letters (no mys pellem) or an ending (no buffer ování). An abbreviation keeps
+        // its letters before its ending (HTML em, not HTM Lem).
         {"Czech", "@Czech.dic", "To je nevyléčitelná nemoc. Neměj strach. Těch ubohejch, nic "
          "jednoduchýho, devatenáctiletá pětikoruna audiokabelem kostičkováním myspellem "
-         "bufferování",
+         "bufferování HTMLem GIcon",
          "To je ne vyléčitelná nemoc. Ne měj strach. Těch ubohých, nic jednoduchého, devatenácti "
-         "letá pětikoruna audio kabelem kostičkováním myspellem bufferování",
-         "compounds x2; respelling x2; compounds x2; ?pětikoruna; ?kostičkováním; ?myspellem; "
-         "?bufferování"},
+         "letá pětikoruna audio kabelem kostičkováním myspellem bufferování HTML em G Icon",
+         "compounds x2; respelling x2; compounds x2; capitals x2; ?pětikoruna; ?kostičkováním; "
+         "?myspellem; ?bufferování"},
         {"Polish", "@pl.dic", "stuprocentowy", "stu procentowy", "compounds"},
     });
 }
