@@ -309,11 +309,20 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         return std::count_if(segments.begin(), segments.begin() + static_cast<std::ptrdiff_t>(k),
                              [](const Segment& s) { return s.text == "."; });
     };
+    // Right after a number of its own (3 1/2).
+    const std::string_view before = state.before;
+    const bool afterNumber = before.size() >= 2 && before.back() == ' ' && isAsciiDigit(before[before.size() - 2]);
     auto between = [&](const Segment& s, size_t k) -> std::string_view {
         if (!symbols || !isNumber(k - 1) || !isNumber(k + 1))
             return {};
         if (s.text == "+")
             return symbols->plus;
+        // A fraction (1/256, 3 1/2); not a date's or a code's (8/12, 12/08, 24/12), nor a
+        // pair (50/50, 24/7).
+        if (s.text == "/" && segments.size() == 3 && segments[2].text[0] != '0' &&
+            lessThan(segments[0].number.whole, segments[2].number.whole) &&
+            (lessThan("12", segments[2].number.whole) || afterNumber))
+            return symbols->dividedBy;
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
         // After a version's second dot the dash is its revision's: 1.2.3-4.
