@@ -177,25 +177,26 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
             sentenceStart = false;
         if (grouped && --grouped->groupsLeft > 0)
             return;
+        // The piece to tidy: a grouped number's pieces as one, its blanks narrow ones.
+        std::string_view current = piece;
+        std::string_view typed = piece;
+        size_t typedAt = at;
+        std::string joined;
         if (grouped) {
-            out.resize(grouped->tidiedAt); // the blanks between the groups too
-            const std::string_view original = text.substr(grouped->at, at + piece.size() - grouped->at);
-            std::string joined;
-            for (const char c : original)
+            typedAt = grouped->at;
+            typed = text.substr(typedAt, at + piece.size() - typedAt);
+            for (const char c : typed)
                 joined += c == ' ' ? std::string("\u202F") : std::string(1, c);
-            state.before = text.substr(lineStart, grouped->at - lineStart);
-            state.fired.clear();
-            state.typed = original;
-            emit(original, grouped->at, state.resolve(joined, 0));
+            current = joined;
+            out.resize(grouped->tidiedAt); // the blanks between the groups too
+            state.before = text.substr(lineStart, typedAt - lineStart);
             grouped.reset();
-            return;
-        }
-        if (const size_t groups = held ? 0 : groupsAfter(piece, state.before, state.after); groups > 0) {
+        } else if (const size_t groups = groupsAfter(piece, state.before, state.after); groups > 0) {
             grouped = Grouped{at, out.size(), groups};
             return;
         }
         // Not one that follows a number: it is that number's ("2 € 3,5 %").
-        if (!held && !state.amount && currencyBeforeNumber(state, piece)) {
+        if (!held && !state.amount && currencyBeforeNumber(state, current)) {
             held = Held{at, out.size(), piece};
             return;
         }
@@ -204,20 +205,20 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
             out.resize(held->tidiedAt); // the blank after the symbol too
             reordered = ' ' + std::string(held->piece) + std::string(after);
             state.after = reordered;
-        } else if (state.known(piece) && !standsBesideNumber(state, piece)) {
-            out += piece;
+        } else if (state.known(current) && !standsBesideNumber(state, current)) {
+            out += current;
             return;
         }
         state.fired.clear();
-        state.typed = piece;
-        std::string tidied = state.resolve(std::string(piece), 0);
-        std::string_view original = piece;
-        size_t originalAt = at;
+        state.typed = typed;
+        std::string tidied = state.resolve(std::string(current), 0);
+        std::string_view original = typed;
+        size_t originalAt = typedAt;
         if (held) {
             // The symbol's words go before the punctuation that ends the amount ("$ 5.").
             size_t end = tidied.size();
-            for (size_t k = piece.size(); k > 0 && end > 0 && isSeparatorByte(piece[k - 1]) &&
-                                          tidied[end - 1] == piece[k - 1];
+            for (size_t k = current.size(); k > 0 && end > 0 && isSeparatorByte(current[k - 1]) &&
+                                            tidied[end - 1] == current[k - 1];
                  --k)
                 --end;
             state.typed = held->piece;
