@@ -126,6 +126,7 @@ constexpr std::string_view danishSuffixes[] = {"bar",  "bare", "lig",   "lige", 
 constexpr std::string_view czechSuffixes[] = {"ování", "ováním", "ovací", "ním", "ismus"};
 constexpr std::string_view polishSuffixes[] = {"owanie", "owania", "ować", "owy", "owa", "owe",
                                                "owych", "owego", "ami", "ach", "em", "ów"};
+constexpr std::string_view dutchNumberMorphemes[] = {"honderd", "duizend"};
 constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze", "heid"};
 constexpr std::string_view germanSuffixes[] = {"bar", "bare", "lich", "liche", "los", "lose", "sam", "same"};
 constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "liga", "ligt",
@@ -205,7 +206,8 @@ const std::vector<Language>& languageTable() {
          .hunspell = "nl_NL", .ordinals = dutchOrdinals, .linkingElements = germanicLinks,
          .symbols = &dutchSymbols, .buildsCompounds = true, .compoundForms = germanicForms,
          .suffixWords = dutchSuffixes,
-         .adjectiveSuffixes = dutchAdjectives, .prefixWords = dutchPrefixes},
+         .adjectiveSuffixes = dutchAdjectives, .prefixWords = dutchPrefixes,
+         .numberMorphemes = dutchNumberMorphemes},
         {.displayName = "French", .fileName = "fr.dic", .codePage = "windows-1252", .locale = "fr",
          .hunspell = "fr_FR", .ordinals = frenchOrdinals, .symbols = &frenchSymbols,
          .prefixWords = frenchPrefixes},

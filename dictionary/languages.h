@@ -123,6 +123,10 @@ struct Language {
     // Number words as the language's spelling out writes them amiss, and as they are written
     // (Czech "jedna tisíc" for a thousand is "jeden tisíc").
     std::span<const Respelling> numberFixes = {};
+    // Number words that its spelling joins to the next and the one before (honderdvijf-
+    // entachtigduizend), written apart so that no part reads as another sum (honderdvijf
+    // is 105: honderd vijfentachtig duizend).
+    std::span<const std::string_view> numberMorphemes = {};
     // The infinitive's particle, written inside a verb after its prefix (gegenüber-zu-treten).
     std::string_view infinitiveParticle = {};
 };

@@ -66,6 +66,14 @@ std::string NumberWords::spell(int64_t value, std::string_view ruleSet) const {
         for (size_t at = spelled.find(fix.typed); at != std::string::npos;
              at = spelled.find(fix.typed, at + fix.meant.size()))
             spelled.replace(at, fix.typed.size(), fix.meant);
+    for (const std::string_view morpheme : language ? language->numberMorphemes : std::span<const std::string_view>())
+        for (size_t at = spelled.find(morpheme); at != std::string::npos;
+             at = spelled.find(morpheme, at + morpheme.size())) {
+            if (at > 0 && spelled[at - 1] != ' ')
+                spelled.insert(at++, 1, ' ');
+            if (at + morpheme.size() < spelled.size() && spelled[at + morpheme.size()] != ' ')
+                spelled.insert(at + morpheme.size(), 1, ' ');
+        }
     return spelled;
 }
 

@@ -476,6 +476,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"DutchEuroBefore", "@nl.dic", "€ 5", "vijf euro", "numbers + symbols"},
         {"DanishAddress", "@dk.dic", "anna@firma.dk", "anna snabel-a firma punktum dk",
          "addresses"},
+        // Hundreds and thousands apart: honderdvijf is 105, not the start of 185.
+        {"DutchHundreds", "@nl.dic", "185.000 en 128", "honderd vijf en tachtig duizend en honderd "
+         "acht en twintig", "numbers x2"},
         {"SwedishDegrees", "@se.dic", "3,5 °C", "tre komma fem grader Celsius", "numbers; symbols"},
         // A minus sign is read, never dropped; a dash between numbers is a range, not a minus,
         // and a full stop that is no decimal mark a section's or version's.
