@@ -361,6 +361,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             else if (const std::string_view word = between(s, k);
                      !word.empty() && state.allKnown(word))
                 out += ' ' + std::string(word) + ' ';
+            else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1))
+                out += ", "; // numbers one after another stay apart (6800/6801, 8/12)
             else
                 out += ' ';
             afterWord = false;
