@@ -185,12 +185,13 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // but where the accent marks stress only (konvertér) or the letter is not the language's.
     const std::u32string plainTyped = withoutAccents(lower);
     const bool typedAccents = plainTyped != lower;
-    // The same for a name or a part of a joined word in the line: one typed plain beside
-    // accented words is meant plain (Namazu beside nástroj is no namažu, blas-dev no błaś
-    // dev); where nouns take capitals, a capital makes no name.
+    // The same for a name, a part of a joined word or a short word in the line: one typed
+    // plain beside accented words is meant plain (Namazu beside nástroj is no namažu,
+    // blas-dev no błaś dev, snice no sníce); where nouns take capitals, a capital makes no
+    // name. A longer word may be a slip (podivala beside viděla).
     const bool capitalised = isUpperCase(letters[0]) && hasLowerCase(core) && !innerCapital;
     if (!typedAccents && state.lineHasAccents &&
-        (state.inSeparatedParts ||
+        (state.inSeparatedParts || (!capitalised && letters.size() <= 5) ||
          (capitalised && state.language() && !state.language()->capitalisesNouns)))
         return std::nullopt;
     const bool stressOnly = state.language() && state.language()->optionalStressAccents;

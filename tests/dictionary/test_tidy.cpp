@@ -337,7 +337,7 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
 }
 
 TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
-    const char* w = "děkuji canción più konverter žlutý příliš café cafè kůň résumé resumé der prodleva "
+    const char* w = "děkuji canción più konverter žlutý příliš café cafè kůň résumé resumé der prodleva je "
                     "dér en én misslich grüße grüsse heißt bass anschläge feuerwehrmänner på "
                     "mærke før ubohých dobrý dobré vylézal velkého velkému gerne fjernt "
                     "neutrale almen hablo propri studi guance giocava auc a v c mužná é ů";
@@ -348,12 +348,13 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         // a name inside a sentence, nor one typed plain beside accents or an abbreviation
         // (Namazu is no namažu, SANE no saně).
         {"Czech", "cs",
-         "dekuji, cancion! zluty kun, prilis Ubohejch dobrej vylejzal VELKÝHO velkýmu prodlévá",
-         "děkuji, canción! žlutý kun, příliš Ubohejch dobrý vylézal VELKÉHO velkému prodlévá",
+         "dekuji, cancion! zluty kun, prilis\r\nje dobrej Ubohejch vylejzal VELKÝHO velkýmu prodlévá",
+         "děkuji, canción! žlutý kun, příliš\r\nje dobrý Ubohejch vylézal VELKÉHO velkému prodlévá",
          "accents x4; respelling x4; ?kun(kůň en én); ?ubohejch(ubohých); ?prodlévá(prodleva)"},
-        {"NameBesideAccents", "@Czech.dic", "Namazu používá SANE a GiNaC, sane-find",
-         "Namazu používá S A N E a GiNaC, sane-find",
-         "abbreviations; ?namazu(namanu namažu amanu); ?ginac(giac gina jinac); ?sanefind"},
+        {"NameBesideAccents", "@Czech.dic", "Namazu používá SANE a GiNaC, sane-find, snice",
+         "Namazu používá S A N E a GiNaC, sane-find, snice",
+         "abbreviations; ?namazu(namanu namažu amanu); ?ginac(giac gina jinac); ?sanefind; "
+         "?snice(lnice nice rnice)"},
         // A typed accent dropped leaves another letter (můžná is no mužná, "manly"): only
         // another accent, or none where accents mark stress only (Danish konvertér).
         {"Wrong", "it", "Piú KONVERTÉR", "Più KONVERTÉR", "accents; ?konvertér(konverter)"},
