@@ -66,7 +66,9 @@ std::string NumberWords::spell(int64_t value, std::string_view ruleSet) const {
         for (size_t at = spelled.find(fix.typed); at != std::string::npos;
              at = spelled.find(fix.typed, at + fix.meant.size()))
             spelled.replace(at, fix.typed.size(), fix.meant);
-    for (const std::string_view morpheme : language ? language->numberMorphemes : std::span<const std::string_view>())
+    const std::span<const std::string_view> morphemes =
+        language ? language->numberMorphemes : std::span<const std::string_view>();
+    for (const std::string_view morpheme : morphemes)
         for (size_t at = spelled.find(morpheme); at != std::string::npos;
              at = spelled.find(morpheme, at + morpheme.size())) {
             if (at > 0 && spelled[at - 1] != ' ')
