@@ -329,9 +329,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             return symbols->plus;
         // A fraction (1/256, 3 1/2); not a date's or a code's (8/12, 12/08, 24/12), nor a
         // pair (50/50, 24/7).
-        if (s.text == "/" && segments.size() == 3 && segments[2].text[0] != '0' &&
-            lessThan(segments[0].number.whole, segments[2].number.whole) &&
-            (lessThan("12", segments[2].number.whole) || afterNumber))
+        if (s.text == "/" && numberCount == 2 && segments[k + 1].text[0] != '0' &&
+            lessThan(segments[k - 1].number.whole, segments[k + 1].number.whole) &&
+            (lessThan("12", segments[k + 1].number.whole) || afterNumber))
             return symbols->dividedBy;
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
