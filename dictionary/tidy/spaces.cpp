@@ -173,16 +173,20 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             continue;
         }
         // An elision keeps its apostrophe where the reader sees it (dell' annotazione,
-        // l' annotation); the tokenizer drops it all the same.
+        // l' annotation, Glenn' s), and an ending after a colon its colon (ID: n, cpu: er);
+        // the tokenizer drops them all the same.
         size_t after = i;
         while (after < last && !isSeparatorByte(piece[after]))
             ++after;
-        const bool elision = i - from == 1 && piece[from] == '\'' && from > first &&
-                             after - i >= 2;
+        auto letter = [](char c) { return !isAsciiDigit(c) && !isSeparatorByte(c); };
+        const bool between = i - from == 1 && from > first && letter(piece[from - 1]) &&
+                             after > i && letter(piece[i]);
+        const bool elision = between && piece[from] == '\'';
+        const bool ending = between && piece[from] == ':' && after - i <= 3;
         // So does a part that stands for a compound's first word, its hyphen (Ein-/Ausgabe:
         // Ein-/ Ausgabe, not the article ein).
         const bool suspended = piece.compare(from, i - from, "-/") == 0 && from > first;
-        split += elision ? "' " : suspended ? "-/ " : " ";
+        split += elision ? "' " : ending ? ": " : suspended ? "-/ " : " ";
     }
     split += piece.substr(last);
     if (split == piece)

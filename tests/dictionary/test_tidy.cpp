@@ -199,6 +199,8 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
          "separators; apostrophes + separators x2; ?lzorg; ?motherinlaw"},
         {"ElisionKeepsItsApostrophe", "it", "dell'annotazione", "dell' annotazione",
          "separators"},
+        {"EndingKeepsItsColon", "@se.dic", "ID:n och cpu:er", "ID: n och cpu: er",
+         "separators x2"},
         {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe datei Name neu",
          "separators + compounds"},
     });
