@@ -376,6 +376,13 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         const std::string& digits = s.number.whole;
         if (digits.empty()) {
             const auto [from, to] = coreOf(s.text);
+            // A version's wildcard (2.x, 3.x.): its dot is read.
+            if (symbols && k > 0 && s.text.starts_with(".x") && to == 2 && state.known(symbols->dot)) {
+                const std::string_view dot =
+                    symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
+                out += std::string(dot) + " x" + s.text.substr(to);
+                continue;
+            }
             if (state.known(s.text)) {
                 // A word joined to a number by a hyphen stands apart (15-Puzzle: fifteen
                 // Puzzle; UTF-8: UTF eight), keeping what begins or ends the piece.

@@ -458,10 +458,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "won forty one to eight on x eighty six dash sixty four, annex ten dash zero three, eight "
          "thousand eight hundred fifty nine dash one in C plus plus code and C plus plus eleven, "
          "five plus three", "numbers x4; separators; numbers x2"},
-        // A fraction's slash is read; a date's or a pair's keeps the numbers apart.
-        {"EnglishFractions", "@eng.dic", "at 1/256 or (3 1/2) on 8/12 or 24/7",
+        // A fraction's slash is read; a date's or a pair's keeps the numbers apart. A version's
+        // wildcard keeps its dot.
+        {"EnglishFractions", "@eng.dic", "at 1/256 or (3 1/2) on 8/12 or 24/7 in 2.x",
          "at one divided by two hundred fifty six or (three one divided by two) on eight, twelve or "
-         "twenty four, seven", "numbers x5"},
+         "twenty four, seven in two point x", "numbers x6"},
         {"GermanDivisionAndZero", "@de_neu.dic", "15÷100 0.909", "fünfzehn geteilt durch ein hundert null Komma neun null neun",
          "arithmetic + numbers; numbers"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
