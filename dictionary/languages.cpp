@@ -127,8 +127,13 @@ constexpr std::string_view czechSuffixes[] = {"ování", "ováním", "ovací", "
 constexpr std::string_view polishSuffixes[] = {"owanie", "owania", "ować", "owy", "owa", "owe",
                                                "owych", "owego", "ami", "ach", "em", "ów"};
 constexpr std::string_view dutchNumberMorphemes[] = {"honderd", "duizend"};
-constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze", "heid"};
-constexpr std::string_view germanSuffixes[] = {"bar", "bare", "lich", "liche", "los", "lose", "sam", "same"};
+constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze",
+                                              "heid", "een",  "het",  "de",    "en"};
+// Articles and the like end no compound either (Kaffeine is no Kaff eine).
+constexpr std::string_view germanSuffixes[] = {"bar",   "bare",  "lich",  "liche", "los", "lose",
+                                               "sam",   "same",  "eine",  "einer", "eines", "einem",
+                                               "einen", "der",   "die",   "das",   "den", "dem",
+                                               "des",   "und",   "oder"};
 constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "liga", "ligt",
                                                 "het", "heten", "erna", "arna", "orna"};
 constexpr std::string_view danishAdjectives[] = {"bar", "bare", "lig", "lige", "ligt"};
