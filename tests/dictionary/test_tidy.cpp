@@ -529,13 +529,14 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "apostrophes; separators; capitals x2; capitals + numbers; ?tib(bib cib dib)"},
         // A part before another keeps its linking letters where the language needs them.
         // Before an end of parts the language names (Kugel sternhaufen), but no prefix there;
-        // the infinitive's particle stays with its verb (stumm zu schalten, not zuschalten).
+        // the infinitive's particle stays with its verb (stumm zu schalten, not zuschalten);
+        // no article ends a compound (verlogen der).
         {"German", "@de_neu.dic", "Die Ausgabedatei ist mißlich. Die PUK für RGBA Versicherungsnehmern "
-         "Kugelsternhaufen Vorkonfigurationsdatei stummzuschalten",
+         "Kugelsternhaufen Vorkonfigurationsdatei stummzuschalten verlogender",
          "Die Ausgabe datei ist misslich. Die P U K für R G B A Versicherungs nehmern "
-         "Kugel sternhaufen Vorkonfigurationsdatei stummzuschalten",
+         "Kugel sternhaufen Vorkonfigurationsdatei stummzuschalten verlogender",
          "compounds; respelling; abbreviations x2; compounds x2; ?vorkonfigurationsdatei; "
-         "?stummzuschalten"},
+         "?stummzuschalten; ?verlogender(verlegender verlobender verlogener)"},
         {"French", "@fr.dic", "l’écran", "l'écran", "apostrophes"},
         // Not where the word's stem ends with an ending (fortræffelighed) or a word whose
         // form the last part is not (portering: ringer). A compound the language makes is no
