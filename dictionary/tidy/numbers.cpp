@@ -257,6 +257,21 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
         return std::nullopt;
     const SymbolWords* symbols = state.symbols();
+    // A number between small letters is a name's (w3m, i18n, p2p): read apart, its letters
+    // would be words of their own ("w" is Polish "in").
+    {
+        const auto [first, last] = coreOf(piece);
+        const std::string_view core = std::string_view(piece).substr(first, last - first);
+        auto small = [](char c) { return c >= 'a' && c <= 'z'; };
+        const size_t digitsFrom = core.find_first_of("0123456789");
+        const size_t digitsTo = core.find_last_of("0123456789") + 1;
+        if (digitsFrom >= 1 && digitsFrom <= 2 && core.size() - digitsTo >= 1 && core.size() - digitsTo <= 2 &&
+            std::all_of(core.begin(), core.begin() + static_cast<std::ptrdiff_t>(digitsFrom), small) &&
+            std::all_of(core.begin() + static_cast<std::ptrdiff_t>(digitsFrom),
+                        core.begin() + static_cast<std::ptrdiff_t>(digitsTo), isAsciiDigit) &&
+            std::all_of(core.begin() + static_cast<std::ptrdiff_t>(digitsTo), core.end(), small))
+            return std::nullopt;
+    }
     // A name's plus signs are said before its number (C++11, g++-3.0).
     for (size_t i = 1; i < piece.size(); ++i)
         if (piece[i] == '+') {
