@@ -265,7 +265,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         auto small = [](char c) { return c >= 'a' && c <= 'z'; };
         const size_t digitsFrom = core.find_first_of("0123456789");
         const size_t digitsTo = core.find_last_of("0123456789") + 1;
-        if (digitsFrom >= 1 && digitsFrom <= 2 && core.size() - digitsTo >= 1 && core.size() - digitsTo <= 2 &&
+        const size_t lettersAfter = core.size() - digitsTo;
+        if (digitsFrom >= 1 && digitsFrom <= 2 && lettersAfter >= 1 && lettersAfter <= 2 &&
             std::all_of(core.begin(), core.begin() + static_cast<std::ptrdiff_t>(digitsFrom), small) &&
             std::all_of(core.begin() + static_cast<std::ptrdiff_t>(digitsFrom),
                         core.begin() + static_cast<std::ptrdiff_t>(digitsTo), isAsciiDigit) &&
