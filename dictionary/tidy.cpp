@@ -48,7 +48,7 @@ template <class Span> void forEachSpan(std::string_view text, std::string& out, 
 // (20 000, 1 168 000,5): blank, three digits, and nothing but punctuation before the next
 // blank; none where another number stands before or after them (a telephone number's groups).
 size_t groupsAfter(std::string_view piece, std::string_view before, std::string_view after) {
-    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto digit = isAsciiDigit;
     if (piece.empty() || piece.size() > 3 || !std::all_of(piece.begin(), piece.end(), digit) ||
         (before.size() >= 2 && before.back() == ' ' && digit(before[before.size() - 2])))
         return 0;

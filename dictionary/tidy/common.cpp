@@ -124,6 +124,10 @@ std::u32string withoutAccents(std::u32string_view word) {
     return out;
 }
 
+bool isVowel(char32_t c) {
+    return std::u32string_view(U"aeiouy").find(baseLetter(c)) != std::u32string_view::npos;
+}
+
 std::string withCapitalsOf(std::u32string_view typed, std::u32string word) {
     const bool allCapitals = std::none_of(typed.begin(), typed.end(), isLowerCase) &&
                              std::count_if(typed.begin(), typed.end(), isUpperCase) > 1;

@@ -30,6 +30,8 @@ std::pair<size_t, size_t> coreOf(std::string_view piece);
 
 // A letter of the languages' code pages as its base letter (é, ě as e; ł, ø, đ as l, o, d).
 std::u32string withoutAccents(std::u32string_view word);
+// A small vowel, with or without its accent (a, é, ů, y).
+bool isVowel(char32_t c);
 // A dictionary word with the capitals of the word as typed: letter by letter, and the whole
 // word when it was typed in capitals (a respelled word may be shorter: ANSCHLAEGE).
 std::string withCapitalsOf(std::u32string_view typed, std::u32string word);

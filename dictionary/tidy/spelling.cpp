@@ -74,17 +74,13 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
     // Only now ask the language: the look-up costs more than the search. A drawn-out
     // consonant must leave a word of it in small letters, with a vowel (pppd is no ppd, Mixxx
     // no mixx); a drawn-out vowel is a voice's (sooo, DZIEKIII).
-    auto vowel = [](char32_t c) {
-        return std::u32string_view(U"aeiouy").find(withoutAccents(std::u32string(1, c))[0]) !=
-               std::u32string_view::npos;
-    };
     const bool vowelsOnly = std::all_of(runs.begin(), runs.end(),
-                                        [&](const auto& run) { return vowel(lower[run.first]); });
+                                        [&](const auto& run) { return isVowel(lower[run.first]); });
     if (!best.get() || !state.mayReplace(piece.substr(first, last - first)))
         return std::nullopt;
     const std::string result = toLower(encode(*best.get()));
     if (!vowelsOnly && state.morphology() &&
-        (!state.morphology()->knowsAsTyped(result) || std::ranges::none_of(decode(result), vowel)))
+        (!state.morphology()->knowsAsTyped(result) || std::ranges::none_of(decode(result), isVowel)))
         return std::nullopt;
     return piece.substr(0, first) + encode(*best.get()) + piece.substr(last);
 }

@@ -42,9 +42,8 @@ std::optional<std::string> splitWhereCapitals(std::string_view piece, bool after
         if (from < 3 || !isUpperCase(letters[from - 3]))
             return false;
         const size_t run = smallRun(from);
-        const std::u32string plain = withoutAccents(std::u32string_view(letters).substr(from));
         return run >= 2 && run <= 3 && from + run == n &&
-               plain.find_first_of(U"aeiouy") != std::u32string::npos;
+               std::any_of(letters.begin() + static_cast<std::ptrdiff_t>(from), letters.end(), isVowel);
     };
     for (size_t i = 0; i < n; ++i) {
         const bool smallThenCapital =
