@@ -50,7 +50,7 @@ template <class Span> void forEachSpan(std::string_view text, std::string& out, 
 size_t groupsAfter(std::string_view piece, std::string_view before, std::string_view after) {
     const auto digit = isAsciiDigit;
     if (piece.empty() || piece.size() > 3 || !std::all_of(piece.begin(), piece.end(), digit) ||
-        (before.size() >= 2 && before.back() == ' ' && digit(before[before.size() - 2])))
+        followsNumber(before))
         return 0;
     size_t groups = 0, pos = 0;
     while (pos + 4 <= after.size() && after[pos] == ' ' && digit(after[pos + 1]) &&

@@ -20,6 +20,10 @@ bool isAsciiDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool followsNumber(std::string_view before) {
+    return before.size() >= 2 && before.back() == ' ' && isAsciiDigit(before[before.size() - 2]);
+}
+
 bool isLowerCase(char32_t c) {
     return u_islower(static_cast<UChar32>(c));
 }

@@ -13,6 +13,8 @@ namespace talvora::tidy {
 
 bool isSeparatorByte(char c);
 bool isAsciiDigit(char c);
+// The text before a piece ends with a number and a blank: the piece continues it (3 1/2).
+bool followsNumber(std::string_view before);
 bool isLowerCase(char32_t c);
 bool isUpperCase(char32_t c);
 bool isLetter(char32_t c);

@@ -335,9 +335,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         return std::count_if(segments.begin(), segments.begin() + static_cast<std::ptrdiff_t>(k),
                              [](const Segment& s) { return s.text == "."; });
     };
-    // Right after a number of its own (3 1/2).
-    const std::string_view before = state.before;
-    const bool afterNumber = before.size() >= 2 && before.back() == ' ' && isAsciiDigit(before[before.size() - 2]);
+    const bool afterNumber = followsNumber(state.before);
     auto between = [&](const Segment& s, size_t k) -> std::string_view {
         if (!symbols || !isNumber(k - 1) || !isNumber(k + 1))
             return {};

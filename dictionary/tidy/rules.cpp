@@ -67,6 +67,10 @@ bool State::mayReplace(std::string_view word) const {
     return morphology_ && !morphology_->knows(word);
 }
 
+bool State::looksLikeAbbreviation(std::string_view core) const {
+    return lineHasLowerCase && !hasLowerCase(core) && decode(core).size() <= 6;
+}
+
 bool State::looksLikeName(std::string_view core) const {
     const std::u32string letters = decode(core);
     if (sentenceStart || (language_ && language_->capitalisesNouns) || letters.size() < 2 ||

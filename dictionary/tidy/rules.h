@@ -42,6 +42,8 @@ class State {
     // The word being tidied (a part of it: core) is written like a name inside a sentence
     // (Linarien, Installer): no rule puts other words in its place.
     bool looksLikeName(std::string_view core) const;
+    // Capitals only, six at most, in a line with small letters: an abbreviation (AVC, IEEE).
+    bool looksLikeAbbreviation(std::string_view core) const;
     bool known(std::string_view piece) const;
     bool allKnown(std::string_view pieces) const;
 

@@ -34,7 +34,7 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
         }))
         return std::nullopt;
     // Capitals among small letters are an abbreviation (IEEE, DSSSL), as for respelling.
-    if (state.lineHasLowerCase && !hasLowerCase(encode(typed)) && typed.size() <= 6)
+    if (state.looksLikeAbbreviation(encode(typed)))
         return std::nullopt;
     std::vector<std::pair<size_t, size_t>> runs; // start and length
     for (size_t i = 0; i < lower.size();) {
@@ -98,7 +98,7 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
     const std::string core = piece.substr(first, last - first);
     // Capitals among small letters are an abbreviation (AVC is no AUC), read letter by letter.
     if (state.looksLikeName(core) ||
-        (state.lineHasLowerCase && !hasLowerCase(core) && decode(core).size() <= 6))
+        state.looksLikeAbbreviation(core))
         return std::nullopt;
     const std::string lower = toLower(core);
     // Each spot: where it starts, how many bytes it covers, and what may stand there.
