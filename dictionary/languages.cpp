@@ -126,6 +126,13 @@ constexpr std::string_view danishSuffixes[] = {"bar",  "bare", "lig",   "lige", 
 constexpr std::string_view czechSuffixes[] = {"ování", "ováním", "ovací", "ním", "ismus"};
 constexpr std::string_view polishSuffixes[] = {"owanie", "owania", "ować", "owy", "owa", "owe",
                                                "owych", "owego", "ami", "ach", "em", "ów"};
+// Endings written after a name's apostrophe or hyphen (DLL'er, CUPS-em, pagina's).
+constexpr std::string_view possessiveEndings[] = {"s"};
+constexpr std::string_view dutchEndings[] = {"s", "je", "jes", "tje", "tjes"};
+constexpr std::string_view danishEndings[] = {"s", "en", "er", "et", "ens", "ers", "ets", "erne", "ernes"};
+constexpr std::string_view swedishEndings[] = {"s", "n", "en", "er", "et", "ar", "na", "ns", "ens", "ets", "erna", "arna"};
+constexpr std::string_view czechEndings[] = {"a", "u", "y", "e", "i", "em", "ou", "ům", "ů", "ovi", "ech", "ách", "ami"};
+constexpr std::string_view polishEndings[] = {"a", "u", "y", "e", "i", "ą", "ę", "em", "ie", "iem", "om", "ów", "owi", "ach", "ami", "ego", "emu", "owie"};
 constexpr std::string_view dutchNumberMorphemes[] = {"honderd", "duizend"};
 constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze",
                                               "heid", "een",  "het",  "de",    "en"};
@@ -195,10 +202,11 @@ const std::vector<Language>& languageTable() {
     static const std::vector<Language> table = {
         {.displayName = "English", .fileName = "eng.dic", .codePage = "windows-1252", .locale = "en",
          .hunspell = "en_US", .ordinals = englishOrdinals, .symbols = &englishSymbols,
-         .prefixWords = englishPrefixes},
+         .prefixWords = englishPrefixes, .nameEndings = possessiveEndings},
         {.displayName = "Czech", .fileName = "Czech.dic", .codePage = "windows-1250", .locale = "cs",
          .hunspell = "cs_CZ", .respellings = czechRespellings, .negationPrefix = "ne",
          .symbols = &czechSymbols, .suffixWords = czechSuffixes, .prefixWords = czechPrefixes,
+         .nameEndings = czechEndings,
          .numberPrefixes = czechNumberPrefixes, .adjectiveEndings = czechAdjectives,
          .numberFixes = czechNumberFixes},
         // Danish written before 1948, still much read, gives nouns capitals.
@@ -206,12 +214,14 @@ const std::vector<Language>& languageTable() {
          .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,
          .capitalisesNouns = true, .symbols = &danishSymbols, .buildsCompounds = true,
          .optionalStressAccents = true, .suffixWords = danishSuffixes,
-         .adjectiveSuffixes = danishAdjectives, .prefixWords = danishPrefixes},
+         .adjectiveSuffixes = danishAdjectives, .prefixWords = danishPrefixes,
+         .nameEndings = danishEndings},
         {.displayName = "Dutch", .fileName = "nl.dic", .codePage = "windows-1252", .locale = "nl",
          .hunspell = "nl_NL", .ordinals = dutchOrdinals, .linkingElements = germanicLinks,
          .symbols = &dutchSymbols, .buildsCompounds = true, .compoundForms = germanicForms,
          .suffixWords = dutchSuffixes,
          .adjectiveSuffixes = dutchAdjectives, .prefixWords = dutchPrefixes,
+         .nameEndings = dutchEndings,
          .numberMorphemes = dutchNumberMorphemes},
         {.displayName = "French", .fileName = "fr.dic", .codePage = "windows-1252", .locale = "fr",
          .hunspell = "fr_FR", .ordinals = frenchOrdinals, .symbols = &frenchSymbols,
@@ -222,7 +232,7 @@ const std::vector<Language>& languageTable() {
          .listsNounsWithCapitals = true, .symbols = &germanSymbols,
          .buildsCompounds = true, .compoundForms = germanicForms, .suffixWords = germanSuffixes,
          .adjectiveSuffixes = germanAdjectives,
-         .prefixWords = germanPrefixes, .infinitiveParticle = "zu"},
+         .prefixWords = germanPrefixes, .nameEndings = possessiveEndings, .infinitiveParticle = "zu"},
         {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
          .hunspell = "it_IT", .ordinals = italianOrdinals, .respellings = italianRespellings,
          .symbols = &italianSymbols, .prefixWords = italianPrefixes},
@@ -230,6 +240,7 @@ const std::vector<Language>& languageTable() {
          .hunspell = "pl_PL", .negationPrefix = "nie", .symbols = &polishSymbols,
          .joinedWords = polishJoined, .infinitiveEnding = "ć", .participleEndings = polishParticiples,
          .suffixWords = polishSuffixes, .prefixWords = polishPrefixes,
+         .nameEndings = polishEndings,
          .numberPrefixes = polishNumberPrefixes, .adjectiveEndings = polishAdjectives},
         {.displayName = "Spanish", .fileName = "es.dic", .codePage = "windows-1252", .locale = "es",
          .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
@@ -238,7 +249,7 @@ const std::vector<Language>& languageTable() {
          .hunspell = "sv_SE", .linkingElements = nordicLinks, .symbols = &swedishSymbols,
          .buildsCompounds = true, .joinsThreeConsonantsAsTwo = true, .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
          .adjectiveSuffixes = swedishAdjectives,
-         .prefixWords = swedishPrefixes},
+         .prefixWords = swedishPrefixes, .nameEndings = swedishEndings},
     };
     return table;
 }

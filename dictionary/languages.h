@@ -116,6 +116,9 @@ struct Language {
     // Prefixes that are words too (förinställningar is no för inställningar, "for settings"):
     // no split begins with one, whatever the language's analysis says.
     std::span<const std::string_view> prefixWords = {};
+    // Endings a name or an abbreviation takes after an apostrophe or a hyphen (DLL'er, APT-a,
+    // Glenn's), or joined to its capitals (HTMLem): they stay with their mark.
+    std::span<const std::string_view> nameEndings = {};
     // Number words as they stand joined to an adjective (deseti-procentní, dziewięcio-letni),
     // and how its adjectives' dictionary forms end (ý, í).
     std::span<const std::string_view> numberPrefixes = {};

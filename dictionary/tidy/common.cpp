@@ -81,6 +81,11 @@ std::string encode(std::u32string_view text) {
     return out;
 }
 
+bool listed(std::span<const std::string_view> list, std::string_view word) {
+    const std::string lower = toLower(word);
+    return std::find(list.begin(), list.end(), lower) != list.end();
+}
+
 std::pair<size_t, size_t> coreOf(std::string_view piece) {
     size_t first = 0, last = piece.size();
     while (first < last && isSeparatorByte(piece[first]))

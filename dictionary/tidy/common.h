@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -29,6 +30,9 @@ std::u32string decode(std::string_view text);
 std::string encode(std::u32string_view text);
 // Where a piece's word lies: from its first to its last character that is no separator.
 std::pair<size_t, size_t> coreOf(std::string_view piece);
+
+// The word, in small letters, is one of the list's.
+bool listed(std::span<const std::string_view> list, std::string_view word);
 
 // A letter of the languages' code pages as its base letter (é, ě as e; ł, ø, đ as l, o, d).
 std::u32string withoutAccents(std::u32string_view word);

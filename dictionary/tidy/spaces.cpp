@@ -3,6 +3,7 @@
 #include "codepage.h"
 #include "common.h"
 #include "languages.h"
+#include "lowercase.h"
 #include "rules.h"
 #include "tokenizer.h"
 
@@ -186,7 +187,17 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         // So does a part that stands for a compound's first word, its hyphen (Ein-/Ausgabe:
         // Ein-/ Ausgabe, not the article ein).
         const bool suspended = piece.compare(from, i - from, "-/") == 0 && from > first;
-        split += elision ? "' " : ending ? ": " : suspended ? "-/ " : " ";
+        // A name's ending stays with its apostrophe or hyphen (DLL 'er, APT -a, Glenn 's):
+        // alone it reads as a word of its own (er "is", a "and").
+        const std::string_view endingTyped = std::string_view(piece).substr(i, after - i);
+        const bool nameEnding = between && after == last && (piece[from] == '\'' || piece[from] == '-') &&
+                                state.language() && toLower(endingTyped) == endingTyped &&
+                                listed(state.language()->nameEndings, endingTyped);
+        split += nameEnding ? std::string{' ', piece[from]}
+                 : elision  ? "' "
+                 : ending   ? ": "
+                 : suspended ? "-/ "
+                             : " ";
     }
     split += piece.substr(last);
     if (split == piece)

@@ -3,6 +3,7 @@
 #include "common.h"
 #include "keyspace.h"
 #include "languages.h"
+#include "lowercase.h"
 #include "morphology.h"
 #include "numbers.h"
 #include "rules.h"
@@ -69,6 +70,59 @@ std::optional<std::string> splitWhereCapitals(std::string_view piece, bool after
     return std::string(piece.substr(0, first)) + encode(out) + std::string(piece.substr(last));
 }
 
+// Whether a split at capitals leaves parts a reader takes for a name's: at least one part
+// reads as a word, three letters or more with small ones, or as a number (G Streamer,
+// lib FLAC, IP v6; no Dj Vu, Pi Ti Vi, Gr ADS, NIf TI); an ending is one the language writes after a name (HTML em;
+// no CTS im in Swedish); and small letters cut off a run of capitals, with or without its
+// last capital, are a word (GSM telefon, XML Parser; no OC aml, KM ines, NT Psec).
+bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns, bool endings) {
+    const auto [first, last] = coreOf(split);
+    const std::vector<std::string_view> parts = splitBlanks(split.substr(first, last - first));
+    auto capitals = [](const std::u32string& letters) {
+        return std::all_of(letters.begin(), letters.end(), [](char32_t c) { return !isLowerCase(c); });
+    };
+    // Or an abbreviation with small letters before it (m DNS, gl BSP; no Gr ADS, Py MOL).
+    bool word = false, abbreviation = false, markedOnlyInSmall = true;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const std::u32string letters = decode(parts[i]);
+        const size_t count = static_cast<size_t>(std::count_if(letters.begin(), letters.end(), isLetter));
+        const bool small = std::any_of(letters.begin(), letters.end(), isLowerCase);
+        if (std::any_of(letters.begin(), letters.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; })) {
+            word = true; // a version's or a number's mark, read by the number rule (IP v6)
+            continue;
+        }
+        if (small && count >= 3 && !(isUpperCase(letters[0]) && isUpperCase(letters[1])))
+            word = true;
+        if (!small && count >= 3)
+            abbreviation = true;
+        else if (std::any_of(letters.begin(), letters.end(), isUpperCase))
+            markedOnlyInSmall = false;
+        if (!small || i == 0 || !capitals(decode(parts[i - 1])))
+            continue;
+        const Language* language = state.language();
+        if (endings && i + 1 == parts.size())
+            return language && listed(language->nameEndings, parts[i]);
+        // A name's words are English as often as the language's own (DVB stream, ABI check).
+        auto knownWord = [&](std::string_view part) {
+            const Morphology* morphology = state.morphology();
+            const Language* english = languageFor("en");
+            const Morphology* englishMorphology = english ? Morphology::of(*english) : nullptr;
+            return !morphology || morphology->knowsAsTyped(part) ||
+                   (englishMorphology && englishMorphology->knowsAsTyped(part));
+        };
+        if (afterRuns && !endings &&
+            (letters.size() < 3 || !knownWord(parts[i])))
+            return false;
+        // A capital taken from the run begins a word (XML Parser, IMAP Copy, SE Linux; no NT
+        // Psec): one of five letters or more the dictionary holds will do.
+        const std::string lower = toLower(parts[i]);
+        if (!afterRuns && isUpperCase(letters[0]) && !knownWord(lower) &&
+            !(letters.size() >= 5 && state.known(lower)))
+            return false;
+    }
+    return word || (abbreviation && markedOnlyInSmall);
+}
+
 } // namespace
 
 // Each part from the number rule on: IPv6, SOCKSv5-Proxy.
@@ -77,7 +131,7 @@ std::optional<std::string> splitAtCapitals(State& state, const std::string& piec
     // An ending after the whole run first (HTML em), where its parts are words.
     for (const auto& [afterRuns, endings] : {std::pair{true, true}, {false, false}, {true, false}}) {
         const std::optional<std::string> split = splitWhereCapitals(piece, afterRuns, endings);
-        if (!split)
+        if (!split || !readsAsNameParts(state, *split, afterRuns, endings))
             continue;
         state.inNameParts = true;
         std::string parts = state.resolveParts(*split, "numbers");
@@ -128,12 +182,6 @@ std::optional<std::string> splitNumberWord(State& state, const std::string& piec
 } // namespace
 
 namespace {
-
-// The word, in small letters, is one of the list's.
-bool listed(std::span<const std::string_view> list, std::string_view word) {
-    const std::string lower = toLower(word);
-    return std::find(list.begin(), list.end(), lower) != list.end();
-}
 
 // Two parts of four letters or more, as a split that has more than its parts to go by.
 bool twoLongParts(std::string_view split) {

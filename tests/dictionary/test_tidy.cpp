@@ -201,6 +201,9 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
          "separators"},
         {"EndingKeepsItsColon", "@se.dic", "ID:n och cpu:er", "ID: n och cpu: er",
          "separators x2"},
+        // A name's ending stays with its hyphen or apostrophe: alone, "a" is "and", "er" "is".
+        {"NameEndingKeepsItsMark", "@pl.dic", "APT-a i Vim-a", "APT -a i Vim -a", "separators x2"},
+        {"NameEndingKeepsItsApostrophe", "@dk.dic", "DLL'er", "DLL 'er", "separators"},
         {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe datei Name neu",
          "separators + compounds"},
     });
@@ -265,6 +268,12 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
         // abbreviation's letters are its own (DSSSL).
         {"DrawnOutConsonants", "@eng.dic", "pppd and Mixxx, DSSSL", "pppd and Mixxx, D S S S L",
          "abbreviations; ?pppd(ppd ppfd ppp); ?mixxx(mixx fixx maxx)"},
+        // A name is cut at its capitals only into parts that read as its words (G Streamer,
+        // IMAP Copy, m DNS), not into fragments (Dj Vu, Gr ADS, OC aml, KM ines).
+        {"NameParts", "@Czech.dic", "DjVu, PiTiVi, GrADS, NIfTI, OCaml; KMines GStreamer IMAPCopy mDNS",
+         "DjVu, PiTiVi, GrADS, NIfTI, OCaml; K Mines G Streamer IMAP Copy m DNS",
+         "capitals x4; ?pitivi(pitiv pitiva pitivo); ?grads(glads grad grada); "
+         "?nifti(niti biti citi); ?ocaml(ochml olaml omaml)"},
     });
 }
 
