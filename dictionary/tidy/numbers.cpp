@@ -257,8 +257,19 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
         return std::nullopt;
     const SymbolWords* symbols = state.symbols();
-    // A number between small letters is a name's (w3m, i18n, p2p): read apart, its letters
-    // would be words of their own ("w" is Polish "in").
+    // A manual page's section after the page's name (sha1sum(1), ip(8)) stands apart in its
+    // parentheses: run into the name, it would read as the name's number.
+    if (const size_t open = piece.find('('); open != std::string::npos && open > 0 &&
+                                             !isSeparatorByte(piece[open - 1])) {
+        const size_t close = piece.find(')', open);
+        if (close != std::string::npos && close > open + 1 && close - open <= 4 &&
+            isAsciiDigit(piece[open + 1]) &&
+            std::none_of(piece.begin() + static_cast<std::ptrdiff_t>(close + 1), piece.end(),
+                         [](char c) { return !isSeparatorByte(c); }))
+            return state.resolveParts(piece.substr(0, open) + ' ' + piece.substr(open), "numbers");
+    }
+    // A number between small letters is a name's (w3m, i18n, p2p, sha1sum): read apart, its
+    // letters would be words of their own ("w" is Polish "in").
     {
         const auto [first, last] = coreOf(piece);
         const std::string_view core = std::string_view(piece).substr(first, last - first);
@@ -266,7 +277,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         const size_t digitsFrom = core.find_first_of("0123456789");
         const size_t digitsTo = core.find_last_of("0123456789") + 1;
         const size_t lettersAfter = core.size() - digitsTo;
-        if (digitsFrom >= 1 && digitsFrom <= 2 && lettersAfter >= 1 && lettersAfter <= 2 &&
+        if (digitsFrom >= 1 && digitsFrom <= 4 && lettersAfter >= 1 && lettersAfter <= 4 &&
             std::all_of(core.begin(), core.begin() + static_cast<std::ptrdiff_t>(digitsFrom), small) &&
             std::all_of(core.begin() + static_cast<std::ptrdiff_t>(digitsFrom),
                         core.begin() + static_cast<std::ptrdiff_t>(digitsTo), isAsciiDigit) &&

@@ -517,6 +517,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "Número cinco, Número doce y los números", "number signs; numbers; number signs + "
          "numbers; number signs"},
         {"FrenchNumberSign", "@fr.dic", "le n° 5", "le numéro cinq", "number signs; numbers"},
+        // A manual page's section keeps its parentheses; a number inside a name stays.
+        {"FrenchManualSections", "@fr.dic", "voir sha1sum(1) et ip(8).", "voir sha1sum (un) et ip (huit).",
+         "numbers x2; ?sha1sum(shassium)"},
         {"SwedishFractions", "@se.dic", "minst ¼ av (½) och ¾", "minst en fjärdedel av (en halv) och tre fjärdedelar",
          "fractions x3"},
         // Apart, ettusen is ett tusen; a thousand is jeden tisíc, not ICU's jedna tisíc.
