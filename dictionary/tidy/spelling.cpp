@@ -82,6 +82,11 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
     if (!vowelsOnly && state.morphology() &&
         (!state.morphology()->knowsAsTyped(result) || std::ranges::none_of(decode(result), isVowel)))
         return std::nullopt;
+    // Nor does a capitalised word's, a name's as often as not, leave another word (Jaaa is
+    // no ja).
+    if (vowelsOnly && state.morphology() && isUpperCase(typed[0]) &&
+        std::all_of(typed.begin() + 1, typed.end(), isLowerCase) && !state.morphology()->knows(result))
+        return std::nullopt;
     return piece.substr(0, first) + encode(*best.get()) + piece.substr(last);
 }
 

@@ -264,10 +264,11 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
          "drawn-out letters x4; ?www(w); ?xiii(xi); ?hhhhhhhh; ?xxxyyy"},
     });
     check("", {
-        // A drawn-out consonant leaves a word of the language or nothing (pppd, Mixxx), and an
-        // abbreviation's letters are its own (DSSSL).
-        {"DrawnOutConsonants", "@eng.dic", "pppd and Mixxx, DSSSL", "pppd and Mixxx, D S S S L",
-         "abbreviations; ?pppd(ppd ppfd ppp); ?mixxx(mixx fixx maxx)"},
+        // A drawn-out consonant leaves a word of the language or nothing (pppd, Mixxx), so
+        // does a capitalised word's vowel (Jaaa), and an abbreviation's letters are its own
+        // (DSSSL).
+        {"DrawnOutConsonants", "@eng.dic", "pppd and Mixxx, DSSSL Jaaa", "pppd and Mixxx, D S S S L Jaaa",
+         "abbreviations; ?pppd(ppd ppfd ppp); ?mixxx(mixx fixx maxx); ?jaaa(aaa caaa jaa)"},
         // A name is cut at its capitals only into parts that read as its words (G Streamer,
         // IMAP Copy, m DNS), not into fragments (Dj Vu, Gr ADS, OC aml, KM ines).
         {"NameParts", "@Czech.dic", "DjVu, PiTiVi, GrADS, NIfTI, OCaml; KMines GStreamer IMAPCopy mDNS",
