@@ -115,6 +115,8 @@ constexpr SymbolWords swedishSymbols = withSigns(SymbolWords{
     {"bindestreck", "gånger", "delat med", "en halv", "en fjärdedel", "tre fjärdedelar"});
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
+// Dutch writes no n on its own between words (deco n figureren is deconfigureren).
+constexpr std::u32string_view dutchLinks[] = {U"s", U"e", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};
 constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}, {U"s", U"e"}};
 constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}, {U"s", U"e"}};
@@ -217,7 +219,7 @@ const std::vector<Language>& languageTable() {
          .adjectiveSuffixes = danishAdjectives, .prefixWords = danishPrefixes,
          .nameEndings = danishEndings},
         {.displayName = "Dutch", .fileName = "nl.dic", .codePage = "windows-1252", .locale = "nl",
-         .hunspell = "nl_NL", .ordinals = dutchOrdinals, .linkingElements = germanicLinks,
+         .hunspell = "nl_NL", .ordinals = dutchOrdinals, .linkingElements = dutchLinks,
          .symbols = &dutchSymbols, .buildsCompounds = true, .compoundForms = germanicForms,
          .suffixWords = dutchSuffixes,
          .adjectiveSuffixes = dutchAdjectives, .prefixWords = dutchPrefixes,

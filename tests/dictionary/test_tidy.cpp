@@ -564,8 +564,9 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "fortræffelighed); ?porteringer(parteringer porteringe posteringer); "
          "?forværelset(forværelse forværelsee forværelses); ?foropfyldt(propfyldt); "
          "?printbare(printbar printable printere); ?middelhavskrig"},
-        {"Dutch", "@nl.dic", "lettertypegrootte standaarduitvoer",
-         "lettertype grootte standaard uitvoer", "compounds x2"},
+        // Dutch has no linking n of its own (deco n figureren).
+        {"Dutch", "@nl.dic", "lettertypegrootte standaarduitvoer deconfigureren",
+         "lettertype grootte standaard uitvoer deconfigureren", "compounds x2; ?deconfigureren(configureren herconfigureren)"},
         // Not before an ending the language does not take for the last part (partitioner ingen),
         // nor where a linking letter may as well begin the last (prästs läkterna, präst
         // släkterna); a later split where the first does not fit (invandrargrupp erna); the
