@@ -135,6 +135,23 @@ constexpr std::string_view danishEndings[] = {"s", "en", "er", "et", "ens", "ers
 constexpr std::string_view swedishEndings[] = {"s", "n", "en", "er", "et", "ar", "na", "ns", "ens", "ets", "erna", "arna"};
 constexpr std::string_view czechEndings[] = {"a", "u", "y", "e", "i", "em", "ou", "ům", "ů", "ovi", "ech", "ách", "ami"};
 constexpr std::string_view polishEndings[] = {"a", "u", "y", "e", "i", "ą", "ę", "em", "ie", "iem", "om", "ów", "owi", "ach", "ami", "ego", "emu", "owie"};
+constexpr std::string_view czechGenitivePrepositions[] = {
+    "do", "od", "ode", "z", "ze", "bez", "u", "kolem", "okolo", "během", "podle", "vedle",
+    "místo", "kromě", "pomocí", "ohledně", "uprostřed", "blízko"};
+constexpr Respelling czechGenitives[] = {
+    {"jeden tisíc", "tisíce"}, {"nula", "nuly"}, {"dva", "dvou"}, {"dvě", "dvou"},
+    {"tři", "tří"}, {"čtyři", "čtyř"}, {"pět", "pěti"}, {"šest", "šesti"}, {"sedm", "sedmi"},
+    {"osm", "osmi"}, {"devět", "devíti"}, {"deset", "deseti"}, {"jedenáct", "jedenácti"},
+    {"dvanáct", "dvanácti"}, {"třináct", "třinácti"}, {"čtrnáct", "čtrnácti"},
+    {"patnáct", "patnácti"}, {"šestnáct", "šestnácti"}, {"sedmnáct", "sedmnácti"},
+    {"osmnáct", "osmnácti"}, {"devatenáct", "devatenácti"}, {"dvacet", "dvaceti"},
+    {"třicet", "třiceti"}, {"čtyřicet", "čtyřiceti"}, {"padesát", "padesáti"},
+    {"šedesát", "šedesáti"}, {"sedmdesát", "sedmdesáti"}, {"osmdesát", "osmdesáti"},
+    {"devadesát", "devadesáti"}, {"sto", "sta"}, {"stě", "set"}, {"sta", "set"}, {"set", "set"},
+    {"tisíce", "tisíc"}, {"tisíc", "tisíc"}};
+constexpr std::string_view polishGenitivePrepositions[] = {
+    "od", "do", "bez", "około", "dla", "u", "podczas", "według", "wśród", "zamiast", "oprócz",
+    "powyżej", "poniżej", "spośród", "ciągu", "przeciągu", "obok", "wokół", "sprzed", "spoza"};
 constexpr std::string_view dutchNumberMorphemes[] = {"honderd", "duizend"};
 constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze",
                                               "heid", "een",  "het",  "de",    "en"};
@@ -210,11 +227,13 @@ const std::vector<Language>& languageTable() {
          .symbols = &czechSymbols, .suffixWords = czechSuffixes, .prefixWords = czechPrefixes,
          .nameEndings = czechEndings,
          .numberPrefixes = czechNumberPrefixes, .adjectiveEndings = czechAdjectives,
-         .numberFixes = czechNumberFixes},
+         .numberFixes = czechNumberFixes, .genitivePrepositions = czechGenitivePrepositions,
+         .genitiveWords = czechGenitives},
         // Danish written before 1948, still much read, gives nouns capitals.
         {.displayName = "Danish", .fileName = "dk.dic", .codePage = "windows-1252", .locale = "da",
          .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,
          .capitalisesNouns = true, .symbols = &danishSymbols, .buildsCompounds = true,
+         .keysForMarkedLetters = true,
          .optionalStressAccents = true, .suffixWords = danishSuffixes,
          .adjectiveSuffixes = danishAdjectives, .prefixWords = danishPrefixes,
          .nameEndings = danishEndings},
@@ -232,7 +251,8 @@ const std::vector<Language>& languageTable() {
          .hunspell = "de_DE_frami", .respellings = germanRespellings,
          .linkingElements = germanicLinks, .capitalisesNouns = true,
          .listsNounsWithCapitals = true, .symbols = &germanSymbols,
-         .buildsCompounds = true, .compoundForms = germanicForms, .suffixWords = germanSuffixes,
+         .buildsCompounds = true, .keysForMarkedLetters = true, .compoundForms = germanicForms,
+         .suffixWords = germanSuffixes,
          .adjectiveSuffixes = germanAdjectives,
          .prefixWords = germanPrefixes, .nameEndings = possessiveEndings, .infinitiveParticle = "zu"},
         {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
@@ -243,13 +263,16 @@ const std::vector<Language>& languageTable() {
          .joinedWords = polishJoined, .infinitiveEnding = "ć", .participleEndings = polishParticiples,
          .suffixWords = polishSuffixes, .prefixWords = polishPrefixes,
          .nameEndings = polishEndings,
-         .numberPrefixes = polishNumberPrefixes, .adjectiveEndings = polishAdjectives},
+         .numberPrefixes = polishNumberPrefixes, .adjectiveEndings = polishAdjectives,
+         .genitivePrepositions = polishGenitivePrepositions,
+         .genitiveRuleSet = "%spellout-cardinal-masculine-genitive"},
         {.displayName = "Spanish", .fileName = "es.dic", .codePage = "windows-1252", .locale = "es",
          .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
          .prefixWords = spanishPrefixes},
         {.displayName = "Swedish", .fileName = "se.dic", .codePage = "windows-1252", .locale = "sv",
          .hunspell = "sv_SE", .linkingElements = nordicLinks, .symbols = &swedishSymbols,
-         .buildsCompounds = true, .joinsThreeConsonantsAsTwo = true, .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
+         .buildsCompounds = true, .keysForMarkedLetters = true, .joinsThreeConsonantsAsTwo = true,
+         .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
          .adjectiveSuffixes = swedishAdjectives,
          .prefixWords = swedishPrefixes, .nameEndings = swedishEndings},
     };

@@ -96,6 +96,9 @@ struct Language {
     // Writes new compounds as one word (Ausgabedatei, slutstatus): a word made of words may
     // be one the dictionary lacks. Elsewhere such a word is a word of its own or a typo.
     bool buildsCompounds = false;
+    // Has a key of its own for each letter with a ring, a diaeresis or a stroke (å, ä, ø):
+    // whoever typed one left none out by the way of typing.
+    bool keysForMarkedLetters = false;
     // Marks stress with an accent that the spelling may leave out (konvertér, nummerér).
     bool optionalStressAccents = false;
     // Writes two of three equal consonants where words join (ettusen: ett tusen).
@@ -130,6 +133,12 @@ struct Language {
     // entachtigduizend), written apart so that no part reads as another sum (honderdvijf
     // is 105: honderd vijfentachtig duizend).
     std::span<const std::string_view> numberMorphemes = {};
+    // Prepositions that put a number after them in the genitive (od zera, do deseti), and
+    // how: the spell-out rule set that reads it, or each nominative word's genitive, two
+    // words first (jeden tisíc: tisíce).
+    std::span<const std::string_view> genitivePrepositions = {};
+    std::string_view genitiveRuleSet = {};
+    std::span<const Respelling> genitiveWords = {};
     // The infinitive's particle, written inside a verb after its prefix (gegenüber-zu-treten).
     std::string_view infinitiveParticle = {};
 };

@@ -133,6 +133,10 @@ std::u32string withoutAccents(std::u32string_view word) {
     return out;
 }
 
+bool isStressAccent(char32_t c) {
+    return std::u32string_view(U"áàâéèêíìîóòôúùûýỳ").find(c) != std::u32string_view::npos;
+}
+
 bool isVowel(char32_t c) {
     return std::u32string_view(U"aeiouy").find(baseLetter(c)) != std::u32string_view::npos;
 }

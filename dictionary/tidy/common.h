@@ -38,6 +38,9 @@ bool listed(std::span<const std::string_view> list, std::string_view word);
 std::u32string withoutAccents(std::u32string_view word);
 // A small vowel, with or without its accent (a, é, ů, y).
 bool isVowel(char32_t c);
+// A small vowel with an acute, grave or circumflex accent: it marks how the vowel sounds,
+// not another letter (é, è, ê; not å, ä, ů).
+bool isStressAccent(char32_t c);
 // A dictionary word with the capitals of the word as typed: letter by letter, and the whole
 // word when it was typed in capitals (a respelled word may be shorter: ANSCHLAEGE).
 std::string withCapitalsOf(std::u32string_view typed, std::u32string word);

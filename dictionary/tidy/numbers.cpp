@@ -248,6 +248,59 @@ bool lessThan(std::string_view a, std::string_view b) {
 
 } // namespace
 
+namespace {
+
+// A whole number right after a preposition that governs the genitive, in the genitive (od
+// zera do tysiąca stu dni, do devíti políček): the nominative would break the sentence.
+// Not one, whose gender the number alone does not tell (jednego, jednej).
+std::optional<std::string> genitiveAfterPreposition(State& state, const WrittenNumber& number) {
+    const Language* language = state.language();
+    if (!language || language->genitivePrepositions.empty() || !number.decimals.empty() ||
+        number.whole.empty() || number.whole.size() > 7 || (number.whole[0] == '0' && number.whole.size() > 1))
+        return std::nullopt;
+    std::string_view before = state.before;
+    while (!before.empty() && before.back() == ' ')
+        before.remove_suffix(1);
+    if (before.size() == state.before.size())
+        return std::nullopt;
+    const size_t blank = before.rfind(' ');
+    const std::string_view word = before.substr(blank == std::string_view::npos ? 0 : blank + 1);
+    if (!listed(language->genitivePrepositions, word))
+        return std::nullopt;
+    const int64_t value = std::stoll(number.whole);
+    NumberWords& numbers = state.numbers();
+    if (value == 1 || !numbers.format)
+        return std::nullopt;
+    std::string words;
+    if (!language->genitiveRuleSet.empty()) {
+        words = numbers.spell(value, language->genitiveRuleSet);
+    } else {
+        const std::string spelled = numbers.spell(value);
+        const std::vector<std::string_view> nominative = splitBlanks(spelled);
+        auto genitiveOf = [&](std::string_view phrase) -> std::optional<std::string_view> {
+            for (const Respelling& form : language->genitiveWords)
+                if (form.typed == phrase)
+                    return form.meant;
+            return std::nullopt;
+        };
+        for (size_t i = 0; i < nominative.size(); ++i) {
+            std::optional<std::string_view> form;
+            if (i + 1 < nominative.size())
+                form = genitiveOf(std::string(nominative[i]) + ' ' + std::string(nominative[i + 1]));
+            if (form)
+                ++i;
+            else if (!(form = genitiveOf(nominative[i])))
+                return std::nullopt;
+            words += (words.empty() ? "" : " ") + std::string(*form);
+        }
+    }
+    if (words.empty() || !state.allKnown(words))
+        return std::nullopt;
+    return words;
+}
+
+} // namespace
+
 std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     struct Segment {
         std::string text;
@@ -453,8 +506,11 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         const bool beforeUnit = (k == 0 || (k == 1 && segments[0].separatorsOnly)) &&
                                 (k + 1 == segments.size() ||
                                  (k + 2 == segments.size() && segments[k + 1].separatorsOnly));
-        const auto words =
-            readNumber(state, s.number, beforeUnit ? genderOfUnitAfter(state) : std::string_view());
+        const bool first = k == 0 || (k == 1 && segments[0].separatorsOnly);
+        std::optional<std::string> words =
+            first ? genitiveAfterPreposition(state, s.number) : std::nullopt;
+        if (!words)
+            words = readNumber(state, s.number, beforeUnit ? genderOfUnitAfter(state) : std::string_view());
         if (!words)
             return std::nullopt;
         out += *words;

@@ -211,15 +211,25 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
             continue;
         // One accent written for another (dèr for dér, perchè) is nearer than an accent
         // added or left out: whoever typed one meant the letter to carry one.
+        // Only an accent for another that marks the vowel the same way (più, dér), since a
+        // ring, a diaeresis or a caron makes a letter of its own (tråda is no träda); and in a
+        // line with such letters typed where they have keys of their own, none of those is
+        // added (sparning is no spårning).
+        const bool keysUsed =
+            state.lineHasAccents && state.language() && state.language()->keysForMarkedLetters;
         size_t differences = 0;
         bool allowed = true;
         for (size_t i = 0; i < word.size(); ++i)
             if (word[i] != lower[i]) {
                 const bool swapped = word[i] != plain[i] && lower[i] != plain[i];
                 differences += swapped ? 1 : 2;
-                allowed = allowed && (!typedAccents || (lower[i] != plain[i] &&
-                                                        (word[i] != plain[i] || stressOnly ||
-                                                         !inAlphabet(lower[i]))));
+                allowed = allowed &&
+                          (!typedAccents
+                               ? !keysUsed || isStressAccent(word[i])
+                               : lower[i] != plain[i] &&
+                                     (swapped ? (isStressAccent(lower[i]) && isStressAccent(word[i])) ||
+                                                    !inAlphabet(lower[i])
+                                              : stressOnly || !inAlphabet(lower[i])));
             }
         if (allowed)
             best.offer(word, differences);

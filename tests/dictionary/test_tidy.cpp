@@ -371,6 +371,10 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         // another accent, or none where accents mark stress only (Danish konvertér).
         {"Wrong", "it", "Piú KONVERTÉR", "Più KONVERTÉR", "accents; ?konvertér(konverter)"},
         {"Dropped", "cs", "můžná", "můžná", "?můžná(mužná)"},
+        // A ring or a diaeresis makes a letter of its own: none swapped for another (tråda is
+        // no träda), nor added beside one typed (sparning is no spårning).
+        {"LettersOfTheirOwn", "@se.dic", "Katalog för sparning, Tråda", "Katalog för sparning, Tråda",
+         "?sparning(parning spaning sparkning); ?tråda(bråda råda träda)"},
         // A letter the language does not write may go, as a keyboard without it writes it.
         {"ForeignLetter", "@de_neu.dic", "Santa María", "Santa Maria", "accents"},
         // Whoever typed an accent left none out: förstoraren is no förstöraren.
@@ -518,6 +522,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "Número cinco, Número doce y los números", "number signs; numbers; number signs + "
          "numbers; number signs"},
         {"FrenchNumberSign", "@fr.dic", "le n° 5", "le numéro cinq", "number signs; numbers"},
+        // After a preposition that governs the genitive, the number is in it; one keeps its
+        // doubt of gender.
+        {"PolishGenitive", "@pl.dic", "od 0 do 1100 dni, do 1 minuty",
+         "od zera do tysiąca stu dni, do jeden minuty", "numbers x3"},
+        {"CzechGenitive", "@Czech.dic", "do 9 políček z 29 lekcí a 5 dnů, od 1970",
+         "do devíti políček z dvaceti devíti lekcí a pět dnů, od tisíce devíti set sedmdesáti",
+         "numbers x4"},
         // A manual page's section keeps its parentheses; a number inside a name stays.
         {"FrenchManualSections", "@fr.dic", "voir sha1sum(1) et ip(8).", "voir sha1sum (un) et ip (huit).",
          "numbers x2; ?sha1sum(shassium)"},
