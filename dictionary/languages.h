@@ -119,6 +119,9 @@ struct Language {
     // Prefixes that are words too (förinställningar is no för inställningar, "for settings"):
     // no split begins with one, whatever the language's analysis says.
     std::span<const std::string_view> prefixWords = {};
+    // Its words of one letter (Czech k, v; Polish w, z): a name's letter cut off as one of
+    // them reads as the word (iTip is no i Tip, "and Tip").
+    std::u32string_view oneLetterWords = {};
     // Endings a name or an abbreviation takes after an apostrophe or a hyphen (DLL'er, APT-a,
     // Glenn's), or joined to its capitals (HTMLem): they stay with their mark.
     std::span<const std::string_view> nameEndings = {};

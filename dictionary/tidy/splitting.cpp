@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unicode/uchar.h>
 
 namespace talvora::tidy {
 
@@ -87,7 +88,13 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
         const std::u32string letters = decode(parts[i]);
         const size_t count = static_cast<size_t>(std::count_if(letters.begin(), letters.end(), isLetter));
         const bool small = std::any_of(letters.begin(), letters.end(), isLowerCase);
-        if (std::any_of(letters.begin(), letters.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; })) {
+        const bool digits = std::any_of(letters.begin(), letters.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
+        if (const auto letter = std::find_if(letters.begin(), letters.end(), isLetter);
+            count == 1 && !digits && state.language() &&
+            state.language()->oneLetterWords.find(static_cast<char32_t>(u_tolower(static_cast<UChar32>(*letter)))) !=
+                std::u32string_view::npos)
+            return false; // a letter that reads as a word of its own (i Tip, K Mail in Czech)
+        if (digits) {
             word = true; // a version's or a number's mark, read by the number rule (IP v6)
             continue;
         }

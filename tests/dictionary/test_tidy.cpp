@@ -270,11 +270,12 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
         {"DrawnOutConsonants", "@eng.dic", "pppd and Mixxx, DSSSL Jaaa", "pppd and Mixxx, D S S S L Jaaa",
          "abbreviations; ?pppd(ppd ppfd ppp); ?mixxx(mixx fixx maxx); ?jaaa(aaa caaa jaa)"},
         // A name is cut at its capitals only into parts that read as its words (G Streamer,
-        // IMAP Copy, m DNS), not into fragments (Dj Vu, Gr ADS, OC aml, KM ines).
-        {"NameParts", "@Czech.dic", "DjVu, PiTiVi, GrADS, NIfTI, OCaml; KMines GStreamer IMAPCopy mDNS",
-         "DjVu, PiTiVi, GrADS, NIfTI, OCaml; K Mines G Streamer IMAP Copy m DNS",
-         "capitals x4; ?pitivi(pitiv pitiva pitivo); ?grads(glads grad grada); "
-         "?nifti(niti biti citi); ?ocaml(ochml olaml omaml)"},
+        // IMAP Copy, m DNS), not into fragments (Dj Vu, Gr ADS, OC aml) nor a letter that is a
+        // word of the language (Czech i Tip: "and Tip").
+        {"NameParts", "@Czech.dic", "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip; GStreamer IMAPCopy mDNS",
+         "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip; G Streamer IMAP Copy m DNS",
+         "capitals x3; ?pitivi(pitiv pitiva pitivo); ?grads(glads grad grada); "
+         "?nifti(niti biti citi); ?ocaml(ochml olaml omaml); ?itip(imip itep iti)"},
     });
 }
 
