@@ -152,6 +152,8 @@ constexpr Respelling czechGenitives[] = {
 constexpr std::string_view polishGenitivePrepositions[] = {
     "od", "do", "bez", "około", "dla", "u", "podczas", "według", "wśród", "zamiast", "oprócz",
     "powyżej", "poniżej", "spośród", "ciągu", "przeciągu", "obok", "wokół", "sprzed", "spoza"};
+// "drieëntwintig" cut at its joints leaves the diaeresis on a word of its own.
+constexpr Respelling dutchNumberFixes[] = {{" ën ", " en "}};
 constexpr std::string_view dutchNumberMorphemes[] = {"honderd", "duizend"};
 constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze",
                                               "heid", "een",  "het",  "de",    "en"};
@@ -184,8 +186,23 @@ constexpr std::string_view polishNumberPrefixes[] = {
     "jedenasto",    "dwunasto",      "trzynasto",    "czternasto",    "piętnasto",
     "szesnasto",    "siedemnasto",   "osiemnasto",   "dziewiętnasto", "dwudziesto",
     "trzydziesto",  "czterdziesto",  "pięćdziesięcio", "stu",         "kilku",
-    "kilkunasto",   "kilkudziesięcio", "wielo"};
+    "kilkunasto",   "kilkudziesięcio"};
 constexpr std::string_view polishAdjectives[] = {"y", "i"};
+constexpr NumberPrefix czechPrefixForms[] = {
+    {1, "jedno"}, {2, "dvou"}, {3, "tří"}, {4, "čtyř"}, {5, "pěti"}, {6, "šesti"}, {7, "sedmi"},
+    {8, "osmi"}, {9, "devíti"}, {10, "deseti"}, {11, "jedenácti"}, {12, "dvanácti"},
+    {13, "třinácti"}, {14, "čtrnácti"}, {15, "patnácti"}, {16, "šestnácti"}, {17, "sedmnácti"},
+    {18, "osmnácti"}, {19, "devatenácti"}, {20, "dvaceti"}, {30, "třiceti"}, {40, "čtyřiceti"},
+    {50, "padesáti"}, {60, "šedesáti"}, {70, "sedmdesáti"}, {80, "osmdesáti"},
+    {90, "devadesáti"}, {100, "sto"}};
+constexpr NumberPrefix polishPrefixForms[] = {
+    {1, "jedno"}, {2, "dwu"}, {3, "trzy"}, {4, "cztero"}, {5, "pięcio"}, {6, "sześcio"},
+    {7, "siedmio"}, {8, "ośmio"}, {9, "dziewięcio"}, {10, "dziesięcio"}, {11, "jedenasto"},
+    {12, "dwunasto"}, {13, "trzynasto"}, {14, "czternasto"}, {15, "piętnasto"},
+    {16, "szesnasto"}, {17, "siedemnasto"}, {18, "osiemnasto"}, {19, "dziewiętnasto"},
+    {20, "dwudziesto"}, {30, "trzydziesto"}, {40, "czterdziesto"}, {50, "pięćdziesięcio"},
+    {60, "sześćdziesięcio"}, {70, "siedemdziesięcio"}, {80, "osiemdziesięcio"},
+    {90, "dziewięćdziesięcio"}, {100, "stu"}};
 // Prefixes that are words too: a word that begins with one is most often made with the
 // prefix, not of two words (Vorkonfigurationsdatei, förinställning, profilnavn).
 constexpr std::string_view englishPrefixes[] = {"over", "under", "out", "fore", "sub", "inter",
@@ -227,6 +244,7 @@ const std::vector<Language>& languageTable() {
          .symbols = &czechSymbols, .suffixWords = czechSuffixes, .prefixWords = czechPrefixes,
          .oneLetterWords = U"aikosuvz", .nameEndings = czechEndings,
          .numberPrefixes = czechNumberPrefixes, .adjectiveEndings = czechAdjectives,
+         .numberPrefixForms = czechPrefixForms,
          .numberFixes = czechNumberFixes, .genitivePrepositions = czechGenitivePrepositions,
          .genitiveWords = czechGenitives},
         // Danish written before 1948, still much read, gives nouns capitals.
@@ -243,7 +261,7 @@ const std::vector<Language>& languageTable() {
          .suffixWords = dutchSuffixes,
          .adjectiveSuffixes = dutchAdjectives, .prefixWords = dutchPrefixes,
          .oneLetterWords = U"u", .nameEndings = dutchEndings,
-         .numberMorphemes = dutchNumberMorphemes},
+         .numberFixes = dutchNumberFixes, .numberMorphemes = dutchNumberMorphemes},
         {.displayName = "French", .fileName = "fr.dic", .codePage = "windows-1252", .locale = "fr",
          .hunspell = "fr_FR", .ordinals = frenchOrdinals, .symbols = &frenchSymbols,
          .prefixWords = frenchPrefixes, .oneLetterWords = U"ay"},
@@ -265,6 +283,7 @@ const std::vector<Language>& languageTable() {
          .suffixWords = polishSuffixes, .prefixWords = polishPrefixes,
          .oneLetterWords = U"aiouwz", .nameEndings = polishEndings,
          .numberPrefixes = polishNumberPrefixes, .adjectiveEndings = polishAdjectives,
+         .numberPrefixForms = polishPrefixForms,
          .genitivePrepositions = polishGenitivePrepositions,
          .genitiveRuleSet = "%spellout-cardinal-masculine-genitive"},
         {.displayName = "Spanish", .fileName = "es.dic", .codePage = "windows-1252", .locale = "es",

@@ -79,6 +79,12 @@ struct CompoundForm {
     std::u32string_view part, word;
 };
 
+// A number as it stands joined to an adjective (ośmio-znakowy, dvaceti-čtyř-hodinový).
+struct NumberPrefix {
+    int value;
+    std::string_view word;
+};
+
 struct Language {
     std::string_view displayName = {};
     std::string_view fileName = {};
@@ -129,6 +135,9 @@ struct Language {
     // and how its adjectives' dictionary forms end (ý, í).
     std::span<const std::string_view> numberPrefixes = {};
     std::span<const std::string_view> adjectiveEndings = {};
+    // Those forms by value: one to nineteen, the tens and a hundred; a number below a
+    // hundred is its tens' form and its units' (dwudziesto cztero godzinnym for 24-godzinnym).
+    std::span<const NumberPrefix> numberPrefixForms = {};
     // Number words as the language's spelling out writes them amiss, and as they are written
     // (Czech "jedna tisíc" for a thousand is "jeden tisíc").
     std::span<const Respelling> numberFixes = {};

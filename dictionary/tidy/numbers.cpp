@@ -4,6 +4,8 @@
 
 #include "common.h"
 #include "languages.h"
+#include "lowercase.h"
+#include "morphology.h"
 #include "rules.h"
 #include "text.h"
 
@@ -299,6 +301,52 @@ std::optional<std::string> genitiveAfterPreposition(State& state, const WrittenN
     return words;
 }
 
+// A number hyphened to an adjective it counts (8-znakowym, 24-hodinový), in the form it
+// takes joined to it (ośmio znakowym, dvaceti čtyř hodinový), not as a count of its own
+// ("osiem znakowym": eight, of signs); and one hyphened to that form's ending (5-ti,
+// 20-ti) as the form (pěti, dvaceti), not with the ending as a word ("pět ti").
+struct PrefixForm {
+    std::string words;
+    bool ending = false; // the ending after the hyphen is in the words
+};
+
+std::optional<PrefixForm> prefixFormBefore(State& state, const WrittenNumber& number,
+                                           std::string_view next) {
+    const Language* language = state.language();
+    const Morphology* morphology = state.morphology();
+    if (!language || !morphology || language->numberPrefixForms.empty() || !number.decimals.empty() ||
+        number.whole.size() > 3 || number.whole[0] == '0' || next.size() < 3 || next[0] != '-')
+        return std::nullopt;
+    const auto [from, to] = coreOf(next);
+    const std::string word(next.substr(from, to - from));
+    if (word.empty() || toLower(word) != word || std::any_of(word.begin(), word.end(), [](char c) {
+            return isAsciiDigit(c) || isSeparatorByte(c);
+        }))
+        return std::nullopt;
+    auto formOf = [&](int value) -> std::string_view {
+        for (const NumberPrefix& form : language->numberPrefixForms)
+            if (form.value == value)
+                return form.word;
+        return {};
+    };
+    const int value = std::stoi(number.whole);
+    PrefixForm form;
+    if (value < 20 || value == 100 || value % 10 == 0)
+        form.words = formOf(value);
+    else if (value < 100 && !formOf(value / 10 * 10).empty() && !formOf(value % 10).empty())
+        form.words = std::string(formOf(value / 10 * 10)) + ' ' + std::string(formOf(value % 10));
+    if (form.words.empty() || !state.allKnown(form.words))
+        return std::nullopt;
+    form.ending = word.size() < form.words.size() && form.words.ends_with(word);
+    const std::vector<std::string> stems = form.ending ? std::vector<std::string>{} : morphology->stems(word);
+    if (!form.ending && std::none_of(stems.begin(), stems.end(), [&](const std::string& stem) {
+            return std::any_of(language->adjectiveEndings.begin(), language->adjectiveEndings.end(),
+                               [&](std::string_view e) { return stem.ends_with(e); });
+        }))
+        return std::nullopt;
+    return form;
+}
+
 } // namespace
 
 std::optional<std::string> spellDigits(State& state, const std::string& piece) {
@@ -507,6 +555,16 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                                 (k + 1 == segments.size() ||
                                  (k + 2 == segments.size() && segments[k + 1].separatorsOnly));
         const bool first = k == 0 || (k == 1 && segments[0].separatorsOnly);
+        if (const std::optional<PrefixForm> form =
+                k + 1 < segments.size() ? prefixFormBefore(state, s.number, segments[k + 1].text)
+                                        : std::nullopt) {
+            out += form->words;
+            if (form->ending) {
+                const std::string& next = segments[++k].text;
+                out += next.substr(coreOf(next).second);
+            }
+            continue;
+        }
         std::optional<std::string> words =
             first ? genitiveAfterPreposition(state, s.number) : std::nullopt;
         if (!words)

@@ -530,6 +530,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"CzechGenitive", "@Czech.dic", "do 9 políček z 29 lekcí a 5 dnů, od 1970",
          "do devíti políček z dvaceti devíti lekcí a pět dnů, od tisíce devíti set sedmdesáti",
          "numbers x4"},
+        // A number hyphened to an adjective takes the form it has joined to it, and one
+        // hyphened to that form's ending is the form.
+        {"PolishNumberBeforeAdjective", "@pl.dic", "o 8-znakowym haśle", "o ośmio znakowym haśle",
+         "numbers"},
+        {"CzechNumberBeforeAdjective", "@Czech.dic", "24-hodinový a 5-ti", "dvaceti čtyř hodinový a pěti",
+         "numbers x2"},
+        {"DutchUnitsBeforeTens", "@nl.dic", "723 dingen", "zeven honderd drie en twintig dingen", "numbers"},
         // A manual page's section keeps its parentheses; a number inside a name stays.
         {"FrenchManualSections", "@fr.dic", "voir sha1sum(1) et ip(8).", "voir sha1sum (un) et ip (huit).",
          "numbers x2; ?sha1sum(shassium)"},
