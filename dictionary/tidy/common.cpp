@@ -5,6 +5,7 @@
 #include "utf8.h"
 
 #include <algorithm>
+#include <cctype>
 #include <array>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
@@ -79,6 +80,20 @@ std::string encode(std::u32string_view text) {
     for (char32_t c : text)
         utf8::append(out, c);
     return out;
+}
+
+bool isPlaceholder(std::string_view piece) {
+    auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    const size_t at = piece.find('%');
+    if (at == std::string_view::npos || std::any_of(piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(at), alnum))
+        return false;
+    size_t i = at + 1;
+    while (i < piece.size() && isAsciiDigit(piece[i]))
+        ++i;
+    if (i == at + 1 || i + 1 >= piece.size() || piece[i] != '$' ||
+        !std::isalpha(static_cast<unsigned char>(piece[i + 1])))
+        return false;
+    return std::none_of(piece.begin() + static_cast<std::ptrdiff_t>(i + 2), piece.end(), alnum);
 }
 
 bool listed(std::span<const std::string_view> list, std::string_view word) {

@@ -31,6 +31,10 @@ std::string encode(std::u32string_view text);
 // Where a piece's word lies: from its first to its last character that is no separator.
 std::pair<size_t, size_t> coreOf(std::string_view piece);
 
+// A program's numbered placeholder (%1$s, »%2$d«), quotes and punctuation around it: a code,
+// not a number.
+bool isPlaceholder(std::string_view piece);
+
 // The word, in small letters, is one of the list's.
 bool listed(std::span<const std::string_view> list, std::string_view word);
 

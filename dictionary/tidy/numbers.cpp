@@ -10,6 +10,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <unicode/rbnf.h>
 

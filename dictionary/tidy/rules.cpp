@@ -93,8 +93,14 @@ bool State::allKnown(std::string_view pieces) const {
 }
 
 std::string State::resolve(std::string piece, size_t rule) {
+    // No rule but those of blanks, quotes and punctuation reads a program's placeholder: it
+    // stays for the report, signs and all.
+    const bool placeholder = isPlaceholder(piece);
     const auto& list = rules();
     for (; rule < list.size(); ++rule) {
+        if (placeholder && list[rule].name != "spaces" && list[rule].name != "apostrophes" &&
+            list[rule].name != "punctuation")
+            continue;
         const size_t mark = fired.size();
         std::optional<std::string> out = list[rule].apply(*this, piece);
         if (out && *out != piece) {

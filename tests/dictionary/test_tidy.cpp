@@ -537,6 +537,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"CzechNumberBeforeAdjective", "@Czech.dic", "24-hodinový a 5-ti", "dvaceti čtyř hodinový a pěti",
          "numbers x2"},
         {"DutchUnitsBeforeTens", "@nl.dic", "723 dingen", "zeven honderd drie en twintig dingen", "numbers"},
+        // A program's placeholder is a code, not a number: it stays for the report.
+        {"GermanPlaceholder", "@de_neu.dic", "»%1$s« ist der Name", "%1$s ist der Name",
+         "punctuation; ?1s(as bs cs)"},
         // A manual page's section keeps its parentheses; a number inside a name stays.
         {"FrenchManualSections", "@fr.dic", "voir sha1sum(1) et ip(8).", "voir sha1sum (un) et ip (huit).",
          "numbers x2; ?sha1sum(shassium)"},
