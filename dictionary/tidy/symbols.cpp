@@ -265,6 +265,11 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
         return encode(text.substr(0, first)) + words + encode(text.substr(last));
     };
 
+    // A plus sign standing alone says plus (Now + 1 year, a + b, the «+» key): the receiver
+    // would never see a sign.
+    if (core == U"+" && state.allKnown(symbols->plus))
+        return wrapped(std::string(symbols->plus));
+
     if (core.find(U'&') != std::u32string_view::npos) {
         std::u32string out;
         for (size_t i = 0; i < core.size(); ++i)
@@ -526,8 +531,12 @@ bool currencyBeforeNumber(const State& state, std::string_view piece) {
 bool standsBesideNumber(const State& state, std::string_view piece) {
     // Every symbol begins with one of these bytes; most pieces have none of them.
     if (!state.language() || !state.language()->symbols ||
-        piece.find_first_of("%$\xC2\xE2") == std::string_view::npos)
+        piece.find_first_of("%$+\xC2\xE2") == std::string_view::npos)
         return false;
+    // A plus sign alone between numbers or before one (5 + 3, Now + 1 year) is said: the
+    // receiver would never see the sign.
+    if (piece == "+")
+        return state.amount || nextNumber(state);
     bool leading = false;
     return loneSymbol(piece, leading) != Symbol::None && (state.amount || nextNumber(state));
 }

@@ -537,6 +537,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"CzechNumberBeforeAdjective", "@Czech.dic", "24-hodinový a 5-ti", "dvaceti čtyř hodinový a pěti",
          "numbers x2"},
         {"DutchUnitsBeforeTens", "@nl.dic", "723 dingen", "zeven honderd drie en twintig dingen", "numbers"},
+        // A plus sign alone beside a number is said; between words it stays, unread.
+        {"PolishPlusBesideNumber", "@pl.dic", "Teraz + 1 rok, a + b", "Teraz plus jeden rok, a + b",
+         "symbols; numbers"},
         // A program's placeholder is a code, not a number: it stays for the report.
         {"GermanPlaceholder", "@de_neu.dic", "»%1$s« ist der Name", "%1$s ist der Name",
          "punctuation; ?1s(as bs cs)"},
