@@ -31,6 +31,9 @@ constexpr OrdinalSuffix spanishOrdinals[] = {
     {"er", "%spellout-ordinal-masculine-adjective"}, {"os", "%spellout-ordinal-masculine-plural"},
     {"as", "%spellout-ordinal-feminine-plural"},
 };
+// Swedish writes an ordinal's last letter after a colon (1:a, 3:e).
+constexpr OrdinalSuffix swedishOrdinals[] = {
+    {":a", "%spellout-ordinal-reale"}, {":e", "%spellout-ordinal-reale"}};
 constexpr OrdinalSuffix italianOrdinals[] = {
     {"º", "%spellout-ordinal-masculine"}, {"o", "%spellout-ordinal-masculine"},
     {"ª", "%spellout-ordinal-feminine"},  {"a", "%spellout-ordinal-feminine"},
@@ -290,7 +293,7 @@ const std::vector<Language>& languageTable() {
          .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
          .prefixWords = spanishPrefixes, .oneLetterWords = U"aeouy"},
         {.displayName = "Swedish", .fileName = "se.dic", .codePage = "windows-1252", .locale = "sv",
-         .hunspell = "sv_SE", .linkingElements = nordicLinks, .symbols = &swedishSymbols,
+         .hunspell = "sv_SE", .ordinals = swedishOrdinals, .linkingElements = nordicLinks, .symbols = &swedishSymbols,
          .buildsCompounds = true, .keysForMarkedLetters = true, .joinsThreeConsonantsAsTwo = true,
          .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
          .adjectiveSuffixes = swedishAdjectives,

@@ -537,6 +537,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"CzechNumberBeforeAdjective", "@Czech.dic", "24-hodinový a 5-ti", "dvaceti čtyř hodinový a pěti",
          "numbers x2"},
         {"DutchUnitsBeforeTens", "@nl.dic", "723 dingen", "zeven honderd drie en twintig dingen", "numbers"},
+        {"SwedishOrdinals", "@se.dic", "den 1:a och 3:e", "den första och tredje", "numbers x2"},
         // A plus sign alone beside a number is said; between words it stays, unread.
         {"PolishPlusBesideNumber", "@pl.dic", "Teraz + 1 rok, a + b", "Teraz plus jeden rok, a + b",
          "symbols; numbers"},
