@@ -414,6 +414,22 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             list.insert(*it + 1, " ");
         return state.resolveParts(list, "numbers");
     }
+    // Two numbers with decimals and a comma between them are a pair (coordinates:
+    // 45.43,125.86), not one number grouped in thousands.
+    {
+        const size_t comma = piece.find(',');
+        auto decimal = [](std::string_view part) {
+            const size_t dot = part.find('.');
+            return dot != std::string_view::npos && dot > 0 && dot + 1 < part.size() &&
+                   std::all_of(part.begin(), part.end(), [](char c) { return isAsciiDigit(c) || c == '.'; }) &&
+                   part.find('.', dot + 1) == std::string_view::npos;
+        };
+        const auto [first, last] = coreOf(piece);
+        if (comma != std::string::npos && comma > first && comma + 1 < last &&
+            decimal(std::string_view(piece).substr(first, comma - first)) &&
+            decimal(std::string_view(piece).substr(comma + 1, last - comma - 1)))
+            return state.resolveParts(piece.substr(0, comma + 1) + ' ' + piece.substr(comma + 1), "numbers");
+    }
     std::vector<Segment> segments;
     const size_t n = piece.size();
     for (size_t i = 0; i < n;) {
@@ -480,16 +496,20 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     };
     std::string out;
     bool afterWord = false;
+    bool afterDot = false; // a full stop read as a word just before
     for (size_t k = 0; k < segments.size(); ++k) {
         const Segment& s = segments[k];
         if (s.separatorsOnly) {
+            afterDot = false;
             if (k == 0 && k + 1 < segments.size())
                 out += readSign(state, s.text);
             else if (k == 0 || k + 1 == segments.size())
                 out += s.text; // leading or trailing punctuation stays with the word
             else if (const std::string_view word = between(s, k);
-                     !word.empty() && state.allKnown(word))
+                     !word.empty() && state.allKnown(word)) {
                 out += ' ' + std::string(word) + ' ';
+                afterDot = s.text == ".";
+            }
             else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1))
                 out += ", "; // numbers one after another stay apart (6800/6801, 8/12)
             else
@@ -555,7 +575,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         const bool beforeUnit = (k == 0 || (k == 1 && segments[0].separatorsOnly)) &&
                                 (k + 1 == segments.size() ||
                                  (k + 2 == segments.size() && segments[k + 1].separatorsOnly));
-        const bool first = k == 0 || (k == 1 && segments[0].separatorsOnly);
+        // Only a number with no letters joined to it: those make a name (7zr, 3D).
+        const bool first = (k == 0 || (k == 1 && segments[0].separatorsOnly)) &&
+                           std::all_of(segments.begin() + static_cast<std::ptrdiff_t>(k), segments.end(),
+                                       [](const Segment& t) { return t.separatorsOnly || !t.number.whole.empty(); });
         if (const std::optional<PrefixForm> form =
                 k + 1 < segments.size() ? prefixFormBefore(state, s.number, segments[k + 1].text)
                                         : std::nullopt) {
@@ -566,8 +589,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             }
             continue;
         }
+        // After a full stop read as a word, a run longer than a year is a decimal's digits
+        // (45.436845 where a comma marks decimals), not an amount of its own.
         std::optional<std::string> words =
-            first ? genitiveAfterPreposition(state, s.number) : std::nullopt;
+            afterDot && digits.size() > 4 ? readDigits(state, digits, false)
+            : first                       ? genitiveAfterPreposition(state, s.number)
+                                          : std::nullopt;
         if (!words)
             words = readNumber(state, s.number, beforeUnit ? genderOfUnitAfter(state) : std::string_view());
         if (!words)

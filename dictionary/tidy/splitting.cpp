@@ -76,7 +76,8 @@ std::optional<std::string> splitWhereCapitals(std::string_view piece, bool after
 // lib FLAC, IP v6; no Dj Vu, Pi Ti Vi, Gr ADS, NIf TI); an ending is one the language writes after a name (HTML em;
 // no CTS im in Swedish); and small letters cut off a run of capitals, with or without its
 // last capital, are a word (GSM telefon, XML Parser; no OC aml, KM ines, NT Psec).
-bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns, bool endings) {
+bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns, bool endings,
+                      bool anyLetter = false) {
     const auto [first, last] = coreOf(split);
     const std::vector<std::string_view> parts = splitBlanks(split.substr(first, last - first));
     auto capitals = [](const std::u32string& letters) {
@@ -90,7 +91,7 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
         const bool small = std::any_of(letters.begin(), letters.end(), isLowerCase);
         const bool digits = std::any_of(letters.begin(), letters.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
         if (const auto letter = std::find_if(letters.begin(), letters.end(), isLetter);
-            count == 1 && !digits && state.language() &&
+            count == 1 && !digits && !anyLetter && state.language() &&
             state.language()->oneLetterWords.find(static_cast<char32_t>(u_tolower(static_cast<UChar32>(*letter)))) !=
                 std::u32string_view::npos)
             return false; // a letter that reads as a word of its own (i Tip, K Mail in Czech)
@@ -138,8 +139,15 @@ std::optional<std::string> splitAtCapitals(State& state, const std::string& piec
     // An ending after the whole run first (HTML em), where its parts are words.
     for (const auto& [afterRuns, endings] : {std::pair{true, true}, {false, false}, {true, false}}) {
         const std::optional<std::string> split = splitWhereCapitals(piece, afterRuns, endings);
-        if (!split || !readsAsNameParts(state, *split, afterRuns, endings))
+        if (!split)
             continue;
+        if (!readsAsNameParts(state, *split, afterRuns, endings)) {
+            // A name whose parts read as words but for a letter that is a word of the
+            // language (Czech KBrush: k) is cut nowhere else either (no KB rush).
+            if (!afterRuns && readsAsNameParts(state, *split, afterRuns, endings, true))
+                return std::nullopt;
+            continue;
+        }
         state.inNameParts = true;
         std::string parts = state.resolveParts(*split, "numbers");
         state.inNameParts = false;

@@ -265,9 +265,9 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
         return encode(text.substr(0, first)) + words + encode(text.substr(last));
     };
 
-    // A plus sign standing alone says plus (Now + 1 year, a + b, the «+» key): the receiver
-    // would never see a sign.
-    if (core == U"+" && state.allKnown(symbols->plus))
+    // A plus sign standing alone beside a number says plus (Now + 1 year): the receiver would
+    // never see a sign. Not elsewhere (the «+» key), where no word says what the sign does.
+    if (core == U"+" && (state.amount || nextNumber(state)) && state.allKnown(symbols->plus))
         return wrapped(std::string(symbols->plus));
 
     if (core.find(U'&') != std::u32string_view::npos) {

@@ -272,10 +272,10 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
         // A name is cut at its capitals only into parts that read as its words (G Streamer,
         // IMAP Copy, m DNS), not into fragments (Dj Vu, Gr ADS, OC aml) nor a letter that is a
         // word of the language (Czech i Tip: "and Tip").
-        {"NameParts", "@Czech.dic", "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip; GStreamer IMAPCopy mDNS",
-         "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip; G Streamer IMAP Copy m DNS",
+        {"NameParts", "@Czech.dic", "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; GStreamer IMAPCopy mDNS",
+         "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; G Streamer IMAP Copy m DNS",
          "capitals x3; ?pitivi(pitiv pitiva pitivo); ?grads(glads grad grada); "
-         "?nifti(niti biti citi); ?ocaml(ochml olaml omaml); ?itip(imip itep iti)"},
+         "?nifti(niti biti citi); ?ocaml(ochml olaml omaml); ?itip(imip itep iti); ?kbrush(brush brus bruse)"},
     });
 }
 
@@ -538,9 +538,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers x2"},
         {"DutchUnitsBeforeTens", "@nl.dic", "723 dingen", "zeven honderd drie en twintig dingen", "numbers"},
         {"SwedishOrdinals", "@se.dic", "den 1:a och 3:e", "den första och tredje", "numbers x2"},
+        // A pair of decimals stays a pair, and a long run after a full stop read as a word is
+        // a decimal's digits, also where a comma marks decimals.
+        {"GermanCoordinates", "@de_neu.dic", "45.43685,12.5", "fünf und vierzig Punkt vier drei sechs acht fünf, "
+         "zwölf Punkt fünf", "numbers"},
         // A plus sign alone beside a number is said; between words it stays, unread.
-        {"PolishPlusBesideNumber", "@pl.dic", "Teraz + 1 rok, a + b", "Teraz plus jeden rok, a + b",
-         "symbols; numbers"},
+        {"PolishPlusBesideNumber", "@pl.dic", "Teraz + 1 rok, a + b «+»", "Teraz plus jeden rok, a + b +",
+         "symbols; numbers; punctuation"},
         // A program's placeholder is a code, not a number: it stays for the report.
         {"GermanPlaceholder", "@de_neu.dic", "»%1$s« ist der Name", "%1$s ist der Name",
          "punctuation; ?1s(as bs cs)"},
