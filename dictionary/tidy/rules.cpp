@@ -9,6 +9,7 @@
 #include "spelling.h"
 
 #include <algorithm>
+#include <unicode/uchar.h>
 
 namespace talvora::tidy {
 
@@ -69,6 +70,11 @@ bool State::mayReplace(std::string_view word) const {
 
 bool State::looksLikeAbbreviation(std::string_view core) const {
     return lineHasLowerCase && !hasLowerCase(core) && decode(core).size() <= 6;
+}
+
+bool State::isOneLetterWord(char32_t letter) const {
+    return language_ && language_->oneLetterWords.find(static_cast<char32_t>(
+                            u_tolower(static_cast<UChar32>(letter)))) != std::u32string_view::npos;
 }
 
 bool State::looksLikeName(std::string_view core) const {

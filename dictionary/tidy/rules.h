@@ -44,6 +44,8 @@ class State {
     bool looksLikeName(std::string_view core) const;
     // Capitals only, six at most, in a line with small letters: an abbreviation (AVC, IEEE).
     bool looksLikeAbbreviation(std::string_view core) const;
+    // The letter, in either case, is a word of one letter in the language (Czech k, Polish w).
+    bool isOneLetterWord(char32_t letter) const;
     bool known(std::string_view piece) const;
     bool allKnown(std::string_view pieces) const;
 

@@ -209,12 +209,10 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         return std::nullopt;
     // Nor is a capital before a slash, standing for a word, a word of one letter (S/MIME,
     // A/Payable: no Czech "s", "with", no English article).
-    if (const Language* language = state.language(); language && piece.find('/') != std::string::npos)
+    if (piece.find('/') != std::string::npos)
         for (const std::string_view part : splitBlanks(split)) {
             const std::u32string letters = decode(part.substr(coreOf(part).first));
-            if (letters.size() == 1 && isUpperCase(letters[0]) &&
-                language->oneLetterWords.find(static_cast<char32_t>(u_tolower(static_cast<UChar32>(letters[0])))) !=
-                    std::u32string_view::npos)
+            if (letters.size() == 1 && isUpperCase(letters[0]) && state.isOneLetterWord(letters[0]))
                 return std::nullopt;
         }
     const size_t fired = state.fired.size();

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <unicode/uchar.h>
 
 namespace talvora::tidy {
 
@@ -83,6 +82,15 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
     auto capitals = [](const std::u32string& letters) {
         return std::all_of(letters.begin(), letters.end(), [](char32_t c) { return !isLowerCase(c); });
     };
+    // A name's words are English as often as the language's own (DVB stream, ABI check).
+    auto knownWord = [&](std::string_view part) {
+        const Morphology* morphology = state.morphology();
+        if (!morphology || morphology->knowsAsTyped(part))
+            return true;
+        const Language* english = languageFor("en");
+        const Morphology* englishMorphology = english ? Morphology::of(*english) : nullptr;
+        return englishMorphology && englishMorphology->knowsAsTyped(part);
+    };
     // Or an abbreviation with small letters before it (m DNS, gl BSP; no Gr ADS, Py MOL).
     bool word = false, abbreviation = false, markedOnlyInSmall = true;
     for (size_t i = 0; i < parts.size(); ++i) {
@@ -90,10 +98,8 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
         const size_t count = static_cast<size_t>(std::count_if(letters.begin(), letters.end(), isLetter));
         const bool small = std::any_of(letters.begin(), letters.end(), isLowerCase);
         const bool digits = std::any_of(letters.begin(), letters.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
-        if (const auto letter = std::find_if(letters.begin(), letters.end(), isLetter);
-            count == 1 && !digits && !anyLetter && state.language() &&
-            state.language()->oneLetterWords.find(static_cast<char32_t>(u_tolower(static_cast<UChar32>(*letter)))) !=
-                std::u32string_view::npos)
+        if (count == 1 && !digits && !anyLetter &&
+            state.isOneLetterWord(*std::find_if(letters.begin(), letters.end(), isLetter)))
             return false; // a letter that reads as a word of its own (i Tip, K Mail in Czech)
         if (digits) {
             word = true; // a version's or a number's mark, read by the number rule (IP v6)
@@ -110,14 +116,6 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
         const Language* language = state.language();
         if (endings && i + 1 == parts.size())
             return language && listed(language->nameEndings, parts[i]);
-        // A name's words are English as often as the language's own (DVB stream, ABI check).
-        auto knownWord = [&](std::string_view part) {
-            const Morphology* morphology = state.morphology();
-            const Language* english = languageFor("en");
-            const Morphology* englishMorphology = english ? Morphology::of(*english) : nullptr;
-            return !morphology || morphology->knowsAsTyped(part) ||
-                   (englishMorphology && englishMorphology->knowsAsTyped(part));
-        };
         if (afterRuns && !endings &&
             (letters.size() < 3 || !knownWord(parts[i])))
             return false;
