@@ -155,6 +155,53 @@ constexpr Respelling czechGenitives[] = {
 constexpr std::string_view polishGenitivePrepositions[] = {
     "od", "do", "bez", "około", "dla", "u", "podczas", "według", "wśród", "zamiast", "oprócz",
     "powyżej", "poniżej", "spośród", "ciągu", "przeciągu", "obok", "wokół", "sprzed", "spoza"};
+constexpr NumberPrefix polishGenitiveOrdinals[] = {
+    {1, "pierwszego"}, {2, "drugiego"}, {3, "trzeciego"}, {4, "czwartego"}, {5, "piątego"},
+    {6, "szóstego"}, {7, "siódmego"}, {8, "ósmego"}, {9, "dziewiątego"}, {10, "dziesiątego"},
+    {11, "jedenastego"}, {12, "dwunastego"}, {13, "trzynastego"}, {14, "czternastego"},
+    {15, "piętnastego"}, {16, "szesnastego"}, {17, "siedemnastego"}, {18, "osiemnastego"},
+    {19, "dziewiętnastego"}, {20, "dwudziestego"}, {30, "trzydziestego"},
+    {40, "czterdziestego"}, {50, "pięćdziesiątego"}, {60, "sześćdziesiątego"},
+    {70, "siedemdziesiątego"}, {80, "osiemdziesiątego"}, {90, "dziewięćdziesiątego"}};
+constexpr NumberPrefix czechGenitiveOrdinals[] = {
+    {1, "prvního"}, {2, "druhého"}, {3, "třetího"}, {4, "čtvrtého"}, {5, "pátého"},
+    {6, "šestého"}, {7, "sedmého"}, {8, "osmého"}, {9, "devátého"}, {10, "desátého"},
+    {11, "jedenáctého"}, {12, "dvanáctého"}, {13, "třináctého"}, {14, "čtrnáctého"},
+    {15, "patnáctého"}, {16, "šestnáctého"}, {17, "sedmnáctého"}, {18, "osmnáctého"},
+    {19, "devatenáctého"}, {20, "dvacátého"}, {30, "třicátého"}};
+constexpr std::string_view polishMonths[] = {
+    "stycznia", "lutego", "marca", "kwietnia", "maja", "czerwca", "lipca", "sierpnia",
+    "września", "października", "listopada", "grudnia"};
+constexpr std::string_view czechMonths[] = {
+    "ledna", "února", "března", "dubna", "května", "června", "července", "srpna", "září",
+    "října", "listopadu", "prosince"};
+constexpr std::string_view germanMonths[] = {
+    "Januar", "Jänner", "Februar", "März", "April", "Mai", "Juni", "Juli", "August",
+    "September", "Oktober", "November", "Dezember"};
+constexpr std::string_view danishMonths[] = {
+    "januar", "februar", "marts", "april", "maj", "juni", "juli", "august", "september",
+    "oktober", "november", "december"};
+constexpr std::string_view swedishMonths[] = {
+    "januari", "februari", "mars", "april", "maj", "juni", "juli", "augusti", "september",
+    "oktober", "november", "december"};
+constexpr std::string_view frenchMonths[] = {
+    "janvier", "février", "mars", "avril", "mai", "juin", "juillet", "août", "septembre",
+    "octobre", "novembre", "décembre"};
+constexpr std::string_view italianMonths[] = {
+    "gennaio", "febbraio", "marzo", "aprile", "maggio", "giugno", "luglio", "agosto",
+    "settembre", "ottobre", "novembre", "dicembre"};
+constexpr std::string_view englishMonths[] = {
+    "January", "February", "March", "April", "May", "June", "July", "August", "September",
+    "October", "November", "December"};
+constexpr std::string_view dutchMonths[] = {
+    "januari", "februari", "maart", "april", "mei", "juni", "juli", "augustus", "september",
+    "oktober", "november", "december"};
+constexpr std::string_view polishOrdinalEndings[] = {"ego", "go"};
+constexpr CaseEnding polishCaseEndings[] = {{"ach", "%spellout-cardinal-masculine-locative"},
+                                            {"ami", "%spellout-cardinal-masculine-instrumental"}};
+constexpr std::string_view polishGenitiveAdjectives[] = {"ich", "ych"};
+// Split at its joints, ventitré leaves the accent on a word of its own.
+constexpr Respelling italianNumberFixes[] = {{" tré", " tre"}};
 // "drieëntwintig" cut at its joints leaves the diaeresis on a word of its own.
 constexpr Respelling dutchNumberFixes[] = {{" ën ", " en "}};
 constexpr std::string_view dutchNumberMorphemes[] = {"honderd", "duizend"};
@@ -241,7 +288,9 @@ const std::vector<Language>& languageTable() {
     static const std::vector<Language> table = {
         {.displayName = "English", .fileName = "eng.dic", .codePage = "windows-1252", .locale = "en",
          .hunspell = "en_US", .ordinals = englishOrdinals, .symbols = &englishSymbols,
-         .prefixWords = englishPrefixes, .oneLetterWords = U"ai", .nameEndings = possessiveEndings},
+         .prefixWords = englishPrefixes, .oneLetterWords = U"ai", .nameEndings = possessiveEndings,
+         .months = englishMonths, .dayRuleSet = "%spellout-ordinal", .dayAfterMonth = true,
+         .yearRuleSet = "%spellout-numbering-year"},
         {.displayName = "Czech", .fileName = "Czech.dic", .codePage = "windows-1250", .locale = "cs",
          .hunspell = "cs_CZ", .respellings = czechRespellings, .negationPrefix = "ne",
          .symbols = &czechSymbols, .suffixWords = czechSuffixes, .prefixWords = czechPrefixes,
@@ -249,7 +298,8 @@ const std::vector<Language>& languageTable() {
          .numberPrefixes = czechNumberPrefixes, .adjectiveEndings = czechAdjectives,
          .numberPrefixForms = czechPrefixForms,
          .numberFixes = czechNumberFixes, .genitivePrepositions = czechGenitivePrepositions,
-         .genitiveWords = czechGenitives},
+         .genitiveWords = czechGenitives, .genitiveOrdinals = czechGenitiveOrdinals,
+         .months = czechMonths},
         // Danish written before 1948, still much read, gives nouns capitals.
         {.displayName = "Danish", .fileName = "dk.dic", .codePage = "windows-1252", .locale = "da",
          .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,
@@ -257,17 +307,20 @@ const std::vector<Language>& languageTable() {
          .keysForMarkedLetters = true,
          .optionalStressAccents = true, .suffixWords = danishSuffixes,
          .adjectiveSuffixes = danishAdjectives, .prefixWords = danishPrefixes,
-         .oneLetterWords = U"iå", .nameEndings = danishEndings},
+         .oneLetterWords = U"iå", .nameEndings = danishEndings, .months = danishMonths,
+         .dayRuleSet = "%spellout-ordinal-common", .yearRuleSet = "%spellout-numbering-year"},
         {.displayName = "Dutch", .fileName = "nl.dic", .codePage = "windows-1252", .locale = "nl",
          .hunspell = "nl_NL", .ordinals = dutchOrdinals, .linkingElements = dutchLinks,
          .symbols = &dutchSymbols, .buildsCompounds = true, .compoundForms = germanicForms,
          .suffixWords = dutchSuffixes,
          .adjectiveSuffixes = dutchAdjectives, .prefixWords = dutchPrefixes,
          .oneLetterWords = U"u", .nameEndings = dutchEndings,
-         .numberFixes = dutchNumberFixes, .numberMorphemes = dutchNumberMorphemes},
+         .numberFixes = dutchNumberFixes, .numberMorphemes = dutchNumberMorphemes,
+         .months = dutchMonths, .lastOrdinalDay = 0, .yearRuleSet = "%spellout-numbering-year"},
         {.displayName = "French", .fileName = "fr.dic", .codePage = "windows-1252", .locale = "fr",
          .hunspell = "fr_FR", .ordinals = frenchOrdinals, .symbols = &frenchSymbols,
-         .prefixWords = frenchPrefixes, .oneLetterWords = U"ay"},
+         .prefixWords = frenchPrefixes, .oneLetterWords = U"ay", .months = frenchMonths,
+         .dayRuleSet = "%spellout-ordinal-masculine", .lastOrdinalDay = 1},
         {.displayName = "German", .fileName = "de_neu.dic", .codePage = "windows-1252", .locale = "de",
          .hunspell = "de_DE_frami", .respellings = germanRespellings,
          .linkingElements = germanicLinks, .capitalisesNouns = true,
@@ -275,11 +328,14 @@ const std::vector<Language>& languageTable() {
          .buildsCompounds = true, .keysForMarkedLetters = true, .compoundForms = germanicForms,
          .suffixWords = germanSuffixes,
          .adjectiveSuffixes = germanAdjectives,
-         .prefixWords = germanPrefixes, .nameEndings = possessiveEndings, .infinitiveParticle = "zu"},
+         .prefixWords = germanPrefixes, .nameEndings = possessiveEndings, .months = germanMonths,
+         .dayRuleSet = "%spellout-ordinal-n", .yearRuleSet = "%spellout-numbering-year",
+         .infinitiveParticle = "zu"},
         {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
          .hunspell = "it_IT", .ordinals = italianOrdinals, .respellings = italianRespellings,
          .symbols = &italianSymbols, .prefixWords = italianPrefixes,
-         .oneLetterWords = U"aeio"},
+         .oneLetterWords = U"aeio", .numberFixes = italianNumberFixes, .months = italianMonths,
+         .dayRuleSet = "%spellout-ordinal-masculine", .lastOrdinalDay = 1},
         {.displayName = "Polish", .fileName = "pl.dic", .codePage = "windows-1250", .locale = "pl",
          .hunspell = "pl_PL", .negationPrefix = "nie", .symbols = &polishSymbols,
          .joinedWords = polishJoined, .infinitiveEnding = "ć", .participleEndings = polishParticiples,
@@ -288,7 +344,10 @@ const std::vector<Language>& languageTable() {
          .numberPrefixes = polishNumberPrefixes, .adjectiveEndings = polishAdjectives,
          .numberPrefixForms = polishPrefixForms,
          .genitivePrepositions = polishGenitivePrepositions,
-         .genitiveRuleSet = "%spellout-cardinal-masculine-genitive"},
+         .genitiveRuleSet = "%spellout-cardinal-masculine-genitive",
+         .genitiveOrdinals = polishGenitiveOrdinals, .months = polishMonths, .ordinalYears = true,
+         .genitiveOrdinalEndings = polishOrdinalEndings, .caseEndingsAfter = polishCaseEndings,
+         .genitiveEndingsBefore = polishGenitiveAdjectives},
         {.displayName = "Spanish", .fileName = "es.dic", .codePage = "windows-1252", .locale = "es",
          .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
          .prefixWords = spanishPrefixes, .oneLetterWords = U"aeouy"},
@@ -297,7 +356,9 @@ const std::vector<Language>& languageTable() {
          .buildsCompounds = true, .keysForMarkedLetters = true, .joinsThreeConsonantsAsTwo = true,
          .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
          .adjectiveSuffixes = swedishAdjectives,
-         .prefixWords = swedishPrefixes, .oneLetterWords = U"iåö", .nameEndings = swedishEndings},
+         .prefixWords = swedishPrefixes, .oneLetterWords = U"iåö", .nameEndings = swedishEndings,
+         .months = swedishMonths, .dayRuleSet = "%spellout-ordinal-reale",
+         .yearRuleSet = "%spellout-numbering-year"},
     };
     return table;
 }

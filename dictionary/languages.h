@@ -85,6 +85,11 @@ struct NumberPrefix {
     std::string_view word;
 };
 
+// A noun's ending after a number and the spell-out rule set of the case it shows.
+struct CaseEnding {
+    std::string_view ending, ruleSet;
+};
+
 struct Language {
     std::string_view displayName = {};
     std::string_view fileName = {};
@@ -151,6 +156,30 @@ struct Language {
     std::span<const std::string_view> genitivePrepositions = {};
     std::string_view genitiveRuleSet = {};
     std::span<const Respelling> genitiveWords = {};
+    // Ordinals in the genitive by value, one to nineteen and the tens (pierwszego,
+    // dwudziestego; prvního): a number below a hundred is its tens' and its units'.
+    std::span<const NumberPrefix> genitiveOrdinals = {};
+    // Month names as they stand after a day (stycznia, ledna; Januar with its capital where
+    // the language always writes one). A day's number before one reads as the ordinal it is,
+    // up to lastOrdinalDay (premier janvier, but deux janvier): by dayRuleSet (ersten
+    // Januar) or as a genitive ordinal (pierwszego stycznia), a dot after it being the
+    // ordinal's mark. A year after one reads as a year: by yearRuleSet (nineteen seventy),
+    // or with ordinalYears its last two digits as a genitive ordinal (tysiąc dziewięćset
+    // siedemdziesiątego); an ordinal the dictionary lacks leaves the number as it reads.
+    std::span<const std::string_view> months = {};
+    std::string_view dayRuleSet = {};
+    int lastOrdinalDay = 31;
+    bool dayAfterMonth = false; // also after the name (January 1: January first)
+    std::string_view yearRuleSet = {};
+    bool ordinalYears = false;
+    // Endings written after a hyphen that make the number an ordinal in the genitive (2-ego,
+    // 3-go: drugiego, trzeciego), not the number and a word ("dwa ego").
+    std::span<const std::string_view> genitiveOrdinalEndings = {};
+    // The case a number stands in as its neighbours show it: the ending of the noun after it
+    // with the rule set that reads it so (w 5 plikach: pięciu; z 5 plikami: pięcioma), and
+    // the endings of an adjective before it that put it in the genitive (z ostatnich 5 dni).
+    std::span<const CaseEnding> caseEndingsAfter = {};
+    std::span<const std::string_view> genitiveEndingsBefore = {};
     // The infinitive's particle, written inside a verb after its prefix (gegenüber-zu-treten).
     std::string_view infinitiveParticle = {};
 };

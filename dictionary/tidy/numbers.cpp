@@ -253,29 +253,149 @@ bool lessThan(std::string_view a, std::string_view b) {
 
 namespace {
 
-// A whole number right after a preposition that governs the genitive, in the genitive (od
-// zera do tysiąca stu dni, do devíti políček): the nominative would break the sentence.
-// Not one, whose gender the number alone does not tell (jednego, jednej).
-std::optional<std::string> genitiveAfterPreposition(State& state, const WrittenNumber& number) {
+// The words of the line before the piece, the nearest first, and after it, each without the
+// punctuation around it; none when no blank parts them from the piece.
+std::vector<std::string_view> wordsAround(std::string_view text, bool before, size_t count) {
+    std::vector<std::string_view> words;
+    const std::vector<std::string_view> parts = splitBlanks(text);
+    if (parts.empty() || !(before ? parts.back().empty() : parts.front().empty()))
+        return words;
+    for (size_t i = 0; i < parts.size() && words.size() < count; ++i) {
+        const std::string_view part = parts[before ? parts.size() - 1 - i : i];
+        if (part.empty())
+            continue;
+        const auto [from, to] = coreOf(part);
+        words.push_back(part.substr(from, to - from));
+    }
+    return words;
+}
+
+bool isMonth(const Language& language, std::string_view word) {
+    return std::any_of(language.months.begin(), language.months.end(), [&](std::string_view month) {
+        return word == month || (toLower(month) == month && toLower(word) == month);
+    });
+}
+
+// The date ends with the piece or goes on with its year (May 5, May 5 2020), which a count
+// after a verb does not (March 3 miles, May 2 users).
+bool dateEndsAfter(const State& state, const std::vector<std::string_view>& next) {
+    const bool punctuated = !state.typed.empty() && isSeparatorByte(state.typed.back());
+    return punctuated || next.empty() ||
+           (next[0].size() == 4 && std::all_of(next[0].begin(), next[0].end(), isAsciiDigit));
+}
+
+// A whole number below a hundred as a genitive ordinal (dwudziestego pierwszego).
+std::string genitiveOrdinal(const Language& language, int value) {
+    auto formOf = [&](int v) -> std::string {
+        for (const NumberPrefix& form : language.genitiveOrdinals)
+            if (form.value == v)
+                return std::string(form.word);
+        return {};
+    };
+    if (value < 20)
+        return formOf(value);
+    const std::string tens = formOf(value / 10 * 10), units = value % 10 ? formOf(value % 10) : "";
+    if (tens.empty() || (value % 10 && units.empty()))
+        return {};
+    return units.empty() ? tens : tens + ' ' + units;
+}
+
+bool plainWhole(const WrittenNumber& number, size_t longest) {
+    return number.decimals.empty() && !number.whole.empty() && number.whole.size() <= longest &&
+           (number.whole[0] != '0' || number.whole.size() == 1);
+}
+
+// A day beside a month's name as the ordinal it is (am 1. Januar: am ersten Januar; od 1
+// stycznia: od pierwszego stycznia), not a count of months.
+// monthAfter tells whether the name follows: a full stop between is then the ordinal's mark.
+std::optional<std::string> dayBesideMonth(State& state, const WrittenNumber& number, bool& monthAfter) {
     const Language* language = state.language();
-    if (!language || language->genitivePrepositions.empty() || !number.decimals.empty() ||
-        number.whole.empty() || number.whole.size() > 7 || (number.whole[0] == '0' && number.whole.size() > 1))
+    NumberWords& numbers = state.numbers();
+    if (!language || !numbers.format || !plainWhole(number, 2))
         return std::nullopt;
-    std::string_view before = state.before;
-    while (!before.empty() && before.back() == ' ')
-        before.remove_suffix(1);
-    if (before.size() == state.before.size())
+    const int day = std::stoi(number.whole);
+    const std::vector<std::string_view> next = wordsAround(state.after, false, 1);
+    const std::vector<std::string_view> previous = wordsAround(state.before, true, 1);
+    // Where a name stands on both sides (May 7. March), the one before is the day's.
+    const bool monthBefore = language->dayAfterMonth && !previous.empty() &&
+                             isMonth(*language, previous[0]) && dateEndsAfter(state, next);
+    monthAfter = !monthBefore && !next.empty() && isMonth(*language, next[0]);
+    if (day < 1 || day > language->lastOrdinalDay || !(monthAfter || monthBefore))
         return std::nullopt;
-    const size_t blank = before.rfind(' ');
-    const std::string_view word = before.substr(blank == std::string_view::npos ? 0 : blank + 1);
-    if (!listed(language->genitivePrepositions, word))
+    const std::string words = !language->dayRuleSet.empty() ? numbers.spell(day, language->dayRuleSet)
+                                                            : genitiveOrdinal(*language, day);
+    if (words.empty() || !state.allKnown(words))
+        return std::nullopt;
+    return words;
+}
+
+// A year after a month's name, or after one and its day (January 1, 1970), as years are
+// read: nineteen seventy; Polish tysiąc dziewięćset siedemdziesiątego (stycznia). Years from
+// 2000 on read as numbers (two thousand one, tvåtusentretton) but in Polish.
+std::optional<std::string> yearAfterMonth(State& state, const WrittenNumber& number) {
+    const Language* language = state.language();
+    NumberWords& numbers = state.numbers();
+    if (!language || !numbers.format || !plainWhole(number, 4) || number.whole.size() != 4 ||
+        (language->yearRuleSet.empty() && !language->ordinalYears))
+        return std::nullopt;
+    const std::vector<std::string_view> before = wordsAround(state.before, true, 2);
+    auto isDay = [](std::string_view word) {
+        return !word.empty() && word.size() <= 2 && std::all_of(word.begin(), word.end(), isAsciiDigit);
+    };
+    if (before.empty() || !(isMonth(*language, before[0]) ||
+                            (before.size() == 2 && isDay(before[0]) && isMonth(*language, before[1]))))
+        return std::nullopt;
+    const int year = std::stoi(number.whole);
+    if (!language->ordinalYears && year >= 2000)
+        return std::nullopt;
+    std::string words;
+    if (language->ordinalYears) {
+        const std::string ordinal = genitiveOrdinal(*language, year % 100);
+        if (year % 100 == 0 || ordinal.empty())
+            return std::nullopt;
+        words = numbers.spell(year - year % 100) + ' ' + ordinal;
+    } else {
+        words = numbers.spell(year, language->yearRuleSet);
+    }
+    if (words.empty() || !state.allKnown(words))
+        return std::nullopt;
+    return words;
+}
+
+// A whole number in the case its neighbours show, which the nominative would break: after a
+// preposition that governs the genitive (od zera do tysiąca stu dni, do devíti políček),
+// after an adjective in the genitive (z ostatnich pięciu dni), before a noun whose ending
+// shows the case (w pięciu plikach, z pięcioma plikami). Not one, whose gender the number
+// alone does not tell (jednego, jednej).
+std::optional<std::string> numberInCase(State& state, const WrittenNumber& number) {
+    const Language* language = state.language();
+    if (!language || language->genitivePrepositions.empty() || !plainWhole(number, 7))
         return std::nullopt;
     const int64_t value = std::stoll(number.whole);
     NumberWords& numbers = state.numbers();
     if (value == 1 || !numbers.format)
         return std::nullopt;
+    std::string_view ruleSet;
+    const std::vector<std::string_view> next = wordsAround(state.after, false, 1);
+    for (const CaseEnding& c : language->caseEndingsAfter)
+        if (!next.empty() && next[0].size() >= c.ending.size() + 2 && next[0].ends_with(c.ending) &&
+            hasLowerCase(next[0]))
+            ruleSet = c.ruleSet;
+    bool genitive = false;
+    if (const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
+        ruleSet.empty() && !before.empty()) {
+        const std::string word = toLower(before[0]);
+        genitive = listed(language->genitivePrepositions, word) ||
+                   (word.size() >= 4 && word != "ich" &&
+                    std::any_of(language->genitiveEndingsBefore.begin(), language->genitiveEndingsBefore.end(),
+                                [&](std::string_view e) { return word.ends_with(e); }));
+    }
+    if (ruleSet.empty() && !genitive)
+        return std::nullopt;
     std::string words;
-    if (!language->genitiveRuleSet.empty()) {
+    if (!ruleSet.empty()) {
+        words = numbers.spell(value, ruleSet);
+    } else if (!language->genitiveRuleSet.empty()) {
         words = numbers.spell(value, language->genitiveRuleSet);
     } else {
         const std::string spelled = numbers.spell(value);
@@ -306,6 +426,22 @@ std::optional<std::string> genitiveAfterPreposition(State& state, const WrittenN
 // takes joined to it (ośmio znakowym, dvaceti čtyř hodinový), not as a count of its own
 // ("osiem znakowym": eight, of signs); and one hyphened to that form's ending (5-ti,
 // 20-ti) as the form (pěti, dvaceti), not with the ending as a word ("pět ti").
+// A number hyphened to an ordinal's ending (2-ego, 3-go) as that ordinal: drugiego.
+std::optional<std::string> hyphenedOrdinal(State& state, const WrittenNumber& number,
+                                           std::string_view next) {
+    const Language* language = state.language();
+    if (!language || language->genitiveOrdinalEndings.empty() || !plainWhole(number, 2) ||
+        next.size() < 2 || next[0] != '-')
+        return std::nullopt;
+    const auto [from, to] = coreOf(next);
+    if (from != 1 || !listed(language->genitiveOrdinalEndings, next.substr(from, to - from)))
+        return std::nullopt;
+    const std::string words = genitiveOrdinal(*language, std::stoi(number.whole));
+    if (words.empty() || !state.allKnown(words))
+        return std::nullopt;
+    return words + std::string(next.substr(to));
+}
+
 struct PrefixForm {
     std::string words;
     bool ending = false; // the ending after the hyphen is in the words
@@ -579,6 +715,29 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         const bool first = (k == 0 || (k == 1 && segments[0].separatorsOnly)) &&
                            std::all_of(segments.begin() + static_cast<std::ptrdiff_t>(k), segments.end(),
                                        [](const Segment& t) { return t.separatorsOnly || !t.number.whole.empty(); });
+        // A day before a month's name, its full stop the ordinal's mark (1. Januar), and a
+        // year after one.
+        if (k == 0 && (segments.size() == 1 || (segments.size() == 2 && segments[1].separatorsOnly))) {
+            const std::string_view rest = segments.size() == 2 ? std::string_view(segments[1].text) : "";
+            bool monthAfter = false;
+            if (const std::optional<std::string> day = dayBesideMonth(state, s.number, monthAfter)) {
+                out += *day;
+                out += rest == "." && monthAfter ? "" : rest;
+                break;
+            }
+            if (const std::optional<std::string> year = yearAfterMonth(state, s.number)) {
+                out += *year;
+                out += rest;
+                break;
+            }
+        }
+        if (k + 1 < segments.size()) {
+            if (const std::optional<std::string> ordinal = hyphenedOrdinal(state, s.number, segments[k + 1].text)) {
+                out += *ordinal;
+                ++k;
+                continue;
+            }
+        }
         if (const std::optional<PrefixForm> form =
                 k + 1 < segments.size() ? prefixFormBefore(state, s.number, segments[k + 1].text)
                                         : std::nullopt) {
@@ -591,9 +750,23 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         }
         // After a full stop read as a word, a run longer than a year is a decimal's digits
         // (45.436845 where a comma marks decimals), not an amount of its own.
+        // Three digits or more joined to an abbreviation name a standard or a model (RFC822,
+        // MT940, ISO-8859-15): said digit by digit, not as an amount.
+        auto capitals = [&](size_t i) {
+            std::string_view t = segments[i].text;
+            if (t.ends_with('-'))
+                t.remove_suffix(1);
+            return !segments[i].separatorsOnly && t.size() >= 2 &&
+                   std::all_of(t.begin(), t.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+        };
+        // A year (IDNA2008) and a round number (JPEG2000) are said as numbers.
+        const bool yearOrRound = (digits.size() == 4 && digits >= "1900" && digits <= "2030") ||
+                                 digits.ends_with("00");
+        const bool code = digits.size() >= 3 && s.number.decimals.empty() && k >= 1 && capitals(k - 1) &&
+                          !yearOrRound;
         std::optional<std::string> words =
-            afterDot && digits.size() > 4 ? readDigits(state, digits, false)
-            : first                       ? genitiveAfterPreposition(state, s.number)
+            (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)
+            : first                       ? numberInCase(state, s.number)
                                           : std::nullopt;
         if (!words)
             words = readNumber(state, s.number, beforeUnit ? genderOfUnitAfter(state) : std::string_view());

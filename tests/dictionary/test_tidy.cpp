@@ -536,6 +536,35 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers"},
         {"CzechNumberBeforeAdjective", "@Czech.dic", "24-hodinový a 5-ti", "dvaceti čtyř hodinový a pěti",
          "numbers x2"},
+        // A day beside a month's name is the ordinal it is, its full stop the ordinal's mark;
+        // a year after one reads as a year. A count, or a sentence's full stop, stays.
+        {"PolishDates", "@pl.dic", "od 1 stycznia 2024 do 5 maja, 5 dni",
+         "od pierwszego stycznia dwa tysiące dwudziestego czwartego do piątego maja, pięć dni",
+         "numbers x4"},
+        {"CzechDates", "@Czech.dic", "od 1. ledna do 25. května", "od prvního ledna do "
+         "dvacátého pátého května", "numbers x2"},
+        {"GermanDates", "@de_neu.dic", "Am 1. Januar 1970, 1. Mai", "Am ersten Januar neunzehn hundert "
+         "siebzig, ersten Mai", "numbers x3"},
+        {"DanishDates", "@dk.dic", "den 1. januar 1970 og 2 dage", "den første januar nitten hundrede og "
+         "halvfjerds og to dage", "numbers x3"},
+        {"EnglishDates", "@eng.dic", "On January 1, 1970 or May 7. March 3 miles in May 2020",
+         "On January first, nineteen seventy or May seventh. March three miles in May two thousand "
+         "twenty", "numbers x5"},
+        {"FrenchItalianFirstOnly", "@fr.dic", "le 1 janvier et le 2 mai", "le premier janvier et le "
+         "deux mai", "numbers x2"},
+        // Split at its joints, ventitré loses the accent that only ends the whole word.
+        {"ItalianFirstAndTwentyThree", "@it.dic", "il 1 gennaio, 23 anni", "il primo gennaio, venti tre anni",
+         "numbers x2"},
+        // The case the neighbours show: a genitive adjective before, a noun's ending after;
+        // the ordinal's ending after a hyphen.
+        {"PolishCaseFromNeighbours", "@pl.dic", "z ostatnich 5 dni, w 5 plikach, z 3 plikami, ich 5 dzieci, 2-ego",
+         "z ostatnich pięciu dni, w pięciu plikach, z trzema plikami, ich pięć dzieci, drugiego",
+         "numbers x5"},
+        // A standard's or model's number joined to its abbreviation is said digit by digit,
+        // but a year or a round number.
+        {"EnglishCodesDigitByDigit", "@eng.dic", "RFC822, ISO-8859-15, IDNA2008, JPEG2000",
+         "RFC eight two two, ISO eight eight five nine dash fifteen, IDNA two thousand eight, "
+         "JPEG two thousand", "numbers x4"},
         {"DutchUnitsBeforeTens", "@nl.dic", "723 dingen", "zeven honderd drie en twintig dingen", "numbers"},
         {"SwedishOrdinals", "@se.dic", "den 1:a och 3:e", "den första och tredje", "numbers x2"},
         // A pair of decimals stays a pair, and a long run after a full stop read as a word is
