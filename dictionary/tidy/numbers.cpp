@@ -521,6 +521,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                         core.begin() + static_cast<std::ptrdiff_t>(digitsTo), isAsciiDigit) &&
             std::all_of(core.begin() + static_cast<std::ptrdiff_t>(digitsTo), core.end(), small))
             return std::nullopt;
+        // Nor is a letter that is a word of its own cut off a version (IPv6, SOCKSv5): "IP v
+        // šest" reads "IP in six".
+        if (digitsFrom == 1 && small(core[0]) && lettersAfter == 0 && state.isOneLetterWord(static_cast<char32_t>(core[0])))
+            return std::nullopt;
     }
     // A name's plus signs are said before its number (C++11, g++-3.0).
     for (size_t i = 1; i < piece.size(); ++i)

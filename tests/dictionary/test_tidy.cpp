@@ -276,6 +276,9 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
          "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; G Streamer IMAP Copy m DNS",
          "capitals x3; ?pitivi(pitiv pitiva pitivo); ?grads(glads grad grada); "
          "?nifti(niti biti citi); ?ocaml(ochml olaml omaml); ?itip(imip itep iti); ?kbrush(brush brus bruse)"},
+        // Nor is such a letter cut off a version: Czech "IP v šest" reads "IP in six".
+        {"VersionLetter", "@Czech.dic", "IPv6", "IPv6", "?ipv6(ipvz apv cpv)"},
+        {"VersionLetterNoWord", "@eng.dic", "IPv6", "IP v six", "capitals + numbers"},
     });
 }
 
