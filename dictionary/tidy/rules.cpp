@@ -77,6 +77,11 @@ bool State::isOneLetterWord(char32_t letter) const {
                             u_tolower(static_cast<UChar32>(letter)))) != std::u32string_view::npos;
 }
 
+bool State::readsAsWord(std::string_view ending) const {
+    const std::u32string letters = decode(ending);
+    return letters.size() == 1 ? isOneLetterWord(letters[0]) : known(ending);
+}
+
 bool State::looksLikeName(std::string_view core) const {
     const std::u32string letters = decode(core);
     if (sentenceStart || (language_ && language_->capitalisesNouns) || letters.size() < 2 ||

@@ -46,6 +46,9 @@ class State {
     bool looksLikeAbbreviation(std::string_view core) const;
     // The letter, in either case, is a word of one letter in the language (Czech k, Polish w).
     bool isOneLetterWord(char32_t letter) const;
+    // A name's ending (er, u, em) that the reader, who sees no apostrophe or hyphen, takes
+    // for a word of its own: better left out than read ("DLL er", "DLL is").
+    bool readsAsWord(std::string_view ending) const;
     bool known(std::string_view piece) const;
     bool allKnown(std::string_view pieces) const;
 

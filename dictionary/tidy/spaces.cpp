@@ -174,8 +174,8 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             continue;
         }
         // An elision keeps its apostrophe where the reader sees it (dell' annotazione,
-        // l' annotation, Glenn' s), and an ending after a colon its colon (ID: n, cpu: er);
-        // the tokenizer drops them all the same.
+        // l' annotation, Glenn' s), and an ending after a colon its colon (ID: n; cpu:er
+        // is cpu, as below); the tokenizer drops them all the same.
         size_t after = i;
         while (after < last && !isSeparatorByte(piece[after]))
             ++after;
@@ -187,12 +187,17 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         // So does a part that stands for a compound's first word, its hyphen (Ein-/Ausgabe:
         // Ein-/ Ausgabe, not the article ein).
         const bool suspended = piece.compare(from, i - from, "-/") == 0 && from > first;
-        // A name's ending stays with its apostrophe or hyphen (DLL 'er, APT -a, Glenn 's):
-        // alone it reads as a word of its own (er "is", a "and").
+        // A name's ending stays with its apostrophe or hyphen (Glenn 's, pagina 's); one
+        // that reads as a word of its own goes (DLL'er: DLL, not "DLL is"; APT-a: APT, not
+        // "APT and"), for the reader sees no mark.
         const std::string_view endingTyped = std::string_view(piece).substr(i, after - i);
         const bool nameEnding = between && after == last && (piece[from] == '\'' || piece[from] == '-') &&
                                 state.language() && toLower(endingTyped) == endingTyped &&
                                 listed(state.language()->nameEndings, endingTyped);
+        if ((nameEnding || (ending && after == last)) && state.readsAsWord(endingTyped)) {
+            i = after;
+            continue;
+        }
         split += nameEnding ? std::string{' ', piece[from]}
                  : elision  ? "' "
                  : ending   ? ": "

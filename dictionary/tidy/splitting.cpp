@@ -146,8 +146,17 @@ std::optional<std::string> splitAtCapitals(State& state, const std::string& piec
                 return std::nullopt;
             continue;
         }
+        // An ending that reads as a word goes (HTMLem: HTML, not "HTML em").
+        std::string name = *split;
+        if (endings) {
+            const size_t blank = name.rfind(' ');
+            const std::string_view last = std::string_view(name).substr(blank == std::string::npos ? 0 : blank + 1);
+            if (blank != std::string::npos && state.language() && toLower(last) == last &&
+                listed(state.language()->nameEndings, last) && state.readsAsWord(last))
+                name.resize(blank);
+        }
         state.inNameParts = true;
-        std::string parts = state.resolveParts(*split, "numbers");
+        std::string parts = state.resolveParts(name, "numbers");
         state.inNameParts = false;
         if (state.allKnown(parts))
             return parts;
