@@ -261,7 +261,10 @@ constexpr std::string_view czechPrefixes[] = {"pro", "pod", "nad", "před", "př
                                               "roz", "bez", "proti", "mezi"};
 constexpr std::string_view danishPrefixes[] = {"for",  "pro", "gen",   "mod", "und", "uni",
                                                "ind",  "til", "over",  "under", "fra",
-                                               "bag",  "sam", "mis",   "præ", "efter"};
+                                               "bag",  "sam", "mis",   "præ", "efter",
+                                               // words of their own that read as another
+                                               // (fjern: remove; aktiv: active, not assets)
+                                               "fjern", "aktiv", "passiv", "muse"};
 constexpr std::string_view dutchPrefixes[] = {"voor", "over", "onder", "achter", "door",
                                               "her",  "ver",  "ont",   "mee",    "uit",
                                               "aan",  "tegen", "bij",  "toe",    "weg"};
@@ -316,7 +319,8 @@ const std::vector<Language>& languageTable() {
          .adjectiveSuffixes = dutchAdjectives, .prefixWords = dutchPrefixes,
          .oneLetterWords = U"u", .nameEndings = dutchEndings,
          .numberFixes = dutchNumberFixes, .numberMorphemes = dutchNumberMorphemes,
-         .months = dutchMonths, .lastOrdinalDay = 0, .yearRuleSet = "%spellout-numbering-year"},
+         .months = dutchMonths, .dayRuleSet = "%spellout-ordinal", .lastOrdinalDay = 1,
+         .yearRuleSet = "%spellout-numbering-year"},
         {.displayName = "French", .fileName = "fr.dic", .codePage = "windows-1252", .locale = "fr",
          .hunspell = "fr_FR", .ordinals = frenchOrdinals, .symbols = &frenchSymbols,
          .prefixWords = frenchPrefixes, .oneLetterWords = U"ay", .months = frenchMonths,

@@ -161,7 +161,8 @@ struct Language {
     std::span<const NumberPrefix> genitiveOrdinals = {};
     // Month names as they stand after a day (stycznia, ledna; Januar with its capital where
     // the language always writes one). A day's number before one reads as the ordinal it is,
-    // up to lastOrdinalDay (premier janvier, but deux janvier): by dayRuleSet (ersten
+    // up to lastOrdinalDay (premier janvier, but deux janvier; Dutch eerste januari, as "een
+    // januari" is "a January"): by dayRuleSet (ersten
     // Januar) or as a genitive ordinal (pierwszego stycznia), a dot after it being the
     // ordinal's mark. A year after one reads as a year: by yearRuleSet (nineteen seventy),
     // or with ordinalYears its last two digits as a genitive ordinal (tysiąc dziewięćset

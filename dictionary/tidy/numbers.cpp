@@ -535,6 +535,14 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             if (const std::string said = plusSigns(state, piece, i, end); !said.empty())
                 return state.resolveParts(piece.substr(0, i) + said + ' ' + piece.substr(end), "numbers");
         }
+    // Two digits one after the other and the next after a conjunction are a list written
+    // without blanks (0,1 e 2: zero, uno e due), not a decimal (zero virgola uno e due).
+    if (piece.size() == 3 && isAsciiDigit(piece[0]) && piece[1] == ',' && piece[2] == piece[0] + 1) {
+        const std::vector<std::string_view> next = wordsAround(state.after, false, 2);
+        if (next.size() == 2 && next[0].size() <= 3 && std::none_of(next[0].begin(), next[0].end(), isAsciiDigit) &&
+            next[1].size() == 1 && next[1][0] == piece[2] + 1)
+            return state.resolveParts(piece.substr(0, 2) + ' ' + piece.substr(2), "numbers");
+    }
     // A list of numbers (pages 1,3,5-7,9) reads number by number, each comma kept: no
     // decimal (7,9) and no thousands (1,3,5) that the list does not hold.
     std::vector<size_t> commas;

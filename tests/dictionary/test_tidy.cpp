@@ -555,6 +555,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "twenty", "numbers x5"},
         {"FrenchItalianFirstOnly", "@fr.dic", "le 1 janvier et le 2 mai", "le premier janvier et le "
          "deux mai", "numbers x2"},
+        {"DutchFirstOnly", "@nl.dic", "vanaf 1 januari en 2 mei", "vanaf eerste januari en twee mei",
+         "numbers x2"},
+        // Digits one after the other written with a comma and the next after a conjunction
+        // are a list, not a decimal.
+        {"ItalianListNoDecimal", "@it.dic", "sono 0,1 e 2; 0,5 e 1", "sono zero, uno e due; zero virgola cinque e uno",
+         "numbers x4"},
         // Split at its joints, ventitré loses the accent that only ends the whole word.
         {"ItalianFirstAndTwentyThree", "@it.dic", "il 1 gennaio, 23 anni", "il primo gennaio, venti tre anni",
          "numbers x2"},
@@ -626,6 +632,9 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "fortræffelighed); ?porteringer(parteringer porteringe posteringer); "
          "?forværelset(forværelse forværelsee forværelses); ?foropfyldt(propfyldt); "
          "?printbare(printbar printable printere); ?middelhavskrig"},
+        // A first part that is a word of its own reading as another stays joined (fjern
+        // indhold: "remove content").
+        {"DanishWordsAsPrefixes", "@dk.dic", "fjernindhold", "fjernindhold", "?fjernindhold(jernindhold)"},
         // Dutch has no linking n of its own (deco n figureren).
         {"Dutch", "@nl.dic", "lettertypegrootte standaarduitvoer deconfigureren",
          "lettertype grootte standaard uitvoer deconfigureren", "compounds x2; ?deconfigureren(configureren herconfigureren)"},
@@ -642,7 +651,7 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         // A number joined to an adjective, not to a noun (pětikoruna); a word joined to another
         // as it is listed, not in one of its forms (no kostičko váním), nor a name's form in
         // small letters (no mys pellem) or an ending (no buffer ování). An abbreviation keeps
-        // its letters before its ending (HTML em, not HTM Lem).
+        // its letters (no HTM Lem), its ending, a word too, going (HTML, not HTML em).
         {"Czech", "@Czech.dic", "To je nevyléčitelná nemoc. Neměj strach. Těch ubohejch, nic "
          "jednoduchýho, devatenáctiletá pětikoruna audiokabelem kostičkováním myspellem "
          "bufferování HTMLem GIcon",
