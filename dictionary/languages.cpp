@@ -59,63 +59,73 @@ constexpr std::string_view Reale = "%spellout-cardinal-reale";   // Swedish en
 
 // Every word here is in the language's shipped dictionary. A currency reads after the whole
 // amount, its cents after it ("five dollars ninety nine"), as each language says a price.
-constexpr SymbolWords englishSymbols = withSigns(SymbolWords{
+constexpr SymbolWords englishSymbols = withMarks(withSigns(SymbolWords{
     {"percent"}, {"dollars", "dollar"}, {"euros", "euro"},
     {"pounds", "pound"}, {"degrees", "degree"}, "Celsius", "Fahrenheit",
     "plus", "minus", "to", "and", "at", "dot", "point", '.', true},
-    {"dash", "times", "divided by", "one half", "one quarter", "three quarters"});
+    {"dash", "times", "divided by", "one half", "one quarter", "three quarters"}),
+    {"semicolon", "colon", "comma"});
 // Czech: "many" is the form of a decimal (3,5 procenta), "other" that of five and more.
-constexpr SymbolWords czechSymbols = withSigns(SymbolWords{
+constexpr SymbolWords czechSymbols = withMarks(withSigns(SymbolWords{
     gendered(Neuter, {"procent", "procento", "procenta", "procenta"}),
     gendered(Masculine, {"dolarů", "dolar", "dolary", "dolaru"}),
     gendered(Neuter, {"eur", "euro", "eura", "eura"}), gendered(Feminine, {"liber", "libra", "libry", "libry"}),
     gendered(Masculine, {"stupňů", "stupeň", "stupně", "stupně"}), "Celsia", "Fahrenheit",
     "plus", "minus", "až", "a", "zavináč", "tečka", "čárka"},
-    {"pomlčka", "krát", "děleno", "jedna polovina", "jedna čtvrtina", "tři čtvrtiny"});
-constexpr SymbolWords danishSymbols = withSigns(SymbolWords{
+    {"pomlčka", "krát", "děleno", "jedna polovina", "jedna čtvrtina", "tři čtvrtiny"}),
+    {"středník", {}, "čárka"}); // the dictionary lacks dvojtečka
+constexpr SymbolWords danishSymbols = withMarks(withSigns(SymbolWords{
     gendered(Neuter, {"procent"}), gendered(Common, {"dollar"}), gendered(Common, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Common, {"grader", "grad"}), "Celsius",
     "Fahrenheit", "plus", "minus", "til", "og", "snabel-a", "punktum", "komma"},
-    {"bindestreg", "gange", "divideret med", "en halv", "en fjerdedel", "tre fjerdedele"});
-constexpr SymbolWords dutchSymbols = withSigns(SymbolWords{
+    {"bindestreg", "gange", "divideret med", "en halv", "en fjerdedel", "tre fjerdedele"}),
+    {"semikolon", "kolon", "komma"});
+constexpr SymbolWords dutchSymbols = withMarks(withSigns(SymbolWords{
     {"procent"}, {"dollar"}, {"euro"}, {"pond"}, {"graden", "graad"}, "Celsius",
     "Fahrenheit", "plus", "min", "tot", "en", "apenstaartje", "punt", "komma"},
-    {"streepje", "keer", "gedeeld door", "een half", "een kwart", "drie kwart"});
-constexpr SymbolWords frenchSymbols = withSigns(SymbolWords{
+    {"streepje", "keer", "gedeeld door", "een half", "een kwart", "drie kwart"}),
+    {"puntkomma", "dubbele punt", "komma"});
+constexpr SymbolWords frenchSymbols = withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"pour cent"}), gendered(Masculine, {"dollars", "dollar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"livres", "livre"}),
     gendered(Masculine, {"degrés", "degré"}), "Celsius", {},
     "plus", "moins", "à", "et", "arobase", "point", "virgule", ',', false, "numéro", "numéros"},
-    {"tiret", "fois", "divisé par", "un demi", "un quart", "trois quarts"});
-constexpr SymbolWords germanSymbols = withSigns(SymbolWords{
+    {"tiret", "fois", "divisé par", "un demi", "un quart", "trois quarts"}),
+    {"point virgule", "deux points", "virgule"});
+constexpr SymbolWords germanSymbols = withMarks(withSigns(SymbolWords{
     gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}), gendered(Masculine, {"Euro"}),
     gendered(Neuter, {"Pfund"}), gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit",
     "plus", "minus", "bis", "und", "at", "Punkt", "Komma", ',', true},
-    {"Strich", "mal", "geteilt durch", "ein halb", "ein Viertel", "drei Viertel"});
-constexpr SymbolWords italianSymbols = withSigns(SymbolWords{
+    {"Strich", "mal", "geteilt durch", "ein halb", "ein Viertel", "drei Viertel"}),
+    {"Semikolon", "Doppelpunkt", "Komma"});
+constexpr SymbolWords italianSymbols = withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"per cento"}), gendered(Masculine, {"dollari", "dollaro"}),
     gendered(Masculine, {"euro"}), gendered(Feminine, {"sterline", "sterlina"}),
     gendered(Masculine, {"gradi", "grado"}), "Celsius", "Fahrenheit", "più", "meno", "a", "e", "chiocciola", "punto",
     "virgola", ',', false, "numero", "numeri"},
-    {"trattino", "per", "diviso", "un mezzo", "un quarto", "tre quarti"});
+    {"trattino", "per", "diviso", "un mezzo", "un quarto", "tre quarti"}),
+    {"punto e virgola", "due punti", "virgola"});
 // Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
-constexpr SymbolWords polishSymbols = withSigns(SymbolWords{
+constexpr SymbolWords polishSymbols = withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"procent"}), gendered(Masculine, {"dolara", "dolar", "dolary", "dolarów"}),
     gendered(Neuter, {"euro"}), gendered(Masculine, {"funta", "funt", "funty", "funtów"}),
     gendered(Masculine, {"stopnia", "stopień", "stopnie", "stopni"}),
     "Celsjusza", "Fahrenheita", "plus", "minus", "do", "i", "małpa", "kropka", "przecinek"},
-    {"myślnik", "razy", "dzielone przez", "jedna druga", "jedna czwarta", "trzy czwarte"});
-constexpr SymbolWords spanishSymbols = withSigns(SymbolWords{
+    {"myślnik", "razy", "dzielone przez", "jedna druga", "jedna czwarta", "trzy czwarte"}),
+    {"średnik", "dwukropek", "przecinek"});
+constexpr SymbolWords spanishSymbols = withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"por ciento"}), gendered(Masculine, {"dólares", "dólar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"libras", "libra"}),
     gendered(Masculine, {"grados", "grado"}), "Celsius", "Fahrenheit",
     "más", "menos", "a", "y", "arroba", "punto", "coma", ',', false, "número", "números"},
-    {"guion", "por", "dividido entre", "un medio", "un cuarto", "tres cuartos"});
-constexpr SymbolWords swedishSymbols = withSigns(SymbolWords{
+    {"guion", "por", "dividido entre", "un medio", "un cuarto", "tres cuartos"}),
+    {"punto y coma", "dos puntos", "coma"});
+constexpr SymbolWords swedishSymbols = withMarks(withSigns(SymbolWords{
     gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",
     "Fahrenheit", "plus", "minus", "till", "och", "snabel-a", "punkt", "komma"},
-    {"bindestreck", "gånger", "delat med", "en halv", "en fjärdedel", "tre fjärdedelar"});
+    {"bindestreck", "gånger", "delat med", "en halv", "en fjärdedel", "tre fjärdedelar"}),
+    {"semikolon", "kolon", "komma"});
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 // Dutch writes no n on its own between words (deco n figureren is deconfigureren).

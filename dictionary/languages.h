@@ -57,12 +57,26 @@ struct SymbolWords {
     std::array<std::string_view, 3> fractions = {}; // ½, ¼, ¾
     std::string_view dash = {}; // a version's revision: "1.2.3-4" is "… three dash four"
     std::string_view times = {}, dividedBy = {}; // × and ÷ between two numbers
+    // The names of punctuation marks, for one that a text quotes ("separated by “;”"): the
+    // reader, who sees no punctuation, would find nothing there.
+    std::string_view semicolon = {}, colon = {}, comma = {};
 };
 
 // The words of the signs that stand between or for numbers.
 struct SignWords {
     std::string_view dash, times, dividedBy, half, quarter, threeQuarters;
 };
+
+struct MarkNames {
+    std::string_view semicolon, colon, comma;
+};
+
+constexpr SymbolWords withMarks(SymbolWords words, MarkNames marks) {
+    words.semicolon = marks.semicolon;
+    words.colon = marks.colon;
+    words.comma = marks.comma;
+    return words;
+}
 
 constexpr SymbolWords withSigns(SymbolWords words, SignWords signs) {
     words.dash = signs.dash;

@@ -205,7 +205,8 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
             out.resize(held->tidiedAt); // the blank after the symbol too
             reordered = ' ' + std::string(held->piece) + std::string(after);
             state.after = reordered;
-        } else if (state.known(current) && !standsBesideNumber(state, current)) {
+        } else if (state.known(current) && !standsBesideNumber(state, current) &&
+                   !tidy::nameQuotedMark(state, current)) {
             out += current;
             return;
         }

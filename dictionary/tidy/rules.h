@@ -109,6 +109,9 @@ std::optional<std::string> normalizeSpaces(State&, const std::string& piece);
 std::optional<std::string> plainApostrophes(State&, const std::string& piece);
 std::optional<std::string> dropPunctuation(State&, const std::string& piece);
 std::optional<std::string> splitAtSeparators(State&, const std::string& piece);
+// A semicolon, colon or comma that the text quotes is its subject ("separated by “;”", « ; »):
+// its name, for the reader sees no punctuation; punctuation after the closing quote stays.
+std::optional<std::string> nameQuotedMark(const State& state, std::string_view piece);
 // The words for the plus signs from text[from] up to text[to] when they follow a name (C++),
 // each after a blank; empty otherwise.
 std::string plusSigns(const State& state, std::string_view text, size_t from, size_t to);

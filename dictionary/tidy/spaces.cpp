@@ -108,8 +108,50 @@ std::optional<std::string> plainApostrophes(State&, const std::string& piece) {
 }
 
 // Stray punctuation goes; a run of it with a letter or digit on both sides leaves a blank.
-std::optional<std::string> dropPunctuation(State&, const std::string& piece) {
+std::optional<std::string> nameQuotedMark(const State& state, std::string_view piece) {
+    const SymbolWords* symbols = state.symbols();
     const std::u32string text = decode(piece);
+    auto quote = [](char32_t c) { return std::u32string_view(U"\"'“”„«»‘’‚‹›").find(c) != std::u32string_view::npos; };
+    auto blank = [](char32_t c) { return c == U' ' || c == U'\u00A0' || c == U'\u202F'; };
+    // Quoted within the piece (“;”), or standing apart between quotes (« ; »).
+    size_t mark = 1, end = 3;
+    if (text.size() == 1) {
+        std::u32string before = decode(state.before), after = decode(state.after);
+        while (!before.empty() && blank(before.back()))
+            before.pop_back();
+        size_t a = 0;
+        while (a < after.size() && blank(after[a]))
+            ++a;
+        // Typographic quotes that open and close a quotation around it: straight ones, or
+        // one that closes a quotation before it, tell nothing («a» , «b»).
+        static constexpr std::u32string_view pairs[] = {U"«»", U"„“", U"„”", U"“”", U"‘’", U"‚‘", U"‹›"};
+        if (before.empty() || a == after.size() ||
+            std::none_of(std::begin(pairs), std::end(pairs), [&](std::u32string_view p) {
+                return p[0] == before.back() && p[1] == after[a];
+            }))
+            return std::nullopt;
+        mark = 0;
+        end = 1;
+    } else if (text.size() < 3 || !quote(text[0]) || !quote(text[2])) {
+        return std::nullopt;
+    }
+    if (!symbols)
+        return std::nullopt;
+    const std::string_view name = text[mark] == U';'   ? symbols->semicolon
+                                  : text[mark] == U':' ? symbols->colon
+                                  : text[mark] == U',' ? symbols->comma
+                                                       : std::string_view();
+    if (name.empty() || !state.allKnown(name))
+        return std::nullopt;
+    while (end < text.size() && quote(text[end]))
+        ++end;
+    return std::string(name) + encode(std::u32string_view(text).substr(end));
+}
+
+std::optional<std::string> dropPunctuation(State& state, const std::string& piece) {
+    const std::u32string text = decode(piece);
+    if (std::optional<std::string> named = nameQuotedMark(state, piece))
+        return named;
     size_t firstWord = text.size(), lastWord = 0;
     for (size_t i = 0; i < text.size(); ++i)
         if (isWordChar(text[i])) {

@@ -555,6 +555,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "twenty", "numbers x5"},
         {"FrenchItalianFirstOnly", "@fr.dic", "le 1 janvier et le 2 mai", "le premier janvier et le "
          "deux mai", "numbers x2"},
+        // A quoted mark is the text's subject: named, for the reader sees no punctuation.
+        {"EnglishQuotedMarks", "@eng.dic", "separated by “;”, \",\" or «:». A; b", "separated by "
+         "semicolon, comma or colon. A; b", "punctuation x3"},
+        {"FrenchSpacedQuotedMark", "@fr.dic", "par « ; » et «a» , «b»", "par  point virgule  et a , b",
+         "punctuation x5"},
         {"DutchFirstOnly", "@nl.dic", "vanaf 1 januari en 2 mei", "vanaf eerste januari en twee mei",
          "numbers x2"},
         // Digits one after the other written with a comma and the next after a conjunction
