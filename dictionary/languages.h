@@ -60,6 +60,9 @@ struct SymbolWords {
     // The names of punctuation marks, for one that a text quotes ("separated by “;”"): the
     // reader, who sees no punctuation, would find nothing there.
     std::string_view semicolon = {}, colon = {}, comma = {};
+    // The word for a slash between two words, which stand for each other ("profit/loss" is
+    // "profit or loss"; as a blank it reads "profit loss", Czech "zisku ztráty" "of the loss").
+    std::string_view alternative = {};
 };
 
 // The words of the signs that stand between or for numbers.
@@ -68,13 +71,14 @@ struct SignWords {
 };
 
 struct MarkNames {
-    std::string_view semicolon, colon, comma;
+    std::string_view semicolon, colon, comma, alternative;
 };
 
 constexpr SymbolWords withMarks(SymbolWords words, MarkNames marks) {
     words.semicolon = marks.semicolon;
     words.colon = marks.colon;
     words.comma = marks.comma;
+    words.alternative = marks.alternative;
     return words;
 }
 

@@ -4,6 +4,7 @@
 #include "common.h"
 #include "languages.h"
 #include "lowercase.h"
+#include "morphology.h"
 #include "rules.h"
 #include "tokenizer.h"
 
@@ -201,6 +202,7 @@ std::string plusSigns(const State& state, std::string_view text, size_t from, si
 std::optional<std::string> splitAtSeparators(State& state, const std::string& piece) {
     const auto [first, last] = coreOf(piece);
     std::string split = piece.substr(0, first);
+    size_t wordStart = split.size(); // of the word the next separators follow, in split
     for (size_t i = first; i < last;) {
         if (!isSeparatorByte(piece[i])) {
             split += piece[i++];
@@ -240,11 +242,27 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             i = after;
             continue;
         }
-        split += nameEnding ? std::string{' ', piece[from]}
-                 : elision  ? "' "
-                 : ending   ? ": "
-                 : suspended ? "-/ "
-                             : " ";
+        // A slash between two words in small letters says they stand for each other: its
+        // word (profit/loss: profit or loss; no TCP or IP, km or h).
+        const std::string_view next = std::string_view(piece).substr(i, after - i);
+        const std::string_view previous = std::string_view(split).substr(wordStart);
+        const SymbolWords* symbols = state.symbols();
+        auto plainWord = [&](std::string_view word) {
+            const std::string lower = toLower(word);
+            return word.size() >= 2 && hasLowerCase(word) &&
+                   std::none_of(word.begin(), word.end(), [](char c) { return isAsciiDigit(c) || c == '.'; }) &&
+                   lower != symbols->alternative && lower != symbols->ampersand && // and/or
+                   (!state.morphology() || state.morphology()->knows(word)); // no usr/bin
+        };
+        const bool alternative = symbols && !symbols->alternative.empty() && piece.compare(from, i - from, "/") == 0 &&
+                                 plainWord(previous) && plainWord(next);
+        split += nameEnding    ? std::string{' ', piece[from]}
+                 : elision     ? "' "
+                 : ending      ? ": "
+                 : suspended   ? "-/ "
+                 : alternative ? ' ' + std::string(symbols->alternative) + ' '
+                               : " ";
+        wordStart = split.size();
     }
     split += piece.substr(last);
     if (split == piece)
