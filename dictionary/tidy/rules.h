@@ -109,7 +109,8 @@ std::optional<std::string> normalizeSpaces(State&, const std::string& piece);
 std::optional<std::string> plainApostrophes(State&, const std::string& piece);
 std::optional<std::string> dropPunctuation(State&, const std::string& piece);
 std::optional<std::string> splitAtSeparators(State&, const std::string& piece);
-// A semicolon, colon or comma that the text quotes is its subject ("separated by “;”", « ; »):
+// A semicolon, colon, comma, plus or minus sign that the text quotes is its subject
+// ("separated by “;”", « ; », «+» e «-»):
 // its name, for the reader sees no punctuation; punctuation after the closing quote stays.
 std::optional<std::string> nameQuotedMark(const State& state, std::string_view piece);
 // The words for the plus signs from text[from] up to text[to] when they follow a name (C++),

@@ -141,6 +141,8 @@ std::optional<std::string> nameQuotedMark(const State& state, std::string_view p
     const std::string_view name = text[mark] == U';'   ? symbols->semicolon
                                   : text[mark] == U':' ? symbols->colon
                                   : text[mark] == U',' ? symbols->comma
+                                  : text[mark] == U'+' ? symbols->plus
+                                  : text[mark] == U'-' ? symbols->minus
                                                        : std::string_view();
     if (name.empty() || !state.allKnown(name))
         return std::nullopt;

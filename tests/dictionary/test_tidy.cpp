@@ -565,6 +565,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A quoted mark is the text's subject: named, for the reader sees no punctuation.
         {"EnglishQuotedMarks", "@eng.dic", "separated by “;”, \",\" or «:». A; b", "separated by "
          "semicolon, comma or colon. A; b", "punctuation x3"},
+        {"ItalianQuotedSigns", "@it.dic", "usare «+» e «-»", "usare più e meno", "punctuation x2"},
         {"FrenchSpacedQuotedMark", "@fr.dic", "par « ; » et «a» , «b»", "par  point virgule  et a , b",
          "punctuation x5"},
         {"DutchFirstOnly", "@nl.dic", "vanaf 1 januari en 2 mei", "vanaf eerste januari en twee mei",
@@ -592,9 +593,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // a decimal's digits, also where a comma marks decimals.
         {"GermanCoordinates", "@de_neu.dic", "45.43685,12.5", "fünf und vierzig Punkt vier drei sechs acht fünf, "
          "zwölf Punkt fünf", "numbers"},
-        // A plus sign alone beside a number is said; between words it stays, unread.
-        {"PolishPlusBesideNumber", "@pl.dic", "Teraz + 1 rok, a + b «+»", "Teraz plus jeden rok, a + b +",
-         "symbols; numbers; punctuation"},
+        // A plus sign alone beside a number is said; between words it stays, unread (quoted,
+        // it is named, as below).
+        {"PolishPlusBesideNumber", "@pl.dic", "Teraz + 1 rok, a + b", "Teraz plus jeden rok, a + b",
+         "symbols; numbers"},
         // A program's placeholder is a code, not a number: it stays for the report.
         {"GermanPlaceholder", "@de_neu.dic", "»%1$s« ist der Name", "%1$s ist der Name",
          "punctuation; ?1s(as bs cs)"},
