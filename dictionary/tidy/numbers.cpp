@@ -472,9 +472,16 @@ std::optional<PrefixForm> prefixFormBefore(State& state, const WrittenNumber& nu
         form.words = formOf(value);
     else if (value < 100 && !formOf(value / 10 * 10).empty() && !formOf(value % 10).empty())
         form.words = std::string(formOf(value / 10 * 10)) + ' ' + std::string(formOf(value % 10));
+    const bool ending = word.size() < form.words.size() && form.words.ends_with(word);
+    // A form the dictionary lacks (dwunasto for 12-to) leaves the number as it reads, its
+    // ending gone rather than read as a word ("dwanaście to": twelve, this).
+    if (ending && !form.words.empty() && !state.allKnown(form.words)) {
+        form.words = state.numbers().spell(value);
+        return state.allKnown(form.words) ? std::optional(PrefixForm{form.words, true}) : std::nullopt;
+    }
     if (form.words.empty() || !state.allKnown(form.words))
         return std::nullopt;
-    form.ending = word.size() < form.words.size() && form.words.ends_with(word);
+    form.ending = ending;
     const std::vector<std::string> stems = form.ending ? std::vector<std::string>{} : morphology->stems(word);
     if (!form.ending && std::none_of(stems.begin(), stems.end(), [&](const std::string& stem) {
             return std::any_of(language->adjectiveEndings.begin(), language->adjectiveEndings.end(),

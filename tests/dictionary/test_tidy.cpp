@@ -541,9 +541,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "do devíti políček z dvaceti devíti lekcí a pět dnů, od tisíce devíti set sedmdesáti",
          "numbers x4"},
         // A number hyphened to an adjective takes the form it has joined to it, and one
-        // hyphened to that form's ending is the form.
-        {"PolishNumberBeforeAdjective", "@pl.dic", "o 8-znakowym haśle", "o ośmio znakowym haśle",
-         "numbers"},
+        // hyphened to that form's ending is the form, or the number where the dictionary lacks
+        // the form (dwunasto): the ending is no word ("to": this).
+        {"PolishNumberBeforeAdjective", "@pl.dic", "o 8-znakowym haśle, 12-to godzinnego",
+         "o ośmio znakowym haśle, dwanaście godzinnego", "numbers x2"},
         {"CzechNumberBeforeAdjective", "@Czech.dic", "24-hodinový a 5-ti", "dvaceti čtyř hodinový a pěti",
          "numbers x2"},
         // A day beside a month's name is the ordinal it is, its full stop the ordinal's mark;
