@@ -329,9 +329,26 @@ std::optional<std::string> dayBesideMonth(State& state, const WrittenNumber& num
     return words;
 }
 
-// A year after a month's name, or after one and its day (January 1, 1970), as years are
-// read: nineteen seventy; Polish tysiąc dziewięćset siedemdziesiątego (stycznia). Years from
-// 2000 on read as numbers (two thousand one, tvåtusentretton) but in Polish.
+// A year as years are read: nineteen seventy (from 2000 on as a number, two thousand one,
+// tvåtusentretton); Polish tysiąc dziewięćset siedemdziesiątego (stycznia).
+std::optional<std::string> yearWords(State& state, int year) {
+    const Language* language = state.language();
+    NumberWords& numbers = state.numbers();
+    std::string words;
+    if (language->ordinalYears) {
+        const std::string ordinal = genitiveOrdinal(*language, year % 100);
+        if (year % 100 == 0 || ordinal.empty())
+            return std::nullopt;
+        words = numbers.spell(year - year % 100) + ' ' + ordinal;
+    } else if (!language->yearRuleSet.empty() && year < 2000) {
+        words = numbers.spell(year, language->yearRuleSet);
+    }
+    if (words.empty() || !state.allKnown(words))
+        return std::nullopt;
+    return words;
+}
+
+// A year after a month's name, or after one and its day (January 1, 1970), as a year.
 std::optional<std::string> yearAfterMonth(State& state, const WrittenNumber& number) {
     const Language* language = state.language();
     NumberWords& numbers = state.numbers();
@@ -345,21 +362,27 @@ std::optional<std::string> yearAfterMonth(State& state, const WrittenNumber& num
     if (before.empty() || !(isMonth(*language, before[0]) ||
                             (before.size() == 2 && isDay(before[0]) && isMonth(*language, before[1]))))
         return std::nullopt;
-    const int year = std::stoi(number.whole);
-    if (!language->ordinalYears && year >= 2000)
+    return yearWords(state, std::stoi(number.whole));
+}
+
+// A date's parts (01.01.1970): its day and month as the ordinals the language reads them by
+// (ersten ersten, pierwszego pierwszego) or as numbers without their leading zero, not as
+// codes ("null eins"); its year as a year.
+std::optional<std::string> datePart(State& state, std::string_view digits, bool year) {
+    const Language* language = state.language();
+    NumberWords& numbers = state.numbers();
+    const int value = std::stoi(std::string(digits));
+    if (!language || !numbers.format || value == 0)
         return std::nullopt;
-    std::string words;
-    if (language->ordinalYears) {
-        const std::string ordinal = genitiveOrdinal(*language, year % 100);
-        if (year % 100 == 0 || ordinal.empty())
-            return std::nullopt;
-        words = numbers.spell(year - year % 100) + ' ' + ordinal;
-    } else {
-        words = numbers.spell(year, language->yearRuleSet);
-    }
-    if (words.empty() || !state.allKnown(words))
-        return std::nullopt;
-    return words;
+    std::optional<std::string> words;
+    if (year)
+        words = yearWords(state, value);
+    else if (language->lastOrdinalDay >= 31)
+        words = !language->dayRuleSet.empty() ? numbers.spell(value, language->dayRuleSet)
+                                               : genitiveOrdinal(*language, value);
+    if (!words || words->empty() || !state.allKnown(*words))
+        words = numbers.spell(value);
+    return state.allKnown(*words) ? words : std::nullopt;
 }
 
 // A whole number in the case its neighbours show, which the nominative would break: after a
@@ -612,7 +635,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     // 6.0 where decimals take a comma) and a dash (a range, 5-7; a revision, 1.2.3-4) are
     // read, not dropped: "three point eight point one", "five to seven", "three dash four".
     // Not the dots of a date (8.12.2026).
-    const bool date = numberCount == 3 && segments.size() == 5 && segments[1].text == "." &&
+    const size_t dateEnd = segments.size() - (segments.size() == 6 && segments[5].separatorsOnly);
+    const bool date = numberCount == 3 && dateEnd == 5 && segments[1].text == "." &&
                       segments[3].text == "." && segments[0].text.size() <= 2 &&
                       segments[2].text.size() <= 2 && segments[4].text.size() == 4;
     auto dotsBefore = [&](size_t k) {
@@ -784,7 +808,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         const bool code = digits.size() >= 3 && s.number.decimals.empty() && k >= 1 && capitals(k - 1) &&
                           !yearOrRound;
         std::optional<std::string> words =
-            (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)
+            date                                    ? datePart(state, digits, k == 4)
+            : (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)
             : first                       ? numberInCase(state, s.number)
                                           : std::nullopt;
         if (!words)

@@ -484,7 +484,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"GermanDivisionAndZero", "@de_neu.dic", "15÷100 0.909", "fünfzehn geteilt durch ein hundert null Komma neun null neun",
          "arithmetic + numbers; numbers"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
-         "drei Komma fünf km zwanzig Grad Celsius am fünfzehn null eins zwei tausend vier und "
+         "drei Komma fünf km zwanzig Grad Celsius am fünfzehnten ersten zwei tausend vier und "
          "zwanzig", "numbers; symbols; numbers"},
         {"CzechPluralForms", "@Czech.dic", "5 € a 2 € 3,5%",
          "pět eur a dva eura tři čárka pět procenta", "numbers; symbols; numbers; symbols x2"},
@@ -517,7 +517,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "profit or loss and/or TCP/IP km/h usr bin", "separators x2"},
         // One takes the gender of the currency or unit after it.
         {"GermanSectionsRangesDates", "@de_neu.dic", "Abschnitt 16.2, Version 2.0, 5-7 am 8.12.2026",
-         "Abschnitt sechzehn Punkt zwei, Version zwei Punkt null, fünf bis sieben am acht zwölf "
+         "Abschnitt sechzehn Punkt zwei, Version zwei Punkt null, fünf bis sieben am achten zwölften "
          "zwei tausend sechs und zwanzig", "numbers x4"},
         {"EnglishSectionCurrencyFirstTripledCapitals", "@eng.dic", "See 3.8.1 and $ 5. SSSD",
          "See three point eight point one and five dollars. S S S D",
