@@ -409,7 +409,7 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
         ruleSet.empty() && !before.empty()) {
         const std::string word = toLower(before[0]);
         genitive = listed(language->genitivePrepositions, word) ||
-                   (word.size() >= 4 && word != "ich" &&
+                   (word.size() >= 4 && // not ich, "their"
                     std::any_of(language->genitiveEndingsBefore.begin(), language->genitiveEndingsBefore.end(),
                                 [&](std::string_view e) { return word.ends_with(e); }));
     }
@@ -445,10 +445,6 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
     return words;
 }
 
-// A number hyphened to an adjective it counts (8-znakowym, 24-hodinový), in the form it
-// takes joined to it (ośmio znakowym, dvaceti čtyř hodinový), not as a count of its own
-// ("osiem znakowym": eight, of signs); and one hyphened to that form's ending (5-ti,
-// 20-ti) as the form (pěti, dvaceti), not with the ending as a word ("pět ti").
 // A number hyphened to an ordinal's ending (2-ego, 3-go) as that ordinal: drugiego.
 std::optional<std::string> hyphenedOrdinal(State& state, const WrittenNumber& number,
                                            std::string_view next) {
@@ -465,6 +461,10 @@ std::optional<std::string> hyphenedOrdinal(State& state, const WrittenNumber& nu
     return words + std::string(next.substr(to));
 }
 
+// A number hyphened to an adjective it counts (8-znakowym, 24-hodinový), in the form it
+// takes joined to it (ośmio znakowym, dvaceti čtyř hodinový), not as a count of its own
+// ("osiem znakowym": eight, of signs); and one hyphened to that form's ending (5-ti,
+// 20-ti) as the form (pěti, dvaceti), not with the ending as a word ("pět ti").
 struct PrefixForm {
     std::string words;
     bool ending = false; // the ending after the hyphen is in the words
