@@ -108,7 +108,6 @@ std::optional<std::string> plainApostrophes(State&, const std::string& piece) {
     return encode(text);
 }
 
-// Stray punctuation goes; a run of it with a letter or digit on both sides leaves a blank.
 std::optional<std::string> nameQuotedMark(const State& state, std::string_view piece) {
     const SymbolWords* symbols = state.symbols();
     const std::u32string text = decode(piece);
@@ -151,6 +150,7 @@ std::optional<std::string> nameQuotedMark(const State& state, std::string_view p
     return std::string(name) + encode(std::u32string_view(text).substr(end));
 }
 
+// Stray punctuation goes; a run of it with a letter or digit on both sides leaves a blank.
 std::optional<std::string> dropPunctuation(State& state, const std::string& piece) {
     const std::u32string text = decode(piece);
     if (std::optional<std::string> named = nameQuotedMark(state, piece))
