@@ -60,9 +60,10 @@ struct SymbolWords {
     // The names of punctuation marks, for one that a text quotes ("separated by “;”"): the
     // reader, who sees no punctuation, would find nothing there.
     std::string_view semicolon = {}, colon = {}, comma = {};
-    // The word for a slash between two words, which stand for each other ("profit/loss" is
-    // "profit or loss"; as a blank it reads "profit loss", Czech "zisku ztráty" "of the loss").
-    std::string_view alternative = {};
+    // The slash's name, said between two words (profit/loss: profit slash loss): as a blank
+    // it reads "profit loss", Czech "zisku ztráty" "profit of the loss"; as "or" it would
+    // make a pair (keyword/value pairs) or a type (message/delivery-status) alternatives.
+    std::string_view slash = {};
 };
 
 // The words of the signs that stand between or for numbers.
@@ -71,14 +72,14 @@ struct SignWords {
 };
 
 struct MarkNames {
-    std::string_view semicolon, colon, comma, alternative;
+    std::string_view semicolon, colon, comma, slash;
 };
 
 constexpr SymbolWords withMarks(SymbolWords words, MarkNames marks) {
     words.semicolon = marks.semicolon;
     words.colon = marks.colon;
     words.comma = marks.comma;
-    words.alternative = marks.alternative;
+    words.slash = marks.slash;
     return words;
 }
 

@@ -244,25 +244,27 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             i = after;
             continue;
         }
-        // A slash between two words in small letters says they stand for each other: its
-        // word (profit/loss: profit or loss; no TCP or IP, km or h).
+        // A slash between two words is said (profit/loss: profit slash loss; Outlook/GMail,
+        // SSL/TLS): a blank would join them ("profit loss"), and "or" would make the parts of
+        // a pair or of a type alternatives. Not in a unit (km/h), a path (usr/bin), and/or.
         const std::string_view next = std::string_view(piece).substr(i, after - i);
         const std::string_view previous = std::string_view(split).substr(wordStart);
         const SymbolWords* symbols = state.symbols();
-        auto plainWord = [&](std::string_view word) {
-            const std::string lower = toLower(word);
-            return word.size() >= 2 && hasLowerCase(word) &&
-                   std::none_of(word.begin(), word.end(), [](char c) { return isAsciiDigit(c) || c == '.'; }) &&
-                   lower != symbols->alternative && lower != symbols->ampersand && // and/or
-                   (!state.morphology() || state.morphology()->knows(word)); // no usr/bin
+        auto slashWord = [&](std::string_view word) {
+            const std::u32string letters = decode(word);
+            if (letters.size() < 2 || std::any_of(letters.begin(), letters.end(), [](char32_t c) { return !isLetter(c); }))
+                return false;
+            if (!hasLowerCase(word))
+                return letters.size() >= 3; // an abbreviation
+            return isUpperCase(letters[0]) || !state.morphology() || state.morphology()->knows(word);
         };
-        const bool alternative = symbols && !symbols->alternative.empty() && piece.compare(from, i - from, "/") == 0 &&
-                                 plainWord(previous) && plainWord(next);
+        const bool said = symbols && !symbols->slash.empty() && piece.compare(from, i - from, "/") == 0 &&
+                          slashWord(previous) && slashWord(next) && toLower(previous) != symbols->ampersand;
         split += nameEnding    ? std::string{' ', piece[from]}
                  : elision     ? "' "
                  : ending      ? ": "
                  : suspended   ? "-/ "
-                 : alternative ? ' ' + std::string(symbols->alternative) + ' '
+                 : said        ? ' ' + std::string(symbols->slash) + ' '
                                : " ";
         wordStart = split.size();
     }

@@ -506,15 +506,14 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // and a full stop that is no decimal mark a section's or version's.
         {"EnglishMinus", "@eng.dic", "-5, (−3) -10% --2 1-2 10%-20% $5/$7",
          "minus five, (minus three) minus ten percent --two one to two ten percent twenty "
-         "percent five dollars or seven dollars",
+         "percent five dollars slash seven dollars",
          "numbers; punctuation + numbers; symbols; numbers x2; symbols + separators x2"},
-        // A slash between words in small letters is the language's "or": alone a blank makes
-        // a chain (Czech zisku ztráty: "profit of the loss"); not in an abbreviation, a unit,
-        // and/or or a path.
+        // A slash between words is said: a blank makes a chain (Czech zisku ztráty: "profit of
+        // the loss"), "or" a pair's parts alternatives; not in a unit, and/or or a path.
         {"CzechSlashBetweenWords", "@Czech.dic", "zisku/ztráty události/úkolu/poznámky",
-         "zisku nebo ztráty události nebo úkolu nebo poznámky", "separators x2"},
-        {"EnglishSlashBetweenWords", "@eng.dic", "profit/loss and/or TCP/IP km/h usr/bin",
-         "profit or loss and/or TCP/IP km/h usr bin", "separators x2"},
+         "zisku lomeno ztráty události lomeno úkolu lomeno poznámky", "separators x2"},
+        {"EnglishSlashBetweenWords", "@eng.dic", "keyword/value pairs, SSL/TLS, and/or TCP/IP km/h usr/bin",
+         "keyword slash value pairs, SSL slash TLS, and/or TCP/IP km/h usr bin", "separators x3"},
         // One takes the gender of the currency or unit after it.
         {"GermanSectionsRangesDates", "@de_neu.dic", "Abschnitt 16.2, Version 2.0, 5-7 am 8.12.2026",
          "Abschnitt sechzehn Punkt zwei, Version zwei Punkt null, fünf bis sieben am achten zwölften "
