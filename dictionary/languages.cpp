@@ -104,7 +104,7 @@ constexpr SymbolWords italianSymbols = withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"gradi", "grado"}), "Celsius", "Fahrenheit", "più", "meno", "a", "e", "chiocciola", "punto",
     "virgola", ',', false, "numero", "numeri"},
     {"trattino", "per", "diviso", "un mezzo", "un quarto", "tre quarti"}),
-    {"punto e virgola", "due punti", "virgola", "barra"});
+    {"punto e virgola", "due punti", "virgola", "slash"});
 // Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
 constexpr SymbolWords polishSymbols = withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"procent"}), gendered(Masculine, {"dolara", "dolar", "dolary", "dolarów"}),
@@ -119,7 +119,7 @@ constexpr SymbolWords spanishSymbols = withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"grados", "grado"}), "Celsius", "Fahrenheit",
     "más", "menos", "a", "y", "arroba", "punto", "coma", ',', false, "número", "números"},
     {"guion", "por", "dividido entre", "un medio", "un cuarto", "tres cuartos"}),
-    {"punto y coma", "dos puntos", "coma", "barra"});
+    {"punto y coma", "dos puntos", "coma", "slash"});
 constexpr SymbolWords swedishSymbols = withMarks(withSigns(SymbolWords{
     gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",
