@@ -119,7 +119,7 @@ constexpr SymbolWords spanishSymbols = withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"grados", "grado"}), "Celsius", "Fahrenheit",
     "más", "menos", "a", "y", "arroba", "punto", "coma", ',', false, "número", "números"},
     {"guion", "por", "dividido entre", "un medio", "un cuarto", "tres cuartos"}),
-    {"punto y coma", "dos puntos", "coma", "slash"});
+    {"punto y coma", "dos puntos", "coma", "barra oblicua"});
 constexpr SymbolWords swedishSymbols = withMarks(withSigns(SymbolWords{
     gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",

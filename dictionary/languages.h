@@ -63,8 +63,8 @@ struct SymbolWords {
     // The slash's name, said between two words (profit/loss: profit slash loss): as a blank
     // it reads "profit loss", Czech "zisku ztráty" "profit of the loss"; as "or" it would
     // make a pair (keyword/value pairs) or a type (message/delivery-status) alternatives.
-    // Where its own name is a common word too (Italian and Spanish barra, "bar"), the name
-    // the language borrows: slash.
+    // Where its short name is a common word too (barra, "bar"), the long one (Spanish barra
+    // oblicua) or the one the language borrows (Italian slash).
     std::string_view slash = {};
 };
 
