@@ -205,6 +205,7 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
     const auto [first, last] = coreOf(piece);
     std::string split = piece.substr(0, first);
     size_t wordStart = split.size(); // of the word the next separators follow, in split
+    bool saidSlash = false;
     for (size_t i = first; i < last;) {
         if (!isSeparatorByte(piece[i])) {
             split += piece[i++];
@@ -245,21 +246,25 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             continue;
         }
         // A slash between two words is said (profit/loss: profit slash loss; Outlook/GMail,
-        // SSL/TLS): a blank would join them ("profit loss"), and "or" would make the parts of
-        // a pair or of a type alternatives. Not in a unit (km/h), a path (usr/bin), and/or.
+        // SSL/TLS, Da/A): a blank would join them ("profit loss"), and "or" would make the
+        // parts of a pair or of a type alternatives. Not in a unit (km/h), a path (usr/bin),
+        // and/or.
         const std::string_view next = std::string_view(piece).substr(i, after - i);
         const std::string_view previous = std::string_view(split).substr(wordStart);
         const SymbolWords* symbols = state.symbols();
         auto slashWord = [&](std::string_view word) {
             const std::u32string letters = decode(word);
-            if (letters.size() < 2 || std::any_of(letters.begin(), letters.end(), [](char32_t c) { return !isLetter(c); }))
+            if (letters.empty() || std::any_of(letters.begin(), letters.end(), [](char32_t c) { return !isLetter(c); }))
                 return false;
+            if (letters.size() == 1) // a word of one letter (Da/A), not a unit's (km/h)
+                return state.isOneLetterWord(letters[0]);
             if (!hasLowerCase(word))
                 return letters.size() >= 3; // an abbreviation
             return isUpperCase(letters[0]) || !state.morphology() || state.morphology()->knows(word);
         };
         const bool said = symbols && !symbols->slash.empty() && piece.compare(from, i - from, "/") == 0 &&
                           slashWord(previous) && slashWord(next) && toLower(previous) != symbols->ampersand;
+        saidSlash = saidSlash || said;
         split += nameEnding    ? std::string{' ', piece[from]}
                  : elision     ? "' "
                  : ending      ? ": "
@@ -277,8 +282,8 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
     if (typed.size() >= 3 && typed.size() <= 6 && isLowerCase(typed[0]) && typed[1] == U'-')
         return std::nullopt;
     // Nor is a capital before a slash, standing for a word, a word of one letter (S/MIME,
-    // A/Payable: no Czech "s", "with", no English article).
-    if (piece.find('/') != std::string::npos)
+    // A/Payable: no Czech "s", "with", no English article) unless the slash is said.
+    if (piece.find('/') != std::string::npos && !saidSlash)
         for (const std::string_view part : splitBlanks(split)) {
             const std::u32string letters = decode(part.substr(coreOf(part).first));
             if (letters.size() == 1 && isUpperCase(letters[0]) && state.isOneLetterWord(letters[0]))

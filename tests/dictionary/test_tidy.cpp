@@ -510,8 +510,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers; punctuation + numbers; symbols; numbers x2; symbols + separators x2"},
         // A slash between words is said: a blank makes a chain (Czech zisku ztráty: "profit of
         // the loss"), "or" a pair's parts alternatives; not in a unit, and/or or a path.
-        {"CzechSlashBetweenWords", "@Czech.dic", "zisku/ztráty události/úkolu/poznámky",
-         "zisku lomeno ztráty události lomeno úkolu lomeno poznámky", "separators x2"},
+        {"CzechSlashBetweenWords", "@Czech.dic", "zisku/ztráty události/úkolu/poznámky S/MIME m/s",
+         "zisku lomeno ztráty události lomeno úkolu lomeno poznámky S lomeno MIME m/s", "separators x3"},
+        {"ItalianSlashBesideALetterWord", "@it.dic", "(Da/A)", "(Da slash A)", "separators"},
         {"EnglishSlashBetweenWords", "@eng.dic", "keyword/value pairs, SSL/TLS, and/or TCP/IP km/h usr/bin",
          "keyword slash value pairs, SSL slash TLS, and/or TCP/IP km/h usr bin", "separators x3"},
         // One takes the gender of the currency or unit after it.
