@@ -293,7 +293,10 @@ constexpr std::string_view spanishPrefixes[] = {"des",  "sobre", "tele",  "pre",
                                                 "semi", "inter"};
 constexpr std::string_view swedishPrefixes[] = {"för",  "till", "över",  "under", "upp",
                                                 "fram", "bort", "mot",   "sam",   "miss",
-                                                "ned",  "efter", "genom", "pro",  "pre"};
+                                                "ned",  "efter", "genom", "pro",  "pre",
+                                                // words of their own that read as another
+                                                // (rikt: rich; radera, klipp: delete, cut)
+                                                "rikt", "radera", "klipp", "lokal"};
 
 } // namespace
 

@@ -648,8 +648,9 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "?forværelset(forværelse forværelsee forværelses); ?foropfyldt(propfyldt); "
          "?printbare(printbar printable printere); ?middelhavskrig"},
         // A first part that is a word of its own reading as another stays joined (fjern
-        // indhold: "remove content").
+        // indhold: "remove content"; rikt belopp: "rich amount").
         {"DanishWordsAsPrefixes", "@dk.dic", "fjernindhold", "fjernindhold", "?fjernindhold(jernindhold)"},
+        {"SwedishWordsAsPrefixes", "@se.dic", "riktbelopp", "riktbelopp", "?riktbelopp"},
         // Dutch has no linking n of its own (deco n figureren).
         {"Dutch", "@nl.dic", "lettertypegrootte standaarduitvoer deconfigureren",
          "lettertype grootte standaard uitvoer deconfigureren", "compounds x2; ?deconfigureren(configureren herconfigureren)"},
