@@ -342,6 +342,10 @@ std::optional<std::string> yearWords(State& state, int year) {
         words = numbers.spell(year - year % 100) + ' ' + ordinal;
     } else if (!language->yearRuleSet.empty() && year < 2000) {
         words = numbers.spell(year, language->yearRuleSet);
+        // Its hundreds as the year's and the rest apart where the dictionary lacks the whole
+        // (negentienzeventig: negentienhonderd zeventig).
+        if (!state.allKnown(words) && year % 100 != 0)
+            words = numbers.spell(year - year % 100, language->yearRuleSet) + ' ' + numbers.spell(year % 100);
     }
     if (words.empty() || !state.allKnown(words))
         return std::nullopt;

@@ -569,8 +569,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"ItalianQuotedSigns", "@it.dic", "usare «+» e «-»", "usare più e meno", "punctuation x2"},
         {"FrenchSpacedQuotedMark", "@fr.dic", "par « ; » et «a» , «b»", "par  point virgule  et a , b",
          "punctuation x5"},
-        {"DutchFirstOnly", "@nl.dic", "vanaf 1 januari en 2 mei", "vanaf eerste januari en twee mei",
-         "numbers x2"},
+        {"DutchFirstOnly", "@nl.dic", "vanaf 1 januari 1970 en 2 mei", "vanaf eerste januari negentien "
+         "honderd zeventig en twee mei", "numbers x3"},
         // Digits one after the other written with a comma and the next after a conjunction
         // are a list, not a decimal.
         {"ItalianListNoDecimal", "@it.dic", "sono 0,1 e 2; 0,5 e 1", "sono zero, uno e due; zero virgola cinque e uno",
