@@ -284,20 +284,27 @@ bool dateEndsAfter(const State& state, const std::vector<std::string_view>& next
            (next[0].size() == 4 && std::all_of(next[0].begin(), next[0].end(), isAsciiDigit));
 }
 
-// A whole number below a hundred as a genitive ordinal (dwudziestego pierwszego).
-std::string genitiveOrdinal(const Language& language, int value) {
+// A number in a table of its forms by value (one to nineteen, the tens, a hundred): its
+// own form, or below a hundred its tens' and its units' (dwudziestego pierwszego, dwudziesto
+// cztero); empty where the table lacks one.
+std::string formByValue(std::span<const NumberPrefix> forms, int value) {
     auto formOf = [&](int v) -> std::string {
-        for (const NumberPrefix& form : language.genitiveOrdinals)
+        for (const NumberPrefix& form : forms)
             if (form.value == v)
                 return std::string(form.word);
         return {};
     };
-    if (value < 20)
+    if (value < 20 || value % 10 == 0)
         return formOf(value);
-    const std::string tens = formOf(value / 10 * 10), units = value % 10 ? formOf(value % 10) : "";
-    if (tens.empty() || (value % 10 && units.empty()))
+    if (value > 100)
         return {};
-    return units.empty() ? tens : tens + ' ' + units;
+    const std::string tens = formOf(value / 10 * 10), units = formOf(value % 10);
+    return tens.empty() || units.empty() ? std::string() : tens + ' ' + units;
+}
+
+// A whole number below a hundred as a genitive ordinal (dwudziestego pierwszego).
+std::string genitiveOrdinal(const Language& language, int value) {
+    return formByValue(language.genitiveOrdinals, value);
 }
 
 bool plainWhole(const WrittenNumber& number, size_t longest) {
@@ -487,18 +494,9 @@ std::optional<PrefixForm> prefixFormBefore(State& state, const WrittenNumber& nu
             return isAsciiDigit(c) || isSeparatorByte(c);
         }))
         return std::nullopt;
-    auto formOf = [&](int value) -> std::string_view {
-        for (const NumberPrefix& form : language->numberPrefixForms)
-            if (form.value == value)
-                return form.word;
-        return {};
-    };
     const int value = std::stoi(number.whole);
     PrefixForm form;
-    if (value < 20 || value == 100 || value % 10 == 0)
-        form.words = formOf(value);
-    else if (value < 100 && !formOf(value / 10 * 10).empty() && !formOf(value % 10).empty())
-        form.words = std::string(formOf(value / 10 * 10)) + ' ' + std::string(formOf(value % 10));
+    form.words = formByValue(language->numberPrefixForms, value);
     const bool ending = word.size() < form.words.size() && form.words.ends_with(word);
     // A form the dictionary lacks (dwunasto for 12-to) leaves the number as it reads, its
     // ending gone rather than read as a word ("dwanaście to": twelve, this).
