@@ -109,7 +109,10 @@ std::optional<std::string> plainApostrophes(State&, const std::string& piece) {
 }
 
 std::optional<std::string> nameQuotedMark(const State& state, std::string_view piece) {
+    // Asked of every piece the dictionary holds: most have no mark, and none needs the line.
     const SymbolWords* symbols = state.symbols();
+    if (!symbols || piece.find_first_of(";:,+-") == std::string_view::npos)
+        return std::nullopt;
     const std::u32string text = decode(piece);
     auto quote = [](char32_t c) { return std::u32string_view(U"\"'“”„«»‘’‚‹›").find(c) != std::u32string_view::npos; };
     auto blank = [](char32_t c) { return c == U' ' || c == U'\u00A0' || c == U'\u202F'; };
@@ -135,8 +138,6 @@ std::optional<std::string> nameQuotedMark(const State& state, std::string_view p
     } else if (text.size() < 3 || !quote(text[0]) || !quote(text[2])) {
         return std::nullopt;
     }
-    if (!symbols)
-        return std::nullopt;
     const std::string_view name = text[mark] == U';'   ? symbols->semicolon
                                   : text[mark] == U':' ? symbols->colon
                                   : text[mark] == U',' ? symbols->comma
