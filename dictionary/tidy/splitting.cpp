@@ -247,10 +247,9 @@ std::optional<std::string> cutBefore(State& state, const std::string& piece,
 
 } // namespace
 
-// A word written like a name inside a sentence (Linarien, Ravanal) is a name, and a word one
-// edit from a dictionary word (pasword) a typo: cut into words, either would read as other
-// words (Lina rien, pas word). Both are left to the report and its suggestions.
-std::optional<std::string> splitCompound(State& state, const std::string& piece) {
+namespace {
+
+std::optional<std::string> compoundParts(State& state, const std::string& piece) {
     // Named apart: the lambdas below use them, which structured bindings do not allow everywhere.
     const auto coreSpan = coreOf(piece);
     const size_t first = coreSpan.first, last = coreSpan.second;
@@ -579,6 +578,35 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if ((!near.empty() && !sameCompound) || slip(*split))
         return std::nullopt;
     return split;
+}
+
+} // namespace
+
+// A word written like a name inside a sentence (Linarien, Ravanal) is a name, and a word one
+// edit from a dictionary word (pasword) a typo: cut into words, either would read as other
+// words (Lina rien, pas word). Both are left to the report and its suggestions.
+std::optional<std::string> splitCompound(State& state, const std::string& piece) {
+    std::optional<std::string> split = compoundParts(state, piece);
+    const Language* language = state.language();
+    if (!split || !language || !language->listsNounsWithCapitals)
+        return split;
+    // Where nouns take capitals, a compound typed with one is a noun and so is its last part:
+    // apart, each part keeps the capital (Aufgaben Listen, not Aufgaben listen, "to list
+    // tasks"). At the start of a sentence the capital may be the sentence's (Wasserdichte:
+    // Wasser dichte, not Dichte, "density"), so only a part that is no word in small letters.
+    const auto [first, last] = coreOf(piece);
+    const std::u32string core = decode(std::string_view(piece).substr(first, last - first));
+    if (core.size() < 2 || !isUpperCase(core[0]) || isUpperCase(core[1]))
+        return split;
+    const Morphology* morphology = state.morphology();
+    const std::vector<std::string_view> words =
+        splitBlanks(std::string_view(*split).substr(first, split->size() - first - (piece.size() - last)));
+    if (state.sentenceStart && (!morphology || morphology->knowsAsTyped(words.back())))
+        return split;
+    std::string result = split->substr(0, first);
+    for (size_t i = 0; i < words.size(); ++i)
+        result += i == 0 ? std::string(words[i]) : ' ' + withCapitalsOf(U"A", decode(words[i]));
+    return result + split->substr(split->size() - (piece.size() - last));
 }
 
 namespace {

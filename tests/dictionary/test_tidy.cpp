@@ -204,7 +204,7 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
         {"EndingKeepsItsColon", "@se.dic", "ID:n och cpu:er", "ID: n och cpu", "separators x2"},
         {"NameEndingKeepsItsMark", "@pl.dic", "APT-a i HTML-y", "APT i HTML -y", "separators x2"},
         {"NameEndingKeepsItsApostrophe", "@dk.dic", "DLL'er", "DLL", "separators"},
-        {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe datei Name neu",
+        {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe Datei Name neu",
          "separators + compounds"},
     });
 }
@@ -297,7 +297,7 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         // fall apart into short pieces.
         {"GermanParts", "de", "Ausgabedatei (ausgabedatei). Arbeitszeitkonto ausgabe2datei "
          "seperate untill neccesary webtypegrootte lettertypegrootteausgabedateiarbeitszeitkonto",
-         "Ausgabe datei (ausgabe datei). Arbeit zeit konto ausgabe2datei seperate untill "
+         "Ausgabe Datei (ausgabe datei). Arbeit Zeit Konto ausgabe2datei seperate untill "
          "neccesary webtypegrootte lettertypegrootteausgabedateiarbeitszeitkonto",
          "compounds x3; ?ausgabe2datei; ?seperate; ?untill; ?neccesary; ?webtypegrootte; "
          "?lettertypegrootteausgabedateiarbeitszeitkonto"},
@@ -325,7 +325,7 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         // (Beicht spiegel, användar gränssnitt, kvinno överskottet); never in a word it does
         // not know (Murdock), nor a middle part it does not name (partition ering verktyg), nor
         // a last part that is an ending too, where the language does not name it (start bara).
-        {"GermanCompoundForms", "de", "Farbraum Beichtspiegel Murdock", "Farb raum Beicht spiegel Murdock",
+        {"GermanCompoundForms", "de", "Farbraum Beichtspiegel Murdock", "Farb Raum Beicht Spiegel Murdock",
          "compounds x2; ?murdock"},
         {"SwedishCompoundForms", "sv",
          "kärnbibliotek användargränssnitt kvinnoöverskottet samhällsmoralen partitioneringsverktyg "
@@ -419,7 +419,7 @@ TEST(Tidy, KeepsTheWordItReads) {
         {"PolishNegationBesideAnotherForm", "pl", "niewykrywalny", "nie wykrywalny", "compounds"},
         {"FrenchName", "fr", "elle vit Linarien. Linarien", "elle vit Linarien. Linarien",
          "?linarien*2"},
-        {"GermanNounsTakeCapitals", "de", "die Ausgabedatei", "die Ausgabe datei", "compounds"},
+        {"GermanNounsTakeCapitals", "de", "die Ausgabedatei", "die Ausgabe Datei", "compounds"},
         // Each unknown word once, however written; several rules on one token.
         {"EachUnknownOnce", "en",
          "The hous, the Hous! dog zzzzzz\r\nhous“ the house\u2014dog the \u00ab2\u00bb",
@@ -626,13 +626,14 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         // A part before another keeps its linking letters where the language needs them.
         // Before an end of parts the language names (Kugel sternhaufen), but no prefix there;
         // the infinitive's particle stays with its verb (stumm zu schalten, not zuschalten);
-        // no article ends a compound (verlogen der).
+        // no article ends a compound (verlogen der). A noun's parts keep its capital.
         {"German", "@de_neu.dic", "Die Ausgabedatei ist mißlich. Die PUK für RGBA Versicherungsnehmern "
          "Kugelsternhaufen Vorkonfigurationsdatei stummzuschalten verlogender",
-         "Die Ausgabe datei ist misslich. Die P U K für R G B A Versicherungs nehmern "
-         "Kugel sternhaufen Vorkonfigurationsdatei stummzuschalten verlogender",
+         "Die Ausgabe Datei ist misslich. Die P U K für R G B A Versicherungs Nehmern "
+         "Kugel Sternhaufen Vorkonfigurationsdatei stummzuschalten verlogender",
          "compounds; respelling; abbreviations x2; compounds x2; ?vorkonfigurationsdatei; "
          "?stummzuschalten; ?verlogender(verlegender verlobender verlogener)"},
+        {"GermanNounParts", "@de_neu.dic", "die Aufgabenlisten", "die Aufgaben Listen", "compounds"},
         {"French", "@fr.dic", "l’écran", "l'écran", "apostrophes"},
         // Not where the word's stem ends with an ending (fortræffelighed) or a word whose
         // form the last part is not (portering: ringer). A compound the language makes is no
