@@ -144,6 +144,11 @@ constexpr std::string_view polishSuffixes[] = {"owanie", "owania", "ować", "owy
 // Endings written after a name's apostrophe or hyphen (DLL'er, CUPS-em, pagina's).
 constexpr std::string_view possessiveEndings[] = {"s"};
 constexpr std::string_view dutchEndings[] = {"s", "je", "jes", "tje", "tjes"};
+constexpr std::string_view frenchElisions[] = {"c", "ç", "d", "j", "l", "m", "n", "qu", "s", "t",
+                                               "jusqu", "lorsqu", "puisqu", "quoiqu", "presqu"};
+constexpr std::string_view italianElisions[] = {"c", "d", "l", "m", "n", "s", "t", "v", "all",
+                                                "dall", "dell", "nell", "sull", "coll", "un",
+                                                "quest", "quell", "tutt", "sant", "po"};
 constexpr std::string_view danishEndings[] = {"s", "en", "er", "et", "ens", "ers", "ets", "erne", "ernes"};
 constexpr std::string_view swedishEndings[] = {"s", "n", "en", "er", "et", "ar", "na", "ns", "ens", "ets", "erna", "arna"};
 constexpr std::string_view czechEndings[] = {"a", "u", "y", "e", "i", "em", "ou", "ům", "ů", "ovi", "ech", "ách", "ami"};
@@ -336,7 +341,8 @@ const std::vector<Language>& languageTable() {
          .yearRuleSet = "%spellout-numbering-year"},
         {.displayName = "French", .fileName = "fr.dic", .codePage = "windows-1252", .locale = "fr",
          .hunspell = "fr_FR", .ordinals = frenchOrdinals, .symbols = &frenchSymbols,
-         .prefixWords = frenchPrefixes, .oneLetterWords = U"ay", .months = frenchMonths,
+         .prefixWords = frenchPrefixes, .oneLetterWords = U"ay", .elisions = frenchElisions,
+         .months = frenchMonths,
          .dayRuleSet = "%spellout-ordinal-masculine", .lastOrdinalDay = 1},
         {.displayName = "German", .fileName = "de_neu.dic", .codePage = "windows-1252", .locale = "de",
          .hunspell = "de_DE_frami", .respellings = germanRespellings,
@@ -351,7 +357,8 @@ const std::vector<Language>& languageTable() {
         {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
          .hunspell = "it_IT", .ordinals = italianOrdinals, .respellings = italianRespellings,
          .symbols = &italianSymbols, .prefixWords = italianPrefixes,
-         .oneLetterWords = U"aeio", .numberFixes = italianNumberFixes, .months = italianMonths,
+         .oneLetterWords = U"aeio", .elisions = italianElisions, .numberFixes = italianNumberFixes,
+         .months = italianMonths,
          .dayRuleSet = "%spellout-ordinal-masculine", .lastOrdinalDay = 1},
         {.displayName = "Polish", .fileName = "pl.dic", .codePage = "windows-1250", .locale = "pl",
          .hunspell = "pl_PL", .negationPrefix = "nie", .symbols = &polishSymbols,

@@ -157,6 +157,9 @@ struct Language {
     // Endings a name or an abbreviation takes after an apostrophe or a hyphen (DLL'er, APT-a,
     // Glenn's), or joined to its capitals (HTMLem): they stay with their mark.
     std::span<const std::string_view> nameEndings = {};
+    // Words it writes elided before an apostrophe (l', dell', qu'): anywhere else an apostrophe
+    // inside a capitalised word belongs to a name (Li'sar, Dan'Tonk), not cut there.
+    std::span<const std::string_view> elisions = {};
     // Number words as they stand joined to an adjective (deseti-procentní, dziewięcio-letni),
     // and how its adjectives' dictionary forms end (ý, í).
     std::span<const std::string_view> numberPrefixes = {};

@@ -48,8 +48,12 @@ std::optional<std::string> spellOutWord(State& state, const std::string& piece) 
         return std::nullopt;
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
-    const std::u32string letters = decode(core);
-    if (letters.size() < 2 || !std::all_of(letters.begin(), letters.end(), isLetter))
+    // A name's own apostrophe (Li'sar) is no letter to say.
+    std::u32string letters = decode(core);
+    std::erase(letters, U'\'');
+    if (letters.size() < 2 || !std::all_of(letters.begin(), letters.end(), isLetter) ||
+        (letters.size() != decode(core).size() && (letters.size() + 1 < decode(core).size() ||
+                                                   !isUpperCase(letters[0]))))
         return std::nullopt;
     if (!isUpperCase(letters[0])) {
         // A word one accent away is no typo's target: whoever typed the accents meant them

@@ -242,6 +242,18 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         const bool nameEnding = between && after == last && (piece[from] == '\'' || piece[from] == '-') &&
                                 state.language() && toLower(endingTyped) == endingTyped &&
                                 listed(state.language()->nameEndings, endingTyped);
+        // An apostrophe inside a name (Li'sar, Ka'lian, Dan'Tonk) is the name's: cut there,
+        // it would read as words (El' rien, "El nothing"). Not an elision (L'avant, Dell'Arte),
+        // nor a word cut short before a word of the language at the start of a sentence
+        // (Dev'esserci).
+        const Morphology* morphology = state.morphology();
+        if (elision && !nameEnding && after - i >= 3 && wordStart == first &&
+            isUpperCase(decode(std::string_view(piece).substr(first, 4))[0]) &&
+            (!state.sentenceStart || isUpperCase(decode(std::string_view(piece).substr(i, 4))[0]) ||
+             (morphology && !morphology->knowsAsTyped(std::string_view(piece).substr(i, after - i)))) &&
+            state.language() &&
+            !listed(state.language()->elisions, toLower(std::string_view(piece).substr(first, from - first))))
+            return std::nullopt;
         if ((nameEnding || (ending && after == last)) && state.readsAsWord(endingTyped)) {
             i = after;
             continue;

@@ -408,7 +408,8 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
 TEST(Tidy, KeepsTheWordItReads) {
     const char* w = "password pas word comentario comen taro sekunder ske under slut status "
                     "lina rien elle vit lord rava nal die ausgabe datei the dog house halv døv "
-                    "halvdød død nie wykrywalny niewykrywalna r a v n l horse hose mouse two";
+                    "halvdød død nie wykrywalny niewykrywalna r a v n l horse hose mouse two "
+                    "li sar el il et avant";
     check(w, {
         // A capitalised word inside a sentence: a name, never cut.
         {"English", "en", "pasword lord Ravanal lord TheDoghouse",
@@ -420,6 +421,9 @@ TEST(Tidy, KeepsTheWordItReads) {
         {"FrenchName", "fr", "elle vit Linarien. Linarien", "elle vit Linarien. Linarien",
          "?linarien*2"},
         {"GermanNounsTakeCapitals", "de", "die Ausgabedatei", "die Ausgabe Datei", "compounds"},
+        // A name's own apostrophe is no elision's (El' rien: "El nothing").
+        {"NameWithAnApostrophe", "fr", "il vit El'rien et Li'sar. L'avant",
+         "il vit El'rien et Li'sar. L' avant", "separators; ?elrien(rien); ?lisar(lina sar)"},
         // Each unknown word once, however written; several rules on one token.
         {"EachUnknownOnce", "en",
          "The hous, the Hous! dog zzzzzz\r\nhous“ the house\u2014dog the \u00ab2\u00bb",
@@ -427,10 +431,11 @@ TEST(Tidy, KeepsTheWordItReads) {
          "punctuation x2; punctuation + numbers; ?hous*3(house horse hose); ?zzzzzz"},
     });
     // A letter the language does not write as a keyboard without it would (Ravánal).
-    const TidyResult named =
-        Tidier(keyspace("lord r a v n l"), "en").tidy("Lord Ravánal, lord ravanal", true, SpellOut::Names);
-    EXPECT_EQ(named.text, "Lord R a v a n a l, lord ravanal");
-    EXPECT_EQ(report(named), "spelled out; ?ravanal");
+    // A name's apostrophe is not said (Li'sar); a word's stays its own (kill'd).
+    const TidyResult named = Tidier(keyspace("lord r a v n l i s kill d"), "en")
+                                 .tidy("Lord Ravánal, lord ravanal Li'sar kill'd", true, SpellOut::Names);
+    EXPECT_EQ(named.text, "Lord R a v a n a l, lord ravanal L i s a r kill' d");
+    EXPECT_EQ(report(named), "spelled out x2; separators; ?ravanal");
     // Asked for words: also a word the language knows (adored, however near adore) or one
     // near no dictionary word; a typo stays for its suggestion.
     Tidier words(keyspace("password adore a d o r e z q k"), "en");
