@@ -133,6 +133,9 @@ struct Language {
     bool keysForMarkedLetters = false;
     // Marks stress with an accent that the spelling may leave out (konvertér, nummerér).
     bool optionalStressAccents = false;
+    // Tells its endings apart by accents (lichem, lichém): an ending typed
+    // plain among accented words is another form, not a slip.
+    bool accentedEndings = false;
     // Writes two of three equal consonants where words join (ettusen: ett tusen).
     bool joinsThreeConsonantsAsTwo = false;
     std::span<const CompoundForm> compoundForms = {};

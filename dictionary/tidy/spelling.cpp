@@ -189,7 +189,8 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // The same for a name, a part of a joined word or a short word in the line: one typed
     // plain beside accented words is meant plain (Namazu beside nástroj is no namažu,
     // blas-dev no błaś dev, snice no sníce); where nouns take capitals, a capital makes no
-    // name. A longer word may be a slip (podivala beside viděla).
+    // name. A longer word may be a slip (podivala beside viděla), but not in an ending that
+    // accents tell apart (lichem, "by a lich", beside naučit is no lichém, "odd").
     const bool capitalised = isUpperCase(letters[0]) && hasLowerCase(core) && !innerCapital;
     if (!typedAccents && state.lineHasAccents &&
         (state.inSeparatedParts || (!capitalised && letters.size() <= 5) ||
@@ -218,7 +219,10 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
         const bool keysUsed =
             state.lineHasAccents && state.language() && state.language()->keysForMarkedLetters;
         size_t differences = 0;
-        bool allowed = true;
+        bool allowed = !(state.lineHasAccents && !typedAccents && state.language() &&
+                         state.language()->accentedEndings &&
+                         (word[word.size() - 1] != lower[lower.size() - 1] ||
+                          word[word.size() - 2] != lower[lower.size() - 2]));
         for (size_t i = 0; i < word.size(); ++i)
             if (word[i] != lower[i]) {
                 const bool swapped = word[i] != plain[i] && lower[i] != plain[i];

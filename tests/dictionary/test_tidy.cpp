@@ -371,6 +371,10 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
          "Namazu používá S A N E a GiNaC, sane-find, snice",
          "abbreviations; ?namazu(namanu namažu amanu); ?ginac(giac gina jinac); ?sanefind; "
          "?snice(lnice nice rnice)"},
+        // Beside accents, a stem's accent may have slipped (podivala); an ending's is another
+        // form (lichem, "by a lich", is no lichém, "odd").
+        {"EndingBesideAccents", "@Czech.dic", "viděla, podivala se a stal se lichem",
+         "viděla, podívala se a stal se lichem", "accents; ?lichem(lachem lechem lichen)"},
         // A typed accent dropped leaves another letter (můžná is no mužná, "manly"): only
         // another accent, or none where accents mark stress only (Danish konvertér).
         {"Wrong", "it", "Piú KONVERTÉR", "Più KONVERTÉR", "accents; ?konvertér(konverter)"},
