@@ -309,7 +309,8 @@ const std::vector<Language>& languageTable() {
     static const std::vector<Language> table = {
         {.displayName = "English", .fileName = "eng.dic", .codePage = "windows-1252", .locale = "en",
          .hunspell = "en_US", .ordinals = englishOrdinals, .symbols = &englishSymbols,
-         .prefixWords = englishPrefixes, .oneLetterWords = U"ai", .nameEndings = possessiveEndings,
+         .closedCompounds = true, .prefixWords = englishPrefixes, .oneLetterWords = U"ai",
+         .nameEndings = possessiveEndings,
          .months = englishMonths, .dayRuleSet = "%spellout-ordinal", .dayAfterMonth = true,
          .yearRuleSet = "%spellout-numbering-year"},
         {.displayName = "Czech", .fileName = "Czech.dic", .codePage = "windows-1250", .locale = "cs",

@@ -128,6 +128,9 @@ struct Language {
     // Writes new compounds as one word (Ausgabedatei, slutstatus): a word made of words may
     // be one the dictionary lacks. Elsewhere such a word is a word of its own or a typo.
     bool buildsCompounds = false;
+    // Writes some words of two as one, without building new ones freely (fleshbag,
+    // countryfolk): a word made of two may be one the dictionary lacks.
+    bool closedCompounds = false;
     // Has a key of its own for each letter with a ring, a diaeresis or a stroke (å, ä, ø):
     // whoever typed one left none out by the way of typing.
     bool keysForMarkedLetters = false;

@@ -249,6 +249,13 @@ std::optional<std::string> cutBefore(State& state, const std::string& piece,
 
 namespace {
 
+// Prefixes of the learned vocabulary that many languages share and write as words too.
+constexpr std::string_view combiningForms[] = {
+    "auto",  "post",  "meta",   "méta",  "sotto", "polo",  "kontra", "pseudo", "mikro", "micro",
+    "makro", "macro", "multi",  "mono",  "neo",   "proto",  "retro",  "foto",  "video",
+    "audio", "radio", "bio",    "geo",   "eko",   "eco",    "termo",  "elektro", "hydro",
+    "idro",  "nowo",  "mini",   "maxi"};
+
 std::optional<std::string> compoundParts(State& state, const std::string& piece) {
     // Named apart: the lambdas below use them, which structured bindings do not allow everywhere.
     const auto coreSpan = coreOf(piece);
@@ -358,6 +365,14 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece)
     // number written as one word reads the same in its parts (cinquantaquattro).
     if (!language->buildsCompounds && (knownWord || isUpperCase(decode(core)[0])))
         return splitNumberWord(state, piece, first, last);
+    // Where no two words are written as one, two that make a word the language lacks are a
+    // coincidence (mer menów, maniobra bles, semántica mente), but after a combining form of
+    // the learned vocabulary, which reads the same apart (sotto chiavi, auto montados).
+    if (!language->buildsCompounds && !language->closedCompounds) {
+        const std::string_view head = std::string_view(*split).substr(first, split->find(' ', first) - first);
+        if (!listed(combiningForms, toLower(head)))
+            return splitNumberWord(state, piece, first, last);
+    }
     // Each part must be a word of the language (no Schleimig keit, partition ering), and where
     // the language names a compound's last part, the split ends with it (verdens ure, not
     // verden sure). The look-ups come after the search: they cost more.

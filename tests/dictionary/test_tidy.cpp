@@ -644,6 +644,12 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "?stummzuschalten; ?verlogender(verlegender verlobender verlogener)"},
         {"GermanNounParts", "@de_neu.dic", "die Aufgabenlisten", "die Aufgaben Listen", "compounds"},
         {"French", "@fr.dic", "l’écran", "l'écran", "apostrophes"},
+        // Where words are not joined, two that make an unknown word are a coincidence, but
+        // after a combining form.
+        {"WordsNotJoined", "@pl.dic", "mermenów i autokonfiguracji", "mermenów i auto konfiguracji",
+         "compounds; ?mermenów(carmenów fermentów germanów)"},
+        {"ItalianNotJoined", "@it.dic", "sottochiavi adornamento", "sotto chiavi adornamento",
+         "compounds; ?adornamento(allornamento lornamento ornamento)"},
         // Not where the word's stem ends with an ending (fortræffelighed) or a word whose
         // form the last part is not (portering: ringer). A compound the language makes is no
         // typo (navneområde beside havneområde), a word it lists whole may be (forværelset).
