@@ -232,7 +232,9 @@ constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "
 constexpr std::string_view danishAdjectives[] = {"bar", "bare", "lig", "lige", "ligt"};
 constexpr std::string_view dutchAdjectives[] = {"baar", "bare", "lijk", "lijke"};
 constexpr std::string_view germanAdjectives[] = {"bar", "bare", "lich", "liche"};
-constexpr std::string_view swedishAdjectives[] = {"bar", "bara", "bart", "lig", "liga", "ligt"};
+// With the participle's endings: svingandes is no sving andes, "swing spirits".
+constexpr std::string_view swedishAdjectives[] = {"bar",  "bara",  "bart", "lig", "liga",
+                                                  "ligt", "andes", "ande", "endes", "ende"};
 constexpr std::string_view polishParticiples[] = {
     "ny",  "na",  "ne",  "nego",  "nej",  "nemu",  "nym",  "nych",  "nymi",  "ną",
     "ty",  "ta",  "te",  "tego",  "tej",  "temu",  "tym",  "tych",  "tymi",  "tą",
@@ -300,8 +302,9 @@ constexpr std::string_view swedishPrefixes[] = {"för",  "till", "över",  "unde
                                                 "fram", "bort", "mot",   "sam",   "miss",
                                                 "ned",  "efter", "genom", "pro",  "pre",
                                                 // words of their own that read as another
-                                                // (rikt: rich; radera, klipp: delete, cut)
-                                                "rikt", "radera", "klipp", "lokal"};
+                                                // (rikt: rich; radera, klipp: delete, cut;
+                                                // van: used to, in vanhelig, "unholy")
+                                                "rikt", "radera", "klipp", "lokal", "van"};
 
 } // namespace
 

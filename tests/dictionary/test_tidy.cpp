@@ -666,7 +666,10 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         // A first part that is a word of its own reading as another stays joined (fjern
         // indhold: "remove content"; rikt belopp: "rich amount").
         {"DanishWordsAsPrefixes", "@dk.dic", "fjernindhold", "fjernindhold", "?fjernindhold(jernindhold)"},
-        {"SwedishWordsAsPrefixes", "@se.dic", "riktbelopp", "riktbelopp", "?riktbelopp"},
+        // Nor a participle's ending (sving andes: "swing spirits").
+        {"SwedishWordsAsPrefixes", "@se.dic", "riktbelopp vanhelig svingandes",
+         "riktbelopp vanhelig svingandes",
+         "?riktbelopp; ?vanhelig(vangelis vanhelga vanlig); ?svingandes(svingades svingande ringandes)"},
         // Dutch has no linking n of its own (deco n figureren).
         {"Dutch", "@nl.dic", "lettertypegrootte standaarduitvoer deconfigureren",
          "lettertype grootte standaard uitvoer deconfigureren", "compounds x2; ?deconfigureren(configureren herconfigureren)"},
