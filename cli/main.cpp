@@ -219,7 +219,8 @@ void printTidyReport(const TidyResult& r) {
 }
 
 constexpr const char* spellNamesHelp =
-    "Write each capitalised word that stays unknown (a name) letter by letter; listed as a change";
+    "Write each name that stays unknown letter by letter: a capitalised word, or one that the "
+    "language does not know either (git), but not a likely typo; listed as a change";
 constexpr const char* spellWordsHelp =
     "Write each word that stays unknown letter by letter, names included, but not a likely typo "
     "(one letter from a dictionary word), which keeps its suggestions; listed as a change";

@@ -64,7 +64,8 @@ std::optional<std::string> spellOutWord(State& state, const std::string& piece) 
         const bool typo = std::any_of(near.begin(), near.end(), [&](const std::u32string& word) {
             return withoutAccents(word) != withoutAccents(lower);
         });
-        if (state.spellOut != SpellOut::Words || (!(morphology && morphology->knows(core)) && typo))
+        const bool known = morphology && morphology->knows(core);
+        if ((!known && typo) || (state.spellOut == SpellOut::Names && (known || !morphology)))
             return std::nullopt;
     }
     // A letter the language does not write is written as a keyboard without it would (the á

@@ -101,6 +101,8 @@ same "and listed as a change" "$tmp/spell.err" "$golden/tidy-spell-names.txt"
 printf 'then qwyzzor and pasword\n' | "$prog" tidy -d "$data/eng.dic" --spell-words --no-suggestions > "$tmp/spellw" 2> /dev/null; check "tidy --spell-words with a typo" $? 1
 printf 'then q w y z z o r and pasword\n' > "$tmp/spellw.expected"
 same "any word letter by letter, a typo left for its suggestion" "$tmp/spellw" "$tmp/spellw.expected"
+printf 'then qwyzzor and pasword\n' | "$prog" tidy -d "$data/eng.dic" --spell-names --no-suggestions > "$tmp/spelln" 2> /dev/null; check "tidy --spell-names with a typo" $? 1
+same "a name in small letters too, a typo left for its suggestion" "$tmp/spelln" "$tmp/spellw.expected"
 same "encode --tidy changes nothing that encodes" "$tmp/enc-plain" "$golden/encoded-sample-55667788.txt"
 
 # A shipped Czech file reads in windows-1250 although the program's code page is windows-1252.

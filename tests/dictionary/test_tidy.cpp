@@ -434,18 +434,19 @@ TEST(Tidy, KeepsTheWordItReads) {
          "The hous, the Hous! dog zzzzzz\r\nhous the house dog the two",
          "punctuation x2; punctuation + numbers; ?hous*3(house horse hose); ?zzzzzz"},
     });
-    // A letter the language does not write as a keyboard without it would (Ravánal).
-    // A name's apostrophe is not said (Li'sar); a word's stays its own (kill'd).
-    const TidyResult named = Tidier(keyspace("lord r a v n l i s kill d"), "en")
-                                 .tidy("Lord Ravánal, lord ravanal Li'sar kill'd", true, SpellOut::Names);
-    EXPECT_EQ(named.text, "Lord R a v a n a l, lord ravanal L i s a r kill' d");
-    EXPECT_EQ(report(named), "spelled out x2; separators; ?ravanal");
-    // Asked for words: also a word the language knows (adored, however near adore) or one
-    // near no dictionary word; a typo stays for its suggestion.
+    // A letter the language does not write as a keyboard without it would (Ravánal). A word
+    // in small letters that the language does not know either is a name too (ravanal, vogon);
+    // a typo stays for its suggestion (ravanol). A name's apostrophe is not said (Li'sar); a
+    // word's stays its own (kill'd).
+    const TidyResult named = Tidier(keyspace("lord r a v n l i s kill d ravanel o g"), "en")
+                                 .tidy("Lord Ravánal, lord ravanol vogon Li'sar kill'd", true, SpellOut::Names);
+    EXPECT_EQ(named.text, "Lord R a v a n a l, lord ravanol v o g o n L i s a r kill' d");
+    EXPECT_EQ(report(named), "spelled out x3; separators; ?ravanol(ravanel)");
+    // Asked for words: also a word the language knows (adored, however near adore).
     Tidier words(keyspace("password adore a d o r e z q k"), "en");
     EXPECT_EQ(words.tidy("adored pasword zqkz", false, SpellOut::Words).text,
               "a d o r e d pasword z q k z");
-    EXPECT_EQ(words.tidy("adored zqkz", false, SpellOut::Names).text, "adored zqkz");
+    EXPECT_EQ(words.tidy("adored zqkz", false, SpellOut::Names).text, "adored z q k z");
     EXPECT_EQ(spelledOut("Peťa"), "P e ť a");
 }
 
