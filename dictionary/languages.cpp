@@ -144,11 +144,16 @@ constexpr std::string_view polishSuffixes[] = {"owanie", "owania", "ować", "owy
 // Endings written after a name's apostrophe or hyphen (DLL'er, CUPS-em, pagina's).
 constexpr std::string_view possessiveEndings[] = {"s"};
 constexpr std::string_view dutchEndings[] = {"s", "je", "jes", "tje", "tjes"};
-constexpr std::string_view frenchElisions[] = {"c", "ç", "d", "j", "l", "m", "n", "qu", "s", "t",
-                                               "jusqu", "lorsqu", "puisqu", "quoiqu", "presqu"};
-constexpr std::string_view italianElisions[] = {"c", "d", "l", "m", "n", "s", "t", "v", "all",
-                                                "dall", "dell", "nell", "sull", "coll", "un",
-                                                "quest", "quell", "tutt", "sant", "po"};
+constexpr std::string_view frenchElisions[] = {"c",      "ç",      "d",      "j",       "l",
+                                               "m",      "n",      "qu",     "s",       "t",
+                                               "jusqu",  "lorsqu", "puisqu", "quoiqu",  "presqu",
+                                               "quelqu", "entr"};
+constexpr std::string_view italianElisions[] = {
+    "c",    "d",     "l",     "m",     "n",     "s",      "t",       "v",      "gl",
+    "all",  "dall",  "dell",  "nell",  "sull",  "coll",   "un",      "quest",  "quell",
+    "tutt", "sant",  "bell",  "buon",  "grand", "mezz",   "senz",    "anch",   "quand",
+    "com",  "dov",   "cos",   "dev",   "nient", "ch",     "nessun",  "ciascun", "qualcun",
+    "qual", "po",    "mo",    "be",    "fra"};
 constexpr std::string_view danishEndings[] = {"s", "en", "er", "et", "ens", "ers", "ets", "erne", "ernes"};
 constexpr std::string_view swedishEndings[] = {"s", "n", "en", "er", "et", "ar", "na", "ns", "ens", "ets", "erna", "arna"};
 constexpr std::string_view czechEndings[] = {"a", "u", "y", "e", "i", "em", "ou", "ům", "ů", "ovi", "ech", "ách", "ami"};
@@ -238,7 +243,7 @@ constexpr std::string_view swedishAdjectives[] = {"bar",  "bara",  "bart", "lig"
 constexpr std::string_view polishParticiples[] = {
     "ny",  "na",  "ne",  "nego",  "nej",  "nemu",  "nym",  "nych",  "nymi",  "ną",
     "ty",  "ta",  "te",  "tego",  "tej",  "temu",  "tym",  "tych",  "tymi",  "tą",
-    "ący", "ąca", "ące", "ącego", "ącej", "ącemu", "ącym", "ących", "ącymi", "ącą"};
+    "ący", "ąca", "ące", "ącego", "ącej", "ącemu", "ącym", "ących", "ącymi", "ącą", "ni"};
 constexpr std::string_view czechNumberPrefixes[] = {
     "jedno",     "dvou",       "tří",       "čtyř",       "pěti",        "šesti",     "sedmi",
     "osmi",      "devíti",     "deseti",    "jedenácti",  "dvanácti",    "třinácti",  "čtrnácti",
@@ -318,7 +323,8 @@ const std::vector<Language>& languageTable() {
          .yearRuleSet = "%spellout-numbering-year"},
         {.displayName = "Czech", .fileName = "Czech.dic", .codePage = "windows-1250", .locale = "cs",
          .hunspell = "cs_CZ", .respellings = czechRespellings, .negationPrefix = "ne",
-         .symbols = &czechSymbols, .accentedEndings = true, .suffixWords = czechSuffixes,
+         .symbols = &czechSymbols, .accentedEndings = true, .infinitiveEnding = "t",
+         .suffixWords = czechSuffixes,
          .prefixWords = czechPrefixes,
          .oneLetterWords = U"aikosuvz", .nameEndings = czechEndings,
          .numberPrefixes = czechNumberPrefixes, .adjectiveEndings = czechAdjectives,
@@ -368,6 +374,7 @@ const std::vector<Language>& languageTable() {
         {.displayName = "Polish", .fileName = "pl.dic", .codePage = "windows-1250", .locale = "pl",
          .hunspell = "pl_PL", .negationPrefix = "nie", .symbols = &polishSymbols,
          .joinedWords = polishJoined, .infinitiveEnding = "ć", .participleEndings = polishParticiples,
+         .deniesVerbsApart = true,
          .suffixWords = polishSuffixes, .prefixWords = polishPrefixes,
          .oneLetterWords = U"aiouwz", .nameEndings = polishEndings,
          .numberPrefixes = polishNumberPrefixes, .adjectiveEndings = polishAdjectives,

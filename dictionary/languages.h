@@ -144,10 +144,12 @@ struct Language {
     std::span<const CompoundForm> compoundForms = {};
     // Words written joined to the next one that read the same apart (pół: półobrotu).
     std::span<const std::string_view> joinedWords = {};
-    // How its verbs' dictionary forms end (pl: robić) and its participles (-ny, -ący): the
+    // How its verbs' dictionary forms end (pl: robić, cs: mluvit) and its participles (-ny, -ący): the
     // negation prefix denies a participle, as it was written apart before (nie obsługiwany).
     std::string_view infinitiveEnding = {};
     std::span<const std::string_view> participleEndings = {};
+    // Writes its negation prefix apart before a verb (pl: nie zrobił), joined elsewhere.
+    bool deniesVerbsApart = false;
     // Endings that are words too (startbara is no start bara, "only"): no split the language
     // does not make itself ends with one.
     std::span<const std::string_view> suffixWords = {};

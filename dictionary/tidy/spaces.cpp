@@ -242,18 +242,23 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         const bool nameEnding = between && after == last && (piece[from] == '\'' || piece[from] == '-') &&
                                 state.language() && toLower(endingTyped) == endingTyped &&
                                 listed(state.language()->nameEndings, endingTyped);
-        // An apostrophe inside a name (Li'sar, Ka'lian, Dan'Tonk) is the name's: cut there,
-        // it would read as words (El' rien, "El nothing"). Not an elision (L'avant, Dell'Arte),
-        // nor a word cut short before a word of the language at the start of a sentence
-        // (Dev'esserci).
-        const Morphology* morphology = state.morphology();
-        if (elision && !nameEnding && after - i >= 3 && wordStart == first &&
-            isUpperCase(decode(std::string_view(piece).substr(first, 4))[0]) &&
-            (!state.sentenceStart || isUpperCase(decode(std::string_view(piece).substr(i, 4))[0]) ||
-             (morphology && !morphology->knowsAsTyped(std::string_view(piece).substr(i, after - i)))) &&
-            state.language() &&
-            !listed(state.language()->elisions, toLower(std::string_view(piece).substr(first, from - first))))
-            return std::nullopt;
+        // Where the language elides words before an apostrophe, it cuts only there (l' pont):
+        // any other apostrophe stands for letters left out of the word (aid'ra, maint'nant)
+        // or belongs to a name (Li'sar), and cut there it would read as other words (El'
+        // rien, "El nothing"). Elsewhere a name is told by its capital inside a sentence
+        // (Ka'lian, Dan'Tonk), or at its start by a part that is no word (Li'sar; not
+        // Dev'esserci).
+        if (elision && !nameEnding && wordStart == first && state.language()) {
+            const std::span<const std::string_view> elisions = state.language()->elisions;
+            const std::string_view head = std::string_view(piece).substr(first, from - first);
+            const std::string_view rest = std::string_view(piece).substr(i, after - i);
+            const Morphology* morphology = state.morphology();
+            const bool name = after - i >= 3 && isUpperCase(decode(head)[0]) &&
+                              (!state.sentenceStart || isUpperCase(decode(rest)[0]) ||
+                               (morphology && !morphology->knowsAsTyped(rest)));
+            if (elisions.empty() ? name : !listed(elisions, toLower(head)))
+                return std::nullopt;
+        }
         if ((nameEnding || (ending && after == last)) && state.readsAsWord(endingTyped)) {
             i = after;
             continue;

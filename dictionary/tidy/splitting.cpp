@@ -295,9 +295,33 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece)
                 return stem.ends_with(language->infinitiveEnding);
             });
         };
-        return morphology && (morphology->shareStem(lower, rest) || participle())
-                   ? std::optional(cutAfter(prefix.size()))
-                   : std::nullopt;
+        if (!morphology)
+            return std::nullopt;
+        // A verb's form (not a participle's) that the prefix denies.
+        const std::vector<std::string> restStems = morphology->stems(rest);
+        const auto& endings = language->participleEndings;
+        const bool verb = !language->infinitiveEnding.empty() &&
+                          std::any_of(restStems.begin(), restStems.end(), [&](const std::string& stem) {
+                              return stem.ends_with(language->infinitiveEnding);
+                          }) &&
+                          std::none_of(endings.begin(), endings.end(), [&](std::string_view e) { return rest.ends_with(e); });
+        const bool sameStem = morphology->shareStem(lower, rest);
+        if (language->deniesVerbsApart) {
+            // "Not" stands apart before a verb: a verb typed joined to it, which the language
+            // does not know, is that verb denied (niezrobił: nie zrobił); a word it knows
+            // would read apart as a verb denied (nieumarli, "the undead", is no nie umarli,
+            // "they did not die").
+            if (verb)
+                return morphology->knows(lower) ? std::nullopt : std::optional(cutAfter(prefix.size()));
+        } else if (!verb && sameStem) {
+            // Nor, but for a verb, where the language lists the denied word as a word of its
+            // own (neocenitelný, "priceless", is no ne ocenitelný, "not appraisable").
+            const std::vector<std::string> wholeStems = morphology->stems(lower);
+            if (std::any_of(wholeStems.begin(), wholeStems.end(),
+                            [&](const std::string& stem) { return stem.starts_with(prefix); }))
+                return std::nullopt;
+        }
+        return sameStem || participle() ? std::optional(cutAfter(prefix.size())) : std::nullopt;
     }
     // A word written joined that reads the same apart (półobrotu: pół obrotu), where the
     // language takes the whole for the two: its stem is the first word and the other's stem.

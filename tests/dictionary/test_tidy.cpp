@@ -349,6 +349,15 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         {"PolishNegation", "pl", "niewykrywalnego nevyléčitelná nieobsługiwany niezgorszy półobrotu",
          "nie wykrywalnego nevyléčitelná nie obsługiwany niezgorszy pół obrotu",
          "compounds x3; ?nevyléčitelná(vyléčitelná); ?niezgorszy"},
+        // Nor a word the language lists denied beside the denial (neocenitelná, "priceless":
+        // no ne ocenitelná); a verb denied is always read so (ne mluv).
+        {"CzechLexicalNegation", "@Czech.dic", "neocenitelná nemluv",
+         "neocenitelná ne mluv", "compounds; ?neocenitelná(neocenitelné neocenitelným ocenitelná)"},
+        // Polish writes "not" apart before a verb: a word that apart reads as a verb denied
+        // stays (nieumarli, "the undead", no nie umarli, "did not die"); a verb joined to it
+        // that the language does not know is split (niezrobił).
+        {"PolishVerbNegation", "@pl.dic", "Nieumarli niezrobił niekochani",
+         "Nieumarli nie zrobił nie kochani", "compounds x2; ?nieumarli(nieumarłe)"},
     });
 }
 
@@ -425,9 +434,10 @@ TEST(Tidy, KeepsTheWordItReads) {
         {"FrenchName", "fr", "elle vit Linarien. Linarien", "elle vit Linarien. Linarien",
          "?linarien*2"},
         {"GermanNounsTakeCapitals", "de", "die Ausgabedatei", "die Ausgabe Datei", "compounds"},
-        // A name's own apostrophe is no elision's (El' rien: "El nothing").
-        {"NameWithAnApostrophe", "fr", "il vit El'rien et Li'sar. L'avant",
-         "il vit El'rien et Li'sar. L' avant", "separators; ?elrien(rien); ?lisar(lina sar)"},
+        // A name's own apostrophe is no elision's (El' rien: "El nothing"), nor one that stands
+        // for letters left out (aid'ra).
+        {"NameWithAnApostrophe", "fr", "il vit El'rien et Li'sar. L'avant aid'ra",
+         "il vit El'rien et Li'sar. L' avant aid'ra", "separators; ?elrien(rien); ?lisar(lina sar); ?aidra"},
         // Each unknown word once, however written; several rules on one token.
         {"EachUnknownOnce", "en",
          "The hous, the Hous! dog zzzzzz\r\nhous“ the house\u2014dog the \u00ab2\u00bb",
