@@ -335,7 +335,7 @@ const std::vector<Language>& languageTable() {
         // Danish written before 1948, still much read, gives nouns capitals.
         {.displayName = "Danish", .fileName = "dk.dic", .codePage = "windows-1252", .locale = "da",
          .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,
-         .capitalisesNouns = true, .symbols = &danishSymbols, .buildsCompounds = true,
+         .capitalisedNounsOnce = true, .symbols = &danishSymbols, .buildsCompounds = true,
          .keysForMarkedLetters = true,
          .optionalStressAccents = true, .suffixWords = danishSuffixes,
          .adjectiveSuffixes = danishAdjectives, .prefixWords = danishPrefixes,

@@ -123,6 +123,9 @@ struct Language {
     std::span<const std::u32string_view> linkingElements = {};
     std::string_view negationPrefix = {}; // written joined to the word it denies (ne, nie)
     bool capitalisesNouns = false;   // a capital inside a sentence marks no name
+    // Did so in an older spelling (Danish before 1948): only in a line that writes its
+    // common nouns with capitals does a capital inside a sentence mark no name.
+    bool capitalisedNounsOnce = false;
     bool listsNounsWithCapitals = false; // its Hunspell dictionary does (Datei, not datei)
     const SymbolWords* symbols = nullptr;
     // Writes new compounds as one word (Ausgabedatei, slutstatus): a word made of words may

@@ -82,4 +82,22 @@ std::optional<std::string> spellOutWord(State& state, const std::string& piece) 
     return piece.substr(0, first) + spelt + piece.substr(last);
 }
 
+bool writesNounsWithCapitals(const State& state, std::string_view line) {
+    const Morphology* morphology = state.morphology();
+    if (!morphology)
+        return false;
+    int nouns = 0;
+    bool sentenceStart = true;
+    for (const std::string_view word : splitBlanks(line)) {
+        const auto [first, last] = coreOf(word);
+        const std::u32string letters = decode(word.substr(first, last - first));
+        if (!sentenceStart && letters.size() >= 2 && isUpperCase(letters[0]) &&
+            std::all_of(letters.begin() + 1, letters.end(), isLowerCase) &&
+            morphology->knowsAsTyped(toLower(word.substr(first, last - first))) && ++nouns == 2)
+            return true;
+        sentenceStart = !word.empty() && std::string_view(".!?:").find(word.back()) != std::string_view::npos;
+    }
+    return false;
+}
+
 } // namespace talvora::tidy

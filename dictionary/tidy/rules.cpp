@@ -82,9 +82,13 @@ bool State::readsAsWord(std::string_view ending) const {
     return letters.size() == 1 ? isOneLetterWord(letters[0]) : known(ending);
 }
 
+bool State::capitalisesNouns() const {
+    return language_ && (language_->capitalisesNouns || lineCapitalisesNouns);
+}
+
 bool State::looksLikeName(std::string_view core) const {
     const std::u32string letters = decode(core);
-    if (sentenceStart || (language_ && language_->capitalisesNouns) || letters.size() < 2 ||
+    if (sentenceStart || capitalisesNouns() || letters.size() < 2 ||
         !isUpperCase(letters[0]) || !std::all_of(letters.begin() + 1, letters.end(), isLowerCase))
         return false;
     // A part of GStreamer or of Ravanal»Lord is no name of its own, and a second Tidy, which
@@ -93,7 +97,17 @@ bool State::looksLikeName(std::string_view core) const {
     while (!chars.empty() && !isWordChar(chars.back()))
         chars.pop_back();
     const auto from = std::find_if(chars.begin(), chars.end(), isWordChar);
-    return std::u32string(from, chars.end()) == letters;
+    const std::u32string word(from, chars.end());
+    if (word == letters)
+        return true;
+    // A part of a name joined by hyphens is one (Mal-Ravanal, Jean-Luc).
+    for (size_t at = 0; at <= word.size();) {
+        const size_t end = std::min(word.find(U'-', at), word.size());
+        if (std::u32string_view(word).substr(at, end - at) == letters)
+            return true;
+        at = end + 1;
+    }
+    return false;
 }
 
 bool State::allKnown(std::string_view pieces) const {

@@ -68,6 +68,9 @@ class State {
 
     bool lineHasLowerCase = true; // of the line being tidied
     bool lineHasAccents = false;  // a letter with an accent typed anywhere in the line
+    bool lineCapitalisesNouns = false; // of the line being tidied, as the language may
+    // A capital inside a sentence marks a noun here, no name.
+    bool capitalisesNouns() const;
     bool inNameParts = false;      // of a name cut at its capitals: none gets an accent
     bool inSeparatedParts = false; // of a word cut at its separators
     bool sentenceStart = true;    // the piece being tidied begins a sentence or a line
@@ -141,5 +144,8 @@ std::optional<std::string> splitCompound(State&, const std::string& piece);
 // Names (names.cpp).
 std::optional<std::string> spellAbbreviation(State&, const std::string& piece);
 std::optional<std::string> spellOutWord(State&, const std::string& piece);
+// The line writes common nouns with capitals, as a language's older spelling did: two
+// words or more inside a sentence that the language knows in small letters (Byer, Toget).
+bool writesNounsWithCapitals(const State&, std::string_view line);
 
 } // namespace talvora::tidy

@@ -194,7 +194,7 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     const bool capitalised = isUpperCase(letters[0]) && hasLowerCase(core) && !innerCapital;
     if (!typedAccents && state.lineHasAccents &&
         (state.inSeparatedParts || (!capitalised && letters.size() <= 5) ||
-         (capitalised && state.language() && !state.language()->capitalisesNouns)))
+         (capitalised && state.language() && !state.capitalisesNouns())))
         return std::nullopt;
     const bool stressOnly = state.language() && state.language()->optionalStressAccents;
     // A letter the language does not write (María, São in German) is another language's: it

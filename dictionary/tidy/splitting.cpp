@@ -375,7 +375,7 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece)
     // An adjective made with an ending that is a word too is made, not joined, whatever the
     // language's analysis says (afskrivelige, printbare, selecteerbaar); a noun where the
     // language gives nouns capitals may end with the word (Hotelbar).
-    const bool noun = language->capitalisesNouns && isUpperCase(decode(core)[0]);
+    const bool noun = state.capitalisesNouns() && isUpperCase(decode(core)[0]);
     if (!noun)
         for (const std::string_view ending : language->adjectiveSuffixes)
             if (lower.size() > ending.size() + 2 && lower.ends_with(ending) &&

@@ -399,7 +399,7 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
          "accents; ?cafe(café cafè); ?résume(résumé resumé)"},
         // An accent written for another is nearer than one dropped: dèr is dér, not der.
         // ae, oe, ue, ss, ß in German, aa, ae, oe in Danish: the fewest changes.
-        {"Danish", "da", "Dèr var èn Paa, maerke foer", "Dér var én På, mærke før",
+        {"Danish", "da", "Dèr var èn paa, maerke foer", "Dér var én på, mærke før",
          "accents x2; respelling x3; ?var(der dér før)"},
         {"German", "de",
          "Mißlich: Gruesse, heisst Bass ANSCHLAEGE der Feuerwehrmaenner FeuerwehrMaenner",
@@ -654,6 +654,12 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "compounds; respelling; abbreviations x2; compounds x2; ?vorkonfigurationsdatei; "
          "?stummzuschalten; ?verlogender(verlegender verlobender verlogener)"},
         {"GermanNounParts", "@de_neu.dic", "die Aufgabenlisten", "die Aufgaben Listen", "compounds"},
+        // Danish gives nouns capitals only in its older spelling: where a line does (Toget,
+        // Drosker), a capital marks no name; elsewhere it does (Dallben, Mal-Ravanal).
+        {"DanishNamesAndOlderNouns", "@dk.dic",
+         "Vi så Dallben og Mal-Ravanal.\r\nUd af Toget: her er hverken Fremmedfangere eller Drosker.",
+         "Vi så Dallben og Mal-Ravanal.\r\nUd af Toget: her er hverken Fremmed fangere eller Drosker.",
+         "compounds; ?dallben(dallen alleen allen); ?malravanal"},
         {"French", "@fr.dic", "l’écran", "l'écran", "apostrophes"},
         // Where words are not joined, two that make an unknown word are a coincidence, but
         // after a combining form.
