@@ -51,6 +51,23 @@ constexpr Respelling italianRespellings[] = {{"ii", "i"}, {"uo", "o"}, {"cie", "
 constexpr Respelling czechRespellings[] = {
     {"ýho", "ého"}, {"ýmu", "ému"}, {"ej", "ý"}, {"ej", "é"}};
 
+constexpr std::string_view italianFeminine[] = {"a"};
+constexpr std::string_view spanishFeminine[] = {"a", "ión", "dad", "tad", "tud", "umbre"};
+constexpr std::string_view frenchFeminine[] = {"tion", "sion", "té", "ée", "ette", "ance",
+                                               "ence", "ure", "ière", "ise", "elle"};
+constexpr std::string_view germanFeminine[] = {"e", "ung", "heit", "keit", "ion", "tät",
+                                               "schaft", "ei", "ik"};
+constexpr OneBeforeNoun italianOne{.masculine = "un", .feminine = "una", .feminineEndings = italianFeminine,
+                                   .beforeImpure = "uno"};
+constexpr OneBeforeNoun spanishOne{.masculine = "un", .feminine = "una", .feminineEndings = spanishFeminine};
+constexpr OneBeforeNoun frenchOne{.masculine = "un", .feminine = "une", .feminineEndings = frenchFeminine};
+constexpr OneBeforeNoun germanOne{.masculine = "ein", .feminine = "eine", .neuter = "ein",
+                                  .feminineEndings = germanFeminine, .onlyBeforeCapitals = true};
+constexpr OneBeforeNoun swedishOne{.masculine = "en", .neuter = "ett", .neuterByDefiniteForm = true};
+// Danish knows too many words in -et (verbs' participles) to tell a neuter noun by it: en, the
+// commoner gender.
+constexpr OneBeforeNoun danishOne{.masculine = "en"};
+
 constexpr std::string_view Masculine = "%spellout-cardinal-masculine";
 constexpr std::string_view Feminine = "%spellout-cardinal-feminine";
 constexpr std::string_view Neuter = "%spellout-cardinal-neuter";
@@ -340,7 +357,8 @@ const std::vector<Language>& languageTable() {
          .optionalStressAccents = true, .suffixWords = danishSuffixes,
          .adjectiveSuffixes = danishAdjectives, .prefixWords = danishPrefixes,
          .oneLetterWords = U"iå", .nameEndings = danishEndings, .months = danishMonths,
-         .dayRuleSet = "%spellout-ordinal-common", .yearRuleSet = "%spellout-numbering-year"},
+         .dayRuleSet = "%spellout-ordinal-common", .yearRuleSet = "%spellout-numbering-year",
+         .oneBeforeNoun = &danishOne},
         {.displayName = "Dutch", .fileName = "nl.dic", .codePage = "windows-1252", .locale = "nl",
          .hunspell = "nl_NL", .ordinals = dutchOrdinals, .linkingElements = dutchLinks,
          .symbols = &dutchSymbols, .buildsCompounds = true, .compoundForms = germanicForms,
@@ -354,7 +372,7 @@ const std::vector<Language>& languageTable() {
          .hunspell = "fr_FR", .ordinals = frenchOrdinals, .symbols = &frenchSymbols,
          .prefixWords = frenchPrefixes, .oneLetterWords = U"ay", .elisions = frenchElisions,
          .months = frenchMonths,
-         .dayRuleSet = "%spellout-ordinal-masculine", .lastOrdinalDay = 1},
+         .dayRuleSet = "%spellout-ordinal-masculine", .lastOrdinalDay = 1, .oneBeforeNoun = &frenchOne},
         {.displayName = "German", .fileName = "de_neu.dic", .codePage = "windows-1252", .locale = "de",
          .hunspell = "de_DE_frami", .respellings = germanRespellings,
          .linkingElements = germanicLinks, .capitalisesNouns = true,
@@ -364,13 +382,13 @@ const std::vector<Language>& languageTable() {
          .adjectiveSuffixes = germanAdjectives,
          .prefixWords = germanPrefixes, .nameEndings = possessiveEndings, .months = germanMonths,
          .dayRuleSet = "%spellout-ordinal-n", .yearRuleSet = "%spellout-numbering-year",
-         .infinitiveParticle = "zu"},
+         .infinitiveParticle = "zu", .oneBeforeNoun = &germanOne},
         {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
          .hunspell = "it_IT", .ordinals = italianOrdinals, .respellings = italianRespellings,
          .symbols = &italianSymbols, .prefixWords = italianPrefixes,
          .oneLetterWords = U"aeio", .elisions = italianElisions, .numberFixes = italianNumberFixes,
          .months = italianMonths,
-         .dayRuleSet = "%spellout-ordinal-masculine", .lastOrdinalDay = 1},
+         .dayRuleSet = "%spellout-ordinal-masculine", .lastOrdinalDay = 1, .oneBeforeNoun = &italianOne},
         {.displayName = "Polish", .fileName = "pl.dic", .codePage = "windows-1250", .locale = "pl",
          .hunspell = "pl_PL", .negationPrefix = "nie", .symbols = &polishSymbols,
          .joinedWords = polishJoined, .infinitiveEnding = "ć", .participleEndings = polishParticiples,
@@ -386,7 +404,7 @@ const std::vector<Language>& languageTable() {
          .genitiveEndingsBefore = polishGenitiveAdjectives},
         {.displayName = "Spanish", .fileName = "es.dic", .codePage = "windows-1252", .locale = "es",
          .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
-         .prefixWords = spanishPrefixes, .oneLetterWords = U"aeouy"},
+         .prefixWords = spanishPrefixes, .oneLetterWords = U"aeouy", .oneBeforeNoun = &spanishOne},
         {.displayName = "Swedish", .fileName = "se.dic", .codePage = "windows-1252", .locale = "sv",
          .hunspell = "sv_SE", .ordinals = swedishOrdinals, .linkingElements = nordicLinks, .symbols = &swedishSymbols,
          .buildsCompounds = true, .keysForMarkedLetters = true, .joinsThreeConsonantsAsTwo = true,
@@ -394,7 +412,7 @@ const std::vector<Language>& languageTable() {
          .adjectiveSuffixes = swedishAdjectives,
          .prefixWords = swedishPrefixes, .oneLetterWords = U"iåö", .nameEndings = swedishEndings,
          .months = swedishMonths, .dayRuleSet = "%spellout-ordinal-reale",
-         .yearRuleSet = "%spellout-numbering-year"},
+         .yearRuleSet = "%spellout-numbering-year", .oneBeforeNoun = &swedishOne},
     };
     return table;
 }

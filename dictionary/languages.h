@@ -106,6 +106,18 @@ struct NumberPrefix {
     std::string_view word;
 };
 
+// "One" before a noun, in the noun's gender (una spada, un punto; en fil, ett svärd): the
+// words for each gender, and how the noun shows its gender: a feminine ending, or, where
+// the definite form is an ending, a neuter noun's (svärdet). Where the language writes
+// one word before some beginnings (uno spazio, uno zaino), that word and those beginnings.
+struct OneBeforeNoun {
+    std::string_view masculine, feminine, neuter;
+    std::span<const std::string_view> feminineEndings = {};
+    bool neuterByDefiniteForm = false;
+    bool onlyBeforeCapitals = false; // German: a noun has one
+    std::string_view beforeImpure = {};
+};
+
 // A noun's ending after a number and the spell-out rule set of the case it shows.
 struct CaseEnding {
     std::string_view ending, ruleSet;
@@ -218,6 +230,7 @@ struct Language {
     std::span<const std::string_view> genitiveEndingsBefore = {};
     // The infinitive's particle, written inside a verb after its prefix (gegenüber-zu-treten).
     std::string_view infinitiveParticle = {};
+    const OneBeforeNoun* oneBeforeNoun = nullptr;
 };
 
 // The ten languages and their files, in lookup order.

@@ -174,6 +174,84 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     return n;
 }
 
+// One before a noun as the language writes it there, in the noun's gender (perde 1 PF:
+// perde un PF, not uno; 1 spada: una spada; 1 Datei: eine Datei; 1 svärd: ett svärd).
+std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber& number) {
+    const Language* language = state.language();
+    if (!language || !language->oneBeforeNoun || number.whole != "1" || !number.decimals.empty() ||
+        !state.after.starts_with(' ') || state.typed != "1")
+        return std::nullopt;
+    // After a word that names what it numbers it is a label (versione 1, Número 1 aprobada).
+    static constexpr std::string_view labels[] = {
+        "version", "versione", "versión", "versie", "figur", "figura", "figure", "abbildung",
+        "número", "numero", "number", "nummer", "chapter", "capitolo", "capítulo", "chapitre",
+        "kapitel", "page", "pagina", "página", "seite", "sida", "side", "step", "passo", "paso",
+        "étape", "schritt", "steg", "trin", "level", "livello", "nivel", "niveau", "stufe",
+        "nivå", "article", "articolo", "artículo", "artikel", "anexo", "annexe", "allegato",
+        "anhang", "bilaga", "bilag", "punto", "point", "punkt", "line", "riga", "línea", "ligne",
+        "zeile", "rad", "linje", "tabella", "tabla", "table", "tabelle", "tabell", "tabel",
+        "sezione", "sección", "section", "abschnitt", "avsnitt", "afsnit", "parte", "partie",
+        "teil", "del", "turno", "runde", "omgång", "fase", "phase", "fas", "episodio",
+        "episode", "scenario", "scena", "escena", "scène", "szene", "scen", "scene", "nº", "n°",
+        "nr", "nr.", "no.", "núm.", "num."};
+    const std::string_view before = state.before.substr(0, state.before.find_last_not_of(' ') + 1);
+    const std::string_view previous = before.substr(before.find_last_of(' ') + 1);
+    if (listed(labels, toLower(previous)))
+        return std::nullopt;
+    const OneBeforeNoun& one = *language->oneBeforeNoun;
+    std::string_view next = state.after.substr(1);
+    next = next.substr(0, next.find(' '));
+    const size_t end = coreOf(next).second;
+    const std::u32string letters = decode(next.substr(0, end));
+    if (letters.empty() || !std::all_of(letters.begin(), letters.end(), isLetter) ||
+        (one.onlyBeforeCapitals && !isUpperCase(letters[0])))
+        return std::nullopt;
+    const std::string lower = toLower(next.substr(0, end));
+    const bool abbreviation = letters.size() > 1 && isUpperCase(letters[1]);
+    // Before a word that joins or relates (0,1 e 2; 1 und 2; 1 per cento) it is a number.
+    static constexpr std::string_view linking[] = {
+        "und", "oder", "och", "eller", "og", "ou", "et", "oppure", "pero", "per", "con", "por",
+        "para", "par", "pour", "avec", "mit", "med", "för", "til", "till", "von", "van", "del",
+        "dei", "des", "los", "las", "les", "die", "der", "das", "den", "det", "che", "que", "qui",
+        "sur", "sul", "bis", "tot", "till", "fra", "från", "mod", "mot", "à", "ad", "al", "au"};
+    if ((letters.size() < 3 && !abbreviation) || listed(linking, lower))
+        return std::nullopt;
+    std::string_view word = one.masculine;
+    const Morphology* morphology = state.morphology();
+    if (abbreviation) {
+    } else if (one.neuterByDefiniteForm) {
+        // The definite form tells: svärdet, äpplet, programmet, fönstret are neuter; fil,
+        // pojke are not.
+        auto definite = [&](std::string_view ending) {
+            const std::u32string l = decode(lower);
+            std::vector<std::string> forms{lower + std::string(isVowel(l.back()) ? ending.substr(1) : ending),
+                                           lower + encode(std::u32string(1, l.back())) + std::string(ending)};
+            if (l.size() > 3 && l[l.size() - 2] == U'e' && !isVowel(l.back()))
+                forms.push_back(encode(std::u32string_view(l).substr(0, l.size() - 2)) +
+                                encode(std::u32string(1, l.back())) + std::string(ending));
+            return std::any_of(forms.begin(), forms.end(), [&](const std::string& f) { return morphology->knows(f); });
+        };
+        if (morphology && definite("et"))
+            word = one.neuter;
+    } else if ((one.onlyBeforeCapitals || !isUpperCase(letters[0])) &&
+               std::any_of(one.feminineEndings.begin(), one.feminineEndings.end(),
+                           [&](std::string_view e) { return lower.ends_with(e); })) {
+        // A capital outside German marks a name or a unit (un Giga), whose gender its ending
+        // does not tell.
+        word = one.feminine;
+    } else if (!one.beforeImpure.empty()) {
+        // Italian uno before s and a consonant, z, gn, ps, x, y.
+        const std::u32string l = decode(lower);
+        const bool impure = (l.size() > 1 && l[0] == U's' && !isVowel(l[1])) || l[0] == U'z' ||
+                            l[0] == U'x' || l[0] == U'y' || lower.starts_with("gn") || lower.starts_with("ps");
+        if (impure)
+            word = one.beforeImpure;
+    }
+    if (word.empty() || !state.known(word))
+        return std::nullopt;
+    return std::string(word);
+}
+
 std::optional<std::string> readDigits(State& state, std::string_view digits, bool asNumber,
                                       std::string_view ruleSet) {
     const NumberWords& numbers = state.numbers();
@@ -814,6 +892,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             : (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)
             : first                       ? numberInCase(state, s.number)
                                           : std::nullopt;
+        if (!words && beforeUnit)
+            words = oneBeforeNoun(state, s.number);
         if (!words)
             words = readNumber(state, s.number, beforeUnit ? genderOfUnitAfter(state) : std::string_view());
         if (!words)

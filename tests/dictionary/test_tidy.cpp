@@ -548,6 +548,14 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers; symbols x3"},
         {"FrenchOneHasGender", "@fr.dic", "20 °F 1£ ou -1€",
          "vingt degrés F une livre ou moins un euro", "numbers; symbols x3"},
+        // One before a noun in the noun's gender as its ending or its definite form tells;
+        // not before a word that joins, nor after one that names what it numbers.
+        {"ItalianOneBeforeANoun", "@it.dic", "perde 1 PF, 1 spada e 1 zaino, 0,1 e 2, versione 1 nuova",
+         "perde un PF, una spada e uno zaino, zero, uno e due, versione uno nuova", "numbers x6"},
+        {"SwedishOneBeforeANoun", "@se.dic", "1 fil och 1 svärd, 1 äpple", "en fil och ett svärd, ett äpple",
+         "numbers x3"},
+        {"GermanOneBeforeANoun", "@de_neu.dic", "1 Datei und 1 Schwert", "eine Datei und ein Schwert",
+         "numbers x2"},
         // The number sign is a word, not an n with its degrees dropped.
         {"SpanishNumberSign", "@es.dic", "Nº 5, Nº12 y los nºs",
          "Número cinco, Número doce y los números", "number signs; numbers; number signs + "
