@@ -251,12 +251,14 @@ constexpr std::string_view germanSuffixes[] = {"bar",   "bare",  "lich",  "liche
                                                "des",   "und",   "oder"};
 constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "liga", "ligt",
                                                 "het", "heten", "erna", "arna", "orna"};
-constexpr std::string_view danishAdjectives[] = {"bar", "bare", "lig", "lige", "ligt"};
+constexpr std::string_view danishAdjectives[] = {"bar",  "bare",  "lig",   "lige",
+                                                 "ligt", "agtig", "agtige", "agtigt"};
 constexpr std::string_view dutchAdjectives[] = {"baar", "bare", "lijk", "lijke"};
 constexpr std::string_view germanAdjectives[] = {"bar", "bare", "lich", "liche"};
 // With the participle's endings: svingandes is no sving andes, "swing spirits".
-constexpr std::string_view swedishAdjectives[] = {"bar",  "bara",  "bart", "lig", "liga",
-                                                  "ligt", "andes", "ande", "endes", "ende"};
+constexpr std::string_view swedishAdjectives[] = {"bar",  "bara",  "bart",  "lig",   "liga",
+                                                  "ligt", "andes", "ande",  "endes", "ende",
+                                                  "aktig", "aktiga", "aktigt", "lik", "lika", "likt"};
 constexpr std::string_view polishParticiples[] = {
     "ny",  "na",  "ne",  "nego",  "nej",  "nemu",  "nym",  "nych",  "nymi",  "ną",
     "ty",  "ta",  "te",  "tego",  "tej",  "temu",  "tym",  "tych",  "tymi",  "tą",
@@ -302,8 +304,9 @@ constexpr std::string_view danishPrefixes[] = {"for",  "pro", "gen",   "mod", "u
                                                "ind",  "til", "over",  "under", "fra",
                                                "bag",  "sam", "mis",   "præ", "efter",
                                                // words of their own that read as another
-                                               // (fjern: remove; aktiv: active, not assets)
-                                               "fjern", "aktiv", "passiv", "muse"};
+                                               // (fjern: remove; aktiv: active, not assets;
+                                               // mine: my, not a mine's; tyve: twenty)
+                                               "fjern", "aktiv", "passiv", "muse", "mine", "tyve"};
 constexpr std::string_view dutchPrefixes[] = {"voor", "over", "onder", "achter", "door",
                                               "her",  "ver",  "ont",   "mee",    "uit",
                                               "aan",  "tegen", "bij",  "toe",    "weg"};

@@ -688,9 +688,11 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "fortræffelighed); ?porteringer(parteringer porteringe posteringer); "
          "?forværelset(forværelse forværelsee forværelses); ?foropfyldt(propfyldt); "
          "?printbare(printbar printable printere); ?middelhavskrig"},
-        // A first part that is a word of its own reading as another stays joined (fjern
+        // A first part that is a word of its own reading as another stays joined (mine: "my"; fjern
         // indhold: "remove content"; rikt belopp: "rich amount").
-        {"DanishWordsAsPrefixes", "@dk.dic", "fjernindhold", "fjernindhold", "?fjernindhold(jernindhold)"},
+        {"DanishWordsAsPrefixes", "@dk.dic", "fjernindhold mineindgangen blåagtige",
+         "fjernindhold mineindgangen blåagtige",
+         "?fjernindhold(jernindhold); ?mineindgangen; ?blåagtige(blødagtige)"},
         // Nor a participle's ending (sving andes: "swing spirits").
         {"SwedishWordsAsPrefixes", "@se.dic", "riktbelopp vanhelig svingandes",
          "riktbelopp vanhelig svingandes",
