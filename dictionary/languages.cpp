@@ -395,7 +395,7 @@ const std::vector<Language>& languageTable() {
         {.displayName = "Polish", .fileName = "pl.dic", .codePage = "windows-1250", .locale = "pl",
          .hunspell = "pl_PL", .negationPrefix = "nie", .symbols = &polishSymbols,
          .joinedWords = polishJoined, .infinitiveEnding = "ć", .participleEndings = polishParticiples,
-         .deniesVerbsApart = true,
+         .deniesVerbsApart = true, .pastAdjectiveEnding = "ły",
          .suffixWords = polishSuffixes, .prefixWords = polishPrefixes,
          .oneLetterWords = U"aiouwz", .nameEndings = polishEndings,
          .numberPrefixes = polishNumberPrefixes, .adjectiveEndings = polishAdjectives,

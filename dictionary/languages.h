@@ -165,6 +165,8 @@ struct Language {
     std::span<const std::string_view> participleEndings = {};
     // Writes its negation prefix apart before a verb (pl: nie zrobił), joined elsewhere.
     bool deniesVerbsApart = false;
+    // How an adjective made of a verb's past ends in its dictionary form (pl: umarły).
+    std::string_view pastAdjectiveEnding = {};
     // Endings that are words too (startbara is no start bara, "only"): no split the language
     // does not make itself ends with one.
     std::span<const std::string_view> suffixWords = {};

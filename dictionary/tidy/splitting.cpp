@@ -313,6 +313,15 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece)
             // "they did not die").
             if (verb)
                 return morphology->knows(lower) ? std::nullopt : std::optional(cutAfter(prefix.size()));
+            // Nor an adjective made of a verb's past (umarły, dojrzały), which with it makes
+            // a word of its own as often as not: nieumarłym, "the undead", is no nie umarłym,
+            // "not the dead".
+            if (std::any_of(restStems.begin(), restStems.end(),
+                            [&](const std::string& stem) {
+                                // Not a short adjective of its own (miły, biały).
+                                return stem.ends_with(language->pastAdjectiveEnding) && decode(stem).size() >= 6;
+                            }))
+                return std::nullopt;
         } else if (!verb && sameStem) {
             // Nor, but for a verb, where the language lists the denied word as a word of its
             // own (neocenitelný, "priceless", is no ne ocenitelný, "not appraisable").

@@ -355,9 +355,11 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
          "neocenitelná ne mluv", "compounds; ?neocenitelná(neocenitelné neocenitelným ocenitelná)"},
         // Polish writes "not" apart before a verb: a word that apart reads as a verb denied
         // stays (nieumarli, "the undead", no nie umarli, "did not die"); a verb joined to it
-        // that the language does not know is split (niezrobił).
-        {"PolishVerbNegation", "@pl.dic", "Nieumarli niezrobił niekochani",
-         "Nieumarli nie zrobił nie kochani", "compounds x2; ?nieumarli(nieumarłe)"},
+        // that the language does not know is split (niezrobił); nor is an adjective of a
+        // verb's past (nieumarłymi), but a short one of its own (niemiłego).
+        {"PolishVerbNegation", "@pl.dic", "Nieumarli niezrobił niekochani z nieumarłymi niemiłego",
+         "Nieumarli nie zrobił nie kochani z nieumarłymi nie miłego",
+         "compounds x3; ?nieumarli(nieumarłe); ?nieumarłymi(nieumarłych)"},
     });
 }
 
