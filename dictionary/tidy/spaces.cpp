@@ -245,17 +245,13 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         // Where the language elides words before an apostrophe, it cuts only there (l' pont):
         // any other apostrophe stands for letters left out of the word (aid'ra, maint'nant)
         // or belongs to a name (Li'sar), and cut there it would read as other words (El'
-        // rien, "El nothing"). Elsewhere a name is told by its capital inside a sentence
-        // (Ka'lian, Dan'Tonk), or at its start by a part that is no word (Li'sar; not
-        // Dev'esserci).
+        // rien, "El nothing"). Elsewhere a name is told by its capital and an end of three
+        // letters or more, longer than a word's (it's, they're, we'll): Ka'lian, Dan'Tonk.
         if (elision && !nameEnding && wordStart == first && state.language()) {
             const std::span<const std::string_view> elisions = state.language()->elisions;
             const std::string_view head = std::string_view(piece).substr(first, from - first);
             const std::string_view rest = std::string_view(piece).substr(i, after - i);
-            const Morphology* morphology = state.morphology();
-            const bool name = after - i >= 3 && isUpperCase(decode(head)[0]) &&
-                              (!state.sentenceStart || isUpperCase(decode(rest)[0]) ||
-                               (morphology && !morphology->knowsAsTyped(rest)));
+            const bool name = after - i >= 3 && isUpperCase(decode(head)[0]);
             if (elisions.empty() ? name : !listed(elisions, toLower(head)))
                 return std::nullopt;
         }

@@ -438,6 +438,7 @@ TEST(Tidy, KeepsTheWordItReads) {
         {"GermanNounsTakeCapitals", "de", "die Ausgabedatei", "die Ausgabe Datei", "compounds"},
         // A name's own apostrophe is no elision's (El' rien: "El nothing"), nor one that stands
         // for letters left out (aid'ra).
+        {"NameWithAnApostropheAtTheStart", "en", "Li'sar", "Li'sar", "?lisar(lina sar)"},
         {"NameWithAnApostrophe", "fr", "il vit El'rien et Li'sar. L'avant aid'ra",
          "il vit El'rien et Li'sar. L' avant aid'ra", "separators; ?elrien(rien); ?lisar(lina sar); ?aidra"},
         // Each unknown word once, however written; several rules on one token.
