@@ -93,6 +93,7 @@ bool writesNounsWithCapitals(const State& state, std::string_view line) {
         const std::u32string letters = decode(word.substr(first, last - first));
         if (!sentenceStart && letters.size() >= 2 && isUpperCase(letters[0]) &&
             std::all_of(letters.begin() + 1, letters.end(), isLowerCase) &&
+            state.known(toLower(word.substr(first, last - first))) &&
             morphology->knowsAsTyped(toLower(word.substr(first, last - first))) && ++nouns == 2)
             return true;
         sentenceStart = !word.empty() && std::string_view(".!?:").find(word.back()) != std::string_view::npos;

@@ -145,7 +145,8 @@ std::optional<std::string> splitCompound(State&, const std::string& piece);
 std::optional<std::string> spellAbbreviation(State&, const std::string& piece);
 std::optional<std::string> spellOutWord(State&, const std::string& piece);
 // The line writes common nouns with capitals, as a language's older spelling did: two
-// words or more inside a sentence that the language knows in small letters (Byer, Toget).
+// words or more inside a sentence that the language and the dictionary know in small
+// letters (Byer, Toget).
 bool writesNounsWithCapitals(const State&, std::string_view line);
 
 } // namespace talvora::tidy

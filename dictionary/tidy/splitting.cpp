@@ -256,12 +256,19 @@ constexpr std::string_view combiningForms[] = {
     "audio", "radio", "bio",    "geo",   "eko",   "eco",    "termo",  "elektro", "hydro",
     "idro",  "nowo",  "mini",   "maxi"};
 
-std::optional<std::string> compoundParts(State& state, const std::string& piece) {
+std::optional<std::string> compoundParts(State& state, const std::string& piece, bool& named) {
     // Named apart: the lambdas below use them, which structured bindings do not allow everywhere.
     const auto coreSpan = coreOf(piece);
     const size_t first = coreSpan.first, last = coreSpan.second;
     const Language* language = state.language();
-    if (state.looksLikeName(std::string_view(piece).substr(first, last - first)))
+    // A name (below) is no compound; but where compounds are written as one word, one the
+    // language knows (Bogføringsdialogen, the dialog's name) may be split into two words of
+    // four letters or more: a name the language takes for words (Ravanal: rav anal) has a
+    // shorter one.
+    const std::string_view typedCore = std::string_view(piece).substr(first, last - first);
+    named = state.looksLikeName(typedCore);
+    if (named && (!language || !language->buildsCompounds || !state.morphology() ||
+                  !state.morphology()->knows(typedCore)))
         return std::nullopt;
     // Czech and Polish write "not" joined to the word it denies (nevyléčitelná, neměj,
     // niewykrywalny); the dictionary may hold only the word, and the two side by side read
@@ -634,7 +641,10 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece)
 // edit from a dictionary word (pasword) a typo: cut into words, either would read as other
 // words (Lina rien, pas word). Both are left to the report and its suggestions.
 std::optional<std::string> splitCompound(State& state, const std::string& piece) {
-    std::optional<std::string> split = compoundParts(state, piece);
+    bool named = false;
+    std::optional<std::string> split = compoundParts(state, piece, named);
+    if (named && split && !twoLongParts(*split))
+        return std::nullopt;
     const Language* language = state.language();
     if (!split || !language || !language->listsNounsWithCapitals)
         return split;

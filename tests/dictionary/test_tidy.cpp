@@ -666,11 +666,15 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "?stummzuschalten; ?verlogender(verlegender verlobender verlogener)"},
         {"GermanNounParts", "@de_neu.dic", "die Aufgabenlisten", "die Aufgaben Listen", "compounds"},
         // Danish gives nouns capitals only in its older spelling: where a line does (Toget,
-        // Drosker), a capital marks no name; elsewhere it does (Dallben, Mal-Ravanal).
+        // Drosker), a capital marks no name; elsewhere it does (Dallben, Mal-Ravanal, Ravanal:
+        // no rav anal), but for a compound the language makes of two longer words (a dialog's
+        // name).
         {"DanishNamesAndOlderNouns", "@dk.dic",
-         "Vi så Dallben og Mal-Ravanal.\r\nUd af Toget: her er hverken Fremmedfangere eller Drosker.",
-         "Vi så Dallben og Mal-Ravanal.\r\nUd af Toget: her er hverken Fremmed fangere eller Drosker.",
-         "compounds; ?dallben(dallen alleen allen); ?malravanal"},
+         "Vi så Dallben, Ravanal og Mal-Ravanal i Bogføringsdialogen.\r\n"
+         "Ud af Toget: her er hverken Fremmedfangere eller Drosker.",
+         "Vi så Dallben, Ravanal og Mal-Ravanal i Bogførings dialogen.\r\n"
+         "Ud af Toget: her er hverken Fremmed fangere eller Drosker.",
+         "compounds x2; ?dallben(dallen alleen allen); ?ravanal(havana ravgal ravndal); ?malravanal"},
         {"French", "@fr.dic", "l’écran", "l'écran", "apostrophes"},
         // Where words are not joined, two that make an unknown word are a coincidence, but
         // after a combining form.
