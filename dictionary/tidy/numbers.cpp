@@ -885,8 +885,16 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // A year (IDNA2008) and a round number (JPEG2000) are said as numbers.
         const bool yearOrRound = (digits.size() == 4 && digits >= "1900" && digits <= "2030") ||
                                  digits.ends_with("00");
-        const bool code = digits.size() >= 3 && s.number.decimals.empty() && k >= 1 && capitals(k - 1) &&
-                          !yearOrRound;
+        // So is one written apart after a standards body's name (ISO 8601, RFC 2822).
+        static constexpr std::string_view bodies[] = {"iso", "rfc", "iec", "ieee", "din", "ecma",
+                                                      "ansi", "itu", "en", "isbn", "issn", "pep"};
+        auto afterBody = [&] {
+            const std::string_view before = state.before.substr(0, state.before.find_last_not_of(' ') + 1);
+            const std::string_view body = before.substr(before.find_last_of(' ') + 1);
+            return k == 0 && before.size() < state.before.size() && !hasLowerCase(body) && listed(bodies, body);
+        };
+        const bool code = digits.size() >= 3 && s.number.decimals.empty() &&
+                          ((k >= 1 && capitals(k - 1)) || afterBody()) && !yearOrRound;
         std::optional<std::string> words =
             date                                    ? datePart(state, digits, k == 4)
             : (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)

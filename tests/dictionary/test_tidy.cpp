@@ -614,11 +614,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"PolishCaseFromNeighbours", "@pl.dic", "z ostatnich 5 dni, w 5 plikach, z 3 plikami, ich 5 dzieci, 2-ego",
          "z ostatnich pięciu dni, w pięciu plikach, z trzema plikami, ich pięć dzieci, drugiego",
          "numbers x5"},
-        // A standard's or model's number joined to its abbreviation is said digit by digit,
-        // but a year or a round number.
-        {"EnglishCodesDigitByDigit", "@eng.dic", "RFC822, ISO-8859-15, IDNA2008, JPEG2000",
+        // A standard's or model's number joined to its abbreviation, or apart after a
+        // standards body's, is said digit by digit, but a year or a round number.
+        {"EnglishCodesDigitByDigit", "@eng.dic", "RFC822, ISO-8859-15, IDNA2008, JPEG2000, ISO 8601, ISO 9000",
          "RFC eight two two, ISO eight eight five nine dash fifteen, IDNA two thousand eight, "
-         "JPEG two thousand", "numbers x4"},
+         "JPEG two thousand, ISO eight six zero one, ISO nine thousand", "numbers x6"},
         {"DutchUnitsBeforeTens", "@nl.dic", "723 dingen", "zeven honderd drie en twintig dingen", "numbers"},
         {"SwedishOrdinals", "@se.dic", "den 1:a och 3:e", "den första och tredje", "numbers x2"},
         // A pair of decimals stays a pair, and a long run after a full stop read as a word is
