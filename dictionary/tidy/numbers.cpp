@@ -900,6 +900,18 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             : (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)
             : first                       ? numberInCase(state, s.number)
                                           : std::nullopt;
+        // A number from 1100 to 1999 alone, in a range or before its century's ending
+        // (1991, 1914-1918, 1600-talet) is a year where the language reads years otherwise
+        // than amounts (nineteen ninety one, not one thousand nine hundred ninety one); as
+        // an amount such a number is rare, and its round hundreds read the same (fifteen
+        // hundred).
+        const bool yearLike = digits.size() == 4 && digits >= "1100" && digits <= "1999" &&
+                              s.number.decimals.empty() && !date && !code && state.language() &&
+                              !state.language()->yearRuleSet.empty() &&
+                              (k == 0 || (k == 1 && segments[0].separatorsOnly) ||
+                               (k >= 2 && (segments[k - 1].text == "-" || segments[k - 1].text == "\u2013")));
+        if (!words && yearLike)
+            words = yearWords(state, std::stoi(digits));
         if (!words && beforeUnit)
             words = oneBeforeNoun(state, s.number);
         if (!words)

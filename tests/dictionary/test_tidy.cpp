@@ -475,9 +475,15 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A date or a span of years is no telephone number; a version's revision no range.
         {"EnglishTelephoneNotDate", "@eng.dic", "+44 20 7946 0958 or 555-1234. 2024-01-15 1914-1918 1.2.3-4",
          "plus four four two zero seven nine four six zero nine five eight or five five five one "
-         "two three four. two thousand twenty four zero one fifteen one thousand nine hundred "
-         "fourteen to one thousand nine hundred eighteen one point two point three dash four",
+         "two three four. two thousand twenty four zero one fifteen nineteen fourteen to "
+         "nineteen eighteen one point two point three dash four",
          "telephone numbers x5; numbers x3"},
+        // A number from 1100 to 1999 is a year where years read otherwise than amounts; its
+        // round hundreds read the same either way.
+        {"YearsAsYears", "@eng.dic", "In 1991, born (1949), 1500 gold, 2008", "In nineteen ninety one, "
+         "born (nineteen forty nine), fifteen hundred gold, two thousand eight", "numbers x4"},
+        {"GermanYearsAsYears", "@de_neu.dic", "Im Jahr 1991", "Im Jahr neunzehn hundert ein und neunzig",
+         "numbers"},
         // A host or file name reads its dots too, each in a path; an abbreviation's letters
         // are none (e.g.), nor is a sentence run on (End.Next).
         {"EnglishAddress", "@eng.dic", "<anna@example.com> www.debian.org, e.g. a 15-Puzzle "
