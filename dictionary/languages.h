@@ -233,6 +233,12 @@ struct Language {
     // The infinitive's particle, written inside a verb after its prefix (gegenüber-zu-treten).
     std::string_view infinitiveParticle = {};
     const OneBeforeNoun* oneBeforeNoun = nullptr;
+    // Writes an ordinal as its number and a full stop (1. verdenskrig, im 12. Jahrhundert),
+    // read before a word with this rule set; with none, in the genitive after a preposition
+    // that governs it (během 20. století), and otherwise left as typed, since its case is
+    // not known.
+    bool dotOrdinals = false;
+    std::string_view dotOrdinalRuleSet = {};
 };
 
 // The ten languages and their files, in lookup order.

@@ -414,6 +414,40 @@ std::optional<std::string> dayBesideMonth(State& state, const WrittenNumber& num
     return words;
 }
 
+// A number and its full stop before a word, where that makes an ordinal (i 1. verdenskrig:
+// i første verdenskrig; im 12. Jahrhundert: im zwölften; během 20. století: dvacátého), not a
+// count ("i et verdenskrig", "dvacet století"). keep tells that it is one whose form is not
+// known here: left as typed rather than read as a count.
+std::optional<std::string> ordinalBeforeWord(State& state, const WrittenNumber& number,
+                                             std::string_view nextWord, bool& keep) {
+    const Language* language = state.language();
+    NumberWords& numbers = state.numbers();
+    keep = false;
+    if (!language || !language->dotOrdinals || !numbers.format || !plainWhole(number, 3) || nextWord.empty())
+        return std::nullopt;
+    const std::u32string letters = decode(nextWord.substr(0, coreOf(nextWord).second));
+    // Elsewhere than in German a capital after it begins a sentence.
+    if (letters.empty() || !std::all_of(letters.begin(), letters.end(), isLetter) ||
+        (isUpperCase(letters[0]) && !language->listsNounsWithCapitals))
+        return std::nullopt;
+    const int value = std::stoi(number.whole);
+    std::string words;
+    if (!language->dotOrdinalRuleSet.empty()) {
+        // German: der 2. Weltkrieg, die 3. Stufe, das 1. Mal read with -e; im, am, des with -en.
+        static constexpr std::string_view articles[] = {"der", "die", "das", "eine"};
+        const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
+        const bool plain = language->listsNounsWithCapitals && !before.empty() && listed(articles, before[0]);
+        words = numbers.spell(value, plain ? "%spellout-ordinal" : language->dotOrdinalRuleSet);
+    } else if (const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
+               !before.empty() && listed(language->genitivePrepositions, toLower(before[0]))) {
+        words = genitiveOrdinal(*language, value);
+    }
+    keep = words.empty() || !state.allKnown(words);
+    if (keep)
+        return std::nullopt;
+    return words;
+}
+
 // A year as years are read: nineteen seventy (from 2000 on as a number, two thousand one,
 // tvåtusentretton); Polish tysiąc dziewięćset siedemdziesiątego (stycznia).
 std::optional<std::string> yearWords(State& state, int year) {
@@ -851,6 +885,31 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             if (const std::optional<std::string> year = yearAfterMonth(state, s.number)) {
                 out += *year;
                 out += rest;
+                break;
+            }
+            if (rest == ".") {
+                bool keep = false;
+                const std::vector<std::string_view> next = wordsAround(state.after, false, 1);
+                const std::optional<std::string> ordinal =
+                    ordinalBeforeWord(state, s.number, next.empty() ? std::string_view() : next[0], keep);
+                if (keep)
+                    return std::nullopt;
+                if (ordinal) {
+                    out += *ordinal;
+                    break;
+                }
+            }
+        }
+        // Joined to its word (20.století).
+        if (k == 0 && segments.size() == 2 && segments[1].text.size() > 1 && segments[1].text[0] == '.' &&
+            !segments[1].separatorsOnly) {
+            const std::string word = segments[1].text.substr(1);
+            bool keep = false;
+            const std::optional<std::string> ordinal = ordinalBeforeWord(state, s.number, word, keep);
+            if (keep)
+                return std::nullopt;
+            if (ordinal) {
+                out += *ordinal + ' ' + word;
                 break;
             }
         }

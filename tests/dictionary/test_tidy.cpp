@@ -484,6 +484,14 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "born (nineteen forty nine), fifteen hundred gold, two thousand eight", "numbers x4"},
         {"GermanYearsAsYears", "@de_neu.dic", "Im Jahr 1991", "Im Jahr neunzehn hundert ein und neunzig",
          "numbers"},
+        // A number and its full stop before a word is an ordinal where the language writes
+        // them so; where its case is not known it stays as typed, no count.
+        {"DanishOrdinalsWithAFullStop", "@dk.dic", "i 1. verdenskrig, det 16. århundrede",
+         "i første verdenskrig, det sekstende århundrede", "numbers x2"},
+        {"GermanOrdinalsWithAFullStop", "@de_neu.dic", "im 12. Jahrhundert, der 2. Weltkrieg",
+         "im zwölften Jahrhundert, der zweite Weltkrieg", "numbers x2"},
+        {"CzechOrdinalsWithAFullStop", "@Czech.dic", "během 20. století a 20.století",
+         "během dvacátého století a 20.století", "numbers; ?20století(století)"},
         // A host or file name reads its dots too, each in a path; an abbreviation's letters
         // are none (e.g.), nor is a sentence run on (End.Next).
         {"EnglishAddress", "@eng.dic", "<anna@example.com> www.debian.org, e.g. a 15-Puzzle "
