@@ -90,10 +90,23 @@ bool isPlaceholder(std::string_view piece) {
     size_t i = at + 1;
     while (i < piece.size() && isAsciiDigit(piece[i]))
         ++i;
-    if (i == at + 1 || i + 1 >= piece.size() || piece[i] != '$' ||
-        !std::isalpha(static_cast<unsigned char>(piece[i + 1])))
+    auto restPlain = [&](size_t from) {
+        return std::none_of(piece.begin() + static_cast<std::ptrdiff_t>(from), piece.end(), alnum);
+    };
+    // A numbered one (%1, %2: no percentage, whose sign follows its number).
+    if (i > at + 1 && i - at <= 3 && restPlain(i))
+        return true;
+    // A printf conversion (%s, %d, %ld).
+    if (i == at + 1) {
+        size_t j = i;
+        while (j < piece.size() && (piece[j] == 'l' || piece[j] == 'z' || piece[j] == 'h'))
+            ++j;
+        return j < piece.size() && std::string_view("sdiufxXcp").find(piece[j]) != std::string_view::npos &&
+               restPlain(j + 1);
+    }
+    if (i + 1 >= piece.size() || piece[i] != '$' || !std::isalpha(static_cast<unsigned char>(piece[i + 1])))
         return false;
-    return std::none_of(piece.begin() + static_cast<std::ptrdiff_t>(i + 2), piece.end(), alnum);
+    return restPlain(i + 2);
 }
 
 bool listed(std::span<const std::string_view> list, std::string_view word) {

@@ -31,7 +31,7 @@ std::string encode(std::u32string_view text);
 // Where a piece's word lies: from its first to its last character that is no separator.
 std::pair<size_t, size_t> coreOf(std::string_view piece);
 
-// A program's numbered placeholder (%1$s, »%2$d«), quotes and punctuation around it: a code,
+// A program's placeholder (%1$s, »%2$d«, %1, %s), quotes and punctuation around it: a code,
 // not a number.
 bool isPlaceholder(std::string_view piece);
 

@@ -29,9 +29,11 @@ std::optional<std::string> unstretch(State& state, const std::string& piece) {
     const auto [first, last] = coreOf(piece);
     const std::u32string typed = decode(piece.substr(first, last - first));
     const std::u32string lower = decode(toLower(piece.substr(first, last - first)));
-    if (lower.size() != typed.size() || std::all_of(typed.begin(), typed.end(), [](char32_t c) {
-            return std::u32string_view(U"IVXLCDM").find(c) != std::u32string_view::npos;
-        }))
+    // Nor a Roman numeral with its ordinal's ending (XIIIème, XIIIth).
+    auto roman = [](char32_t c) { return std::u32string_view(U"IVXLCDM").find(c) != std::u32string_view::npos; };
+    const auto numeral = std::find_if_not(typed.begin(), typed.end(), roman);
+    if (lower.size() != typed.size() || numeral == typed.end() ||
+        (numeral - typed.begin() >= 2 && std::all_of(numeral, typed.end(), isLowerCase)))
         return std::nullopt;
     // Capitals among small letters are an abbreviation (IEEE, DSSSL), as for respelling.
     if (state.looksLikeAbbreviation(encode(typed)))

@@ -208,10 +208,12 @@ bool inPhoneNumber(const State& state) {
                        (groups[0] == 4 && groups[1] <= 2 && groups[2] <= 2));
     const WrittenNumber number = parseNumber(joined, 0, state.language()->symbols);
     const bool decimal = single && number.end == joined.size() && !number.decimals.empty();
-    // 1914-1918: one piece that reads as a span of years.
+    // 1914-1918, (1372-1879): one piece that reads as a span of years.
+    std::string_view span = std::string_view(joined).substr(start);
+    if (start == 1 && span.ends_with(')'))
+        span.remove_suffix(1);
     const bool years = single && groups.size() == 2 && groups[0] == 4 && groups[1] == 4 &&
-                       joined.size() == 9 && joined[4] == '-' && joined[0] != '0' &&
-                       joined.compare(0, 4, joined, 5, 4) < 0;
+                       span.size() == 9 && span[4] == '-' && span[0] != '0' && span.substr(0, 4) < span.substr(5, 4);
     if (date || decimal || years)
         return false;
     if (joined[start] == '+')

@@ -258,10 +258,11 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
          "abbreviations; ?typo(tyop)"},
     });
     check(d, {
-        // Not a Roman numeral, one letter over and over, nor two words equally near.
-        {"DrawnOut", "en", "Cooool, Nooo! CRRRUEL sooo www XIII HHHHHHHH xxxyyy",
-         "Cool, No! CRUEL so www XIII HHHHHHHH xxxyyy",
-         "drawn-out letters x4; ?www(w); ?xiii(xi); ?hhhhhhhh; ?xxxyyy"},
+        // Not a Roman numeral, also with its ending, one letter over and over, nor two words
+        // equally near.
+        {"DrawnOut", "en", "Cooool, Nooo! CRRRUEL sooo www XIII XIIIth HHHHHHHH xxxyyy",
+         "Cool, No! CRUEL so www XIII XIIIth HHHHHHHH xxxyyy",
+         "drawn-out letters x4; ?www(w); ?xiii(xi); ?xiiith; ?hhhhhhhh; ?xxxyyy"},
     });
     check("", {
         // A drawn-out consonant leaves a word of the language or nothing (pppd, Mixxx), so
@@ -484,6 +485,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "born (nineteen forty nine), fifteen hundred gold, two thousand eight", "numbers x4"},
         {"GermanYearsAsYears", "@de_neu.dic", "Im Jahr 1991", "Im Jahr neunzehn hundert ein und neunzig",
          "numbers"},
+        {"YearsInBrackets", "@se.dic", "levde (1372-1879)",
+         "levde (tretton hundra sjuttio två till arton hundra sjuttio nio)", "numbers"},
+        // A program's placeholders are codes, not numbers.
+        {"Placeholders", "@pl.dic", "Koszt: %1, Utrzymanie %2, %s", "Koszt: %1, Utrzymanie %2, %s",
+         "?1; ?2"},
         // A number and its full stop before a word is an ordinal where the language writes
         // them so; where its case is not known it stays as typed, no count.
         {"DanishOrdinalsWithAFullStop", "@dk.dic", "i 1. verdenskrig, det 16. århundrede",
