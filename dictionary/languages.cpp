@@ -238,7 +238,13 @@ constexpr CaseEnding polishCaseEndings[] = {{"ach", "%spellout-cardinal-masculin
                                             {"ami", "%spellout-cardinal-masculine-instrumental"}};
 constexpr std::string_view polishGenitiveAdjectives[] = {"ich", "ych"};
 // Split at its joints, ventitré leaves the accent on a word of its own.
-constexpr Respelling italianNumberFixes[] = {{" tré", " tre"}};
+// And the tens that drop their vowel before uno and otto (settantuno) get it back apart
+// (settanta uno, not settant uno); so does cento (centottanta).
+constexpr Respelling italianNumberFixes[] = {
+    {" tré", " tre"},          {"vent ", "venti "},       {"trent ", "trenta "},
+    {"quarant ", "quaranta "}, {"cinquant ", "cinquanta "}, {"sessant ", "sessanta "},
+    {"settant ", "settanta "}, {"ottant ", "ottanta "},   {"novant ", "novanta "},
+    {"cent ", "cento "}};
 // "drieëntwintig" cut at its joints leaves the diaeresis on a word of its own.
 constexpr Respelling dutchNumberFixes[] = {{" ën ", " en "}};
 constexpr std::string_view dutchNumberMorphemes[] = {"honderd", "duizend"};
@@ -387,7 +393,7 @@ const std::vector<Language>& languageTable() {
          .prefixWords = germanPrefixes, .nameEndings = possessiveEndings, .months = germanMonths,
          .dayRuleSet = "%spellout-ordinal-n", .yearRuleSet = "%spellout-numbering-year",
          .infinitiveParticle = "zu", .oneBeforeNoun = &germanOne, .dotOrdinals = true,
-         .dotOrdinalRuleSet = "%spellout-ordinal-n"},
+         .dotOrdinalRuleSet = "%spellout-ordinal-n", .decadeEnding = "er"},
         {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
          .hunspell = "it_IT", .ordinals = italianOrdinals, .respellings = italianRespellings,
          .symbols = &italianSymbols, .prefixWords = italianPrefixes,

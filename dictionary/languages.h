@@ -239,6 +239,8 @@ struct Language {
     // not known.
     bool dotOrdinals = false;
     std::string_view dotOrdinalRuleSet = {};
+    // Joined to a round ten or a year, names its decade (die 70er: siebziger).
+    std::string_view decadeEnding = {};
 };
 
 // The ten languages and their files, in lookup order.

@@ -900,6 +900,24 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 }
             }
         }
+        // A decade (die 70er, 1970er Jahre: siebziger, neunzehnhundertsiebziger), its ending
+        // joined to the last word: apart it reads as a word of its own (siebzig er, "he").
+        if (k == 0 && segments.size() == 2 && state.language() && !state.language()->decadeEnding.empty() &&
+            std::string_view(segments[1].text).substr(0, coreOf(segments[1].text).second) ==
+                state.language()->decadeEnding &&
+            plainWhole(s.number, 4) &&
+            digits.size() >= 2 && digits.back() == '0' && digits != "10") {
+            const int value = std::stoi(digits);
+            std::optional<std::string> decade = digits.size() == 4 ? yearWords(state, value)
+                                                                     : std::optional(numbers.spell(value));
+            if (decade && !decade->empty()) {
+                *decade += state.language()->decadeEnding;
+                if (state.allKnown(*decade)) {
+                    out += *decade + segments[1].text.substr(coreOf(segments[1].text).second);
+                    break;
+                }
+            }
+        }
         // Joined to its word (20.století).
         if (k == 0 && segments.size() == 2 && segments[1].text.size() > 1 && segments[1].text[0] == '.' &&
             !segments[1].separatorsOnly) {

@@ -485,6 +485,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "born (nineteen forty nine), fifteen hundred gold, two thousand eight", "numbers x4"},
         {"GermanYearsAsYears", "@de_neu.dic", "Im Jahr 1991", "Im Jahr neunzehn hundert ein und neunzig",
          "numbers"},
+        {"GermanDecades", "@de_neu.dic", "die 70er Jahre, in den 1970er Jahren, 20er.",
+         "die siebziger Jahre, in den neunzehn hundert siebziger Jahren, zwanziger.", "numbers x3"},
+        // Italian tens get back the vowel they drop joined (settantuno: settanta uno).
+        {"ItalianTensApart", "@it.dic", "71 anni e 180 punti", "settanta uno anni e cento ottanta punti",
+         "numbers x2"},
         {"YearsInBrackets", "@se.dic", "levde (1372-1879)",
          "levde (tretton hundra sjuttio två till arton hundra sjuttio nio)", "numbers"},
         // A program's placeholders are codes, not numbers.
