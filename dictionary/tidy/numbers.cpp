@@ -471,6 +471,35 @@ std::optional<std::string> yearWords(State& state, int year) {
     return words;
 }
 
+// A year before the word for year, where years are ordinals: in the genitive (od 1949 r.:
+// od tysiąc dziewięćset czterdziestego dziewiątego roku), in the locative after a
+// preposition that governs it (w 1949 r.: w ... czterdziestym dziewiątym), not a count.
+std::optional<std::string> yearBeforeYearWord(State& state, int year) {
+    const Language* language = state.language();
+    if (!language || !language->ordinalYears || year < 1000 || year > 2099)
+        return std::nullopt;
+    static constexpr std::string_view yearWordsAfter[] = {"r", "r.", "roku", "rok"};
+    static constexpr std::string_view locativePrepositions[] = {"w", "we", "o", "po", "przy"};
+    const std::vector<std::string_view> next = wordsAround(state.after, false, 1);
+    if (next.empty() || !listed(yearWordsAfter, next[0]))
+        return std::nullopt;
+    std::optional<std::string> words = yearWords(state, year);
+    const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
+    if (!words || before.empty() || !listed(locativePrepositions, before[0]))
+        return words;
+    // The ordinal's genitive -ego is its locative's -ym (-im after i).
+    std::string locative;
+    for (const std::string_view word : splitBlanks(*words)) {
+        std::string w(word);
+        if (w.ends_with("iego"))
+            w.replace(w.size() - 4, 4, "im");
+        else if (w.ends_with("ego"))
+            w.replace(w.size() - 3, 3, "ym");
+        locative += (locative.empty() ? "" : " ") + w;
+    }
+    return state.allKnown(locative) ? std::optional(locative) : std::nullopt;
+}
+
 // A year after a month's name, or after one and its day (January 1, 1970), as a year.
 std::optional<std::string> yearAfterMonth(State& state, const WrittenNumber& number) {
     const Language* language = state.language();
@@ -989,6 +1018,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                                (k >= 2 && (segments[k - 1].text == "-" || segments[k - 1].text == "\u2013")));
         if (!words && yearLike)
             words = yearWords(state, std::stoi(digits));
+        if (!words && k == 0 && digits.size() == 4 && s.number.decimals.empty())
+            words = yearBeforeYearWord(state, std::stoi(digits));
         if (!words && beforeUnit)
             words = oneBeforeNoun(state, s.number);
         if (!words)

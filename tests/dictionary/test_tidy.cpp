@@ -490,6 +490,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // Italian tens get back the vowel they drop joined (settantuno: settanta uno).
         {"ItalianTensApart", "@it.dic", "71 anni e 180 punti", "settanta uno anni e cento ottanta punti",
          "numbers x2"},
+        // A Polish year before the word for year is an ordinal, in the locative after w.
+        {"PolishYearsBeforeRok", "@pl.dic", "w 1918 r. i od 1905 roku",
+         "w tysiąc dziewięćset osiemnastym r. i od tysiąc dziewięćset piątego roku", "numbers x2"},
         {"YearsInBrackets", "@se.dic", "levde (1372-1879)",
          "levde (tretton hundra sjuttio två till arton hundra sjuttio nio)", "numbers"},
         // A program's placeholders are codes, not numbers.
