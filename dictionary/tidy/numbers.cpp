@@ -794,9 +794,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             return symbols->plus;
         // A fraction (1/256, 3 1/2); not a date's or a code's (8/12, 12/08, 24/12), nor a
         // pair (50/50, 24/7).
+        // A small one (2/3, 1/4) is a fraction too: a date's month or day is seldom ten or
+        // less after a smaller number.
         if (s.text == "/" && numberCount == 2 && segments[k + 1].text[0] != '0' &&
             lessThan(segments[k - 1].number.whole, segments[k + 1].number.whole) &&
-            (lessThan("12", segments[k + 1].number.whole) || afterNumber))
+            (lessThan("12", segments[k + 1].number.whole) || afterNumber ||
+             lessThan(segments[k + 1].number.whole, "11")))
             return symbols->dividedBy;
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
