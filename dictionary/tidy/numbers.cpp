@@ -432,7 +432,11 @@ std::optional<std::string> ordinalBeforeWord(State& state, const WrittenNumber& 
         return std::nullopt;
     const int value = std::stoi(number.whole);
     std::string words;
-    if (!language->dotOrdinalRuleSet.empty()) {
+    if (isMonth(*language, nextWord) && value >= 1 && value <= language->lastOrdinalDay) {
+        // A day joined to its month (6.ledna: šestého ledna).
+        words = !language->dayRuleSet.empty() ? numbers.spell(value, language->dayRuleSet)
+                                              : genitiveOrdinal(*language, value);
+    } else if (!language->dotOrdinalRuleSet.empty()) {
         // German: der 2. Weltkrieg, die 3. Stufe, das 1. Mal read with -e; im, am, des with -en.
         static constexpr std::string_view articles[] = {"der", "die", "das", "eine"};
         const std::vector<std::string_view> before = wordsAround(state.before, true, 1);

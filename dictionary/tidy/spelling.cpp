@@ -240,7 +240,8 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
         if (allowed)
             best.offer(word, differences);
     }
-    if (!best.get() || best.rank() == 0)
+    // Beside accented words a slip leaves out one accent, not two (vyskou is no výškou).
+    if (!best.get() || best.rank() == 0 || (!typedAccents && state.lineHasAccents && best.rank() > 2))
         return std::nullopt;
     // A stress accent that the spelling may leave out leaves a word the language knows the
     // same word (konvertér, konverter), but only where both share a stem.

@@ -290,6 +290,10 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
     if (const std::string_view prefix = language ? language->negationPrefix : std::string_view();
         startsWithWord(prefix)) {
         const std::string rest = lower.substr(prefix.size());
+        // A superlative that lost its j (nezápadnější for nejzápadnější) is a typo, no
+        // denial: left to the report and its suggestion.
+        if (state.known(std::string(prefix) + "j" + rest))
+            return std::nullopt;
         // A verb's participle denied (nieobsługiwany: nie obsługiwany); not a word of its own
         // (niebezpieczeństwo), nor one that only ends like a verb form (niezgorszy).
         auto participle = [&] {

@@ -354,6 +354,9 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         // no ne ocenitelná); a verb denied is always read so (ne mluv).
         {"CzechLexicalNegation", "@Czech.dic", "neocenitelná nemluv",
          "neocenitelná ne mluv", "compounds; ?neocenitelná(neocenitelné neocenitelným ocenitelná)"},
+        // A superlative typed without its j is a typo, no denial (nezápadnější).
+        {"CzechSuperlativeTypo", "@Czech.dic", "nezápadnější", "nezápadnější",
+         "?nezápadnější(nejzápadnější nejzápadnějším nejzásadnější)"},
         // Polish writes "not" apart before a verb: a word that apart reads as a verb denied
         // stays (nieumarli, "the undead", no nie umarli, "did not die"); a verb joined to it
         // that the language does not know is split (niezrobił); nor is an adjective of a
@@ -385,6 +388,7 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
          "?snice(lnice nice rnice)"},
         // Beside accents, a stem's accent may have slipped (podivala); an ending's is another
         // form (lichem, "by a lich", is no lichém, "odd").
+        {"TwoAccentsBesideAccents", "@Czech.dic", "viděla vyskou", "viděla vyskou", "?vyskou(lyskou ryskou viskou)"},
         {"EndingBesideAccents", "@Czech.dic", "viděla, podivala se a stal se lichem",
          "viděla, podívala se a stal se lichem", "accents; ?lichem(lachem lechem lichen)"},
         // A typed accent dropped leaves another letter (můžná is no mužná, "manly"): only
@@ -504,8 +508,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "i første verdenskrig, det sekstende århundrede", "numbers x2"},
         {"GermanOrdinalsWithAFullStop", "@de_neu.dic", "im 12. Jahrhundert, der 2. Weltkrieg",
          "im zwölften Jahrhundert, der zweite Weltkrieg", "numbers x2"},
-        {"CzechOrdinalsWithAFullStop", "@Czech.dic", "během 20. století a 20.století",
-         "během dvacátého století a 20.století", "numbers; ?20století(století)"},
+        {"CzechOrdinalsWithAFullStop", "@Czech.dic", "během 20. století a 20.století, 6.ledna",
+         "během dvacátého století a 20.století, šestého ledna", "numbers x2; ?20století(století)"},
         // A host or file name reads its dots too, each in a path; an abbreviation's letters
         // are none (e.g.), nor is a sentence run on (End.Next).
         {"EnglishAddress", "@eng.dic", "<anna@example.com> www.debian.org, e.g. a 15-Puzzle "
