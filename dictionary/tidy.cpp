@@ -158,6 +158,7 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
             state.lineHasLowerCase = hasLowerCase(text.substr(at, *lineEnd - at));
             const std::u32string line = decode(text.substr(at, *lineEnd - at));
             state.lineHasAccents = withoutAccents(line) != line;
+            state.lineWords = splitBlanks(text.substr(at, *lineEnd - at)).size();
             state.lineCapitalisesNouns = state.language() && state.language()->capitalisedNounsOnce &&
                                          writesNounsWithCapitals(state, text.substr(at, *lineEnd - at));
             sentenceStart = true;

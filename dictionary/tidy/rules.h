@@ -69,6 +69,7 @@ class State {
     bool lineHasLowerCase = true; // of the line being tidied
     bool lineHasAccents = false;  // a letter with an accent typed anywhere in the line
     bool lineCapitalisesNouns = false; // of the line being tidied, as the language may
+    size_t lineWords = 0;              // words of the line being tidied
     // A capital inside a sentence marks a noun here, no name.
     bool capitalisesNouns() const;
     bool inNameParts = false;      // of a name cut at its capitals: none gets an accent

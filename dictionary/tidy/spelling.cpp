@@ -218,8 +218,11 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
         // ring, a diaeresis or a caron makes a letter of its own (tråda is no träda); and in a
         // line with such letters typed where they have keys of their own, none of those is
         // added (sparning is no spårning).
-        const bool keysUsed =
-            state.lineHasAccents && state.language() && state.language()->keysForMarkedLetters;
+        // Nor in a short line, which may have none by chance (Sparning misslyckades: no
+        // spårning).
+        constexpr size_t FewWords = 6;
+        const bool keysUsed = state.language() && state.language()->keysForMarkedLetters &&
+                              (state.lineHasAccents || state.lineWords < FewWords);
         size_t differences = 0;
         bool allowed = !(state.lineHasAccents && !typedAccents && state.language() &&
                          state.language()->accentedEndings &&

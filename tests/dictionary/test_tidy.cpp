@@ -397,6 +397,9 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         {"Dropped", "cs", "můžná", "můžná", "?můžná(mužná)"},
         // A ring or a diaeresis makes a letter of its own: none swapped for another (tråda is
         // no träda), nor added beside one typed (sparning is no spårning).
+        // Nor in a short line, which may lack them by chance (Sparning is no Spårning).
+        {"LettersOfTheirOwnInAShortLine", "@se.dic", "Sparning misslyckades", "Sparning misslyckades",
+         "?sparning(parning spaning sparkning)"},
         {"LettersOfTheirOwn", "@se.dic", "Katalog för sparning, Tråda", "Katalog för sparning, Tråda",
          "?sparning(parning spaning sparkning); ?tråda(bråda råda träda)"},
         // A letter the language does not write may go, as a keyboard without it writes it.
