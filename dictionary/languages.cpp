@@ -57,6 +57,9 @@ constexpr std::string_view frenchFeminine[] = {"tion", "sion", "té", "ée", "et
                                                "ence", "ure", "ière", "ise", "elle"};
 constexpr std::string_view germanFeminine[] = {"e", "ung", "heit", "keit", "ion", "tät",
                                                "schaft", "ei", "ik"};
+constexpr std::string_view danishArticles[] = {"det", "den"};
+constexpr std::string_view germanArticles[] = {"der", "die", "das", "dem", "den", "des", "im",
+                                               "am",  "vom", "zum", "zur", "beim"};
 constexpr OneBeforeNoun italianOne{.masculine = "un", .feminine = "una", .feminineEndings = italianFeminine,
                                    .beforeImpure = "uno"};
 constexpr OneBeforeNoun spanishOne{.masculine = "un", .feminine = "una", .feminineEndings = spanishFeminine};
@@ -368,7 +371,7 @@ const std::vector<Language>& languageTable() {
          .oneLetterWords = U"iå", .nameEndings = danishEndings, .months = danishMonths,
          .dayRuleSet = "%spellout-ordinal-common", .yearRuleSet = "%spellout-numbering-year",
          .oneBeforeNoun = &danishOne, .dotOrdinals = true,
-         .dotOrdinalRuleSet = "%spellout-ordinal-common"},
+         .dotOrdinalRuleSet = "%spellout-ordinal-common", .articlesBeforeOrdinals = danishArticles},
         {.displayName = "Dutch", .fileName = "nl.dic", .codePage = "windows-1252", .locale = "nl",
          .hunspell = "nl_NL", .ordinals = dutchOrdinals, .linkingElements = dutchLinks,
          .symbols = &dutchSymbols, .buildsCompounds = true, .compoundForms = germanicForms,
@@ -393,7 +396,8 @@ const std::vector<Language>& languageTable() {
          .prefixWords = germanPrefixes, .nameEndings = possessiveEndings, .months = germanMonths,
          .dayRuleSet = "%spellout-ordinal-n", .yearRuleSet = "%spellout-numbering-year",
          .infinitiveParticle = "zu", .oneBeforeNoun = &germanOne, .dotOrdinals = true,
-         .dotOrdinalRuleSet = "%spellout-ordinal-n", .decadeEnding = "er"},
+         .dotOrdinalRuleSet = "%spellout-ordinal-n", .articlesBeforeOrdinals = germanArticles,
+         .decadeEnding = "er"},
         {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
          .hunspell = "it_IT", .ordinals = italianOrdinals, .respellings = italianRespellings,
          .symbols = &italianSymbols, .prefixWords = italianPrefixes,

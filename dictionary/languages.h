@@ -239,6 +239,7 @@ struct Language {
     // not known.
     bool dotOrdinals = false;
     std::string_view dotOrdinalRuleSet = {};
+    std::span<const std::string_view> articlesBeforeOrdinals = {}; // det 16., im 12.: ordinals
     // Joined to a round ten or a year, names its decade (die 70er: siebziger).
     std::string_view decadeEnding = {};
 };

@@ -423,16 +423,19 @@ std::optional<std::string> ordinalBeforeWord(State& state, const WrittenNumber& 
     const Language* language = state.language();
     NumberWords& numbers = state.numbers();
     keep = false;
-    if (!language || !language->dotOrdinals || !numbers.format || !plainWhole(number, 3) || nextWord.empty())
+    if (!language || !language->dotOrdinals || !numbers.format || !plainWhole(number, 3))
         return std::nullopt;
+    // After an article it is one whatever follows (i det 16.: i det sekstende).
+    const std::vector<std::string_view> previous = wordsAround(state.before, true, 1);
+    const bool afterArticle = !previous.empty() && listed(language->articlesBeforeOrdinals, previous[0]);
     const std::u32string letters = decode(nextWord.substr(0, coreOf(nextWord).second));
     // Elsewhere than in German a capital after it begins a sentence.
-    if (letters.empty() || !std::all_of(letters.begin(), letters.end(), isLetter) ||
-        (isUpperCase(letters[0]) && !language->listsNounsWithCapitals))
+    if (!afterArticle && (letters.empty() || !std::all_of(letters.begin(), letters.end(), isLetter) ||
+                          (isUpperCase(letters[0]) && !language->listsNounsWithCapitals)))
         return std::nullopt;
     const int value = std::stoi(number.whole);
     std::string words;
-    if (isMonth(*language, nextWord) && value >= 1 && value <= language->lastOrdinalDay) {
+    if (!nextWord.empty() && isMonth(*language, nextWord) && value >= 1 && value <= language->lastOrdinalDay) {
         // A day joined to its month (6.ledna: šestého ledna).
         words = !language->dayRuleSet.empty() ? numbers.spell(value, language->dayRuleSet)
                                               : genitiveOrdinal(*language, value);
@@ -799,11 +802,11 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // A fraction (1/256, 3 1/2); not a date's or a code's (8/12, 12/08, 24/12), nor a
         // pair (50/50, 24/7).
         // A small one (2/3, 1/4) is a fraction too: a date's month or day is seldom ten or
-        // less after a smaller number.
+        // less after a smaller number; not after a name (Civ1/2: Civ one, two).
         if (s.text == "/" && numberCount == 2 && segments[k + 1].text[0] != '0' &&
             lessThan(segments[k - 1].number.whole, segments[k + 1].number.whole) &&
             (lessThan("12", segments[k + 1].number.whole) || afterNumber ||
-             lessThan(segments[k + 1].number.whole, "11")))
+             (lessThan(segments[k + 1].number.whole, "11") && (k < 2 || segments[k - 2].separatorsOnly))))
             return symbols->dividedBy;
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
@@ -931,7 +934,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 if (keep)
                     return std::nullopt;
                 if (ordinal) {
-                    out += *ordinal;
+                    // A full stop that ends the sentence too stays (i det 16. Det var).
+                    const bool ends = next.empty() || (isUpperCase(decode(next[0])[0]) &&
+                                                       !state.language()->listsNounsWithCapitals);
+                    out += *ordinal + (ends ? "." : "");
                     break;
                 }
             }

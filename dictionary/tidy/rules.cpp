@@ -88,8 +88,8 @@ bool State::capitalisesNouns() const {
 
 bool State::looksLikeName(std::string_view core) const {
     const std::u32string letters = decode(core);
-    if (sentenceStart || capitalisesNouns() || letters.size() < 2 ||
-        !isUpperCase(letters[0]) || !std::all_of(letters.begin() + 1, letters.end(), isLowerCase))
+    if (capitalisesNouns() || letters.size() < 2 || !isUpperCase(letters[0]) ||
+        !std::all_of(letters.begin() + 1, letters.end(), isLowerCase))
         return false;
     // A part of GStreamer or of Ravanal»Lord is no name of its own, and a second Tidy, which
     // sees the parts apart, must find the same.
@@ -99,12 +99,13 @@ bool State::looksLikeName(std::string_view core) const {
     const auto from = std::find_if(chars.begin(), chars.end(), isWordChar);
     const std::u32string word(from, chars.end());
     if (word == letters)
-        return true;
-    // A part of a name joined by hyphens is one (Mal-Ravanal, Jean-Luc).
+        return !sentenceStart;
+    // A part of a name joined by hyphens is one (Mal-Ravanal, Jean-Luc), a later one also
+    // at the start of a sentence.
     for (size_t at = 0; at <= word.size();) {
         const size_t end = std::min(word.find(U'-', at), word.size());
         if (std::u32string_view(word).substr(at, end - at) == letters)
-            return true;
+            return at > 0 || !sentenceStart;
         at = end + 1;
     }
     return false;

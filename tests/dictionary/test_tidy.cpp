@@ -507,8 +507,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "?1; ?2"},
         // A number and its full stop before a word is an ordinal where the language writes
         // them so; where its case is not known it stays as typed, no count.
-        {"DanishOrdinalsWithAFullStop", "@dk.dic", "i 1. verdenskrig, det 16. århundrede",
-         "i første verdenskrig, det sekstende århundrede", "numbers x2"},
+        {"DanishOrdinalsWithAFullStop", "@dk.dic", "i 1. verdenskrig, det 16. århundrede. I det 7. Han",
+         "i første verdenskrig, det sekstende århundrede. I det syvende. Han", "numbers x3"},
         {"GermanOrdinalsWithAFullStop", "@de_neu.dic", "im 12. Jahrhundert, der 2. Weltkrieg",
          "im zwölften Jahrhundert, der zweite Weltkrieg", "numbers x2"},
         {"CzechOrdinalsWithAFullStop", "@Czech.dic", "během 20. století a 20.století, 6.ledna",
@@ -539,6 +539,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishFractions", "@eng.dic", "at 1/256 or (3 1/2) on 8/12 or 24/7 in 2.x w3m, 2/3 of",
          "at one divided by two hundred fifty six or (three one divided by two) on eight, twelve or "
          "twenty four, seven in two point x w3m, two divided by three of", "numbers x7; ?w3m(wam wdm wem)"},
+        {"NoFractionAfterAName", "@eng.dic", "Civ1/2", "Civ one, two", "numbers"},
         {"GermanDivisionAndZero", "@de_neu.dic", "15÷100 0.909", "fünfzehn geteilt durch ein hundert null Komma neun null neun",
          "arithmetic + numbers; numbers"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
