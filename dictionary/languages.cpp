@@ -35,8 +35,10 @@ constexpr OrdinalSuffix spanishOrdinals[] = {
 constexpr OrdinalSuffix swedishOrdinals[] = {
     {":a", "%spellout-ordinal-reale"}, {":e", "%spellout-ordinal-reale"}};
 constexpr OrdinalSuffix italianOrdinals[] = {
-    {"º", "%spellout-ordinal-masculine"}, {"o", "%spellout-ordinal-masculine"},
-    {"ª", "%spellout-ordinal-feminine"},  {"a", "%spellout-ordinal-feminine"},
+    {"º", "%spellout-ordinal-masculine"},      {"o", "%spellout-ordinal-masculine"},
+    {"ª", "%spellout-ordinal-feminine"},       {"a", "%spellout-ordinal-feminine"},
+    {"esimo", "%spellout-ordinal-masculine"},  {"esima", "%spellout-ordinal-feminine"},
+    {"esimi", "%spellout-ordinal-masculine-plural"}, {"esime", "%spellout-ordinal-feminine-plural"},
 };
 constexpr OrdinalSuffix dutchOrdinals[] = {
     {"e", "%spellout-ordinal"}, {"ste", "%spellout-ordinal"}, {"de", "%spellout-ordinal"}};
@@ -323,7 +325,9 @@ constexpr std::string_view frenchPrefixes[] = {"sur",  "sous", "contre", "entre"
                                                "télé", "semi", "inter",  "super", "anti"};
 constexpr std::string_view germanPrefixes[] = {"vor",   "ein",  "aus",  "auf",  "unter", "über",
                                                "hinter", "ober", "nach", "mit",  "bei",   "durch",
-                                               "ent",   "ver",  "zer",  "miss", "um"};
+                                               "ent",   "ver",  "zer",  "miss", "um",
+                                               // an article, no compound's first word (Desmond)
+                                               "des"};
 constexpr std::string_view italianPrefixes[] = {"pre",   "sovra", "contro", "stra",  "dis", "tele",
                                                 "semi",  "inter", "super",  "anti",  "extra", "ultra"};
 constexpr std::string_view polishPrefixes[] = {"pod",   "nad",   "przed",    "przy",   "prze",
