@@ -490,19 +490,22 @@ std::optional<std::string> yearBeforeYearWord(State& state, int year) {
     const std::vector<std::string_view> next = wordsAround(state.after, false, 1);
     if (next.empty() || !listed(yearWordsAfter, next[0]))
         return std::nullopt;
-    std::optional<std::string> words = yearWords(state, year);
     const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
-    if (!words || before.empty() || !listed(locativePrepositions, before[0]))
-        return words;
-    // The ordinal's genitive -ego is its locative's -ym (-im after i).
-    std::string locative;
-    for (const std::string_view word : splitBlanks(*words)) {
+    if (before.empty() || !listed(locativePrepositions, before[0]))
+        return yearWords(state, year);
+    // The ordinal's genitive -ego is its locative's -ym (-im after i); the word list may hold
+    // the one and not the other (czterdziestym, not czterdziestego).
+    const std::string genitive = genitiveOrdinal(*language, year % 100);
+    if (year % 100 == 0 || genitive.empty())
+        return std::nullopt;
+    std::string locative = state.numbers().spell(year - year % 100);
+    for (const std::string_view word : splitBlanks(genitive)) {
         std::string w(word);
         if (w.ends_with("iego"))
             w.replace(w.size() - 4, 4, "im");
         else if (w.ends_with("ego"))
             w.replace(w.size() - 3, 3, "ym");
-        locative += (locative.empty() ? "" : " ") + w;
+        locative += ' ' + w;
     }
     return state.allKnown(locative) ? std::optional(locative) : std::nullopt;
 }

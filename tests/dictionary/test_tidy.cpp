@@ -498,8 +498,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"ItalianTensApart", "@it.dic", "71 anni e 180 punti, il 17esimo", "settanta uno anni e cento "
          "ottanta punti, il diciassettesimo", "numbers x3"},
         // A Polish year before the word for year is an ordinal, in the locative after w.
-        {"PolishYearsBeforeRok", "@pl.dic", "w 1918 r. i od 1905 roku",
-         "w tysiąc dziewięćset osiemnastym r. i od tysiąc dziewięćset piątego roku", "numbers x2"},
+        {"PolishYearsBeforeRok", "@pl.dic", "w 1918 r. i od 1905 roku, w 1949 r.",
+         "w tysiąc dziewięćset osiemnastym r. i od tysiąc dziewięćset piątego roku, w tysiąc "
+         "dziewięćset czterdziestym dziewiątym r.", "numbers x3"},
         {"YearsInBrackets", "@se.dic", "levde (1372-1879)",
          "levde (tretton hundra sjuttio två till arton hundra sjuttio nio)", "numbers"},
         // A program's placeholders are codes, not numbers.
