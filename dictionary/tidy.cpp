@@ -155,12 +155,13 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
         const auto at = static_cast<size_t>(piece.data() - text.data());
         if (!lineEnd || at > *lineEnd) {
             lineEnd = std::min(text.find("\r\n", at), text.size());
-            state.lineHasLowerCase = hasLowerCase(text.substr(at, *lineEnd - at));
-            const std::u32string line = decode(text.substr(at, *lineEnd - at));
+            const std::string_view lineText = text.substr(at, *lineEnd - at);
+            state.lineHasLowerCase = hasLowerCase(lineText);
+            const std::u32string line = decode(lineText);
             state.lineHasAccents = withoutAccents(line) != line;
-            state.lineWords = splitBlanks(text.substr(at, *lineEnd - at)).size();
+            state.lineWords = splitBlanks(lineText).size();
             state.lineCapitalisesNouns = state.language() && state.language()->capitalisedNounsOnce &&
-                                         writesNounsWithCapitals(state, text.substr(at, *lineEnd - at));
+                                         writesNounsWithCapitals(state, lineText);
             sentenceStart = true;
             lineStart = at;
             state.amount.reset();

@@ -49,11 +49,11 @@ std::optional<std::string> spellOutWord(State& state, const std::string& piece) 
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
     // A name's own apostrophe (Li'sar) is no letter to say.
-    std::u32string letters = decode(core);
+    const std::u32string typed = decode(core);
+    std::u32string letters = typed;
     std::erase(letters, U'\'');
     if (letters.size() < 2 || !std::all_of(letters.begin(), letters.end(), isLetter) ||
-        (letters.size() != decode(core).size() && (letters.size() + 1 < decode(core).size() ||
-                                                   !isUpperCase(letters[0]))))
+        (letters.size() != typed.size() && (letters.size() + 1 < typed.size() || !isUpperCase(letters[0]))))
         return std::nullopt;
     if (!isUpperCase(letters[0])) {
         // A word one accent away is no typo's target: whoever typed the accents meant them
@@ -90,11 +90,11 @@ bool writesNounsWithCapitals(const State& state, std::string_view line) {
     bool sentenceStart = true;
     for (const std::string_view word : splitBlanks(line)) {
         const auto [first, last] = coreOf(word);
-        const std::u32string letters = decode(word.substr(first, last - first));
+        const std::string_view core = word.substr(first, last - first);
+        const std::u32string letters = decode(core);
         if (!sentenceStart && letters.size() >= 2 && isUpperCase(letters[0]) &&
-            std::all_of(letters.begin() + 1, letters.end(), isLowerCase) &&
-            state.known(toLower(word.substr(first, last - first))) &&
-            morphology->knowsAsTyped(toLower(word.substr(first, last - first))) && ++nouns == 2)
+            std::all_of(letters.begin() + 1, letters.end(), isLowerCase) && state.known(toLower(core)) &&
+            morphology->knowsAsTyped(toLower(core)) && ++nouns == 2)
             return true;
         sentenceStart = !word.empty() && std::string_view(".!?:").find(word.back()) != std::string_view::npos;
     }

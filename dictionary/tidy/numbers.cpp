@@ -174,6 +174,13 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     return n;
 }
 
+// The word before the piece as typed, its punctuation kept (Nº, no.); none at the line's
+// start.
+std::string_view typedWordBefore(const State& state) {
+    const std::string_view before = state.before.substr(0, state.before.find_last_not_of(' ') + 1);
+    return before.substr(before.find_last_of(' ') + 1);
+}
+
 // One before a noun as the language writes it there, in the noun's gender (perde 1 PF:
 // perde un PF, not uno; 1 spada: una spada; 1 Datei: eine Datei; 1 svärd: ett svärd).
 std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber& number) {
@@ -194,9 +201,7 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         "teil", "del", "turno", "runde", "omgång", "fase", "phase", "fas", "episodio",
         "episode", "scenario", "scena", "escena", "scène", "szene", "scen", "scene", "nº", "n°",
         "nr", "nr.", "no.", "núm.", "num."};
-    const std::string_view before = state.before.substr(0, state.before.find_last_not_of(' ') + 1);
-    const std::string_view previous = before.substr(before.find_last_of(' ') + 1);
-    if (listed(labels, toLower(previous)))
+    if (listed(labels, typedWordBefore(state)))
         return std::nullopt;
     const OneBeforeNoun& one = *language->oneBeforeNoun;
     std::string_view next = state.after.substr(1);
@@ -442,11 +447,9 @@ std::optional<std::string> ordinalBeforeWord(State& state, const WrittenNumber& 
     } else if (!language->dotOrdinalRuleSet.empty()) {
         // German: der 2. Weltkrieg, die 3. Stufe, das 1. Mal read with -e; im, am, des with -en.
         static constexpr std::string_view articles[] = {"der", "die", "das", "eine"};
-        const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
-        const bool plain = language->listsNounsWithCapitals && !before.empty() && listed(articles, before[0]);
+        const bool plain = language->listsNounsWithCapitals && !previous.empty() && listed(articles, previous[0]);
         words = numbers.spell(value, plain ? "%spellout-ordinal" : language->dotOrdinalRuleSet);
-    } else if (const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
-               !before.empty() && listed(language->genitivePrepositions, toLower(before[0]))) {
+    } else if (!previous.empty() && listed(language->genitivePrepositions, previous[0])) {
         words = genitiveOrdinal(*language, value);
     }
     keep = words.empty() || !state.allKnown(words);
@@ -1011,9 +1014,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         static constexpr std::string_view bodies[] = {"iso", "rfc", "iec", "ieee", "din", "ecma",
                                                       "ansi", "itu", "en", "isbn", "issn", "pep"};
         auto afterBody = [&] {
-            const std::string_view before = state.before.substr(0, state.before.find_last_not_of(' ') + 1);
-            const std::string_view body = before.substr(before.find_last_of(' ') + 1);
-            return k == 0 && before.size() < state.before.size() && !hasLowerCase(body) && listed(bodies, body);
+            const std::string_view body = typedWordBefore(state);
+            return k == 0 && !body.empty() && !hasLowerCase(body) && listed(bodies, body);
         };
         const bool code = digits.size() >= 3 && s.number.decimals.empty() &&
                           ((k >= 1 && capitals(k - 1)) || afterBody()) && !yearOrRound;

@@ -98,10 +98,8 @@ bool State::looksLikeName(std::string_view core) const {
         chars.pop_back();
     const auto from = std::find_if(chars.begin(), chars.end(), isWordChar);
     const std::u32string word(from, chars.end());
-    if (word == letters)
-        return !sentenceStart;
-    // A part of a name joined by hyphens is one (Mal-Ravanal, Jean-Luc), a later one also
-    // at the start of a sentence.
+    // The whole word, or a part of a name joined by hyphens (Mal-Ravanal, Jean-Luc); a later
+    // part is one also at the start of a sentence.
     for (size_t at = 0; at <= word.size();) {
         const size_t end = std::min(word.find(U'-', at), word.size());
         if (std::u32string_view(word).substr(at, end - at) == letters)

@@ -250,7 +250,6 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         if (elision && !nameEnding && wordStart == first && state.language()) {
             const std::span<const std::string_view> elisions = state.language()->elisions;
             const std::string_view head = std::string_view(piece).substr(first, from - first);
-            const std::string_view rest = std::string_view(piece).substr(i, after - i);
             const bool name = after - i >= 3 && isUpperCase(decode(head)[0]);
             if (elisions.empty() ? name : !listed(elisions, toLower(head)))
                 return std::nullopt;

@@ -294,28 +294,20 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
         // denial: left to the report and its suggestion.
         if (state.known(std::string(prefix) + "j" + rest))
             return std::nullopt;
-        // A verb's participle denied (nieobsługiwany: nie obsługiwany); not a word of its own
-        // (niebezpieczeństwo), nor one that only ends like a verb form (niezgorszy).
-        auto participle = [&] {
-            const auto& endings = language->participleEndings;
-            if (!std::any_of(endings.begin(), endings.end(),
-                             [&](std::string_view e) { return rest.ends_with(e); }))
-                return false;
-            const std::vector<std::string> stems = morphology->stems(rest);
-            return std::any_of(stems.begin(), stems.end(), [&](const std::string& stem) {
-                return stem.ends_with(language->infinitiveEnding);
-            });
-        };
         if (!morphology)
             return std::nullopt;
-        // A verb's form (not a participle's) that the prefix denies.
+        // A verb's participle denied (nieobsługiwany: nie obsługiwany); not a word of its own
+        // (niebezpieczeństwo), nor one that only ends like a verb form (niezgorszy). Another
+        // form of a verb is the verb denied.
         const std::vector<std::string> restStems = morphology->stems(rest);
         const auto& endings = language->participleEndings;
-        const bool verb = !language->infinitiveEnding.empty() &&
-                          std::any_of(restStems.begin(), restStems.end(), [&](const std::string& stem) {
-                              return stem.ends_with(language->infinitiveEnding);
-                          }) &&
-                          std::none_of(endings.begin(), endings.end(), [&](std::string_view e) { return rest.ends_with(e); });
+        const bool ofVerb = std::any_of(restStems.begin(), restStems.end(), [&](const std::string& stem) {
+            return stem.ends_with(language->infinitiveEnding);
+        });
+        const bool participleEnding =
+            std::any_of(endings.begin(), endings.end(), [&](std::string_view e) { return rest.ends_with(e); });
+        const bool participle = ofVerb && participleEnding;
+        const bool verb = !language->infinitiveEnding.empty() && ofVerb && !participleEnding;
         const bool sameStem = morphology->shareStem(lower, rest);
         if (language->deniesVerbsApart) {
             // "Not" stands apart before a verb: a verb typed joined to it, which the language
@@ -341,7 +333,7 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
                             [&](const std::string& stem) { return stem.starts_with(prefix); }))
                 return std::nullopt;
         }
-        return sameStem || participle() ? std::optional(cutAfter(prefix.size())) : std::nullopt;
+        return sameStem || participle ? std::optional(cutAfter(prefix.size())) : std::nullopt;
     }
     // A word written joined that reads the same apart (półobrotu: pół obrotu), where the
     // language takes the whole for the two: its stem is the first word and the other's stem.
