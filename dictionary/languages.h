@@ -66,6 +66,9 @@ struct SymbolWords {
     // Where its short name is a common word too (barra, "bar"), the long one (Spanish barra
     // oblicua) or the one the language borrows (Italian slash).
     std::string_view slash = {};
+    // The arrow keys' names (← → ↑ ↓), for a shortcut that names one (Super→, Ctrl Alt←):
+    // dropped, it would read as another shortcut.
+    std::array<std::string_view, 4> arrows = {};
 };
 
 // The words of the signs that stand between or for numbers.
@@ -82,6 +85,11 @@ constexpr SymbolWords withMarks(SymbolWords words, MarkNames marks) {
     words.colon = marks.colon;
     words.comma = marks.comma;
     words.slash = marks.slash;
+    return words;
+}
+
+constexpr SymbolWords withArrows(SymbolWords words, std::array<std::string_view, 4> arrows) {
+    words.arrows = arrows;
     return words;
 }
 

@@ -160,6 +160,8 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
             const std::u32string line = decode(lineText);
             state.lineHasAccents = withoutAccents(line) != line;
             state.lineWords = splitBlanks(lineText).size();
+            state.line = lineText;
+            state.lineInOtherLanguage.reset();
             state.lineCapitalisesNouns = state.language() && state.language()->capitalisedNounsOnce &&
                                          writesNounsWithCapitals(state, lineText);
             sentenceStart = true;

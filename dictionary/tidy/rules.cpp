@@ -22,6 +22,7 @@ const std::vector<Rule>& rules() {
         {"fractions", readFraction},
         {"arithmetic", readArithmetic},
         {"symbols", spellSymbols},
+        {"arrows", readArrows},
         {"addresses", readAddress},
         {"punctuation", dropPunctuation},
         {"separators", splitAtSeparators},

@@ -70,6 +70,8 @@ class State {
     bool lineHasAccents = false;  // a letter with an accent typed anywhere in the line
     bool lineCapitalisesNouns = false; // of the line being tidied, as the language may
     size_t lineWords = 0;              // words of the line being tidied
+    std::string_view line;             // the line being tidied, as typed
+    std::optional<bool> lineInOtherLanguage; // of the line being tidied, once asked
     // A capital inside a sentence marks a noun here, no name.
     bool capitalisesNouns() const;
     bool inNameParts = false;      // of a name cut at its capitals: none gets an accent
@@ -125,6 +127,7 @@ std::optional<std::string> readPhoneNumber(State&, const std::string& piece);
 std::optional<std::string> readNumberSign(State&, const std::string& piece);
 std::optional<std::string> readFraction(State&, const std::string& piece);
 std::optional<std::string> readArithmetic(State&, const std::string& piece);
+std::optional<std::string> readArrows(State&, const std::string& piece);
 std::optional<std::string> spellSymbols(State&, const std::string& piece);
 std::optional<std::string> readAddress(State&, const std::string& piece);
 std::optional<std::string> spellDigits(State&, const std::string& piece);

@@ -259,21 +259,21 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             continue;
         }
         // A slash between two words is said (profit/loss: profit slash loss; Outlook/GMail,
-        // SSL/TLS, Da/A): a blank would join them ("profit loss"), and "or" would make the
-        // parts of a pair or of a type alternatives. Not in a unit (km/h), a path (usr/bin),
+        // CD/DVD, Da/A, usr/share): a blank would join them ("profit loss"), and "or" would
+        // make the parts of a pair or of a type alternatives. Not in a unit (km/h), a date,
         // and/or.
         const std::string_view next = std::string_view(piece).substr(i, after - i);
         const std::string_view previous = std::string_view(split).substr(wordStart);
         const SymbolWords* symbols = state.symbols();
         auto slashWord = [&](std::string_view word) {
             const std::u32string letters = decode(word);
-            if (letters.empty() || std::any_of(letters.begin(), letters.end(), [](char32_t c) { return !isLetter(c); }))
+            if (letters.empty() ||
+                std::any_of(letters.begin(), letters.end(), [](char32_t c) { return !isLetter(c) && !isAsciiDigit(c); }) ||
+                std::all_of(letters.begin(), letters.end(), isAsciiDigit))
                 return false;
             if (letters.size() == 1) // a word of one letter (Da/A), not a unit's (km/h)
                 return state.isOneLetterWord(letters[0]);
-            if (!hasLowerCase(word))
-                return letters.size() >= 3; // an abbreviation
-            return isUpperCase(letters[0]) || !state.morphology() || state.morphology()->knows(word);
+            return true;
         };
         const bool said = symbols && !symbols->slash.empty() && piece.compare(from, i - from, "/") == 0 &&
                           slashWord(previous) && slashWord(next) && toLower(previous) != symbols->ampersand;

@@ -163,6 +163,44 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
            piece.substr(last);
 }
 
+namespace {
+
+// The line is in another language (an untranslated message): of four words or more, fewer
+// than half are words the language knows, and most of the others are not its words typed
+// without their accents either (uzywalby for używałby).
+bool inOtherLanguage(State& state) {
+    constexpr int FewWords = 4;
+    const Morphology* morphology = state.morphology();
+    if (!morphology)
+        return false;
+    const auto& index = state.accents().byPlainForm;
+    int words = 0, known = 0, plain = 0;
+    for (const std::string_view word : splitBlanks(state.line)) {
+        const auto [first, last] = coreOf(word);
+        const std::string_view core = word.substr(first, last - first);
+        const std::u32string letters = decode(core);
+        if (letters.size() < 2 || !std::all_of(letters.begin(), letters.end(), isLetter))
+            continue;
+        ++words;
+        const std::string lower = toLower(core);
+        if (morphology->knowsAsTyped(core) || morphology->knowsAsTyped(lower)) {
+            ++known;
+            continue;
+        }
+        const std::u32string typed = decode(lower);
+        const uint64_t hash = hashOf(withoutAccents(typed));
+        for (auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(hash, uint32_t{0}));
+             it != index.end() && it->first == hash; ++it)
+            if (decode(state.keyspace().word(it->second)) != typed) {
+                ++plain;
+                break;
+            }
+    }
+    return words >= FewWords && 2 * known < words && 2 * plain < words - known;
+}
+
+} // namespace
+
 // A word typed without its accents or with wrong ones (dekuji, prilis, cancion, piú,
 // konvertér) as the dictionary word that has the same letters but for their accents, the
 // one of fewest differences (an accent changed counts half of one added or dropped). When
@@ -194,6 +232,13 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // name. A longer word may be a slip (podivala beside viděla), but not in an ending that
     // accents tell apart (lichem, "by a lich", beside naučit is no lichém, "odd").
     const bool capitalised = isUpperCase(letters[0]) && hasLowerCase(core) && !innerCapital;
+    // A line in another language has its words, no slips (handled is no håndled).
+    if (!typedAccents) {
+        if (!state.lineInOtherLanguage)
+            state.lineInOtherLanguage = inOtherLanguage(state);
+        if (*state.lineInOtherLanguage)
+            return std::nullopt;
+    }
     if (!typedAccents && state.lineHasAccents &&
         (state.inSeparatedParts || (!capitalised && letters.size() <= 5) ||
          (capitalised && state.language() && !state.capitalisesNouns())))

@@ -360,6 +360,35 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
            words + encode(text.substr(last));
 }
 
+// An arrow key that a shortcut names (Super→, Ctrl Alt←, the ↑ key) as its name: dropped as
+// punctuation, Super↓ would read as the Super key alone.
+std::optional<std::string> readArrows(State& state, const std::string& piece) {
+    const SymbolWords* symbols = state.symbols();
+    // ← ↑ → ↓ are U+2190 to U+2193.
+    if (!symbols || piece.find("\xE2\x86") == std::string::npos)
+        return std::nullopt;
+    const std::u32string text = decode(piece);
+    std::u32string out;
+    bool named = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] < U'\u2190' || text[i] > U'\u2193') {
+            out += text[i];
+            continue;
+        }
+        static constexpr size_t order[] = {0, 2, 1, 3}; // left, up, right, down as listed
+        const std::string_view name = symbols->arrows[order[text[i] - U'\u2190']];
+        if (name.empty() || !state.allKnown(name))
+            return std::nullopt;
+        if (!out.empty() && isWordChar(out.back()))
+            out += U' ';
+        out += decode(name);
+        if (i + 1 < text.size() && isWordChar(text[i + 1]))
+            out += U' ';
+        named = true;
+    }
+    return named ? std::optional(encode(out)) : std::nullopt;
+}
+
 // The number sign as its word, where the language writes one: "nº 5" is "número cinco", and
 // "n° 5" no "n" and degrees. Its number, if joined to it (Nº19220), goes on to the next rules.
 std::optional<std::string> readNumberSign(State& state, const std::string& piece) {
@@ -454,48 +483,64 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
     auto spoken = [&](std::string_view part) {
         std::string out;
         for (char c : part)
-            out += c == '.' ? ' ' + std::string(symbols->dot) + ' ' : std::string(1, c);
+            out += c == '.' ? (out.empty() ? "" : " ") + std::string(symbols->dot) + ' ' : std::string(1, c);
         return out;
     };
     if (at == std::string::npos) {
-        // A host or file name (pl.wikibooks.org, Node.js, README.txt): labels of two or more,
-        // the last one small letters only. Not an abbreviation's letters (z.B, e.g), nor a
-        // sentence run on (end.Next). Each name of a path (/etc/mime.types) reads so.
+        // A host or file name (pl.wikibooks.org, Node.js, README.txt, příklad.txt): labels
+        // of two or more, the last one small letters only and short (an extension, a
+        // domain: .desktop at most), or a setting's name of three or more in small letters
+        // (org.gnome.desktop.background). Not an abbreviation's letters (z.B, e.g), nor a
+        // sentence run on (end.Next).
         auto isName = [](std::string_view name) {
-            std::vector<std::string_view> labels;
+            std::vector<std::u32string> labels;
             for (size_t from = 0;;) {
                 const size_t dot = name.find('.', from);
-                labels.push_back(name.substr(from, dot == std::string_view::npos ? dot : dot - from));
+                labels.push_back(decode(name.substr(from, dot == std::string_view::npos ? dot : dot - from)));
                 if (dot == std::string_view::npos)
                     break;
                 from = dot + 1;
             }
-            return labels.size() >= 2 && labels.back().size() <= 6 &&
-                   std::all_of(labels.back().begin(), labels.back().end(),
-                               [](char c) { return c >= 'a' && c <= 'z'; }) &&
-                   std::all_of(labels.begin(), labels.end(), [](std::string_view label) {
-                       return label.size() >= 2 && std::all_of(label.begin(), label.end(), [](char c) {
-                                  return isAsciiDigit(c) || c == '-' || (c >= 'a' && c <= 'z') ||
-                                         (c >= 'A' && c <= 'Z');
+            auto small = [](char32_t c) { return (c >= U'a' && c <= U'z') || isAsciiDigit(c) || c == U'-'; };
+            const std::u32string& end = labels.back();
+            const bool setting = labels.size() >= 3 && std::all_of(labels.begin(), labels.end(), [&](const auto& l) {
+                return !l.empty() && l[0] >= U'a' && l[0] <= U'z' && std::all_of(l.begin(), l.end(), small);
+            });
+            return labels.size() >= 2 &&
+                   (setting || (end.size() <= 7 && std::all_of(end.begin(), end.end(), [](char32_t c) {
+                                    return c >= U'a' && c <= U'z';
+                                }))) &&
+                   std::all_of(labels.begin(), labels.end(), [](const std::u32string& label) {
+                       return label.size() >= 2 && std::all_of(label.begin(), label.end(), [](char32_t c) {
+                                  return isAsciiDigit(c) || c == U'-' || isLetter(c);
                               });
                    });
         };
+        // Each name of a path (/etc/mime.types) reads so, and once one does, the path's
+        // slashes and every dot are said too: the reader, who sees neither, would not find
+        // the path otherwise.
         const std::string_view path = std::string_view(piece).substr(first, last - first);
-        std::string out;
+        std::vector<std::string_view> names;
         bool named = false;
         for (size_t from = 0;;) {
             const size_t slash = path.find('/', from);
-            const std::string_view name = path.substr(from, slash == std::string_view::npos ? slash : slash - from);
-            named = named || isName(name);
-            if (!out.empty() && !name.empty())
-                out += ' ';
-            out += isName(name) ? spoken(name) : std::string(name);
+            names.push_back(path.substr(from, slash == std::string_view::npos ? slash : slash - from));
+            named = named || isName(names.back());
             if (slash == std::string_view::npos)
                 break;
             from = slash + 1;
         }
         if (!named || !state.known(symbols->dot))
             return std::nullopt;
+        const bool saySlashes = !symbols->slash.empty() && state.allKnown(symbols->slash);
+        std::string out;
+        for (const std::string_view name : names) {
+            if (name.empty())
+                continue;
+            if (!out.empty())
+                out += saySlashes ? ' ' + std::string(symbols->slash) + ' ' : std::string(" ");
+            out += spoken(name);
+        }
         return piece.substr(0, first) + out + piece.substr(last);
     }
     if (at <= first || at + 1 >= last)

@@ -398,6 +398,12 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         // A ring or a diaeresis makes a letter of its own: none swapped for another (tråda is
         // no träda), nor added beside one typed (sparning is no spårning).
         // Nor in a short line, which may lack them by chance (Sparning is no Spårning).
+        // Nor in a line of another language, whose words are its own (handled is no håndled);
+        // one typed without any accents is the language's (uzywalby: używałby).
+        {"NoAccentsInALineOfAnotherLanguage", "@dk.dic", "how text files are handled, and the trash behavior",
+         "how text files are handled, and the trash behavior", "?handled(handle handlede handlee)"},
+        {"AccentsInALineTypedWithoutThem", "@pl.dic", "Twoj gorion uzywalby debiana.",
+         "Twoj gorion używałby debiana.", "accents; ?gorion(gordon gorgon goriot)"},
         {"LettersOfTheirOwnInAShortLine", "@se.dic", "Sparning misslyckades", "Sparning misslyckades",
          "?sparning(parning spaning sparkning)"},
         {"LettersOfTheirOwn", "@se.dic", "Katalog för sparning, Tråda", "Katalog för sparning, Tråda",
@@ -514,21 +520,30 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "im zwölften Jahrhundert, der zweite Weltkrieg", "numbers x2"},
         {"CzechOrdinalsWithAFullStop", "@Czech.dic", "během 20. století a 20.století, 6.ledna",
          "během dvacátého století a 20.století, šestého ledna", "numbers x2; ?20století(století)"},
-        // A host or file name reads its dots too, each in a path; an abbreviation's letters
-        // are none (e.g.), nor is a sentence run on (End.Next).
+        // A host or file name reads its dots too, and a path its slashes; an abbreviation's
+        // letters are none (e.g.), nor is a sentence run on (End.Next) or a date.
         {"EnglishAddress", "@eng.dic", "<anna@example.com> www.debian.org, e.g. a 15-Puzzle "
-         "Node.js /etc/mime.types End.Next",
+         "Node.js /etc/mime.types End.Next org.gnome.desktop.background on 11.09.2001",
          "<anna at example dot com> www dot debian dot org, e.g. a fifteen Puzzle Node dot js "
-         "/etc mime dot types End Next",
-         "addresses x2; numbers; addresses x2; separators"},
-        // × and ÷ between numbers read; other signs of mathematics stay for the report, an
-        // arrow that only points goes. A list keeps its commas, a dash between numbers is a
-        // range, a zero before a full stop a decimal's.
-        {"EnglishArithmeticAndLists", "@eng.dic", "a 3×3 grid (6 × 5) pages 1,3,5-7,9 or 5–10 → 0.909 ∧ ↑n",
+         "/etc slash mime dot types End Next org dot gnome dot desktop dot background on eleventh "
+         "ninth two thousand one",
+         "addresses x2; numbers; addresses x2; separators; addresses; numbers"},
+        {"CzechFileNamesAndPaths", "@Czech.dic", "soubor příklad.txt v /home/honza/Výsledky.pdf",
+         "soubor příklad tečka txt v /home lomeno honza lomeno Výsledky tečka pdf", "addresses x2"},
+        // × and ÷ between numbers read; other signs of mathematics stay for the report. A
+        // list keeps its commas, a dash between numbers is a range, a zero before a full stop
+        // a decimal's.
+        {"EnglishArithmeticAndLists", "@eng.dic", "a 3×3 grid (6 × 5) pages 1,3,5-7,9 or 5–10 ∧ 0.909",
          "a three times three grid (six times five) pages one, three, five to seven, nine or five "
-         "to ten  zero point nine zero nine ∧ ↑n",
-         "arithmetic + numbers; numbers; arithmetic; numbers x2; punctuation + numbers; "
-         "punctuation; numbers; ?∧; ?↑n(an bn cn)"},
+         "to ten ∧ zero point nine zero nine",
+         "arithmetic + numbers; numbers; arithmetic; numbers x2; punctuation + numbers; numbers; ?∧"},
+        // An arrow names its key: dropped, Super→ would be Super alone, another shortcut.
+        {"ArrowKeys", "@eng.dic", "Press Super→ or Ctrl Alt ←, then ↑.",
+         "Press Super right arrow or Ctrl Alt left arrow, then up arrow.", "arrows x3"},
+        {"GermanArrowKeys", "@de_neu.dic", "drücken Sie Umschalttaste→ oder Super↓",
+         "drücken Sie Umschalt Taste Pfeil rechts oder Super Pfeil unten", "arrows + compounds; arrows"},
+        {"PolishArrowKeys", "@pl.dic", "klawisze Shift→ i ←", "klawisze Shift strzałka w prawo i strzałka w lewo",
+         "arrows x2"},
         // A range or a score runs between numbers of their own; in a name, before a leading
         // zero or down from a long number the dash is a dash. A name's plus signs are said.
         {"EnglishCodesAndPlusSigns", "@eng.dic", "won 41-8 on x86-64, annex 10-03, 8859-1 in C++-code and C++11, 5+3",
@@ -569,12 +584,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "percent five dollars slash seven dollars",
          "numbers; punctuation + numbers; symbols; numbers x2; symbols + separators x2"},
         // A slash between words is said: a blank makes a chain (Czech zisku ztráty: "profit of
-        // the loss"), "or" a pair's parts alternatives; not in a unit, and/or or a path.
+        // the loss"), "or" a pair's parts alternatives; not in a unit or and/or.
         {"CzechSlashBetweenWords", "@Czech.dic", "zisku/ztráty události/úkolu/poznámky S/MIME m/s",
          "zisku lomeno ztráty události lomeno úkolu lomeno poznámky S lomeno MIME m/s", "separators x3"},
         {"ItalianSlashBesideALetterWord", "@it.dic", "(Da/A)", "(Da slash A)", "separators"},
-        {"EnglishSlashBetweenWords", "@eng.dic", "keyword/value pairs, SSL/TLS, and/or TCP/IP km/h usr/bin",
-         "keyword slash value pairs, SSL slash TLS, and/or TCP/IP km/h usr bin", "separators x3"},
+        {"EnglishSlashBetweenWords", "@eng.dic", "keyword/value pairs, SSL/TLS, and/or TCP/IP km/h usr/bin CD/DVD",
+         "keyword slash value pairs, SSL slash TLS, and/or TCP/IP km/h usr slash bin CD slash DVD",
+         "separators x4"},
         // One takes the gender of the currency or unit after it.
         {"GermanSectionsRangesDates", "@de_neu.dic", "Abschnitt 16.2, Version 2.0, 5-7 am 8.12.2026",
          "Abschnitt sechzehn Punkt zwei, Version zwei Punkt null, fünf bis sieben am achten zwölften "
