@@ -153,6 +153,7 @@ constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"}
 // Dutch writes no n on its own between words (deco n figureren is deconfigureren).
 constexpr std::u32string_view dutchLinks[] = {U"s", U"e", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};
+constexpr std::string_view nordicDefinites[] = {"en", "et"};
 constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}, {U"s", U"e"}};
 constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}, {U"s", U"e"}};
 constexpr std::string_view polishJoined[] = {"pół"};
@@ -368,6 +369,7 @@ const std::vector<Language>& languageTable() {
         // Danish written before 1948, still much read, gives nouns capitals.
         {.displayName = "Danish", .fileName = "dk.dic", .codePage = "windows-1252", .locale = "da",
          .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,
+         .definiteEndings = nordicDefinites,
          .capitalisedNounsOnce = true, .symbols = &danishSymbols, .buildsCompounds = true,
          .keysForMarkedLetters = true,
          .optionalStressAccents = true, .suffixWords = danishSuffixes,
@@ -425,7 +427,8 @@ const std::vector<Language>& languageTable() {
          .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
          .prefixWords = spanishPrefixes, .oneLetterWords = U"aeouy", .oneBeforeNoun = &spanishOne},
         {.displayName = "Swedish", .fileName = "se.dic", .codePage = "windows-1252", .locale = "sv",
-         .hunspell = "sv_SE", .ordinals = swedishOrdinals, .linkingElements = nordicLinks, .symbols = &swedishSymbols,
+         .hunspell = "sv_SE", .ordinals = swedishOrdinals, .linkingElements = nordicLinks,
+         .definiteEndings = nordicDefinites, .symbols = &swedishSymbols,
          .buildsCompounds = true, .keysForMarkedLetters = true, .joinsThreeConsonantsAsTwo = true,
          .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
          .adjectiveSuffixes = swedishAdjectives,

@@ -141,6 +141,8 @@ struct Language {
     std::span<const Respelling> respellings = {};
     // Letters that join the parts of a compound and belong to neither (Arbeit-s-zeit).
     std::span<const std::u32string_view> linkingElements = {};
+    // Endings of a noun's definite form (disken, "the disk"), which starts no compound.
+    std::span<const std::string_view> definiteEndings = {};
     std::string_view negationPrefix = {}; // written joined to the word it denies (ne, nie)
     bool capitalisesNouns = false;   // a capital inside a sentence marks no name
     // Did so in an older spelling (Danish before 1948): only in a line that writes its

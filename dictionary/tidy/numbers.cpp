@@ -201,8 +201,19 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         "teil", "del", "turno", "runde", "omgång", "fase", "phase", "fas", "episodio",
         "episode", "scenario", "scena", "escena", "scène", "szene", "scen", "scene", "nº", "n°",
         "nr", "nr.", "no.", "núm.", "num."};
-    if (listed(labels, typedWordBefore(state)))
+    const std::string_view wordBefore = typedWordBefore(state);
+    if (listed(labels, wordBefore))
         return std::nullopt;
+    // So is a name's (Region 1 DVD player, Windows 1), where a capital inside a sentence
+    // marks one.
+    if (const std::u32string name = decode(wordBefore);
+        !name.empty() && isUpperCase(name[0]) && isWordChar(name.back()) && !state.capitalisesNouns()) {
+        const std::string_view earlier = state.before.substr(0, state.before.find_last_not_of(' ') + 1);
+        const std::string_view rest = earlier.substr(0, earlier.size() - wordBefore.size());
+        const size_t end = rest.find_last_not_of(' ');
+        if (end != std::string_view::npos && std::string_view(".!?:").find(rest[end]) == std::string_view::npos)
+            return std::nullopt;
+    }
     const OneBeforeNoun& one = *language->oneBeforeNoun;
     std::string_view next = state.after.substr(1);
     next = next.substr(0, next.find(' '));
@@ -553,9 +564,10 @@ std::optional<std::string> datePart(State& state, std::string_view digits, bool 
 // A whole number in the case its neighbours show, which the nominative would break: after a
 // preposition that governs the genitive (od zera do tysiąca stu dni, do devíti políček),
 // after an adjective in the genitive (z ostatnich pięciu dni), before a noun whose ending
-// shows the case (w pięciu plikach, z pięcioma plikami). Not one, whose gender the number
-// alone does not tell (jednego, jednej).
-std::optional<std::string> numberInCase(State& state, const WrittenNumber& number) {
+// shows the case (w pięciu plikach, z pięcioma plikami), or after a range's word that is
+// such a preposition (5-10: pięć do dziesięciu). Not one, whose gender the number alone does
+// not tell (jednego, jednej).
+std::optional<std::string> numberInCase(State& state, const WrittenNumber& number, bool afterGenitiveWord = false) {
     const Language* language = state.language();
     if (!language || language->genitivePrepositions.empty() || !plainWhole(number, 7))
         return std::nullopt;
@@ -569,9 +581,9 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
         if (!next.empty() && next[0].size() >= c.ending.size() + 2 && next[0].ends_with(c.ending) &&
             hasLowerCase(next[0]))
             ruleSet = c.ruleSet;
-    bool genitive = false;
+    bool genitive = afterGenitiveWord;
     if (const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
-        ruleSet.empty() && !before.empty()) {
+        ruleSet.empty() && !genitive && !before.empty()) {
         const std::string word = toLower(before[0]);
         genitive = listed(language->genitivePrepositions, word) ||
                    (word.size() >= 4 && // not ich, "their"
@@ -723,11 +735,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         }
     // Two digits one after the other and the next after a conjunction are a list written
     // without blanks (0,1 e 2: zero, uno e due), not a decimal (zero virgola uno e due).
-    if (piece.size() == 3 && isAsciiDigit(piece[0]) && piece[1] == ',' && piece[2] == piece[0] + 1) {
+    if (const auto [first, last] = coreOf(piece);
+        last - first == 3 && isAsciiDigit(piece[first]) && piece[first + 1] == ',' && piece[first + 2] == piece[first] + 1) {
         const std::vector<std::string_view> next = wordsAround(state.after, false, 2);
         if (next.size() == 2 && next[0].size() <= 3 && std::none_of(next[0].begin(), next[0].end(), isAsciiDigit) &&
-            next[1].size() == 1 && next[1][0] == piece[2] + 1)
-            return state.resolveParts(piece.substr(0, 2) + ' ' + piece.substr(2), "numbers");
+            coreOf(next[1]).second - coreOf(next[1]).first == 1 && next[1][coreOf(next[1]).first] == piece[first + 2] + 1)
+            return state.resolveParts(piece.substr(0, first + 2) + ' ' + piece.substr(first + 2), "numbers");
     }
     // A list of numbers (pages 1,3,5-7,9) reads number by number, each comma kept: no
     // decimal (7,9) and no thousands (1,3,5) that the list does not hold.
@@ -835,6 +848,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     std::string out;
     bool afterWord = false;
     bool afterDot = false; // a full stop read as a word just before
+    bool startInCase = false; // the first number read in the case its neighbours show
     for (size_t k = 0; k < segments.size(); ++k) {
         const Segment& s = segments[k];
         if (s.separatorsOnly) {
@@ -1017,13 +1031,21 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             const std::string_view body = typedWordBefore(state);
             return k == 0 && !body.empty() && !hasLowerCase(body) && listed(bodies, body);
         };
+        // A range's end stands in its start's case (během pěti až deseti), and after a
+        // range's word that governs one in that case (pięć do dziesięciu).
+        auto afterRange = [&](size_t i) {
+            return i >= 2 && symbols && state.language() && between(segments[i - 1], i - 1) == symbols->range &&
+                   (startInCase || listed(state.language()->genitivePrepositions, symbols->range));
+        };
         const bool code = digits.size() >= 3 && s.number.decimals.empty() &&
                           ((k >= 1 && capitals(k - 1)) || afterBody()) && !yearOrRound;
         std::optional<std::string> words =
             date                                    ? datePart(state, digits, k == 4)
             : (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)
             : first                       ? numberInCase(state, s.number)
+            : afterRange(k)               ? numberInCase(state, s.number, true)
                                           : std::nullopt;
+        startInCase = first && words;
         // A number from 1100 to 1999 alone, in a range or before its century's ending
         // (1991, 1914-1918, 1600-talet) is a year where the language reads years otherwise
         // than amounts (nineteen ninety one, not one thousand nine hundred ninety one); as

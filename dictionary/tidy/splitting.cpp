@@ -473,6 +473,7 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
                                  return lowerPart.ends_with(toLower(last)) && isSuffix(last);
                              }));
     };
+    bool definiteFirst = false;
     auto fits = [&](const std::string& candidate, bool loose) {
         const std::string parts = candidate.substr(first, candidate.size() - first - (piece.size() - last));
         const std::vector<std::string_view> words = splitBlanks(parts);
@@ -554,6 +555,20 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
             const std::vector<std::string> stems = morphology->stems(word);
             return std::find(stems.begin(), stems.end(), toLower(word)) != stems.end();
         };
+        // A first part in its definite form (disken, "the disk") starts no compound: where
+        // its ending and the next part make a word, the cut is before the ending (disk
+        // enheder, not disken heder, "the disk is called").
+        const std::string firstLower = toLower(words.front());
+        for (const std::string_view ending : language->definiteEndings)
+            if (decode(firstLower).size() >= ending.size() + 3 && firstLower.ends_with(ending)) {
+                const std::string stem = firstLower.substr(0, firstLower.size() - ending.size());
+                const std::string rest = std::string(ending) + toLower(words[1]);
+                if (state.known(stem) && state.known(rest) && morphology->knowsAsTyped(stem) &&
+                    morphology->knows(rest)) {
+                    definiteFirst = true;
+                    return false;
+                }
+            }
         return !isPrefix(words.front()) && standsAsListed(words.front()) &&
                std::all_of(words.begin(), words.end(), isWord) &&
                (analysis.endings.empty() ? !isSuffix(words.back())
@@ -587,7 +602,7 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
     // A later split, like the language's own cut below, is the language's word, not a typo.
     if (!fits(*split, false)) {
         split.reset();
-        if (knownWord)
+        if (knownWord || definiteFirst)
             split = splitInWords(state, piece, laterFits(false));
         if (!split && !ownStems.empty())
             split = splitInWords(state, piece, laterFits(true));

@@ -659,6 +659,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // are a list, not a decimal.
         {"ItalianListNoDecimal", "@it.dic", "sono 0,1 e 2; 0,5 e 1", "sono zero, uno e due; zero virgola cinque e uno",
          "numbers x4"},
+        {"FrenchListInBrackets", "@fr.dic", "(1,2 ou 3) mais 1,2 kg", "(un, deux ou trois) mais un virgule deux kg",
+         "numbers x3"},
+        // After a name one is the name's number, no article (Region uno, not Region un).
+        {"ItalianOneAfterAName", "@it.dic", "lettore Region 1 DVD e 1 spada", "lettore Region uno DVD e una spada",
+         "numbers x2"},
         // Split at its joints, ventitré loses the accent that only ends the whole word.
         {"ItalianFirstAndTwentyThree", "@it.dic", "il 1 gennaio, 23 anni", "il primo gennaio, venti tre anni",
          "numbers x2"},
@@ -667,6 +672,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"PolishCaseFromNeighbours", "@pl.dic", "z ostatnich 5 dni, w 5 plikach, z 3 plikami, ich 5 dzieci, 2-ego",
          "z ostatnich pięciu dni, w pięciu plikach, z trzema plikami, ich pięć dzieci, drugiego",
          "numbers x5"},
+        // A range's end in its start's case, or in the case its word governs.
+        {"RangesInCase", "@pl.dic", "przez 5-10 sekund", "przez pięć do dziesięciu sekund", "numbers"},
+        {"CzechRangesInCase", "@Czech.dic", "během 5-10 sekund, 5-10 let", "během pěti až deseti sekund, pět až "
+         "deset let", "numbers x2"},
         // A standard's or model's number joined to its abbreviation, or apart after a
         // standards body's, is said digit by digit, but a year or a round number.
         {"EnglishCodesDigitByDigit", "@eng.dic", "RFC822, ISO-8859-15, IDNA2008, JPEG2000, ISO 8601, ISO 9000",
@@ -748,6 +757,8 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "fortræffelighed); ?porteringer(parteringer porteringe posteringer); "
          "?forværelset(forværelse forværelsee forværelses); ?foropfyldt(propfyldt); "
          "?printbare(printbar printable printere); ?middelhavskrig"},
+        // A first part in its definite form starts none: the cut is before its ending.
+        {"DanishNoDefiniteFirstPart", "@dk.dic", "diskenheder", "disk enheder", "compounds"},
         // A first part that is a word of its own reading as another stays joined (mine: "my"; fjern
         // indhold: "remove content"; rikt belopp: "rich amount").
         {"DanishWordsAsPrefixes", "@dk.dic", "fjernindhold mineindgangen blåagtige",
