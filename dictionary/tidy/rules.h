@@ -152,5 +152,8 @@ std::optional<std::string> spellOutWord(State&, const std::string& piece);
 // words or more inside a sentence that the language and the dictionary know in small
 // letters (Byer, Toget).
 bool writesNounsWithCapitals(const State&, std::string_view line);
+// The line being tidied is an untranslated message: of five words or more, more than half
+// are English. Asked once a line.
+bool inOtherLanguage(State&);
 
 } // namespace talvora::tidy

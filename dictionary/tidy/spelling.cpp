@@ -165,41 +165,48 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
 
 namespace {
 
-// The line is in another language (an untranslated message): of four words or more, fewer
-// than half are words the language knows, and most of the others are not its words typed
-// without their accents either (uzywalby for używałby).
-bool inOtherLanguage(State& state) {
-    constexpr int FewWords = 4;
+bool lineInOtherLanguage(State& state) {
+    constexpr int FewWords = 5;
     const Morphology* morphology = state.morphology();
-    if (!morphology)
+    const Language* english = languageFor("en");
+    const Morphology* englishMorphology =
+        morphology && english && state.language() != english ? Morphology::of(*english) : nullptr;
+    if (!englishMorphology)
         return false;
-    const auto& index = state.accents().byPlainForm;
-    int words = 0, known = 0, plain = 0;
+    // Words of two letters or more with a vowel, no abbreviations (rgb, UK); English ones are
+    // those this language does not know, or knows only as its compounds (dis charges, kno
+    // wing) that the dictionary lacks. The first few tell a long line's language.
+    constexpr int Sample = 40;
+    int words = 0, englishWords = 0;
     for (const std::string_view word : splitBlanks(state.line)) {
+        if (words == Sample)
+            break;
         const auto [first, last] = coreOf(word);
         const std::string_view core = word.substr(first, last - first);
         const std::u32string letters = decode(core);
-        if (letters.size() < 2 || !std::all_of(letters.begin(), letters.end(), isLetter))
+        const std::u32string plainLetters = withoutAccents(decode(toLower(core)));
+        if (letters.size() < 2 || !std::all_of(letters.begin(), letters.end(), isLetter) ||
+            plainLetters.find_first_of(U"aeiouy") == std::u32string::npos || !hasLowerCase(core))
             continue;
         ++words;
         const std::string lower = toLower(core);
-        if (morphology->knowsAsTyped(core) || morphology->knowsAsTyped(lower)) {
-            ++known;
-            continue;
-        }
-        const std::u32string typed = decode(lower);
-        const uint64_t hash = hashOf(withoutAccents(typed));
-        for (auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(hash, uint32_t{0}));
-             it != index.end() && it->first == hash; ++it)
-            if (decode(state.keyspace().word(it->second)) != typed) {
-                ++plain;
-                break;
-            }
+        const std::string_view asTyped = englishMorphology->knowsAsTyped(core)    ? core
+                                         : englishMorphology->knowsAsTyped(lower) ? std::string_view(lower)
+                                                                                  : std::string_view();
+        if (!asTyped.empty() && (!morphology->knowsAsTyped(asTyped) ||
+                                 (!state.known(lower) && morphology->analyse(asTyped).compound)))
+            ++englishWords;
     }
-    return words >= FewWords && 2 * known < words && 2 * plain < words - known;
+    return words >= FewWords && 2 * englishWords > words;
 }
 
 } // namespace
+
+bool inOtherLanguage(State& state) {
+    if (!state.lineInOtherLanguage)
+        state.lineInOtherLanguage = lineInOtherLanguage(state);
+    return *state.lineInOtherLanguage;
+}
 
 // A word typed without its accents or with wrong ones (dekuji, prilis, cancion, piú,
 // konvertér) as the dictionary word that has the same letters but for their accents, the
@@ -233,12 +240,8 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // accents tell apart (lichem, "by a lich", beside naučit is no lichém, "odd").
     const bool capitalised = isUpperCase(letters[0]) && hasLowerCase(core) && !innerCapital;
     // A line in another language has its words, no slips (handled is no håndled).
-    if (!typedAccents) {
-        if (!state.lineInOtherLanguage)
-            state.lineInOtherLanguage = inOtherLanguage(state);
-        if (*state.lineInOtherLanguage)
-            return std::nullopt;
-    }
+    if (!typedAccents && inOtherLanguage(state))
+        return std::nullopt;
     if (!typedAccents && state.lineHasAccents &&
         (state.inSeparatedParts || (!capitalised && letters.size() <= 5) ||
          (capitalised && state.language() && !state.capitalisesNouns())))

@@ -652,6 +652,10 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
 // edit from a dictionary word (pasword) a typo: cut into words, either would read as other
 // words (Lina rien, pas word). Both are left to the report and its suggestions.
 std::optional<std::string> splitCompound(State& state, const std::string& piece) {
+    // A line in another language has that language's words: cut by this one's, they read as
+    // other words (gene rate, intern ally).
+    if (inOtherLanguage(state))
+        return std::nullopt;
     bool named = false;
     std::optional<std::string> split = compoundParts(state, piece, named);
     if (named && split && !twoLongParts(*split))

@@ -757,6 +757,10 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "fortræffelighed); ?porteringer(parteringer porteringe posteringer); "
          "?forværelset(forværelse forværelsee forværelses); ?foropfyldt(propfyldt); "
          "?printbare(printbar printable printere); ?middelhavskrig"},
+        // An untranslated message keeps its English words whole (gene rate, dis charges).
+        {"DanishLeavesEnglishWhole", "@dk.dic", "Generate the report when it discharges internally",
+         "Generate the report when it discharges internally",
+         "?generate(generale generated generte); ?discharges; ?internally(internal)"},
         // A first part in its definite form starts none: the cut is before its ending.
         {"DanishNoDefiniteFirstPart", "@dk.dic", "diskenheder", "disk enheder", "compounds"},
         // A first part that is a word of its own reading as another stays joined (mine: "my"; fjern
