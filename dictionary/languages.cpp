@@ -430,7 +430,7 @@ const std::vector<Language>& languageTable() {
          .hunspell = "sv_SE", .ordinals = swedishOrdinals, .linkingElements = nordicLinks,
          .definiteEndings = nordicDefinites, .symbols = &swedishSymbols,
          .buildsCompounds = true, .keysForMarkedLetters = true, .joinsThreeConsonantsAsTwo = true,
-         .compoundForms = swedishForms, .suffixWords = swedishSuffixes,
+         .compoundForms = swedishForms, .wholeCompoundParts = true, .suffixWords = swedishSuffixes,
          .adjectiveSuffixes = swedishAdjectives,
          .prefixWords = swedishPrefixes, .oneLetterWords = U"iåö", .nameEndings = swedishEndings,
          .months = swedishMonths, .dayRuleSet = "%spellout-ordinal-reale",

@@ -648,6 +648,37 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
 
 } // namespace
 
+// A part in the form a word takes only inside a compound (användar, skiv), as that word
+// (användare databas, skiva program): alone, the reader takes the form for no word or another.
+std::string wholeFirstParts(State& state, const std::string& piece, const std::string& split) {
+    const Language* language = state.language();
+    const Morphology* morphology = state.morphology();
+    if (!morphology)
+        return split;
+    const auto [first, last] = coreOf(piece);
+    const std::string_view parts = std::string_view(split).substr(first, split.size() - first - (piece.size() - last));
+    const std::vector<std::string_view> words = splitBlanks(parts);
+    std::string out = split.substr(0, first);
+    for (size_t i = 0; i < words.size(); ++i) {
+        std::string word(words[i]);
+        if (i + 1 < words.size() && !morphology->knowsAsTyped(word) && !morphology->knowsAsTyped(toLower(word))) {
+            const std::u32string letters = decode(word);
+            for (const CompoundForm& form : language->compoundForms) {
+                if (!std::u32string_view(letters).ends_with(form.part))
+                    continue;
+                const std::string whole =
+                    encode(letters.substr(0, letters.size() - form.part.size()) + std::u32string(form.word));
+                if (state.known(toLower(whole)) && morphology->knows(toLower(whole))) {
+                    word = whole;
+                    break;
+                }
+            }
+        }
+        out += (i ? " " : "") + word;
+    }
+    return out + split.substr(split.size() - (piece.size() - last));
+}
+
 // A word written like a name inside a sentence (Linarien, Ravanal) is a name, and a word one
 // edit from a dictionary word (pasword) a typo: cut into words, either would read as other
 // words (Lina rien, pas word). Both are left to the report and its suggestions.
@@ -661,6 +692,8 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if (named && split && !twoLongParts(*split))
         return std::nullopt;
     const Language* language = state.language();
+    if (split && language && language->wholeCompoundParts)
+        return wholeFirstParts(state, piece, *split);
     if (!split || !language || !language->listsNounsWithCapitals)
         return split;
     // Where nouns take capitals, a compound typed with one is a noun and so is its last part:

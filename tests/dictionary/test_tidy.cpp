@@ -334,6 +334,9 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
          "kärn bibliotek användar gränssnitt kvinno överskottet samhälls moralen partitioneringsverktyg "
          "startbara",
          "compounds x4; ?partitioneringsverktyg; ?startbara"},
+        // Swedish writes such a part apart as its word, where the dictionary has it.
+        {"SwedishWholeParts", "@se.dic", "användardatabas skivbränningsprogram kvinnoöverskottet",
+         "användare databas skiva brännings program kvinna överskottet", "compounds x3"},
         // A number written as one word, where the language cuts no other word it knows.
         // Never a cut that reads as another sum (milledue centosessanta for 1260).
         {"ItalianNumberWords", "it", "dodicimila cinquantaquattro sottochiave milleduecentosessanta",
