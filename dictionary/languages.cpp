@@ -266,6 +266,7 @@ constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "
 constexpr std::string_view danishAdjectives[] = {"bar",  "bare",  "lig",   "lige",
                                                  "ligt", "agtig", "agtige", "agtigt"};
 constexpr std::string_view dutchAdjectives[] = {"baar", "bare", "lijk", "lijke"};
+constexpr std::string_view englishAdjectives[] = {"able", "ible", "ably", "ibly"};
 constexpr std::string_view germanAdjectives[] = {"bar", "bare", "lich", "liche"};
 // With the participle's endings: svingandes is no sving andes, "swing spirits".
 constexpr std::string_view swedishAdjectives[] = {"bar",  "bara",  "bart",  "lig",   "liga",
@@ -351,7 +352,8 @@ const std::vector<Language>& languageTable() {
     static const std::vector<Language> table = {
         {.displayName = "English", .fileName = "eng.dic", .codePage = "windows-1252", .locale = "en",
          .hunspell = "en_US", .ordinals = englishOrdinals, .symbols = &englishSymbols,
-         .closedCompounds = true, .prefixWords = englishPrefixes, .oneLetterWords = U"ai",
+         .closedCompounds = true, .adjectiveSuffixes = englishAdjectives, .prefixWords = englishPrefixes,
+         .oneLetterWords = U"ai",
          .nameEndings = possessiveEndings,
          .months = englishMonths, .dayRuleSet = "%spellout-ordinal", .dayAfterMonth = true,
          .yearRuleSet = "%spellout-numbering-year"},

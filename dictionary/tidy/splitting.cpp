@@ -545,6 +545,20 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
         };
         if (inDoubt())
             return false;
+        // So does a linking letter between the first parts of three that may as well begin
+        // the next (pauzes tand functie or pauze stand functie).
+        for (size_t i = 0; i + 2 < words.size(); ++i) {
+            const std::string part = toLower(words[i]), next = toLower(words[i + 1]);
+            for (const std::u32string_view link : language->linkingElements) {
+                const std::string letters = encode(std::u32string(link));
+                if (part.size() > letters.size() + 2 && part.ends_with(letters)) {
+                    const std::string shorter = part.substr(0, part.size() - letters.size());
+                    if (state.known(shorter) && state.known(letters + next) && morphology->knows(shorter) &&
+                        morphology->knows(letters + next))
+                        return false;
+                }
+            }
+        }
 
         // Where words are not joined into compounds, a word written joined to another stands
         // as it is listed, not in one of its forms (video zařízení; no kostičko váním, a
@@ -648,6 +662,27 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
 
 } // namespace
 
+// An English word that the language does not know (tethering, discharges) is a loan, whole:
+// cut, it reads as this language's words (tet hering). Not an English compound cut into its
+// English words (touch screen).
+bool englishWordCut(State& state, const std::string& piece, const std::string& split) {
+    const Language* english = languageFor("en");
+    const Morphology* morphology = state.morphology();
+    if (!morphology || !english || state.language() == english)
+        return false;
+    const Morphology* englishMorphology = Morphology::of(*english);
+    const auto [first, last] = coreOf(piece);
+    const std::string core = piece.substr(first, last - first);
+    if (!englishMorphology || morphology->knows(core) ||
+        !(englishMorphology->knowsAsTyped(core) || englishMorphology->knowsAsTyped(toLower(core))))
+        return false;
+    const std::string_view parts = std::string_view(split).substr(first, split.size() - first - (piece.size() - last));
+    const std::vector<std::string_view> words = splitBlanks(parts);
+    return std::any_of(words.begin(), words.end(), [&](std::string_view word) {
+        return decode(word).size() < 3 || !englishMorphology->knowsAsTyped(toLower(word));
+    });
+}
+
 // A part in the form a word takes only inside a compound (användar, skiv), as that word
 // (användare databas, skiva program): alone, the reader takes the form for no word or another.
 std::string wholeFirstParts(State& state, const std::string& piece, const std::string& split) {
@@ -692,6 +727,8 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if (named && split && !twoLongParts(*split))
         return std::nullopt;
     const Language* language = state.language();
+    if (split && englishWordCut(state, piece, *split))
+        return std::nullopt;
     if (split && language && language->wholeCompoundParts)
         return wholeFirstParts(state, piece, *split);
     if (!split || !language || !language->listsNounsWithCapitals)

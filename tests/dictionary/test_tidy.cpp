@@ -334,6 +334,12 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
          "kärn bibliotek användar gränssnitt kvinno överskottet samhälls moralen partitioneringsverktyg "
          "startbara",
          "compounds x4; ?partitioneringsverktyg; ?startbara"},
+        // An English word the language lacks is a loan, not its words (tet hering); an
+        // adjective made with -able no two words; a linking letter that may begin the next of
+        // three parts leaves the cut in doubt (pauzes tand or pauze stand).
+        {"LoansAndDoubtfulParts", "@nl.dic", "tethering pauzestandfunctie", "tethering pauzestandfunctie",
+         "?tethering(betering gathering kettering); ?pauzestandfunctie"},
+        {"EnglishAdjectivesInAble", "@eng.dic", "refreshable", "refreshable", "?refreshable"},
         // Swedish writes such a part apart as its word, where the dictionary has it.
         {"SwedishWholeParts", "@se.dic", "användardatabas skivbränningsprogram kvinnoöverskottet",
          "användare databas skiva brännings program kvinna överskottet", "compounds x3"},
