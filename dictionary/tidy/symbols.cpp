@@ -510,8 +510,13 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
                    (setting || (end.size() <= 7 && std::all_of(end.begin(), end.end(), [](char32_t c) {
                                     return c >= U'a' && c <= U'z';
                                 }))) &&
-                   std::all_of(labels.begin(), labels.end(), [](const std::u32string& label) {
-                       return label.size() >= 2 && std::all_of(label.begin(), label.end(), [](char32_t c) {
+                   std::all_of(labels.begin(), labels.end(), [&](const std::u32string& label) {
+                       // A file's name may be one letter (x.txt); an extension may not (e.g),
+                       // nor the first be a number (6.ledna, a date).
+                       return (label.size() >= 2 || (&label != &end && isLetter(label[0]))) && !label.empty() &&
+                              (&label != &labels.front() ||
+                               std::any_of(label.begin(), label.end(), [](char32_t c) { return isLetter(c); })) &&
+                              std::all_of(label.begin(), label.end(), [](char32_t c) {
                                   return isAsciiDigit(c) || c == U'-' || isLetter(c);
                               });
                    });
@@ -537,8 +542,9 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
         for (const std::string_view name : names) {
             if (name.empty())
                 continue;
+            // No slash is said after a scheme (https://): it tells nothing.
             if (!out.empty())
-                out += saySlashes ? ' ' + std::string(symbols->slash) + ' ' : std::string(" ");
+                out += saySlashes && out.back() != ':' ? ' ' + std::string(symbols->slash) + ' ' : std::string(" ");
             out += spoken(name);
         }
         return piece.substr(0, first) + out + piece.substr(last);

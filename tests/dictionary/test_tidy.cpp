@@ -537,8 +537,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "/etc slash mime dot types End Next org dot gnome dot desktop dot background on eleventh "
          "ninth two thousand one",
          "addresses x2; numbers; addresses x2; separators; addresses; numbers"},
-        {"CzechFileNamesAndPaths", "@Czech.dic", "soubor příklad.txt v /home/honza/Výsledky.pdf",
-         "soubor příklad tečka txt v /home lomeno honza lomeno Výsledky tečka pdf", "addresses x2"},
+        {"CzechFileNamesAndPaths", "@Czech.dic", "soubor příklad.txt v /home/honza/Výsledky.pdf, x.txt",
+         "soubor příklad tečka txt v /home lomeno honza lomeno Výsledky tečka pdf, x tečka txt", "addresses x3"},
+        // No slash after a scheme.
+        {"SpanishWebAddress", "@es.dic", "en https://www.debian.org/", "en https: www punto debian punto org/",
+         "addresses"},
         // × and ÷ between numbers read; other signs of mathematics stay for the report. A
         // list keeps its commas, a dash between numbers is a range, a zero before a full stop
         // a decimal's.
