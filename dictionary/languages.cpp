@@ -62,9 +62,27 @@ constexpr std::string_view germanFeminine[] = {"e", "ung", "heit", "keit", "ion"
 constexpr std::string_view danishArticles[] = {"det", "den"};
 constexpr std::string_view germanArticles[] = {"der", "die", "das", "dem", "den", "des", "im",
                                                "am",  "vom", "zum", "zur", "beim"};
+// Nouns in -a that are masculine, and in -o that are feminine, the commonest.
+constexpr std::string_view italianMasculine[] = {
+    "problema", "sistema", "programma", "tema", "schema", "clima", "dramma", "diagramma",
+    "teorema", "panorama", "enigma", "dogma", "aroma", "poema", "dilemma", "fantasma",
+    "pigiama", "emblema", "cinema", "pianeta", "poeta", "papa", "idioma",
+    "telegramma", "prisma", "trauma", "sofà", "lemma", "stemma", "carisma"};
+constexpr std::string_view italianFeminineNouns[] = {"mano", "foto", "radio", "moto", "auto",
+                                                     "eco", "dinamo", "biro"};
+constexpr std::string_view spanishMasculine[] = {
+    "día", "mapa", "planeta", "cometa", "problema", "sistema", "programa", "tema", "idioma",
+    "esquema", "clima", "poema", "dilema", "drama", "diagrama", "teorema", "lema", "fantasma",
+    "pijama", "emblema", "enigma", "dogma", "aroma", "panorama", "prisma", "trauma",
+    "telegrama", "holograma", "crucigrama", "organigrama", "carisma", "estigma", "axioma",
+    "paradigma", "síntoma", "cisma", "sofá", "puma", "karma", "magma", "plasma"};
+constexpr std::string_view spanishFeminineNouns[] = {"mano", "foto", "radio", "moto", "libido",
+                                                     "dinamo", "seo"};
 constexpr OneBeforeNoun italianOne{.masculine = "un", .feminine = "una", .feminineEndings = italianFeminine,
-                                   .beforeImpure = "uno"};
-constexpr OneBeforeNoun spanishOne{.masculine = "un", .feminine = "una", .feminineEndings = spanishFeminine};
+                                   .beforeImpure = "uno", .masculineNouns = italianMasculine,
+                                   .feminineNouns = italianFeminineNouns};
+constexpr OneBeforeNoun spanishOne{.masculine = "un", .feminine = "una", .feminineEndings = spanishFeminine,
+                                   .masculineNouns = spanishMasculine, .feminineNouns = spanishFeminineNouns};
 constexpr OneBeforeNoun frenchOne{.masculine = "un", .feminine = "une", .feminineEndings = frenchFeminine};
 constexpr OneBeforeNoun germanOne{.masculine = "ein", .feminine = "eine", .neuter = "ein",
                                   .feminineEndings = germanFeminine, .onlyBeforeCapitals = true};

@@ -124,6 +124,8 @@ struct OneBeforeNoun {
     bool neuterByDefiniteForm = false;
     bool onlyBeforeCapitals = false; // German: a noun has one
     std::string_view beforeImpure = {};
+    // Nouns whose ending tells the other gender (il problema, la foto).
+    std::span<const std::string_view> masculineNouns = {}, feminineNouns = {};
 };
 
 // A noun's ending after a number and the spell-out rule set of the case it shows.

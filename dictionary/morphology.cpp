@@ -94,6 +94,22 @@ class HunspellMorphology final : public Morphology {
         return result;
     }
 
+    std::optional<bool> feminine(std::string_view noun) const override {
+        const std::optional<std::string> native = toNative(noun);
+        if (!native)
+            return std::nullopt;
+        bool isFeminine = false, isMasculine = false;
+        std::lock_guard lock(mutex_);
+        for (const std::string& line : hunspell_.analyze(*native))
+            if (line.find("po:nom") != std::string::npos) {
+                isFeminine = isFeminine || line.find("is:fem") != std::string::npos;
+                isMasculine = isMasculine || line.find("is:mas") != std::string::npos;
+            }
+        if (isFeminine == isMasculine)
+            return std::nullopt;
+        return isFeminine;
+    }
+
     std::vector<std::string> stems(std::string_view word) const override {
         std::vector<std::string> out;
         std::lock_guard lock(mutex_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,9 @@ class Morphology {
         std::vector<std::string> lastParts; // each analysis's last named part (navn)
     };
     virtual Analysis analyse(std::string_view word) const = 0;
+    // A noun's gender where the language's analysis names it (French une photo, un
+    // système): true for feminine; nothing where it names none or both.
+    virtual std::optional<bool> feminine(std::string_view noun) const = 0;
     // The word's stems as the language gives them, lower-cased.
     virtual std::vector<std::string> stems(std::string_view word) const = 0;
     // The two are forms of one stem (nevyléčitelná and vyléčitelná, both of vyléčitelný;

@@ -249,9 +249,14 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         };
         if (morphology && definite("et"))
             word = one.neuter;
-    } else if ((one.onlyBeforeCapitals || !isUpperCase(letters[0])) &&
-               std::any_of(one.feminineEndings.begin(), one.feminineEndings.end(),
-                           [&](std::string_view e) { return lower.ends_with(e); })) {
+    } else if (const std::optional<bool> feminine =
+                   morphology && !isUpperCase(letters[0]) ? morphology->feminine(lower) : std::nullopt) {
+        // The language's analysis names it (une photo, un système).
+        word = *feminine ? one.feminine : one.masculine;
+    } else if (listed(one.feminineNouns, lower) ||
+               ((one.onlyBeforeCapitals || !isUpperCase(letters[0])) && !listed(one.masculineNouns, lower) &&
+                std::any_of(one.feminineEndings.begin(), one.feminineEndings.end(),
+                            [&](std::string_view e) { return lower.ends_with(e); }))) {
         // A capital outside German marks a name or a unit (un Giga), whose gender its ending
         // does not tell.
         word = one.feminine;
