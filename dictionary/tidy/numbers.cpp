@@ -869,6 +869,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             }
             else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1))
                 out += ", "; // numbers one after another stay apart (6800/6801, 8/12)
+
             else
                 out += ' ';
             afterWord = false;
@@ -887,6 +888,11 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += std::string(dot) + " x" + s.text.substr(to);
                 continue;
             }
+            // A slash between a number and a word is said, as between two words (A4/Letter).
+            if (const std::u32string word = decode(std::string_view(s.text).substr(from, to - from));
+                k > 0 && from == 1 && s.text[0] == '/' && symbols && word.size() >= 3 &&
+                std::all_of(word.begin(), word.end(), isLetter) && state.allKnown(symbols->slash))
+                out += std::string(symbols->slash) + ' ';
             if (state.known(s.text)) {
                 // A word joined to a number by a hyphen stands apart (15-Puzzle: fifteen
                 // Puzzle; UTF-8: UTF eight), keeping what begins or ends the piece.

@@ -547,7 +547,13 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
                 out += saySlashes && out.back() != ':' ? ' ' + std::string(symbols->slash) + ' ' : std::string(" ");
             out += spoken(name);
         }
-        return piece.substr(0, first) + out + piece.substr(last);
+        // A hidden file's leading dot is its name's (.příklad.txt).
+        std::string before = piece.substr(0, first);
+        if (before.ends_with('.') && names.size() == 1) {
+            before.pop_back();
+            out = std::string(symbols->dot) + ' ' + out;
+        }
+        return before + out + piece.substr(last);
     }
     if (at <= first || at + 1 >= last)
         return std::nullopt;

@@ -537,8 +537,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "/etc slash mime dot types End Next org dot gnome dot desktop dot background on eleventh "
          "ninth two thousand one",
          "addresses x2; numbers; addresses x2; separators; addresses; numbers"},
-        {"CzechFileNamesAndPaths", "@Czech.dic", "soubor příklad.txt v /home/honza/Výsledky.pdf, x.txt",
-         "soubor příklad tečka txt v /home lomeno honza lomeno Výsledky tečka pdf, x tečka txt", "addresses x3"},
+        {"CzechFileNamesAndPaths", "@Czech.dic", "soubor příklad.txt v /home/honza/Výsledky.pdf, x.txt, .skrytý.txt",
+         "soubor příklad tečka txt v /home lomeno honza lomeno Výsledky tečka pdf, x tečka txt, tečka skrytý "
+         "tečka txt", "addresses x4"},
+        {"PolishSlashBesideANumber", "@pl.dic", "A4/Letter, PS/2", "A cztery ukośnik Letter, PS dwa", "numbers x2"},
         // No slash after a scheme.
         {"SpanishWebAddress", "@es.dic", "en https://www.debian.org/", "en https: www punto debian punto org/",
          "addresses"},
