@@ -197,6 +197,9 @@ struct Language {
     // Endings a name or an abbreviation takes after an apostrophe or a hyphen (DLL'er, APT-a,
     // Glenn's), or joined to its capitals (HTMLem): they stay with their mark.
     std::span<const std::string_view> nameEndings = {};
+    // Those endings are cases, which the reader does without (iPhone'y, CUPS-em: iPhone,
+    // CUPS): they go, never left as a fragment.
+    bool inflectsNames = false;
     // Words it writes elided before an apostrophe (l', dell', qu'): anywhere else an apostrophe
     // inside a capitalised word belongs to a name (Li'sar, Dan'Tonk), not cut there.
     std::span<const std::string_view> elisions = {};

@@ -1048,8 +1048,14 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             return i >= 2 && symbols && state.language() && between(segments[i - 1], i - 1) == symbols->range &&
                    (startInCase || listed(state.language()->genitivePrepositions, symbols->range));
         };
+        // So is one of three digits or more before a full stop that is no decimal mark and a
+        // number of one or two digits: a standard's (802.11: otte nul to punktum elleve).
+        const bool dotted = symbols && symbols->decimalMark != '.' && !date && digits.size() >= 3 &&
+                            s.number.decimals.empty() && k + 2 < segments.size() && segments[k + 1].text == "." &&
+                            isNumber(k + 2) && segments[k + 2].number.whole.size() <= 2 &&
+                            (k + 3 == segments.size() || segments[k + 3].separatorsOnly);
         const bool code = digits.size() >= 3 && s.number.decimals.empty() &&
-                          ((k >= 1 && capitals(k - 1)) || afterBody()) && !yearOrRound;
+                          (((k >= 1 && capitals(k - 1)) || afterBody()) || dotted) && !yearOrRound;
         std::optional<std::string> words =
             date                                    ? datePart(state, digits, k == 4)
             : (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)

@@ -79,6 +79,8 @@ bool State::isOneLetterWord(char32_t letter) const {
 }
 
 bool State::readsAsWord(std::string_view ending) const {
+    if (language_ && language_->inflectsNames)
+        return true;
     const std::u32string letters = decode(ending);
     return letters.size() == 1 ? isOneLetterWord(letters[0]) : known(ending);
 }

@@ -47,7 +47,8 @@ class State {
     // The letter, in either case, is a word of one letter in the language (Czech k, Polish w).
     bool isOneLetterWord(char32_t letter) const;
     // A name's ending (er, u, em) that the reader, who sees no apostrophe or hyphen, takes
-    // for a word of its own: better left out than read ("DLL er", "DLL is").
+    // for a word of its own, or any where the endings are cases: better left out than read
+    // ("DLL er", "DLL is"; "iPhone y").
     bool readsAsWord(std::string_view ending) const;
     bool known(std::string_view piece) const;
     bool allKnown(std::string_view pieces) const;

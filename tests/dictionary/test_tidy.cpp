@@ -200,9 +200,10 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
         {"ElisionKeepsItsApostrophe", "it", "dell'annotazione", "dell' annotazione",
          "separators"},
         // A name's ending stays with its colon, hyphen or apostrophe; one that reads as a word
-        // goes, for the reader sees no mark: "a" is "and", "er" "is" or "you".
+        // goes, for the reader sees no mark: "a" is "and", "er" "is" or "you"; and so does a
+        // case ending where names take cases: no fragment "y".
         {"EndingKeepsItsColon", "@se.dic", "ID:n och cpu:er", "ID: n och cpu", "separators x2"},
-        {"NameEndingKeepsItsMark", "@pl.dic", "APT-a i HTML-y", "APT i HTML -y", "separators x2"},
+        {"NameEndingGoes", "@pl.dic", "APT-a i HTML-y, iPhone'y", "APT i HTML, iPhone", "separators x3"},
         {"NameEndingKeepsItsApostrophe", "@dk.dic", "DLL'er", "DLL", "separators"},
         {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe Datei Name neu",
          "separators + compounds"},
@@ -541,6 +542,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "soubor příklad tečka txt v /home lomeno honza lomeno Výsledky tečka pdf, x tečka txt, tečka skrytý "
          "tečka txt", "addresses x4"},
         {"PolishSlashBesideANumber", "@pl.dic", "A4/Letter, PS/2", "A cztery ukośnik Letter, PS dwa", "numbers x2"},
+        // A standard's number before a full stop that is no decimal mark, digit by digit.
+        {"DanishStandardsNumber", "@dk.dic", "wifi eller 802.11", "wifi eller otte nul to punktum elleve", "numbers"},
         // No slash after a scheme.
         {"SpanishWebAddress", "@es.dic", "en https://www.debian.org/", "en https: www punto debian punto org/",
          "addresses"},
