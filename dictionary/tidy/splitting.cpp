@@ -569,9 +569,10 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
             const std::vector<std::string> stems = morphology->stems(word);
             return std::find(stems.begin(), stems.end(), toLower(word)) != stems.end();
         };
-        // A first part in its definite form (disken, "the disk") starts no compound: where
-        // its ending and the next part make a word, the cut is before the ending (disk
-        // enheder, not disken heder, "the disk is called").
+        // A first part in its definite form (disken, "the disk"; mitten, "the middle") starts
+        // no compound: where its ending and the next part make a word, the cut is before the
+        // ending (disk enheder, not disken heder, "the disk is called"); elsewhere there is
+        // none (Mittenklicka is no Mitten klicka, "the middle, click").
         const std::string firstLower = toLower(words.front());
         for (const std::string_view ending : language->definiteEndings)
             if (decode(firstLower).size() >= ending.size() + 3 && firstLower.ends_with(ending)) {
@@ -582,6 +583,13 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
                     definiteFirst = true;
                     return false;
                 }
+                // Only -en: the language takes too many a word in -et for another's definite
+                // form (internet for intern's).
+                const std::vector<std::string> stems =
+                    ending == language->definiteEndings.front() ? morphology->stems(firstLower) : std::vector<std::string>{};
+                if (std::find(stems.begin(), stems.end(), stem) != stems.end() &&
+                    std::find(stems.begin(), stems.end(), firstLower) == stems.end())
+                    return false;
             }
         return !isPrefix(words.front()) && standsAsListed(words.front()) &&
                std::all_of(words.begin(), words.end(), isWord) &&

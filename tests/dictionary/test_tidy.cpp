@@ -780,6 +780,8 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "?generate(generale generated generte); ?discharges; ?internally(internal)"},
         // A first part in its definite form starts none: the cut is before its ending.
         {"DanishNoDefiniteFirstPart", "@dk.dic", "diskenheder", "disk enheder", "compounds"},
+        {"SwedishNoDefiniteFirstPart", "@se.dic", "Mittenklicka på internetanvändares",
+         "Mittenklicka på internet användares", "compounds; ?mittenklicka"},
         // A first part that is a word of its own reading as another stays joined (mine: "my"; fjern
         // indhold: "remove content"; rikt belopp: "rich amount").
         {"DanishWordsAsPrefixes", "@dk.dic", "fjernindhold mineindgangen blåagtige",
