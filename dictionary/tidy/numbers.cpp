@@ -217,6 +217,8 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
     const OneBeforeNoun& one = *language->oneBeforeNoun;
     std::string_view next = state.after.substr(1);
     next = next.substr(0, next.find(' '));
+    // The first of words joined by a slash (1 foto/vídeo: una foto).
+    next = next.substr(0, next.find('/'));
     const size_t end = coreOf(next).second;
     const std::u32string letters = decode(next.substr(0, end));
     if (letters.empty() || !std::all_of(letters.begin(), letters.end(), isLetter) ||

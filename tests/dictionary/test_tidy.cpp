@@ -625,6 +625,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // not before a word that joins, nor after one that names what it numbers.
         {"ItalianOneBeforeANoun", "@it.dic", "perde 1 PF, 1 spada e 1 zaino, 0,1 e 2, versione 1 nuova",
          "perde un PF, una spada e uno zaino, zero, uno e due, versione uno nuova", "numbers x6"},
+        // The commonest nouns whose ending tells the other gender, French's analysis, and the
+        // first of words joined by a slash.
+        {"SpanishAndFrenchGenders", "@es.dic", "1 programa, 1 foto/vídeo y 1 casa",
+         "un programa, una foto barra oblicua vídeo y una casa", "numbers x2; separators; numbers"},
+        {"FrenchGenderFromAnalysis", "@fr.dic", "importer 1 photo et 1 système", "importer une photo et un système",
+         "numbers x2"},
         {"SwedishOneBeforeANoun", "@se.dic", "1 fil och 1 svärd, 1 äpple", "en fil och ett svärd, ett äpple",
          "numbers x3"},
         {"GermanOneBeforeANoun", "@de_neu.dic", "1 Datei und 1 Schwert", "eine Datei und ein Schwert",
