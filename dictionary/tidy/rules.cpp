@@ -85,6 +85,11 @@ bool State::readsAsWord(std::string_view ending) const {
     return letters.size() == 1 ? isOneLetterWord(letters[0]) : known(ending);
 }
 
+const Morphology* State::englishMorphology() const {
+    const Language* english = languageFor("en");
+    return morphology_ && english && language_ != english ? Morphology::of(*english) : nullptr;
+}
+
 bool State::capitalisesNouns() const {
     return language_ && (language_->capitalisesNouns || lineCapitalisesNouns);
 }

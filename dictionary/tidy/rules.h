@@ -36,6 +36,9 @@ class State {
     const SymbolWords* symbols() const; // nothing for no known language
     // The language's morphology; nothing when it has none or its files are missing.
     const Morphology* morphology() const { return morphology_; }
+    // English's, where the language is another one: an untranslated message is English as a
+    // rule, and a loan too.
+    const Morphology* englishMorphology() const;
     // A rule may put another word in place of this one: the language's morphology does not
     // know it as typed. Without one, nothing tells a typo from a word the dictionary lacks.
     bool mayReplace(std::string_view word) const;

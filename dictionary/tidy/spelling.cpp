@@ -168,9 +168,7 @@ namespace {
 bool lineInOtherLanguage(State& state) {
     constexpr int FewWords = 5;
     const Morphology* morphology = state.morphology();
-    const Language* english = languageFor("en");
-    const Morphology* englishMorphology =
-        morphology && english && state.language() != english ? Morphology::of(*english) : nullptr;
+    const Morphology* englishMorphology = state.englishMorphology();
     if (!englishMorphology)
         return false;
     // Words of two letters or more with a vowel, no abbreviations (rgb, UK); English ones are

@@ -670,22 +670,23 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
 
 } // namespace
 
+// The words a split of the piece makes, without what stands before and after its core.
+std::vector<std::string_view> partsOf(const std::string& piece, const std::string& split) {
+    const auto [first, last] = coreOf(piece);
+    return splitBlanks(std::string_view(split).substr(first, split.size() - first - (piece.size() - last)));
+}
+
 // An English word that the language does not know (tethering, discharges) is a loan, whole:
 // cut, it reads as this language's words (tet hering). Not an English compound cut into its
 // English words (touch screen).
 bool englishWordCut(State& state, const std::string& piece, const std::string& split) {
-    const Language* english = languageFor("en");
-    const Morphology* morphology = state.morphology();
-    if (!morphology || !english || state.language() == english)
-        return false;
-    const Morphology* englishMorphology = Morphology::of(*english);
+    const Morphology* englishMorphology = state.englishMorphology();
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
-    if (!englishMorphology || morphology->knows(core) ||
+    if (!englishMorphology || state.morphology()->knows(core) ||
         !(englishMorphology->knowsAsTyped(core) || englishMorphology->knowsAsTyped(toLower(core))))
         return false;
-    const std::string_view parts = std::string_view(split).substr(first, split.size() - first - (piece.size() - last));
-    const std::vector<std::string_view> words = splitBlanks(parts);
+    const std::vector<std::string_view> words = partsOf(piece, split);
     return std::any_of(words.begin(), words.end(), [&](std::string_view word) {
         return decode(word).size() < 3 || !englishMorphology->knowsAsTyped(toLower(word));
     });
@@ -698,9 +699,8 @@ std::string wholeFirstParts(State& state, const std::string& piece, const std::s
     const Morphology* morphology = state.morphology();
     if (!morphology)
         return split;
-    const auto [first, last] = coreOf(piece);
-    const std::string_view parts = std::string_view(split).substr(first, split.size() - first - (piece.size() - last));
-    const std::vector<std::string_view> words = splitBlanks(parts);
+    const size_t first = coreOf(piece).first, last = coreOf(piece).second;
+    const std::vector<std::string_view> words = partsOf(piece, split);
     std::string out = split.substr(0, first);
     for (size_t i = 0; i < words.size(); ++i) {
         std::string word(words[i]);
@@ -750,8 +750,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if (core.size() < 2 || !isUpperCase(core[0]) || isUpperCase(core[1]))
         return split;
     const Morphology* morphology = state.morphology();
-    const std::vector<std::string_view> words =
-        splitBlanks(std::string_view(*split).substr(first, split->size() - first - (piece.size() - last)));
+    const std::vector<std::string_view> words = partsOf(piece, *split);
     if (state.sentenceStart && (!morphology || morphology->knowsAsTyped(words.back())))
         return split;
     std::string result = split->substr(0, first);
