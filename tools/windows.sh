@@ -79,10 +79,6 @@ echo "Windows build: $out ($(du -sh "$stage" | cut -f1) program folder," \
     "Talvora $((built - toolchain_done)) s"
 
 if $test; then
-    # One Wine server for the whole run: tests in parallel start many Wine processes, and one
-    # started while the server of the last is shutting down may fail without a word.
-    /usr/lib/wine/wineserver -p
-    trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
     # QtTest programs need a display even for console tests.
     xvfb-run -a -s "-screen 0 1280x1024x24" \
         ctest --test-dir "$out" --output-on-failure --timeout 600 -j "$jobs"
