@@ -173,7 +173,7 @@ constexpr std::u32string_view dutchLinks[] = {U"s", U"e", U"en", U"er"};
 constexpr std::u32string_view nordicLinks[] = {U"s"};
 constexpr std::string_view nordicDefinites[] = {"en", "et"};
 constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}, {U"s", U"e"}};
-constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}, {U"s", U"e"}};
+constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}, {U"u", U"a"}, {U"s", U"e"}};
 constexpr std::string_view polishJoined[] = {"pół"};
 constexpr std::string_view danishSuffixes[] = {"bar",  "bare", "lig",   "lige",  "ligt", "hed",
                                                "heden", "som", "somme", "somt", "ene",  "erne",
@@ -450,7 +450,8 @@ const std::vector<Language>& languageTable() {
          .hunspell = "sv_SE", .ordinals = swedishOrdinals, .linkingElements = nordicLinks,
          .definiteEndings = nordicDefinites, .symbols = &swedishSymbols,
          .buildsCompounds = true, .keysForMarkedLetters = true, .joinsThreeConsonantsAsTwo = true,
-         .compoundForms = swedishForms, .wholeCompoundParts = true, .suffixWords = swedishSuffixes,
+         .compoundForms = swedishForms, .wholeCompoundParts = true, .infinitiveEnding = "a",
+         .suffixWords = swedishSuffixes,
          .adjectiveSuffixes = swedishAdjectives,
          .prefixWords = swedishPrefixes, .oneLetterWords = U"iåö", .nameEndings = swedishEndings,
          .months = swedishMonths, .dayRuleSet = "%spellout-ordinal-reale",

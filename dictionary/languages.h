@@ -174,7 +174,7 @@ struct Language {
     bool wholeCompoundParts = false;
     // Words written joined to the next one that read the same apart (pół: półobrotu).
     std::span<const std::string_view> joinedWords = {};
-    // How its verbs' dictionary forms end (pl: robić, cs: mluvit) and its participles (-ny, -ący): the
+    // How its verbs' dictionary forms end (pl: robić, cs: mluvit, sv: styra) and its participles (-ny, -ący): the
     // negation prefix denies a participle, as it was written apart before (nie obsługiwany).
     std::string_view infinitiveEnding = {};
     std::span<const std::string_view> participleEndings = {};

@@ -692,9 +692,12 @@ bool englishWordCut(State& state, const std::string& piece, const std::string& s
     });
 }
 
-// A part in the form a word takes only inside a compound (användar, skiv), as that word
-// (användare databas, skiva program): alone, the reader takes the form for no word or another.
-std::string wholeFirstParts(State& state, const std::string& piece, const std::string& split) {
+// A part in the form a word takes only inside a compound (användar, skiv, ritplatte), as
+// that word (användare databas, skiva program, ritplatta läge): alone, the reader takes the
+// form for no word or another. So too a verb's form that is a noun's inside a compound
+// (utvecklar, "develops": utvecklare skript). A part that stays no word (förhands) or that
+// reads as a verb's command (sök processen, "search the process") makes no split.
+std::optional<std::string> wholeFirstParts(State& state, const std::string& piece, const std::string& split) {
     const Language* language = state.language();
     const Morphology* morphology = state.morphology();
     if (!morphology)
@@ -704,18 +707,35 @@ std::string wholeFirstParts(State& state, const std::string& piece, const std::s
     std::string out = split.substr(0, first);
     for (size_t i = 0; i < words.size(); ++i) {
         std::string word(words[i]);
-        if (i + 1 < words.size() && !morphology->knowsAsTyped(word) && !morphology->knowsAsTyped(toLower(word))) {
+        const std::string lower = toLower(word);
+        if (i + 1 < words.size() && !morphology->knowsAsTyped(word) && !morphology->knowsAsTyped(lower)) {
             const std::u32string letters = decode(word);
+            bool whole = false;
             for (const CompoundForm& form : language->compoundForms) {
                 if (!std::u32string_view(letters).ends_with(form.part))
                     continue;
-                const std::string whole =
+                const std::string candidate =
                     encode(letters.substr(0, letters.size() - form.part.size()) + std::u32string(form.word));
-                if (state.known(toLower(whole)) && morphology->knows(toLower(whole))) {
-                    word = whole;
+                if (state.known(toLower(candidate)) && morphology->knows(toLower(candidate))) {
+                    word = candidate;
+                    whole = true;
                     break;
                 }
             }
+            if (!whole)
+                return std::nullopt;
+        } else if (i + 1 < words.size() && !language->infinitiveEnding.empty()) {
+            const std::vector<std::string> stems = morphology->stems(lower);
+            auto stemIs = [&](const std::string& stem) {
+                return std::find(stems.begin(), stems.end(), stem) != stems.end();
+            };
+            if (!stemIs(lower) && stemIs(lower + std::string(language->infinitiveEnding)))
+                return std::nullopt;
+            // The present of a verb in -ar is the form its doer's noun in -are takes.
+            const std::string doer = lower + "e";
+            if (!stemIs(lower) && lower.ends_with('r') && stemIs(lower.substr(0, lower.size() - 1)) &&
+                state.known(doer) && morphology->knowsAsTyped(doer))
+                word = withCapitalsOf(decode(word), decode(doer));
         }
         out += (i ? " " : "") + word;
     }

@@ -291,8 +291,9 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
     const char* other = "gränssnitt komponenten hond mand hok boek winkel ne vyléčitelná nemoc "
                         "mappe mappes søgninger øgninger af maksimeret urologové "
                         "nie wykrywalnego farb raum mur dock beicht spiegel kärn bibliotek "
-                        "användar gränssnitt partition ering verktyg kvinno överskottet obsługiwany zgorszy "
-                        "pół obrotu samhälls moralen dodici mila cinquanta quattro sotto chiave "
+                        "användar användare gränssnitt partition ering verktyg kvinno kvinna kärna överskottet "
+                        "obsługiwany zgorszy "
+                        "pół obrotu samhälls samhälle moralen dodici mila cinquanta quattro sotto chiave "
                         "milledue centosessanta start bara";
     check(w, {
         // Parts of three letters or more, never more than forty letters: misspellings do not
@@ -323,8 +324,8 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         // Where the language names the last part, the split ends with it (not mappes øgninger);
         // no part of two letters (af maksimeret), no fragment (partition ering).
         // A part in the form it takes only in a compound, where the language knows the word:
-        // as its analysis cuts it (Farb raum, kärn bibliotek) or by the language's rules
-        // (Beicht spiegel, användar gränssnitt, kvinno överskottet); never in a word it does
+        // as its analysis cuts it (Farb raum, kärn: kärna bibliotek) or by the language's rules
+        // (Beicht spiegel, användar: användare gränssnitt); never in a word it does
         // not know (Murdock), nor a middle part it does not name (partition ering verktyg), nor
         // a last part that is an ending too, where the language does not name it (start bara).
         {"GermanCompoundForms", "de", "Farbraum Beichtspiegel Murdock", "Farb Raum Beicht Spiegel Murdock",
@@ -332,7 +333,7 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         {"SwedishCompoundForms", "sv",
          "kärnbibliotek användargränssnitt kvinnoöverskottet samhällsmoralen partitioneringsverktyg "
          "startbara",
-         "kärn bibliotek användar gränssnitt kvinno överskottet samhälls moralen partitioneringsverktyg "
+         "kärna bibliotek användare gränssnitt kvinna överskottet samhälle moralen partitioneringsverktyg "
          "startbara",
          "compounds x4; ?partitioneringsverktyg; ?startbara"},
         // An English word the language lacks is a loan, not its words (tet hering); an
@@ -341,9 +342,16 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         {"LoansAndDoubtfulParts", "@nl.dic", "tethering pauzestandfunctie", "tethering pauzestandfunctie",
          "?tethering(betering gathering kettering); ?pauzestandfunctie"},
         {"EnglishAdjectivesInAble", "@eng.dic", "refreshable", "refreshable", "?refreshable"},
-        // Swedish writes such a part apart as its word, where the dictionary has it.
-        {"SwedishWholeParts", "@se.dic", "användardatabas skivbränningsprogram kvinnoöverskottet",
-         "användare databas skiva brännings program kvinna överskottet", "compounds x3"},
+        // Swedish writes such a part apart as its word, where the dictionary has it, and a
+        // verb's present as its doer (utvecklare skript). A part that stays no word (förhands)
+        // or reads as a command (styr platta, "steer plate") makes no split.
+        {"SwedishWholeParts", "@se.dic",
+         "användardatabas skivbränningsprogram kvinnoöverskottet hårdvaruknappar utvecklarskript "
+         "förhandsvisningar styrplatta sökprocessen",
+         "användare databas skiva brännings program kvinna överskottet hårdvara knappar utvecklare skript "
+         "förhandsvisningar styrplatta sökprocessen",
+         "compounds x5; ?förhandsvisningar(förhandsvisning förhandsvisningen förhandsvisnings); "
+         "?styrplatta(styrplattan startplatta stegplatta); ?sökprocessen"},
         // A number written as one word, where the language cuts no other word it knows.
         // Never a cut that reads as another sum (milledue centosessanta for 1260).
         {"ItalianNumberWords", "it", "dodicimila cinquantaquattro sottochiave milleduecentosessanta",
@@ -806,7 +814,7 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         // word's stem ending with a word the last part is a form of (kraftåtgärd: åtgärder).
         {"Swedish", "@se.dic", "gränssnittskomponenten partitioneringen invandrargrupperna "
          "kraftåtgärder nätverksgränssnitt prästsläkterna förinställningarna",
-         "gränssnitts komponenten partitioneringen invandrar grupperna kraft åtgärder nätverks "
+         "gränssnitts komponenten partitioneringen invandrare grupperna kraft åtgärder nätverks "
          "gränssnitt prästsläkterna förinställningarna",
          "compounds x4; ?partitioneringen; ?prästsläkterna(prästsläkten prästsläkter); "
          "?förinställningarna(föreställningarna förställningarna)"},
