@@ -281,15 +281,17 @@ constexpr std::string_view germanSuffixes[] = {"bar",   "bare",  "lich",  "liche
                                                "des",   "und",   "oder"};
 constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "liga", "ligt",
                                                 "het", "heten", "erna", "arna", "orna"};
-constexpr std::string_view danishAdjectives[] = {"bar",  "bare",  "lig",   "lige",
-                                                 "ligt", "agtig", "agtige", "agtigt"};
-constexpr std::string_view dutchAdjectives[] = {"baar", "bare", "lijk", "lijke"};
-constexpr std::string_view englishAdjectives[] = {"able", "ible", "ably", "ibly"};
-constexpr std::string_view germanAdjectives[] = {"bar", "bare", "lich", "liche"};
+// With the ending of "without" (diskless is no disk less, Diskløs no Dis kløs).
+constexpr std::string_view danishAdjectives[] = {"bar",  "bare",  "lig",   "lige",  "ligt",
+                                                 "agtig", "agtige", "agtigt", "løs", "løse"};
+constexpr std::string_view dutchAdjectives[] = {"baar", "bare", "lijk", "lijke", "loos", "loze"};
+constexpr std::string_view englishAdjectives[] = {"able", "ible", "ably", "ibly", "less"};
+constexpr std::string_view germanAdjectives[] = {"bar", "bare", "lich", "liche", "los", "lose"};
 // With the participle's endings: svingandes is no sving andes, "swing spirits".
 constexpr std::string_view swedishAdjectives[] = {"bar",  "bara",  "bart",  "lig",   "liga",
                                                   "ligt", "andes", "ande",  "endes", "ende",
-                                                  "aktig", "aktiga", "aktigt", "lik", "lika", "likt"};
+                                                  "aktig", "aktiga", "aktigt", "lik", "lika", "likt",
+                                                  "lös", "lösa", "löst"};
 constexpr std::string_view polishParticiples[] = {
     "ny",  "na",  "ne",  "nego",  "nej",  "nemu",  "nym",  "nych",  "nymi",  "ną",
     "ty",  "ta",  "te",  "tego",  "tej",  "temu",  "tym",  "tych",  "tymi",  "tą",

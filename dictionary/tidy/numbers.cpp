@@ -890,11 +890,39 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += std::string(dot) + " x" + s.text.substr(to);
                 continue;
             }
-            // A slash between a number and a word is said, as between two words (A4/Letter).
-            if (const std::u32string word = decode(std::string_view(s.text).substr(from, to - from));
-                k > 0 && from == 1 && s.text[0] == '/' && symbols && word.size() >= 3 &&
-                std::all_of(word.begin(), word.end(), isLetter) && state.allKnown(symbols->slash))
+            // A slash between a number and a word is said, as between two words (A4/Letter,
+            // NT/2000/XP); not in a name of two letters and a digit (PS/2, OS/2).
+            const std::u32string word = decode(std::string_view(s.text).substr(from, to - from));
+            const bool slashWord = symbols && word.size() >= 2 && std::all_of(word.begin(), word.end(), isLetter) &&
+                                   state.allKnown(symbols->slash);
+            if (slashWord && k > 0 && from == 1 && s.text[0] == '/')
                 out += std::string(symbols->slash) + ' ';
+            const bool slashAfter = slashWord && to + 1 == s.text.size() && s.text[to] == '/' && isNumber(k + 1) &&
+                                    (word.size() >= 3 || segments[k + 1].number.whole.size() >= 2);
+            // Words between numbers with slashes of their own (2000/XP/Vista/7): each said.
+            if (const std::string_view inner = std::string_view(s.text).substr(from, to - from);
+                symbols && k > 0 && k + 1 < segments.size() && inner.find('/') != std::string_view::npos &&
+                state.allKnown(symbols->slash)) {
+                std::string words;
+                for (size_t at = 0; at <= inner.size();) {
+                    const size_t slash = std::min(inner.find('/', at), inner.size());
+                    const std::string_view part = inner.substr(at, slash - at);
+                    at = slash + 1;
+                    const std::u32string partLetters = decode(part);
+                    std::optional<std::string> read;
+                    if (partLetters.size() >= 2 && std::all_of(partLetters.begin(), partLetters.end(), isLetter))
+                        read = state.known(part) ? std::optional(std::string(part)) : spellAbbreviation(state, std::string(part));
+                    if (!read)
+                        return std::nullopt;
+                    words += (words.empty() ? "" : " " + std::string(symbols->slash) + ' ') + *read;
+                }
+                if (from == 1 && s.text[0] == '/')
+                    out += std::string(symbols->slash) + ' ';
+                out += words;
+                if (to + 1 == s.text.size() && s.text[to] == '/')
+                    out += ' ' + std::string(symbols->slash);
+                continue;
+            }
             if (state.known(s.text)) {
                 // A word joined to a number by a hyphen stands apart (15-Puzzle: fifteen
                 // Puzzle; UTF-8: UTF eight), keeping what begins or ends the piece.
@@ -911,6 +939,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             } else {
                 return std::nullopt;
             }
+            if (slashAfter)
+                out += ' ' + std::string(symbols->slash);
             continue;
         }
         // An ordinal (3rd, 1er, 2ª) reads as one: "third", not "three rd".
@@ -1025,14 +1055,22 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         }
         // After a full stop read as a word, a run longer than a year is a decimal's digits
         // (45.436845 where a comma marks decimals), not an amount of its own.
-        // Three digits or more joined to an abbreviation name a standard or a model (RFC822,
-        // MT940, ISO-8859-15): said digit by digit, not as an amount.
+        // Three digits or more joined to an abbreviation or a short name name a standard, a
+        // model or a code (RFC822, MT940, ISO-8859-15, H.264, i386, vt102, 0x800): said digit
+        // by digit, not as an amount.
+        // Not one capital alone, a model's letter whose number is said as one (F-117, E313).
         auto capitals = [&](size_t i) {
             std::string_view t = segments[i].text;
-            if (t.ends_with('-'))
+            const bool dot = t.ends_with('.');
+            if (t.ends_with('-') || dot)
                 t.remove_suffix(1);
-            return !segments[i].separatorsOnly && t.size() >= 2 &&
-                   std::all_of(t.begin(), t.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+            auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+            auto small = [](char c) { return c >= 'a' && c <= 'z'; };
+            return !segments[i].separatorsOnly && !t.empty() &&
+                   ((t.size() >= 2 && std::all_of(t.begin(), t.end(), capital)) ||
+                    (t.size() <= 2 && (i == 0 || segments[i - 1].separatorsOnly || segments[i - 1].text == "0") &&
+                     (dot || std::any_of(t.begin(), t.end(), small)) &&
+                     std::all_of(t.begin(), t.end(), [&](char c) { return capital(c) || small(c); })));
         };
         // A year (IDNA2008) and a round number (JPEG2000) are said as numbers.
         const bool yearOrRound = (digits.size() == 4 && digits >= "1900" && digits <= "2030") ||
@@ -1056,8 +1094,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                             s.number.decimals.empty() && k + 2 < segments.size() && segments[k + 1].text == "." &&
                             isNumber(k + 2) && segments[k + 2].number.whole.size() <= 2 &&
                             (k + 3 == segments.size() || segments[k + 3].separatorsOnly);
-        const bool code = digits.size() >= 3 && s.number.decimals.empty() &&
-                          (((k >= 1 && capitals(k - 1)) || afterBody()) || dotted) && !yearOrRound;
+        const bool hex = k >= 2 && segments[k - 1].text == "x" && segments[k - 2].text == "0";
+        const bool code = (digits.size() >= 3 && s.number.decimals.empty() &&
+                           (((k >= 1 && capitals(k - 1)) || afterBody()) || dotted) && !yearOrRound) ||
+                          (hex && digits.size() >= 2);
         std::optional<std::string> words =
             date                                    ? datePart(state, digits, k == 4)
             : (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)

@@ -175,7 +175,7 @@ bool lineInOtherLanguage(State& state) {
     // those this language does not know, or knows only as its compounds (dis charges, kno
     // wing) that the dictionary lacks. The first few tell a long line's language.
     constexpr int Sample = 40;
-    int words = 0, englishWords = 0;
+    int words = 0, englishWords = 0, ownWords = 0;
     for (const std::string_view word : splitBlanks(state.line)) {
         if (words == Sample)
             break;
@@ -194,8 +194,11 @@ bool lineInOtherLanguage(State& state) {
         if (!asTyped.empty() && (!morphology->knowsAsTyped(asTyped) ||
                                  (!state.known(lower) && morphology->analyse(asTyped).compound)))
             ++englishWords;
+        else if (asTyped.empty() && (morphology->knowsAsTyped(core) || morphology->knowsAsTyped(lower)))
+            ++ownWords;
     }
-    return words >= FewWords && 2 * englishWords > words;
+    // Or where the words both know (for, in, is) leave few of the rest this language's.
+    return words >= FewWords && (2 * englishWords > words || (englishWords >= 2 && englishWords > 3 * ownWords));
 }
 
 } // namespace

@@ -256,6 +256,39 @@ constexpr std::string_view combiningForms[] = {
     "audio", "radio", "bio",    "geo",   "eko",   "eco",    "termo",  "elektro", "hydro",
     "idro",  "nowo",  "mini",   "maxi"};
 
+// A word the language does not know that a letter dropped, doubled or swapped with the next
+// makes one it knows as a word of its own (normallt: normalt) is a slip for that word, which
+// the dictionary may lack: cut, it reads as other words (norm allt). Not one of its
+// compounds: where words are joined, most words are a letter from one (Hackerkrieg: Ackerkrieg);
+// nor the last letter, an ending that the language may lack for a word (Terminaltyps).
+bool slipOfKnownWord(const Morphology& morphology, const std::string& lower) {
+    const std::u32string letters = decode(lower);
+    auto knows = [&](const std::u32string& variant) {
+        const std::string word = encode(variant);
+        if (!morphology.knows(word))
+            return false;
+        const Morphology::Analysis analysis = morphology.analyse(word);
+        return analysis.simple && !analysis.compound;
+    };
+    for (size_t i = 0; i + 1 < letters.size(); ++i) {
+        std::u32string variant = letters;
+        variant.erase(i, 1);
+        if (knows(variant))
+            return true;
+        variant = letters;
+        variant.insert(i, 1, letters[i]);
+        if (knows(variant))
+            return true;
+        if (i + 2 < letters.size() && letters[i] != letters[i + 1]) {
+            variant = letters;
+            std::swap(variant[i], variant[i + 1]);
+            if (knows(variant))
+                return true;
+        }
+    }
+    return false;
+}
+
 std::optional<std::string> compoundParts(State& state, const std::string& piece, bool& named) {
     // Named apart: the lambdas below use them, which structured bindings do not allow everywhere.
     const auto coreSpan = coreOf(piece);
@@ -663,7 +696,7 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
                word.starts_with(firstPart) &&
                state.known(encode(std::u32string_view(word).substr(firstPart.size())));
     });
-    if ((!near.empty() && !sameCompound) || slip(*split))
+    if ((!near.empty() && !sameCompound) || slip(*split) || (!knownWord && slipOfKnownWord(*morphology, lower)))
         return std::nullopt;
     return split;
 }
@@ -676,20 +709,22 @@ std::vector<std::string_view> partsOf(const std::string& piece, const std::strin
     return splitBlanks(std::string_view(split).substr(first, split.size() - first - (piece.size() - last)));
 }
 
-// An English word that the language does not know (tethering, discharges) is a loan, whole:
-// cut, it reads as this language's words (tet hering). Not an English compound cut into its
-// English words (touch screen).
-bool englishWordCut(State& state, const std::string& piece, const std::string& split) {
+// An English word that the language does not know (tethering, discharges, restart) is a
+// loan, whole: cut, it reads as this language's words (tet hering) or as other English ones
+// (rest art). One that English writes apart (framebuffer: frame buffer) is not such a word.
+// Where nouns take capitals, a word in small letters that the language knows only with one
+// (restart beside Restart) is not the language's.
+bool englishWordCut(State& state, const std::string& piece) {
     const Morphology* englishMorphology = state.englishMorphology();
+    const Morphology* morphology = state.morphology();
+    const Language* language = state.language();
+    if (!englishMorphology || !morphology || !language)
+        return false;
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
-    if (!englishMorphology || state.morphology()->knows(core) ||
-        !(englishMorphology->knowsAsTyped(core) || englishMorphology->knowsAsTyped(toLower(core))))
-        return false;
-    const std::vector<std::string_view> words = partsOf(piece, split);
-    return std::any_of(words.begin(), words.end(), [&](std::string_view word) {
-        return decode(word).size() < 3 || !englishMorphology->knowsAsTyped(toLower(word));
-    });
+    const bool own = language->listsNounsWithCapitals ? morphology->knowsAsTyped(core) : morphology->knows(core);
+    return !own &&
+           (englishMorphology->knowsAsTyped(core) || englishMorphology->knowsAsTyped(toLower(core)));
 }
 
 // A part in the form a word takes only inside a compound (användar, skiv, ritplatte), as
@@ -755,7 +790,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if (named && split && !twoLongParts(*split))
         return std::nullopt;
     const Language* language = state.language();
-    if (split && englishWordCut(state, piece, *split))
+    if (split && englishWordCut(state, piece))
         return std::nullopt;
     if (split && language && language->wholeCompoundParts)
         return wholeFirstParts(state, piece, *split);

@@ -342,6 +342,12 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         {"LoansAndDoubtfulParts", "@nl.dic", "tethering pauzestandfunctie", "tethering pauzestandfunctie",
          "?tethering(betering gathering kettering); ?pauzestandfunctie"},
         {"EnglishAdjectivesInAble", "@eng.dic", "refreshable", "refreshable", "?refreshable"},
+        // Nor with "without" (disk less, Dis kløs); nor an English word the language knows
+        // only with a capital (rest art), nor a slip of a word the language knows (norm allt).
+        {"AdjectivesWithout", "@eng.dic", "diskless", "diskless", "?diskless(distress dustless listless)"},
+        {"DanishAdjectivesWithout", "@dk.dic", "Diskløs", "Diskløs", "?diskløs(diskens diskers diskes)"},
+        {"EnglishWordInGerman", "@de_neu.dic", "Dienst restart", "Dienst restart", "?restart(erspart erstarb erstarbt)"},
+        {"SlipOfAWordTheLanguageKnows", "@se.dic", "som normallt", "som normallt", "?normallt(normalt anormalt formellt)"},
         // Swedish writes such a part apart as its word, where the dictionary has it, and a
         // verb's present as its doer (utvecklare skript). A part that stays no word (förhands)
         // or reads as a command (styr platta, "steer plate") makes no split.
@@ -420,6 +426,9 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         // one typed without any accents is the language's (uzywalby: używałby).
         {"NoAccentsInALineOfAnotherLanguage", "@dk.dic", "how text files are handled, and the trash behavior",
          "how text files are handled, and the trash behavior", "?handled(handle handlede handlee)"},
+        // Also where most of its words are the language's too (for, in, is, The).
+        {"NoAccentsInAnEnglishLineOfSharedWords", "@se.dic", "The default for serial console in debian-installer",
+         "The default for serial console in debian-installer", "?debianinstaller"},
         {"AccentsInALineTypedWithoutThem", "@pl.dic", "Twoj gorion uzywalby debiana.",
          "Twoj gorion używałby debiana.", "accents; ?gorion(gordon gorgon goriot)"},
         {"LettersOfTheirOwnInAShortLine", "@se.dic", "Sparning misslyckades", "Sparning misslyckades",
@@ -550,6 +559,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "soubor příklad tečka txt v /home lomeno honza lomeno Výsledky tečka pdf, x tečka txt, tečka skrytý "
          "tečka txt", "addresses x4"},
         {"PolishSlashBesideANumber", "@pl.dic", "A4/Letter, PS/2", "A cztery ukośnik Letter, PS dwa", "numbers x2"},
+        {"CzechSlashesBetweenNamesAndNumbers", "@Czech.dic", "Windows NT/2000/XP/Vista/7",
+         "Windows NT lomeno dva tisíce lomeno XP lomeno Vista lomeno sedm", "numbers"},
         // A standard's number before a full stop that is no decimal mark, digit by digit.
         {"DanishStandardsNumber", "@dk.dic", "wifi eller 802.11", "wifi eller otte nul to punktum elleve", "numbers"},
         // No slash after a scheme.
@@ -712,6 +723,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishCodesDigitByDigit", "@eng.dic", "RFC822, ISO-8859-15, IDNA2008, JPEG2000, ISO 8601, ISO 9000",
          "RFC eight two two, ISO eight eight five nine dash fifteen, IDNA two thousand eight, "
          "JPEG two thousand, ISO eight six zero one, ISO nine thousand", "numbers x6"},
+        // So is one after a short name in small letters, a letter and its full stop, and a
+        // hexadecimal number; not after one capital, a model's letter (F-117).
+        {"EnglishModelsAndHexDigitByDigit", "@eng.dic", "vt102, H.264, 0x800-0x8ff, F-117",
+         "vt one zero two, H two six four, zero x eight zero zero dash zero x eight ff, F one hundred seventeen",
+         "numbers x4"},
         {"DutchUnitsBeforeTens", "@nl.dic", "723 dingen", "zeven honderd drie en twintig dingen", "numbers"},
         {"SwedishOrdinals", "@se.dic", "den 1:a och 3:e", "den första och tredje", "numbers x2"},
         // A pair of decimals stays a pair, and a long run after a full stop read as a word is
