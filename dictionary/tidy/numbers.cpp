@@ -941,6 +941,14 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             }
             if (slashAfter)
                 out += ' ' + std::string(symbols->slash);
+            // A section's letter keeps its dot (B.2.2: B point two point two).
+            if (symbols && to - from <= 2 && std::string_view(s.text).substr(to) == "." && isNumber(k + 1) &&
+                (!segments[k + 1].number.decimals.empty() ||
+                 (k + 3 < segments.size() && segments[k + 2].text == "." && isNumber(k + 3)))) {
+                const std::string_view dot = symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
+                if (state.allKnown(dot))
+                    out += ' ' + std::string(dot);
+            }
             continue;
         }
         // An ordinal (3rd, 1er, 2ª) reads as one: "third", not "three rd".

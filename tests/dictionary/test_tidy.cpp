@@ -724,10 +724,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "RFC eight two two, ISO eight eight five nine dash fifteen, IDNA two thousand eight, "
          "JPEG two thousand, ISO eight six zero one, ISO nine thousand", "numbers x6"},
         // So is one after a short name in small letters, a letter and its full stop, and a
-        // hexadecimal number; not after one capital, a model's letter (F-117).
-        {"EnglishModelsAndHexDigitByDigit", "@eng.dic", "vt102, H.264, 0x800-0x8ff, F-117",
-         "vt one zero two, H two six four, zero x eight zero zero dash zero x eight ff, F one hundred seventeen",
-         "numbers x4"},
+        // hexadecimal number; not after one capital, a model's letter (F-117). A section's
+        // letter keeps its dot.
+        {"EnglishModelsAndHexDigitByDigit", "@eng.dic", "vt102, H.264, 0x800-0x8ff, F-117, B.2.2",
+         "vt one zero two, H two six four, zero x eight zero zero dash zero x eight ff, F one hundred seventeen, "
+         "B point two point two",
+         "numbers x5"},
         {"DutchUnitsBeforeTens", "@nl.dic", "723 dingen", "zeven honderd drie en twintig dingen", "numbers"},
         {"SwedishOrdinals", "@se.dic", "den 1:a och 3:e", "den första och tredje", "numbers x2"},
         // A pair of decimals stays a pair, and a long run after a full stop read as a word is
