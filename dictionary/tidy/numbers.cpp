@@ -845,9 +845,11 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         if ((s.text == "-" || s.text == "\u2013") && dashes == 1) {
             const std::string& from = segments[k - 1].number.whole;
             const std::string& to = segments[k + 1].number.whole;
+            // A year's span may end in its last two digits (1994-98).
+            const bool shortEnd = from.size() == 4 && to.size() == 2 && lessThan(from.substr(2), to);
             const bool code = (k >= 2 && !segments[k - 2].separatorsOnly) ||
                               (to.size() > 1 && to[0] == '0') ||
-                              (from.size() >= 3 && lessThan(to, from));
+                              (from.size() >= 3 && lessThan(to, from) && !shortEnd);
             return code ? symbols->dash : symbols->range;
         }
         return {};

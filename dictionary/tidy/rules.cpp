@@ -21,6 +21,7 @@ const std::vector<Rule>& rules() {
         {"number signs", readNumberSign},
         {"fractions", readFraction},
         {"arithmetic", readArithmetic},
+        {"ranges", readRangeDash},
         {"symbols", spellSymbols},
         {"arrows", readArrows},
         {"addresses", readAddress},

@@ -131,6 +131,7 @@ std::optional<std::string> readPhoneNumber(State&, const std::string& piece);
 std::optional<std::string> readNumberSign(State&, const std::string& piece);
 std::optional<std::string> readFraction(State&, const std::string& piece);
 std::optional<std::string> readArithmetic(State&, const std::string& piece);
+std::optional<std::string> readRangeDash(State&, const std::string& piece);
 std::optional<std::string> readArrows(State&, const std::string& piece);
 std::optional<std::string> spellSymbols(State&, const std::string& piece);
 std::optional<std::string> readAddress(State&, const std::string& piece);

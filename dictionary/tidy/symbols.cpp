@@ -414,6 +414,27 @@ std::optional<std::string> readNumberSign(State& state, const std::string& piece
     return encode(text.substr(0, first)) + words + encode(text.substr(last));
 }
 
+// A piece standing alone between two numbers (3 × 4, (6) ÷ (2), 2004 – 2023).
+static bool betweenNumbers(const State& state) {
+    std::string_view before = state.before;
+    while (!before.empty() && before.back() == ' ')
+        before.remove_suffix(1);
+    const std::string_view next = nextPiece(state);
+    auto ends = [](char c) { return isAsciiDigit(c) || c == ')'; };
+    auto starts = [](char c) { return isAsciiDigit(c) || c == '('; };
+    return !before.empty() && !next.empty() && ends(before.back()) && starts(next[0]);
+}
+
+// An en dash alone between two numbers is a range's (2004 – 2023: "two thousand four to two
+// thousand twenty three"): dropped as punctuation, the two would read as one list.
+std::optional<std::string> readRangeDash(State& state, const std::string& piece) {
+    const SymbolWords* symbols = state.symbols();
+    if (!symbols || piece != "\u2013" || symbols->range.empty() || !betweenNumbers(state) ||
+        !state.allKnown(symbols->range))
+        return std::nullopt;
+    return std::string(symbols->range);
+}
+
 // × and ÷ between two numbers as the language's words: "3×3" is "3 times 3", "(6 × 5)"
 // "(6 times 5)", "15÷100" "15 divided by 100"; the numbers are the number rule's.
 std::optional<std::string> readArithmetic(State& state, const std::string& piece) {
@@ -428,13 +449,7 @@ std::optional<std::string> readArithmetic(State& state, const std::string& piece
     const std::u32string text = decode(piece);
     if (text.size() == 1) {
         const std::string_view word = wordOf(text[0]);
-        std::string_view before = state.before;
-        while (!before.empty() && before.back() == ' ')
-            before.remove_suffix(1);
-        const std::string_view next = nextPiece(state);
-        if (word.empty() || before.empty() || next.empty() ||
-            !ends(static_cast<unsigned char>(before.back())) || !starts(static_cast<unsigned char>(next[0])) ||
-            !state.allKnown(word))
+        if (word.empty() || !betweenNumbers(state) || !state.allKnown(word))
             return std::nullopt;
         return std::string(word);
     }

@@ -723,6 +723,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishCodesDigitByDigit", "@eng.dic", "RFC822, ISO-8859-15, IDNA2008, JPEG2000, ISO 8601, ISO 9000",
          "RFC eight two two, ISO eight eight five nine dash fifteen, IDNA two thousand eight, "
          "JPEG two thousand, ISO eight six zero one, ISO nine thousand", "numbers x6"},
+        // An en dash alone between numbers is a range's, and so is a year's span that ends in
+        // its last two digits.
+        {"EnglishRangeDashes", "@eng.dic", "2004 – 2023, 1994–98",
+         "two thousand four to two thousand twenty three, nineteen ninety four to ninety eight",
+         "numbers; ranges; numbers; punctuation + numbers"},
         // So is one after a short name in small letters, a letter and its full stop, and a
         // hexadecimal number; not after one capital, a model's letter (F-117). A section's
         // letter keeps its dot.
