@@ -15,6 +15,8 @@
 
 namespace talvora::tidy {
 
+std::vector<std::string_view> partsOf(const std::string& piece, const std::string& split);
+
 namespace {
 
 // A word joined where its capitals say (RowExclusiveLock, WhatsApp, SELinux, GSMtelefon):
@@ -698,6 +700,15 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
     });
     if ((!near.empty() && !sameCompound) || slip(*split) || (!knownWord && slipOfKnownWord(*morphology, lower)))
         return std::nullopt;
+    // Nor where the parts after the first make such a slip (monterings indstil inger:
+    // indstilinger for indstillinger).
+    if (const std::vector<std::string_view> parts = partsOf(piece, *split); !knownWord && parts.size() >= 3) {
+        std::string tail;
+        for (size_t i = 1; i < parts.size(); ++i)
+            tail += toLower(parts[i]);
+        if (!morphology->knows(tail) && slipOfKnownWord(*morphology, tail))
+            return std::nullopt;
+    }
     return split;
 }
 

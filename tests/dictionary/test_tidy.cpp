@@ -348,6 +348,8 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         {"DanishAdjectivesWithout", "@dk.dic", "Diskløs", "Diskløs", "?diskløs(diskens diskers diskes)"},
         {"EnglishWordInGerman", "@de_neu.dic", "Dienst restart", "Dienst restart", "?restart(erspart erstarb erstarbt)"},
         {"SlipOfAWordTheLanguageKnows", "@se.dic", "som normallt", "som normallt", "?normallt(normalt anormalt formellt)"},
+        {"SlipInACompoundsLastParts", "@dk.dic", "monteringsindstilinger", "monteringsindstilinger",
+         "?monteringsindstilinger"},
         // Swedish writes such a part apart as its word, where the dictionary has it, and a
         // verb's present as its doer (utvecklare skript). A part that stays no word (förhands)
         // or reads as a command (styr platta, "steer plate") makes no split.
