@@ -149,12 +149,22 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
         ++j;
     n.whole = text.substr(pos, j - pos);
     // Thousands written in groups of three ("1,000", "1.000.000"); none after a lone zero.
-    if (n.whole.size() <= 3 && n.whole != "0")
+    if (n.whole.size() <= 3 && n.whole != "0") {
+        const size_t start = j;
         while (j < text.size() && groups(text[j]) && digit(j + 1) && digit(j + 2) &&
                digit(j + 3) && !digit(j + 4)) {
             n.whole.append(text.substr(j + 1, 3));
+            n.grouped = true;
             j += 4;
         }
+        // Not where the same mark goes on before other digits: that is a row of numbers
+        // (192.168.1.1 where decimals take a comma).
+        if (n.grouped && j < text.size() && text[j] == text[start] && digit(j + 1)) {
+            n.whole.resize(start - pos);
+            n.grouped = false;
+            j = start;
+        }
+    }
     // Decimals, unless the number is one of several joined by marks (1.2.3, 192.168.0.1).
     auto mark = [&](size_t k) { return k < text.size() && (text[k] == ',' || text[k] == '.'); };
     const bool afterAnother = pos >= 2 && mark(pos - 1) && digit(pos - 2);
@@ -276,10 +286,10 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
 }
 
 std::optional<std::string> readDigits(State& state, std::string_view digits, bool asNumber,
-                                      std::string_view ruleSet) {
+                                      std::string_view ruleSet, size_t longest) {
     const NumberWords& numbers = state.numbers();
     std::string words;
-    if (asNumber && numbers.format && digits.size() <= 7 &&
+    if (asNumber && numbers.format && digits.size() <= longest &&
         (digits[0] != '0' || digits.size() == 1)) {
         const int64_t value = std::stoll(std::string(digits));
         // Only "one" differs by gender in every language alike; beyond it some write the
@@ -309,7 +319,8 @@ std::optional<std::string> readDigits(State& state, std::string_view digits, boo
 std::optional<std::string> readNumber(State& state, const WrittenNumber& number,
                                       std::string_view ruleSet) {
     // A gender belongs to a whole number only ("un euro", but "uno coma cinco euros").
-    auto words = readDigits(state, number.whole, true, number.decimals.empty() ? ruleSet : "");
+    auto words = readDigits(state, number.whole, true, number.decimals.empty() ? ruleSet : "",
+                            number.grouped ? 12 : 7);
     if (!words || number.decimals.empty())
         return words;
     const SymbolWords& symbols = *state.language()->symbols;
@@ -731,6 +742,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         if (digitsFrom == 1 && small(core[0]) && lettersAfter == 0 && state.isOneLetterWord(static_cast<char32_t>(core[0])))
             return std::nullopt;
     }
+    // A percentage divided (1.99%/12) is two numbers and the sign between them.
+    if (const size_t at = piece.find("%/"); at != std::string::npos && at > 0 && isAsciiDigit(piece[at - 1]) &&
+                                           at + 2 < piece.size() && isAsciiDigit(piece[at + 2]) && symbols &&
+                                           state.allKnown(symbols->dividedBy))
+        return state.resolveParts(piece.substr(0, at + 1), "symbols") + ' ' + std::string(symbols->dividedBy) + ' ' +
+               state.resolveParts(piece.substr(at + 2), "numbers");
     // A name's plus signs are said before its number (C++11, g++-3.0).
     for (size_t i = 1; i < piece.size(); ++i)
         if (piece[i] == '+') {
@@ -829,13 +846,17 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // pair (50/50, 24/7).
         // A small one (2/3, 1/4) is a fraction too: a date's month or day is seldom ten or
         // less after a smaller number; not after a name (Civ1/2: Civ one, two).
-        if (s.text == "/" && numberCount == 2 && segments[k + 1].text[0] != '0' &&
+        if (s.text == "/" && numberCount == 2 && std::count(piece.begin(), piece.end(), '/') == 1 &&
+            segments[k + 1].text[0] != '0' &&
             lessThan(segments[k - 1].number.whole, segments[k + 1].number.whole) &&
             (lessThan("12", segments[k + 1].number.whole) || afterNumber ||
              (lessThan(segments[k + 1].number.whole, "11") && (k < 2 || segments[k - 2].separatorsOnly))))
             return symbols->dividedBy;
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
+        // A colon that is no time's (10:30, 8:00:15) is said (26300:2, a standard's part).
+        if (s.text == ":" && !(segments[k - 1].number.whole.size() <= 2 && segments[k + 1].number.whole.size() == 2))
+            return symbols->colon;
         // After a version's second dot the dash is its revision's: 1.2.3-4.
         if (s.text == "-" && dashes == 1 && dotsBefore(k) >= 2)
             return symbols->dash;
@@ -871,6 +892,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += ' ' + std::string(word) + ' ';
                 afterDot = s.text == ".";
             }
+            else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1) && symbols &&
+                     std::count(piece.begin(), piece.end(), '/') > 1 && state.allKnown(symbols->slash))
+                out += ' ' + std::string(symbols->slash) + ' '; // a list of names (97/2000/XP)
             else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1))
                 out += ", "; // numbers one after another stay apart (6800/6801, 8/12)
 
@@ -899,6 +923,22 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                                    state.allKnown(symbols->slash);
             if (slashWord && k > 0 && from == 1 && s.text[0] == '/')
                 out += std::string(symbols->slash) + ' ';
+            // A power of ten (1e2) whose e is a word of its own (Italian "and") would read as
+            // that word: left as typed.
+            if (word.size() == 1 && (word[0] == U'e' || word[0] == U'E') && from == 0 && to == s.text.size() &&
+                isNumber(k - 1) && isNumber(k + 1) && state.isOneLetterWord(U'e'))
+                return std::nullopt;
+            // Before a zone's offset a dash is its minus (GMT-8: GMT minus eight).
+            const bool zoneMinus = symbols && k + 1 < segments.size() && isNumber(k + 1) && s.text.ends_with('-') &&
+                                   (toLower(s.text) == "gmt-" || toLower(s.text) == "utc-") &&
+                                   state.known(symbols->minus);
+            // So is a colon between a number and a word (a cell range, A1:B2: A one colon B
+            // two; 1d6b:0001).
+            const bool colonWord = symbols && !word.empty() && std::all_of(word.begin(), word.end(), isLetter) &&
+                                   !symbols->colon.empty() && state.allKnown(symbols->colon);
+            if (colonWord && k > 0 && from == 1 && s.text[0] == ':' && isNumber(k - 1))
+                out += std::string(symbols->colon) + ' ';
+            const bool colonAfter = colonWord && to + 1 == s.text.size() && s.text[to] == ':' && isNumber(k + 1);
             const bool slashAfter = slashWord && to + 1 == s.text.size() && s.text[to] == '/' && isNumber(k + 1) &&
                                     (word.size() >= 3 || segments[k + 1].number.whole.size() >= 2);
             // Words between numbers with slashes of their own (2000/XP/Vista/7): each said.
@@ -943,6 +983,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             }
             if (slashAfter)
                 out += ' ' + std::string(symbols->slash);
+            if (colonAfter)
+                out += ' ' + std::string(symbols->colon);
+            if (zoneMinus)
+                out += ' ' + std::string(symbols->minus);
             // A section's letter keeps its dot (B.2.2: B point two point two).
             if (symbols && to - from <= 2 && std::string_view(s.text).substr(to) == "." && isNumber(k + 1) &&
                 (!segments[k + 1].number.decimals.empty() ||
@@ -965,7 +1009,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 --letters;
             const std::string_view ruleSet =
                 numbers.ordinalRuleSet(std::string_view(after).substr(0, letters));
-            if (!ruleSet.empty() && (letters == after.size() || k + 2 == segments.size())) {
+            if (!ruleSet.empty() && (letters == after.size() || k + 2 == segments.size()) &&
+                (k + 2 == segments.size() || segments[k + 2].separatorsOnly)) {
                 const std::string words = numbers.spell(std::stoll(digits), ruleSet);
                 if (!words.empty() && state.allKnown(words)) {
                     out += words;
@@ -1101,6 +1146,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // So is one of three digits or more before a full stop that is no decimal mark and a
         // number of one or two digits: a standard's (802.11: otte nul to punktum elleve).
         const bool dotted = symbols && symbols->decimalMark != '.' && !date && digits.size() >= 3 &&
+                            !(k >= 1 && segments[k - 1].text == ".") &&
                             s.number.decimals.empty() && k + 2 < segments.size() && segments[k + 1].text == "." &&
                             isNumber(k + 2) && segments[k + 2].number.whole.size() <= 2 &&
                             (k + 3 == segments.size() || segments[k + 3].separatorsOnly);

@@ -52,7 +52,8 @@ class State;
 // A number as written: the digits of its whole part, thousands groups joined, and its decimals.
 struct WrittenNumber {
     std::string whole, decimals;
-    size_t end = 0; // where it ends in the text
+    size_t end = 0;       // where it ends in the text
+    bool grouped = false; // its thousands written in groups (10,200,000): an amount, however long
     double value() const;
 };
 
@@ -64,7 +65,7 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
 // neither reads in words the dictionary holds.
 // ruleSet, where given and the dictionary holds its words, reads one in a gender ("una").
 std::optional<std::string> readDigits(State& state, std::string_view digits, bool asNumber = true,
-                                      std::string_view ruleSet = {});
+                                      std::string_view ruleSet = {}, size_t longest = 7);
 // The punctuation before a number with a minus sign at its end as the language's word
 // ("-5": "minus five"); other punctuation as it is.
 std::string readSign(State& state, std::string_view lead);

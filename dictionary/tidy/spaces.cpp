@@ -18,7 +18,7 @@ namespace talvora::tidy {
 namespace {
 
 // A no-break or thin space that groups thousands ("1 000", as French and others write
-// them) joins its digits instead of parting them.
+// them) groups them as the language's mark would, instead of parting them.
 bool groupsThousands(const std::u32string& text, size_t i) {
     const char32_t c = text[i];
     if (c != U'\u00A0' && c != U'\u202F' && c != U'\u2009' && c != U'\u2007')
@@ -67,15 +67,18 @@ bool saysSomething(std::u32string_view text, size_t i) {
 
 // Spaces of every kind become blanks, invisible format characters (zero-width ones, the
 // soft hyphen, direction marks, emoji joiners) go, decomposed accents are composed.
-std::optional<std::string> normalizeSpaces(State&, const std::string& piece) {
+std::optional<std::string> normalizeSpaces(State& state, const std::string& piece) {
     const std::u32string text = decode(piece);
+    const char32_t groupMark = state.symbols() && state.symbols()->decimalMark == ',' ? U'.' : U',';
     std::u32string out;
     for (size_t i = 0; i < text.size(); ++i) {
         const char32_t c = windows1252Of(text[i]);
         if (c >= 0x80 && c <= 0x9F) // unassigned there too
             continue;
-        if (groupsThousands(text, i))
+        if (groupsThousands(text, i)) {
+            out += groupMark;
             continue;
+        }
         // Variation selectors and the keycap mark only choose how an emoji is drawn (❤️,
         // 1️⃣).
         const bool drawingMark =

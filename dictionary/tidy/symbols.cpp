@@ -340,7 +340,7 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
     const std::string_view gender = word ? word->ruleSet : std::string_view();
     if (isCurrency(unit) && number.decimals.size() == 2) {
         value = WrittenNumber{number.whole, {}, 0}.value();
-        amount = readDigits(state, number.whole, true, gender);
+        amount = readDigits(state, number.whole, true, gender, number.grouped ? 12 : 7);
         cents = number.decimals == "00" ? std::string()
                                         : readDigits(state, std::to_string(std::stoi(number.decimals)));
     } else {
@@ -444,6 +444,7 @@ std::optional<std::string> readArithmetic(State& state, const std::string& piece
     auto wordOf = [&](char32_t c) {
         return c == U'\u00D7' ? symbols->times : c == U'\u00F7' ? symbols->dividedBy : std::string_view();
     };
+
     auto ends = [](char32_t c) { return (c >= U'0' && c <= U'9') || c == U')'; };
     auto starts = [](char32_t c) { return (c >= U'0' && c <= U'9') || c == U'('; };
     const std::u32string text = decode(piece);

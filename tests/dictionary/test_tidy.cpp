@@ -730,6 +730,23 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishRangeDashes", "@eng.dic", "2004 – 2023, 1994–98",
          "two thousand four to two thousand twenty three, nineteen ninety four to ninety eight",
          "numbers; ranges; numbers; punctuation + numbers"},
+        // A cell range's colon, a list's slashes, a zone's minus and a percentage divided are
+        // said; a time's colon is not.
+        {"SwedishCellRangesAndLists", "@se.dic", "Summa A1:E10 och Word 97/2000/XP",
+         "Summa A ett kolon E tio och Word nittio sju snedstreck två tusen snedstreck XP", "numbers x2"},
+        {"EnglishSignsBetweenNumbers", "@eng.dic", "GMT-8:00, 1.99%/12, 26300:2, 10:30",
+         "GMT minus eight zero zero, one point nine nine percent divided by twelve, twenty six thousand three "
+         "hundred colon two, ten thirty",
+         "numbers; numbers + symbols; numbers x2"},
+        // Thousands in groups are an amount, however long; a row of numbers is no group.
+        {"PolishGroupsAndAddresses", "@pl.dic", "Kwota 10\u00a0200\u00a0000 i 192.168.1.1",
+         "Kwota dziesięć milionów dwieście tysięcy i sto dziewięćdziesiąt dwa kropka sto sześćdziesiąt osiem "
+         "kropka jeden kropka jeden",
+         "spaces + numbers; numbers"},
+        {"EnglishLongGroupedAmount", "@eng.dic", "10,200,000 people", "ten million two hundred thousand people",
+         "numbers"},
+        // A power of ten whose e reads as "and" stays as typed.
+        {"ItalianPowerOfTen", "@it.dic", "il valore 1e2", "il valore 1e2", "?1e2(ae aed aeg)"},
         // So is one after a short name in small letters, a letter and its full stop, and a
         // hexadecimal number; not after one capital, a model's letter (F-117). A section's
         // letter keeps its dot.
