@@ -845,7 +845,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // A fraction (1/256, 3 1/2); not a date's or a code's (8/12, 12/08, 24/12), nor a
         // pair (50/50, 24/7).
         // A small one (2/3, 1/4) is a fraction too: a date's month or day is seldom ten or
-        // less after a smaller number; not after a name (Civ1/2: Civ one, two).
+        // less after a smaller number; not after a name (Civ1/2: Civ one slash two).
         if (s.text == "/" && numberCount == 2 && std::count(piece.begin(), piece.end(), '/') == 1 &&
             segments[k + 1].text[0] != '0' &&
             lessThan(segments[k - 1].number.whole, segments[k + 1].number.whole) &&
@@ -892,11 +892,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += ' ' + std::string(word) + ' ';
                 afterDot = s.text == ".";
             }
-            else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1) && symbols &&
-                     std::count(piece.begin(), piece.end(), '/') > 1 && state.allKnown(symbols->slash))
-                out += ' ' + std::string(symbols->slash) + ' '; // a list of names (97/2000/XP)
+            // Numbers one after another keep their slash (6800/6801, 8/12, 1.0/1.1,
+            // 97/2000/XP): a comma, which the receiver does not see, would run them together.
+            else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1) && symbols && state.allKnown(symbols->slash))
+                out += ' ' + std::string(symbols->slash) + ' ';
             else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1))
-                out += ", "; // numbers one after another stay apart (6800/6801, 8/12)
+                out += ", ";
 
             else
                 out += ' ';
@@ -1154,8 +1155,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         const bool code = (digits.size() >= 3 && s.number.decimals.empty() &&
                            (((k >= 1 && capitals(k - 1)) || afterBody()) || dotted) && !yearOrRound) ||
                           (hex && digits.size() >= 2);
+        // A time's hour is said without its leading zero (01:40: one forty).
+        const bool hour = digits.size() == 2 && digits[0] == '0' && digits[1] != '0' && k + 2 < segments.size() &&
+                          segments[k + 1].text == ":" && segments[k + 2].number.whole.size() == 2;
         std::optional<std::string> words =
-            date                                    ? datePart(state, digits, k == 4)
+            hour                                    ? readDigits(state, digits.substr(1))
+            : date                                  ? datePart(state, digits, k == 4)
             : (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)
             : first                       ? numberInCase(state, s.number)
             : afterRange(k)               ? numberInCase(state, s.number, true)

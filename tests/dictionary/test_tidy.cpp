@@ -591,9 +591,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A fraction's slash is read; a date's or a pair's keeps the numbers apart. A version's
         // wildcard keeps its dot; a number between small letters is a name's (w3m).
         {"EnglishFractions", "@eng.dic", "at 1/256 or (3 1/2) on 8/12 or 24/7 in 2.x w3m, 2/3 of",
-         "at one divided by two hundred fifty six or (three one divided by two) on eight, twelve or "
-         "twenty four, seven in two point x w3m, two divided by three of", "numbers x7; ?w3m(wam wdm wem)"},
-        {"NoFractionAfterAName", "@eng.dic", "Civ1/2", "Civ one, two", "numbers"},
+         "at one divided by two hundred fifty six or (three one divided by two) on eight slash twelve or "
+         "twenty four slash seven in two point x w3m, two divided by three of", "numbers x7; ?w3m(wam wdm wem)"},
+        {"NoFractionAfterAName", "@eng.dic", "Civ1/2", "Civ one slash two", "numbers"},
+        // A time's hour without its leading zero.
+        {"FrenchTimes", "@fr.dic", "à 01:40", "à un quarante", "numbers"},
         {"GermanDivisionAndZero", "@de_neu.dic", "15÷100 0.909", "fünfzehn geteilt durch ein hundert null Komma neun null neun",
          "arithmetic + numbers; numbers"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
