@@ -263,7 +263,8 @@ constexpr std::string_view combiningForms[] = {
 // the dictionary may lack: cut, it reads as other words (norm allt). Not one of its
 // compounds: where words are joined, most words are a letter from one (Hackerkrieg: Ackerkrieg);
 // nor the last letter, an ending that the language may lack for a word (Terminaltyps).
-bool slipOfKnownWord(const Morphology& morphology, const std::string& lower) {
+// Only near where the parts meet, the letters at which a slip makes a split at all.
+bool slipOfKnownWord(const Morphology& morphology, const std::string& lower, const std::vector<size_t>& joints) {
     const std::u32string letters = decode(lower);
     auto knows = [&](const std::u32string& variant) {
         const std::string word = encode(variant);
@@ -273,6 +274,8 @@ bool slipOfKnownWord(const Morphology& morphology, const std::string& lower) {
         return analysis.simple && !analysis.compound;
     };
     for (size_t i = 0; i + 1 < letters.size(); ++i) {
+        if (std::none_of(joints.begin(), joints.end(), [&](size_t joint) { return i + 2 >= joint && i <= joint + 2; }))
+            continue;
         std::u32string variant = letters;
         variant.erase(i, 1);
         if (knows(variant))
@@ -698,15 +701,26 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
                word.starts_with(firstPart) &&
                state.known(encode(std::u32string_view(word).substr(firstPart.size())));
     });
-    if ((!near.empty() && !sameCompound) || slip(*split) || (!knownWord && slipOfKnownWord(*morphology, lower)))
+    if ((!near.empty() && !sameCompound) || slip(*split))
         return std::nullopt;
-    // Nor where the parts after the first make such a slip (monterings indstil inger:
+    if (knownWord)
+        return split;
+    // Nor one whose parts but the first make such a slip (monterings indstil inger:
     // indstilinger for indstillinger).
-    if (const std::vector<std::string_view> parts = partsOf(piece, *split); !knownWord && parts.size() >= 3) {
+    const std::vector<std::string_view> parts = partsOf(piece, *split);
+    std::vector<size_t> joints;
+    for (size_t i = 0, at = 0; i + 1 < parts.size(); ++i)
+        joints.push_back(at += decode(parts[i]).size());
+    if (slipOfKnownWord(*morphology, lower, joints))
+        return std::nullopt;
+    if (parts.size() >= 3) {
         std::string tail;
         for (size_t i = 1; i < parts.size(); ++i)
             tail += toLower(parts[i]);
-        if (!morphology->knows(tail) && slipOfKnownWord(*morphology, tail))
+        std::vector<size_t> tailJoints(joints.begin() + 1, joints.end());
+        for (size_t& joint : tailJoints)
+            joint -= joints.front();
+        if (!morphology->knows(tail) && slipOfKnownWord(*morphology, tail, tailJoints))
             return std::nullopt;
     }
     return split;
