@@ -72,14 +72,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t lastAt = 0, lastTidiedAt = 0;
     uint32_t lastLine = 1;
     for (const talvora::TidyChange& c : result.changes) {
-        const std::string where = locale + " at " + std::to_string(c.at) + ": " + fuzz::show(c.original) +
-                                  " -> " + fuzz::show(c.replacement) + " in " + fuzz::show(text);
+        const std::string where = locale + " at " + std::to_string(c.at) + ": " +
+                                  fuzz::show(c.original) + " -> " + fuzz::show(c.replacement) +
+                                  " in " + fuzz::show(text);
         FUZZ_CHECK(c.at >= lastAt && c.tidiedAt >= lastTidiedAt && c.line >= lastLine, where);
         FUZZ_CHECK(text.compare(c.at, c.original.size(), c.original) == 0, where);
-        FUZZ_CHECK(result.text.compare(c.tidiedAt, c.replacement.size(), c.replacement) == 0, where);
+        FUZZ_CHECK(result.text.compare(c.tidiedAt, c.replacement.size(), c.replacement) == 0,
+                   where);
         // A line ends at a line feed or a carriage return before the change.
         const auto before = text.substr(0, c.at);
-        const auto ends = std::count(before.begin(), before.end(), '\n') + std::count(before.begin(), before.end(), '\r');
+        const auto ends = std::count(before.begin(), before.end(), '\n') +
+                          std::count(before.begin(), before.end(), '\r');
         FUZZ_CHECK(c.line >= 1 && c.line <= static_cast<uint32_t>(ends) + 1, where);
         lastAt = c.at + c.original.size();
         lastTidiedAt = c.tidiedAt + c.replacement.size();
@@ -93,12 +96,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::set<std::string> reported;
     for (const talvora::UnknownWord& u : result.unknown)
         reported.insert(u.word);
-    FUZZ_CHECK(lacking == reported, locale + ": " + fuzz::show(text) + " -> " + fuzz::show(result.text));
+    FUZZ_CHECK(lacking == reported,
+               locale + ": " + fuzz::show(text) + " -> " + fuzz::show(result.text));
 
     bool encodes = true;
     for (const std::string& token : talvora::parseText(text))
         encodes = encodes && (token.empty() || keyspace().findWord(token) != 0);
     if (encodes)
-        FUZZ_CHECK(result.changes.empty(), locale + ": " + fuzz::show(text) + " -> " + fuzz::show(result.text));
+        FUZZ_CHECK(result.changes.empty(),
+                   locale + ": " + fuzz::show(text) + " -> " + fuzz::show(result.text));
     return 0;
 }

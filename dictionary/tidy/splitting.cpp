@@ -705,8 +705,8 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
         return std::nullopt;
     if (knownWord)
         return split;
-    // Nor one whose parts but the first make such a slip (monterings indstil inger:
-    // indstilinger for indstillinger).
+    // Nor a slip of a word the language knows, in the whole or in its parts but the first
+    // (norm allt; monterings indstil inger: indstilinger for indstillinger).
     const std::vector<std::string_view> parts = partsOf(piece, *split);
     std::vector<size_t> joints;
     for (size_t i = 0, at = 0; i + 1 < parts.size(); ++i)
@@ -739,7 +739,7 @@ std::vector<std::string_view> partsOf(const std::string& piece, const std::strin
 // (rest art). One that English writes apart (framebuffer: frame buffer) is not such a word.
 // Where nouns take capitals, a word in small letters that the language knows only with one
 // (restart beside Restart) is not the language's.
-bool englishWordCut(State& state, const std::string& piece) {
+bool englishLoan(State& state, const std::string& piece) {
     const Morphology* englishMorphology = state.englishMorphology();
     const Morphology* morphology = state.morphology();
     const Language* language = state.language();
@@ -752,10 +752,10 @@ bool englishWordCut(State& state, const std::string& piece) {
            (englishMorphology->knowsAsTyped(core) || englishMorphology->knowsAsTyped(toLower(core)));
 }
 
-// A part in the form a word takes only inside a compound (användar, skiv, ritplatte), as
-// that word (användare databas, skiva program, ritplatta läge): alone, the reader takes the
-// form for no word or another. So too a verb's form that is a noun's inside a compound
-// (utvecklar, "develops": utvecklare skript). A part that stays no word (förhands) or that
+// A part in the form a word takes only inside a compound (användar, skiv, samhälls), as that
+// word (användare databas, skiva program, samhälle moralen): alone, the reader takes the form
+// for no word or another. So too a verb's form that is a noun's inside a compound (utvecklar,
+// "develops": utvecklare skript). A part that stays no word (förhands, ritplatte) or that
 // reads as a verb's command (sök processen, "search the process") makes no split.
 std::optional<std::string> wholeFirstParts(State& state, const std::string& piece, const std::string& split) {
     const Language* language = state.language();
@@ -815,7 +815,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if (named && split && !twoLongParts(*split))
         return std::nullopt;
     const Language* language = state.language();
-    if (split && englishWordCut(state, piece))
+    if (split && englishLoan(state, piece))
         return std::nullopt;
     if (split && language && language->wholeCompoundParts)
         return wholeFirstParts(state, piece, *split);

@@ -444,7 +444,6 @@ std::optional<std::string> readArithmetic(State& state, const std::string& piece
     auto wordOf = [&](char32_t c) {
         return c == U'\u00D7' ? symbols->times : c == U'\u00F7' ? symbols->dividedBy : std::string_view();
     };
-
     auto ends = [](char32_t c) { return (c >= U'0' && c <= U'9') || c == U')'; };
     auto starts = [](char32_t c) { return (c >= U'0' && c <= U'9') || c == U'('; };
     const std::u32string text = decode(piece);
