@@ -257,7 +257,11 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             if (elisions.empty() ? name : !listed(elisions, toLower(head)))
                 return std::nullopt;
         }
-        if ((nameEnding || (ending && after == last)) && state.readsAsWord(endingTyped)) {
+        // Only an ending the language gives names there (cpu:er), none of a pattern's
+        // fields (hh:mm, HH:MM:SS).
+        const bool colonEnding = ending && after == last && state.language() && toLower(endingTyped) == endingTyped &&
+                                 listed(state.language()->nameEndings, endingTyped);
+        if ((nameEnding || colonEnding) && state.readsAsWord(endingTyped)) {
             i = after;
             continue;
         }

@@ -203,6 +203,9 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
         // goes, for the reader sees no mark: "a" is "and", "er" "is" or "you"; and so does a
         // case ending where names take cases: no fragment "y".
         {"EndingKeepsItsColon", "@se.dic", "ID:n och cpu:er", "ID: n och cpu", "separators x2"},
+        // A pattern's fields after colons are no endings: none is dropped.
+        {"PatternFieldsAfterColons", "@fr.dic", "au format HH:MM:SS ou hh:mm", "au format HH: MM: SS ou hh: mm",
+         "separators x2"},
         {"NameEndingGoes", "@pl.dic", "APT-a i HTML-y, iPhone'y", "APT i HTML, iPhone", "separators x3"},
         {"NameEndingKeepsItsApostrophe", "@dk.dic", "DLL'er", "DLL", "separators"},
         {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe Datei Name neu",
