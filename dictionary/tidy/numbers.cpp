@@ -837,6 +837,16 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                              [](const Segment& s) { return s.text == "."; });
     };
     const bool afterNumber = followsNumber(state.before);
+    // A time: hours, then minutes and perhaps seconds of two digits, colons between (10:30,
+    // 8:00:15).
+    bool clockTime = numberCount >= 2 && numberCount <= 3;
+    for (size_t k = 0, numbersSeen = 0; clockTime && k < segments.size(); ++k) {
+        const Segment& t = segments[k];
+        if (t.number.whole.empty())
+            clockTime = k == 0 || (t.separatorsOnly && (t.text == ":" || k + 1 == segments.size()));
+        else
+            clockTime = t.number.decimals.empty() && (numbersSeen++ == 0 ? t.number.whole.size() <= 2 : t.number.whole.size() == 2);
+    }
     auto between = [&](const Segment& s, size_t k) -> std::string_view {
         if (!symbols || !isNumber(k - 1) || !isNumber(k + 1))
             return {};
@@ -854,8 +864,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             return symbols->dividedBy;
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
-        // A colon that is no time's (10:30, 8:00:15) is said (26300:2, a standard's part).
-        if (s.text == ":" && !(segments[k - 1].number.whole.size() <= 2 && segments[k + 1].number.whole.size() == 2))
+        // A colon that is no time's (10:30, 8:00:15) is said (26300:2, a standard's part,
+        // 02:00:01:02:03:04).
+        if (s.text == ":" && !clockTime)
             return symbols->colon;
         // After a version's second dot the dash is its revision's: 1.2.3-4.
         if (s.text == "-" && dashes == 1 && dotsBefore(k) >= 2)
@@ -1156,8 +1167,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                            (((k >= 1 && capitals(k - 1)) || afterBody()) || dotted) && !yearOrRound) ||
                           (hex && digits.size() >= 2);
         // A time's hour is said without its leading zero (01:40: one forty).
-        const bool hour = digits.size() == 2 && digits[0] == '0' && digits[1] != '0' && k + 2 < segments.size() &&
-                          segments[k + 1].text == ":" && segments[k + 2].number.whole.size() == 2;
+        const bool hour = clockTime && digits.size() == 2 && digits[0] == '0' && digits[1] != '0' && k + 1 < segments.size() &&
+                          segments[k + 1].text == ":";
         std::optional<std::string> words =
             hour                                    ? readDigits(state, digits.substr(1))
             : date                                  ? datePart(state, digits, k == 4)

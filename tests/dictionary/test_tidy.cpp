@@ -598,7 +598,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "twenty four slash seven in two point x w3m, two divided by three of", "numbers x7; ?w3m(wam wdm wem)"},
         {"NoFractionAfterAName", "@eng.dic", "Civ1/2", "Civ one slash two", "numbers"},
         // A time's hour without its leading zero.
-        {"FrenchTimes", "@fr.dic", "à 01:40", "à un quarante", "numbers"},
+        // Not in a row of numbers with colons, whose every digit and colon is said.
+        {"FrenchTimes", "@fr.dic", "à 01:40 sur 02:00:01:02",
+         "à un quarante sur zéro deux deux points zéro zéro deux points zéro un deux points zéro deux", "numbers x2"},
         {"GermanDivisionAndZero", "@de_neu.dic", "15÷100 0.909", "fünfzehn geteilt durch ein hundert null Komma neun null neun",
          "arithmetic + numbers; numbers"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
