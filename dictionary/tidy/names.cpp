@@ -1,6 +1,7 @@
 // Names: abbreviations and names that no other rule resolves.
 
 #include "common.h"
+#include "languages.h"
 #include "lowercase.h"
 #include "morphology.h"
 #include "rules.h"
@@ -9,6 +10,30 @@
 #include <algorithm>
 
 namespace talvora::tidy {
+
+// Capitals that read as English words (README, MAXIFS, DCOUNT: D and COUNT, MERGE) name
+// something said as a word: spelt as letters, the word is lost to the reader.
+static bool readsAsEnglishWords(std::string_view lower) {
+    const Language* english = languageFor("en");
+    const Morphology* morphology = english ? Morphology::of(*english) : nullptr;
+    if (!morphology)
+        return false;
+    const auto word = [&](std::string_view part) { return morphology->knowsAsTyped(part); };
+    const std::u32string letters = decode(lower);
+    if (letters.size() < 4)
+        return false;
+    if (word(lower))
+        return true;
+    // A letter before a word (DCOUNT, LTYPE), or two words of which neither is a mere letter
+    // pair beside a short word (MAXIFS, README; not JSON, COFF, EDID).
+    for (size_t cut = 1; cut + 2 <= letters.size(); ++cut) {
+        const size_t rest = letters.size() - cut;
+        const bool shape = cut == 1 ? rest >= 4 : (std::min(cut, rest) >= 3 || std::max(cut, rest) >= 4);
+        if (shape && word(encode(letters.substr(cut))) && (cut == 1 || word(encode(letters.substr(0, cut)))))
+            return true;
+    }
+    return false;
+}
 
 // An abbreviation the dictionary lacks (RSA, QWERTZ, CRLs) as its letters, each a dictionary
 // word: "R S A", read as the abbreviation is read. Only in a line that also has lower-case
@@ -23,7 +48,8 @@ std::optional<std::string> spellAbbreviation(State& state, const std::string& pi
     size_t capitals = letters.size();
     if (capitals > 2 && letters.back() == U's') // a plural: CRLs, PDFs
         --capitals;
-    if (capitals < 2 || capitals > MaxLetters)
+    if (capitals < 2 || capitals > MaxLetters ||
+        readsAsEnglishWords(toLower(encode(std::u32string_view(letters).substr(0, capitals)))))
         return std::nullopt;
     std::string spelt;
     for (size_t i = 0; i < letters.size(); ++i) {

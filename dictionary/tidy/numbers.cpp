@@ -579,19 +579,26 @@ std::optional<std::string> datePart(State& state, std::string_view digits, bool 
     return state.allKnown(*words) ? words : std::nullopt;
 }
 
+// The ending English writes after a number to make it an ordinal: 1st, 12th, 22nd.
+static std::string_view englishOrdinalEnding(std::string_view digits) {
+    const int last = digits.back() - '0';
+    const bool teen = digits.size() >= 2 && digits[digits.size() - 2] == '1';
+    return teen || last == 0 || last > 3 ? "th" : last == 1 ? "st" : last == 2 ? "nd" : "rd";
+}
+
 // A whole number in the case its neighbours show, which the nominative would break: after a
 // preposition that governs the genitive (od zera do tysiąca stu dni, do devíti políček),
 // after an adjective in the genitive (z ostatnich pięciu dni), before a noun whose ending
 // shows the case (w pięciu plikach, z pięcioma plikami), or after a range's word that is
-// such a preposition (5-10: pięć do dziesięciu). Not one, whose gender the number alone does
-// not tell (jednego, jednej).
+// such a preposition (5-10: pięć do dziesięciu). One, whose gender the number alone does not
+// tell (jednego, jednej), only where the language counts in one gender (od zera do jednego).
 std::optional<std::string> numberInCase(State& state, const WrittenNumber& number, bool afterGenitiveWord = false) {
     const Language* language = state.language();
     if (!language || language->genitivePrepositions.empty() || !plainWhole(number, 7))
         return std::nullopt;
     const int64_t value = std::stoll(number.whole);
     NumberWords& numbers = state.numbers();
-    if (value == 1 || !numbers.format)
+    if ((value == 1 && language->genitiveRuleSet.empty()) || !numbers.format)
         return std::nullopt;
     std::string_view ruleSet;
     const std::vector<std::string_view> next = wordsAround(state.after, false, 1);
@@ -609,6 +616,10 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
                                 [&](std::string_view e) { return word.ends_with(e); }));
     }
     if (ruleSet.empty() && !genitive)
+        return std::nullopt;
+    // One before a noun takes the noun's gender (jednej osoby), which its ending does not show.
+    if (value == 1 && !(next.empty() || (!state.typed.empty() && isSeparatorByte(state.typed.back())) ||
+                        listed(language->genitivePrepositions, next[0])))
         return std::nullopt;
     std::string words;
     if (!ruleSet.empty()) {
@@ -1031,6 +1042,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                     continue;
                 }
             }
+            // An English ordinal in another language (1st, 22nd) is quoted English: its own
+            // number with "st" beside it would read as neither.
+            if (ruleSet.empty() && toLower(std::string_view(after).substr(0, letters)) == englishOrdinalEnding(digits))
+                return std::nullopt;
         }
         // A symbol written apart after the number reads in its form ("10 %": "ten percent"),
         // and the number in the symbol's gender ("1 €": "ein Euro").

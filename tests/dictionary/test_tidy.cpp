@@ -255,11 +255,16 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
         {"Letters", "en", "The RSA key and the CRLs. UTF-8 and MP3, the rsa and ABCDEFM and OK",
          "The R S A key and the C R L s. U T F eight and M P three, the rsa and ABCDEFM and OK",
          "abbreviations x2; numbers x2; ?rsa(a r s); ?abcdefm; ?ok(o a b)"},
-        {"JoinedToAWord", "de", "TIFF-Kompression", "T I F F Kompression",
+        {"JoinedToAWord", "de", "RSA-Kompression", "R S A Kompression",
          "separators + abbreviations"},
+        // Capitals that read as English words are said as words, not letters (an initialism
+        // like LDAP or EDID still is).
+        {"ReadAsWords", "en", "the README, DCOUNT, MAXIFS and MERGE key and the LDAP and EDID",
+         "the README, DCOUNT, MAXIFS and MERGE key and the L D A P and E D I D",
+         "abbreviations x2; ?readme; ?dcount; ?maxifs; ?merge"},
         // A line all in capitals is shouted: reported, not spelt.
-        {"ShoutedLine", "en", "THE TYPO IS LOST\r\nthe TYPO", "THE TYPO IS LOST\r\nthe T Y P O",
-         "abbreviations; ?typo(tyop)"},
+        {"ShoutedLine", "en", "THE RSA IS LOST\r\nthe RSA", "THE RSA IS LOST\r\nthe R S A",
+         "abbreviations; ?rsa(a r s)"},
     });
     check(d, {
         // Not a Roman numeral, also with its ending, one letter over and over, nor two words
@@ -412,8 +417,8 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
          "děkuji, canción! žlutý kun, příliš\r\nje dobrý Ubohejch vylézal VELKÉHO velkému prodlévá",
          "accents x4; respelling x4; ?kun(kůň en én); ?ubohejch(ubohých); ?prodlévá(prodleva)"},
         {"NameBesideAccents", "@Czech.dic", "Namazu používá SANE a GiNaC, sane-find, snice",
-         "Namazu používá S A N E a GiNaC, sane-find, snice",
-         "abbreviations; ?namazu(namanu namažu amanu); ?ginac(giac gina jinac); ?sanefind; "
+         "Namazu používá SANE a GiNaC, sane-find, snice",
+         "?namazu(namanu namažu amanu); ?sane(cane dane hane); ?ginac(giac gina jinac); ?sanefind; "
          "?snice(lnice nice rnice)"},
         // Beside accents, a stem's accent may have slipped (podivala); an ending's is another
         // form (lichem, "by a lich", is no lichém, "odd").
@@ -670,8 +675,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"FrenchNumberSign", "@fr.dic", "le n° 5", "le numéro cinq", "number signs; numbers"},
         // After a preposition that governs the genitive, the number is in it; one keeps its
         // doubt of gender.
-        {"PolishGenitive", "@pl.dic", "od 0 do 1100 dni, do 1 minuty",
-         "od zera do tysiąca stu dni, do jeden minuty", "numbers x3"},
+        {"PolishGenitive", "@pl.dic", "od 0 do 1100 dni, do 1 minuty, od 0 do 1.",
+         "od zera do tysiąca stu dni, do jeden minuty, od zera do jednego.", "numbers x5"},
+        // An English ordinal in another language is quoted English.
+        {"EnglishOrdinalQuoted", "@pl.dic", "takie jak 1st, 2nd czy 23rd", "takie jak 1st, 2nd czy 23rd",
+         "?1st(ast bst cst); ?2nd(and bnd dnd); ?23rd(aard ard bard)"},
         {"CzechGenitive", "@Czech.dic", "do 9 políček z 29 lekcí a 5 dnů, od 1970",
          "do devíti políček z dvaceti devíti lekcí a pět dnů, od tisíce devíti set sedmdesáti",
          "numbers x4"},
