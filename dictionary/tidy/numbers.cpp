@@ -875,6 +875,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             return symbols->dividedBy;
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
+        // A comma that groups no thousands (0,5 in an English text, 1,2,3) is said: dropped,
+        // 0,5 would read as 0.5's digits or as one number.
+        if (s.text == "," && symbols->decimalMark == '.')
+            return symbols->comma;
         // A colon that is no time's (10:30, 8:00:15) is said (26300:2, a standard's part,
         // 02:00:01:02:03:04).
         if (s.text == ":" && !clockTime)

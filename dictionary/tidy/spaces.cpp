@@ -258,10 +258,11 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
                 return std::nullopt;
         }
         // Only an ending the language gives names there (cpu:er), none of a pattern's
-        // fields (hh:mm, HH:MM:SS).
+        // fields (hh:mm, HH:MM:SS). Its colon says it is no word of its own, so it goes
+        // whether or not it reads as one: GNOME:s is GNOME, not "GNOME s".
         const bool colonEnding = ending && after == last && state.language() && toLower(endingTyped) == endingTyped &&
                                  listed(state.language()->nameEndings, endingTyped);
-        if ((nameEnding || colonEnding) && state.readsAsWord(endingTyped)) {
+        if (colonEnding || (nameEnding && state.readsAsWord(endingTyped))) {
             i = after;
             continue;
         }

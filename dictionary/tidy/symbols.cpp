@@ -7,6 +7,7 @@
 #include "rules.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace talvora::tidy {
 
@@ -250,6 +251,30 @@ std::optional<std::string> readPhoneNumber(State& state, const std::string& piec
     return words + piece.substr(number.size());
 }
 
+// A number written with the other decimal mark and a sign after it (1.99% in Czech, 1,5°
+// in English): read as the numbers read it, and the sign said, not left beside the words.
+static std::optional<std::string> numberInOtherMark(State& state, const std::u32string& text, size_t first,
+                                                    size_t last) {
+    const std::u32string_view core = std::u32string_view(text).substr(first, last - first);
+    auto digit = [&](size_t k) { return k < core.size() && core[k] >= U'0' && core[k] <= U'9'; };
+    size_t end = 0;
+    while (digit(end) || ((core[end] == U'.' || core[end] == U',') && end > 0 && digit(end + 1)))
+        ++end;
+    size_t length = 0;
+    const Symbol unit = symbolAt(core.substr(end), length);
+    if (end == 0 || unit == Symbol::None || end + length != core.size())
+        return std::nullopt;
+    std::string number = encode(core.substr(0, end));
+    const std::string said = state.resolveParts(number, "numbers");
+    std::replace(number.begin(), number.end(), ',', '.');
+    double value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
+    const std::optional<std::string> name = wordsOf(state, unit, value);
+    if (!name || said == encode(core.substr(0, end)) || !state.allKnown(said))
+        return std::nullopt;
+    return readSign(state, encode(text.substr(0, first))) + said + ' ' + *name + encode(text.substr(last));
+}
+
 // %, $, €, £, ° and a plus sign beside a number as words, in the form the number asks for
 // ("ten percent", "pět dolarů"); a price as its whole amount, the currency and the cents
 // ("five dollars ninety nine"); "&" between two words as the word for "and".
@@ -331,6 +356,8 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
             i += length;
     }
     const Symbol unit = before != Symbol::None ? before : after;
+    if (i != core.size() && before == Symbol::None && !plus)
+        return numberInOtherMark(state, text, first, last);
     if (i != core.size() || (unit == Symbol::None && !plus))
         return std::nullopt;
 

@@ -199,10 +199,11 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
          "separators; apostrophes + separators x2; ?lzorg; ?motherinlaw"},
         {"ElisionKeepsItsApostrophe", "it", "dell'annotazione", "dell' annotazione",
          "separators"},
-        // A name's ending stays with its colon, hyphen or apostrophe; one that reads as a word
-        // goes, for the reader sees no mark: "a" is "and", "er" "is" or "you"; and so does a
-        // case ending where names take cases: no fragment "y".
-        {"EndingKeepsItsColon", "@se.dic", "ID:n och cpu:er", "ID: n och cpu", "separators x2"},
+        // A name's ending stays with its hyphen or apostrophe; one that reads as a word goes,
+        // for the reader sees no mark: "a" is "and", "er" "is" or "you"; and so does a case
+        // ending where names take cases: no fragment "y". One after a colon always goes: a lone
+        // letter "s" or "n" reads as no ending.
+        {"EndingAfterAColonGoes", "@se.dic", "ID:n och cpu:er, GNOME:s", "ID och cpu, GNOME", "separators x3"},
         // A pattern's fields after colons are no endings: none is dropped.
         {"PatternFieldsAfterColons", "@fr.dic", "au format HH:MM:SS ou hh:mm", "au format HH: MM: SS ou hh: mm",
          "separators x2"},
@@ -753,6 +754,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "GMT minus eight zero zero, one point nine nine percent divided by twelve, twenty six thousand three "
          "hundred colon two, ten thirty",
          "numbers; numbers + symbols; numbers x2"},
+        // A number in the other decimal mark keeps its sign and its comma said.
+        {"SignAfterTheOtherDecimalMark", "@Czech.dic", "sazba 1.99%/12 a 1.5%",
+         "sazba jeden tečka devadesát devět procenta děleno dvanáct a jeden tečka pět procenta",
+         "numbers + symbols; symbols + numbers"},
+        {"EnglishCommaBetweenNumbers", "@eng.dic", "1,99% or 1,5° and 1,2,3 but 1,000",
+         "one comma ninety nine percent or one comma five degrees and one, two, three but one thousand",
+         "symbols + numbers x2; numbers x2"},
         // Thousands in groups are an amount, however long; a row of numbers is no group.
         {"PolishGroupsAndAddresses", "@pl.dic", "Kwota 10\u00a0200\u00a0000 i 192.168.1.1",
          "Kwota dziesięć milionów dwieście tysięcy i sto dziewięćdziesiąt dwa kropka sto sześćdziesiąt osiem "
