@@ -196,7 +196,7 @@ constexpr std::string_view italianElisions[] = {
     "com",  "dov",   "cos",   "dev",   "nient", "ch",     "nessun",  "ciascun", "qualcun",
     "qual", "po",    "mo",    "be",    "fra"};
 constexpr std::string_view danishEndings[] = {"s", "en", "er", "et", "ens", "ers", "ets", "erne", "ernes"};
-constexpr std::string_view swedishEndings[] = {"s", "n", "en", "er", "et", "ar", "na", "ns", "ens", "ets", "erna", "arna"};
+constexpr std::string_view swedishEndings[] = {"s", "n", "t", "a", "en", "er", "et", "ar", "or", "na", "ns", "ts", "ens", "ets", "erna", "arna"};
 constexpr std::string_view czechEndings[] = {"a", "u", "y", "e", "i", "em", "ou", "ům", "ů", "ovi", "ech", "ách", "ami"};
 constexpr std::string_view polishEndings[] = {"a", "u", "y", "e", "i", "ą", "ę", "em", "ie", "iem", "om", "ów", "owi", "ach", "ami", "ego", "emu", "owie"};
 constexpr std::string_view czechGenitivePrepositions[] = {

@@ -579,6 +579,21 @@ std::optional<std::string> datePart(State& state, std::string_view digits, bool 
     return state.allKnown(*words) ? words : std::nullopt;
 }
 
+// Two cells and the colon between them: A1:B2, AA10:DO4.
+static bool cellRange(std::string_view piece) {
+    const auto [first, last] = coreOf(piece);
+    const std::string_view core = piece.substr(first, last - first);
+    auto cell = [](std::string_view text) {
+        size_t letters = 0;
+        while (letters < text.size() && text[letters] >= 'A' && text[letters] <= 'Z')
+            ++letters;
+        return letters >= 1 && letters <= 3 && letters < text.size() &&
+               std::all_of(text.begin() + static_cast<std::ptrdiff_t>(letters), text.end(), isAsciiDigit);
+    };
+    const size_t colon = core.find(':');
+    return colon != std::string_view::npos && cell(core.substr(0, colon)) && cell(core.substr(colon + 1));
+}
+
 // The ending English writes after a number to make it an ordinal: 1st, 12th, 22nd.
 static std::string_view englishOrdinalEnding(std::string_view digits) {
     const int last = digits.back() - '0';
@@ -924,6 +939,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += ' ' + std::string(symbols->slash) + ' ';
             else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1))
                 out += ", ";
+            // A colon the language has no word for would run the numbers together (26300:2).
+            else if (s.text == ":" && isNumber(k - 1) && isNumber(k + 1) && !clockTime)
+                return std::nullopt;
 
             else
                 out += ' ';
@@ -966,6 +984,16 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             if (colonWord && k > 0 && from == 1 && s.text[0] == ':' && isNumber(k - 1))
                 out += std::string(symbols->colon) + ' ';
             const bool colonAfter = colonWord && to + 1 == s.text.size() && s.text[to] == ':' && isNumber(k + 1);
+            // Without a word for the colon a cell range's (A1:DO4) is the range's word (A jeden
+            // až DO čtyři); any other would be dropped, and the piece stays as typed.
+            if (symbols && !colonWord && !word.empty() &&
+                ((k > 0 && from == 1 && s.text[0] == ':' && isNumber(k - 1)) ||
+                 (to + 1 == s.text.size() && s.text[to] == ':' && isNumber(k + 1)))) {
+                if (!cellRange(piece) || !state.allKnown(symbols->range))
+                    return std::nullopt;
+                if (s.text[0] == ':')
+                    out += std::string(symbols->range) + ' ';
+            }
             const bool slashAfter = slashWord && to + 1 == s.text.size() && s.text[to] == '/' && isNumber(k + 1) &&
                                     (word.size() >= 3 || segments[k + 1].number.whole.size() >= 2);
             // Words between numbers with slashes of their own (2000/XP/Vista/7): each said.

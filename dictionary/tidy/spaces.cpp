@@ -266,13 +266,20 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             i = after;
             continue;
         }
+        // Any other colon between two words is said (.uno:About, HH:MM): a blank would make
+        // them two words side by side. Where the language has no word for it, the piece
+        // stays as typed.
+        const SymbolWords* symbols = state.symbols();
+        const bool colon = i - from == 1 && piece[from] == ':' && from > first && after > i &&
+                           !isAsciiDigit(piece[from - 1]) && !isAsciiDigit(piece[i]);
+        if (colon && (!symbols || symbols->colon.empty() || !state.allKnown(symbols->colon)))
+            return std::nullopt;
         // A slash between two words is said (profit/loss: profit slash loss; Outlook/GMail,
         // CD/DVD, Da/A, usr/share): a blank would join them ("profit loss"), and "or" would
         // make the parts of a pair or of a type alternatives. Not in a unit (km/h), a date,
         // and/or.
         const std::string_view next = std::string_view(piece).substr(i, after - i);
         const std::string_view previous = std::string_view(split).substr(wordStart);
-        const SymbolWords* symbols = state.symbols();
         auto slashWord = [&](std::string_view word) {
             const std::u32string letters = decode(word);
             if (letters.empty() ||
@@ -288,6 +295,7 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         saidSlash = saidSlash || said;
         split += nameEnding    ? std::string{' ', piece[from]}
                  : elision     ? "' "
+                 : colon       ? ' ' + std::string(symbols->colon) + ' '
                  : ending      ? ": "
                  : suspended   ? "-/ "
                  : said        ? ' ' + std::string(symbols->slash) + ' '

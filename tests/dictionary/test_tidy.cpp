@@ -204,9 +204,12 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
         // ending where names take cases: no fragment "y". One after a colon always goes: a lone
         // letter "s" or "n" reads as no ending.
         {"EndingAfterAColonGoes", "@se.dic", "ID:n och cpu:er, GNOME:s", "ID och cpu, GNOME", "separators x3"},
-        // A pattern's fields after colons are no endings: none is dropped.
-        {"PatternFieldsAfterColons", "@fr.dic", "au format HH:MM:SS ou hh:mm", "au format HH: MM: SS ou hh: mm",
-         "separators x2"},
+        // A pattern's fields after colons are no endings: none is dropped, and the colons
+        // between them are said, or, where the language has no word for one, the piece stays.
+        {"PatternFieldsAfterColons", "@fr.dic", "au format HH:MM:SS ou .uno:About",
+         "au format HH deux points MM deux points SS ou .uno deux points About", "separators x2"},
+        {"CzechColonsUnsaid", "@Czech.dic", "příkaz .uno:About, oblast A1:DO4, norma 26300:2",
+         "příkaz .uno:About, oblast A jeden až DO čtyři, norma 26300:2", "numbers; ?unoabout; ?263002"},
         {"NameEndingGoes", "@pl.dic", "APT-a i HTML-y, iPhone'y", "APT i HTML, iPhone", "separators x3"},
         {"NameEndingKeepsItsApostrophe", "@dk.dic", "DLL'er", "DLL", "separators"},
         {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe Datei Name neu",
