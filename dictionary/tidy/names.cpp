@@ -24,11 +24,11 @@ static bool readsAsEnglishWords(std::string_view lower) {
         return false;
     if (word(lower))
         return true;
-    // A letter before a word (DCOUNT, LTYPE), or two words of which neither is a mere letter
-    // pair beside a short word (MAXIFS, README; not JSON, COFF, EDID).
+    // A letter before a word of four letters or more (DCOUNT, LTYPE; not JSON, EDID), or two
+    // words, not a letter pair before a short one (MAXIFS, README, HOWTO; not MSDOS, ACPI).
     for (size_t cut = 1; cut + 2 <= letters.size(); ++cut) {
         const size_t rest = letters.size() - cut;
-        const bool shape = cut == 1 ? rest >= 4 : (std::min(cut, rest) >= 3 || std::max(cut, rest) >= 4);
+        const bool shape = cut == 1 ? rest >= 4 : (cut >= 3 || rest >= 4);
         if (shape && word(encode(letters.substr(cut))) && (cut == 1 || word(encode(letters.substr(0, cut)))))
             return true;
     }

@@ -263,9 +263,9 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
          "separators + abbreviations"},
         // Capitals that read as English words are said as words, not letters (an initialism
         // like LDAP or EDID still is).
-        {"ReadAsWords", "en", "the README, DCOUNT, MAXIFS and MERGE key and the LDAP and EDID",
-         "the README, DCOUNT, MAXIFS and MERGE key and the L D A P and E D I D",
-         "abbreviations x2; ?readme; ?dcount; ?maxifs; ?merge"},
+        {"ReadAsWords", "en", "the README, HOWTO, DCOUNT, MAXIFS and MERGE key and the LDAP and EDID",
+         "the README, HOWTO, DCOUNT, MAXIFS and MERGE key and the L D A P and E D I D",
+         "abbreviations x2; ?readme; ?howto; ?dcount; ?maxifs; ?merge"},
         // A line all in capitals is shouted: reported, not spelt.
         {"ShoutedLine", "en", "THE RSA IS LOST\r\nthe RSA", "THE RSA IS LOST\r\nthe R S A",
          "abbreviations; ?rsa(a r s)"},
