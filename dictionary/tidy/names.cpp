@@ -35,6 +35,24 @@ static bool readsAsEnglishWords(std::string_view lower) {
     return false;
 }
 
+// The line names things in capitals that read as words, two or more (DAVERAGE, DCOUNT): its
+// other capitals are names of their kind (DGET, DSTDEV), no initialisms to spell.
+static bool listsNamesInCapitals(State& state) {
+    if (!state.lineListsNamesInCapitals) {
+        int names = 0;
+        for (const std::string_view word : splitBlanks(state.line)) {
+            const auto [first, last] = coreOf(word);
+            const std::string_view core = word.substr(first, last - first);
+            const std::u32string letters = decode(core);
+            if (letters.size() >= 4 && std::all_of(letters.begin(), letters.end(), isUpperCase) &&
+                readsAsEnglishWords(toLower(core)))
+                ++names;
+        }
+        state.lineListsNamesInCapitals = names >= 2;
+    }
+    return *state.lineListsNamesInCapitals;
+}
+
 // An abbreviation the dictionary lacks (RSA, QWERTZ, CRLs) as its letters, each a dictionary
 // word: "R S A", read as the abbreviation is read. Only in a line that also has lower-case
 // letters: where everything is in capitals the words are shouted, not abbreviated, and an
@@ -49,7 +67,8 @@ std::optional<std::string> spellAbbreviation(State& state, const std::string& pi
     if (capitals > 2 && letters.back() == U's') // a plural: CRLs, PDFs
         --capitals;
     if (capitals < 2 || capitals > MaxLetters ||
-        readsAsEnglishWords(toLower(encode(std::u32string_view(letters).substr(0, capitals)))))
+        readsAsEnglishWords(toLower(encode(std::u32string_view(letters).substr(0, capitals)))) ||
+        (capitals >= 4 && listsNamesInCapitals(state)))
         return std::nullopt;
     std::string spelt;
     for (size_t i = 0; i < letters.size(); ++i) {

@@ -76,6 +76,7 @@ class State {
     size_t lineWords = 0;              // words of the line being tidied
     std::string_view line;             // the line being tidied, as typed
     std::optional<bool> lineInOtherLanguage; // of the line being tidied, once asked
+    std::optional<bool> lineListsNamesInCapitals; // of the line being tidied, once asked
     // A capital inside a sentence marks a noun here, no name.
     bool capitalisesNouns() const;
     bool inNameParts = false;      // of a name cut at its capitals: none gets an accent

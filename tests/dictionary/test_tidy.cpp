@@ -263,9 +263,13 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
          "separators + abbreviations"},
         // Capitals that read as English words are said as words, not letters (an initialism
         // like LDAP or EDID still is).
-        {"ReadAsWords", "en", "the README, HOWTO, DCOUNT, MAXIFS and MERGE key and the LDAP and EDID",
-         "the README, HOWTO, DCOUNT, MAXIFS and MERGE key and the L D A P and E D I D",
+        {"ReadAsWords", "en", "the README, HOWTO, DCOUNT and MAXIFS key\r\nthe MERGE key and the LDAP and EDID",
+         "the README, HOWTO, DCOUNT and MAXIFS key\r\nthe MERGE key and the L D A P and E D I D",
          "abbreviations x2; ?readme; ?howto; ?dcount; ?maxifs; ?merge"},
+        // So are the other capitals of a line that lists such names, but not elsewhere.
+        {"NamesListedInCapitals", "en", "the DCOUNT, DPRODUCT, DMAX and DSUM key and the RSA\r\nthe DMAX key",
+         "the DCOUNT, DPRODUCT, DMAX and DSUM key and the R S A\r\nthe D M A X key",
+         "abbreviations x2; ?dcount; ?dproduct; ?dmax; ?dsum"},
         // A line all in capitals is shouted: reported, not spelt.
         {"ShoutedLine", "en", "THE RSA IS LOST\r\nthe RSA", "THE RSA IS LOST\r\nthe R S A",
          "abbreviations; ?rsa(a r s)"},
