@@ -213,6 +213,21 @@ constexpr Respelling czechGenitives[] = {
     {"šedesát", "šedesáti"}, {"sedmdesát", "sedmdesáti"}, {"osmdesát", "osmdesáti"},
     {"devadesát", "devadesáti"}, {"sto", "sta"}, {"stě", "set"}, {"sta", "set"}, {"set", "set"},
     {"tisíce", "tisíc"}, {"tisíc", "tisíc"}};
+// Below two hundred, the locative, dative and instrumental of two to four (the rest are the
+// genitive's: pěti, dvaceti), and a hundred as it stays in them (o sto osmnácti prvcích).
+constexpr std::string_view czechLocativePrepositions[] = {"v", "ve", "na", "o", "po", "při"};
+constexpr std::string_view czechDativePrepositions[] = {"k", "ke", "kvůli", "díky", "proti", "vůči"};
+constexpr std::string_view czechInstrumentalPrepositions[] = {"s", "se", "před", "nad", "pod", "mezi"};
+constexpr Respelling czechLocatives[] = {{"dva", "dvou"}, {"dvě", "dvou"}, {"tři", "třech"}, {"čtyři", "čtyřech"}, {"sto", "sto"}};
+constexpr Respelling czechDatives[] = {{"dva", "dvěma"}, {"dvě", "dvěma"}, {"tři", "třem"}, {"čtyři", "čtyřem"}, {"sto", "sto"}};
+constexpr Respelling czechInstrumentals[] = {{"dva", "dvěma"}, {"dvě", "dvěma"}, {"tři", "třemi"}, {"čtyři", "čtyřmi"}, {"sto", "sto"}};
+constexpr CaseEnding czechCaseEndings[] = {
+    {"ech", {}, czechLocativePrepositions, czechLocatives},       {"ích", {}, czechLocativePrepositions, czechLocatives},
+    {"ách", {}, czechLocativePrepositions, czechLocatives},       {"ům", {}, czechDativePrepositions, czechDatives},
+    {"ám", {}, czechDativePrepositions, czechDatives},            {"ým", {}, czechDativePrepositions, czechDatives},
+    {"ami", {}, czechInstrumentalPrepositions, czechInstrumentals}, {"emi", {}, czechInstrumentalPrepositions, czechInstrumentals},
+    {"ími", {}, czechInstrumentalPrepositions, czechInstrumentals}, {"ými", {}, czechInstrumentalPrepositions, czechInstrumentals},
+    {"y", {}, czechInstrumentalPrepositions, czechInstrumentals}};
 constexpr std::string_view polishGenitivePrepositions[] = {
     "od", "do", "bez", "około", "dla", "u", "podczas", "według", "wśród", "zamiast", "oprócz",
     "powyżej", "poniżej", "spośród", "ciągu", "przeciągu", "obok", "wokół", "sprzed", "spoza"};
@@ -387,7 +402,7 @@ const std::vector<Language>& languageTable() {
          .numberPrefixForms = czechPrefixForms,
          .numberFixes = czechNumberFixes, .genitivePrepositions = czechGenitivePrepositions,
          .genitiveWords = czechGenitives, .genitiveOrdinals = czechGenitiveOrdinals,
-         .months = czechMonths, .dotOrdinals = true},
+         .months = czechMonths, .caseEndingsAfter = czechCaseEndings, .dotOrdinals = true},
         // Danish written before 1948, still much read, gives nouns capitals.
         {.displayName = "Danish", .fileName = "dk.dic", .codePage = "windows-1252", .locale = "da",
          .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,

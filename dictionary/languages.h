@@ -129,8 +129,13 @@ struct OneBeforeNoun {
 };
 
 // A noun's ending after a number and the spell-out rule set of the case it shows.
+// A case a number takes from the noun after it: the noun's ending and the rule set that reads
+// the number so; or, where no rule set does, the prepositions that put the noun in that case
+// and the number words' forms in it (the genitive's where these lack one).
 struct CaseEnding {
     std::string_view ending, ruleSet;
+    std::span<const std::string_view> prepositions = {};
+    std::span<const Respelling> words = {};
 };
 
 struct Language {

@@ -616,21 +616,30 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
     if ((value == 1 && language->genitiveRuleSet.empty()) || !numbers.format)
         return std::nullopt;
     std::string_view ruleSet;
-    const std::vector<std::string_view> next = wordsAround(state.after, false, 1);
-    for (const CaseEnding& c : language->caseEndingsAfter)
-        if (!next.empty() && next[0].size() >= c.ending.size() + 2 && next[0].ends_with(c.ending) &&
-            hasLowerCase(next[0]))
-            ruleSet = c.ruleSet;
+    const CaseEnding* inCase = nullptr;
+    const std::vector<std::string_view> next = wordsAround(state.after, false, 2);
+    const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
+    const std::string previous = before.empty() ? std::string() : toLower(before[0]);
+    for (const CaseEnding& c : language->caseEndingsAfter) {
+        if (next.empty() || (!c.prepositions.empty() && (!listed(c.prepositions, previous) || value >= 200)))
+            continue;
+        // Past an adjective that may be genitive or locative (chemických) to its noun.
+        const std::string_view noun =
+            !c.prepositions.empty() && next.size() > 1 && next[0].ends_with("ých") ? next[1] : next[0];
+        if (noun.size() >= c.ending.size() + 2 && noun.ends_with(c.ending) && hasLowerCase(noun))
+            inCase = &c;
+    }
+    if (inCase)
+        ruleSet = inCase->ruleSet;
     bool genitive = afterGenitiveWord;
-    if (const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
-        ruleSet.empty() && !genitive && !before.empty()) {
-        const std::string word = toLower(before[0]);
+    if (!inCase && !genitive && !before.empty()) {
+        const std::string& word = previous;
         genitive = listed(language->genitivePrepositions, word) ||
                    (word.size() >= 4 && // not ich, "their"
                     std::any_of(language->genitiveEndingsBefore.begin(), language->genitiveEndingsBefore.end(),
                                 [&](std::string_view e) { return word.ends_with(e); }));
     }
-    if (ruleSet.empty() && !genitive)
+    if (!inCase && !genitive)
         return std::nullopt;
     // One before a noun takes the noun's gender (jednej osoby), which its ending does not show.
     if (value == 1 && !(next.empty() || (!state.typed.empty() && isSeparatorByte(state.typed.back())) ||
@@ -645,9 +654,11 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
         const std::string spelled = numbers.spell(value);
         const std::vector<std::string_view> nominative = splitBlanks(spelled);
         auto genitiveOf = [&](std::string_view phrase) -> std::optional<std::string_view> {
-            for (const Respelling& form : language->genitiveWords)
-                if (form.typed == phrase)
-                    return form.meant;
+            for (const std::span<const Respelling> forms :
+                 {inCase ? inCase->words : std::span<const Respelling>(), language->genitiveWords})
+                for (const Respelling& form : forms)
+                    if (form.typed == phrase)
+                        return form.meant;
             return std::nullopt;
         };
         for (size_t i = 0; i < nominative.size(); ++i) {

@@ -688,6 +688,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // An English ordinal in another language is quoted English.
         {"EnglishOrdinalQuoted", "@pl.dic", "takie jak 1st, 2nd czy 23rd", "takie jak 1st, 2nd czy 23rd",
          "?1st(ast bst cst); ?2nd(and bnd dnd); ?23rd(aard ard bard)"},
+        // After a preposition, the noun's ending tells the case (v 72 zemích, s 5 soubory); not
+        // an accusative's (na 5 minut), nor one, whose gender the number does not show.
+        {"CzechOtherCases", "@Czech.dic", "o 118 chemických prvcích, ve 3 případech, k 5 souborům, před 2 dny, "
+         "na 5 minut, v 1 souboru",
+         "o sto osmnácti chemických prvcích, ve třech případech, k pěti souborům, před dvěma dny, na pět minut, "
+         "v jeden souboru", "numbers x6"},
         {"CzechGenitive", "@Czech.dic", "do 9 políček z 29 lekcí a 5 dnů, od 1970",
          "do devíti políček z dvaceti devíti lekcí a pět dnů, od tisíce devíti set sedmdesáti",
          "numbers x4"},
