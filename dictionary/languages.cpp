@@ -276,6 +276,8 @@ constexpr std::string_view polishOrdinalEndings[] = {"ego", "go"};
 constexpr CaseEnding polishCaseEndings[] = {{"ach", "%spellout-cardinal-masculine-locative"},
                                             {"ami", "%spellout-cardinal-masculine-instrumental"}};
 constexpr std::string_view polishGenitiveAdjectives[] = {"ich", "ych"};
+constexpr Respelling polishHourNouns[] = {
+    {"godzina", "a"}, {"godziny", "ej"}, {"godzinie", "ej"}, {"godzinę", "ą"}, {"godziną", "ą"}};
 // Split at its joints, ventitré leaves the accent on a word of its own.
 // And the tens that drop their vowel before uno and otto (settantuno) get it back apart
 // (settanta uno, not settant uno); so does cento (centottanta).
@@ -459,7 +461,7 @@ const std::vector<Language>& languageTable() {
          .genitiveRuleSet = "%spellout-cardinal-masculine-genitive",
          .genitiveOrdinals = polishGenitiveOrdinals, .months = polishMonths, .ordinalYears = true,
          .genitiveOrdinalEndings = polishOrdinalEndings, .caseEndingsAfter = polishCaseEndings,
-         .genitiveEndingsBefore = polishGenitiveAdjectives, .dotOrdinals = true},
+         .genitiveEndingsBefore = polishGenitiveAdjectives, .hourNouns = polishHourNouns, .dotOrdinals = true},
         {.displayName = "Spanish", .fileName = "es.dic", .codePage = "windows-1252", .locale = "es",
          .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
          .prefixWords = spanishPrefixes, .oneLetterWords = U"aeouy", .oneBeforeNoun = &spanishOne},

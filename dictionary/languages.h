@@ -253,6 +253,10 @@ struct Language {
     // the endings of an adjective before it that put it in the genitive (z ostatnich 5 dni).
     std::span<const CaseEnding> caseEndingsAfter = {};
     std::span<const std::string_view> genitiveEndingsBefore = {};
+    // The word for a clock's hour in each case, with the ending its ordinal takes after it
+    // (godziny 3: trzeciej), where the language reads hours as ordinals: its genitive
+    // ordinals' "ego" gives way to it.
+    std::span<const Respelling> hourNouns = {};
     // The infinitive's particle, written inside a verb after its prefix (gegenüber-zu-treten).
     std::string_view infinitiveParticle = {};
     const OneBeforeNoun* oneBeforeNoun = nullptr;

@@ -677,6 +677,35 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
     return words;
 }
 
+// A clock's hour after the word for it, where the language reads hours as ordinals, in the
+// case that word shows: o godzinie 3, trzeciej; godzina 21, dwudziesta pierwsza.
+std::optional<std::string> hourAfterNoun(State& state, const WrittenNumber& number) {
+    const Language* language = state.language();
+    const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
+    if (!language || language->hourNouns.empty() || !plainWhole(number, 2) || before.empty())
+        return std::nullopt;
+    const int value = std::stoi(number.whole);
+    const std::string previous = toLower(before[0]);
+    const auto noun = std::find_if(language->hourNouns.begin(), language->hourNouns.end(),
+                                   [&](const Respelling& form) { return form.typed == previous; });
+    if (value < 1 || value > 24 || noun == language->hourNouns.end())
+        return std::nullopt;
+    const std::string_view ending = noun->meant;
+    const std::string genitive = genitiveOrdinal(*language, value);
+    std::string words;
+    for (const std::string_view word : splitBlanks(genitive)) {
+        if (!word.ends_with("ego"))
+            return std::nullopt;
+        std::string stem(word.substr(0, word.size() - 3));
+        if (ending != "ej" && (stem.ends_with("gi") || stem.ends_with("ki"))) // drugiego: druga
+            stem.pop_back();
+        words += (words.empty() ? "" : " ") + stem + std::string(ending);
+    }
+    if (!state.allKnown(words))
+        return std::nullopt;
+    return words;
+}
+
 // A number hyphened to an ordinal's ending (2-ego, 3-go) as that ordinal: drugiego.
 std::optional<std::string> hyphenedOrdinal(State& state, const WrittenNumber& number,
                                            std::string_view next) {
@@ -1231,7 +1260,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             hour                                    ? readDigits(state, digits.substr(1))
             : date                                  ? datePart(state, digits, k == 4)
             : (afterDot && digits.size() > 4) || code ? readDigits(state, digits, false)
-            : first                       ? numberInCase(state, s.number)
+            : first                       ? [&] { const auto hour = hourAfterNoun(state, s.number); return hour ? hour : numberInCase(state, s.number); }()
             : afterRange(k)               ? numberInCase(state, s.number, true)
                                           : std::nullopt;
         startInCase = first && words;

@@ -685,6 +685,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // doubt of gender.
         {"PolishGenitive", "@pl.dic", "od 0 do 1100 dni, do 1 minuty, od 0 do 1.",
          "od zera do tysiąca stu dni, do jeden minuty, od zera do jednego.", "numbers x5"},
+        // A clock's hour after its word is an ordinal in that word's case; a count is not.
+        {"PolishHours", "@pl.dic", "od pozycji godziny 3. O godzinie 22, godzina 2, przez 3 godziny",
+         "od pozycji godziny trzeciej. O godzinie dwudziestej drugiej, godzina druga, przez trzy godziny",
+         "numbers x4"},
         // An English ordinal in another language is quoted English.
         {"EnglishOrdinalQuoted", "@pl.dic", "takie jak 1st, 2nd czy 23rd", "takie jak 1st, 2nd czy 23rd",
          "?1st(ast bst cst); ?2nd(and bnd dnd); ?23rd(aard ard bard)"},
