@@ -99,12 +99,12 @@ constexpr std::string_view Reale = "%spellout-cardinal-reale";   // Swedish en
 
 // Every word here is in the language's shipped dictionary. A currency reads after the whole
 // amount, its cents after it ("five dollars ninety nine"), as each language says a price.
-constexpr SymbolWords englishSymbols = withArrows(withMarks(withSigns(SymbolWords{
+constexpr SymbolWords englishSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
     {"percent"}, {"dollars", "dollar"}, {"euros", "euro"},
     {"pounds", "pound"}, {"degrees", "degree"}, "Celsius", "Fahrenheit",
     "plus", "minus", "to", "and", "at", "dot", "point", '.', true},
     {"dash", "times", "divided by", "one half", "one quarter", "three quarters"}),
-    {"semicolon", "colon", "comma", "slash"}), {"left arrow", "right arrow", "up arrow", "down arrow"});
+    {"semicolon", "colon", "comma", "slash"}), {"left arrow", "right arrow", "up arrow", "down arrow"}), "by");
 // Czech: "many" is the form of a decimal (3,5 procenta), "other" that of five and more.
 constexpr SymbolWords czechSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Neuter, {"procent", "procento", "procenta", "procenta"}),
@@ -120,18 +120,18 @@ constexpr SymbolWords danishSymbols = withArrows(withMarks(withSigns(SymbolWords
     "Fahrenheit", "plus", "minus", "til", "og", "snabel-a", "punktum", "komma"},
     {"bindestreg", "gange", "divideret med", "en halv", "en fjerdedel", "tre fjerdedele"}),
     {"semikolon", "kolon", "komma", "skråstreg"}), {"venstre pil", "højre pil", "pil op", "pil ned"});
-constexpr SymbolWords dutchSymbols = withArrows(withMarks(withSigns(SymbolWords{
+constexpr SymbolWords dutchSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
     {"procent"}, {"dollar"}, {"euro"}, {"pond"}, {"graden", "graad"}, "Celsius",
     "Fahrenheit", "plus", "min", "tot", "en", "apenstaartje", "punt", "komma"},
     {"streepje", "keer", "gedeeld door", "een half", "een kwart", "drie kwart"}),
-    {"puntkomma", "dubbele punt", "komma", "slash"}), {"pijl links", "pijl rechts", "pijl omhoog", "pijl omlaag"});
-constexpr SymbolWords frenchSymbols = withArrows(withMarks(withSigns(SymbolWords{
+    {"puntkomma", "dubbele punt", "komma", "slash"}), {"pijl links", "pijl rechts", "pijl omhoog", "pijl omlaag"}), "bij");
+constexpr SymbolWords frenchSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"pour cent"}), gendered(Masculine, {"dollars", "dollar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"livres", "livre"}),
     gendered(Masculine, {"degrés", "degré"}), "Celsius", {},
     "plus", "moins", "à", "et", "arobase", "point", "virgule", ',', false, "numéro", "numéros"},
     {"tiret", "fois", "divisé par", "un demi", "un quart", "trois quarts"}),
-    {"point virgule", "deux points", "virgule", "slash"}), {"flèche gauche", "flèche droite", "flèche haut", "flèche bas"});
+    {"point virgule", "deux points", "virgule", "slash"}), {"flèche gauche", "flèche droite", "flèche haut", "flèche bas"}), "par");
 constexpr SymbolWords germanSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}), gendered(Masculine, {"Euro"}),
     gendered(Neuter, {"Pfund"}), gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit",
@@ -146,13 +146,13 @@ constexpr SymbolWords italianSymbols = withArrows(withMarks(withSigns(SymbolWord
     {"trattino", "per", "diviso", "un mezzo", "un quarto", "tre quarti"}),
     {"punto e virgola", "due punti", "virgola", "slash"}), {"freccia sinistra", "freccia destra", "freccia su", "freccia giù"});
 // Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
-constexpr SymbolWords polishSymbols = withArrows(withMarks(withSigns(SymbolWords{
+constexpr SymbolWords polishSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"procent"}), gendered(Masculine, {"dolara", "dolar", "dolary", "dolarów"}),
     gendered(Neuter, {"euro"}), gendered(Masculine, {"funta", "funt", "funty", "funtów"}),
     gendered(Masculine, {"stopnia", "stopień", "stopnie", "stopni"}),
     "Celsjusza", "Fahrenheita", "plus", "minus", "do", "i", "małpa", "kropka", "przecinek"},
     {"myślnik", "razy", "dzielone przez", "jedna druga", "jedna czwarta", "trzy czwarte"}),
-    {"średnik", "dwukropek", "przecinek", "ukośnik"}), {"strzałka w lewo", "strzałka w prawo", "strzałka w górę", "strzałka w dół"});
+    {"średnik", "dwukropek", "przecinek", "ukośnik"}), {"strzałka w lewo", "strzałka w prawo", "strzałka w górę", "strzałka w dół"}), "na");
 constexpr SymbolWords spanishSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"por ciento"}), gendered(Masculine, {"dólares", "dólar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"libras", "libra"}),

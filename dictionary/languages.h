@@ -57,6 +57,9 @@ struct SymbolWords {
     std::array<std::string_view, 3> fractions = {}; // ½, ¼, ¾
     std::string_view dash = {}; // a version's revision: "1.2.3-4" is "… three dash four"
     std::string_view times = {}, dividedBy = {}; // × and ÷ between two numbers
+    // A size's sign, × or x joined to its two numbers (3×3, 1920x1080), where the language
+    // says it otherwise than a product ("three by three"); the times word where none.
+    std::string_view by = {};
     // The names of punctuation marks, for one that a text quotes ("separated by “;”"): the
     // reader, who sees no punctuation, would find nothing there.
     std::string_view semicolon = {}, colon = {}, comma = {};
@@ -90,6 +93,11 @@ constexpr SymbolWords withMarks(SymbolWords words, MarkNames marks) {
 
 constexpr SymbolWords withArrows(SymbolWords words, std::array<std::string_view, 4> arrows) {
     words.arrows = arrows;
+    return words;
+}
+
+constexpr SymbolWords withSizes(SymbolWords words, std::string_view by) {
+    words.by = by;
     return words;
 }
 
@@ -128,7 +136,6 @@ struct OneBeforeNoun {
     std::span<const std::string_view> masculineNouns = {}, feminineNouns = {};
 };
 
-// A noun's ending after a number and the spell-out rule set of the case it shows.
 // A case a number takes from the noun after it: the noun's ending and the rule set that reads
 // the number so; or, where no rule set does, the prepositions that put the noun in that case
 // and the number words' forms in it (the genitive's where these lack one).

@@ -777,6 +777,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
         return std::nullopt;
     const SymbolWords* symbols = state.symbols();
+    // A formula with brackets and operators (1/(n+1), 2*(a+b)) has no reading that keeps
+    // what the brackets group: it stays as typed.
+    if (const auto [first, last] = coreOf(piece);
+        piece.substr(first, last - first).find_first_of("()[]") != std::string::npos &&
+        piece.find_first_of("/*=^+") != std::string::npos)
+        return std::nullopt;
     // A manual page's section after the page's name (sha1sum(1), ip(8)) stands apart in its
     // parentheses: run into the name, it would read as the name's number.
     if (const size_t open = piece.find('('); open != std::string::npos && open > 0 &&
@@ -918,6 +924,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             return {};
         if (s.text == "+")
             return symbols->plus;
+        if (s.text == "*")
+            return symbols->times;
         // A fraction (1/256, 3 1/2); not a date's or a code's (8/12, 12/08, 24/12), nor a
         // pair (50/50, 24/7).
         // A small one (2/3, 1/4) is a fraction too: a date's month or day is seldom ten or
@@ -1071,6 +1079,14 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 if (k == 0)
                     out += s.text.substr(0, from);
                 out += *letters;
+                if (k + 1 == segments.size())
+                    out += s.text.substr(to);
+            } else if (const std::string part = s.text.substr(from, to - from),
+                       words = state.resolveParts(part, "drawn-out letters");
+                       k > 0 && words != part && state.allKnown(words)) {
+                // A word after a number that the later rules make words of (3-Teilfeld: drei
+                // Teil Feld).
+                out += words;
                 if (k + 1 == segments.size())
                     out += s.text.substr(to);
             } else {
@@ -1269,7 +1285,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // than amounts (nineteen ninety one, not one thousand nine hundred ninety one); as
         // an amount such a number is rare, and its round hundreds read the same (fifteen
         // hundred).
-        const bool yearLike = digits.size() == 4 && digits >= "1100" && digits <= "1999" &&
+        // Not a size's side (1920x1080).
+        const bool size = state.typed.find("\u00D7") != std::string_view::npos ||
+                          std::adjacent_find(state.typed.begin(), state.typed.end(), [&](char a, char b) {
+                              return isAsciiDigit(a) && (b == 'x' || b == 'X');
+                          }) != state.typed.end();
+        const bool yearLike = digits.size() == 4 && digits >= "1100" && digits <= "1999" && !size &&
                               s.number.decimals.empty() && !date && !code && state.language() &&
                               !state.language()->yearRuleSet.empty() &&
                               (k == 0 || (k == 1 && segments[0].separatorsOnly) ||

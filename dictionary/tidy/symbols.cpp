@@ -482,8 +482,15 @@ std::optional<std::string> readArithmetic(State& state, const std::string& piece
     }
     std::u32string out;
     bool read = false;
+    auto digit = [&](size_t k) { return k < text.size() && text[k] >= U'0' && text[k] <= U'9'; };
     for (size_t i = 0; i < text.size(); ++i) {
-        const std::string_view word = wordOf(text[i]);
+        std::string_view word = wordOf(text[i]);
+        // Joined to two numbers, × or an x is a size's (3×3, 1920x1080: three by three); not
+        // a hexadecimal's x (0x800).
+        if (i > 0 && digit(i - 1) && digit(i + 1) &&
+            (text[i] == U'\u00D7' || ((text[i] == U'x' || text[i] == U'X') && !(i == 1 && text[0] == U'0') &&
+                                      !(i >= 2 && text[i - 1] == U'0' && !digit(i - 2)))))
+            word = symbols->by.empty() ? symbols->times : symbols->by;
         if (!word.empty() && i > 0 && i + 1 < text.size() && ends(text[i - 1]) && starts(text[i + 1]) &&
             state.allKnown(word)) {
             out += U' ' + decode(word) + U' ';
@@ -521,11 +528,16 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
     if (!symbols || (at != std::string::npos && piece.find('@', at + 1) != std::string::npos))
         return std::nullopt;
     const auto [first, last] = coreOf(piece);
-    // Its full stops as the language's word for the dot.
+    // Its full stops as the language's word for the dot, and its hyphens as the dash's where
+    // the language has a word for it: a blank in their place, the address could not be
+    // rebuilt (gnome-doc-list).
+    const bool sayDash = !symbols->dash.empty() && state.allKnown(symbols->dash);
     auto spoken = [&](std::string_view part) {
         std::string out;
         for (char c : part)
-            out += c == '.' ? (out.empty() ? "" : " ") + std::string(symbols->dot) + ' ' : std::string(1, c);
+            out += c == '.'                ? (out.empty() ? "" : " ") + std::string(symbols->dot) + ' '
+                   : c == '-' && sayDash && !out.empty() && out.back() != ' ' ? ' ' + std::string(symbols->dash) + ' '
+                                                                             : std::string(1, c);
         return out;
     };
     if (at == std::string::npos) {

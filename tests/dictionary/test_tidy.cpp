@@ -584,13 +584,21 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // No slash after a scheme.
         {"SpanishWebAddress", "@es.dic", "en https://www.debian.org/", "en https: www punto debian punto org/",
          "addresses"},
-        // × and ÷ between numbers read; other signs of mathematics stay for the report. A
-        // list keeps its commas, a dash between numbers is a range, a zero before a full stop
-        // a decimal's.
+        // × and ÷ between numbers read, × joined to them as a size's; other signs of
+        // mathematics stay for the report. A list keeps its commas, a dash between numbers is
+        // a range, a zero before a full stop a decimal's.
         {"EnglishArithmeticAndLists", "@eng.dic", "a 3×3 grid (6 × 5) pages 1,3,5-7,9 or 5–10 ∧ 0.909",
-         "a three times three grid (six times five) pages one, three, five to seven, nine or five "
+         "a three by three grid (six times five) pages one, three, five to seven, nine or five "
          "to ten ∧ zero point nine zero nine",
          "arithmetic + numbers; numbers; arithmetic; numbers x2; punctuation + numbers; numbers; ?∧"},
+        // A size's sides are amounts, not years; a formula with brackets stays as typed; a
+        // word after a number is made words by the later rules.
+        {"SizesAndFormulas", "@eng.dic", "a 1920x1080 screen, 1/(n+1) and 2*3, not 0x800",
+         "a one thousand nine hundred twenty by one thousand eighty screen, 1/(n+1) and two times three, not "
+         "zero x eight zero zero", "arithmetic + numbers; numbers x2; ?1n1(an ana anb)"},
+        {"PolishSize", "@pl.dic", "plansza 8x8", "plansza osiem na osiem", "arithmetic + numbers"},
+        {"GermanWordAfterNumber", "@de_neu.dic", "Jedes 3×3-Teilfeld", "Jedes drei mal drei Teil Feld",
+         "arithmetic + numbers + compounds"},
         // An arrow names its key: dropped, Super→ would be Super alone, another shortcut.
         {"ArrowKeys", "@eng.dic", "Press Super→ or Ctrl Alt ←, then ↑.",
          "Press Super right arrow or Ctrl Alt left arrow, then up arrow.", "arrows x3"},
