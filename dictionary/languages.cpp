@@ -87,6 +87,11 @@ constexpr OneBeforeNoun frenchOne{.masculine = "un", .feminine = "une", .feminin
 constexpr OneBeforeNoun germanOne{.masculine = "ein", .feminine = "eine", .neuter = "ein",
                                   .feminineEndings = germanFeminine, .onlyBeforeCapitals = true};
 constexpr OneBeforeNoun swedishOne{.masculine = "en", .neuter = "ett", .neuterByDefiniteForm = true};
+constexpr std::string_view czechFeminine[] = {"a", "á", "ost"};
+constexpr std::string_view czechNeuter[] = {"o", "é", "ení", "ání", "tví"};
+constexpr OneBeforeNoun czechOne{.masculine = "jeden", .feminine = "jedna", .neuter = "jedno",
+                                 .feminineEndings = czechFeminine, .neuterEndings = czechNeuter,
+                                 .counting = "jedna"};
 // Danish knows too many words in -et (verbs' participles) to tell a neuter noun by it: en, the
 // commoner gender.
 constexpr OneBeforeNoun danishOne{.masculine = "en"};
@@ -203,7 +208,7 @@ constexpr std::string_view czechGenitivePrepositions[] = {
     "do", "od", "ode", "z", "ze", "bez", "u", "kolem", "okolo", "během", "podle", "vedle",
     "místo", "kromě", "pomocí", "ohledně", "uprostřed", "blízko"};
 constexpr Respelling czechGenitives[] = {
-    {"jeden tisíc", "tisíce"}, {"nula", "nuly"}, {"dva", "dvou"}, {"dvě", "dvou"},
+    {"jeden tisíc", "tisíce"}, {"jeden", "jedné"}, {"nula", "nuly"}, {"dva", "dvou"}, {"dvě", "dvou"},
     {"tři", "tří"}, {"čtyři", "čtyř"}, {"pět", "pěti"}, {"šest", "šesti"}, {"sedm", "sedmi"},
     {"osm", "osmi"}, {"devět", "devíti"}, {"deset", "deseti"}, {"jedenáct", "jedenácti"},
     {"dvanáct", "dvanácti"}, {"třináct", "třinácti"}, {"čtrnáct", "čtrnácti"},
@@ -404,7 +409,8 @@ const std::vector<Language>& languageTable() {
          .numberPrefixForms = czechPrefixForms,
          .numberFixes = czechNumberFixes, .genitivePrepositions = czechGenitivePrepositions,
          .genitiveWords = czechGenitives, .genitiveOrdinals = czechGenitiveOrdinals,
-         .months = czechMonths, .caseEndingsAfter = czechCaseEndings, .dotOrdinals = true},
+         .months = czechMonths, .caseEndingsAfter = czechCaseEndings, .oneBeforeNoun = &czechOne,
+         .dotOrdinals = true},
         // Danish written before 1948, still much read, gives nouns capitals.
         {.displayName = "Danish", .fileName = "dk.dic", .codePage = "windows-1252", .locale = "da",
          .hunspell = "da_DK", .respellings = danishRespellings, .linkingElements = nordicLinks,

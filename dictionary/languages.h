@@ -134,6 +134,11 @@ struct OneBeforeNoun {
     std::string_view beforeImpure = {};
     // Nouns whose ending tells the other gender (il problema, la foto).
     std::span<const std::string_view> masculineNouns = {}, feminineNouns = {};
+    // Endings that tell a neuter noun or adjective (okno, nové), and the one that counts no
+    // noun: a label's (hráč 1: jedna), a sum's, a compound number's last (dvacet jedna). A word
+    // after it that ends like none of the genders (a verb: hraje) takes that one too.
+    std::span<const std::string_view> neuterEndings = {};
+    std::string_view counting = {};
 };
 
 // A case a number takes from the noun after it: the noun's ending and the rule set that reads

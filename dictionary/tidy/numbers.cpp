@@ -272,6 +272,11 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         // A capital outside German marks a name or a unit (un Giga), whose gender its ending
         // does not tell.
         word = one.feminine;
+    } else if (std::any_of(one.neuterEndings.begin(), one.neuterEndings.end(),
+                           [&](std::string_view e) { return lower.ends_with(e); })) {
+        word = one.neuter;
+    } else if (!one.counting.empty() && isVowel(decode(lower).back())) {
+        word = one.counting;
     } else if (!one.beforeImpure.empty()) {
         // Italian uno before s and a consonant, z, gn, ps, x, y.
         const std::u32string l = decode(lower);
@@ -606,14 +611,17 @@ static std::string_view englishOrdinalEnding(std::string_view digits) {
 // after an adjective in the genitive (z ostatnich pięciu dni), before a noun whose ending
 // shows the case (w pięciu plikach, z pięcioma plikami), or after a range's word that is
 // such a preposition (5-10: pięć do dziesięciu). One, whose gender the number alone does not
-// tell (jednego, jednej), only where the language counts in one gender (od zera do jednego).
+// tell (jednego, jednej), only where the language counts in one gender (od zera do jednego,
+// od jedné do devíti).
 std::optional<std::string> numberInCase(State& state, const WrittenNumber& number, bool afterGenitiveWord = false) {
     const Language* language = state.language();
     if (!language || language->genitivePrepositions.empty() || !plainWhole(number, 7))
         return std::nullopt;
     const int64_t value = std::stoll(number.whole);
     NumberWords& numbers = state.numbers();
-    if ((value == 1 && language->genitiveRuleSet.empty()) || !numbers.format)
+    if ((value == 1 && language->genitiveRuleSet.empty() &&
+         (!language->oneBeforeNoun || language->oneBeforeNoun->counting.empty())) ||
+        !numbers.format)
         return std::nullopt;
     std::string_view ruleSet;
     const CaseEnding* inCase = nullptr;
@@ -1301,8 +1309,15 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             words = yearBeforeYearWord(state, std::stoi(digits));
         if (!words && beforeUnit)
             words = oneBeforeNoun(state, s.number);
-        if (!words)
+        if (!words) {
             words = readNumber(state, s.number, beforeUnit ? genderOfUnitAfter(state) : std::string_view());
+            // One that counts no noun in the form the language counts with (dvacet jedna).
+            const OneBeforeNoun* one = state.language() ? state.language()->oneBeforeNoun : nullptr;
+            if (words && one && !one->counting.empty() && s.number.decimals.empty() &&
+                (*words == one->masculine || words->ends_with(' ' + std::string(one->masculine))) &&
+                state.known(one->counting))
+                words = words->substr(0, words->size() - one->masculine.size()) + std::string(one->counting);
+        }
         if (!words)
             return std::nullopt;
         out += *words;

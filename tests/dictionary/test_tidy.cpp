@@ -209,7 +209,7 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
         {"PatternFieldsAfterColons", "@fr.dic", "au format HH:MM:SS ou .uno:About",
          "au format HH deux points MM deux points SS ou .uno deux points About", "separators x2"},
         {"CzechColonsUnsaid", "@Czech.dic", "příkaz .uno:About, oblast A1:DO4, norma 26300:2",
-         "příkaz .uno:About, oblast A jeden až DO čtyři, norma 26300:2", "numbers; ?unoabout; ?263002"},
+         "příkaz .uno:About, oblast A jedna až DO čtyři, norma 26300:2", "numbers; ?unoabout; ?263002"},
         {"NameEndingGoes", "@pl.dic", "APT-a i HTML-y, iPhone'y", "APT i HTML, iPhone", "separators x3"},
         {"NameEndingKeepsItsApostrophe", "@dk.dic", "DLL'er", "DLL", "separators"},
         {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe Datei Name neu",
@@ -703,9 +703,14 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // After a preposition, the noun's ending tells the case (v 72 zemích, s 5 soubory); not
         // an accusative's (na 5 minut), nor one, whose gender the number does not show.
         {"CzechOtherCases", "@Czech.dic", "o 118 chemických prvcích, ve 3 případech, k 5 souborům, před 2 dny, "
-         "na 5 minut, v 1 souboru",
-         "o sto osmnácti chemických prvcích, ve třech případech, k pěti souborům, před dvěma dny, na pět minut, "
-         "v jeden souboru", "numbers x6"},
+         "na 5 minut",
+         "o sto osmnácti chemických prvcích, ve třech případech, k pěti souborům, před dvěma dny, na pět minut",
+         "numbers x5"},
+        // One before a noun in its gender; one that counts nothing, a label's or a sum's, as
+        // Czech counts (jedna), and so after a genitive preposition (od jedné).
+        {"CzechOne", "@Czech.dic", "hráč 1 hraje, 1 soubor, 1 hodina, 1 okno, 21 souborů, F1, od 1 do 9",
+         "hráč jedna hraje, jeden soubor, jedna hodina, jedno okno, dvacet jedna souborů, F jedna, od jedné do "
+         "devíti", "numbers x8"},
         {"CzechGenitive", "@Czech.dic", "do 9 políček z 29 lekcí a 5 dnů, od 1970",
          "do devíti políček z dvaceti devíti lekcí a pět dnů, od tisíce devíti set sedmdesáti",
          "numbers x4"},
@@ -781,7 +786,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers; numbers + symbols; numbers x2"},
         // A number in the other decimal mark keeps its sign and its comma said.
         {"SignAfterTheOtherDecimalMark", "@Czech.dic", "sazba 1.99%/12 a 1.5%",
-         "sazba jeden tečka devadesát devět procenta děleno dvanáct a jeden tečka pět procenta",
+         "sazba jedna tečka devadesát devět procenta děleno dvanáct a jedna tečka pět procenta",
          "numbers + symbols; symbols + numbers"},
         {"EnglishCommaBetweenNumbers", "@eng.dic", "1,99% or 1,5° and 1,2,3 but 1,000",
          "one comma ninety nine percent or one comma five degrees and one, two, three but one thousand",
