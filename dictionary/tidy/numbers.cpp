@@ -191,6 +191,10 @@ std::string_view typedWordBefore(const State& state) {
     return before.substr(before.find_last_of(' ') + 1);
 }
 
+namespace {
+std::vector<std::string_view> wordsAround(std::string_view text, bool before, size_t count);
+} // namespace
+
 // One before a noun as the language writes it there, in the noun's gender (perde 1 PF:
 // perde un PF, not uno; 1 spada: una spada; 1 Datei: eine Datei; 1 svärd: ett svärd).
 std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber& number) {
@@ -213,6 +217,18 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         "nr", "nr.", "no.", "núm.", "num."};
     const std::string_view wordBefore = typedWordBefore(state);
     if (listed(labels, wordBefore))
+        return std::nullopt;
+    // So is a noun's, which an article or a preposition before it marks (El jugador 1, al
+    // Gusano 1, il livello 1), whatever follows (una controla: "a controls").
+    static constexpr std::string_view markers[] = {
+        "el", "la", "los", "las", "al", "del", "il", "lo", "gli", "le", "i", "les", "au", "du", "des",
+        "un", "una", "uno", "une", "der", "die", "das", "dem", "den", "ein", "eine", "einen", "einem",
+        "de", "en", "a", "con", "por", "para", "sin", "di", "da", "in", "su", "per", "dans", "sur",
+        "avec", "pour", "im", "am", "zum", "zur", "vom", "beim"};
+    if (const std::vector<std::string_view> before = wordsAround(state.before, true, 2);
+        before.size() == 2 && listed(markers, before[1]) && decode(before[0]).size() >= 3 &&
+        std::all_of(before[0].begin(), before[0].end(), [](char c) { return !isAsciiDigit(c); }) &&
+        !listed(markers, before[0]))
         return std::nullopt;
     // So is a name's (Region 1 DVD player, Windows 1), where a capital inside a sentence
     // marks one.

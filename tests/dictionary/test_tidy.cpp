@@ -752,6 +752,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"FrenchListInBrackets", "@fr.dic", "(1,2 ou 3) mais 1,2 kg", "(un, deux ou trois) mais un virgule deux kg",
          "numbers x3"},
         // After a name one is the name's number, no article (Region uno, not Region un).
+        // After a noun that an article or a preposition marks, one is a label, whatever follows.
+        {"SpanishOneAfterANoun", "@es.dic", "El jugador 1 controla al Gusano 1. Tiene 1 casa.",
+         "El jugador uno controla al Gusano uno. Tiene una casa.", "numbers x3"},
         {"ItalianOneAfterAName", "@it.dic", "lettore Region 1 DVD e 1 spada", "lettore Region uno DVD e una spada",
          "numbers x2"},
         // Split at its joints, ventitré loses the accent that only ends the whole word.
