@@ -769,21 +769,22 @@ std::optional<std::string> wholeFirstParts(State& state, const std::string& piec
         std::string word(words[i]);
         const std::string lower = toLower(word);
         if (i + 1 < words.size() && !morphology->knowsAsTyped(word) && !morphology->knowsAsTyped(lower)) {
+            // Only one word may fit: of two (bräd: bräda, "plank", or bräde, "board") the
+            // reader could take the other.
             const std::u32string letters = decode(word);
-            bool whole = false;
+            std::vector<std::string> wholes;
             for (const CompoundForm& form : language->compoundForms) {
                 if (!std::u32string_view(letters).ends_with(form.part))
                     continue;
                 const std::string candidate =
                     encode(letters.substr(0, letters.size() - form.part.size()) + std::u32string(form.word));
-                if (state.known(toLower(candidate)) && morphology->knows(toLower(candidate))) {
-                    word = candidate;
-                    whole = true;
-                    break;
-                }
+                if (state.known(toLower(candidate)) && morphology->knows(toLower(candidate)) &&
+                    std::find(wholes.begin(), wholes.end(), candidate) == wholes.end())
+                    wholes.push_back(candidate);
             }
-            if (!whole)
+            if (wholes.size() != 1)
                 return std::nullopt;
+            word = wholes.front();
         } else if (i + 1 < words.size() && !language->infinitiveEnding.empty()) {
             const std::vector<std::string> stems = morphology->stems(lower);
             auto stemIs = [&](const std::string& stem) {
@@ -816,6 +817,10 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         return std::nullopt;
     const Language* language = state.language();
     if (split && englishLoan(state, piece))
+        return std::nullopt;
+    // A last part that is one of the language's endings (licensens: licens ens, "one's") is
+    // the word's inflection, no word of its own.
+    if (split && language && listed(language->nameEndings, partsOf(piece, *split).back()))
         return std::nullopt;
     if (split && language && language->wholeCompoundParts)
         return wholeFirstParts(state, piece, *split);

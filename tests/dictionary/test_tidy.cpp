@@ -367,15 +367,20 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         {"SlipInACompoundsLastParts", "@dk.dic", "monteringsindstilinger", "monteringsindstilinger",
          "?monteringsindstilinger"},
         // Swedish writes such a part apart as its word, where the dictionary has it, and a
-        // verb's present as its doer (utvecklare skript). A part that stays no word (förhands)
-        // or reads as a command (styr platta, "steer plate") makes no split.
+        // verb's present as its doer (utvecklare skript). A part that stays no word (förhands),
+        // may be either of two words (bräd: bräda or bräde) or reads as a command (styr
+        // platta, "steer plate") makes no split.
         {"SwedishWholeParts", "@se.dic",
          "användardatabas skivbränningsprogram kvinnoöverskottet hårdvaruknappar utvecklarskript "
-         "förhandsvisningar styrplatta sökprocessen",
+         "förhandsvisningar styrplatta sökprocessen brädstorlek",
          "användare databas skiva brännings program kvinna överskottet hårdvara knappar utvecklare skript "
-         "förhandsvisningar styrplatta sökprocessen",
+         "förhandsvisningar styrplatta sökprocessen brädstorlek",
          "compounds x5; ?förhandsvisningar(förhandsvisning förhandsvisningen förhandsvisnings); "
-         "?styrplatta(styrplattan startplatta stegplatta); ?sökprocessen"},
+         "?styrplatta(styrplattan startplatta stegplatta); ?sökprocessen; "
+         "?brädstorlek(bildstorlek bärstorlek klädstorlek)"},
+        // An inflection's ending is no last part (licens ens, "licence one's").
+        {"DanishEndingNoLastPart", "@dk.dic", "licensens vilkår", "licensens vilkår",
+         "?licensens(licensen license licensed)"},
         // A number written as one word, where the language cuts no other word it knows.
         // Never a cut that reads as another sum (milledue centosessanta for 1260).
         {"ItalianNumberWords", "it", "dodicimila cinquantaquattro sottochiave milleduecentosessanta",
