@@ -234,7 +234,7 @@ constexpr CaseEnding czechCaseEndings[] = {
     {"ími", {}, czechInstrumentalPrepositions, czechInstrumentals}, {"ými", {}, czechInstrumentalPrepositions, czechInstrumentals},
     {"y", {}, czechInstrumentalPrepositions, czechInstrumentals}};
 constexpr std::string_view polishGenitivePrepositions[] = {
-    "od", "do", "bez", "około", "dla", "u", "podczas", "według", "wśród", "zamiast", "oprócz",
+    "od", "do", "bez", "około", "dla", "u", "z", "ze", "podczas", "według", "wśród", "zamiast", "oprócz",
     "powyżej", "poniżej", "spośród", "ciągu", "przeciągu", "obok", "wokół", "sprzed", "spoza"};
 constexpr NumberPrefix polishGenitiveOrdinals[] = {
     {1, "pierwszego"}, {2, "drugiego"}, {3, "trzeciego"}, {4, "czwartego"}, {5, "piątego"},

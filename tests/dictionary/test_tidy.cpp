@@ -696,8 +696,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"FrenchNumberSign", "@fr.dic", "le n° 5", "le numéro cinq", "number signs; numbers"},
         // After a preposition that governs the genitive, the number is in it; one keeps its
         // doubt of gender.
-        {"PolishGenitive", "@pl.dic", "od 0 do 1100 dni, do 1 minuty, od 0 do 1.",
-         "od zera do tysiąca stu dni, do jeden minuty, od zera do jednego.", "numbers x5"},
+        {"PolishGenitive", "@pl.dic", "od 0 do 1100 dni, do 1 minuty, od 0 do 1, z 5 kulek.",
+         "od zera do tysiąca stu dni, do jeden minuty, od zera do jednego, z pięciu kulek.", "numbers x6"},
         // A clock's hour after its word is an ordinal in that word's case; a count is not.
         {"PolishHours", "@pl.dic", "od pozycji godziny 3. O godzinie 22, godzina 2, przez 3 godziny",
          "od pozycji godziny trzeciej. O godzinie dwudziestej drugiej, godzina druga, przez trzy godziny",
