@@ -807,6 +807,20 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         piece.substr(first, last - first).find_first_of("()[]") != std::string::npos &&
         piece.find_first_of("/*=^+") != std::string::npos)
         return std::nullopt;
+    // An ordinal written with a full stop before its ending (1.º, 2.ª, 3.o): the ordinal.
+    if (const auto [first, last] = coreOf(piece); first < last) {
+        const std::string_view core = std::string_view(piece).substr(first, last - first);
+        const size_t dot = core.find('.');
+        const std::string_view ruleSet =
+            dot != std::string_view::npos ? state.numbers().ordinalRuleSet(core.substr(dot + 1)) : std::string_view();
+        if (!ruleSet.empty() && dot >= 1 && dot <= 3 &&
+            std::all_of(core.begin(), core.begin() + static_cast<std::ptrdiff_t>(dot), isAsciiDigit) &&
+            core[0] != '0' && state.numbers().format) {
+            const std::string words = state.numbers().spell(std::stoll(std::string(core.substr(0, dot))), ruleSet);
+            if (!words.empty() && state.allKnown(words))
+                return readSign(state, piece.substr(0, first)) + words + piece.substr(last);
+        }
+    }
     // A manual page's section after the page's name (sha1sum(1), ip(8)) stands apart in its
     // parentheses: run into the name, it would read as the name's number.
     if (const size_t open = piece.find('('); open != std::string::npos && open > 0 &&
