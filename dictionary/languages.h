@@ -281,6 +281,9 @@ struct Language {
     std::span<const std::string_view> articlesBeforeOrdinals = {}; // det 16., im 12.: ordinals
     // Joined to a round ten or a year, names its decade (die 70er: siebziger).
     std::string_view decadeEnding = {};
+    // The word for "or" that says a word's other gender, written as its ending after a slash
+    // (bienvenido/a: bienvenido o bienvenida; tutti/e).
+    std::string_view genderSlashOr = {};
 };
 
 // The ten languages and their files, in lookup order.

@@ -266,6 +266,22 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             i = after;
             continue;
         }
+        // A gender's ending after a slash is the word's other form (bienvenido/a: bienvenido
+        // o bienvenida): said as a slash, the ending would read as a word ("a", "to").
+        if (const Language* language = state.language();
+            language && !language->genderSlashOr.empty() && i - from == 1 && piece[from] == '/' &&
+            after == last && after - i <= 2 && after - i < split.size() - wordStart) {
+            const std::string ending = piece.substr(i, after - i);
+            const std::string head = split.substr(wordStart);
+            const std::string other = head.substr(0, head.size() - ending.size()) + ending;
+            if (std::all_of(ending.begin(), ending.end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
+                other != head && state.known(other) && state.known(head) && state.known(language->genderSlashOr)) {
+                split += ' ' + std::string(language->genderSlashOr) + ' ' + other;
+                i = after;
+                wordStart = split.size();
+                continue;
+            }
+        }
         // Any other colon between two words is said (.uno:About, HH:MM): a blank would make
         // them two words side by side. Where the language has no word for it, the piece
         // stays as typed.

@@ -690,6 +690,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"GermanOneBeforeANoun", "@de_neu.dic", "1 Datei und 1 Schwert", "eine Datei und ein Schwert",
          "numbers x2"},
         // The number sign is a word, not an n with its degrees dropped.
+        // A gender's ending after a slash says the other form; a slash between words stays said.
+        {"SpanishGenderSlash", "@es.dic", "Bienvenido/a, todos/as y entrada/salida",
+         "Bienvenido o Bienvenida, todos o todas y entrada barra oblicua salida", "separators x3"},
         // An ordinal's ending after a full stop (1.º, 2.ª) makes it the ordinal.
         {"SpanishOrdinalsWithAFullStop", "@es.dic", "el 1.º de mayo, la 2.ª fila", "el primero de mayo, la segunda fila",
          "numbers x2"},
