@@ -367,6 +367,7 @@ constexpr std::string_view dutchPrefixes[] = {"voor", "over", "onder", "achter",
                                               "aan",  "tegen", "bij",  "toe",    "weg"};
 constexpr std::string_view frenchPrefixes[] = {"sur",  "sous", "contre", "entre", "pré",
                                                "télé", "semi", "inter",  "super", "anti"};
+constexpr std::string_view germanLoanEndings[] = {"s", "ieren", "iert", "ierte", "ierten", "ierst", "ierung", "ierungen"};
 constexpr std::string_view germanPrefixes[] = {"vor",   "ein",  "aus",  "auf",  "unter", "über",
                                                "hinter", "ober", "nach", "mit",  "bei",   "durch",
                                                "ent",   "ver",  "zer",  "miss", "um",
@@ -448,7 +449,7 @@ const std::vector<Language>& languageTable() {
          .dayRuleSet = "%spellout-ordinal-n", .yearRuleSet = "%spellout-numbering-year",
          .infinitiveParticle = "zu", .oneBeforeNoun = &germanOne, .dotOrdinals = true,
          .dotOrdinalRuleSet = "%spellout-ordinal-n", .articlesBeforeOrdinals = germanArticles,
-         .decadeEnding = "er"},
+         .decadeEnding = "er", .loanEndings = germanLoanEndings},
         {.displayName = "Italian", .fileName = "it.dic", .codePage = "windows-1252", .locale = "it",
          .hunspell = "it_IT", .ordinals = italianOrdinals, .respellings = italianRespellings,
          .symbols = &italianSymbols, .prefixWords = italianPrefixes,

@@ -284,6 +284,9 @@ struct Language {
     // The word for "or" that says a word's other gender, written as its ending after a slash
     // (bienvenido/a: bienvenido o bienvenida; tutti/e).
     std::string_view genderSlashOr = {};
+    // Endings that make a verb or noun of a borrowed stem (teleportieren, Teleportierung): a
+    // word so made from an English word is a loan, kept whole.
+    std::span<const std::string_view> loanEndings = {};
 };
 
 // The ten languages and their files, in lookup order.

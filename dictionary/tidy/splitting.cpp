@@ -747,9 +747,18 @@ bool englishLoan(State& state, const std::string& piece) {
         return false;
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
+    const std::string lower = toLower(core);
     const bool own = language->listsNounsWithCapitals ? morphology->knowsAsTyped(core) : morphology->knows(core);
-    return !own &&
-           (englishMorphology->knowsAsTyped(core) || englishMorphology->knowsAsTyped(toLower(core)));
+    const bool english = englishMorphology->knowsAsTyped(core) || englishMorphology->knowsAsTyped(lower);
+    // A long one the language knows too is the same loan, not the language's words joined
+    // (Teleport: Tele Port, "telephoto lens port"); so is the language's verb or noun made of
+    // one (teleportieren).
+    const bool longLoan = english && decode(core).size() >= 7;
+    const bool madeOfLoan = std::any_of(language->loanEndings.begin(), language->loanEndings.end(), [&](std::string_view e) {
+        return lower.size() >= e.size() + 5 && lower.ends_with(e) &&
+               englishMorphology->knowsAsTyped(lower.substr(0, lower.size() - e.size()));
+    });
+    return (!own && english) || longLoan || madeOfLoan;
 }
 
 // A part in the form a word takes only inside a compound (användar, skiv, samhälls), as that

@@ -363,6 +363,10 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         {"AdjectivesWithout", "@eng.dic", "diskless", "diskless", "?diskless(distress dustless listless)"},
         {"DanishAdjectivesWithout", "@dk.dic", "Diskløs", "Diskløs", "?diskløs(diskens diskers diskes)"},
         {"EnglishWordInGerman", "@de_neu.dic", "Dienst restart", "Dienst restart", "?restart(erspart erstarb erstarbt)"},
+        // Nor a long English word the language knows too, nor its words made of one.
+        {"EnglishLoanInGerman", "@de_neu.dic", "Teleport, Teleports und teleportieren, aber Ausgabedatei",
+         "Teleport, Teleports und teleportieren, aber Ausgabe Datei",
+         "compounds; ?teleport; ?teleports(telepolis); ?teleportieren"},
         {"SlipOfAWordTheLanguageKnows", "@se.dic", "som normallt", "som normallt", "?normallt(normalt anormalt formellt)"},
         {"SlipInACompoundsLastParts", "@dk.dic", "monteringsindstilinger", "monteringsindstilinger",
          "?monteringsindstilinger"},
