@@ -484,6 +484,20 @@ std::optional<std::string> ordinalBeforeWord(State& state, const WrittenNumber& 
     const std::vector<std::string_view> previous = wordsAround(state.before, true, 1);
     const bool afterArticle = !previous.empty() && listed(language->articlesBeforeOrdinals, previous[0]);
     const std::u32string letters = decode(nextWord.substr(0, coreOf(nextWord).second));
+    // Ending the line after a preposition, it may end a sentence or be an ordinal whose noun
+    // has been cut off (na 1. poziomie, ve 3. úrovni): where the ordinal's form depends on
+    // that noun, neither reading is safe.
+    static constexpr std::string_view casePrepositions[] = {"na", "w", "we", "za", "po", "o", "przy", "pod", "nad", "przed"};
+    auto preposition = [&](std::string_view word) {
+        return listed(language->genitivePrepositions, word) || listed(casePrepositions, word) ||
+               std::any_of(language->caseEndingsAfter.begin(), language->caseEndingsAfter.end(),
+                           [&](const CaseEnding& c) { return listed(c.prepositions, word); });
+    };
+    if (nextWord.empty() && !afterArticle && language->dotOrdinalRuleSet.empty() && !previous.empty() &&
+        preposition(previous[0]) && state.after.find_first_not_of(" ") == std::string_view::npos) {
+        keep = true;
+        return std::nullopt;
+    }
     // Elsewhere than in German a capital after it begins a sentence.
     if (!afterArticle && (letters.empty() || !std::all_of(letters.begin(), letters.end(), isLetter) ||
                           (isUpperCase(letters[0]) && !language->listsNounsWithCapitals)))
