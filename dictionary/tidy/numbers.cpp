@@ -814,6 +814,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     };
     if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
         return std::nullopt;
+    // A line in another language reads its numbers in that language: this one's words among
+    // them (give you un point, E cuatro) would read as neither.
+    if (inOtherLanguage(state))
+        return std::nullopt;
     const SymbolWords* symbols = state.symbols();
     // A formula with brackets and operators (1/(n+1), 2*(a+b)) has no reading that keeps
     // what the brackets group: it stays as typed.

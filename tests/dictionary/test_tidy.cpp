@@ -456,6 +456,9 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         // Also where most of its words are the language's too (for, in, is, The).
         {"NoAccentsInAnEnglishLineOfSharedWords", "@se.dic", "The default for serial console in debian-installer",
          "The default for serial console in debian-installer", "?debianinstaller"},
+        // Nor are its numbers read in this language's words.
+        {"NumbersInALineOfAnotherLanguage", "@es.dic", "This will give you 1 point for playing F3 on the board",
+         "This will give you 1 point for playing F3 on the board", "?1; ?f3(f fa fb)"},
         {"AccentsInALineTypedWithoutThem", "@pl.dic", "Twoj gorion uzywalby debiana.",
          "Twoj gorion używałby debiana.", "accents; ?gorion(gordon gorgon goriot)"},
         {"LettersOfTheirOwnInAShortLine", "@se.dic", "Sparning misslyckades", "Sparning misslyckades",
