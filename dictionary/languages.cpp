@@ -78,12 +78,20 @@ constexpr std::string_view spanishMasculine[] = {
     "paradigma", "síntoma", "cisma", "sofá", "puma", "karma", "magma", "plasma"};
 constexpr std::string_view spanishFeminineNouns[] = {"mano", "foto", "radio", "moto", "libido",
                                                      "dinamo", "seo"};
+constexpr std::string_view italianMarkers[] = {"il", "lo", "la", "i", "gli", "le", "al", "del", "un", "una", "uno",
+                                               "di", "da", "in", "su", "per", "con"};
+constexpr std::string_view spanishMarkers[] = {"el", "la", "los", "las", "al", "del", "un", "una", "de",
+                                               "en", "con", "por", "para", "sin"};
+constexpr std::string_view frenchMarkers[] = {"le", "la", "les", "au", "du", "des", "un", "une", "de",
+                                              "dans", "sur", "avec", "pour"};
 constexpr OneBeforeNoun italianOne{.masculine = "un", .feminine = "una", .feminineEndings = italianFeminine,
                                    .beforeImpure = "uno", .masculineNouns = italianMasculine,
-                                   .feminineNouns = italianFeminineNouns};
+                                   .feminineNouns = italianFeminineNouns, .nounMarkers = italianMarkers};
 constexpr OneBeforeNoun spanishOne{.masculine = "un", .feminine = "una", .feminineEndings = spanishFeminine,
-                                   .masculineNouns = spanishMasculine, .feminineNouns = spanishFeminineNouns};
-constexpr OneBeforeNoun frenchOne{.masculine = "un", .feminine = "une", .feminineEndings = frenchFeminine};
+                                   .masculineNouns = spanishMasculine, .feminineNouns = spanishFeminineNouns,
+                                   .nounMarkers = spanishMarkers};
+constexpr OneBeforeNoun frenchOne{.masculine = "un", .feminine = "une", .feminineEndings = frenchFeminine,
+                                  .nounMarkers = frenchMarkers};
 constexpr OneBeforeNoun germanOne{.masculine = "ein", .feminine = "eine", .neuter = "ein",
                                   .feminineEndings = germanFeminine, .onlyBeforeCapitals = true};
 constexpr OneBeforeNoun swedishOne{.masculine = "en", .neuter = "ett", .neuterByDefiniteForm = true};

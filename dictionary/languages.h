@@ -139,6 +139,9 @@ struct OneBeforeNoun {
     // after it that ends like none of the genders (a verb: hraje) takes that one too.
     std::span<const std::string_view> neuterEndings = {};
     std::string_view counting = {};
+    // Articles and prepositions that mark the word after them as a noun, whose number after
+    // it is a label (El jugador 1: uno); none where they are pronouns too (Danish den).
+    std::span<const std::string_view> nounMarkers = {};
 };
 
 // A case a number takes from the noun after it: the noun's ending and the rule set that reads

@@ -220,11 +220,7 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         return std::nullopt;
     // So is a noun's, which an article or a preposition before it marks (El jugador 1, al
     // Gusano 1, il livello 1), whatever follows (una controla: "a controls").
-    static constexpr std::string_view markers[] = {
-        "el", "la", "los", "las", "al", "del", "il", "lo", "gli", "le", "i", "les", "au", "du", "des",
-        "un", "una", "uno", "une", "der", "die", "das", "dem", "den", "ein", "eine", "einen", "einem",
-        "de", "en", "a", "con", "por", "para", "sin", "di", "da", "in", "su", "per", "dans", "sur",
-        "avec", "pour", "im", "am", "zum", "zur", "vom", "beim"};
+    const std::span<const std::string_view> markers = language->oneBeforeNoun->nounMarkers;
     if (const std::vector<std::string_view> before = wordsAround(state.before, true, 2);
         before.size() == 2 && listed(markers, before[1]) && decode(before[0]).size() >= 3 &&
         std::all_of(before[0].begin(), before[0].end(), [](char c) { return !isAsciiDigit(c); }) &&
@@ -1359,9 +1355,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             words = oneBeforeNoun(state, s.number);
         if (!words) {
             words = readNumber(state, s.number, beforeUnit ? genderOfUnitAfter(state) : std::string_view());
-            // One that counts no noun in the form the language counts with (dvacet jedna).
+            // One that counts no noun in the form the language counts with (dvacet jedna); one
+            // joined to its unit is that unit's (1GB: jeden).
             const OneBeforeNoun* one = state.language() ? state.language()->oneBeforeNoun : nullptr;
-            if (words && one && !one->counting.empty() && s.number.decimals.empty() &&
+            const bool wordJoined = std::any_of(segments.begin() + static_cast<std::ptrdiff_t>(k) + 1, segments.end(),
+                                                [](const Segment& t) { return !t.separatorsOnly && t.number.whole.empty(); });
+            if (words && one && !one->counting.empty() && s.number.decimals.empty() && !wordJoined &&
                 (*words == one->masculine || words->ends_with(' ' + std::string(one->masculine))) &&
                 state.known(one->counting))
                 words = words->substr(0, words->size() - one->masculine.size()) + std::string(one->counting);
