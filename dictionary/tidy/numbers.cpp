@@ -1358,8 +1358,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             // One that counts no noun in the form the language counts with (dvacet jedna); one
             // joined to its unit is that unit's (1GB: jeden).
             const OneBeforeNoun* one = state.language() ? state.language()->oneBeforeNoun : nullptr;
-            const bool wordJoined = std::any_of(segments.begin() + static_cast<std::ptrdiff_t>(k) + 1, segments.end(),
-                                                [](const Segment& t) { return !t.separatorsOnly && t.number.whole.empty(); });
+            const bool wordJoined = k + 1 < segments.size() && !segments[k + 1].separatorsOnly &&
+                                    segments[k + 1].number.whole.empty() && !isSeparatorByte(segments[k + 1].text[0]);
             if (words && one && !one->counting.empty() && s.number.decimals.empty() && !wordJoined &&
                 (*words == one->masculine || words->ends_with(' ' + std::string(one->masculine))) &&
                 state.known(one->counting))
