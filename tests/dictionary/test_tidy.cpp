@@ -712,8 +712,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"PolishGenitive", "@pl.dic", "od 0 do 1100 dni, do 1 minuty, od 0 do 1, z 5 kulek.",
          "od zera do tysiąca stu dni, do jeden minuty, od zera do jednego, z pięciu kulek.", "numbers x6"},
         // A number with a full stop ending the line after a preposition may be an ordinal
-        // whose noun is cut off: left as typed. Elsewhere it ends a sentence.
-        {"PolishOrdinalCutOff", "@pl.dic", "Ma 5.\r\nGra jest na 1.", "Ma pięć.\r\nGra jest na 1.", "numbers; ?1"},
+        // whose noun is cut off: left as typed. Elsewhere, and ending a range, it ends a
+        // sentence.
+        {"PolishOrdinalCutOff", "@pl.dic", "Ma 5.\r\nGra jest na 1.\r\nod 1 do 9.",
+         "Ma pięć.\r\nGra jest na 1.\r\nod jednego do dziewięciu.", "numbers x3; ?1"},
         // A clock's hour after its word is an ordinal in that word's case; a count is not.
         {"PolishHours", "@pl.dic", "od pozycji godziny 3. O godzinie 22, godzina 2, przez 3 godziny",
          "od pozycji godziny trzeciej. O godzinie dwudziestej drugiej, godzina druga, przez trzy godziny",
