@@ -491,9 +491,9 @@ std::optional<std::string> ordinalBeforeWord(State& state, const WrittenNumber& 
     };
     // A range's end (od 1 do 9.) is a count.
     const std::vector<std::string_view> twoBefore = wordsAround(state.before, true, 2);
-    const bool rangeEnd = twoBefore.size() == 2 && !twoBefore[1].empty() &&
-                          std::all_of(twoBefore[1].begin(), twoBefore[1].end(), isAsciiDigit);
+    const bool rangeEnd = twoBefore.size() == 2 && std::any_of(twoBefore[1].begin(), twoBefore[1].end(), isAsciiDigit);
     if (nextWord.empty() && !afterArticle && language->dotOrdinalRuleSet.empty() && !previous.empty() && !rangeEnd &&
+        state.typed == number.whole + "." &&
         preposition(previous[0]) && state.after.find_first_not_of(" ") == std::string_view::npos) {
         keep = true;
         return std::nullopt;
