@@ -189,8 +189,8 @@ struct Language {
     // Writes two of three equal consonants where words join (ettusen: ett tusen).
     bool joinsThreeConsonantsAsTwo = false;
     std::span<const CompoundForm> compoundForms = {};
-    // A compound's part in such a form (användar, skiv) reads as no word alone: split, it is
-    // written as its word (användare databas).
+    // A compound's part in such a form (användar, skiv) reads as no word alone, and written as
+    // its word (användare databas) stands in the wrong form: no split there.
     bool wholeCompoundParts = false;
     // Words written joined to the next one that read the same apart (pół: półobrotu).
     std::span<const std::string_view> joinedWords = {};

@@ -761,55 +761,31 @@ bool englishLoan(State& state, const std::string& piece) {
     return (!own && english) || longLoan || madeOfLoan;
 }
 
-// A part in the form a word takes only inside a compound (användar, skiv, samhälls), as that
-// word (användare databas, skiva program, samhälle moralen): alone, the reader takes the form
-// for no word or another. So too a verb's form that is a noun's inside a compound (utvecklar,
-// "develops": utvecklare skript). A part that stays no word (förhands, ritplatte) or that
-// reads as a verb's command (sök processen, "search the process") makes no split.
+// A part in the form a word takes only inside a compound (användar, skiv, samhälls, arbets)
+// makes no split: alone the reader takes the form for no word or another, and written as its
+// word (användare databas, arbete katalog) it stands in the wrong form. Nor does a verb's form
+// that reads as its command (sök processen, "search the process") or as its present where
+// the compound names the doer (utvecklarskript: utvecklar skript, "develops script").
 std::optional<std::string> wholeFirstParts(State& state, const std::string& piece, const std::string& split) {
     const Language* language = state.language();
     const Morphology* morphology = state.morphology();
     if (!morphology)
         return split;
-    const size_t first = coreOf(piece).first, last = coreOf(piece).second;
     const std::vector<std::string_view> words = partsOf(piece, split);
-    std::string out = split.substr(0, first);
-    for (size_t i = 0; i < words.size(); ++i) {
-        std::string word(words[i]);
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        const std::string word(words[i]);
         const std::string lower = toLower(word);
-        if (i + 1 < words.size() && !morphology->knowsAsTyped(word) && !morphology->knowsAsTyped(lower)) {
-            // Only one word may fit: of two (bräd: bräda, "plank", or bräde, "board") the
-            // reader could take the other.
-            const std::u32string letters = decode(word);
-            std::vector<std::string> wholes;
-            for (const CompoundForm& form : language->compoundForms) {
-                if (!std::u32string_view(letters).ends_with(form.part))
-                    continue;
-                const std::string candidate =
-                    encode(letters.substr(0, letters.size() - form.part.size()) + std::u32string(form.word));
-                if (state.known(toLower(candidate)) && morphology->knows(toLower(candidate)) &&
-                    std::find(wholes.begin(), wholes.end(), candidate) == wholes.end())
-                    wholes.push_back(candidate);
-            }
-            if (wholes.size() != 1)
-                return std::nullopt;
-            word = wholes.front();
-        } else if (i + 1 < words.size() && !language->infinitiveEnding.empty()) {
-            const std::vector<std::string> stems = morphology->stems(lower);
-            auto stemIs = [&](const std::string& stem) {
-                return std::find(stems.begin(), stems.end(), stem) != stems.end();
-            };
-            if (!stemIs(lower) && stemIs(lower + std::string(language->infinitiveEnding)))
-                return std::nullopt;
-            // The present of a verb in -ar is the form its doer's noun in -are takes.
-            const std::string doer = lower + "e";
-            if (!stemIs(lower) && lower.ends_with('r') && stemIs(lower.substr(0, lower.size() - 1)) &&
-                state.known(doer) && morphology->knowsAsTyped(doer))
-                word = withCapitalsOf(decode(word), decode(doer));
-        }
-        out += (i ? " " : "") + word;
+        if (!morphology->knowsAsTyped(word) && !morphology->knowsAsTyped(lower))
+            return std::nullopt;
+        if (language->infinitiveEnding.empty())
+            continue;
+        const std::vector<std::string> stems = morphology->stems(lower);
+        auto stemIs = [&](const std::string& stem) { return std::find(stems.begin(), stems.end(), stem) != stems.end(); };
+        if (!stemIs(lower) && (stemIs(lower + std::string(language->infinitiveEnding)) ||
+                               (lower.ends_with('r') && stemIs(lower.substr(0, lower.size() - 1)))))
+            return std::nullopt;
     }
-    return out + split.substr(split.size() - (piece.size() - last));
+    return split;
 }
 
 // A word written like a name inside a sentence (Linarien, Ravanal) is a name, and a word one
