@@ -258,7 +258,7 @@ static std::optional<std::string> numberInOtherMark(State& state, const std::u32
     const std::u32string_view core = std::u32string_view(text).substr(first, last - first);
     auto digit = [&](size_t k) { return k < core.size() && core[k] >= U'0' && core[k] <= U'9'; };
     size_t end = 0;
-    while (digit(end) || ((core[end] == U'.' || core[end] == U',') && end > 0 && digit(end + 1)))
+    while (end < core.size() && (digit(end) || ((core[end] == U'.' || core[end] == U',') && end > 0 && digit(end + 1))))
         ++end;
     size_t length = 0;
     const Symbol unit = symbolAt(core.substr(end), length);
