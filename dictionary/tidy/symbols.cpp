@@ -441,15 +441,18 @@ std::optional<std::string> readNumberSign(State& state, const std::string& piece
     return encode(text.substr(0, first)) + words + encode(text.substr(last));
 }
 
+// What a number, or a bracket around one, ends or begins with: 3 × 4, (6) ÷ (2).
+static bool endsNumber(char32_t c) { return (c >= U'0' && c <= U'9') || c == U')'; }
+static bool beginsNumber(char32_t c) { return (c >= U'0' && c <= U'9') || c == U'('; }
+
 // A piece standing alone between two numbers (3 × 4, (6) ÷ (2), 2004 – 2023).
 static bool betweenNumbers(const State& state) {
     std::string_view before = state.before;
     while (!before.empty() && before.back() == ' ')
         before.remove_suffix(1);
     const std::string_view next = nextPiece(state);
-    auto ends = [](char c) { return isAsciiDigit(c) || c == ')'; };
-    auto starts = [](char c) { return isAsciiDigit(c) || c == '('; };
-    return !before.empty() && !next.empty() && ends(before.back()) && starts(next[0]);
+    return !before.empty() && !next.empty() && endsNumber(static_cast<unsigned char>(before.back())) &&
+           beginsNumber(static_cast<unsigned char>(next[0]));
 }
 
 // An en dash alone between two numbers is a range's (2004 – 2023: "two thousand four to two
@@ -471,8 +474,6 @@ std::optional<std::string> readArithmetic(State& state, const std::string& piece
     auto wordOf = [&](char32_t c) {
         return c == U'\u00D7' ? symbols->times : c == U'\u00F7' ? symbols->dividedBy : std::string_view();
     };
-    auto ends = [](char32_t c) { return (c >= U'0' && c <= U'9') || c == U')'; };
-    auto starts = [](char32_t c) { return (c >= U'0' && c <= U'9') || c == U'('; };
     const std::u32string text = decode(piece);
     if (text.size() == 1) {
         const std::string_view word = wordOf(text[0]);
@@ -491,7 +492,7 @@ std::optional<std::string> readArithmetic(State& state, const std::string& piece
             (text[i] == U'\u00D7' || ((text[i] == U'x' || text[i] == U'X') && !(i == 1 && text[0] == U'0') &&
                                       !(i >= 2 && text[i - 1] == U'0' && !digit(i - 2)))))
             word = symbols->by.empty() ? symbols->times : symbols->by;
-        if (!word.empty() && i > 0 && i + 1 < text.size() && ends(text[i - 1]) && starts(text[i + 1]) &&
+        if (!word.empty() && i > 0 && i + 1 < text.size() && endsNumber(text[i - 1]) && beginsNumber(text[i + 1]) &&
             state.allKnown(word)) {
             out += U' ' + decode(word) + U' ';
             read = true;
