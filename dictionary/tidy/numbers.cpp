@@ -819,11 +819,22 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     if (inOtherLanguage(state))
         return std::nullopt;
     const SymbolWords* symbols = state.symbols();
+    // The colon's word beside a number, unless it holds a number word that would read as
+    // one more number (Spanish 16:9, "dieciséis dos puntos nueve").
+    std::string_view colon;
+    if (symbols && !symbols->colon.empty() && state.allKnown(symbols->colon)) {
+        const std::vector<std::string_view> words = splitBlanks(symbols->colon);
+        if (std::none_of(words.begin(), words.end(), [&](std::string_view w) { return state.numbers().valueOf(toLower(w)); }))
+            colon = symbols->colon;
+    }
     // A formula with brackets and operators (1/(n+1), 2*(a+b)) has no reading that keeps
     // what the brackets group: it stays as typed.
     if (const auto [first, last] = coreOf(piece);
         piece.substr(first, last - first).find_first_of("()[]") != std::string::npos &&
         piece.find_first_of("/*=^+") != std::string::npos)
+        return std::nullopt;
+    // A question mark joined before a number names a key or a button (?123), not an amount.
+    if (const size_t first = coreOf(piece).first; first > 0 && piece[first - 1] == '?' && isAsciiDigit(piece[first]))
         return std::nullopt;
     // An ordinal written with a full stop before its ending (1.º, 2.ª, 3.o): the ordinal.
     if (const auto [first, last] = coreOf(piece); first < last) {
@@ -986,8 +997,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // pair (50/50, 24/7).
         // A small one (2/3, 1/4) is a fraction too: a date's month or day is seldom ten or
         // less after a smaller number; not after a name (Civ1/2: Civ one slash two).
+        // Joined to a word, a first number of two digits or more makes alternatives, not a
+        // fraction (40/128-bit: forty slash one hundred twenty eight bit; 3/4-inch).
+        const bool alternatives = k + 2 < segments.size() && segments[k + 2].text.starts_with('-') &&
+                                  segments[k - 1].number.whole.size() > 1;
         if (s.text == "/" && numberCount == 2 && std::count(piece.begin(), piece.end(), '/') == 1 &&
-            segments[k + 1].text[0] != '0' &&
+            !alternatives && segments[k + 1].text[0] != '0' &&
             lessThan(segments[k - 1].number.whole, segments[k + 1].number.whole) &&
             (lessThan("12", segments[k + 1].number.whole) || afterNumber ||
              (lessThan(segments[k + 1].number.whole, "11") && (k < 2 || segments[k - 2].separatorsOnly))))
@@ -1001,7 +1016,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // A colon that is no time's (10:30, 8:00:15) is said (26300:2, a standard's part,
         // 02:00:01:02:03:04).
         if (s.text == ":" && !clockTime)
-            return symbols->colon;
+            return colon;
         // After a version's second dot the dash is its revision's: 1.2.3-4.
         if (s.text == "-" && dashes == 1 && dotsBefore(k) >= 2)
             return symbols->dash;
@@ -1077,16 +1092,18 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             if (word.size() == 1 && (word[0] == U'e' || word[0] == U'E') && from == 0 && to == s.text.size() &&
                 isNumber(k - 1) && isNumber(k + 1) && state.isOneLetterWord(U'e'))
                 return std::nullopt;
-            // Before a zone's offset a dash is its minus (GMT-8: GMT minus eight).
+            // Before a zone's offset a dash is its minus (GMT-8: GMT minus eight); so it is after
+            // a small letter standing for a number (n-1: n minus one).
             const bool zoneMinus = symbols && k + 1 < segments.size() && isNumber(k + 1) && s.text.ends_with('-') &&
-                                   (toLower(s.text) == "gmt-" || toLower(s.text) == "utc-") &&
+                                   (toLower(s.text) == "gmt-" || toLower(s.text) == "utc-" ||
+                                    (k == 0 && s.text.size() == 2 && s.text[0] >= 'a' && s.text[0] <= 'z')) &&
                                    state.known(symbols->minus);
             // So is a colon between a number and a word (a cell range, A1:B2: A one colon B
             // two; 1d6b:0001).
             const bool colonWord = symbols && !word.empty() && std::all_of(word.begin(), word.end(), isLetter) &&
-                                   !symbols->colon.empty() && state.allKnown(symbols->colon);
+                                   !colon.empty();
             if (colonWord && k > 0 && from == 1 && s.text[0] == ':' && isNumber(k - 1))
-                out += std::string(symbols->colon) + ' ';
+                out += std::string(colon) + ' ';
             const bool colonAfter = colonWord && to + 1 == s.text.size() && s.text[to] == ':' && isNumber(k + 1);
             // Without a word for the colon a cell range's (A1:DO4) is the range's word (A jeden
             // až DO čtyři); any other would be dropped, and the piece stays as typed.
@@ -1151,7 +1168,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             if (slashAfter)
                 out += ' ' + std::string(symbols->slash);
             if (colonAfter)
-                out += ' ' + std::string(symbols->colon);
+                out += ' ' + std::string(colon);
             if (zoneMinus)
                 out += ' ' + std::string(symbols->minus);
             // A section's letter keeps its dot (B.2.2: B point two point two).
@@ -1230,6 +1247,11 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                     break;
                 }
             }
+            // A full stop before a comma ends no sentence: an ordinal in a list (1., 3., 5. i
+            // 7. strony), whose form waits for the noun at its end; left as typed.
+            if ((rest == ".," || rest == ".;") && state.language() && state.language()->dotOrdinals &&
+                plainWhole(s.number, 3))
+                return std::nullopt;
         }
         // A decade (die 70er, 1970er Jahre: siebziger, neunzehnhundertsiebziger), its ending
         // joined to the last word: apart it reads as a word of its own (siebzig er, "he").

@@ -118,6 +118,33 @@ bool State::looksLikeName(std::string_view core) const {
     return false;
 }
 
+bool isCommandLine(const State& state, std::string_view line) {
+    // A program's name in small letters that is no word, a setting's dotted name of three
+    // labels or more, and no full stop at the end: any of its pieces read as words would no
+    // longer run.
+    const std::vector<std::string_view> pieces = splitBlanks(line);
+    if (pieces.size() < 2 || pieces.back().find_last_of(".!?:") == pieces.back().size() - 1)
+        return false;
+    auto label = [](std::string_view l) {
+        return !l.empty() && l[0] >= 'a' && l[0] <= 'z' && std::all_of(l.begin(), l.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || isAsciiDigit(c) || c == '-' || c == '_';
+        });
+    };
+    auto setting = [&](std::string_view piece) {
+        size_t labels = 0;
+        for (size_t from = 0;; ++labels) {
+            const size_t dot = piece.find('.', from);
+            if (!label(piece.substr(from, dot == std::string_view::npos ? dot : dot - from)))
+                return false;
+            if (dot == std::string_view::npos)
+                return labels + 1 >= 3;
+            from = dot + 1;
+        }
+    };
+    return label(pieces[0]) && pieces[0].find('.') == std::string_view::npos && !state.known(pieces[0]) &&
+           std::any_of(pieces.begin() + 1, pieces.end(), setting);
+}
+
 bool State::allKnown(std::string_view pieces) const {
     for (std::string_view p : splitBlanks(pieces))
         if (!known(p))
@@ -128,7 +155,7 @@ bool State::allKnown(std::string_view pieces) const {
 std::string State::resolve(std::string piece, size_t rule) {
     // No rule but those of blanks, quotes and punctuation reads a program's placeholder: it
     // stays for the report, signs and all.
-    const bool placeholder = isPlaceholder(piece);
+    const bool placeholder = lineIsCommand || isPlaceholder(piece);
     const auto& list = rules();
     for (; rule < list.size(); ++rule) {
         if (placeholder && list[rule].name != "spaces" && list[rule].name != "apostrophes" &&

@@ -77,6 +77,7 @@ class State {
     std::string_view line;             // the line being tidied, as typed
     std::optional<bool> lineInOtherLanguage; // of the line being tidied, once asked
     std::optional<bool> lineListsNamesInCapitals; // of the line being tidied, once asked
+    bool lineIsCommand = false;        // of the line being tidied
     // A capital inside a sentence marks a noun here, no name.
     bool capitalisesNouns() const;
     bool inNameParts = false;      // of a name cut at its capitals: none gets an accent
@@ -158,6 +159,9 @@ std::optional<std::string> spellOutWord(State&, const std::string& piece);
 // words or more inside a sentence that the language and the dictionary know in small
 // letters (Byer, Toget).
 bool writesNounsWithCapitals(const State&, std::string_view line);
+// The line is a command as it is run (gsettings set org.gnome.desktop.interface clock-format
+// 24h): no rule but those of blanks, quotes and punctuation reads it.
+bool isCommandLine(const State&, std::string_view line);
 // The line being tidied is an untranslated message: of five words or more, more than half
 // are English. Asked once a line.
 bool inOtherLanguage(State&);

@@ -57,6 +57,9 @@ bool isStrayPunctuation(char32_t c) {
 // of a button (↑n, ↓n).
 bool saysSomething(std::u32string_view text, size_t i) {
     const char32_t c = text[i];
+    // A backtick left by the apostrophe rule is its key's name.
+    if (c == U'`')
+        return true;
     if (u_charType(static_cast<UChar32>(c)) != U_MATH_SYMBOL || c == U'\u2212')
         return false;
     const bool arrow = c >= U'\u2190' && c <= U'\u21FF';
@@ -104,10 +107,20 @@ std::optional<std::string> normalizeSpaces(State& state, const std::string& piec
 
 std::optional<std::string> plainApostrophes(State&, const std::string& piece) {
     std::u32string text = decode(piece);
-    for (char32_t& c : text)
-        if (c == U'\u2019' || c == U'\u2018' || c == U'\u02BC' || c == U'\u00B4' || c == U'`' ||
-            c == U'\u201B')
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t& c = text[i];
+        // A backtick, or a run of them, with no letter beside it names its key (`-tasten), not
+        // an apostrophe (don`t, ``quoted'').
+        size_t from = i, to = i;
+        while (from > 0 && text[from - 1] == U'`')
+            --from;
+        while (to < text.size() && text[to] == U'`')
+            ++to;
+        const bool backtick = c == U'`' && ((from > 0 && isLetter(text[from - 1])) ||
+                                            (to < text.size() && isLetter(text[to])));
+        if (c == U'\u2019' || c == U'\u2018' || c == U'\u02BC' || c == U'\u00B4' || backtick || c == U'\u201B')
             c = U'\'';
+    }
     return encode(text);
 }
 
@@ -183,7 +196,9 @@ std::optional<std::string> dropPunctuation(State& state, const std::string& piec
         size_t end = i;
         while (end < text.size() && isStrayPunctuation(text[end]) && !saysSomething(text, end))
             ++end;
-        if (firstWord < i && lastWord >= end)
+        // A quote before a hyphen leaves the hyphen to join the parts (»root«-Konto).
+        const bool hyphen = (end < text.size() && text[end] == U'-') || (i > 0 && text[i - 1] == U'-');
+        if (firstWord < i && lastWord >= end && !hyphen)
             out += U' ';
         i = end;
     }
@@ -321,6 +336,9 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
     split += piece.substr(last);
     if (split == piece)
         return std::nullopt;
+    // A path's root is said with its other slashes (/home/wanda: slash home slash wanda).
+    if (saidSlash && first > 0 && piece[first - 1] == '/')
+        split = split.substr(0, first - 1) + std::string(state.symbols()->slash) + ' ' + split.substr(first);
     // A small letter hyphened to a short ending is a variable with it (n-tego, n-te: n-th),
     // not two words (n tego: "n of this").
     const std::u32string typed = decode(std::string_view(piece).substr(first, last - first));

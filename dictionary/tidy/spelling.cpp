@@ -197,8 +197,10 @@ bool lineInOtherLanguage(State& state) {
         else if (asTyped.empty() && (morphology->knowsAsTyped(core) || morphology->knowsAsTyped(lower)))
             ++ownWords;
     }
-    // Or where the words both know (for, in, is) leave few of the rest this language's.
-    return words >= FewWords && (2 * englishWords > words || (englishWords >= 2 && englishWords > 3 * ownWords));
+    // Or where the words both know (for, in, is) leave few of the rest this language's, or
+    // none (Technically, 1 KB is 1024 bytes: is, bytes, and, so are Danish too).
+    return words >= FewWords && (2 * englishWords > words || (englishWords >= 2 && englishWords > 3 * ownWords) ||
+                                 (englishWords >= 1 && ownWords == 0));
 }
 
 } // namespace

@@ -107,7 +107,8 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
             word = true; // a version's or a number's mark, read by the number rule (IP v6)
             continue;
         }
-        if (small && count >= 3 && !(isUpperCase(letters[0]) && isUpperCase(letters[1])))
+        // Letters only: a part with a mark inside reads as no word (F:ARo MD).
+        if (small && count >= 3 && count == letters.size() && !(isUpperCase(letters[0]) && isUpperCase(letters[1])))
             word = true;
         if (!small && count >= 3)
             abbreviation = true;
@@ -814,18 +815,21 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // Where nouns take capitals, a compound typed with one is a noun and so is its last part:
     // apart, each part keeps the capital (Aufgaben Listen, not Aufgaben listen, "to list
     // tasks"). At the start of a sentence the capital may be the sentence's (Wasserdichte:
-    // Wasser dichte, not Dichte, "density"), so only a part that is no word in small letters.
+    // Wasser dichte, not Dichte, "density"), so the last part only if it is no word in small
+    // letters (System Verwalter rechte).
     const auto [first, last] = coreOf(piece);
     const std::u32string core = decode(std::string_view(piece).substr(first, last - first));
     if (core.size() < 2 || !isUpperCase(core[0]) || isUpperCase(core[1]))
         return split;
     const Morphology* morphology = state.morphology();
-    const std::vector<std::string_view> words = partsOf(piece, *split);
-    if (state.sentenceStart && (!morphology || morphology->knowsAsTyped(words.back())))
+    if (state.sentenceStart && !morphology)
         return split;
+    const std::vector<std::string_view> words = partsOf(piece, *split);
     std::string result = split->substr(0, first);
     for (size_t i = 0; i < words.size(); ++i)
-        result += i == 0 ? std::string(words[i]) : ' ' + withCapitalsOf(U"A", decode(words[i]));
+        result += i == 0 || (state.sentenceStart && i + 1 == words.size() && morphology->knowsAsTyped(words[i]))
+                      ? std::string(i == 0 ? "" : " ") + std::string(words[i])
+                      : ' ' + withCapitalsOf(U"A", decode(words[i]));
     return result + split->substr(split->size() - (piece.size() - last));
 }
 

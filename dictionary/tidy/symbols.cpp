@@ -608,6 +608,11 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
             before.pop_back();
             out = std::string(symbols->dot) + ' ' + out;
         }
+        // A path's root slash is said with the others (/etc/mime.types: slash etc slash ...).
+        if (before.ends_with('/') && names.size() >= 2 && saySlashes) {
+            before.pop_back();
+            out = std::string(symbols->slash) + ' ' + out;
+        }
         return before + out + piece.substr(last);
     }
     if (at <= first || at + 1 >= last)

@@ -582,11 +582,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishAddress", "@eng.dic", "<anna@example.com> www.debian.org, e.g. a 15-Puzzle "
          "Node.js /etc/mime.types End.Next org.gnome.desktop.background on 11.09.2001",
          "<anna at example dot com> www dot debian dot org, e.g. a fifteen Puzzle Node dot js "
-         "/etc slash mime dot types End Next org dot gnome dot desktop dot background on eleventh "
+         "slash etc slash mime dot types End Next org dot gnome dot desktop dot background on eleventh "
          "ninth two thousand one",
          "addresses x2; numbers; addresses x2; separators; addresses; numbers"},
         {"CzechFileNamesAndPaths", "@Czech.dic", "soubor příklad.txt v /home/honza/Výsledky.pdf, x.txt, .skrytý.txt",
-         "soubor příklad tečka txt v /home lomeno honza lomeno Výsledky tečka pdf, x tečka txt, tečka skrytý "
+         "soubor příklad tečka txt v lomeno home lomeno honza lomeno Výsledky tečka pdf, x tečka txt, tečka skrytý "
          "tečka txt", "addresses x4"},
         {"PolishSlashBesideANumber", "@pl.dic", "A4/Letter, PS/2", "A cztery ukośnik Letter, PS dwa", "numbers x2"},
         {"CzechSlashesBetweenNamesAndNumbers", "@Czech.dic", "Windows NT/2000/XP/Vista/7",
@@ -633,7 +633,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A time's hour without its leading zero.
         // Not in a row of numbers with colons, whose every digit and colon is said.
         {"FrenchTimes", "@fr.dic", "à 01:40 sur 02:00:01:02",
-         "à un quarante sur zéro deux deux points zéro zéro deux points zéro un deux points zéro deux", "numbers x2"},
+         "à un quarante sur 02:00:01:02", "numbers; ?02000102"},
         {"GermanDivisionAndZero", "@de_neu.dic", "15÷100 0.909", "fünfzehn geteilt durch ein hundert null Komma neun null neun",
          "arithmetic + numbers; numbers"},
         {"GermanUnitsAndDate", "@de_neu.dic", "3,5 km 20°C am 15.01.2024",
@@ -856,6 +856,46 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"CzechThousandAndHyphen", "@Czech.dic", "1000 UTF-8", "jeden tisíc UTF osm", "numbers x2"},
         // n-tego is n-th, not n and "of this".
         {"PolishVariableOrdinal", "@pl.dic", "n-tego stopnia", "n-tego stopnia", "?ntego(entego nego niego)"},
+    });
+}
+
+// What a help page tells the user to press, type or count keeps every sign that matters.
+TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
+    check("", {
+        // A page order's n-1 is n minus one; a model's letter keeps its number (F-117).
+        {"PageOrder", "@eng.dic", "pages n, 1, n-1 and F-117", "pages n, one, n minus one and F one hundred seventeen",
+         "numbers x3"},
+        {"SwedishPageOrder", "@se.dic", "n-2, 3", "n minus två, tre", "numbers x2"},
+        // A key's label (?123) and a backtick that names its key stay; one in a word is an
+        // apostrophe.
+        {"KeyLabels", "@dk.dic", "knappen ?123, bruger ` hvor `-tasten don`t",
+         "knappen ?123, bruger ` hvor `-tasten don't", "apostrophes; ?123; ?`; ?`tasten(tasten aftasten antasten)"},
+        // Quotes before a hyphen leave the hyphen to join the parts.
+        {"QuotedPart", "@de_neu.dic", "Das »root«-Konto", "Das root Konto", "punctuation + separators"},
+        // A list of ordinals waits for its noun: left as typed, as its last is.
+        {"PolishOrdinalList", "@pl.dic", "wydrukowanie 1., 3., 5. i 7. strony", "wydrukowanie 1., 3., 5. i 7. strony",
+         "?1; ?3; ?5; ?7"},
+        // Two numbers joined to a word by a slash are alternatives; a small fraction stays one.
+        {"PolishAlternatives", "@pl.dic", "40/128-bitowy klucz", "czterdzieści ukośnik sto dwadzieścia osiem bitowy klucz",
+         "numbers"},
+        {"EnglishFraction", "@eng.dic", "a 3/4-inch pipe", "a three divided by four inch pipe", "numbers"},
+        // A colon word holding a number word is not said beside numbers (16:9, "dos puntos").
+        {"SpanishColonBesideNumbers", "@es.dic", "formato 16:9 y A1:B5", "formato 16:9 y A uno a B cinco",
+         "numbers; ?169"},
+        // A command runs only as typed; the same names in a sentence are read.
+        {"CommandLine", "@de_neu.dic", "gsettings set org.gnome.desktop.input-sources show-all-sources true",
+         "gsettings set org.gnome.desktop.input-sources show-all-sources true",
+         "?gsettings(settings getting greetings); ?orggnomedesktopinputsources; ?showallsources"},
+        // A path's root slash is said with the others.
+        {"PathRoot", "@fr.dic", "dossier /home/Pierre", "dossier slash home slash Pierre", "separators"},
+        // An English line whose other words are Danish too keeps its numbers.
+        {"EnglishLineInDanish", "@dk.dic", "Technically, 1 KB is 1024 bytes and so on.",
+         "Technically, 1 KB is 1024 bytes and so on.", "?1; ?1024"},
+        // At a sentence's start a compound's inner parts keep the noun's capital.
+        {"GermanCompoundAtStart", "@de_neu.dic", "Kurzum: Systemverwalterrechte ermöglichen",
+         "Kurzum: System Verwalter rechte ermöglichen", "compounds"},
+        // A part with a mark inside is no word to cut at capitals.
+        {"ExampleString", "@eng.dic", "become F:ARoMD", "become F:ARoMD", "?faromd(armd arom aroma)"},
     });
 }
 
