@@ -833,6 +833,21 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         piece.substr(first, last - first).find_first_of("()[]") != std::string::npos &&
         piece.find_first_of("/*=^+") != std::string::npos)
         return std::nullopt;
+    // A number after a full stop alone is a fraction's decimals (.5: point five), where the
+    // language writes them so; elsewhere it stays as typed, for five is not .5.
+    if (const auto [first, last] = coreOf(piece);
+        first > 0 && piece[first - 1] == '.' && (first == 1 || !isAsciiDigit(piece[first - 2])) &&
+        std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(first), piece.begin() + static_cast<std::ptrdiff_t>(last),
+                    isAsciiDigit)) {
+        if (!symbols || symbols->decimalMark != '.' || !state.allKnown(symbols->decimalSeparator))
+            return std::nullopt;
+        std::string digits;
+        for (size_t i = first; i < last; ++i)
+            digits += (digits.empty() ? "" : " ") + state.numbers().spell(piece[i] - '0');
+        if (!state.allKnown(digits))
+            return std::nullopt;
+        return piece.substr(0, first - 1) + std::string(symbols->decimalSeparator) + ' ' + digits + piece.substr(last);
+    }
     // A question mark joined before a number names a key or a button (?123), not an amount.
     if (const size_t first = coreOf(piece).first; first > 0 && piece[first - 1] == '?' && isAsciiDigit(piece[first]))
         return std::nullopt;

@@ -93,7 +93,13 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
         const Morphology* englishMorphology = english ? Morphology::of(*english) : nullptr;
         return englishMorphology && englishMorphology->knowsAsTyped(part);
     };
-    // Or an abbreviation with small letters before it (m DNS, gl BSP; no Gr ADS, Py MOL).
+    // Or an abbreviation with small letters before it (gl BSP; no Gr ADS, Py MOL); one small
+    // letter before capitals is the name's own (sRGB, mDNS, iPhone: no s RGB, i Phone).
+    if (parts.size() >= 2) {
+        const std::u32string head = decode(parts[0]);
+        if (head.size() == 1 && isLowerCase(head[0]))
+            return false;
+    }
     bool word = false, abbreviation = false, markedOnlyInSmall = true;
     for (size_t i = 0; i < parts.size(); ++i) {
         const std::u32string letters = decode(parts[i]);

@@ -288,12 +288,12 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
         {"DrawnOutConsonants", "@eng.dic", "pppd and Mixxx, DSSSL Jaaa", "pppd and Mixxx, D S S S L Jaaa",
          "abbreviations; ?pppd(ppd ppfd ppp); ?mixxx(mixx fixx maxx); ?jaaa(aaa caaa jaa)"},
         // A name is cut at its capitals only into parts that read as its words (G Streamer,
-        // IMAP Copy, m DNS), not into fragments (Dj Vu, Gr ADS, OC aml) nor a letter that is a
-        // word of the language (Czech i Tip: "and Tip").
+        // IMAP Copy), not into fragments (Dj Vu, Gr ADS, OC aml), a letter that is a word of
+        // the language (Czech i Tip: "and Tip") or a small letter of its own (s RGB).
         {"NameParts", "@Czech.dic", "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; GStreamer IMAPCopy mDNS",
-         "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; G Streamer IMAP Copy m DNS",
-         "capitals x3; ?pitivi(pitiv pitiva pitivo); ?grads(glads grad grada); "
-         "?nifti(niti biti citi); ?ocaml(ochml olaml omaml); ?itip(imip itep iti); ?kbrush(brush brus bruse)"},
+         "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; G Streamer IMAP Copy mDNS",
+         "capitals x2; ?pitivi(pitiv pitiva pitivo); ?grads(glads grad grada); "
+         "?nifti(niti biti citi); ?ocaml(ochml olaml omaml); ?itip(imip itep iti); ?kbrush(brush brus bruse); ?mdns(dns mans mds)"},
         // Nor is such a letter cut off a version: Czech "IP v šest" reads "IP in six".
         {"VersionLetter", "@Czech.dic", "IPv6", "IPv6", "?ipv6(ipvz apv cpv)"},
         {"VersionLetterNoWord", "@eng.dic", "IPv6", "IP v six", "capitals + numbers"},
@@ -894,6 +894,12 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
         // At a sentence's start a compound's inner parts keep the noun's capital.
         {"GermanCompoundAtStart", "@de_neu.dic", "Kurzum: Systemverwalterrechte ermöglichen",
          "Kurzum: System Verwalter rechte ermöglichen", "compounds"},
+        // An extension standing alone says its dot; decimals without their whole keep theirs,
+        // or stay as typed where decimals take a comma.
+        {"Extension", "@it.dic", "estensioni .ICC o .mp3", "estensioni punto I C C o punto mp tre",
+         "addresses + abbreviations; addresses + numbers"},
+        {"Decimals", "@eng.dic", "and .25 of them", "and point two five of them", "numbers"},
+        {"GermanDecimals", "@de_neu.dic", "und .5 davon", "und .5 davon", "?5"},
         // A part with a mark inside is no word to cut at capitals.
         {"ExampleString", "@eng.dic", "become F:ARoMD", "become F:ARoMD", "?faromd(armd arom aroma)"},
     });
