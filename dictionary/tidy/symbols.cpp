@@ -541,11 +541,13 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
                                                                              : std::string(1, c);
         return out;
     };
-    // A file's extension standing alone (.mp3, .ICC): its dot is said, the rest is read on.
+    // A file's extension standing alone that other rules would read apart (.mp3, .ICC): its dot
+    // is said, the rest is read on. One in small letters (.py) reads as typed, dot unseen.
     if (const std::string_view core = std::string_view(piece).substr(first, last - first);
         at == std::string::npos && first > 0 && piece[first - 1] == '.' && core.size() >= 2 && core.size() <= 5 &&
         std::isalpha(static_cast<unsigned char>(core[0])) && state.known(symbols->dot) &&
-        std::all_of(core.begin(), core.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
+        std::all_of(core.begin(), core.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }) &&
+        std::any_of(core.begin(), core.end(), [](char c) { return isAsciiDigit(c) || (c >= 'A' && c <= 'Z'); }))
         return piece.substr(0, first - 1) + std::string(symbols->dot) + ' ' + piece.substr(first);
     if (at == std::string::npos) {
         // A host or file name (pl.wikibooks.org, Node.js, README.txt, příklad.txt): labels
