@@ -92,17 +92,23 @@ constexpr OneBeforeNoun spanishOne{.masculine = "un", .feminine = "una", .femini
                                    .nounMarkers = spanishMarkers};
 constexpr OneBeforeNoun frenchOne{.masculine = "un", .feminine = "une", .feminineEndings = frenchFeminine,
                                   .nounMarkers = frenchMarkers};
+constexpr std::string_view germanDative[] = {"mit", "nach", "seit", "von", "zu", "aus", "bei", "gegenüber"};
+constexpr std::string_view germanDativeBeforeTime[] = {"in", "vor"};
+constexpr std::string_view germanTimeNouns[] = {"sekunde", "minute", "stunde", "tag", "woche", "monat", "jahr",
+                                                "jahrzehnt", "jahrhundert", "augenblick", "moment"};
 constexpr OneBeforeNoun germanOne{.masculine = "ein", .feminine = "eine", .neuter = "ein",
-                                  .feminineEndings = germanFeminine, .onlyBeforeCapitals = true};
+                                  .feminineEndings = germanFeminine, .onlyBeforeCapitals = true,
+                                  .dativePrepositions = germanDative, .dativeBeforeTime = germanDativeBeforeTime,
+                                  .timeNouns = germanTimeNouns, .dativeMasculine = "einem", .dativeFeminine = "einer"};
 constexpr OneBeforeNoun swedishOne{.masculine = "en", .neuter = "ett", .neuterByDefiniteForm = true};
 constexpr std::string_view czechFeminine[] = {"a", "á", "ost"};
 constexpr std::string_view czechNeuter[] = {"o", "é", "ení", "ání", "tví"};
 constexpr OneBeforeNoun czechOne{.masculine = "jeden", .feminine = "jedna", .neuter = "jedno",
                                  .feminineEndings = czechFeminine, .neuterEndings = czechNeuter,
                                  .counting = "jedna"};
-// Danish knows too many words in -et (verbs' participles) to tell a neuter noun by it: en, the
-// commoner gender.
-constexpr OneBeforeNoun danishOne{.masculine = "en"};
+// Danish knows many words in -et (verbs' participles, filet): only its analysis tells the noun's.
+constexpr OneBeforeNoun danishOne{.masculine = "en", .neuter = "et", .neuterByDefiniteForm = true,
+                                  .commonByDefiniteForm = true};
 
 constexpr std::string_view Masculine = "%spellout-cardinal-masculine";
 constexpr std::string_view Feminine = "%spellout-cardinal-feminine";

@@ -130,6 +130,10 @@ struct OneBeforeNoun {
     std::string_view masculine, feminine, neuter;
     std::span<const std::string_view> feminineEndings = {};
     bool neuterByDefiniteForm = false;
+    // Danish: each definite form is the noun's where the language's analysis names the noun
+    // its stem (huset, not filet: "fillet"), and a noun with the common one is common
+    // (sekunden beside sekundet), where Swedish writes its plural so (programmen).
+    bool commonByDefiniteForm = false;
     bool onlyBeforeCapitals = false; // German: a noun has one
     std::string_view beforeImpure = {};
     // Nouns whose ending tells the other gender (il problema, la foto).
@@ -142,6 +146,10 @@ struct OneBeforeNoun {
     // Articles and prepositions that mark the word after them as a noun, whose number after
     // it is a label (El jugador 1: uno); none where they are pronouns too (Danish den).
     std::span<const std::string_view> nounMarkers = {};
+    // German: the dative after the prepositions that always govern it (mit 1 Datei: mit einer
+    // Datei), and after in and vor before a span of time (vor 1 Jahr: vor einem Jahr).
+    std::span<const std::string_view> dativePrepositions = {}, dativeBeforeTime = {}, timeNouns = {};
+    std::string_view dativeMasculine = {}, dativeFeminine = {};
 };
 
 // A case a number takes from the noun after it: the noun's ending and the rule set that reads

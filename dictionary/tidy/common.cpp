@@ -109,6 +109,29 @@ bool isPlaceholder(std::string_view piece) {
     return restPlain(i + 2);
 }
 
+bool isCode(std::string_view piece) {
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (size_t i = 0; i + 1 < piece.size(); ++i) {
+        const char next = piece[i + 1];
+        // A variable: $ before a capital or a brace; $5 is an amount.
+        if (piece[i] == '$' && ((next >= 'A' && next <= 'Z') || next == '{'))
+            return true;
+        // An entity: &lt; &#60;
+        if (piece[i] == '&' && (letter(next) || next == '#')) {
+            size_t j = i + 1 + (next == '#');
+            while (j < piece.size() && (letter(piece[j]) || isAsciiDigit(piece[j])))
+                ++j;
+            if (j < piece.size() && piece[j] == ';' && j > i + 2)
+                return true;
+        }
+    }
+    // An option, after any quote or bracket that opens it.
+    size_t from = 0;
+    while (from < piece.size() && !letter(piece[from]) && !isAsciiDigit(piece[from]) && piece[from] != '-')
+        ++from;
+    return piece.substr(from).starts_with("--") && from + 2 < piece.size() && letter(piece[from + 2]);
+}
+
 bool listed(std::span<const std::string_view> list, std::string_view word) {
     const std::string lower = toLower(word);
     return std::find(list.begin(), list.end(), lower) != list.end();

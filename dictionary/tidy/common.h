@@ -34,6 +34,10 @@ std::pair<size_t, size_t> coreOf(std::string_view piece);
 // A program's placeholder (%1$s, »%2$d«, %1, %s), quotes and punctuation around it: a code,
 // not a number.
 bool isPlaceholder(std::string_view piece);
+// Something to type exactly as written: a template's variable ($ORIG[subject], ${name}), a
+// markup entity (&lt;tab&gt;) or a command's option (--list-scripts=themes). No rule but
+// that of blanks reads it: each of its signs counts.
+bool isCode(std::string_view piece);
 
 // The word, in small letters, is one of the list's.
 bool listed(std::span<const std::string_view> list, std::string_view word);

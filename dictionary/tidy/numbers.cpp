@@ -193,6 +193,19 @@ std::string_view typedWordBefore(const State& state) {
 
 namespace {
 std::vector<std::string_view> wordsAround(std::string_view text, bool before, size_t count);
+
+// The word typed before the piece is a name: a capital inside a sentence, where nouns take
+// none, marks one.
+bool nameBefore(const State& state) {
+    const std::string_view wordBefore = typedWordBefore(state);
+    const std::u32string name = decode(wordBefore);
+    if (name.empty() || !isUpperCase(name[0]) || !isWordChar(name.back()) || state.capitalisesNouns())
+        return false;
+    const std::string_view earlier = state.before.substr(0, state.before.find_last_not_of(' ') + 1);
+    const std::string_view rest = earlier.substr(0, earlier.size() - wordBefore.size());
+    const size_t end = rest.find_last_not_of(' ');
+    return end != std::string_view::npos && std::string_view(".!?:").find(rest[end]) == std::string_view::npos;
+}
 } // namespace
 
 // One before a noun as the language writes it there, in the noun's gender (perde 1 PF:
@@ -226,16 +239,9 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         std::all_of(before[0].begin(), before[0].end(), [](char c) { return !isAsciiDigit(c); }) &&
         !listed(markers, before[0]))
         return std::nullopt;
-    // So is a name's (Region 1 DVD player, Windows 1), where a capital inside a sentence
-    // marks one.
-    if (const std::u32string name = decode(wordBefore);
-        !name.empty() && isUpperCase(name[0]) && isWordChar(name.back()) && !state.capitalisesNouns()) {
-        const std::string_view earlier = state.before.substr(0, state.before.find_last_not_of(' ') + 1);
-        const std::string_view rest = earlier.substr(0, earlier.size() - wordBefore.size());
-        const size_t end = rest.find_last_not_of(' ');
-        if (end != std::string_view::npos && std::string_view(".!?:").find(rest[end]) == std::string_view::npos)
-            return std::nullopt;
-    }
+    // So is a name's (Region 1 DVD player, Windows 1).
+    if (nameBefore(state))
+        return std::nullopt;
     const OneBeforeNoun& one = *language->oneBeforeNoun;
     std::string_view next = state.after.substr(1);
     next = next.substr(0, next.find(' '));
@@ -269,9 +275,19 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
             if (l.size() > 3 && l[l.size() - 2] == U'e' && !isVowel(l.back()))
                 forms.push_back(encode(std::u32string_view(l).substr(0, l.size() - 2)) +
                                 encode(std::u32string(1, l.back())) + std::string(ending));
-            return std::any_of(forms.begin(), forms.end(), [&](const std::string& f) { return morphology->knows(f); });
+            // Danish: a form of this noun, not of another word (filet, "fillet"; husen of huse).
+            return std::any_of(forms.begin(), forms.end(), [&](const std::string& f) {
+                if (!one.commonByDefiniteForm)
+                    return morphology->knows(f);
+                const std::vector<std::string> stems = morphology->stems(f);
+                return std::find(stems.begin(), stems.end(), lower) != stems.end();
+            });
         };
-        if (morphology && definite("et"))
+        // A Swedish noun ending in a vowel shows it in its definite plural too (äpplena; vecka's
+        // veckat is a verb's).
+        const bool vowelEnd = isVowel(decode(lower).back());
+        if (morphology && definite("et") &&
+            (one.commonByDefiniteForm ? !definite("en") : !vowelEnd || morphology->knows(lower + "na")))
             word = one.neuter;
     } else if (const std::optional<bool> feminine =
                    morphology && !isUpperCase(letters[0]) ? morphology->feminine(lower) : std::nullopt) {
@@ -297,6 +313,10 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         if (impure)
             word = one.beforeImpure;
     }
+    if (const std::string before = toLower(wordBefore);
+        !one.dativeMasculine.empty() && !abbreviation &&
+        (listed(one.dativePrepositions, before) || (listed(one.dativeBeforeTime, before) && listed(one.timeNouns, lower))))
+        word = word == one.feminine ? one.dativeFeminine : one.dativeMasculine;
     if (word.empty() || !state.known(word))
         return std::nullopt;
     return std::string(word);
@@ -1014,8 +1034,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // less after a smaller number; not after a name (Civ1/2: Civ one slash two).
         // Joined to a word, a first number of two digits or more makes alternatives, not a
         // fraction (40/128-bit: forty slash one hundred twenty eight bit; 3/4-inch).
-        const bool alternatives = k + 2 < segments.size() && segments[k + 2].text.starts_with('-') &&
-                                  segments[k - 1].number.whole.size() > 1;
+        // After a name they are its versions (Outlook Express 5/6).
+        const bool alternatives = (k + 2 < segments.size() && segments[k + 2].text.starts_with('-') &&
+                                   segments[k - 1].number.whole.size() > 1) ||
+                                  (k == 1 && nameBefore(state));
         if (s.text == "/" && numberCount == 2 && std::count(piece.begin(), piece.end(), '/') == 1 &&
             !alternatives && segments[k + 1].text[0] != '0' &&
             lessThan(segments[k - 1].number.whole, segments[k + 1].number.whole) &&

@@ -156,10 +156,13 @@ std::string State::resolve(std::string piece, size_t rule) {
     // No rule but those of blanks, quotes and punctuation reads a program's placeholder: it
     // stays for the report, signs and all.
     const bool placeholder = lineIsCommand || isPlaceholder(piece);
+    const bool code = isCode(piece);
     const auto& list = rules();
     for (; rule < list.size(); ++rule) {
         if (placeholder && list[rule].name != "spaces" && list[rule].name != "apostrophes" &&
             list[rule].name != "punctuation")
+            continue;
+        if (code && list[rule].name != "spaces")
             continue;
         const size_t mark = fired.size();
         std::optional<std::string> out = list[rule].apply(*this, piece);

@@ -172,6 +172,16 @@ std::optional<std::string> dropPunctuation(State& state, const std::string& piec
     const std::u32string text = decode(piece);
     if (std::optional<std::string> named = nameQuotedMark(state, piece))
         return named;
+    // A sign in quotes with no word is what the sentence speaks of (the separator “︰”, shown
+    // as ”…”): dropped, the sentence would speak of nothing; it stays for the report.
+    auto quote = [](char32_t c) { return std::u32string_view(U"\"'“”„«»‘’‚‹›").find(c) != std::u32string_view::npos; };
+    std::u32string_view quoted = text;
+    while (!quoted.empty() && quoted.back() < 0x80 && isSeparator(quoted.back()) && !quote(quoted.back()))
+        quoted.remove_suffix(1);
+    if (quoted.size() >= 3 && quote(quoted.front()) && quote(quoted.back()) &&
+        std::none_of(quoted.begin(), quoted.end(), isWordChar) &&
+        std::any_of(quoted.begin(), quoted.end(), [&](char32_t c) { return !quote(c) && !isSeparator(c); }))
+        return std::nullopt;
     size_t firstWord = text.size(), lastWord = 0;
     for (size_t i = 0; i < text.size(); ++i)
         if (isWordChar(text[i])) {

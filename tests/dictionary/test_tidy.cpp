@@ -900,6 +900,25 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
          "addresses + abbreviations; addresses + numbers"},
         {"Decimals", "@eng.dic", "and .25 of them", "and point two five of them", "numbers"},
         {"GermanDecimals", "@de_neu.dic", "und .5 davon", "und .5 davon", "?5"},
+        // A template's variable, a markup entity and a command's option are typed as they stand;
+        // so is a sign in quotes that the sentence speaks of.
+        {"Codes", "@eng.dic", "use $ORIG[subject] or &lt;tab&gt; with --list-scripts=themes for $5",
+         "use $ORIG[subject] or &lt;tab&gt; with --list-scripts=themes for five dollars",
+         "symbols; ?origsubject; ?lttabgt; ?listscriptsthemes"},
+        {"QuotedSign", "@dk.dic", "skilletegnet “︰” vises som ”…”.", "skilletegnet “︰” vises som ”…”.",
+         "?“︰”; ?”…”"},
+        // Numbers with a slash after a name are its versions; a fraction after a sentence's
+        // first word stays one.
+        {"Versions", "@eng.dic", "Outlook Express 5/6. Take 1/2 cup", "Outlook Express five slash six. Take one "
+         "divided by two cup", "numbers x2"},
+        // One takes its noun's gender: the Danish analysis tells a definite form of the noun
+        // (huset) from another word's (filet, "fillet"); a Swedish noun ending in a vowel its
+        // plural (äpplena; veckat is a verb's); German takes the dative after mit, and after in
+        // and vor before a span of time.
+        {"DanishOne", "@dk.dic", "1 hus, 1 program, 1 fil, 1 uge", "et hus, et program, en fil, en uge", "numbers x4"},
+        {"SwedishOne", "@se.dic", "1 vecka och 1 äpple", "en vecka och ett äpple", "numbers x2"},
+        {"GermanDative", "@de_neu.dic", "In 1 Stunde, vor 1 Jahr, mit 1 Datei, in 1 Datei",
+         "In einer Stunde, vor einem Jahr, mit einer Datei, in eine Datei", "numbers x4"},
         // A part with a mark inside is no word to cut at capitals.
         {"ExampleString", "@eng.dic", "become F:ARoMD", "become F:ARoMD", "?faromd(armd arom aroma)"},
     });
