@@ -319,10 +319,12 @@ constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "
                                                 "het", "heten", "erna", "arna", "orna"};
 // With the ending of "without" (diskless is no disk less, Diskløs no Dis kløs).
 constexpr std::string_view danishAdjectives[] = {"bar",  "bare",  "lig",   "lige",  "ligt",
-                                                 "agtig", "agtige", "agtigt", "løs", "løse"};
+                                                 "agtig", "agtige", "agtigt", "løs", "løse", "løst"};
 constexpr std::string_view dutchAdjectives[] = {"baar", "bare", "lijk", "lijke", "loos", "loze"};
 constexpr std::string_view englishAdjectives[] = {"able", "ible", "ably", "ibly", "less"};
-constexpr std::string_view germanAdjectives[] = {"bar", "bare", "lich", "liche", "los", "lose"};
+constexpr std::string_view germanAdjectives[] = {"bar",    "bare",   "baren",  "barer",  "bares",  "barem",
+                                                "lich",   "liche",  "lichen", "licher", "liches", "lichem",
+                                                "los",    "lose",   "losen",  "loser",  "loses",  "losem"};
 // With the participle's endings: svingandes is no sving andes, "swing spirits".
 constexpr std::string_view swedishAdjectives[] = {"bar",  "bara",  "bart",  "lig",   "liga",
                                                   "ligt", "andes", "ande",  "endes", "ende",

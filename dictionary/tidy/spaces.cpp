@@ -124,6 +124,16 @@ std::optional<std::string> plainApostrophes(State&, const std::string& piece) {
     return encode(text);
 }
 
+// The language's word for a mark it names in quotes (“;”, ';'), or none.
+static std::string_view markName(const SymbolWords& symbols, char32_t mark) {
+    return mark == U';'   ? symbols.semicolon
+           : mark == U':' ? symbols.colon
+           : mark == U',' ? symbols.comma
+           : mark == U'+' ? symbols.plus
+           : mark == U'-' ? symbols.minus
+                          : std::string_view();
+}
+
 std::optional<std::string> nameQuotedMark(const State& state, std::string_view piece) {
     // Asked of every piece the dictionary holds: most have no mark, and none needs the line.
     const SymbolWords* symbols = state.symbols();
@@ -154,12 +164,7 @@ std::optional<std::string> nameQuotedMark(const State& state, std::string_view p
     } else if (text.size() < 3 || !quote(text[0]) || !quote(text[2])) {
         return std::nullopt;
     }
-    const std::string_view name = text[mark] == U';'   ? symbols->semicolon
-                                  : text[mark] == U':' ? symbols->colon
-                                  : text[mark] == U',' ? symbols->comma
-                                  : text[mark] == U'+' ? symbols->plus
-                                  : text[mark] == U'-' ? symbols->minus
-                                                       : std::string_view();
+    const std::string_view name = markName(*symbols, text[mark]);
     if (name.empty() || !state.allKnown(name))
         return std::nullopt;
     while (end < text.size() && quote(text[end]))
@@ -248,6 +253,18 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             if (i < last)
                 split += ' ';
             continue;
+        }
+        // A mark in quotes between two words is named, as one standing apart (kop';'Waarde: kop
+        // semicolon Waarde): the format it writes has it there.
+        if (const SymbolWords* symbols = state.symbols();
+            symbols && i - from == 3 && from > first && i < last && (piece[from] == '\'' || piece[from] == '"') &&
+            piece[from + 2] == piece[from]) {
+            const std::string_view name = markName(*symbols, static_cast<unsigned char>(piece[from + 1]));
+            if (!name.empty() && state.allKnown(name)) {
+                split += ' ' + std::string(name) + ' ';
+                wordStart = split.size();
+                continue;
+            }
         }
         // An elision keeps its apostrophe where the reader sees it (dell' annotazione,
         // l' annotation, Glenn' s), and an ending after a colon its colon (ID: n; cpu:er

@@ -431,8 +431,9 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
         return std::nullopt;
     // An adjective made with an ending that is a word too is made, not joined, whatever the
     // language's analysis says (afskrivelige, printbare, selecteerbaar); a noun where the
-    // language gives nouns capitals may end with the word (Hotelbar).
-    const bool noun = state.capitalisesNouns() && isUpperCase(decode(core)[0]);
+    // language gives nouns capitals may end with the word (Hotelbar), but not where the capital
+    // is the sentence's (Trefferlosen Suchordner aktivieren).
+    const bool noun = state.capitalisesNouns() && isUpperCase(decode(core)[0]) && !state.sentenceStart;
     if (!noun)
         for (const std::string_view ending : language->adjectiveSuffixes)
             if (lower.size() > ending.size() + 2 && lower.ends_with(ending) &&

@@ -919,6 +919,11 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
         {"SwedishOne", "@se.dic", "1 vecka och 1 äpple", "en vecka och ett äpple", "numbers x2"},
         {"GermanDative", "@de_neu.dic", "In 1 Stunde, vor 1 Jahr, mit 1 Datei, in 1 Datei",
          "In einer Stunde, vor einem Jahr, mit einer Datei, in eine Datei", "numbers x4"},
+        // A mark in quotes between two words is named; an adjective of "without" is not cut,
+        // also where its capital is the sentence's.
+        {"QuotedMarkInside", "@nl.dic", "Naam van de kop‘;’Waarde", "Naam van de kop puntkomma Waarde",
+         "apostrophes + separators"},
+        {"GermanWithoutAtStart", "@de_neu.dic", "Trefferlosen Ordner", "Trefferlosen Ordner", "?trefferlosen(trefferlagen trefferlisten)"},
         // A part with a mark inside is no word to cut at capitals.
         {"ExampleString", "@eng.dic", "become F:ARoMD", "become F:ARoMD", "?faromd(armd arom aroma)"},
     });
