@@ -106,6 +106,14 @@ constexpr std::string_view czechNeuter[] = {"o", "é", "ení", "ání", "tví"};
 constexpr OneBeforeNoun czechOne{.masculine = "jeden", .feminine = "jedna", .neuter = "jedno",
                                  .feminineEndings = czechFeminine, .neuterEndings = czechNeuter,
                                  .counting = "jedna"};
+constexpr std::string_view polishFeminine[] = {"a", "ość", "ść"};
+constexpr std::string_view polishNeuter[] = {"o", "e", "um"};
+constexpr std::string_view polishPrepositions[] = {"w", "we", "na", "z", "ze", "za", "o", "po", "przy", "pod",
+                                                   "nad", "przed", "do", "od", "dla", "bez", "u", "ku", "przez",
+                                                   "między", "około", "obok", "podczas", "według", "wśród", "po"};
+constexpr OneBeforeNoun polishOne{.masculine = "jeden", .feminine = "jedna", .neuter = "jedno",
+                                  .feminineEndings = polishFeminine, .neuterEndings = polishNeuter,
+                                  .notAfter = polishPrepositions, .onlyDictionaryForms = true};
 // Danish knows many words in -et (verbs' participles, filet): only its analysis tells the noun's.
 constexpr OneBeforeNoun danishOne{.masculine = "en", .neuter = "et", .neuterByDefiniteForm = true,
                                   .commonByDefiniteForm = true};
@@ -485,7 +493,8 @@ const std::vector<Language>& languageTable() {
          .genitiveRuleSet = "%spellout-cardinal-masculine-genitive",
          .genitiveOrdinals = polishGenitiveOrdinals, .months = polishMonths, .ordinalYears = true,
          .genitiveOrdinalEndings = polishOrdinalEndings, .caseEndingsAfter = polishCaseEndings,
-         .genitiveEndingsBefore = polishGenitiveAdjectives, .hourNouns = polishHourNouns, .dotOrdinals = true},
+         .genitiveEndingsBefore = polishGenitiveAdjectives, .hourNouns = polishHourNouns,
+         .oneBeforeNoun = &polishOne, .dotOrdinals = true},
         {.displayName = "Spanish", .fileName = "es.dic", .codePage = "windows-1252", .locale = "es",
          .hunspell = "es_ES", .ordinals = spanishOrdinals, .symbols = &spanishSymbols,
          .prefixWords = spanishPrefixes, .oneLetterWords = U"aeouy", .oneBeforeNoun = &spanishOne,

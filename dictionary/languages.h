@@ -150,6 +150,12 @@ struct OneBeforeNoun {
     // Datei), and after in and vor before a span of time (vor 1 Jahr: vor einem Jahr).
     std::span<const std::string_view> dativePrepositions = {}, dativeBeforeTime = {}, timeNouns = {};
     std::string_view dativeMasculine = {}, dativeFeminine = {};
+    // Polish: after a preposition the noun's case, which its ending does not tell apart from
+    // its gender (od 1 użytkownika), leaves the form unknown: the count's.
+    std::span<const std::string_view> notAfter = {};
+    // And the ending tells the gender only of a word in its dictionary form (minuta, not the
+    // genitive użytkownika).
+    bool onlyDictionaryForms = false;
 };
 
 // A case a number takes from the noun after it: the noun's ending and the rule set that reads

@@ -229,7 +229,7 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         "episode", "scenario", "scena", "escena", "scène", "szene", "scen", "scene", "nº", "n°",
         "nr", "nr.", "no.", "núm.", "num."};
     const std::string_view wordBefore = typedWordBefore(state);
-    if (listed(labels, wordBefore))
+    if (listed(labels, wordBefore) || listed(language->oneBeforeNoun->notAfter, wordBefore))
         return std::nullopt;
     // So is a noun's, which an article or a preposition before it marks (El jugador 1, al
     // Gusano 1, il livello 1), whatever follows (una controla: "a controls").
@@ -264,6 +264,11 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
         return std::nullopt;
     std::string_view word = one.masculine;
     const Morphology* morphology = state.morphology();
+    if (one.onlyDictionaryForms && !abbreviation) {
+        const std::vector<std::string> stems = morphology ? morphology->stems(lower) : std::vector<std::string>();
+        if (std::find(stems.begin(), stems.end(), lower) == stems.end())
+            return std::nullopt;
+    }
     if (abbreviation) {
     } else if (one.neuterByDefiniteForm) {
         // The definite form tells: svärdet, äpplet, programmet, fönstret are neuter; fil,

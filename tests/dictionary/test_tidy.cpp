@@ -917,6 +917,10 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
         // and vor before a span of time.
         {"DanishOne", "@dk.dic", "1 hus, 1 program, 1 fil, 1 uge", "et hus, et program, en fil, en uge", "numbers x4"},
         {"SwedishOne", "@se.dic", "1 vecka och 1 äpple", "en vecka och ett äpple", "numbers x2"},
+        // Polish tells the gender by the ending of a word in its dictionary form, and leaves
+        // the count's form after a preposition and before another form (użytkownika).
+        {"PolishOne", "@pl.dic", "1 minuta, 1 okno, 1 plik, od 1 użytkownika, 1 użytkownika",
+         "jedna minuta, jedno okno, jeden plik, od jeden użytkownika, jeden użytkownika", "numbers x5"},
         {"GermanDative", "@de_neu.dic", "In 1 Stunde, vor 1 Jahr, mit 1 Datei, in 1 Datei",
          "In einer Stunde, vor einem Jahr, mit einer Datei, in eine Datei", "numbers x4"},
         // A mark in quotes between two words is named; an adjective of "without" is not cut,
