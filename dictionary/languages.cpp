@@ -131,7 +131,7 @@ constexpr SymbolWords englishSymbols = withSizes(withArrows(withMarks(withSigns(
     {"pounds", "pound"}, {"degrees", "degree"}, "Celsius", "Fahrenheit",
     "plus", "minus", "to", "and", "at", "dot", "point", '.', true},
     {"dash", "times", "divided by", "one half", "one quarter", "three quarters"}),
-    {"semicolon", "colon", "comma", "slash"}), {"left arrow", "right arrow", "up arrow", "down arrow"}), "by");
+    {"semicolon", "colon", "comma", "slash", "equals"}), {"left arrow", "right arrow", "up arrow", "down arrow"}), "by");
 // Czech: "many" is the form of a decimal (3,5 procenta), "other" that of five and more.
 constexpr SymbolWords czechSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Neuter, {"procent", "procento", "procenta", "procenta"}),
@@ -140,38 +140,38 @@ constexpr SymbolWords czechSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"stupňů", "stupeň", "stupně", "stupně"}), "Celsia", "Fahrenheit",
     "plus", "minus", "až", "a", "zavináč", "tečka", "čárka"},
     {"pomlčka", "krát", "děleno", "jedna polovina", "jedna čtvrtina", "tři čtvrtiny"}),
-    {"středník", {}, "čárka", "lomeno"}), {"šipka vlevo", "šipka vpravo", "šipka nahoru", "šipka dolů"}); // the dictionary lacks dvojtečka
+    {"středník", {}, "čárka", "lomeno", "rovná se"}), {"šipka vlevo", "šipka vpravo", "šipka nahoru", "šipka dolů"}); // the dictionary lacks dvojtečka
 constexpr SymbolWords danishSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Neuter, {"procent"}), gendered(Common, {"dollar"}), gendered(Common, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Common, {"grader", "grad"}), "Celsius",
     "Fahrenheit", "plus", "minus", "til", "og", "snabel-a", "punktum", "komma"},
     {"bindestreg", "gange", "divideret med", "en halv", "en fjerdedel", "tre fjerdedele"}),
-    {"semikolon", "kolon", "komma", "skråstreg"}), {"venstre pil", "højre pil", "pil op", "pil ned"});
+    {"semikolon", "kolon", "komma", "skråstreg", "lig med"}), {"venstre pil", "højre pil", "pil op", "pil ned"});
 constexpr SymbolWords dutchSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
     {"procent"}, {"dollar"}, {"euro"}, {"pond"}, {"graden", "graad"}, "Celsius",
     "Fahrenheit", "plus", "min", "tot", "en", "apenstaartje", "punt", "komma"},
     {"streepje", "keer", "gedeeld door", "een half", "een kwart", "drie kwart"}),
-    {"puntkomma", "dubbele punt", "komma", "slash"}), {"pijl links", "pijl rechts", "pijl omhoog", "pijl omlaag"}), "bij");
+    {"puntkomma", "dubbele punt", "komma", "slash", "is gelijk aan"}), {"pijl links", "pijl rechts", "pijl omhoog", "pijl omlaag"}), "bij");
 constexpr SymbolWords frenchSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"pour cent"}), gendered(Masculine, {"dollars", "dollar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"livres", "livre"}),
     gendered(Masculine, {"degrés", "degré"}), "Celsius", {},
     "plus", "moins", "à", "et", "arobase", "point", "virgule", ',', false, "numéro", "numéros"},
     {"tiret", "fois", "divisé par", "un demi", "un quart", "trois quarts"}),
-    {"point virgule", "deux points", "virgule", "slash"}), {"flèche gauche", "flèche droite", "flèche haut", "flèche bas"}), "par");
+    {"point virgule", "deux points", "virgule", "slash", "égal"}), {"flèche gauche", "flèche droite", "flèche haut", "flèche bas"}), "par");
 constexpr SymbolWords germanSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}), gendered(Masculine, {"Euro"}),
     gendered(Neuter, {"Pfund"}), gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit",
     "plus", "minus", "bis", "und", "at", "Punkt", "Komma", ',', true},
     {"Strich", "mal", "geteilt durch", "ein halb", "ein Viertel", "drei Viertel"}),
-    {"Semikolon", "Doppelpunkt", "Komma", "Schrägstrich"}), {"Pfeil links", "Pfeil rechts", "Pfeil oben", "Pfeil unten"});
+    {"Semikolon", "Doppelpunkt", "Komma", "Schrägstrich", "gleich"}), {"Pfeil links", "Pfeil rechts", "Pfeil oben", "Pfeil unten"});
 constexpr SymbolWords italianSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"per cento"}), gendered(Masculine, {"dollari", "dollaro"}),
     gendered(Masculine, {"euro"}), gendered(Feminine, {"sterline", "sterlina"}),
     gendered(Masculine, {"gradi", "grado"}), "Celsius", "Fahrenheit", "più", "meno", "a", "e", "chiocciola", "punto",
     "virgola", ',', false, "numero", "numeri"},
     {"trattino", "per", "diviso", "un mezzo", "un quarto", "tre quarti"}),
-    {"punto e virgola", "due punti", "virgola", "slash"}), {"freccia sinistra", "freccia destra", "freccia su", "freccia giù"});
+    {"punto e virgola", "due punti", "virgola", "slash", "uguale"}), {"freccia sinistra", "freccia destra", "freccia su", "freccia giù"});
 // Polish: "many" is the form of five and more, "other" that of a decimal (3,5 dolara).
 constexpr SymbolWords polishSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"procent"}), gendered(Masculine, {"dolara", "dolar", "dolary", "dolarów"}),
@@ -179,20 +179,20 @@ constexpr SymbolWords polishSymbols = withSizes(withArrows(withMarks(withSigns(S
     gendered(Masculine, {"stopnia", "stopień", "stopnie", "stopni"}),
     "Celsjusza", "Fahrenheita", "plus", "minus", "do", "i", "małpa", "kropka", "przecinek"},
     {"myślnik", "razy", "dzielone przez", "jedna druga", "jedna czwarta", "trzy czwarte"}),
-    {"średnik", "dwukropek", "przecinek", "ukośnik"}), {"strzałka w lewo", "strzałka w prawo", "strzałka w górę", "strzałka w dół"}), "na");
+    {"średnik", "dwukropek", "przecinek", "ukośnik", "równa się"}), {"strzałka w lewo", "strzałka w prawo", "strzałka w górę", "strzałka w dół"}), "na");
 constexpr SymbolWords spanishSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"por ciento"}), gendered(Masculine, {"dólares", "dólar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"libras", "libra"}),
     gendered(Masculine, {"grados", "grado"}), "Celsius", "Fahrenheit",
     "más", "menos", "a", "y", "arroba", "punto", "coma", ',', false, "número", "números"},
     {"guion", "por", "dividido entre", "un medio", "un cuarto", "tres cuartos"}),
-    {"punto y coma", "dos puntos", "coma", "barra oblicua"}), {"flecha izquierda", "flecha derecha", "flecha arriba", "flecha abajo"});
+    {"punto y coma", "dos puntos", "coma", "barra oblicua", "igual a"}), {"flecha izquierda", "flecha derecha", "flecha arriba", "flecha abajo"});
 constexpr SymbolWords swedishSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
     gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",
     "Fahrenheit", "plus", "minus", "till", "och", "snabel-a", "punkt", "komma"},
     {"bindestreck", "gånger", "delat med", "en halv", "en fjärdedel", "tre fjärdedelar"}),
-    {"semikolon", "kolon", "komma", "snedstreck"}), {"vänsterpil", "högerpil", "pil upp", "pil ned"});
+    {"semikolon", "kolon", "komma", "snedstreck", "lika med"}), {"vänsterpil", "högerpil", "pil upp", "pil ned"});
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 // Dutch writes no n on its own between words (deco n figureren is deconfigureren).

@@ -69,6 +69,9 @@ struct SymbolWords {
     // Where its short name is a common word too (barra, "bar"), the long one (Spanish barra
     // oblicua) or the one the language borrows (Italian slash).
     std::string_view slash = {};
+    // The equals sign's name, said between a name and its value (headername=value, uid=user):
+    // dropped, the two would read as one phrase.
+    std::string_view equals = {};
     // The arrow keys' names (← → ↑ ↓), for a shortcut that names one (Super→, Ctrl Alt←):
     // dropped, it would read as another shortcut.
     std::array<std::string_view, 4> arrows = {};
@@ -80,7 +83,7 @@ struct SignWords {
 };
 
 struct MarkNames {
-    std::string_view semicolon, colon, comma, slash;
+    std::string_view semicolon, colon, comma, slash, equals;
 };
 
 constexpr SymbolWords withMarks(SymbolWords words, MarkNames marks) {
@@ -88,6 +91,7 @@ constexpr SymbolWords withMarks(SymbolWords words, MarkNames marks) {
     words.colon = marks.colon;
     words.comma = marks.comma;
     words.slash = marks.slash;
+    words.equals = marks.equals;
     return words;
 }
 

@@ -351,9 +351,19 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         const bool said = symbols && !symbols->slash.empty() && piece.compare(from, i - from, "/") == 0 &&
                           slashWord(previous) && slashWord(next) && toLower(previous) != symbols->ampersand;
         saidSlash = saidSlash || said;
+        // An equals sign between a name and its value is said (headername=value: header name
+        // equals value); no prose joins two words so. So is a comma between such pairs
+        // (uid=user,dc=com), where it parts them.
+        const bool equals = i - from == 1 && piece[from] == '=' && from > first && after > i && symbols &&
+                            !symbols->equals.empty() && state.allKnown(symbols->equals);
+        const bool pairComma = i - from == 1 && piece[from] == ',' && from > first && after > i && symbols &&
+                               piece.find('=') != std::string::npos && !symbols->equals.empty() &&
+                               !symbols->comma.empty() && state.allKnown(symbols->comma);
         split += nameEnding    ? std::string{' ', piece[from]}
                  : elision     ? "' "
                  : colon       ? ' ' + std::string(symbols->colon) + ' '
+                 : equals      ? ' ' + std::string(symbols->equals) + ' '
+                 : pairComma   ? ' ' + std::string(symbols->comma) + ' '
                  : ending      ? ": "
                  : suspended   ? "-/ "
                  : said        ? ' ' + std::string(symbols->slash) + ' '

@@ -923,6 +923,12 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
          "jedna minuta, jedno okno, jeden plik, od jeden użytkownika, jeden użytkownika", "numbers x5"},
         {"GermanDative", "@de_neu.dic", "In 1 Stunde, vor 1 Jahr, mit 1 Datei, in 1 Datei",
          "In einer Stunde, vor einem Jahr, mit einer Datei, in eine Datei", "numbers x4"},
+        // An equals sign between a name and its value is said, and so is a comma between such
+        // pairs; a comma elsewhere is not.
+        {"EqualsSign", "@eng.dic", "as in uid=user,dc=example and one,two", "as in uid equals user comma dc equals "
+         "example and one two", "separators x2"},
+        {"GermanEqualsSign", "@de_neu.dic", "das Format »Kopfzeilenname=Wert«", "das Format Kopfzeilen Name gleich Wert",
+         "punctuation + separators + compounds"},
         // A mark in quotes between two words is named; an adjective of "without" is not cut,
         // also where its capital is the sentence's.
         {"QuotedMarkInside", "@nl.dic", "Naam van de kop‘;’Waarde", "Naam van de kop puntkomma Waarde",
