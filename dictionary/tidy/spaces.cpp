@@ -353,12 +353,12 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         saidSlash = saidSlash || said;
         // An equals sign between a name and its value is said (headername=value: header name
         // equals value); no prose joins two words so. So is a comma between such pairs
-        // (uid=user,dc=com), where it parts them.
+        // (uid=user,dc=com; plain:a,html:b), where it parts them.
         const bool equals = i - from == 1 && piece[from] == '=' && from > first && after > i && symbols &&
                             !symbols->equals.empty() && state.allKnown(symbols->equals);
         const bool pairComma = i - from == 1 && piece[from] == ',' && from > first && after > i && symbols &&
-                               piece.find('=') != std::string::npos && !symbols->equals.empty() &&
-                               !symbols->comma.empty() && state.allKnown(symbols->comma);
+                               piece.find_first_of("=:") != std::string::npos && !symbols->comma.empty() &&
+                               state.allKnown(symbols->comma);
         split += nameEnding    ? std::string{' ', piece[from]}
                  : elision     ? "' "
                  : colon       ? ' ' + std::string(symbols->colon) + ' '

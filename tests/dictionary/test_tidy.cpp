@@ -927,6 +927,8 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
         // pairs; a comma elsewhere is not.
         {"EqualsSign", "@eng.dic", "as in uid=user,dc=example and one,two", "as in uid equals user comma dc equals "
          "example and one two", "separators x2"},
+        {"DutchPairs", "@nl.dic", "plain:eerste,html:tweede of een,twee",
+         "plain dubbele punt eerste komma html dubbele punt tweede of een twee", "separators x2"},
         {"GermanEqualsSign", "@de_neu.dic", "das Format »Kopfzeilenname=Wert«", "das Format Kopfzeilen Name gleich Wert",
          "punctuation + separators + compounds"},
         // A mark in quotes between two words is named; an adjective of "without" is not cut,
