@@ -105,7 +105,11 @@ std::optional<std::string> normalizeSpaces(State& state, const std::string& piec
     return result;
 }
 
-std::optional<std::string> plainApostrophes(State&, const std::string& piece) {
+std::optional<std::string> plainApostrophes(State& state, const std::string& piece) {
+    // A mark in single quotes is left to the punctuation rule to name (‘:’): made plain, the
+    // quotes and the mark would all be folded away and the piece taken for known.
+    if (nameQuotedMark(state, piece))
+        return std::nullopt;
     std::u32string text = decode(piece);
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t& c = text[i];
@@ -256,10 +260,16 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         }
         // A mark in quotes between two words is named, as one standing apart (kop';'Waarde: kop
         // semicolon Waarde): the format it writes has it there.
+        // Hyphens around the quotes join it to its words (Unicode-':'-scheidingstekens).
+        size_t q = from, qEnd = i;
+        while (q < qEnd && piece[q] == '-')
+            ++q;
+        while (qEnd > q && piece[qEnd - 1] == '-')
+            --qEnd;
         if (const SymbolWords* symbols = state.symbols();
-            symbols && i - from == 3 && from > first && i < last && (piece[from] == '\'' || piece[from] == '"') &&
-            piece[from + 2] == piece[from]) {
-            const std::string_view name = markName(*symbols, static_cast<unsigned char>(piece[from + 1]));
+            symbols && qEnd - q == 3 && from > first && i < last && (piece[q] == '\'' || piece[q] == '"') &&
+            piece[q + 2] == piece[q]) {
+            const std::string_view name = markName(*symbols, static_cast<unsigned char>(piece[q + 1]));
             if (!name.empty() && state.allKnown(name)) {
                 split += ' ' + std::string(name) + ' ';
                 wordStart = split.size();

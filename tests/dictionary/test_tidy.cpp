@@ -933,8 +933,9 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
          "punctuation + separators + compounds"},
         // A mark in quotes between two words is named; an adjective of "without" is not cut,
         // also where its capital is the sentence's.
-        {"QuotedMarkInside", "@nl.dic", "Naam van de kop‘;’Waarde", "Naam van de kop puntkomma Waarde",
-         "apostrophes + separators"},
+        {"QuotedMarkInside", "@nl.dic", "Naam van de kop‘;’Waarde, de ‘:’ en de Unicode-‘:’-tekens",
+         "Naam van de kop puntkomma Waarde, de dubbele punt en de Unicode dubbele punt tekens",
+         "apostrophes + separators; punctuation; apostrophes + separators"},
         {"GermanWithoutAtStart", "@de_neu.dic", "Trefferlosen Ordner", "Trefferlosen Ordner", "?trefferlosen(trefferlagen trefferlisten)"},
         // A part with a mark inside is no word to cut at capitals.
         {"ExampleString", "@eng.dic", "become F:ARoMD", "become F:ARoMD", "?faromd(armd arom aroma)"},
