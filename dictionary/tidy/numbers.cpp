@@ -844,14 +844,6 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     if (inOtherLanguage(state))
         return std::nullopt;
     const SymbolWords* symbols = state.symbols();
-    // The colon's word beside a number, unless it holds a number word that would read as
-    // one more number (Spanish 16:9, "dieciséis dos puntos nueve").
-    std::string_view colon;
-    if (symbols && !symbols->colon.empty() && state.allKnown(symbols->colon)) {
-        const std::vector<std::string_view> words = splitBlanks(symbols->colon);
-        if (std::none_of(words.begin(), words.end(), [&](std::string_view w) { return state.numbers().valueOf(toLower(w)); }))
-            colon = symbols->colon;
-    }
     // A formula with brackets and operators (1/(n+1), 2*(a+b)) has no reading that keeps
     // what the brackets group: it stays as typed.
     if (const auto [first, last] = coreOf(piece);
@@ -876,6 +868,14 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     // A question mark joined before a number names a key or a button (?123), not an amount.
     if (const size_t first = coreOf(piece).first; first > 0 && piece[first - 1] == '?' && isAsciiDigit(piece[first]))
         return std::nullopt;
+    // The colon's word beside a number, unless it holds a number word that would read as
+    // one more number (Spanish 16:9, "dieciséis dos puntos nueve").
+    std::string_view colon;
+    if (symbols && !symbols->colon.empty() && state.allKnown(symbols->colon)) {
+        const std::vector<std::string_view> words = splitBlanks(symbols->colon);
+        if (std::none_of(words.begin(), words.end(), [&](std::string_view w) { return state.numbers().valueOf(toLower(w)); }))
+            colon = symbols->colon;
+    }
     // An ordinal written with a full stop before its ending (1.º, 2.ª, 3.o): the ordinal.
     if (const auto [first, last] = coreOf(piece); first < last) {
         const std::string_view core = std::string_view(piece).substr(first, last - first);

@@ -128,6 +128,10 @@ std::optional<std::string> plainApostrophes(State& state, const std::string& pie
     return encode(text);
 }
 
+static bool isQuote(char32_t c) {
+    return std::u32string_view(U"\"'“”„«»‘’‚‹›").find(c) != std::u32string_view::npos;
+}
+
 // The language's word for a mark it names in quotes (“;”, ';'), or none.
 static std::string_view markName(const SymbolWords& symbols, char32_t mark) {
     return mark == U';'   ? symbols.semicolon
@@ -144,7 +148,6 @@ std::optional<std::string> nameQuotedMark(const State& state, std::string_view p
     if (!symbols || piece.find_first_of(";:,+-") == std::string_view::npos)
         return std::nullopt;
     const std::u32string text = decode(piece);
-    auto quote = [](char32_t c) { return std::u32string_view(U"\"'“”„«»‘’‚‹›").find(c) != std::u32string_view::npos; };
     auto blank = [](char32_t c) { return c == U' ' || c == U'\u00A0' || c == U'\u202F'; };
     // Quoted within the piece (“;”), or standing apart between quotes (« ; »).
     size_t mark = 1, end = 3;
@@ -165,13 +168,13 @@ std::optional<std::string> nameQuotedMark(const State& state, std::string_view p
             return std::nullopt;
         mark = 0;
         end = 1;
-    } else if (text.size() < 3 || !quote(text[0]) || !quote(text[2])) {
+    } else if (text.size() < 3 || !isQuote(text[0]) || !isQuote(text[2])) {
         return std::nullopt;
     }
     const std::string_view name = markName(*symbols, text[mark]);
     if (name.empty() || !state.allKnown(name))
         return std::nullopt;
-    while (end < text.size() && quote(text[end]))
+    while (end < text.size() && isQuote(text[end]))
         ++end;
     return std::string(name) + encode(std::u32string_view(text).substr(end));
 }
@@ -183,13 +186,12 @@ std::optional<std::string> dropPunctuation(State& state, const std::string& piec
         return named;
     // A sign in quotes with no word is what the sentence speaks of (the separator “︰”, shown
     // as ”…”): dropped, the sentence would speak of nothing; it stays for the report.
-    auto quote = [](char32_t c) { return std::u32string_view(U"\"'“”„«»‘’‚‹›").find(c) != std::u32string_view::npos; };
     std::u32string_view quoted = text;
-    while (!quoted.empty() && quoted.back() < 0x80 && isSeparator(quoted.back()) && !quote(quoted.back()))
+    while (!quoted.empty() && quoted.back() < 0x80 && isSeparator(quoted.back()) && !isQuote(quoted.back()))
         quoted.remove_suffix(1);
-    if (quoted.size() >= 3 && quote(quoted.front()) && quote(quoted.back()) &&
+    if (quoted.size() >= 3 && isQuote(quoted.front()) && isQuote(quoted.back()) &&
         std::none_of(quoted.begin(), quoted.end(), isWordChar) &&
-        std::any_of(quoted.begin(), quoted.end(), [&](char32_t c) { return !quote(c) && !isSeparator(c); }))
+        std::any_of(quoted.begin(), quoted.end(), [&](char32_t c) { return !isQuote(c) && !isSeparator(c); }))
         return std::nullopt;
     size_t firstWord = text.size(), lastWord = 0;
     for (size_t i = 0; i < text.size(); ++i)

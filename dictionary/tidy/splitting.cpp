@@ -833,10 +833,11 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
         return split;
     const std::vector<std::string_view> words = partsOf(piece, *split);
     std::string result = split->substr(0, first);
-    for (size_t i = 0; i < words.size(); ++i)
-        result += i == 0 || (state.sentenceStart && i + 1 == words.size() && morphology->knowsAsTyped(words[i]))
-                      ? std::string(i == 0 ? "" : " ") + std::string(words[i])
-                      : ' ' + withCapitalsOf(U"A", decode(words[i]));
+    for (size_t i = 0; i < words.size(); ++i) {
+        const bool asTyped =
+            i == 0 || (state.sentenceStart && i + 1 == words.size() && morphology->knowsAsTyped(words[i]));
+        result += (i == 0 ? "" : " ") + (asTyped ? std::string(words[i]) : withCapitalsOf(U"A", decode(words[i])));
+    }
     return result + split->substr(split->size() - (piece.size() - last));
 }
 
