@@ -143,13 +143,17 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     auto groups = [&](char c) {
         return (c == ',' || c == '.') && (!symbols || c != symbols->decimalMark);
     };
+    auto mark = [&](size_t k) { return k < text.size() && (text[k] == ',' || text[k] == '.'); };
+    // One of several numbers joined by marks (1.2.3, 192.168.1.254) has neither thousands nor
+    // decimals.
+    const bool afterAnother = pos >= 2 && mark(pos - 1) && digit(pos - 2);
     WrittenNumber n;
     size_t j = pos;
     while (digit(j))
         ++j;
     n.whole = text.substr(pos, j - pos);
     // Thousands written in groups of three ("1,000", "1.000.000"); none after a lone zero.
-    if (n.whole.size() <= 3 && n.whole != "0") {
+    if (n.whole.size() <= 3 && n.whole != "0" && !afterAnother) {
         const size_t start = j;
         while (j < text.size() && groups(text[j]) && digit(j + 1) && digit(j + 2) &&
                digit(j + 3) && !digit(j + 4)) {
@@ -158,16 +162,22 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
             j += 4;
         }
         // Not where the same mark goes on before other digits: that is a row of numbers
-        // (192.168.1.1 where decimals take a comma).
-        if (n.grouped && j < text.size() && text[j] == text[start] && digit(j + 1)) {
+        // (192.168.1.1 where decimals take a comma); nor four numbers from 1 to 255 joined by
+        // full stops, an address (192.168.254.254), which as an amount would be billions
+        // (12.000.000.000 is one).
+        const bool address = n.grouped && text[start] == '.' && j - start == 12 && [&] {
+            for (size_t from = 0, next = start - pos; from < n.whole.size(); from = next, next += 3)
+                if (n.whole[from] == '0' || std::stoi(n.whole.substr(from, next - from)) > 255)
+                    return false;
+            return true;
+        }();
+        if (n.grouped && ((j < text.size() && text[j] == text[start] && digit(j + 1)) || address)) {
             n.whole.resize(start - pos);
             n.grouped = false;
             j = start;
         }
     }
     // Decimals, unless the number is one of several joined by marks (1.2.3, 192.168.0.1).
-    auto mark = [&](size_t k) { return k < text.size() && (text[k] == ',' || text[k] == '.'); };
-    const bool afterAnother = pos >= 2 && mark(pos - 1) && digit(pos - 2);
     // A zero before either mark is a decimal's (0.909 where decimals take a comma too).
     const bool decimalMark =
         symbols && j < text.size() && (text[j] == symbols->decimalMark || (n.whole == "0" && mark(j)));
@@ -829,6 +839,34 @@ std::optional<PrefixForm> prefixFormBefore(State& state, const WrittenNumber& nu
     return form;
 }
 
+// An IPv6 address (fe80::1, 2001:db8::/32, [::1]): groups of up to four hex digits and at
+// least two colons, with a double colon or a hex letter, which a time (8:00:15) has not.
+bool ipv6Address(std::string_view piece) {
+    while (!piece.empty() && std::string_view("([\"'").find(piece.front()) != std::string_view::npos)
+        piece.remove_prefix(1);
+    while (!piece.empty() && std::string_view(")]\"'.,;!?").find(piece.back()) != std::string_view::npos)
+        piece.remove_suffix(1);
+    if (const size_t slash = piece.rfind('/'); slash != std::string_view::npos && slash + 1 < piece.size() &&
+        std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(slash + 1), piece.end(), isAsciiDigit))
+        piece = piece.substr(0, slash);
+    auto hexDigit = [](char c) { return isAsciiDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); };
+    if (std::count(piece.begin(), piece.end(), ':') < 2 || !std::all_of(piece.begin(), piece.end(), [&](char c) {
+            return c == ':' || hexDigit(c);
+        }))
+        return false;
+    bool letter = false;
+    for (size_t at = 0; at <= piece.size();) {
+        const size_t colon = std::min(piece.find(':', at), piece.size());
+        if (colon - at > 4)
+            return false;
+        letter = letter || std::any_of(piece.begin() + static_cast<std::ptrdiff_t>(at),
+                                       piece.begin() + static_cast<std::ptrdiff_t>(colon),
+                                       [](char c) { return !isAsciiDigit(c); });
+        at = colon + 1;
+    }
+    return letter || piece.find("::") != std::string_view::npos;
+}
+
 } // namespace
 
 std::optional<std::string> spellDigits(State& state, const std::string& piece) {
@@ -840,8 +878,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     if (std::none_of(piece.begin(), piece.end(), isAsciiDigit))
         return std::nullopt;
     // A line in another language reads its numbers in that language: this one's words among
-    // them (give you un point, E cuatro) would read as neither.
-    if (inOtherLanguage(state))
+    // them (give you un point, E cuatro) would read as neither. An IPv6 address is a code.
+    if (inOtherLanguage(state) || ipv6Address(piece))
         return std::nullopt;
     const SymbolWords* symbols = state.symbols();
     // A formula with brackets and operators (1/(n+1), 2*(a+b)) has no reading that keeps
@@ -1100,8 +1138,11 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += ' ' + std::string(symbols->slash) + ' ';
             else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1))
                 out += ", ";
+            // A port after two colons (192.168.1.1::2525): each said.
+            else if (s.text == "::" && isNumber(k - 1) && isNumber(k + 1) && !colon.empty())
+                out += ' ' + std::string(colon) + ' ' + std::string(colon) + ' ';
             // A colon the language has no word for would run the numbers together (26300:2).
-            else if (s.text == ":" && isNumber(k - 1) && isNumber(k + 1) && !clockTime)
+            else if ((s.text == ":" || s.text == "::") && isNumber(k - 1) && isNumber(k + 1) && !clockTime)
                 return std::nullopt;
 
             else

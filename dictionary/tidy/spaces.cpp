@@ -284,6 +284,12 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         size_t after = i;
         while (after < last && !isSeparatorByte(piece[after]))
             ++after;
+        // A word's ending in brackets (archivo(s), Dirección(es), który(e)) writes two forms in
+        // one: apart, the ending would read as a word of its own ("es", "is"). It stays as typed.
+        if (const std::u32string bracketed = decode(std::string_view(piece).substr(i, after - i));
+            i - from == 1 && piece[from] == '(' && after == last && last < piece.size() && piece[last] == ')' &&
+            !bracketed.empty() && bracketed.size() <= 3 && std::all_of(bracketed.begin(), bracketed.end(), isLowerCase))
+            return std::nullopt;
         auto letter = [](char c) { return !isAsciiDigit(c) && !isSeparatorByte(c); };
         const bool between = i - from == 1 && from > first && letter(piece[from - 1]) &&
                              after > i && letter(piece[i]);
@@ -368,6 +374,9 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         // (uid=user,dc=com; plain:a,html:b), where it parts them.
         const bool equals = i - from == 1 && piece[from] == '=' && from > first && after > i && symbols &&
                             !symbols->equals.empty() && state.allKnown(symbols->equals);
+        // So is an at sign between two words (user:password@host:port), as in an address.
+        const bool atSign = i - from == 1 && piece[from] == '@' && from > first && after > i && symbols &&
+                            !symbols->at.empty() && state.allKnown(symbols->at);
         const bool pairComma = i - from == 1 && piece[from] == ',' && from > first && after > i && symbols &&
                                piece.find_first_of("=:") != std::string::npos && !symbols->comma.empty() &&
                                state.allKnown(symbols->comma);
@@ -375,6 +384,7 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
                  : elision     ? "' "
                  : colon       ? ' ' + std::string(symbols->colon) + ' '
                  : equals      ? ' ' + std::string(symbols->equals) + ' '
+                 : atSign      ? ' ' + std::string(symbols->at) + ' '
                  : pairComma   ? ' ' + std::string(symbols->comma) + ' '
                  : ending      ? ": "
                  : suspended   ? "-/ "

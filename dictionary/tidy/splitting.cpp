@@ -769,6 +769,26 @@ bool englishLoan(State& state, const std::string& piece) {
     return (!own && english) || longLoan || madeOfLoan;
 }
 
+// Two parts that English cuts earlier into two words of its own of four letters or more
+// (wireshark: wire shark; timeshare) are an English name: cut by this language's words (wires
+// hark, times hare), it reads as others. A cut later is mostly English's plural (server start,
+// not servers tart).
+bool englishCutElsewhere(State& state, const std::string& piece, const std::string& split) {
+    const Morphology* english = state.englishMorphology();
+    if (!english)
+        return false;
+    const std::vector<std::string_view> parts = partsOf(piece, split);
+    for (size_t i = 0; i + 1 < parts.size(); ++i) {
+        const std::u32string joined = decode(toLower(std::string(parts[i]) + std::string(parts[i + 1])));
+        const size_t ownCut = decode(parts[i]).size();
+        for (size_t cut = 4; cut < ownCut && cut + 4 <= joined.size(); ++cut)
+            if (english->knowsAsTyped(encode(joined.substr(0, cut))) &&
+                english->knowsAsTyped(encode(joined.substr(cut))))
+                return true;
+    }
+    return false;
+}
+
 // A part in the form a word takes only inside a compound (användar, skiv, samhälls, arbets)
 // makes no split: alone the reader takes the form for no word or another, and written as its
 // word (användare databas, arbete katalog) it stands in the wrong form. Nor does a verb's form
@@ -809,7 +829,7 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if (named && split && !twoLongParts(*split))
         return std::nullopt;
     const Language* language = state.language();
-    if (split && englishLoan(state, piece))
+    if (split && (englishLoan(state, piece) || englishCutElsewhere(state, piece, *split)))
         return std::nullopt;
     // A last part that is one of the language's endings (licensens: licens ens, "one's") is
     // the word's inflection, no word of its own.

@@ -598,6 +598,10 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
                 break;
             from = slash + 1;
         }
+        // So does a path from the root whose names hold a dot (/etc/pam.d/common): dropped, the
+        // dot would make two names of one.
+        named = named || (first > 0 && piece[first - 1] == '/' && names.size() >= 2 &&
+                          path.find('.') != std::string_view::npos);
         if (!named || !state.known(symbols->dot))
             return std::nullopt;
         const bool saySlashes = !symbols->slash.empty() && state.allKnown(symbols->slash);
@@ -628,9 +632,10 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
     const std::string_view local = std::string_view(piece).substr(first, at - first);
     const std::string_view domain = std::string_view(piece).substr(at + 1, last - at - 1);
     const size_t dot = domain.rfind('.');
-    const bool hostName = std::all_of(domain.begin(), domain.end(), [](char c) {
-        return isAsciiDigit(c) || c == '-' || c == '.' || (c >= 'a' && c <= 'z') ||
-               (c >= 'A' && c <= 'Z');
+    // A domain may hold the language's letters (domæne.dk).
+    const std::u32string domainLetters = decode(domain);
+    const bool hostName = std::all_of(domainLetters.begin(), domainLetters.end(), [](char32_t c) {
+        return isAsciiDigit(c) || c == U'-' || c == U'.' || isLetter(c);
     });
     if (!hostName || dot == std::string_view::npos || dot == 0 || dot + 1 == domain.size() ||
         !state.known(symbols->at) || !state.known(symbols->dot))

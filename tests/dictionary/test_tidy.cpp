@@ -822,6 +822,16 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "Kwota dziesięć milionów dwieście tysięcy i sto dziewięćdziesiąt dwa kropka sto sześćdziesiąt osiem "
          "kropka jeden kropka jeden",
          "spaces + numbers; numbers"},
+        // An address is no amount: not where its last groups look like thousands, nor where
+        // all four do (billions), nor before a port after two colons. An IPv6 address stays.
+        {"DutchAddresses", "@nl.dic", "Gebruik 192.168.1.254 of 192.168.254.254::2525, niet 12.000.000.000 euro",
+         "Gebruik honderd twee en negentig punt honderd acht en zestig punt een punt twee honderd vier en vijftig "
+         "of honderd twee en negentig punt honderd acht en zestig punt twee honderd vier en vijftig punt twee "
+         "honderd vier en vijftig dubbele punt dubbele punt twee duizend vijf honderd vijf en twintig, niet "
+         "twaalf miljard euro",
+         "numbers x3"},
+        {"IPv6Address", "@eng.dic", "prefix 2001:db8::/32, fe80::1 or [::1] at 8:00", "prefix 2001:db8::/32, "
+         "fe80::1 or [::1] at eight zero zero", "numbers; ?2001db832; ?fe801; ?1"},
         {"EnglishLongGroupedAmount", "@eng.dic", "10,200,000 people", "ten million two hundred thousand people",
          "numbers"},
         // A power of ten whose e reads as "and" stays as typed.
@@ -937,6 +947,14 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
          "Naam van de kop puntkomma Waarde, de dubbele punt en de Unicode dubbele punt tekens",
          "apostrophes + separators; punctuation; apostrophes + separators"},
         {"GermanWithoutAtStart", "@de_neu.dic", "Trefferlosen Ordner", "Trefferlosen Ordner", "?trefferlosen(trefferlagen trefferlisten)"},
+        // An at sign between words is said, also in a domain of the language's letters; a path
+        // from the root says its dots; a word's ending in brackets stays with it.
+        {"AtSign", "@pl.dic", "użytkownik:hasło@adres:port", "użytkownik dwukropek hasło małpa adres dwukropek port",
+         "separators"},
+        {"LettersInDomain", "@se.dic", "foo@domän.se", "foo snabel-a domän punkt se", "addresses"},
+        {"PathWithDots", "@es.dic", "/etc/pam.d/common-*", "barra oblicua etc barra oblicua pam punto d barra "
+         "oblicua common-*", "addresses"},
+        {"BracketedEnding", "@es.dic", "Dirección(es)", "Dirección(es)", "?direcciónes(direcciones dilecciones dirección)"},
         // A part with a mark inside is no word to cut at capitals.
         {"ExampleString", "@eng.dic", "become F:ARoMD", "become F:ARoMD", "?faromd(armd arom aroma)"},
     });
@@ -996,6 +1014,11 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"DanishLeavesEnglishWhole", "@dk.dic", "Generate the report when it discharges internally",
          "Generate the report when it discharges internally",
          "?generate(generale generated generte); ?discharges; ?internally(internal)"},
+        // An English name that English cuts earlier is not this language's words (wires hark,
+        // times hare); a later English cut is its plural (server start).
+        {"EnglishNameNotCut", "@dk.dic", "wiresharkgruppen", "wiresharkgruppen", "?wiresharkgruppen"},
+        {"DutchEnglishNameNotCut", "@nl.dic", "timesharewetgeving", "timesharewetgeving", "?timesharewetgeving"},
+        {"SwedishLaterEnglishCut", "@se.dic", "serverstart", "server start", "compounds"},
         // A first part in its definite form starts none: the cut is before its ending.
         {"DanishNoDefiniteFirstPart", "@dk.dic", "diskenheder", "disk enheder", "compounds"},
         {"SwedishNoDefiniteFirstPart", "@se.dic", "Mittenklicka på internetanvändares",
