@@ -346,8 +346,10 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         // them two words side by side. Where the language has no word for it, the piece
         // stays as typed.
         const SymbolWords* symbols = state.symbols();
-        const bool colon = i - from == 1 && piece[from] == ':' && from > first && after > i &&
-                           !isAsciiDigit(piece[from - 1]) && !isAsciiDigit(piece[i]);
+        // A closing bracket before it changes nothing ([address]:port).
+        const std::string_view run = std::string_view(piece).substr(from, i - from);
+        const bool colon = run.ends_with(':') && run.find_first_not_of(")]}") == run.size() - 1 && from > first &&
+                           after > i && !isAsciiDigit(piece[from - 1]) && !isAsciiDigit(piece[i]);
         if (colon && (!symbols || symbols->colon.empty() || !state.allKnown(symbols->colon)))
             return std::nullopt;
         // A slash between two words is said (profit/loss: profit slash loss; Outlook/GMail,

@@ -528,7 +528,21 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
     const size_t at = piece.find('@');
     if (!symbols || (at != std::string::npos && piece.find('@', at + 1) != std::string::npos))
         return std::nullopt;
-    const auto [first, last] = coreOf(piece);
+    auto [first, last] = coreOf(piece);
+    // Typographic quotes around it (»foo.example.org«) are no part of it.
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view quote : {"«", "»", "„", "“", "”", "‘", "’", "‚", "‹", "›"}) {
+            if (std::string_view(piece).substr(first, last - first).starts_with(quote) && last - first > quote.size()) {
+                first += quote.size();
+                trimmed = true;
+            }
+            if (std::string_view(piece).substr(first, last - first).ends_with(quote) && last - first > quote.size()) {
+                last -= quote.size();
+                trimmed = true;
+            }
+        }
+    }
     // Its full stops as the language's word for the dot, and its hyphens as the dash's where
     // the language has a word for it: a blank in their place, the address could not be
     // rebuilt (gnome-doc-list).
@@ -575,8 +589,13 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
                                 }))) &&
                    std::all_of(labels.begin(), labels.end(), [&](const std::u32string& label) {
                        // A file's name may be one letter (x.txt); an extension may not (e.g),
+                       // but a small one after a name of three letters or more (init.d, main.c);
                        // nor the first be a number (6.ledna, a date).
-                       return (label.size() >= 2 || (&label != &end && isLetter(label[0]))) && !label.empty() &&
+                       const bool shortExtension = &label == &end && labels.size() == 2 && label.size() == 1 &&
+                                                   label[0] >= U'a' && label[0] <= U'z' && labels[0].size() >= 3 &&
+                                                   std::all_of(labels[0].begin(), labels[0].end(), small);
+                       return (label.size() >= 2 || (&label != &end && isLetter(label[0])) || shortExtension) &&
+                              !label.empty() &&
                               (&label != &labels.front() ||
                                std::any_of(label.begin(), label.end(), [](char32_t c) { return isLetter(c); })) &&
                               std::all_of(label.begin(), label.end(), [](char32_t c) {
