@@ -1064,6 +1064,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         else
             clockTime = t.number.decimals.empty() && (numbersSeen++ == 0 ? t.number.whole.size() <= 2 : t.number.whole.size() == 2);
     }
+    const bool zeroMinutes = clockTime && std::any_of(segments.begin() + 1, segments.end(), [](const Segment& t) {
+                                 return !t.number.whole.empty() && t.number.whole[0] == '0';
+                             });
     auto between = [&](const Segment& s, size_t k) -> std::string_view {
         if (!symbols || !isNumber(k - 1) || !isNumber(k + 1))
             return {};
@@ -1094,8 +1097,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         if (s.text == "," && symbols->decimalMark == '.')
             return symbols->comma;
         // A colon that is no time's (10:30, 8:00:15) is said (26300:2, a standard's part,
-        // 02:00:01:02:03:04).
-        if (s.text == ":" && !clockTime)
+        // 02:00:01:02:03:04); so is a time's before minutes with a leading zero, which would
+        // read as one number with the hour (01:06: one colon zero six, not one zero six).
+        if (s.text == ":" && (!clockTime || zeroMinutes))
             return colon;
         // After a version's second dot the dash is its revision's: 1.2.3-4.
         if (s.text == "-" && dashes == 1 && dotsBefore(k) >= 2)

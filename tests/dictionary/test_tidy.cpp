@@ -807,7 +807,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"SwedishCellRangesAndLists", "@se.dic", "Summa A1:E10 och Word 97/2000/XP",
          "Summa A ett kolon E tio och Word nittio sju snedstreck två tusen snedstreck XP", "numbers x2"},
         {"EnglishSignsBetweenNumbers", "@eng.dic", "GMT-8:00, 1.99%/12, 26300:2, 10:30",
-         "GMT minus eight zero zero, one point nine nine percent divided by twelve, twenty six thousand three "
+         "GMT minus eight colon zero zero, one point nine nine percent divided by twelve, twenty six thousand three "
          "hundred colon two, ten thirty",
          "numbers; numbers + symbols; numbers x2"},
         // A number in the other decimal mark keeps its sign and its comma said.
@@ -830,8 +830,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "honderd vier en vijftig dubbele punt dubbele punt twee duizend vijf honderd vijf en twintig, niet "
          "twaalf miljard euro",
          "numbers x3"},
+        // A time's minutes with a leading zero keep their colon: no "one zero six".
+        {"TimeWithZeroMinutes", "@de_neu.dic", "um 01:06 Uhr oder 10:30 Uhr",
+         "um eins Doppelpunkt null sechs Uhr oder zehn dreißig Uhr", "numbers x2"},
         {"IPv6Address", "@eng.dic", "prefix 2001:db8::/32, fe80::1 or [::1] at 8:00", "prefix 2001:db8::/32, "
-         "fe80::1 or [::1] at eight zero zero", "numbers; ?2001db832; ?fe801; ?1"},
+         "fe80::1 or [::1] at eight colon zero zero", "numbers; ?2001db832; ?fe801; ?1"},
         {"EnglishLongGroupedAmount", "@eng.dic", "10,200,000 people", "ten million two hundred thousand people",
          "numbers"},
         // A power of ten whose e reads as "and" stays as typed.
