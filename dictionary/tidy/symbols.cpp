@@ -529,7 +529,8 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
     if (!symbols || (at != std::string::npos && piece.find('@', at + 1) != std::string::npos))
         return std::nullopt;
     auto [first, last] = coreOf(piece);
-    // Typographic quotes around it (»foo.example.org«) are no part of it.
+    // Typographic quotes around it (»foo.example.org«, «/etc/fstab»), and the marks inside
+    // them, are no part of it.
     for (bool trimmed = true; trimmed;) {
         trimmed = false;
         for (const std::string_view quote : {"«", "»", "„", "“", "”", "‘", "’", "‚", "‹", "›"}) {
@@ -541,6 +542,11 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
                 last -= quote.size();
                 trimmed = true;
             }
+        }
+        const auto [innerFirst, innerLast] = coreOf(std::string_view(piece).substr(first, last - first));
+        if (trimmed && innerFirst < innerLast) {
+            last = first + innerLast;
+            first += innerFirst;
         }
     }
     // Its full stops as the language's word for the dot, and its hyphens as the dash's where
@@ -616,6 +622,15 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
             if (slash == std::string_view::npos)
                 break;
             from = slash + 1;
+        }
+        // A name hyphened to a word (init.d-Skripten, smb.conf-fil) reads so, the word apart.
+        if (const size_t dash = path.find('-', path.rfind('.') == std::string_view::npos ? path.size() : path.rfind('.'));
+            !named && names.size() == 1 && dash != std::string_view::npos && dash + 1 < path.size() &&
+            isName(path.substr(0, dash)) && state.known(symbols->dot)) {
+            const std::u32string word = decode(path.substr(dash + 1));
+            if (std::all_of(word.begin(), word.end(), isLetter))
+                return piece.substr(0, first) + spoken(path.substr(0, dash)) + ' ' + std::string(path.substr(dash + 1)) +
+                       piece.substr(last);
         }
         // So does a path from the root whose names hold a dot (/etc/pam.d/common): dropped, the
         // dot would make two names of one.

@@ -957,8 +957,11 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
         {"LettersInDomain", "@se.dic", "foo@domän.se", "foo snabel-a domän punkt se", "addresses"},
         {"PathWithDots", "@es.dic", "/etc/pam.d/common-*", "barra oblicua etc barra oblicua pam punto d barra "
          "oblicua common-*", "addresses"},
-        {"QuotedDomainAndShortExtension", "@de_neu.dic", "»foo.example.org« und init.d",
-         "foo Punkt example Punkt org und init Punkt d", "addresses + punctuation; addresses"},
+        {"QuotedDomainAndShortExtension", "@de_neu.dic", "»foo.example.org« und init.d und init.d-Skripten",
+         "foo Punkt example Punkt org und init Punkt d und init Punkt d Skripten",
+         "addresses + punctuation; addresses x2"},
+        {"QuotedPath", "@es.dic", "el archivo «/etc/pam.d/x.conf».", "el archivo barra oblicua etc barra oblicua "
+         "pam punto d barra oblicua x punto conf.", "addresses + punctuation"},
         {"ColonAfterBracket", "@nl.dic", "[adres]:poort", "[adres dubbele punt poort", "separators"},
         {"BracketedEnding", "@es.dic", "Dirección(es)", "Dirección(es)", "?direcciónes(direcciones dilecciones dirección)"},
         // A part with a mark inside is no word to cut at capitals.
