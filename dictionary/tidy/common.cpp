@@ -84,6 +84,18 @@ std::string encode(std::u32string_view text) {
 
 bool isPlaceholder(std::string_view piece) {
     auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    // Numbered with an at sign too (@1 died in @2), or in braces ({0}).
+    for (const char sign : {'@', '{'}) {
+        const size_t mark = piece.find(sign);
+        size_t end = mark + 1;
+        while (mark != std::string_view::npos && end < piece.size() && isAsciiDigit(piece[end]))
+            ++end;
+        if (mark != std::string_view::npos && end > mark + 1 && end - mark <= 3 &&
+            std::none_of(piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(mark), alnum) &&
+            (sign == '@' || (end < piece.size() && piece[end++] == '}')) &&
+            std::none_of(piece.begin() + static_cast<std::ptrdiff_t>(end), piece.end(), alnum))
+            return true;
+    }
     const size_t at = piece.find('%');
     if (at == std::string_view::npos || std::any_of(piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(at), alnum))
         return false;
