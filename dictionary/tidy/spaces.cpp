@@ -180,8 +180,30 @@ std::optional<std::string> nameQuotedMark(const State& state, std::string_view p
 }
 
 // Stray punctuation goes; a run of it with a letter or digit on both sides leaves a blank.
+// Markup's tags in square brackets ([b]Strength[/b]) format the words and say nothing: read,
+// their letters would be words of their own ("b Strength b"). Only formatting's tags: a word
+// in brackets ([address]:port) is the text's.
+std::u32string withoutMarkup(std::u32string text) {
+    static constexpr std::u32string_view tags[] = {U"b", U"i", U"u", U"s", U"em", U"strong", U"tt", U"code",
+                                                   U"url", U"img", U"quote", U"center", U"sub", U"sup"};
+    for (size_t open = text.find(U'['); open != std::u32string::npos; open = text.find(U'[', open)) {
+        size_t end = open + 1 + (open + 1 < text.size() && text[open + 1] == U'/');
+        const size_t letters = end;
+        while (end < text.size() && end - letters < 8 && text[end] < 0x80 && std::isalpha(static_cast<int>(text[end])))
+            ++end;
+        const std::u32string_view tag = std::u32string_view(text).substr(letters, end - letters);
+        if (end < text.size() && text[end] == U']' && std::find(std::begin(tags), std::end(tags), tag) != std::end(tags))
+            text.erase(open, end + 1 - open);
+        else
+            ++open;
+    }
+    return text;
+}
+
 std::optional<std::string> dropPunctuation(State& state, const std::string& piece) {
-    const std::u32string text = decode(piece);
+    const std::u32string text = withoutMarkup(decode(piece));
+    if (text.empty())
+        return std::string();
     if (std::optional<std::string> named = nameQuotedMark(state, piece))
         return named;
     // A sign in quotes with no word is what the sentence speaks of (the separator “︰”, shown

@@ -859,6 +859,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A program's placeholder is a code, not a number: it stays for the report.
         {"GermanPlaceholder", "@de_neu.dic", "»%1$s« ist der Name", "%1$s ist der Name",
          "punctuation; ?1s(as bs cs)"},
+        // Markup's tags say nothing: they go with the punctuation.
+        {"MarkupTags", "@eng.dic", "[b]Strength[/b] matters", "Strength matters", "punctuation"},
         {"PolishNumberedPlaceholders", "@pl.dic", "@1 umarł w @2 (@1 przedmiotów) {0}",
          "@1 umarł w @2 (@1 przedmiotów) {0}", "?1*2; ?2; ?0"},
         // A manual page's section keeps its parentheses; a number inside a name stays.
