@@ -155,8 +155,19 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     // Thousands written in groups of three ("1,000", "1.000.000"); none after a lone zero.
     if (n.whole.size() <= 3 && n.whole != "0" && !afterAnother) {
         const size_t start = j;
-        while (j < text.size() && groups(text[j]) && digit(j + 1) && digit(j + 2) &&
-               digit(j + 3) && !digit(j + 4)) {
+        // The decimal mark groups too where it cannot be one: before three zeros (60,000 where
+        // decimals take a comma) or two groups of three (1,500,000).
+        auto groupsHere = [&](size_t k) {
+            if (k >= text.size() || (k > start && text[k] != text[start]))
+                return false;
+            if (groups(text[k]))
+                return true;
+            return (text[k] == ',' || text[k] == '.') &&
+                   (text.compare(k + 1, 3, "000") == 0 ||
+                    (k + 4 < text.size() && text[k + 4] == text[k] && digit(k + 5) && digit(k + 6) && digit(k + 7) &&
+                     !digit(k + 8)));
+        };
+        while (groupsHere(j) && digit(j + 1) && digit(j + 2) && digit(j + 3) && !digit(j + 4)) {
             n.whole.append(text.substr(j + 1, 3));
             n.grouped = true;
             j += 4;
@@ -867,6 +878,26 @@ bool ipv6Address(std::string_view piece) {
     return letter || piece.find("::") != std::string_view::npos;
 }
 
+// Letters written as digits (con7ratto, Ecc0, 1ch, H4PPY): the word they stand for is a word
+// of the dictionary. Read as numbers, they would make other words (con sette ratto).
+bool lettersAsDigits(const State& state, std::string_view piece) {
+    const auto [first, last] = coreOf(piece);
+    const std::u32string core = decode(piece.substr(first, last - first));
+    static constexpr std::u32string_view as = U"oizeasgtbg"; // 0 to 9; 1 is also l
+    const size_t letters = static_cast<size_t>(std::count_if(core.begin(), core.end(), isLetter));
+    if (letters < 2 || letters == core.size() ||
+        !std::all_of(core.begin(), core.end(), [](char32_t c) { return isLetter(c) || (c >= U'0' && c <= U'9'); }))
+        return false;
+    for (const char32_t one : {U'i', U'l'}) {
+        std::u32string word;
+        for (const char32_t c : core)
+            word += c == U'1' ? one : c >= U'0' && c <= U'9' ? as[c - U'0'] : c;
+        if (state.known(toLower(encode(word))))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> spellDigits(State& state, const std::string& piece) {
@@ -879,7 +910,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         return std::nullopt;
     // A line in another language reads its numbers in that language: this one's words among
     // them (give you un point, E cuatro) would read as neither. An IPv6 address is a code.
-    if (inOtherLanguage(state) || ipv6Address(piece))
+    if (inOtherLanguage(state) || ipv6Address(piece) || lettersAsDigits(state, piece))
         return std::nullopt;
     const SymbolWords* symbols = state.symbols();
     // A formula with brackets and operators (1/(n+1), 2*(a+b)) has no reading that keeps
@@ -902,6 +933,14 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         if (!state.allKnown(digits))
             return std::nullopt;
         return piece.substr(0, first - 1) + std::string(symbols->decimalSeparator) + ' ' + digits + piece.substr(last);
+    }
+    // A placeholder joined to a word (Librería(@1) is the program's, as one standing alone.
+    for (size_t at = piece.find('@'); at != std::string::npos; at = piece.find('@', at + 1)) {
+        size_t end = at + 1;
+        while (end < piece.size() && isAsciiDigit(piece[end]))
+            ++end;
+        if (end > at + 1 && end - at <= 3 && (end == piece.size() || isSeparatorByte(piece[end])))
+            return std::nullopt;
     }
     // A question mark joined before a number names a key or a button (?123), not an amount.
     if (const size_t first = coreOf(piece).first; first > 0 && piece[first - 1] == '?' && isAsciiDigit(piece[first]))

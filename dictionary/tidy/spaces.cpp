@@ -181,8 +181,8 @@ std::optional<std::string> nameQuotedMark(const State& state, std::string_view p
 
 // Stray punctuation goes; a run of it with a letter or digit on both sides leaves a blank.
 // Markup's tags in square brackets ([b]Strength[/b]) format the words and say nothing: read,
-// their letters would be words of their own ("b Strength b"). Only formatting's tags: a word
-// in brackets ([address]:port) is the text's.
+// their letters would be words of their own ("b Strength b"). Only formatting's tags, and a
+// colour's letter ([r]): a word in brackets ([address]:port) is the text's.
 std::u32string withoutMarkup(std::u32string text) {
     static constexpr std::u32string_view tags[] = {U"b", U"i", U"u", U"s", U"em", U"strong", U"tt", U"code",
                                                    U"url", U"img", U"quote", U"center", U"sub", U"sup"};
@@ -192,7 +192,8 @@ std::u32string withoutMarkup(std::u32string text) {
         while (end < text.size() && end - letters < 8 && text[end] < 0x80 && std::isalpha(static_cast<int>(text[end])))
             ++end;
         const std::u32string_view tag = std::u32string_view(text).substr(letters, end - letters);
-        if (end < text.size() && text[end] == U']' && std::find(std::begin(tags), std::end(tags), tag) != std::end(tags))
+        if (end < text.size() && text[end] == U']' &&
+            (tag.size() == 1 || std::find(std::begin(tags), std::end(tags), tag) != std::end(tags)))
             text.erase(open, end + 1 - open);
         else
             ++open;
@@ -306,6 +307,11 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         size_t after = i;
         while (after < last && !isSeparatorByte(piece[after]))
             ++after;
+        // A placeholder joined to a word (Librería(@1 escritos) is the program's: it stays.
+        if (piece[i - 1] == '@' && after > i && after - i <= 2 &&
+            std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(i), piece.begin() + static_cast<std::ptrdiff_t>(after),
+                        isAsciiDigit))
+            return std::nullopt;
         // A word's ending in brackets (archivo(s), Dirección(es), który(e)) writes two forms in
         // one: apart, the ending would read as a word of its own ("es", "is"). It stays as typed.
         if (const std::u32string bracketed = decode(std::string_view(piece).substr(i, after - i));

@@ -587,6 +587,15 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
             while (previous > 0 && (static_cast<unsigned char>(lower[previous]) & 0xC0) == 0x80)
                 --previous;
             others.push_back(previous);
+            // Two letters back too, where a first word of three letters begins it (Neu starten,
+            // not Neust Arten).
+            while (previous > 0) {
+                --previous;
+                if ((static_cast<unsigned char>(lower[previous]) & 0xC0) != 0x80)
+                    break;
+            }
+            if (previous > 0 && decode(std::string_view(lower).substr(0, previous)).size() == 3)
+                others.push_back(previous);
             return std::any_of(others.begin(), others.end(), otherCutFits);
         };
         if (inDoubt())

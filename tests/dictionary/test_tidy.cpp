@@ -859,8 +859,16 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A program's placeholder is a code, not a number: it stays for the report.
         {"GermanPlaceholder", "@de_neu.dic", "»%1$s« ist der Name", "%1$s ist der Name",
          "punctuation; ?1s(as bs cs)"},
-        // Markup's tags say nothing: they go with the punctuation.
-        {"MarkupTags", "@eng.dic", "[b]Strength[/b] matters", "Strength matters", "punctuation"},
+        // Markup's tags say nothing: they go with the punctuation, a colour's letter too.
+        {"MarkupTags", "@eng.dic", "[b]Strength[/b] matters [r]now", "Strength matters now", "punctuation x2"},
+        // Letters written as digits stay: read as numbers they would be other words.
+        {"LettersAsDigits", "@it.dic", "Ecc0 il con7ratto in 3D", "Ecc0 il con7ratto in tre D",
+         "numbers; ?ecc0(ecc ecce ecci); ?con7ratto(contratto contatto contralto)"},
+        // Where decimals take a comma, it groups thousands where it cannot be a decimal mark.
+        {"SpanishCommaThousands", "@es.dic", "gana 60,000 o 1,500,000 y 1,5", "gana sesenta mil o un millón "
+         "quinientos mil y uno coma cinco", "numbers x3"},
+        {"SpanishPlaceholderInBrackets", "@es.dic", "Librería(@1 escritos)", "Librería(@1 escritos)",
+         "?librería1(librería librerías libraría)"},
         {"PolishNumberedPlaceholders", "@pl.dic", "@1 umarł w @2 (@1 przedmiotów) {0}",
          "@1 umarł w @2 (@1 przedmiotów) {0}", "?1*2; ?2; ?0"},
         // A manual page's section keeps its parentheses; a number inside a name stays.
@@ -1032,6 +1040,10 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"EnglishNameNotCut", "@dk.dic", "wiresharkgruppen", "wiresharkgruppen", "?wiresharkgruppen"},
         {"DutchEnglishNameNotCut", "@nl.dic", "timesharewetgeving", "timesharewetgeving", "?timesharewetgeving"},
         {"SwedishLaterEnglishCut", "@se.dic", "serverstart", "server start", "compounds"},
+        // A cut two letters back that begins with a word of three letters leaves the split in
+        // doubt (Neu starten, Neust Arten).
+        {"GermanShortFirstWord", "@de_neu.dic", "das Neustarten", "das Neustarten",
+         "?neustarten(eustaaten neustart neustarts)"},
         // A first part in its definite form starts none: the cut is before its ending.
         {"DanishNoDefiniteFirstPart", "@dk.dic", "diskenheder", "disk enheder", "compounds"},
         {"SwedishNoDefiniteFirstPart", "@se.dic", "Mittenklicka på internetanvändares",
