@@ -223,7 +223,8 @@ constexpr std::string_view italianElisions[] = {
     "com",  "dov",   "cos",   "dev",   "nient", "ch",     "nessun",  "ciascun", "qualcun",
     "qual", "po",    "mo",    "be",    "fra"};
 constexpr std::string_view danishEndings[] = {"s", "en", "er", "et", "ens", "ers", "ets", "erne", "ernes"};
-constexpr std::string_view swedishEndings[] = {"s", "n", "t", "a", "en", "er", "et", "ar", "or", "na", "ns", "ts", "ens", "ets", "erna", "arna"};
+constexpr std::string_view swedishEndings[] = {"s",  "n",  "t",   "a",   "an",  "en",   "er",  "et",  "ar",
+                                                "or", "na", "ns", "ts", "ans", "ens", "ets", "erna", "arna"};
 constexpr std::string_view czechEndings[] = {"a", "u", "y", "e", "i", "em", "ou", "ům", "ů", "ovi", "ech", "ách", "ami"};
 constexpr std::string_view polishEndings[] = {"a", "u", "y", "e", "i", "ą", "ę", "em", "ie", "iem", "om", "ów", "owi", "ach", "ami", "ego", "emu", "owie"};
 constexpr std::string_view czechGenitivePrepositions[] = {
@@ -342,12 +343,13 @@ constexpr std::string_view polishParticiples[] = {
     "ny",  "na",  "ne",  "nego",  "nej",  "nemu",  "nym",  "nych",  "nymi",  "ną",
     "ty",  "ta",  "te",  "tego",  "tej",  "temu",  "tym",  "tych",  "tymi",  "tą",
     "ący", "ąca", "ące", "ącego", "ącej", "ącemu", "ącym", "ących", "ącymi", "ącą", "ni"};
+// Not více: apart, více barevném is "more coloured", not vícebarevném, "multicoloured".
 constexpr std::string_view czechNumberPrefixes[] = {
     "jedno",     "dvou",       "tří",       "čtyř",       "pěti",        "šesti",     "sedmi",
     "osmi",      "devíti",     "deseti",    "jedenácti",  "dvanácti",    "třinácti",  "čtrnácti",
     "patnácti",  "šestnácti",  "sedmnácti", "osmnácti",   "devatenácti", "dvaceti",   "třiceti",
     "čtyřiceti", "padesáti",   "šedesáti",  "sedmdesáti", "osmdesáti",   "devadesáti", "sto",
-    "více",      "mnoha",      "několika"};
+    "mnoha",     "několika"};
 constexpr std::string_view czechAdjectives[] = {"ý", "í"};
 constexpr Respelling czechNumberFixes[] = {{"jedna tisíc", "jeden tisíc"}, {"dvě tisíc", "dva tisíc"}};
 constexpr std::string_view polishNumberPrefixes[] = {

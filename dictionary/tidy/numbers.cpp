@@ -878,15 +878,23 @@ bool ipv6Address(std::string_view piece) {
     return letter || piece.find("::") != std::string_view::npos;
 }
 
-// Letters written as digits (con7ratto, Ecc0, 1ch, H4PPY): the word they stand for is a word
-// of the dictionary. Read as numbers, they would make other words (con sette ratto).
+// Letters written as digits, one between letters at least (con7ratto, H4PPY, Först0r4): the
+// word they stand for, of four letters or more, is a word of the dictionary. Read as numbers, they would make other words (con sette ratto).
 bool lettersAsDigits(const State& state, std::string_view piece) {
     const auto [first, last] = coreOf(piece);
     const std::u32string core = decode(piece.substr(first, last - first));
     static constexpr std::u32string_view as = U"oizeasgtbg"; // 0 to 9; 1 is also l
     const size_t letters = static_cast<size_t>(std::count_if(core.begin(), core.end(), isLetter));
-    if (letters < 2 || letters == core.size() ||
+    if (letters < 2 || core.size() < 4 || letters == core.size() ||
         !std::all_of(core.begin(), core.end(), [](char32_t c) { return isLetter(c) || (c >= U'0' && c <= U'9'); }))
+        return false;
+    // A digit between letters: not a number and its unit or ending (8am, 1re), nor a name and
+    // its number (WIN95, flash5).
+    bool inside = false;
+    for (size_t i = 1; i + 1 < core.size(); ++i)
+        inside = inside || (core[i] >= U'0' && core[i] <= U'9' && isLetter(core[i - 1]) &&
+                            std::any_of(core.begin() + static_cast<std::ptrdiff_t>(i), core.end(), isLetter));
+    if (!inside)
         return false;
     for (const char32_t one : {U'i', U'l'}) {
         std::u32string word;
@@ -1224,6 +1232,15 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                                    (toLower(s.text) == "gmt-" || toLower(s.text) == "utc-" ||
                                     (k == 0 && s.text.size() == 2 && s.text[0] >= 'a' && s.text[0] <= 'z')) &&
                                    state.known(symbols->minus);
+            // An ending after a colon makes the number a noun (Swedish 296:an, "the 296"): it
+            // goes, as after a name's colon.
+            if (const Language* language = state.language();
+                language && k > 0 && k + 1 == segments.size() && from == 1 && s.text[0] == ':' && isNumber(k - 1) &&
+                to == s.text.size() && listed(language->nameEndings, s.text.substr(1))) {
+                if (out.ends_with(' '))
+                    out.pop_back();
+                continue;
+            }
             // So is a colon between a number and a word (a cell range, A1:B2: A one colon B
             // two; 1d6b:0001).
             const bool colonWord = symbols && !word.empty() && std::all_of(word.begin(), word.end(), isLetter) &&

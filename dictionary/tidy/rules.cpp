@@ -156,7 +156,7 @@ std::string State::resolve(std::string piece, size_t rule) {
     // No rule but those of blanks, quotes and punctuation reads a program's placeholder: it
     // stays for the report, signs and all.
     const bool placeholder = lineIsCommand || isPlaceholder(piece);
-    const bool code = isCode(piece);
+    const bool code = isCode(piece) || degreeForOrdinal(*this, piece);
     const auto& list = rules();
     for (; rule < list.size(); ++rule) {
         if (placeholder && list[rule].name != "spaces" && list[rule].name != "apostrophes" &&

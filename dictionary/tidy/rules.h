@@ -143,6 +143,9 @@ std::optional<std::string> spellDigits(State&, const std::string& piece);
 bool standsBesideNumber(const State& state, std::string_view piece);
 // A currency symbol written apart before its amount ("$ 5"), which reads after it.
 bool currencyBeforeNumber(const State& state, std::string_view piece);
+// A degree sign typed for the ordinal's sign before a word (Italian al 3° piano, Spanish 2°
+// piso), where the language writes ordinals so: neither degrees nor a count.
+bool degreeForOrdinal(const State& state, std::string_view piece);
 // The gender's rule set of the unit written apart right after the piece ("1 €"); none else.
 std::string_view genderOfUnitAfter(const State& state);
 // Spelling (spelling.cpp).

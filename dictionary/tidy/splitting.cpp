@@ -271,8 +271,10 @@ constexpr std::string_view combiningForms[] = {
 // compounds: where words are joined, most words are a letter from one (Hackerkrieg: Ackerkrieg);
 // nor the last letter, an ending that the language may lack for a word (Terminaltyps).
 // Only near where the parts meet, the letters at which a slip makes a split at all.
-bool slipOfKnownWord(const Morphology& morphology, const std::string& lower, const std::vector<size_t>& joints) {
+bool slipOfKnownWord(const Morphology& morphology, const std::string& lower, const std::vector<size_t>& joints,
+                     std::u32string_view alphabet = {}) {
     const std::u32string letters = decode(lower);
+    const std::u32string own = alphabet.empty() ? letters : std::u32string(alphabet);
     auto knows = [&](const std::u32string& variant) {
         const std::string word = encode(variant);
         if (!morphology.knows(word))
@@ -287,10 +289,16 @@ bool slipOfKnownWord(const Morphology& morphology, const std::string& lower, con
         variant.erase(i, 1);
         if (knows(variant))
             return true;
-        variant = letters;
-        variant.insert(i, 1, letters[i]);
-        if (knows(variant))
-            return true;
+        // A letter doubled, or one of the word's own letters left out (inforationen for
+        // informationen).
+        for (size_t other = 0; other < own.size(); ++other) {
+            if (own.find(own[other]) < other)
+                continue;
+            variant = letters;
+            variant.insert(i, 1, own[other]);
+            if (knows(variant))
+                return true;
+        }
         if (i + 2 < letters.size() && letters[i] != letters[i + 1]) {
             variant = letters;
             std::swap(variant[i], variant[i + 1]);
@@ -299,6 +307,32 @@ bool slipOfKnownWord(const Morphology& morphology, const std::string& lower, con
         }
     }
     return false;
+}
+
+// A split of a word the language does not know whose whole, or whose parts but the first, a
+// slip near where the parts meet makes a word the language knows (norm allt; monterings
+// indstil inger: indstilinger for indstillinger; Geheim Info Rationen: informationen).
+// Of a word it knows, only the parts but the first: it may make a compound of a slip
+// (Geheiminforationen).
+bool slipInParts(const Morphology& morphology, const std::string& piece, const std::string& split,
+                 const std::string& lower, bool known = false) {
+    const std::vector<std::string_view> parts = partsOf(piece, split);
+    std::vector<size_t> joints;
+    for (size_t i = 0, at = 0; i + 1 < parts.size(); ++i)
+        joints.push_back(at += decode(parts[i]).size());
+    if (!known && slipOfKnownWord(morphology, lower, joints))
+        return true;
+    if (parts.size() < 3)
+        return false;
+    std::string tail;
+    for (size_t i = 1; i < parts.size(); ++i)
+        tail += toLower(parts[i]);
+    std::vector<size_t> tailJoints(joints.begin() + 1, joints.end());
+    for (size_t& joint : tailJoints)
+        joint -= joints.front();
+    // A tail the language takes only as a compound of its parts may be the slip (inforationen).
+    return !(morphology.knows(tail) && morphology.analyse(tail).simple) &&
+           slipOfKnownWord(morphology, tail, tailJoints, decode(lower));
 }
 
 std::optional<std::string> compoundParts(State& state, const std::string& piece, bool& named) {
@@ -684,7 +718,7 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
         if (!split && !ownStems.empty())
             split = splitInWords(state, piece, laterFits(true));
         if (split)
-            return slip(*split) ? std::nullopt : split;
+            return slip(*split) || (!knownWord && slipInParts(*morphology, piece, *split, lower)) ? std::nullopt : split;
     }
     if (!split) {
         // Where the language cuts it, longest end first. Two letters are a prefix or an
@@ -696,7 +730,7 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
                 continue;
             if (std::optional<std::string> cut = cutBefore(state, piece, toLower(ending), minHead);
                 cut && fits(*cut, true))
-                return slip(*cut) ? std::nullopt : cut;
+                return slip(*cut) || (!knownWord && slipInParts(*morphology, piece, *cut, lower)) ? std::nullopt : cut;
         }
         return std::nullopt;
     }
@@ -721,25 +755,11 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
     if ((!near.empty() && !sameCompound) || slip(*split))
         return std::nullopt;
     if (knownWord)
-        return split;
+        return slipInParts(*morphology, piece, *split, lower, true) ? std::nullopt : split;
     // Nor a slip of a word the language knows, in the whole or in its parts but the first
     // (norm allt; monterings indstil inger: indstilinger for indstillinger).
-    const std::vector<std::string_view> parts = partsOf(piece, *split);
-    std::vector<size_t> joints;
-    for (size_t i = 0, at = 0; i + 1 < parts.size(); ++i)
-        joints.push_back(at += decode(parts[i]).size());
-    if (slipOfKnownWord(*morphology, lower, joints))
+    if (slipInParts(*morphology, piece, *split, lower))
         return std::nullopt;
-    if (parts.size() >= 3) {
-        std::string tail;
-        for (size_t i = 1; i < parts.size(); ++i)
-            tail += toLower(parts[i]);
-        std::vector<size_t> tailJoints(joints.begin() + 1, joints.end());
-        for (size_t& joint : tailJoints)
-            joint -= joints.front();
-        if (!morphology->knows(tail) && slipOfKnownWord(*morphology, tail, tailJoints))
-            return std::nullopt;
-    }
     return split;
 }
 
@@ -832,6 +852,12 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // A line in another language has that language's words: cut by this one's, they read as
     // other words (gene rate, intern ally).
     if (inOtherLanguage(state))
+        return std::nullopt;
+    // A word whose last e an apostrophe stands for is that word (langweil' mich: langweile),
+    // not two (lang weil', "long because").
+    if (const auto [first, last] = coreOf(piece);
+        last < piece.size() && piece[last] == '\'' && state.morphology() &&
+        state.morphology()->knows(piece.substr(first, last - first) + "e"))
         return std::nullopt;
     bool named = false;
     std::optional<std::string> split = compoundParts(state, piece, named);

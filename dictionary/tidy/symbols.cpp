@@ -275,6 +275,20 @@ static std::optional<std::string> numberInOtherMark(State& state, const std::u32
     return readSign(state, encode(text.substr(0, first))) + said + ' ' + *name + encode(text.substr(last));
 }
 
+bool degreeForOrdinal(const State& state, std::string_view piece) {
+    const std::u32string text = decode(piece);
+    size_t digits = 0;
+    while (digits < text.size() && text[digits] >= U'0' && text[digits] <= U'9')
+        ++digits;
+    const Language* language = state.language();
+    if (digits == 0 || digits > 2 || text.size() != digits + 1 || text[digits] != U'\u00B0' || !language ||
+        std::none_of(language->ordinals.begin(), language->ordinals.end(),
+                     [](const OrdinalSuffix& o) { return o.suffix == "º"; }))
+        return false;
+    const std::u32string next = decode(nextPiece(state));
+    return !next.empty() && isLowerCase(next[0]);
+}
+
 // %, $, €, £, ° and a plus sign beside a number as words, in the form the number asks for
 // ("ten percent", "pět dolarů"); a price as its whole amount, the currency and the cents
 // ("five dollars ninety nine"); "&" between two words as the word for "and".
@@ -654,10 +668,13 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
             before.pop_back();
             out = std::string(symbols->dot) + ' ' + out;
         }
-        // A path's root slash is said with the others (/etc/mime.types: slash etc slash ...).
+        // A path's root slash is said with the others (/etc/mime.types: slash etc slash ...),
+        // and so are the dots of a relative one's start (../map: dot dot slash map).
         if (before.ends_with('/') && names.size() >= 2 && saySlashes) {
             before.pop_back();
             out = std::string(symbols->slash) + ' ' + out;
+            for (; before.ends_with('.'); before.pop_back())
+                out = std::string(symbols->dot) + ' ' + out;
         }
         return before + out + piece.substr(last);
     }

@@ -861,12 +861,20 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "punctuation; ?1s(as bs cs)"},
         // Markup's tags say nothing: they go with the punctuation, a colour's letter too.
         {"MarkupTags", "@eng.dic", "[b]Strength[/b] matters [r]now", "Strength matters now", "punctuation x2"},
-        // Letters written as digits stay: read as numbers they would be other words.
-        {"LettersAsDigits", "@it.dic", "Ecc0 il con7ratto in 3D", "Ecc0 il con7ratto in tre D",
-         "numbers; ?ecc0(ecc ecce ecci); ?con7ratto(contratto contatto contralto)"},
+        // Letters written as digits between letters stay: read as numbers they would be other
+        // words. A name's number (WIN95) is read.
+        {"LettersAsDigits", "@it.dic", "il con7ratto in 3D per WIN95", "il con7ratto in tre D per WIN novanta cinque",
+         "numbers x2; ?con7ratto(contratto contatto contralto)"},
         // Where decimals take a comma, it groups thousands where it cannot be a decimal mark.
         {"SpanishCommaThousands", "@es.dic", "gana 60,000 o 1,500,000 y 1,5", "gana sesenta mil o un millón "
          "quinientos mil y uno coma cinco", "numbers x3"},
+        // An ending after a number's colon makes it a noun: it goes (Swedish 296:an).
+        {"SwedishNumberEnding", "@se.dic", "Roboten 296:an kommer", "Roboten två hundra nittio sex kommer", "numbers"},
+        // A relative path's dots are said; a degree sign typed for the ordinal's stays.
+        {"RelativePath", "@it.dic", "il file ../map/levels.dat", "il file punto punto slash map slash levels punto dat",
+         "addresses"},
+        {"ItalianDegreeForOrdinal", "@it.dic", "al 3° piano a 30°C", "al 3° piano a trenta gradi Celsius",
+         "symbols; ?3°"},
         {"SpanishPlaceholderInBrackets", "@es.dic", "Librería(@1 escritos)", "Librería(@1 escritos)",
          "?librería1(librería librerías libraría)"},
         {"PolishNumberedPlaceholders", "@pl.dic", "@1 umarł w @2 (@1 przedmiotów) {0}",
@@ -1042,6 +1050,11 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"SwedishLaterEnglishCut", "@se.dic", "serverstart", "server start", "compounds"},
         // A cut two letters back that begins with a word of three letters leaves the split in
         // doubt (Neu starten, Neust Arten).
+        // A compound whose parts but the first are a slip of a word the language knows is that
+        // slip (Geheim Info Rationen: informationen), and an apostrophe for a last e makes the
+        // word (langweil': lang weil', "long because").
+        {"GermanSlipInParts", "@de_neu.dic", "Geheiminforationen, langweil' mich", "Geheiminforationen, langweil' mich",
+         "?geheiminforationen; ?langweil(langweile langweilt langel)"},
         {"GermanShortFirstWord", "@de_neu.dic", "das Neustarten", "das Neustarten",
          "?neustarten(eustaaten neustart neustarts)"},
         // A first part in its definite form starts none: the cut is before its ending.
