@@ -276,6 +276,8 @@ static std::optional<std::string> numberInOtherMark(State& state, const std::u32
 }
 
 bool degreeForOrdinal(const State& state, std::string_view piece) {
+    if (piece.empty() || !isAsciiDigit(piece[0]))
+        return false;
     const std::u32string text = decode(piece);
     size_t digits = 0;
     while (digits < text.size() && text[digits] >= U'0' && text[digits] <= U'9')
