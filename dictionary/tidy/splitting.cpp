@@ -270,11 +270,13 @@ constexpr std::string_view combiningForms[] = {
 // the dictionary may lack: cut, it reads as other words (norm allt). Not one of its
 // compounds: where words are joined, most words are a letter from one (Hackerkrieg: Ackerkrieg);
 // nor the last letter, an ending that the language may lack for a word (Terminaltyps).
-// Only near where the parts meet, the letters at which a slip makes a split at all.
+// Only near where the parts meet, the letters at which a slip makes a split at all. With an
+// alphabet (the whole word's letters), one of them left out too (inforationen for
+// informationen): of a whole word that finds too many others (backends, backbends).
 bool slipOfKnownWord(const Morphology& morphology, const std::string& lower, const std::vector<size_t>& joints,
                      std::u32string_view alphabet = {}) {
     const std::u32string letters = decode(lower);
-    const std::u32string own = alphabet.empty() ? letters : std::u32string(alphabet);
+    const std::u32string own(alphabet);
     auto knows = [&](const std::u32string& variant) {
         const std::string word = encode(variant);
         if (!morphology.knows(word))
@@ -289,8 +291,10 @@ bool slipOfKnownWord(const Morphology& morphology, const std::string& lower, con
         variant.erase(i, 1);
         if (knows(variant))
             return true;
-        // A letter doubled, or one of the word's own letters left out (inforationen for
-        // informationen).
+        variant = letters;
+        variant.insert(i, 1, letters[i]);
+        if (knows(variant))
+            return true;
         for (size_t other = 0; other < own.size(); ++other) {
             if (own.find(own[other]) < other)
                 continue;
