@@ -162,10 +162,9 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
                 return false;
             if (groups(text[k]))
                 return true;
-            return (text[k] == ',' || text[k] == '.') &&
-                   (text.compare(k + 1, 3, "000") == 0 ||
-                    (k + 4 < text.size() && text[k + 4] == text[k] && digit(k + 5) && digit(k + 6) && digit(k + 7) &&
-                     !digit(k + 8)));
+            return mark(k) && (text.compare(k + 1, 3, "000") == 0 ||
+                               (k + 4 < text.size() && text[k + 4] == text[k] && digit(k + 5) && digit(k + 6) &&
+                                digit(k + 7) && !digit(k + 8)));
         };
         while (groupsHere(j) && digit(j + 1) && digit(j + 2) && digit(j + 3) && !digit(j + 4)) {
             n.whole.append(text.substr(j + 1, 3));
@@ -879,7 +878,8 @@ bool ipv6Address(std::string_view piece) {
 }
 
 // Letters written as digits, one between letters at least (con7ratto, H4PPY, Först0r4): the
-// word they stand for, of four letters or more, is a word of the dictionary. Read as numbers, they would make other words (con sette ratto).
+// word they stand for, of four letters or more, is a word of the dictionary. Read as numbers,
+// they would make other words (con sette ratto).
 bool lettersAsDigits(const State& state, std::string_view piece) {
     const auto [first, last] = coreOf(piece);
     const std::u32string core = decode(piece.substr(first, last - first));
@@ -943,13 +943,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         return piece.substr(0, first - 1) + std::string(symbols->decimalSeparator) + ' ' + digits + piece.substr(last);
     }
     // A placeholder joined to a word (Librería(@1) is the program's, as one standing alone.
-    for (size_t at = piece.find('@'); at != std::string::npos; at = piece.find('@', at + 1)) {
-        size_t end = at + 1;
-        while (end < piece.size() && isAsciiDigit(piece[end]))
-            ++end;
-        if (end > at + 1 && end - at <= 3 && (end == piece.size() || isSeparatorByte(piece[end])))
-            return std::nullopt;
-    }
+    if (const size_t at = piece.find('@'); at != std::string::npos && isPlaceholder(std::string_view(piece).substr(at)))
+        return std::nullopt;
     // A question mark joined before a number names a key or a button (?123), not an amount.
     if (const size_t first = coreOf(piece).first; first > 0 && piece[first - 1] == '?' && isAsciiDigit(piece[first]))
         return std::nullopt;

@@ -307,11 +307,6 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         size_t after = i;
         while (after < last && !isSeparatorByte(piece[after]))
             ++after;
-        // A placeholder joined to a word (Librería(@1 escritos) is the program's: it stays.
-        if (piece[i - 1] == '@' && after > i && after - i <= 2 &&
-            std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(i), piece.begin() + static_cast<std::ptrdiff_t>(after),
-                        isAsciiDigit))
-            return std::nullopt;
         // A word's ending in brackets (archivo(s), Dirección(es), który(e)) writes two forms in
         // one: apart, the ending would read as a word of its own ("es", "is"). It stays as typed.
         if (const std::u32string bracketed = decode(std::string_view(piece).substr(i, after - i));
