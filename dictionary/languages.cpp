@@ -110,7 +110,7 @@ constexpr std::string_view polishFeminine[] = {"a", "ość", "ść"};
 constexpr std::string_view polishNeuter[] = {"o", "e", "um"};
 constexpr std::string_view polishPrepositions[] = {"w", "we", "na", "z", "ze", "za", "o", "po", "przy", "pod",
                                                    "nad", "przed", "do", "od", "dla", "bez", "u", "ku", "przez",
-                                                   "między", "około", "obok", "podczas", "według", "wśród", "po"};
+                                                   "między", "około", "obok", "podczas", "według", "wśród"};
 constexpr OneBeforeNoun polishOne{.masculine = "jeden", .feminine = "jedna", .neuter = "jedno",
                                   .feminineEndings = polishFeminine, .neuterEndings = polishNeuter,
                                   .notAfter = polishPrepositions, .onlyDictionaryForms = true};

@@ -158,6 +158,36 @@ std::pair<size_t, size_t> coreOf(std::string_view piece) {
     return {first, last};
 }
 
+bool isQuote(char32_t c) {
+    return std::u32string_view(U"\"'“”„«»‘’‚‹›").find(c) != std::u32string_view::npos;
+}
+
+std::pair<size_t, size_t> unquotedCoreOf(std::string_view piece) {
+    auto [first, last] = coreOf(piece);
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        size_t after = first;
+        if (first < last && isQuote(utf8::next(piece.substr(0, last), after)) && after < last) {
+            first = after;
+            trimmed = true;
+        }
+        size_t lead = last;
+        while (lead > first && (static_cast<unsigned char>(piece[lead - 1]) & 0xC0) == 0x80)
+            --lead;
+        if (lead > first) {
+            size_t at = --lead;
+            if (isQuote(utf8::next(piece.substr(0, last), at)) && lead > first) {
+                last = lead;
+                trimmed = true;
+            }
+        }
+        const auto [innerFirst, innerLast] = coreOf(piece.substr(first, last - first));
+        last = first + innerLast;
+        first += innerFirst;
+    }
+    return {first, last};
+}
+
 namespace {
 
 // Each letter of Latin-1 and Latin Extended-A (every letter of the languages' code pages)

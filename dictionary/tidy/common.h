@@ -30,6 +30,11 @@ std::u32string decode(std::string_view text);
 std::string encode(std::u32string_view text);
 // Where a piece's word lies: from its first to its last character that is no separator.
 std::pair<size_t, size_t> coreOf(std::string_view piece);
+// A straight or typographic quote mark (" ' « » „ “ ” ‘ ’ ‚ ‹ ›).
+bool isQuote(char32_t c);
+// The core without the quotes around it and the marks inside them (»foo.example.org«,
+// «/etc/fstab»,): a quote alone is left as it stands.
+std::pair<size_t, size_t> unquotedCoreOf(std::string_view piece);
 
 // A program's placeholder (%1$s, »%2$d«, %1, %s), quotes and punctuation around it: a code,
 // not a number.

@@ -128,10 +128,6 @@ std::optional<std::string> plainApostrophes(State& state, const std::string& pie
     return encode(text);
 }
 
-static bool isQuote(char32_t c) {
-    return std::u32string_view(U"\"'“”„«»‘’‚‹›").find(c) != std::u32string_view::npos;
-}
-
 // The language's word for a mark it names in quotes (“;”, ';'), or none.
 static std::string_view markName(const SymbolWords& symbols, char32_t mark) {
     return mark == U';'   ? symbols.semicolon

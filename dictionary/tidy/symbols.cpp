@@ -544,27 +544,9 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
     const size_t at = piece.find('@');
     if (!symbols || (at != std::string::npos && piece.find('@', at + 1) != std::string::npos))
         return std::nullopt;
-    auto [first, last] = coreOf(piece);
-    // Typographic quotes around it (»foo.example.org«, «/etc/fstab»), and the marks inside
-    // them, are no part of it.
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        for (const std::string_view quote : {"«", "»", "„", "“", "”", "‘", "’", "‚", "‹", "›"}) {
-            if (std::string_view(piece).substr(first, last - first).starts_with(quote) && last - first > quote.size()) {
-                first += quote.size();
-                trimmed = true;
-            }
-            if (std::string_view(piece).substr(first, last - first).ends_with(quote) && last - first > quote.size()) {
-                last -= quote.size();
-                trimmed = true;
-            }
-        }
-        const auto [innerFirst, innerLast] = coreOf(std::string_view(piece).substr(first, last - first));
-        if (trimmed && innerFirst < innerLast) {
-            last = first + innerLast;
-            first += innerFirst;
-        }
-    }
+    // Quotes around it (»foo.example.org«, «/etc/fstab»), and the marks inside them, are no
+    // part of it.
+    auto [first, last] = unquotedCoreOf(piece);
     // Its full stops as the language's word for the dot, and its hyphens as the dash's where
     // the language has a word for it: a blank in their place, the address could not be
     // rebuilt (gnome-doc-list).
