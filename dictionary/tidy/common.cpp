@@ -136,6 +136,11 @@ bool isCode(std::string_view piece) {
             if (j < piece.size() && piece[j] == ';' && j > i + 2)
                 return true;
         }
+        // A pattern whose full stops stand for any sign: two after a digit, then a slash
+        // (20../.): read, the number would no longer match what it matched.
+        if (isAsciiDigit(piece[i]) && piece.compare(i + 1, 2, "..") == 0 &&
+            piece.find('/', i + 3) != std::string_view::npos && (i + 3 == piece.size() || !isAsciiDigit(piece[i + 3])))
+            return true;
     }
     // An option, after any quote or bracket that opens it.
     size_t from = 0;

@@ -40,8 +40,8 @@ std::pair<size_t, size_t> unquotedCoreOf(std::string_view piece);
 // not a number.
 bool isPlaceholder(std::string_view piece);
 // Something to type exactly as written: a template's variable ($ORIG[subject], ${name}), a
-// markup entity (&lt;tab&gt;) or a command's option (--list-scripts=themes). No rule but
-// that of blanks reads it: each of its signs counts.
+// markup entity (&lt;tab&gt;), a pattern (20../.) or a command's option
+// (--list-scripts=themes). No rule but that of blanks reads it: each of its signs counts.
 bool isCode(std::string_view piece);
 
 // The word, in small letters, is one of the list's.

@@ -152,6 +152,22 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     while (digit(j))
         ++j;
     n.whole = text.substr(pos, j - pos);
+    // Thousands grouped by one mark before decimals after the other tell a number written the
+    // way of another language (123,456.78 where decimals take a comma): the marks are read as
+    // it writes them, not as a row of numbers (123 456 . 78).
+    const char otherGroupMark = [&]() -> char {
+        if (n.whole.size() > 3 || n.whole == "0" || afterAnother || !mark(j))
+            return 0;
+        size_t k = j;
+        while (k < text.size() && text[k] == text[j] && digit(k + 1) && digit(k + 2) && digit(k + 3))
+            k += 4;
+        if (k == j || !mark(k) || text[k] == text[j] || !digit(k + 1))
+            return 0;
+        size_t end = k + 1;
+        while (digit(end))
+            ++end;
+        return mark(end) && digit(end + 1) ? 0 : text[j];
+    }();
     // Thousands written in groups of three ("1,000", "1.000.000"); none after a lone zero.
     if (n.whole.size() <= 3 && n.whole != "0" && !afterAnother) {
         const size_t start = j;
@@ -160,7 +176,7 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
         auto groupsHere = [&](size_t k) {
             if (k >= text.size() || (k > start && text[k] != text[start]))
                 return false;
-            if (groups(text[k]))
+            if (groups(text[k]) || text[k] == otherGroupMark)
                 return true;
             return mark(k) && (text.compare(k + 1, 3, "000") == 0 ||
                                (k + 4 < text.size() && text[k + 4] == text[k] && digit(k + 5) && digit(k + 6) &&
@@ -190,7 +206,8 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     // Decimals, unless the number is one of several joined by marks (1.2.3, 192.168.0.1).
     // A zero before either mark is a decimal's (0.909 where decimals take a comma too).
     const bool decimalMark =
-        symbols && j < text.size() && (text[j] == symbols->decimalMark || (n.whole == "0" && mark(j)));
+        symbols && j < text.size() &&
+        (text[j] == symbols->decimalMark || (n.whole == "0" && mark(j)) || (otherGroupMark && mark(j)));
     if (!afterAnother && decimalMark && digit(j + 1)) {
         size_t k = j + 1;
         while (digit(k))
@@ -209,6 +226,14 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
 std::string_view typedWordBefore(const State& state) {
     const std::string_view before = state.before.substr(0, state.before.find_last_not_of(' ') + 1);
     return before.substr(before.find_last_of(' ') + 1);
+}
+
+bool standardNameBefore(const State& state) {
+    const std::string_view word = typedWordBefore(state);
+    const auto [first, last] = coreOf(word);
+    return last - first >= 2 && std::all_of(word.begin() + static_cast<std::ptrdiff_t>(first),
+                                            word.begin() + static_cast<std::ptrdiff_t>(last),
+                                            [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
 namespace {
@@ -948,6 +973,15 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     // A question mark joined before a number names a key or a button (?123), not an amount.
     if (const size_t first = coreOf(piece).first; first > 0 && piece[first - 1] == '?' && isAsciiDigit(piece[first]))
         return std::nullopt;
+    // The ordinal's sign typed for the degree's after an angle (Spanish 360º, 90º): no one
+    // writes the ninetieth or the three hundred sixtieth so.
+    if (const auto [first, last] = coreOf(piece); last - first >= 4 && last - first <= 5 &&
+                                                 piece.compare(last - 2, 2, "\u00BA") == 0 &&
+                                                 std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(first),
+                                                             piece.begin() + static_cast<std::ptrdiff_t>(last - 2),
+                                                             isAsciiDigit) &&
+                                                 std::stoi(piece.substr(first, last - 2 - first)) >= 90)
+        return state.resolveParts(piece.substr(0, last - 2) + "\u00B0" + piece.substr(last), "symbols");
     // The colon's word beside a number, unless it holds a number word that would read as
     // one more number (Spanish 16:9, "dieciséis dos puntos nueve").
     std::string_view colon;
@@ -1132,6 +1166,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             (lessThan("12", segments[k + 1].number.whole) || afterNumber ||
              (lessThan(segments[k + 1].number.whole, "11") && (k < 2 || segments[k - 2].separatorsOnly))))
             return symbols->dividedBy;
+        // Two or three full stops between numbers make a range (-180..180, 1...10): dropped,
+        // the numbers would run together.
+        if (s.text == ".." || s.text == "...")
+            return symbols->range;
         if (s.text == "." && !date)
             return symbols->decimalMark == '.' ? symbols->decimalSeparator : symbols->dot;
         // A comma that groups no thousands (0,5 in an English text, 1,2,3) is said: dropped,
@@ -1154,12 +1192,26 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             const std::string& to = segments[k + 1].number.whole;
             // A year's span may end in its last two digits (1994-98).
             const bool shortEnd = from.size() == 4 && to.size() == 2 && lessThan(from.substr(2), to);
-            const bool code = (k >= 2 && !segments[k - 2].separatorsOnly) ||
+            // So is one among a list's values (none;180;90-270), and one in a standard's number
+            // after its name in capitals (TIS 620-2533).
+            const bool listed = std::any_of(segments.begin(), segments.end(), [](const Segment& t) {
+                return t.separatorsOnly && t.text == ";";
+            });
+            const bool code = listed || (k == 1 && from.size() != to.size() && standardNameBefore(state)) ||
+                              (k >= 2 && !segments[k - 2].separatorsOnly) ||
                               (to.size() > 1 && to[0] == '0') ||
                               (from.size() >= 3 && lessThan(to, from) && !shortEnd);
             return code ? symbols->dash : symbols->range;
         }
         return {};
+    };
+    // The word for an equals sign or a semicolon, where the language has one.
+    auto signWord = [&](char c) -> std::string_view {
+        const std::string_view word = !symbols ? std::string_view()
+                                      : c == '=' ? symbols->equals
+                                      : c == ';' ? symbols->semicolon
+                                                 : std::string_view();
+        return !word.empty() && state.allKnown(word) ? word : std::string_view();
     };
     std::string out;
     bool afterWord = false;
@@ -1178,6 +1230,11 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += ' ' + std::string(word) + ' ';
                 afterDot = s.text == ".";
             }
+            // An equals sign or a semicolon is said: unseen, it would join a setting's value
+            // to its name or a list's values to each other (6=4+2, 0=center, none;180;90).
+            else if (const std::string_view word = s.text.size() == 1 ? signWord(s.text[0]) : std::string_view();
+                     !word.empty())
+                out += ' ' + std::string(word) + ' ';
             // Numbers one after another keep their slash (6800/6801, 8/12, 1.0/1.1,
             // 97/2000/XP): a comma, which the receiver does not see, would run them together.
             else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1) && symbols && state.allKnown(symbols->slash))
@@ -1222,10 +1279,15 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 isNumber(k - 1) && isNumber(k + 1) && state.isOneLetterWord(U'e'))
                 return std::nullopt;
             // Before a zone's offset a dash is its minus (GMT-8: GMT minus eight); so it is after
-            // a small letter standing for a number (n-1: n minus one).
+            // a small letter standing for a number (n-1: n minus one), and after a sentence's
+            // mark with no blank (logo.-1 = continua).
             const bool zoneMinus = symbols && k + 1 < segments.size() && isNumber(k + 1) && s.text.ends_with('-') &&
                                    (toLower(s.text) == "gmt-" || toLower(s.text) == "utc-" ||
-                                    (k == 0 && s.text.size() == 2 && s.text[0] >= 'a' && s.text[0] <= 'z')) &&
+                                    (k == 0 && s.text.size() == 2 && s.text[0] >= 'a' && s.text[0] <= 'z') ||
+                                    (s.text.size() >= 4 && std::string_view(".;:").find(s.text[s.text.size() - 2]) !=
+                                                               std::string_view::npos &&
+                                     s.text[s.text.size() - 3] >= 'a' && s.text[s.text.size() - 3] <= 'z' &&
+                                     std::count_if(s.text.begin(), s.text.end(), isSeparatorByte) == 2)) &&
                                    state.known(symbols->minus);
             // An ending after a colon makes the number a noun (Swedish 296:an, "the 296"): it
             // goes, as after a name's colon.
@@ -1253,6 +1315,13 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 if (s.text[0] == ':')
                     out += std::string(symbols->range) + ' ';
             }
+            // So are an equals sign and a semicolon between a number and a word (0=center,
+            // none;180, Size=0).
+            if (const std::string_view sign = k > 0 && from == 1 && isNumber(k - 1) ? signWord(s.text[0]) : "";
+                !sign.empty())
+                out += std::string(sign) + ' ';
+            const std::string_view signAfter =
+                to + 1 == s.text.size() && isNumber(k + 1) ? signWord(s.text[to]) : std::string_view();
             const bool slashAfter = slashWord && to + 1 == s.text.size() && s.text[to] == '/' && isNumber(k + 1) &&
                                     (word.size() >= 3 || segments[k + 1].number.whole.size() >= 2);
             // Words between numbers with slashes of their own (2000/XP/Vista/7): each said.
@@ -1309,6 +1378,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += ' ' + std::string(colon);
             if (zoneMinus)
                 out += ' ' + std::string(symbols->minus);
+            if (!signAfter.empty())
+                out += ' ' + std::string(signAfter);
             // A section's letter keeps its dot (B.2.2: B point two point two).
             if (symbols && to - from <= 2 && std::string_view(s.text).substr(to) == "." && isNumber(k + 1) &&
                 (!segments[k + 1].number.decimals.empty() ||

@@ -169,7 +169,12 @@ std::string State::resolve(std::string piece, size_t rule) {
         if (out && *out != piece) {
             // Before the rules that it tried on its parts.
             fired.insert(fired.begin() + static_cast<std::ptrdiff_t>(mark), list[rule].name);
-            return resolvePartsFrom(*out, rule + 1);
+            // An address's names are as typed: no accent goes on them (fil.mov is no møv).
+            const bool wasInName = inNameParts;
+            inNameParts = inNameParts || list[rule].name == "addresses";
+            std::string parts = resolvePartsFrom(*out, rule + 1);
+            inNameParts = wasInName;
+            return parts;
         }
     }
     return piece;

@@ -80,7 +80,7 @@ class State {
     bool lineIsCommand = false;        // of the line being tidied
     // A capital inside a sentence marks a noun here, no name.
     bool capitalisesNouns() const;
-    bool inNameParts = false;      // of a name cut at its capitals: none gets an accent
+    bool inNameParts = false;      // of a name cut at its capitals or an address: none gets an accent
     bool inSeparatedParts = false; // of a word cut at its separators
     bool sentenceStart = true;    // the piece being tidied begins a sentence or a line
     std::string_view typed;       // the piece as typed, before any rule
@@ -146,6 +146,9 @@ bool currencyBeforeNumber(const State& state, std::string_view piece);
 // A degree sign typed for the ordinal's sign before a word (Italian al 3° piano, Spanish 2°
 // piso), where the language writes ordinals so: neither degrees nor a count.
 bool degreeForOrdinal(const State& state, std::string_view piece);
+// The word typed before the piece names a standard in capitals (TIS 620-2533, ISO 9000-2):
+// the number's dash is its own, neither a range's nor a telephone number's.
+bool standardNameBefore(const State& state);
 // The gender's rule set of the unit written apart right after the piece ("1 €"); none else.
 std::string_view genderOfUnitAfter(const State& state);
 // Spelling (spelling.cpp).

@@ -128,20 +128,21 @@ std::optional<std::string> plainApostrophes(State& state, const std::string& pie
     return encode(text);
 }
 
-// The language's word for a mark it names in quotes (“;”, ';'), or none.
+// The language's word for a mark it names in quotes (“;”, ';', '/'), or none.
 static std::string_view markName(const SymbolWords& symbols, char32_t mark) {
     return mark == U';'   ? symbols.semicolon
            : mark == U':' ? symbols.colon
            : mark == U',' ? symbols.comma
            : mark == U'+' ? symbols.plus
            : mark == U'-' ? symbols.minus
+           : mark == U'/' ? symbols.slash
                           : std::string_view();
 }
 
 std::optional<std::string> nameQuotedMark(const State& state, std::string_view piece) {
     // Asked of every piece the dictionary holds: most have no mark, and none needs the line.
     const SymbolWords* symbols = state.symbols();
-    if (!symbols || piece.find_first_of(";:,+-") == std::string_view::npos)
+    if (!symbols || piece.find_first_of(";:,+-/") == std::string_view::npos)
         return std::nullopt;
     const std::u32string text = decode(piece);
     auto blank = [](char32_t c) { return c == U' ' || c == U'\u00A0' || c == U'\u202F'; };
@@ -275,6 +276,20 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
             ++i;
         if (const std::string said = plusSigns(state, piece, from, i); !said.empty()) {
             split += said;
+            // A mark quoted after them, and plus signs after it, are said too (bind+'/'+path:
+            // bind plus slash plus path): dropped, the formula would join other things.
+            const size_t quote = piece.find_first_not_of('+', from);
+            if (const SymbolWords* symbols = state.symbols();
+                quote + 3 <= i && (piece[quote] == '\'' || piece[quote] == '"') && piece[quote + 2] == piece[quote] &&
+                std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(quote + 3),
+                            piece.begin() + static_cast<std::ptrdiff_t>(i), [](char c) { return c == '+'; })) {
+                const std::string_view name = markName(*symbols, static_cast<unsigned char>(piece[quote + 1]));
+                if (!name.empty() && state.allKnown(name)) {
+                    split += ' ' + std::string(name);
+                    for (size_t plus = quote + 3; plus < i; ++plus)
+                        split += ' ' + std::string(symbols->plus);
+                }
+            }
             if (i < last)
                 split += ' ';
             continue;

@@ -221,8 +221,10 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     const std::string core = piece.substr(first, last - first);
     const std::u32string letters = decode(core);
     const std::u32string lower = decode(toLower(core));
+    // Nor an extension (*.mov is no *.møv).
     if (letters.size() < 2 || lower.size() != letters.size() ||
-        !std::all_of(letters.begin(), letters.end(), isLetter) || state.looksLikeName(core))
+        !std::all_of(letters.begin(), letters.end(), isLetter) || state.looksLikeName(core) ||
+        (first > 0 && piece[first - 1] == '.'))
         return std::nullopt;
     // Capitals among small letters, or inside a word, write an abbreviation or a name (SANE,
     // CORBA, GiNaC, ProDA), never a word without its accents (saně, čorba, ginąć, prodá).

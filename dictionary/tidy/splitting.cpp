@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace talvora::tidy {
 
@@ -164,9 +165,9 @@ std::optional<std::string> splitAtCapitals(State& state, const std::string& piec
                 listed(state.language()->nameEndings, last) && state.readsAsWord(last))
                 name.resize(blank);
         }
-        state.inNameParts = true;
+        const bool wasInName = std::exchange(state.inNameParts, true);
         std::string parts = state.resolveParts(name, "numbers");
-        state.inNameParts = false;
+        state.inNameParts = wasInName;
         if (state.allKnown(parts))
             return parts;
         state.fired.resize(fired);

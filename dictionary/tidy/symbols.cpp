@@ -235,7 +235,7 @@ std::optional<std::string> readPhoneNumber(State& state, const std::string& piec
     if (!symbols || piece != state.typed || !state.numbers().format)
         return std::nullopt;
     const std::string_view number = phonePart(piece, ends);
-    if (number.empty() || !inPhoneNumber(state))
+    if (number.empty() || standardNameBefore(state) || !inPhoneNumber(state))
         return std::nullopt;
     std::string words;
     for (char c : number) {
@@ -283,7 +283,9 @@ bool degreeForOrdinal(const State& state, std::string_view piece) {
     while (digits < text.size() && text[digits] >= U'0' && text[digits] <= U'9')
         ++digits;
     const Language* language = state.language();
+    // An angle of ninety degrees or more is no ordinal (girar 90° a la derecha).
     if (digits == 0 || digits > 2 || text.size() != digits + 1 || text[digits] != U'\u00B0' || !language ||
+        (text[0] >= U'9' && digits == 2) ||
         std::none_of(language->ordinals.begin(), language->ordinals.end(),
                      [](const OrdinalSuffix& o) { return o.suffix == "º"; }))
         return false;
@@ -634,6 +636,29 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
         // dot would make two names of one.
         named = named || (first > 0 && piece[first - 1] == '/' && names.size() >= 2 &&
                           path.find('.') != std::string_view::npos);
+        // A scheme before what is no host's name (pulse://SOURCE, dvd:///dev/sr0) is said with
+        // its signs and slashes: the reader would take it for a word of the sentence. Before a
+        // host (https://www.debian.org) they tell nothing that the host does not.
+        if (const size_t sign = path.find("://");
+            !named && sign != std::string_view::npos && sign > 0 && sign + 3 < path.size() &&
+            !symbols->slash.empty() && state.allKnown(symbols->slash) &&
+            std::isalpha(static_cast<unsigned char>(path[0])) &&
+            std::all_of(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(sign), [](char c) {
+                return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-';
+            })) {
+            // Where the language has no word for the colon (Czech) its slashes still tell.
+            std::string out(path.substr(0, sign));
+            if (!symbols->colon.empty() && state.allKnown(symbols->colon))
+                out += ' ' + std::string(symbols->colon);
+            bool afterSlash = false;
+            for (const char c : path.substr(sign + 1)) {
+                if (c == '/' || afterSlash)
+                    out += ' ';
+                out += c == '/' ? std::string(symbols->slash) : std::string(1, c);
+                afterSlash = c == '/';
+            }
+            return piece.substr(0, first) + out + piece.substr(last);
+        }
         if (!named || !state.known(symbols->dot))
             return std::nullopt;
         const bool saySlashes = !symbols->slash.empty() && state.allKnown(symbols->slash);

@@ -833,6 +833,43 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A time's minutes with a leading zero keep their colon: no "one zero six".
         {"TimeWithZeroMinutes", "@de_neu.dic", "um 01:06 Uhr oder 10:30 Uhr",
          "um eins Doppelpunkt null sechs Uhr oder zehn dreißig Uhr", "numbers x2"},
+        // An equals sign and a semicolon are said beside numbers: no "six four plus two", no
+        // list's values run together; a dash among them is no range.
+        {"PolishEqualsAndListBesideNumbers", "@pl.dic", "6=4+2 oznacza, brak;180;90-270;odbicie i 0=środek",
+         "sześć równa się cztery plus dwa oznacza, brak średnik sto osiemdziesiąt średnik dziewięćdziesiąt "
+         "myślnik dwieście siedemdziesiąt średnik odbicie i zero równa się środek", "numbers x3"},
+        // Thousands grouped the other language's way read as that number, not as a row.
+        {"FrenchNumberWrittenTheEnglishWay", "@fr.dic", "Point : 123,456.78 et 1,5",
+         "Point : cent vingt trois mille quatre cent cinquante six virgule soixante dix huit et un virgule cinq",
+         "numbers x2"},
+        // A scheme before what is no host says its signs; before a host it tells nothing more.
+        {"SchemeBeforeNoHost", "@eng.dic", "Pass pulse://SOURCE or dvd:///dev/sr0, not https://www.debian.org",
+         "Pass pulse colon slash slash SOURCE or dvd colon slash slash slash dev slash sr zero, not https: www dot "
+         "debian dot org", "addresses; addresses + numbers; addresses"},
+        {"CzechSchemeWithoutColonWord", "@Czech.dic", "zadejte alsa://SOURCE", "zadejte alsa lomeno lomeno SOURCE",
+         "addresses"},
+        // No accent goes on an extension (*.mov is no *.møv).
+        {"DanishExtensionKeepsItsLetters", "@dk.dic", "Beholdere (*.asf *.mp4 *.mov *.wav) og fil.mov",
+         "Beholdere (*.asf *punktum mp fire *.mov *.wav) og fil punktum mov",
+         "addresses + numbers; addresses; ?mov*2(bov cov hov)"},
+        // A standard's number keeps its dash; a range after a word is a range.
+        {"ItalianStandardNumber", "@it.dic", "Thai (TIS 620-2533) e pagine 5-7",
+         "Thai (T I S sei cento venti trattino due mila cinque cento trenta tre) e pagine cinque a sette",
+         "abbreviations; numbers x2"},
+        // An angle with the ordinal's sign is degrees; a floor is an ordinal. A minus after a
+        // full stop with no blank stays a minus.
+        {"SpanishAnglesAndMinus", "@es.dic", "campo (360º), girar 90° a la derecha, el 2º piso, logo.-1 = continua",
+         "campo (trescientos sesenta grados), girar noventa grados a la derecha, el segundo piso, logo menos uno = "
+         "continua", "numbers + symbols; symbols; numbers x2"},
+        // A quoted mark in a formula is said with the plus signs around it.
+        {"DutchQuotedSlashInFormula", "@nl.dic", "dst=bind+'/'+pad", "dst is gelijk aan bind plus slash plus pad",
+         "separators"},
+        // A pattern's number stays as typed: read, it would match nothing.
+        {"SwedishPattern", "@se.dic", "\"20../.\" kommer att matcha", "\"20../.\" kommer att matcha", "?20"},
+        // Full stops that make a range are read as one: no "zero two hundred fifty five".
+        {"DotsRange", "@de_neu.dic", "Farbton (-180..180), Wert 0..255",
+         "Farbton (minus ein hundert achtzig bis ein hundert achtzig), Wert null bis zwei hundert fünf und "
+         "fünfzig", "numbers x2"},
         {"IPv6Address", "@eng.dic", "prefix 2001:db8::/32, fe80::1 or [::1] at 8:00", "prefix 2001:db8::/32, "
          "fe80::1 or [::1] at eight colon zero zero", "numbers; ?2001db832; ?fe801; ?1"},
         {"EnglishLongGroupedAmount", "@eng.dic", "10,200,000 people", "ten million two hundred thousand people",
