@@ -84,15 +84,31 @@ std::string encode(std::u32string_view text) {
 
 bool isPlaceholder(std::string_view piece) {
     auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
-    // Numbered with an at sign too (@1 died in @2), or in braces ({0}).
-    for (const char sign : {'@', '{'}) {
-        const size_t mark = piece.find(sign);
+    // Numbered with an at sign too (@1 died in @2), one or several joined by signs (@2=@1).
+    bool numbered = false;
+    for (size_t i = 0; i < piece.size();) {
+        if (piece[i] == '@' && i + 1 < piece.size() && isAsciiDigit(piece[i + 1])) {
+            const size_t from = i++;
+            while (i < piece.size() && isAsciiDigit(piece[i]))
+                ++i;
+            numbered = i - from <= 3;
+            if (!numbered)
+                break;
+        } else if (alnum(piece[i++])) {
+            numbered = false;
+            break;
+        }
+    }
+    if (numbered)
+        return true;
+    // Or in braces ({0}).
+    if (const size_t mark = piece.find('{'); mark != std::string_view::npos) {
         size_t end = mark + 1;
-        while (mark != std::string_view::npos && end < piece.size() && isAsciiDigit(piece[end]))
+        while (end < piece.size() && isAsciiDigit(piece[end]))
             ++end;
-        if (mark != std::string_view::npos && end > mark + 1 && end - mark <= 3 &&
+        if (end > mark + 1 && end - mark <= 3 &&
             std::none_of(piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(mark), alnum) &&
-            (sign == '@' || (end < piece.size() && piece[end++] == '}')) &&
+            end < piece.size() && piece[end++] == '}' &&
             std::none_of(piece.begin() + static_cast<std::ptrdiff_t>(end), piece.end(), alnum))
             return true;
     }

@@ -871,6 +871,17 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     const Language* language = state.language();
     if (split && (englishLoan(state, piece) || englishCutElsewhere(state, piece, *split)))
         return std::nullopt;
+    // A word that a prefix which is a word begins, before a word (prefetch: pre fetch), is
+    // that prefix's derivation: a cut a letter or two after the prefix reads as other words
+    // (pref etch).
+    if (split && language) {
+        const std::string lower = toLower(piece.substr(coreOf(piece).first, coreOf(piece).second - coreOf(piece).first));
+        const size_t head = partsOf(piece, *split).front().size();
+        for (const std::string_view prefix : language->prefixWords)
+            if (lower.starts_with(prefix) && head > prefix.size() && head <= prefix.size() + 2 &&
+                decode(lower.substr(prefix.size())).size() >= 4 && state.known(lower.substr(prefix.size())))
+                return std::nullopt;
+    }
     // A last part that is one of the language's endings (licensens: licens ens, "one's") is
     // the word's inflection, no word of its own.
     if (split && language && listed(language->nameEndings, partsOf(piece, *split).back()))

@@ -916,6 +916,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "?librería1(librería librerías libraría)"},
         {"PolishNumberedPlaceholders", "@pl.dic", "@1 umarł w @2 (@1 przedmiotów) {0}",
          "@1 umarł w @2 (@1 przedmiotów) {0}", "?1*2; ?2; ?0"},
+        {"GermanPlaceholdersJoinedBySigns", "@de_neu.dic", "Wert @2=@1 hier", "Wert @2=@1 hier", "?21"},
+        // A prefix that is a word before a word is that derivation, cut nowhere else.
+        {"EnglishPrefixDerivation", "@eng.dic", "Stream prefetch filter", "Stream prefetch filter",
+         "?prefetch(prefect prefects prematch)"},
         // A manual page's section keeps its parentheses; a number inside a name stays.
         {"FrenchManualSections", "@fr.dic", "voir sha1sum(1) et ip(8).", "voir sha1sum (un) et ip (huit).",
          "numbers x2; ?sha1sum(shassium)"},
