@@ -10,6 +10,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <numeric>
 #include <cctype>
 #include <charconv>
 #include <unicode/rbnf.h>
@@ -172,13 +173,14 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
     if (n.whole.size() <= 3 && n.whole != "0" && !afterAnother) {
         const size_t start = j;
         // The decimal mark groups too where it cannot be one: before three zeros (60,000 where
-        // decimals take a comma) or two groups of three (1,500,000).
+        // decimals take a comma), a hundred's two (5,500 K: no one writes 5,5 so) or two groups
+        // of three (1,500,000).
         auto groupsHere = [&](size_t k) {
             if (k >= text.size() || (k > start && text[k] != text[start]))
                 return false;
             if (groups(text[k]) || text[k] == otherGroupMark)
                 return true;
-            return mark(k) && (text.compare(k + 1, 3, "000") == 0 ||
+            return mark(k) && ((k + 4 <= text.size() && text.compare(k + 2, 2, "00") == 0) ||
                                (k + 4 < text.size() && text[k + 4] == text[k] && digit(k + 5) && digit(k + 6) &&
                                 digit(k + 7) && !digit(k + 8)));
         };
@@ -204,10 +206,12 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
         }
     }
     // Decimals, unless the number is one of several joined by marks (1.2.3, 192.168.0.1).
-    // A zero before either mark is a decimal's (0.909 where decimals take a comma too).
+    // A zero before a full stop is a decimal's (0.909 where decimals take a comma too); before
+    // a comma where decimals take a full stop, it is a pair's or a list's ((0,0): zero comma
+    // zero).
     const bool decimalMark =
         symbols && j < text.size() &&
-        (text[j] == symbols->decimalMark || (n.whole == "0" && mark(j)) || (otherGroupMark && mark(j)));
+        (text[j] == symbols->decimalMark || (n.whole == "0" && text[j] == '.') || (otherGroupMark && mark(j)));
     if (!afterAnother && decimalMark && digit(j + 1)) {
         size_t k = j + 1;
         while (digit(k))
@@ -877,6 +881,11 @@ std::optional<PrefixForm> prefixFormBefore(State& state, const WrittenNumber& nu
 // An IPv6 address (fe80::1, 2001:db8::/32, [::1]): groups of up to four hex digits and at
 // least two colons, with a double colon or a hex letter, which a time (8:00:15) has not.
 bool ipv6Address(std::string_view piece) {
+    // In brackets, a port may follow ([::1]:8080).
+    if (const size_t close = piece.rfind("]:"); close != std::string_view::npos && piece.find('[') < close &&
+                                                std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(close + 2),
+                                                            piece.end(), isAsciiDigit))
+        piece = piece.substr(0, close + 1);
     while (!piece.empty() && std::string_view("([\"'").find(piece.front()) != std::string_view::npos)
         piece.remove_prefix(1);
     while (!piece.empty() && std::string_view(")]\"'.,;!?").find(piece.back()) != std::string_view::npos)
@@ -969,6 +978,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     }
     // A placeholder joined to a word (Librería(@1) is the program's, as one standing alone.
     if (const size_t at = piece.find('@'); at != std::string::npos && isPlaceholder(std::string_view(piece).substr(at)))
+        return std::nullopt;
+    // A number in square brackets joined to a word is a note's or an index's (scaled[16],
+    // array[0]): read, it would say the word's value.
+    if (const size_t open = piece.find('['); open != std::string::npos && open > 0 &&
+                                              !isSeparatorByte(piece[open - 1]) && !isAsciiDigit(piece[open - 1]) &&
+                                              open + 1 < piece.size() && isAsciiDigit(piece[open + 1]))
         return std::nullopt;
     // A question mark joined before a number names a key or a button (?123), not an amount.
     if (const size_t first = coreOf(piece).first; first > 0 && piece[first - 1] == '?' && isAsciiDigit(piece[first]))
@@ -1071,7 +1086,21 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             ++j;
         return j - i - 1;
     };
-    if (commas.size() >= 2 &&
+    // Where a comma marks decimals, two numbers with decimals and a dash between them are a
+    // range (2,5-3,5: twee komma vijf tot drie komma vijf).
+    const bool decimalRange = [&] {
+        const auto [first, last] = coreOf(piece);
+        if (!symbols || symbols->decimalMark != ',' || commas.size() != 2)
+            return false;
+        const size_t dash = piece.find('-', commas[0]);
+        return dash != std::string::npos && dash < commas[1] && dash == commas[0] + 1 + digitsAfter(commas[0]) &&
+               commas[1] + 1 + digitsAfter(commas[1]) == last && dash + 1 < commas[1] &&
+               std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(first),
+                           piece.begin() + static_cast<std::ptrdiff_t>(commas[0]), isAsciiDigit) &&
+               std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(dash + 1),
+                           piece.begin() + static_cast<std::ptrdiff_t>(commas[1]), isAsciiDigit);
+    }();
+    if (commas.size() >= 2 && !decimalRange &&
         !std::all_of(commas.begin(), commas.end(), [&](size_t i) { return digitsAfter(i) == 3; })) {
         std::string list = piece;
         for (auto it = commas.rbegin(); it != commas.rend(); ++it)
@@ -1160,8 +1189,15 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         const bool alternatives = (k + 2 < segments.size() && segments[k + 2].text.starts_with('-') &&
                                    segments[k - 1].number.whole.size() > 1) ||
                                   (k == 1 && nameBefore(state));
+        // Nor two numbers that share a factor (16/32: sixteen or thirty two bits; no one
+        // writes a half so).
+        const bool coprime = [&] {
+            const std::string& a = segments[k - 1].number.whole;
+            const std::string& b = segments[k + 1].number.whole;
+            return a.size() > 6 || b.size() > 6 || std::gcd(std::stoll(a), std::stoll(b)) == 1;
+        }();
         if (s.text == "/" && numberCount == 2 && std::count(piece.begin(), piece.end(), '/') == 1 &&
-            !alternatives && segments[k + 1].text[0] != '0' &&
+            !alternatives && coprime && segments[k + 1].text[0] != '0' &&
             lessThan(segments[k - 1].number.whole, segments[k + 1].number.whole) &&
             (lessThan("12", segments[k + 1].number.whole) || afterNumber ||
              (lessThan(segments[k + 1].number.whole, "11") && (k < 2 || segments[k - 2].separatorsOnly))))
@@ -1205,11 +1241,13 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         }
         return {};
     };
-    // The word for an equals sign or a semicolon, where the language has one.
+    // The word for an equals sign, a semicolon or a multiplication's star, where the language
+    // has one.
     auto signWord = [&](char c) -> std::string_view {
         const std::string_view word = !symbols ? std::string_view()
                                       : c == '=' ? symbols->equals
                                       : c == ';' ? symbols->semicolon
+                                      : c == '*' ? symbols->times
                                                  : std::string_view();
         return !word.empty() && state.allKnown(word) ? word : std::string_view();
     };
@@ -1237,13 +1275,18 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += ' ' + std::string(word) + ' ';
             // Numbers one after another keep their slash (6800/6801, 8/12, 1.0/1.1,
             // 97/2000/XP): a comma, which the receiver does not see, would run them together.
-            else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1) && symbols && state.allKnown(symbols->slash))
+            // So do alternatives whose first ends with a hyphen (16-/32-bit).
+            else if ((s.text == "/" || s.text == "-/") && isNumber(k - 1) && isNumber(k + 1) && symbols &&
+                     state.allKnown(symbols->slash))
                 out += ' ' + std::string(symbols->slash) + ' ';
             else if (s.text == "/" && isNumber(k - 1) && isNumber(k + 1))
                 out += ", ";
             // A port after two colons (192.168.1.1::2525): each said.
             else if (s.text == "::" && isNumber(k - 1) && isNumber(k + 1) && !colon.empty())
                 out += ' ' + std::string(colon) + ' ' + std::string(colon) + ' ';
+            // A power (10^28) has no reading that keeps it: as typed.
+            else if (s.text == "^" && isNumber(k - 1) && isNumber(k + 1))
+                return std::nullopt;
             // A colon the language has no word for would run the numbers together (26300:2).
             else if ((s.text == ":" || s.text == "::") && isNumber(k - 1) && isNumber(k + 1) && !clockTime)
                 return std::nullopt;
@@ -1304,7 +1347,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                                    !colon.empty();
             if (colonWord && k > 0 && from == 1 && s.text[0] == ':' && isNumber(k - 1))
                 out += std::string(colon) + ' ';
-            const bool colonAfter = colonWord && to + 1 == s.text.size() && s.text[to] == ':' && isNumber(k + 1);
+            // Also after a closing bracket ([address]:8080).
+            const bool colonAfter = colonWord && s.text.ends_with(':') && isNumber(k + 1) &&
+                                    s.text.find_first_not_of(")]}", to) == s.text.size() - 1;
             // Without a word for the colon a cell range's (A1:DO4) is the range's word (A jeden
             // až DO čtyři); any other would be dropped, and the piece stays as typed.
             if (symbols && !colonWord && !word.empty() &&
@@ -1322,8 +1367,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += std::string(sign) + ' ';
             const std::string_view signAfter =
                 to + 1 == s.text.size() && isNumber(k + 1) ? signWord(s.text[to]) : std::string_view();
-            const bool slashAfter = slashWord && to + 1 == s.text.size() && s.text[to] == '/' && isNumber(k + 1) &&
-                                    (word.size() >= 3 || segments[k + 1].number.whole.size() >= 2);
+            // So is one after a small letter standing for a number (x/2: x slash two, not x two).
+            const bool variable = k == 0 && from == 0 && word.size() == 1 && isLowerCase(word[0]) && symbols &&
+                                  state.allKnown(symbols->slash);
+            const bool slashAfter = (slashWord || variable) && to + 1 == s.text.size() && s.text[to] == '/' &&
+                                    isNumber(k + 1) &&
+                                    (variable || word.size() >= 3 || segments[k + 1].number.whole.size() >= 2);
             // Words between numbers with slashes of their own (2000/XP/Vista/7): each said.
             if (const std::string_view inner = std::string_view(s.text).substr(from, to - from);
                 symbols && k > 0 && k + 1 < segments.size() && inner.find('/') != std::string_view::npos &&

@@ -215,7 +215,20 @@ bool inPhoneNumber(const State& state) {
         span.remove_suffix(1);
     const bool years = single && groups.size() == 2 && groups[0] == 4 && groups[1] == 4 &&
                        span.size() == 9 && span[4] == '-' && span[0] != '0' && span.substr(0, 4) < span.substr(5, 4);
-    if (date || decimal || years)
+    // 0.00-1.00, 0-35.535: a range of decimals or of grouped numbers, one mark a side at most.
+    const size_t dash = joined.find('-');
+    auto marks = [](std::string_view side) { return std::count_if(side.begin(), side.end(), [](char c) {
+                                                  return c == '.' || c == ',';
+                                              }); };
+    const bool range = single && dash != std::string::npos && joined.find('-', dash + 1) == std::string::npos &&
+                       marks(std::string_view(joined).substr(0, dash)) <= 1 &&
+                       marks(std::string_view(joined).substr(dash + 1)) <= 1 &&
+                       marks(joined) >= 1;
+    // 11(1) (2005): a volume's issue in brackets joined to its number, then its year.
+    const bool citation = std::adjacent_find(joined.begin(), joined.end(), [](char a, char b) {
+                              return isAsciiDigit(a) && b == '(';
+                          }) != joined.end();
+    if (date || decimal || years || range || citation)
         return false;
     if (joined[start] == '+')
         return digits >= 5;

@@ -864,6 +864,31 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A quoted mark in a formula is said with the plus signs around it.
         {"DutchQuotedSlashInFormula", "@nl.dic", "dst=bind+'/'+pad", "dst is gelijk aan bind plus slash plus pad",
          "separators"},
+        // A pair is no decimal where decimals take a full stop; a range of decimals is no
+        // telephone number; numbers that share a factor are alternatives, no fraction; a
+        // power stays as typed.
+        {"EnglishPairsRangesAndAlternatives", "@eng.dic",
+         "pair (0,0), 0.00-1.00, 16/32 bits, 16-/32-bit, 10^28, 6/8 and 2/3",
+         "pair (zero comma zero), zero point zero zero to one point zero zero, sixteen slash thirty two bits, "
+         "sixteen slash thirty two bit, 10^28, six slash eight and two divided by three", "numbers x6; ?1028"},
+        // A volume's issue joined to its number, and a range with a grouped number, are no
+        // telephone number; a number with its area code in brackets is.
+        {"EnglishCitationIsNoTelephoneNumber", "@eng.dic", "see 11(1) (2005) or 0-35.535, call (555) 123-4567",
+         "see eleven (one) (two thousand five) or zero to thirty five point five three five, call five five five "
+         "one two three four five six seven", "numbers x3; telephone numbers x2"},
+        {"DutchDecimalRange", "@nl.dic", "van 2,5-3,5 en pagina 1,3,5-7,9",
+         "van twee komma vijf tot drie komma vijf en pagina een, drie, vijf tot zeven, negen", "numbers x2"},
+        // A hundred's two zeros after the decimal mark group thousands: no one writes 5,5 so.
+        {"PolishThousandsAfterDecimalMark", "@pl.dic", "temperatura 5,500 K, nie 1,5 K",
+         "temperatura pięć tysięcy pięćset K, nie jeden przecinek pięć K", "numbers x2"},
+        // A small letter standing for a number keeps its slash; a name's does not.
+        {"CzechVariableDivided", "@Czech.dic", "Posun o x/2, y/2 a PS/2",
+         "Posun o x lomeno dva, y lomeno dva a PS dva", "numbers x3"},
+        // A multiplication's star beside a word is said; a note's number joined to a word stays.
+        {"ItalianFormulaAndNote", "@it.dic", "raggio*2+1, scalata[16]", "raggio per due più uno, scalata[16]",
+         "numbers; ?scalata16(scalata scalataci scalatala)"},
+        {"PortAfterBrackets", "@eng.dic", "[::1]:8080 and [address]:8080",
+         "[::1]:8080 and [address colon eight thousand eighty", "numbers; ?18080"},
         // A pattern's number stays as typed: read, it would match nothing.
         {"SwedishPattern", "@se.dic", "\"20../.\" kommer att matcha", "\"20../.\" kommer att matcha", "?20"},
         // Full stops that make a range are read as one: no "zero two hundred fifty five".
