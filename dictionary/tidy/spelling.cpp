@@ -299,9 +299,19 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // Beside accented words a slip leaves out one accent, not two (vyskou is no výškou).
     if (!best.get() || best.rank() == 0 || (!typedAccents && state.lineHasAccents && best.rank() > 2))
         return std::nullopt;
+    const std::u32string& word = *best.get();
+    // Where nouns take capitals, a noun of four letters or more with a plural's or a case's
+    // ending is that noun's form (Auswahlen, "selections", is no Auswählen, "to select"): no
+    // accent goes on it.
+    for (const std::u32string_view ending : {U"en", U"n", U"s", U"e", U"er"})
+        if (capitalised && state.capitalisesNouns() && lower.size() >= ending.size() + 4 &&
+            std::u32string_view(lower).ends_with(ending)) {
+            const std::u32string stem = lower.substr(0, lower.size() - ending.size());
+            if (state.known(encode(stem)) && std::u32string_view(word).substr(0, stem.size()) != stem)
+                return std::nullopt;
+        }
     // A stress accent that the spelling may leave out leaves a word the language knows the
     // same word (konvertér, konverter), but only where both share a stem.
-    const std::u32string& word = *best.get();
     const bool onlyDropped = typedAccents && [&] {
         for (size_t i = 0; i < word.size(); ++i)
             if (word[i] != lower[i] && word[i] != plain[i])

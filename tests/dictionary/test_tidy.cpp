@@ -889,6 +889,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers; ?scalata16(scalata scalataci scalatala)"},
         {"PortAfterBrackets", "@eng.dic", "[::1]:8080 and [address]:8080",
          "[::1]:8080 and [address colon eight thousand eighty", "numbers; ?18080"},
+        // A noun's plural gets no umlaut that makes it a verb; a word typed without one does.
+        {"GermanNounFormGetsNoUmlaut", "@de_neu.dic", "um Ebenen, Auswahlen oder Pfade zu verzerren; der Schlussel",
+         "um Ebenen, Auswahlen oder Pfade zu verzerren; der Schlüssel", "accents; ?auswahlen(auswählen auszahlen uswahlen)"},
         // A pattern's number stays as typed: read, it would match nothing.
         {"SwedishPattern", "@se.dic", "\"20../.\" kommer att matcha", "\"20../.\" kommer att matcha", "?20"},
         // Full stops that make a range are read as one: no "zero two hundred fifty five".
