@@ -875,7 +875,8 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // that prefix's derivation: a cut a letter or two after the prefix reads as other words
     // (pref etch).
     if (split && language) {
-        const std::string lower = toLower(piece.substr(coreOf(piece).first, coreOf(piece).second - coreOf(piece).first));
+        const auto [first, last] = coreOf(piece);
+        const std::string lower = toLower(piece.substr(first, last - first));
         const size_t head = partsOf(piece, *split).front().size();
         for (const std::string_view prefix : language->prefixWords)
             if (lower.starts_with(prefix) && head > prefix.size() && head <= prefix.size() + 2 &&
