@@ -456,7 +456,7 @@ const std::vector<Language>& languageTable() {
          .suffixWords = dutchSuffixes,
          .adjectiveSuffixes = dutchAdjectives, .prefixWords = dutchPrefixes,
          .oneLetterWords = U"u", .nameEndings = dutchEndings,
-         .numberFixes = dutchNumberFixes, .numberMorphemes = dutchNumberMorphemes,
+         .numberFixes = dutchNumberFixes, .numberMorphemes = dutchNumberMorphemes, .stressedOne = "één",
          .months = dutchMonths, .dayRuleSet = "%spellout-ordinal", .lastOrdinalDay = 1,
          .yearRuleSet = "%spellout-numbering-year"},
         {.displayName = "French", .fileName = "fr.dic", .codePage = "windows-1252", .locale = "fr",

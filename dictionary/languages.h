@@ -255,6 +255,9 @@ struct Language {
     // entachtigduizend), written apart so that no part reads as another sum (honderdvijf
     // is 105: honderd vijfentachtig duizend).
     std::span<const std::string_view> numberMorphemes = {};
+    // The number one alone as the language writes it apart from its article (Dutch één, not
+    // een, "a").
+    std::string_view stressedOne = {};
     // Prepositions that put a number after them in the genitive (od zera, do deseti), and
     // how: the spell-out rule set that reads it, or each nominative word's genitive, two
     // words first (jeden tisíc: tisíce).

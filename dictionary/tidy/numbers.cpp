@@ -66,6 +66,8 @@ std::string NumberWords::spell(int64_t value, std::string_view ruleSet) const {
         text += U' ';
     }
     std::string spelled = toLower(encode(text));
+    if (value == 1 && ruleSet.empty() && language && !language->stressedOne.empty())
+        return std::string(language->stressedOne);
     for (const Respelling& fix : language ? language->numberFixes : std::span<const Respelling>())
         for (size_t at = spelled.find(fix.typed); at != std::string::npos;
              at = spelled.find(fix.typed, at + fix.meant.size()))

@@ -825,7 +825,7 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // An address is no amount: not where its last groups look like thousands, nor where
         // all four do (billions), nor before a port after two colons. An IPv6 address stays.
         {"DutchAddresses", "@nl.dic", "Gebruik 192.168.1.254 of 192.168.254.254::2525, niet 12.000.000.000 euro",
-         "Gebruik honderd twee en negentig punt honderd acht en zestig punt een punt twee honderd vier en vijftig "
+         "Gebruik honderd twee en negentig punt honderd acht en zestig punt één punt twee honderd vier en vijftig "
          "of honderd twee en negentig punt honderd acht en zestig punt twee honderd vier en vijftig punt twee "
          "honderd vier en vijftig dubbele punt dubbele punt twee duizend vijf honderd vijf en twintig, niet "
          "twaalf miljard euro",
@@ -876,8 +876,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishCitationIsNoTelephoneNumber", "@eng.dic", "see 11(1) (2005) or 0-35.535, call (555) 123-4567",
          "see eleven (one) (two thousand five) or zero to thirty five point five three five, call five five five "
          "one two three four five six seven", "numbers x3; telephone numbers x2"},
+        // Dutch writes the number one apart from its article: één, not een ("a").
+        {"DutchNumberOne", "@nl.dic", "Standaard op 1, 1 bestand, 21", "Standaard op één, één bestand, een en twintig",
+         "numbers x3"},
         {"DutchDecimalRange", "@nl.dic", "van 2,5-3,5 en pagina 1,3,5-7,9",
-         "van twee komma vijf tot drie komma vijf en pagina een, drie, vijf tot zeven, negen", "numbers x2"},
+         "van twee komma vijf tot drie komma vijf en pagina één, drie, vijf tot zeven, negen", "numbers x2"},
         // A hundred's two zeros after the decimal mark group thousands: no one writes 5,5 so.
         {"PolishThousandsAfterDecimalMark", "@pl.dic", "temperatura 5,500 K, nie 1,5 K",
          "temperatura pięć tysięcy pięćset K, nie jeden przecinek pięć K", "numbers x2"},
