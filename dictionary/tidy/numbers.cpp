@@ -981,6 +981,26 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     // A placeholder joined to a word (Librería(@1) is the program's, as one standing alone.
     if (const size_t at = piece.find('@'); at != std::string::npos && isPlaceholder(std::string_view(piece).substr(at)))
         return std::nullopt;
+    // A colour written in hexadecimal (#FF0000, #00ff00) reads sign by sign, as all of its
+    // letters would: "F F zero zero zero zero", no "FF" and no amount.
+    auto hexColour = [&](size_t first, size_t last) {
+        const std::string_view code = std::string_view(piece).substr(first, last - first);
+        auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+        auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
+        return first > 0 && piece[first - 1] == '#' && (code.size() == 6 || code.size() == 3) &&
+               std::all_of(code.begin(), code.end(), hex) && std::any_of(code.begin(), code.end(), letter) &&
+               std::any_of(code.begin(), code.end(), isAsciiDigit);
+    };
+    if (const auto [first, last] = coreOf(piece); hexColour(first, last)) {
+        std::string words;
+        for (size_t i = first; i < last; ++i)
+            words += (i > first ? " " : "") +
+                     (isAsciiDigit(piece[i]) ? state.numbers().digits[static_cast<size_t>(piece[i] - '0')]
+                                             : std::string(1, piece[i]));
+        if (!state.allKnown(words))
+            return std::nullopt;
+        return piece.substr(0, first) + words + piece.substr(last);
+    }
     // A number in square brackets joined to a word is a note's or an index's (scaled[16],
     // array[0]): read, it would say the word's value.
     if (const size_t open = piece.find('['); open != std::string::npos && open > 0 &&

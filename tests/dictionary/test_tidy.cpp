@@ -895,6 +895,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A noun's plural gets no umlaut that makes it a verb; a word typed without one does.
         {"GermanNounFormGetsNoUmlaut", "@de_neu.dic", "um Ebenen, Auswahlen oder Pfade zu verzerren; der Schlussel",
          "um Ebenen, Auswahlen oder Pfade zu verzerren; der Schlüssel", "accents; ?auswahlen(auswählen auszahlen uswahlen)"},
+        // A colour in hexadecimal reads sign by sign; an issue's number is an amount.
+        {"HexColours", "@eng.dic", "colors #FF0000, #00ff00 and bug #123456",
+         "colors #F F zero zero zero zero, #zero zero f f zero zero and bug #one hundred twenty three thousand four "
+         "hundred fifty six", "numbers x3"},
         // A pattern's number stays as typed: read, it would match nothing.
         {"SwedishPattern", "@se.dic", "\"20../.\" kommer att matcha", "\"20../.\" kommer att matcha", "?20"},
         // Full stops that make a range are read as one: no "zero two hundred fifty five".
