@@ -1449,6 +1449,13 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += ' ' + std::string(colon);
             if (zoneMinus)
                 out += ' ' + std::string(symbols->minus);
+            // In a name with letters on both sides of its number (handL-90z) the dash is the
+            // name's, minus or not: said, the name can be typed again.
+            else if (symbols && !symbols->dash.empty() && s.text.ends_with('-') && to + 1 == s.text.size() &&
+                     isNumber(k + 1) && k + 2 < segments.size() && !segments[k + 2].separatorsOnly &&
+                     std::isalpha(static_cast<unsigned char>(segments[k + 2].text[0])) &&
+                     state.allKnown(symbols->dash))
+                out += ' ' + std::string(symbols->dash);
             if (!signAfter.empty())
                 out += ' ' + std::string(signAfter);
             // A section's letter keeps its dot (B.2.2: B point two point two).

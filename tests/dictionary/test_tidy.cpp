@@ -895,6 +895,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A noun's plural gets no umlaut that makes it a verb; a word typed without one does.
         {"GermanNounFormGetsNoUmlaut", "@de_neu.dic", "um Ebenen, Auswahlen oder Pfade zu verzerren; der Schlussel",
          "um Ebenen, Auswahlen oder Pfade zu verzerren; der Schlüssel", "accents; ?auswahlen(auswählen auszahlen uswahlen)"},
+        // A name with letters on both sides of its number keeps its dash; a model's number
+        // and a hyphened word do not need it.
+        {"DutchNameWithDash", "@nl.dic", "lagen handL-90z, UTF-8 en F-117",
+         "lagen hand L streepje negentig z, UTF acht en F honderd zeventien", "capitals + numbers; numbers x2"},
         // A colour in hexadecimal reads sign by sign; an issue's number is an amount.
         {"HexColours", "@eng.dic", "colors #FF0000, #00ff00 and bug #123456",
          "colors #F F zero zero zero zero, #zero zero f f zero zero and bug #one hundred twenty three thousand four "
