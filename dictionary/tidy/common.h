@@ -32,8 +32,8 @@ std::string encode(std::u32string_view text);
 std::pair<size_t, size_t> coreOf(std::string_view piece);
 // A straight or typographic quote mark (" ' « » „ “ ” ‘ ’ ‚ ‹ ›).
 bool isQuote(char32_t c);
-// The core without the quotes around it and the marks inside them (»foo.example.org«,
-// «/etc/fstab»,): a quote alone is left as it stands.
+// The core without the quotes around it and the marks inside them (»foo.example.org«;
+// «/etc/fstab», with its comma): a quote alone is left as it stands.
 std::pair<size_t, size_t> unquotedCoreOf(std::string_view piece);
 
 // A program's placeholder (%1$s, »%2$d«, %1, %s), quotes and punctuation around it: a code,

@@ -1290,8 +1290,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 out += ' ' + std::string(word) + ' ';
                 afterDot = s.text == ".";
             }
-            // An equals sign or a semicolon is said: unseen, it would join a setting's value
-            // to its name or a list's values to each other (6=4+2, 0=center, none;180;90).
+            // An equals sign, a semicolon or a star is said: unseen, it would join a setting's
+            // value to its name or a list's values to each other (6=4+2, 0=center, none;180;90).
             else if (const std::string_view word = s.text.size() == 1 ? signWord(s.text[0]) : std::string_view();
                      !word.empty())
                 out += ' ' + std::string(word) + ' ';
@@ -1382,8 +1382,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 if (s.text[0] == ':')
                     out += std::string(symbols->range) + ' ';
             }
-            // So are an equals sign and a semicolon between a number and a word (0=center,
-            // none;180, Size=0).
+            // So are an equals sign, a semicolon and a star between a number and a word
+            // (0=center, none;180, Size=0, raggio*2).
             if (const std::string_view sign = k > 0 && from == 1 && isNumber(k - 1) ? signWord(s.text[0]) : "";
                 !sign.empty())
                 out += std::string(sign) + ' ';
