@@ -16,6 +16,8 @@ namespace {
 constexpr OrdinalSuffix englishOrdinals[] = {
     {"st", "%spellout-ordinal"}, {"nd", "%spellout-ordinal"},
     {"rd", "%spellout-ordinal"}, {"th", "%spellout-ordinal"},
+    {"nds", "%spellout-ordinal", "s"}, {"rds", "%spellout-ordinal", "s"},
+    {"ths", "%spellout-ordinal", "s"},
 };
 constexpr OrdinalSuffix frenchOrdinals[] = {
     {"er", "%spellout-ordinal-masculine"},         {"re", "%spellout-ordinal-feminine"},

@@ -16,6 +16,8 @@ class CodePage;
 // spell-out rule set that reads it.
 struct OrdinalSuffix {
     std::string_view suffix, ruleSet;
+    // What the spelled ordinal takes for this ending's plural (20ths: twentieths).
+    std::string_view plural = {};
 };
 
 // A spot that a keyboard without the letter, an older spelling or the spoken language writes

@@ -124,14 +124,24 @@ std::optional<int64_t> NumberWords::valueOf(std::string_view word) {
     return std::nullopt;
 }
 
-std::string_view NumberWords::ordinalRuleSet(std::string_view letters) const {
+static const OrdinalSuffix* ordinalSuffix(const Language* language, std::string_view letters) {
     if (!language)
-        return {};
+        return nullptr;
     const std::string lower = toLower(letters);
     for (const OrdinalSuffix& o : language->ordinals)
         if (o.suffix == lower)
-            return o.ruleSet;
-    return {};
+            return &o;
+    return nullptr;
+}
+
+std::string_view NumberWords::ordinalRuleSet(std::string_view letters) const {
+    const OrdinalSuffix* o = ordinalSuffix(language, letters);
+    return o ? o->ruleSet : std::string_view();
+}
+
+std::string_view NumberWords::ordinalPlural(std::string_view letters) const {
+    const OrdinalSuffix* o = ordinalSuffix(language, letters);
+    return o ? o->plural : std::string_view();
 }
 
 double WrittenNumber::value() const {
@@ -1482,7 +1492,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 numbers.ordinalRuleSet(std::string_view(after).substr(0, letters));
             if (!ruleSet.empty() && (letters == after.size() || k + 2 == segments.size()) &&
                 (k + 2 == segments.size() || segments[k + 2].separatorsOnly)) {
-                const std::string words = numbers.spell(std::stoll(digits), ruleSet);
+                std::string words = numbers.spell(std::stoll(digits), ruleSet);
+                if (!words.empty())
+                    words += numbers.ordinalPlural(std::string_view(after).substr(0, letters));
                 if (!words.empty() && state.allKnown(words)) {
                     out += words;
                     out += after.substr(letters);

@@ -29,6 +29,8 @@ struct NumberWords {
     std::string spell(int64_t value, std::string_view ruleSet = {}) const;
     // The ordinal rule set for the letters written right after a number, if they mark one.
     std::string_view ordinalRuleSet(std::string_view letters) const;
+    // The ending's plural, where it is one ("s" for 20ths).
+    std::string_view ordinalPlural(std::string_view letters) const;
 
     // The form of a word that follows the value ("one dollar", "pět dolarů").
     std::string_view plural(const PluralWord& word, double value) const;

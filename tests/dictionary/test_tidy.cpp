@@ -222,7 +222,7 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
                     "fourteen point four ein und zwanzig tausend fünf hundert zwölf sieben "
                     "millionen vingt et un cinq "
                     "cent douze mille euros";
-    const char* ord = "on the third twenty first second three rd le la premier première "
+    const char* ord = "on the third twenty first second in tenths seconds three rd le la premier première "
                       "deuxième dix neuvième el primero segunda primer de mayo 1 2 5";
     check(w, {
         // Thousands, times and units; digit by digit where the words lack; none at all.
@@ -239,7 +239,9 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
     });
     check(ord, {
         {"EnglishOrdinals", "en", "on the 3rd, 21st or 2nd.",
-         "on the third, twenty first or second.", "numbers x3; ?or(on rd le)"},
+         "on the third, twenty first or second.", "numbers x3; ?or(on in rd)"},
+        // A plural ordinal is one word too, not a number beside "ths".
+        {"EnglishOrdinalPlurals", "en", "in 10ths or 2nds", "in tenths or seconds", "numbers x2; ?or(on in rd)"},
         {"FrenchOrdinals", "fr", "le 1er, la 1re, le 2e, le 19ème",
          "le premier, la première, le deuxième, le dix neuvième", "numbers x4"},
         {"SpanishOrdinals", "es", "el 1º de mayo, la 2ª, el 1er",
