@@ -743,7 +743,10 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
     const CaseEnding* inCase = nullptr;
     const std::vector<std::string_view> next = wordsAround(state.after, false, 2);
     const std::vector<std::string_view> before = wordsAround(state.before, true, 1);
-    const std::string previous = before.empty() ? std::string() : toLower(before[0]);
+    std::string previous = before.empty() ? std::string() : toLower(before[0]);
+    // A range's hyphen after a number (5 - 10) is said as the range's word.
+    if (state.symbols() && state.before.ends_with(" - ") && followsNumber(state.before.substr(0, state.before.size() - 2)))
+        previous = toLower(state.symbols()->range);
     for (const CaseEnding& c : language->caseEndingsAfter) {
         if (next.empty() || (!c.prepositions.empty() && (!listed(c.prepositions, previous) || value >= 200)))
             continue;

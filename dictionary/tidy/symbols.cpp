@@ -486,12 +486,45 @@ static bool betweenNumbers(const State& state) {
            beginsNumber(static_cast<unsigned char>(next[0]));
 }
 
+// The whole number a piece is, closing punctuation aside (116), 1000.).
+static std::optional<long> plainWholeOf(std::string_view piece) {
+    while (!piece.empty() && std::string_view(".,;:)]").find(piece.back()) != std::string_view::npos)
+        piece.remove_suffix(1);
+    if (piece.empty() || piece.size() > 9 || !std::all_of(piece.begin(), piece.end(), isAsciiDigit))
+        return std::nullopt;
+    return std::stol(std::string(piece));
+}
+
+// A hyphen alone between a number and a greater one, with no sign of a sum on either side, is
+// a range's too (30 - 300, 18 - 116); 10 - 2 = 8 stays a minus.
+static bool rangeHyphen(const State& state) {
+    auto arithmetic = [](std::string_view p) {
+        return !p.empty() && std::string_view("=+-*/\u00D7\u00F7").find(p) != std::string_view::npos && p.size() <= 2;
+    };
+    std::string_view before = state.before;
+    while (!before.empty() && before.back() == ' ')
+        before.remove_suffix(1);
+    const size_t space = before.rfind(' ');
+    const std::string_view first = space == std::string_view::npos ? before : before.substr(space + 1);
+    std::string_view earlier = space == std::string_view::npos ? std::string_view() : before.substr(0, space);
+    earlier = earlier.substr(earlier.rfind(' ') == std::string_view::npos ? 0 : earlier.rfind(' ') + 1);
+    const std::string_view next = nextPiece(state);
+    std::string_view later = state.after.substr(std::min(state.after.size(), next.size() + 1));
+    if (!later.empty() && later[0] == ' ')
+        later = later.substr(1, later.find(' ', 1) - 1);
+    else
+        later = {};
+    const std::optional<long> from = plainWholeOf(first), to = plainWholeOf(next);
+    return from && to && *from < *to && !arithmetic(earlier) && !arithmetic(later) &&
+           plainWholeOf(next.substr(0, next.find_first_of(".,;:)]"))) == to;
+}
+
 // An en dash alone between two numbers is a range's (2004 – 2023: "two thousand four to two
 // thousand twenty three"): dropped as punctuation, the two would read as one list.
 std::optional<std::string> readRangeDash(State& state, const std::string& piece) {
     const SymbolWords* symbols = state.symbols();
-    if (!symbols || piece != "\u2013" || symbols->range.empty() || !betweenNumbers(state) ||
-        !state.allKnown(symbols->range))
+    if (!symbols || symbols->range.empty() || !state.allKnown(symbols->range) ||
+        !(piece == "\u2013" ? betweenNumbers(state) : piece == "-" && rangeHyphen(state)))
         return std::nullopt;
     return std::string(symbols->range);
 }
@@ -734,6 +767,8 @@ bool currencyBeforeNumber(const State& state, std::string_view piece) {
 }
 
 bool standsBesideNumber(const State& state, std::string_view piece) {
+    if (piece == "-")
+        return state.symbols() && rangeHyphen(state);
     // Every symbol begins with one of these bytes; most pieces have none of them.
     if (!state.language() || !state.language()->symbols ||
         piece.find_first_of("%$+\xC2\xE2") == std::string_view::npos)

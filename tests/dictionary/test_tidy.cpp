@@ -804,6 +804,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishRangeDashes", "@eng.dic", "2004 – 2023, 1994–98",
          "two thousand four to two thousand twenty three, nineteen ninety four to ninety eight",
          "numbers; ranges; numbers; punctuation + numbers"},
+        // A hyphen alone between a number and a greater one is a range's too, its end in the
+        // case the range's word governs; a sum's minus is not.
+        {"RangeHyphens", "@eng.dic", "30 - 300 beats, 10 - 2 = 8, 20 - 10",
+         "thirty to three hundred beats, ten - two = eight, twenty - ten", "numbers; ranges; numbers x6"},
+        {"PolishRangeHyphen", "@pl.dic", "od 5 - 10 plików", "od pięciu do dziesięciu plików",
+         "numbers; ranges; numbers"},
         // A cell range's colon, a list's slashes, a zone's minus and a percentage divided are
         // said; a time's colon is not.
         {"SwedishCellRangesAndLists", "@se.dic", "Summa A1:E10 och Word 97/2000/XP",
