@@ -47,11 +47,16 @@ constexpr OrdinalSuffix dutchOrdinals[] = {
 
 constexpr Respelling germanRespellings[] = {
     {"ae", "ä"}, {"oe", "ö"}, {"ue", "ü"}, {"ß", "ss"}, {"ss", "ß"}};
-// The rest: the spelling before 1948 (gærne, fjærnt, hjærte, evropæisk, mavriske). Its æ
-// for e stood before r and a consonant; an adjective's -ær (linær) is another word's typo.
-constexpr Respelling danishRespellings[] = {
-    {"aa", "å"},    {"ae", "æ"},    {"oe", "ø"},    {"ærn", "ern"}, {"ært", "ert"},
-    {"ærd", "erd"}, {"ærg", "erg"}, {"ev", "eu"},   {"av", "au"}};
+// The rest: the spelling before 1948 (gærne, ihjæl, evropæisk, mavriske). Its æ for e stood
+// before a consonant, before r only where another follows: an adjective's -ær (linær) is
+// another word mistyped.
+constexpr Respelling danishRespellings[] = {{"aa", "å"},
+                                            {"ae", "æ"},
+                                            {"oe", "ø"},
+                                            {"æ", "e", U"raeiouyæøå"},
+                                            {"ær", "er", U"aeiouyæøå"},
+                                            {"ev", "eu"},
+                                            {"av", "au"}};
 // The older spelling: proprii, studii, giuocava, guancie.
 constexpr Respelling italianRespellings[] = {{"ii", "i"}, {"uo", "o"}, {"cie", "ce"}};
 constexpr Respelling czechRespellings[] = {

@@ -24,6 +24,8 @@ struct OrdinalSuffix {
 // as typed for what the written language puts there (Gruesse, heisst, dobrej).
 struct Respelling {
     std::string_view typed, meant;
+    // Where set, the spot needs a letter after it and none of these (Danish -ær is no -er).
+    std::u32string_view notBefore = {};
 };
 
 // A symbol's word by the plural form (ICU's categories) of the number it follows, "other"

@@ -116,9 +116,15 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
     std::vector<Spot> spots;
     for (size_t i = 0; i < lower.size() && spots.size() < MaxSpots;) {
         Spot spot{i, 0, {}};
+        auto letterAfterFits = [&](const Respelling& r) {
+            if (r.notBefore.empty())
+                return true;
+            const std::u32string next = decode(std::string_view(lower).substr(i + r.typed.size()));
+            return !next.empty() && r.notBefore.find(next[0]) == std::u32string_view::npos;
+        };
         for (const Respelling& r : respellings)
             if (lower.compare(i, r.typed.size(), r.typed) == 0 &&
-                (spot.meant.empty() || r.typed.size() == spot.length)) {
+                (spot.meant.empty() || r.typed.size() == spot.length) && letterAfterFits(r)) {
                 spot.length = r.typed.size();
                 spot.meant.push_back(r.meant);
             }

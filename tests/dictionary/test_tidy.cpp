@@ -423,7 +423,7 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
 TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
     const char* w = "děkuji canción più konverter žlutý příliš café cafè kůň résumé resumé der prodleva "
                     "je dér en én misslich grüße grüsse heißt bass anschläge feuerwehrmänner på "
-                    "mærke før ubohých dobrý dobré vylézal velkého velkému gerne fjernt liner lineær "
+                    "mærke før ubohých dobrý dobré vylézal velkého velkému gerne fjernt liner lineær ihjel "
                     "neutrale almen hablo propri studi guance giocava auc a v c mužná é ů";
     check(w,
           {
@@ -486,9 +486,9 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         {"DanishOld", "da", "Konvertér, gærne fjærnt nevtrale almén AVC",
          "Konverter, gerne fjernt neutrale almén A V C",
          "accents; respelling x3; abbreviations; ?almén(almen)"},
-        // Only before r and a consonant did that spelling write æ; an adjective's -ær is no -er
-        // (linær is lineær mistyped, not liner).
-        {"DanishOldOnlyBeforeR", "da", "en linær", "en linær", "?linær(liner lineær)"},
+        // That spelling's æ stood before a consonant, but an adjective's -ær is no -er (linær is
+        // lineær mistyped, not liner).
+        {"DanishOldNotBeforeAnEnding", "da", "en linær, ihjæl", "en linær, ihjel", "respelling; ?linær(liner lineær)"},
         {"SpanishTense", "es", "habló", "habló", "?habló(hablo)"},
         {"ItalianOld", "it", "proprii studii guancie giuocava", "propri studi guance giocava",
          "respelling x4"},
