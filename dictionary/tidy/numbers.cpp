@@ -1446,10 +1446,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 if (k + 1 == segments.size())
                     out += s.text.substr(to);
             } else if (const std::string part = s.text.substr(from, to - from),
-                       words = state.resolveParts(part, "drawn-out letters");
+                       words = state.resolveParts(part, "separators");
                        k > 0 && words != part && state.allKnown(words)) {
                 // A word after a number that the later rules make words of (3-Teilfeld: drei
-                // Teil Feld).
+                // Teil Feld; 16-Bit-Datei: sechzehn Bit Datei).
                 out += words;
                 if (k + 1 == segments.size())
                     out += s.text.substr(to);

@@ -614,8 +614,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "a one thousand nine hundred twenty by one thousand eighty screen, 1/(n+1) and two times three, not "
          "zero x eight zero zero", "arithmetic + numbers; numbers x2; ?1n1(an ana anb)"},
         {"PolishSize", "@pl.dic", "plansza 8x8", "plansza osiem na osiem", "arithmetic + numbers"},
-        {"GermanWordAfterNumber", "@de_neu.dic", "Jedes 3×3-Teilfeld", "Jedes drei mal drei Teil Feld",
-         "arithmetic + numbers + compounds"},
+        {"GermanWordAfterNumber", "@de_neu.dic", "Jedes 3×3-Teilfeld, 16-Bit-Samples",
+         "Jedes drei mal drei Teil Feld, sechzehn Bit Samples",
+         "arithmetic + numbers + compounds; numbers + separators"},
         // An arrow names its key: dropped, Super→ would be Super alone, another shortcut.
         {"ArrowKeys", "@eng.dic", "Press Super→ or Ctrl Alt ←, then ↑.",
          "Press Super right arrow or Ctrl Alt left arrow, then up arrow.", "arrows x3"},
