@@ -158,6 +158,21 @@ bool isCode(std::string_view piece) {
             piece.find('/', i + 3) != std::string_view::npos && (i + 3 == piece.size() || !isAsciiDigit(piece[i + 3])))
             return true;
     }
+    // A year with its last digits left open (200X, 19xx): read, it would be a number and a
+    // letter (two hundred X).
+    for (size_t i = 0; i + 4 <= piece.size(); ++i) {
+        const size_t digits = std::find_if_not(piece.begin() + static_cast<std::ptrdiff_t>(i), piece.end(), isAsciiDigit) -
+                              piece.begin() - static_cast<std::ptrdiff_t>(i);
+        if ((i > 0 && std::isalnum(static_cast<unsigned char>(piece[i - 1]))) || digits < 2 || digits > 3)
+            continue;
+        size_t end = i + digits;
+        while (end < piece.size() && (piece[end] == 'X' || piece[end] == 'x'))
+            ++end;
+        // One small x after three digits is a factor's (100x).
+        if (end - i == 4 && (piece[i] == '1' || piece[i] == '2') && (digits == 2 || piece[i + 3] == 'X') &&
+            (end == piece.size() || !std::isalnum(static_cast<unsigned char>(piece[end]))))
+            return true;
+    }
     // An option, after any quote or bracket that opens it.
     size_t from = 0;
     while (from < piece.size() && !letter(piece[from]) && !isAsciiDigit(piece[from]) && piece[from] != '-')

@@ -917,6 +917,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "hundred fifty six", "numbers x3"},
         // A pattern's number stays as typed: read, it would match nothing.
         {"SwedishPattern", "@se.dic", "\"20../.\" kommer att matcha", "\"20../.\" kommer att matcha", "?20"},
+        // So is a year with its last digits open; a factor's x is read.
+        {"SwedishOpenYear", "@se.dic", "200X-2014, 19xx, 100x", "200X-2014, 19xx, ett hundra x",
+         "numbers; ?200x2014; ?19xx(axx boxx foxx)"},
         // Full stops that make a range are read as one: no "zero two hundred fifty five".
         {"DotsRange", "@de_neu.dic", "Farbton (-180..180), Wert 0..255",
          "Farbton (minus ein hundert achtzig bis ein hundert achtzig), Wert null bis zwei hundert fünf und "
