@@ -42,6 +42,9 @@ constexpr OrdinalSuffix italianOrdinals[] = {
     {"esimo", "%spellout-ordinal-masculine"},  {"esima", "%spellout-ordinal-feminine"},
     {"esimi", "%spellout-ordinal-masculine-plural"}, {"esime", "%spellout-ordinal-feminine-plural"},
 };
+constexpr OrdinalSuffix germanOrdinals[] = {
+    {"te", "%spellout-ordinal"},    {"ten", "%spellout-ordinal-n"}, {"ter", "%spellout-ordinal-r"},
+    {"tes", "%spellout-ordinal-s"}, {"tem", "%spellout-ordinal-m"}};
 constexpr OrdinalSuffix dutchOrdinals[] = {
     {"e", "%spellout-ordinal"}, {"ste", "%spellout-ordinal"}, {"de", "%spellout-ordinal"}};
 
@@ -474,7 +477,7 @@ const std::vector<Language>& languageTable() {
          .months = frenchMonths,
          .dayRuleSet = "%spellout-ordinal-masculine", .lastOrdinalDay = 1, .oneBeforeNoun = &frenchOne},
         {.displayName = "German", .fileName = "de_neu.dic", .codePage = "windows-1252", .locale = "de",
-         .hunspell = "de_DE_frami", .respellings = germanRespellings,
+         .hunspell = "de_DE_frami", .ordinals = germanOrdinals, .respellings = germanRespellings,
          .linkingElements = germanicLinks, .capitalisesNouns = true,
          .listsNounsWithCapitals = true, .symbols = &germanSymbols,
          .buildsCompounds = true, .keysForMarkedLetters = true, .compoundForms = germanicForms,

@@ -242,6 +242,8 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
          "on the third, twenty first or second.", "numbers x3; ?or(on in rd)"},
         // A plural ordinal is one word too, not a number beside "ths".
         {"EnglishOrdinalPlurals", "en", "in 10ths or 2nds", "in tenths or seconds", "numbers x2; ?or(on in rd)"},
+        {"GermanOrdinals", "@de_neu.dic", "die 2te Spur, am 3ten Tag", "die zweite Spur, am dritten Tag",
+         "numbers x2"},
         {"FrenchOrdinals", "fr", "le 1er, la 1re, le 2e, le 19ème",
          "le premier, la première, le deuxième, le dix neuvième", "numbers x4"},
         {"SpanishOrdinals", "es", "el 1º de mayo, la 2ª, el 1er",
