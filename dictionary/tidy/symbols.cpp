@@ -126,6 +126,34 @@ Symbol loneSymbol(std::string_view piece, bool& leading) {
     return first + length == last ? s : Symbol::None;
 }
 
+// The two pieces on each side of the one being tidied (earlier first PIECE next later).
+struct PiecesAround {
+    std::string_view earlier, first, next, later;
+};
+static PiecesAround piecesAround(const State& state) {
+    PiecesAround p;
+    std::string_view before = state.before;
+    while (!before.empty() && before.back() == ' ')
+        before.remove_suffix(1);
+    const size_t space = before.rfind(' ');
+    p.first = space == std::string_view::npos ? before : before.substr(space + 1);
+    p.earlier = space == std::string_view::npos ? std::string_view() : before.substr(0, space);
+    p.earlier = p.earlier.substr(p.earlier.rfind(' ') == std::string_view::npos ? 0 : p.earlier.rfind(' ') + 1);
+    p.next = nextPiece(state);
+    p.later = state.after.substr(std::min(state.after.size(), p.next.size() + 1));
+    p.later = !p.later.empty() && p.later[0] == ' ' ? p.later.substr(1, p.later.find(' ', 1) - 1) : std::string_view();
+    return p;
+}
+
+// A sign standing alone between two words or numbers: "a = 4,5", not "= 4" nor "a = ".
+static bool betweenWords(const State& state) {
+    auto wordEdge = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == ')' || c == '(' || static_cast<unsigned char>(c) >= 0x80;
+    };
+    const PiecesAround p = piecesAround(state);
+    return !p.first.empty() && !p.next.empty() && wordEdge(p.first.back()) && wordEdge(p.next[0]);
+}
+
 // The number that the next piece on the line begins with ("€ 20").
 std::optional<double> nextNumber(const State& state) {
     std::string_view next = nextPiece(state);
@@ -317,6 +345,8 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
     const std::pair<size_t, size_t> bounds = symbolCoreOf(text);
     const size_t first = bounds.first, last = bounds.second; // captured below
     const std::u32string_view core = std::u32string_view(text).substr(first, last - first);
+    if (piece == "=" && !symbols->equals.empty() && betweenWords(state) && state.allKnown(symbols->equals))
+        return std::string(symbols->equals);
     if (core.empty())
         return std::nullopt;
     auto wrapped = [&](const std::string& words) {
@@ -324,8 +354,10 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
     };
 
     // A plus sign standing alone beside a number says plus (Now + 1 year): the receiver would
-    // never see a sign. Not elsewhere (the «+» key), where no word says what the sign does.
-    if (core == U"+" && (state.amount || nextNumber(state)) && state.allKnown(symbols->plus))
+    // never see a sign. So does one or an equals sign between two words (format + frames,
+    // a = 4,5), but not a quoted one (the «+» key), where no word says what the sign does.
+    if (core == U"+" && (state.amount || nextNumber(state) || (piece == "+" && betweenWords(state))) &&
+        state.allKnown(symbols->plus))
         return wrapped(std::string(symbols->plus));
 
     if (core.find(U'&') != std::u32string_view::npos) {
@@ -496,27 +528,20 @@ static std::optional<long> plainWholeOf(std::string_view piece) {
 }
 
 // A hyphen alone between a number and a greater one, with no sign of a sum on either side, is
-// a range's too (30 - 300, 18 - 116); 10 - 2 = 8 stays a minus.
+// a range's too (30 - 300, 18 - 116); in 10 - 2 = 8 a sum's minus (below).
 static bool rangeHyphen(const State& state) {
     auto arithmetic = [](std::string_view p) {
         return !p.empty() && std::string_view("=+-*/\u00D7\u00F7").find(p) != std::string_view::npos && p.size() <= 2;
     };
-    std::string_view before = state.before;
-    while (!before.empty() && before.back() == ' ')
-        before.remove_suffix(1);
-    const size_t space = before.rfind(' ');
-    const std::string_view first = space == std::string_view::npos ? before : before.substr(space + 1);
-    std::string_view earlier = space == std::string_view::npos ? std::string_view() : before.substr(0, space);
-    earlier = earlier.substr(earlier.rfind(' ') == std::string_view::npos ? 0 : earlier.rfind(' ') + 1);
-    const std::string_view next = nextPiece(state);
-    std::string_view later = state.after.substr(std::min(state.after.size(), next.size() + 1));
-    if (!later.empty() && later[0] == ' ')
-        later = later.substr(1, later.find(' ', 1) - 1);
-    else
-        later = {};
-    const std::optional<long> from = plainWholeOf(first), to = plainWholeOf(next);
-    return from && to && *from < *to && !arithmetic(earlier) && !arithmetic(later) &&
-           plainWholeOf(next.substr(0, next.find_first_of(".,;:)]"))) == to;
+    const PiecesAround p = piecesAround(state);
+    const std::optional<long> from = plainWholeOf(p.first), to = plainWholeOf(p.next);
+    return from && to && *from < *to && !arithmetic(p.earlier) && !arithmetic(p.later);
+}
+
+// A hyphen alone between two numbers beside an equals sign is a sum's minus (10 - 2 = 8).
+static bool sumHyphen(const State& state) {
+    const PiecesAround p = piecesAround(state);
+    return plainWholeOf(p.first) && plainWholeOf(p.next) && (p.later == "=" || p.earlier == "=");
 }
 
 // An en dash alone between two numbers is a range's (2004 – 2023: "two thousand four to two
@@ -535,6 +560,8 @@ std::optional<std::string> readArithmetic(State& state, const std::string& piece
     const SymbolWords* symbols = state.symbols();
     if (!symbols)
         return std::nullopt;
+    if (piece == "-" && sumHyphen(state) && state.allKnown(symbols->minus))
+        return std::string(symbols->minus);
     auto wordOf = [&](char32_t c) {
         return c == U'\u00D7' ? symbols->times : c == U'\u00F7' ? symbols->dividedBy : std::string_view();
     };
@@ -768,7 +795,9 @@ bool currencyBeforeNumber(const State& state, std::string_view piece) {
 
 bool standsBesideNumber(const State& state, std::string_view piece) {
     if (piece == "-")
-        return state.symbols() && rangeHyphen(state);
+        return state.symbols() && (rangeHyphen(state) || sumHyphen(state));
+    if (piece == "=")
+        return state.symbols() && !state.symbols()->equals.empty() && betweenWords(state);
     // Every symbol begins with one of these bytes; most pieces have none of them.
     if (!state.language() || !state.language()->symbols ||
         piece.find_first_of("%$+\xC2\xE2") == std::string_view::npos)
@@ -776,7 +805,7 @@ bool standsBesideNumber(const State& state, std::string_view piece) {
     // A plus sign alone between numbers or before one (5 + 3, Now + 1 year) is said: the
     // receiver would never see the sign.
     if (piece == "+")
-        return state.amount || nextNumber(state);
+        return state.amount || nextNumber(state) || betweenWords(state);
     bool leading = false;
     return loneSymbol(piece, leading) != Symbol::None && (state.amount || nextNumber(state));
 }

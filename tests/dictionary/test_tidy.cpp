@@ -811,9 +811,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "two thousand four to two thousand twenty three, nineteen ninety four to ninety eight",
          "numbers; ranges; numbers; punctuation + numbers"},
         // A hyphen alone between a number and a greater one is a range's too, its end in the
-        // case the range's word governs; a sum's minus is not.
+        // case the range's word governs; beside an equals sign, which is said, a sum's minus.
         {"RangeHyphens", "@eng.dic", "30 - 300 beats, 10 - 2 = 8, 20 - 10",
-         "thirty to three hundred beats, ten - two = eight, twenty - ten", "numbers; ranges; numbers x6"},
+         "thirty to three hundred beats, ten minus two equals eight, twenty - ten",
+         "numbers; ranges; numbers x2; arithmetic; numbers; symbols; numbers x3"},
         {"PolishRangeHyphen", "@pl.dic", "od 5 - 10 plików", "od pięciu do dziesięciu plików",
          "numbers; ranges; numbers"},
         // A cell range's colon, a list's slashes, a zone's minus and a percentage divided are
@@ -873,8 +874,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // An angle with the ordinal's sign is degrees; a floor is an ordinal. A minus after a
         // full stop with no blank stays a minus.
         {"SpanishAnglesAndMinus", "@es.dic", "campo (360º), girar 90° a la derecha, el 2º piso, logo.-1 = continua",
-         "campo (trescientos sesenta grados), girar noventa grados a la derecha, el segundo piso, logo menos uno = "
-         "continua", "numbers + symbols; symbols; numbers x2"},
+         "campo (trescientos sesenta grados), girar noventa grados a la derecha, el segundo piso, logo menos uno igual "
+         "a continua", "numbers + symbols; symbols; numbers x2; symbols"},
         // A quoted mark in a formula is said with the plus signs around it.
         {"DutchQuotedSlashInFormula", "@nl.dic", "dst=bind+'/'+pad", "dst is gelijk aan bind plus slash plus pad",
          "separators"},
@@ -945,10 +946,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // a decimal's digits, also where a comma marks decimals.
         {"GermanCoordinates", "@de_neu.dic", "45.43685,12.5", "fünf und vierzig Punkt vier drei sechs acht fünf, "
          "zwölf Punkt fünf", "numbers"},
-        // A plus sign alone beside a number is said; between words it stays, unread (quoted,
-        // it is named, as below).
-        {"PolishPlusBesideNumber", "@pl.dic", "Teraz + 1 rok, a + b", "Teraz plus jeden rok, a + b",
-         "symbols; numbers"},
+        // A plus sign alone beside a number or between words is said (quoted, it is named, as
+        // below); at an end it stays, unread.
+        {"PolishPlusAlone", "@pl.dic", "Teraz + 1 rok, a + b, a +", "Teraz plus jeden rok, a plus b, a +",
+         "symbols; numbers; symbols"},
         // A program's placeholder is a code, not a number: it stays for the report.
         {"GermanPlaceholder", "@de_neu.dic", "»%1$s« ist der Name", "%1$s ist der Name",
          "punctuation; ?1s(as bs cs)"},
