@@ -328,7 +328,7 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         const bool between = i - from == 1 && from > first && letter(piece[from - 1]) &&
                              after > i && letter(piece[i]);
         const bool elision = between && piece[from] == '\'';
-        const bool ending = between && piece[from] == ':' && after - i <= 3;
+        const bool ending = between && piece[from] == ':' && after - i <= 4;
         // So does a part that stands for a compound's first word, its hyphen (Ein-/Ausgabe:
         // Ein-/ Ausgabe, not the article ein).
         const bool suspended = piece.compare(from, i - from, "-/") == 0 && from > first;

@@ -203,7 +203,7 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
         // for the reader sees no mark: "a" is "and", "er" "is" or "you"; and so does a case
         // ending where names take cases: no fragment "y". One after a colon always goes: a lone
         // letter "s" or "n" reads as no ending.
-        {"EndingAfterAColonGoes", "@se.dic", "ID:n och cpu:er, GNOME:s", "ID och cpu, GNOME", "separators x3"},
+        {"EndingAfterAColonGoes", "@se.dic", "ID:n och cpu:er, GNOME:s, URL:erna", "ID och cpu, GNOME, URL", "separators x4"},
         // A pattern's fields after colons are no endings: none is dropped, and the colons
         // between them are said, or, where the language has no word for one, the piece stays.
         {"PatternFieldsAfterColons", "@fr.dic", "au format HH:MM:SS ou .uno:About",
