@@ -55,7 +55,14 @@ class HunspellMorphology final : public Morphology {
         for (const std::string& native : nativeForms(word)) {
             for (const std::string& line : hunspell_.analyze(native)) {
                 if (line.find("pa:") == std::string::npos) {
-                    result.simple = result.simple || line.find("st:") != std::string::npos;
+                    if (const size_t at = line.find("st:"); at != std::string::npos) {
+                        result.simple = true;
+                        const size_t end = line.find_first_of(" \t", at + 3);
+                        const std::string stem = line.substr(at + 3, end == std::string::npos ? end : end - at - 3);
+                        std::string lower = toLower(codePage_ ? codePage_->decode(stem) : stem);
+                        if (std::find(result.ownStems.begin(), result.ownStems.end(), lower) == result.ownStems.end())
+                            result.ownStems.push_back(std::move(lower));
+                    }
                     continue;
                 }
                 // Another analysis is a guess as often as not (peri+ods beside per+iods): only

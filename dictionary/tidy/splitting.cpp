@@ -502,7 +502,11 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
     // A word the language keeps as one stem (Pfefferminztee, konfigurationsfiler) ends with
     // its last part's stem; partitioneringen does not end with ingen's, nor startbara with bara's.
     const std::vector<std::string> ownStems =
-        knownWord && !analysis.compound ? morphology->stems(core) : std::vector<std::string>{};
+        !knownWord ? std::vector<std::string>{}
+        : !analysis.compound ? morphology->stems(core)
+        // Known both whole and as a compound (Serverens: server's, or serve rens), it is the
+        // word whole: the stems of the compound's parts do not count.
+        : analysis.ownStems;
     auto isSuffix = [&](std::string_view part) { return listed(language->suffixWords, part); };
     auto isPrefix = [&](std::string_view part) { return listed(language->prefixWords, part); };
     // A word the language knows with a linking element after it (Versicherungs, nätverks).

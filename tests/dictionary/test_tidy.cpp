@@ -389,6 +389,10 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         // An inflection's ending is no last part (licens ens, "licence one's").
         {"DanishEndingNoLastPart", "@dk.dic", "licensens vilkår", "licensens vilkår",
          "?licensens(licensen license licensed)"},
+        // A word the language knows whole as well as made of two is the one word (Serverens,
+        // "the server's", no Serve rens, "serve cleans").
+        {"DanishWholeBeforeCompound", "@dk.dic", "Serverens navn", "Serverens navn",
+         "?serverens(serberens serveren serveres)"},
         // A number written as one word, where the language cuts no other word it knows.
         // Never a cut that reads as another sum (milledue centosessanta for 1260).
         {"ItalianNumberWords", "it", "dodicimila cinquantaquattro sottochiave milleduecentosessanta",
