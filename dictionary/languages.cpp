@@ -215,7 +215,7 @@ constexpr CompoundForm germanicForms[] = {{U"", U"e"}, {U"", U"en"}, {U"s", U"e"
 constexpr CompoundForm swedishForms[] = {{U"", U"a"}, {U"", U"e"}, {U"o", U"a"}, {U"u", U"a"}, {U"s", U"e"}};
 constexpr std::string_view polishJoined[] = {"pół"};
 constexpr std::string_view danishSuffixes[] = {"bar",  "bare", "lig",   "lige",  "ligt", "hed",
-                                               "heden", "som", "somme", "somt", "ene",  "erne",
+                                               "heden", "heder", "hederne", "som", "somme", "somt", "ene",  "erne",
                                                "eren", "ere",  "lere",  "ler"};
 // Endings that the languages list as words of their own (buffer ování, kompil owanie).
 constexpr std::string_view czechSuffixes[] = {"ování", "ováním", "ovací", "ním", "ismus"};
@@ -337,7 +337,7 @@ constexpr std::string_view germanSuffixes[] = {"bar",   "bare",  "lich",  "liche
                                                "einen", "der",   "die",   "das",   "den", "dem",
                                                "des",   "und",   "oder"};
 constexpr std::string_view swedishSuffixes[] = {"bar", "bara", "bart", "lig",  "liga", "ligt",
-                                                "het", "heten", "erna", "arna", "orna"};
+                                                "het", "heten", "heter", "heterna", "erna", "arna", "orna"};
 // With the ending of "without" (diskless is no disk less, Diskløs no Dis kløs).
 constexpr std::string_view danishAdjectives[] = {"bar",  "bare",  "lig",   "lige",  "ligt",
                                                  "agtig", "agtige", "agtigt", "løs", "løse", "løst"};

@@ -691,9 +691,9 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
             }
         return !isPrefix(words.front()) && standsAsListed(words.front()) &&
                std::all_of(words.begin(), words.end(), isWord) &&
-               (analysis.endings.empty() ? !isSuffix(words.back())
-                                         : isEnding(words.back()) &&
-                                               (decode(head).size() >= 4 || isLastPart(words.back()))) &&
+               !isSuffix(words.back()) &&
+               (analysis.endings.empty() ||
+                (isEnding(words.back()) && (decode(head).size() >= 4 || isLastPart(words.back())))) &&
                (ownStems.empty() || endsWithStemOf(head, words.back(), loose));
     };
     // The first split is the likeliest; where it does not fit, a later one may (invandrar

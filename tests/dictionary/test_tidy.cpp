@@ -391,6 +391,10 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
          "?licensens(licensen license licensed)"},
         // A word the language knows whole as well as made of two is the one word (Serverens,
         // "the server's", no Serve rens, "serve cleans").
+        // Nor does any split end with a derivation's ending, even where the language names it
+        // a part (stilheder, "silences", no stil heder, "style heaths").
+        {"DanishNoEndingAsLastPart", "@dk.dic", "små stilheder", "små stilheder",
+         "?stilheder(stilhede stilheden stilede)"},
         {"DanishWholeBeforeCompound", "@dk.dic", "Serverens navn", "Serverens navn",
          "?serverens(serberens serveren serveres)"},
         // A number written as one word, where the language cuts no other word it knows.
