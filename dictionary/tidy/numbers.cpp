@@ -1446,10 +1446,13 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                 if (k + 1 == segments.size())
                     out += s.text.substr(to);
             } else if (const std::string part = s.text.substr(from, to - from),
-                       words = state.resolveParts(part, "separators");
+                       words = state.resolveParts(part, std::all_of(part.begin(), part.end(), [](char c) {
+                                                           return c == '-' || !isSeparatorByte(c);
+                                                       }) ? "separators" : "drawn-out letters");
                        k > 0 && words != part && state.allKnown(words)) {
                 // A word after a number that the later rules make words of (3-Teilfeld: drei
-                // Teil Feld; 16-Bit-Datei: sechzehn Bit Datei).
+                // Teil Feld), hyphened words too (16-Bit-Datei: sechzehn Bit Datei); other
+                // signs between them would go unsaid (x0;yo;x1).
                 out += words;
                 if (k + 1 == segments.size())
                     out += s.text.substr(to);
