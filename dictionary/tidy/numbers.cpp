@@ -151,10 +151,34 @@ double WrittenNumber::value() const {
     return v;
 }
 
-WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* symbols) {
+bool lineWritesDotDecimals(const State& state) {
+    const SymbolWords* symbols = state.symbols();
+    if (!symbols || symbols->decimalMark != ',')
+        return false;
+    const std::string_view line = state.line;
+    auto digit = [&](size_t k) { return k < line.size() && isAsciiDigit(line[k]); };
+    for (size_t dot = line.find('.'); dot != std::string_view::npos; dot = line.find('.', dot + 1)) {
+        if (dot == 0 || !digit(dot - 1) || !digit(dot + 1))
+            continue;
+        size_t from = dot - 1, to = dot + 1;
+        while (from > 0 && digit(from - 1))
+            --from;
+        while (digit(to))
+            ++to;
+        const bool inRow = (from >= 2 && (line[from - 1] == '.' || line[from - 1] == ',') && digit(from - 2)) ||
+                           ((line.substr(to, 1) == "." || line.substr(to, 1) == ",") && digit(to + 1));
+        // One digit on each side may be a version's (2.0); a lone zero is a decimal's whole.
+        const size_t whole = dot - from, decimals = to - dot - 1;
+        if (!inRow && decimals != 3 && (whole > 1 || decimals > 1 || line[from] == '0'))
+            return true;
+    }
+    return false;
+}
+
+WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* symbols, bool dotDecimals) {
     auto digit = [&](size_t k) { return k < text.size() && isAsciiDigit(text[k]); };
     auto groups = [&](char c) {
-        return (c == ',' || c == '.') && (!symbols || c != symbols->decimalMark);
+        return (c == ',' || c == '.') && (!symbols || c != symbols->decimalMark) && !(dotDecimals && c == '.');
     };
     auto mark = [&](size_t k) { return k < text.size() && (text[k] == ',' || text[k] == '.'); };
     // One of several numbers joined by marks (1.2.3, 192.168.1.254) has neither thousands nor
@@ -1163,7 +1187,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     for (size_t i = 0; i < n;) {
         size_t j = i;
         if (isAsciiDigit(piece[i])) {
-            WrittenNumber number = parseNumber(piece, i, symbols);
+            WrittenNumber number = parseNumber(piece, i, symbols, lineWritesDotDecimals(state));
             j = number.end;
             segments.push_back({piece.substr(i, j - i), std::move(number), false});
         } else {

@@ -61,7 +61,14 @@ struct WrittenNumber {
 
 // The number that begins at pos, read with the language's thousands and decimal marks (with
 // no symbols, comma and full stop both group thousands and nothing is a decimal).
-WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* symbols);
+// dotDecimals: the line writes decimals with a full stop where the language writes a comma,
+// so a full stop groups nothing.
+WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* symbols, bool dotDecimals = false);
+
+// The line writes decimals with a full stop though the language writes them with a comma: a
+// number has a full stop before other than three digits (3.14159, 0.5), not in a row (1.2.3)
+// nor between two single digits (2.0).
+bool lineWritesDotDecimals(const State& state);
 
 // Digits as a number, or one by one for a code (a leading zero) or a long run; nothing when
 // neither reads in words the dictionary holds.

@@ -865,6 +865,14 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"FrenchNumberWrittenTheEnglishWay", "@fr.dic", "Point : 123,456.78 et 1,5",
          "Point : cent vingt trois mille quatre cent cinquante six virgule soixante dix huit et un virgule cinq",
          "numbers x2"},
+        // A line whose other numbers take a full stop for decimals groups no thousands with one:
+        // 123.675 rounds to 124, not 123 675; alone, or beside a version's 2.0, it groups.
+        {"DutchDecimalsWrittenTheEnglishWay", "@nl.dic", "123.675 wordt 124 en 3.14159 wordt 3.14",
+         "honderd drie en twintig punt zes honderd vijf en zeventig wordt honderd vier en twintig en drie punt één "
+         "vier één vijf negen wordt drie punt veertien",
+         "numbers x4"},
+        {"DutchThousandsBesideAVersion", "@nl.dic", "123.675 in 2.0",
+         "honderd drie en twintig duizend zes honderd vijf en zeventig in twee punt nul", "numbers x2"},
         // A scheme before what is no host says its signs; before a host it tells nothing more.
         {"SchemeBeforeNoHost", "@eng.dic", "Pass pulse://SOURCE or dvd:///dev/sr0, not https://www.debian.org",
          "Pass pulse colon slash slash SOURCE or dvd colon slash slash slash dev slash sr zero, not https: www dot "
