@@ -1332,6 +1332,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             else if (const std::string_view word = s.text.size() == 1 ? signWord(s.text[0]) : std::string_view();
                      !word.empty())
                 out += ' ' + std::string(word) + ' ';
+            // Before a negative number too (0=-1: zero equals minus one).
+            else if (const std::string_view word = s.text.size() == 2 && s.text[1] == '-' && isNumber(k + 1)
+                                                       ? signWord(s.text[0])
+                                                       : std::string_view();
+                     !word.empty() && state.allKnown(symbols->minus))
+                out += ' ' + std::string(word) + ' ' + std::string(symbols->minus) + ' ';
             // Numbers one after another keep their slash (6800/6801, 8/12, 1.0/1.1,
             // 97/2000/XP): a comma, which the receiver does not see, would run them together.
             // So do alternatives whose first ends with a hyphen (16-/32-bit).
@@ -1424,8 +1430,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             if (const std::string_view sign = k > 0 && from == 1 && isNumber(k - 1) ? signWord(s.text[0]) : "";
                 !sign.empty())
                 out += std::string(sign) + ' ';
-            const std::string_view signAfter =
-                to + 1 == s.text.size() && isNumber(k + 1) ? signWord(s.text[to]) : std::string_view();
+            std::string signAfter =
+                to + 1 == s.text.size() && isNumber(k + 1) ? std::string(signWord(s.text[to])) : std::string();
+            // And before a negative number (min=-100: min equals minus one hundred).
+            if (to + 2 == s.text.size() && s.text[to + 1] == '-' && isNumber(k + 1) && symbols &&
+                !signWord(s.text[to]).empty() && state.allKnown(symbols->minus))
+                signAfter = std::string(signWord(s.text[to])) + ' ' + std::string(symbols->minus);
             // So is one after a small letter standing for a number (x/2: x slash two, not x two).
             const bool variable = k == 0 && from == 0 && word.size() == 1 && isLowerCase(word[0]) && symbols &&
                                   state.allKnown(symbols->slash);
@@ -1497,7 +1507,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                      state.allKnown(symbols->dash))
                 out += ' ' + std::string(symbols->dash);
             if (!signAfter.empty())
-                out += ' ' + std::string(signAfter);
+                out += ' ' + signAfter;
             // A section's letter keeps its dot (B.2.2: B point two point two).
             if (symbols && to - from <= 2 && std::string_view(s.text).substr(to) == "." && isNumber(k + 1) &&
                 (!segments[k + 1].number.decimals.empty() ||

@@ -892,6 +892,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"SpanishAnglesAndMinus", "@es.dic", "campo (360º), girar 90° a la derecha, el 2º piso, logo.-1 = continua",
          "campo (trescientos sesenta grados), girar noventa grados a la derecha, el segundo piso, logo menos uno igual "
          "a continua", "numbers + symbols; symbols; numbers x2; symbols"},
+        // An equals sign before a negative number is said with its minus.
+        {"SpanishNegativeValue", "@es.dic", "min=-100, 0=-1", "min igual a menos cien, cero igual a menos uno",
+         "numbers x2"},
         // A quoted mark in a formula is said with the plus signs around it.
         {"DutchQuotedSlashInFormula", "@nl.dic", "dst=bind+'/'+pad", "dst is gelijk aan bind plus slash plus pad",
          "separators"},
