@@ -416,7 +416,16 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         const bool pairComma = i - from == 1 && piece[from] == ',' && from > first && after > i && symbols &&
                                piece.find_first_of("=:") != std::string::npos && !symbols->comma.empty() &&
                                state.allKnown(symbols->comma);
-        split += nameEnding    ? std::string{' ', piece[from]}
+        // A small letter that is a word of its own, hyphened to a word, names something with
+        // it (z-pořadí, "z-order"): apart it would read as the word (z, "from").
+        const bool letterDash = i - from == 1 && piece[from] == '-' && after > i && symbols &&
+                                !symbols->dash.empty() && [&] {
+                                    const std::u32string head = decode(std::string_view(piece).substr(first, from - first));
+                                    return head.size() == 1 && isLowerCase(head[0]) && state.isOneLetterWord(head[0]);
+                                }() &&
+                                state.allKnown(symbols->dash);
+        split += letterDash    ? ' ' + std::string(symbols->dash) + ' '
+                 : nameEnding  ? std::string{' ', piece[from]}
                  : elision     ? "' "
                  : colon       ? ' ' + std::string(symbols->colon) + ' '
                  : equals      ? ' ' + std::string(symbols->equals) + ' '

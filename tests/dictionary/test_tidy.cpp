@@ -892,6 +892,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"SpanishAnglesAndMinus", "@es.dic", "campo (360º), girar 90° a la derecha, el 2º piso, logo.-1 = continua",
          "campo (trescientos sesenta grados), girar noventa grados a la derecha, el segundo piso, logo menos uno igual "
          "a continua", "numbers + symbols; symbols; numbers x2; symbols"},
+        // A letter that is a word, hyphened to a word, keeps its dash said (z-pořadí is no
+        // "from order").
+        {"CzechLetterHyphened", "@Czech.dic", "(z-pořadí)", "(z pomlčka pořadí)", "separators"},
         // An equals sign before a negative number is said with its minus.
         {"SpanishNegativeValue", "@es.dic", "min=-100, 0=-1", "min igual a menos cien, cero igual a menos uno",
          "numbers x2"},
