@@ -999,6 +999,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A prefix that is a word before a word is that derivation, cut nowhere else.
         {"EnglishPrefixDerivation", "@eng.dic", "Stream prefetch filter", "Stream prefetch filter",
          "?prefetch(prefect prefects prematch)"},
+        // So is a verb's prefix that is a word too (Forespørg, "inquire": fore is "line").
+        {"DanishVerbPrefix", "@dk.dic", "Forespørg information", "Forespørg information",
+         "?forespørg(forespørge forespurgt forespørger)"},
         // A manual page's section keeps its parentheses; a number inside a name stays.
         {"FrenchManualSections", "@fr.dic", "voir sha1sum(1) et ip(8).", "voir sha1sum (un) et ip (huit).",
          "numbers x2; ?sha1sum(shassium)"},
