@@ -402,7 +402,8 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
                 return state.isOneLetterWord(letters[0]);
             return true;
         };
-        const bool said = symbols && !symbols->slash.empty() && piece.compare(from, i - from, "/") == 0 &&
+        // So is one before a part that stands for a compound's other end (Zeigers/-schalters).
+        const bool said = symbols && !symbols->slash.empty() && (run == "/" || run == "/-") &&
                           slashWord(previous) && slashWord(next) && toLower(previous) != symbols->ampersand;
         saidSlash = saidSlash || said;
         // An equals sign between a name and its value is said (headername=value: header name

@@ -682,6 +682,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"CzechSlashBetweenWords", "@Czech.dic", "zisku/ztráty události/úkolu/poznámky S/MIME m/s",
          "zisku lomeno ztráty události lomeno úkolu lomeno poznámky S lomeno MIME m/s", "separators x3"},
         {"ItalianSlashBesideALetterWord", "@it.dic", "(Da/A)", "(Da slash A)", "separators"},
+        // So is one before a compound's other end (des Zeigers oder Schalters).
+        {"GermanSlashBeforeASuspendedPart", "@de_neu.dic", "des Zeigers/-schalters", "des Zeigers Schrägstrich schalters",
+         "separators"},
         {"EnglishSlashBetweenWords", "@eng.dic", "keyword/value pairs, SSL/TLS, and/or TCP/IP km/h usr/bin CD/DVD",
          "keyword slash value pairs, SSL slash TLS, and/or TCP/IP km/h usr slash bin CD slash DVD",
          "separators x4"},
