@@ -261,6 +261,12 @@ std::string plusSigns(const State& state, std::string_view text, size_t from, si
 // Separators standing between two parts of a word become a blank, when every part ends up
 // a word, as it stands or through the later rules (Ausgabedatei-Name, Peťa-Cancion); digit
 // groups ("1,000") are the number rule's.
+// A small letter that is a word of its own (Czech z, Spanish y).
+static bool smallOneLetterWord(const State& state, std::string_view text) {
+    const std::u32string letters = decode(text);
+    return letters.size() == 1 && isLowerCase(letters[0]) && state.isOneLetterWord(letters[0]);
+}
+
 std::optional<std::string> splitAtSeparators(State& state, const std::string& piece) {
     const auto [first, last] = coreOf(piece);
     std::string split = piece.substr(0, first);
@@ -419,11 +425,8 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
                                state.allKnown(symbols->comma);
         // A small letter that is a word of its own, hyphened to a word, names something with
         // it (z-pořadí, "z-order"): apart it would read as the word (z, "from").
-        const bool letterDash = i - from == 1 && piece[from] == '-' && after > i && symbols &&
-                                !symbols->dash.empty() && [&] {
-                                    const std::u32string head = decode(std::string_view(piece).substr(first, from - first));
-                                    return head.size() == 1 && isLowerCase(head[0]) && state.isOneLetterWord(head[0]);
-                                }() &&
+        const bool letterDash = i - from == 1 && piece[from] == '-' && after > i && symbols && !symbols->dash.empty() &&
+                                smallOneLetterWord(state, std::string_view(piece).substr(first, from - first)) &&
                                 state.allKnown(symbols->dash);
         split += letterDash    ? ' ' + std::string(symbols->dash) + ' '
                  : nameEnding  ? std::string{' ', piece[from]}
