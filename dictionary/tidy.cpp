@@ -162,6 +162,7 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
             state.lineWords = splitBlanks(lineText).size();
             state.line = lineText;
             state.lineInOtherLanguage.reset();
+            state.lineWritesDotDecimals.reset();
             state.lineListsNamesInCapitals.reset();
             state.lineIsCommand = isCommandLine(state, lineText);
             state.lineCapitalisesNouns = state.language() && state.language()->capitalisedNounsOnce &&

@@ -151,7 +151,7 @@ double WrittenNumber::value() const {
     return v;
 }
 
-bool lineWritesDotDecimals(const State& state) {
+static bool writesDotDecimals(const State& state) {
     const SymbolWords* symbols = state.symbols();
     if (!symbols || symbols->decimalMark != ',')
         return false;
@@ -173,6 +173,12 @@ bool lineWritesDotDecimals(const State& state) {
             return true;
     }
     return false;
+}
+
+bool lineWritesDotDecimals(State& state) {
+    if (!state.lineWritesDotDecimals)
+        state.lineWritesDotDecimals = writesDotDecimals(state);
+    return *state.lineWritesDotDecimals;
 }
 
 WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* symbols, bool dotDecimals) {

@@ -68,7 +68,7 @@ WrittenNumber parseNumber(std::string_view text, size_t pos, const SymbolWords* 
 // The line writes decimals with a full stop though the language writes them with a comma: a
 // number has a full stop before other than three digits (3.14159, 0.5), not in a row (1.2.3)
 // nor between two single digits (2.0).
-bool lineWritesDotDecimals(const State& state);
+bool lineWritesDotDecimals(State& state);
 
 // Digits as a number, or one by one for a code (a leading zero) or a long run; nothing when
 // neither reads in words the dictionary holds.

@@ -77,6 +77,7 @@ class State {
     std::string_view line;             // the line being tidied, as typed
     std::optional<bool> lineInOtherLanguage; // of the line being tidied, once asked
     std::optional<bool> lineListsNamesInCapitals; // of the line being tidied, once asked
+    std::optional<bool> lineWritesDotDecimals;    // of the line being tidied, once asked
     bool lineIsCommand = false;        // of the line being tidied
     // A capital inside a sentence marks a noun here, no name.
     bool capitalisesNouns() const;

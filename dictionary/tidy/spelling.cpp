@@ -8,6 +8,7 @@
 #include "morphology.h"
 #include "rules.h"
 #include "text.h"
+#include "utf8.h"
 
 #include <algorithm>
 
@@ -117,10 +118,9 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
     for (size_t i = 0; i < lower.size() && spots.size() < MaxSpots;) {
         Spot spot{i, 0, {}};
         auto letterAfterFits = [&](const Respelling& r) {
-            if (r.notBefore.empty())
-                return true;
-            const std::u32string next = decode(std::string_view(lower).substr(i + r.typed.size()));
-            return !next.empty() && r.notBefore.find(next[0]) == std::u32string_view::npos;
+            size_t next = i + r.typed.size();
+            return r.notBefore.empty() ||
+                   (next < lower.size() && r.notBefore.find(utf8::next(lower, next)) == std::u32string_view::npos);
         };
         for (const Respelling& r : respellings)
             if (lower.compare(i, r.typed.size(), r.typed) == 0 &&
