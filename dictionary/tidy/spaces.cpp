@@ -261,10 +261,14 @@ std::string plusSigns(const State& state, std::string_view text, size_t from, si
 // Separators standing between two parts of a word become a blank, when every part ends up
 // a word, as it stands or through the later rules (Ausgabedatei-Name, Peťa-Cancion); digit
 // groups ("1,000") are the number rule's.
-// A small letter that is a word of its own (Czech z, Spanish y).
-static bool smallOneLetterWord(const State& state, std::string_view text) {
-    const std::u32string letters = decode(text);
-    return letters.size() == 1 && isLowerCase(letters[0]) && state.isOneLetterWord(letters[0]);
+// A small letter that is a word of its own (Czech z, Spanish y) hyphened to a word, but not
+// a stammer's, whose word begins with the letter (w-w warkoczyki, u-usaba).
+static bool oneLetterWordHyphened(const State& state, std::string_view letter, std::string_view word) {
+    const std::u32string letters = decode(letter);
+    const std::u32string next = decode(word.substr(0, 4));
+    return letters.size() == 1 && isLowerCase(letters[0]) && state.isOneLetterWord(letters[0]) && !next.empty() &&
+           withoutAccents(std::u32string(1, static_cast<char32_t>(u_tolower(static_cast<UChar32>(next[0]))))) !=
+               withoutAccents(letters);
 }
 
 std::optional<std::string> splitAtSeparators(State& state, const std::string& piece) {
@@ -424,9 +428,11 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
                                piece.find_first_of("=:") != std::string::npos && !symbols->comma.empty() &&
                                state.allKnown(symbols->comma);
         // A small letter that is a word of its own, hyphened to a word, names something with
-        // it (z-pořadí, "z-order"): apart it would read as the word (z, "from").
+        // it (z-pořadí, "z-order"): apart it would read as the word (z, "from"). Not a
+        // stammer's (w-w warkoczyki).
         const bool letterDash = i - from == 1 && piece[from] == '-' && after > i && symbols && !symbols->dash.empty() &&
-                                smallOneLetterWord(state, std::string_view(piece).substr(first, from - first)) &&
+                                oneLetterWordHyphened(state, std::string_view(piece).substr(first, from - first),
+                                                      std::string_view(piece).substr(i, after - i)) &&
                                 state.allKnown(symbols->dash);
         split += letterDash    ? ' ' + std::string(symbols->dash) + ' '
                  : nameEnding  ? std::string{' ', piece[from]}

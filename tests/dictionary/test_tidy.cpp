@@ -898,6 +898,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A letter that is a word, hyphened to a word, keeps its dash said (z-pořadí is no
         // "from order").
         {"CzechLetterHyphened", "@Czech.dic", "(z-pořadí)", "(z pomlčka pořadí)", "separators"},
+        // Not a stammer's letter (w-w warkoczyki), whose word it begins.
+        {"PolishLetterHyphened", "@pl.dic", "i-węzeł, w-w warkoczyki", "i myślnik węzeł, w-w warkoczyki",
+         "separators"},
         // An equals sign before a negative number is said with its minus.
         {"SpanishNegativeValue", "@es.dic", "min=-100, 0=-1", "min igual a menos cien, cero igual a menos uno",
          "numbers x2"},
