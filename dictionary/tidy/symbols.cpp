@@ -145,13 +145,17 @@ static PiecesAround piecesAround(const State& state) {
     return p;
 }
 
+// Whether the pieces on each side of the one being tidied end and begin as asked.
+static bool standsBetween(const State& state, bool (*ends)(unsigned char), bool (*begins)(unsigned char)) {
+    const PiecesAround p = piecesAround(state);
+    return !p.first.empty() && !p.next.empty() && ends(static_cast<unsigned char>(p.first.back())) &&
+           begins(static_cast<unsigned char>(p.next[0]));
+}
+
 // A sign standing alone between two words or numbers: "a = 4,5", not "= 4" nor "a = ".
 static bool betweenWords(const State& state) {
-    auto wordEdge = [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == ')' || c == '(' || static_cast<unsigned char>(c) >= 0x80;
-    };
-    const PiecesAround p = piecesAround(state);
-    return !p.first.empty() && !p.next.empty() && wordEdge(p.first.back()) && wordEdge(p.next[0]);
+    auto wordEdge = [](unsigned char c) { return std::isalnum(c) || c == ')' || c == '(' || c >= 0x80; };
+    return standsBetween(state, wordEdge, wordEdge);
 }
 
 // The number that the next piece on the line begins with ("€ 20").
@@ -510,12 +514,8 @@ static bool beginsNumber(char32_t c) { return (c >= U'0' && c <= U'9') || c == U
 
 // A piece standing alone between two numbers (3 × 4, (6) ÷ (2), 2004 – 2023).
 static bool betweenNumbers(const State& state) {
-    std::string_view before = state.before;
-    while (!before.empty() && before.back() == ' ')
-        before.remove_suffix(1);
-    const std::string_view next = nextPiece(state);
-    return !before.empty() && !next.empty() && endsNumber(static_cast<unsigned char>(before.back())) &&
-           beginsNumber(static_cast<unsigned char>(next[0]));
+    return standsBetween(state, [](unsigned char c) { return endsNumber(c); },
+                         [](unsigned char c) { return beginsNumber(c); });
 }
 
 // The whole number a piece is, closing punctuation aside (116), 1000.).
