@@ -59,7 +59,12 @@ class HunspellMorphology final : public Morphology {
                         result.simple = true;
                         const size_t end = line.find_first_of(" \t", at + 3);
                         const std::string stem = line.substr(at + 3, end == std::string::npos ? end : end - at - 3);
-                        std::string lower = toLower(codePage_ ? codePage_->decode(stem) : stem);
+                        const std::string decoded = codePage_ ? codePage_->decode(stem) : stem;
+                        size_t pos = 0;
+                        result.noun = result.noun ||
+                                      (!decoded.empty() &&
+                                       u_isupper(static_cast<UChar32>(utf8::next(decoded, pos))));
+                        std::string lower = toLower(decoded);
                         if (std::find(result.ownStems.begin(), result.ownStems.end(), lower) == result.ownStems.end())
                             result.ownStems.push_back(std::move(lower));
                     }

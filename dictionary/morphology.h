@@ -38,6 +38,7 @@ class Morphology {
         std::vector<std::string> endings;
         std::vector<std::string> lastParts; // each analysis's last named part (navn)
         std::vector<std::string> ownStems;  // the stems where it is a word of its own, lower-cased
+        bool noun = false; // a stem with a capital (Regel of Regeln): a noun where nouns take one
     };
     virtual Analysis analyse(std::string_view word) const = 0;
     // A noun's gender where the language's analysis names it (French une photo, un

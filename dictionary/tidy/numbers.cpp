@@ -1442,9 +1442,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             if (to + 2 == s.text.size() && s.text[to + 1] == '-' && isNumber(k + 1) && symbols &&
                 !signWord(s.text[to]).empty() && state.allKnown(symbols->minus))
                 signAfter = std::string(signWord(s.text[to])) + ' ' + std::string(symbols->minus);
-            // So is one after a small letter standing for a number (x/2: x slash two, not x two).
-            const bool variable = k == 0 && from == 0 && word.size() == 1 && isLowerCase(word[0]) && symbols &&
-                                  state.allKnown(symbols->slash);
+            // So is one after a letter standing for a number (x/2: x slash two, not x two), or
+            // one that is a letter typed as a digit's twin (I/0 for I/O).
+            const bool variable = k == 0 && from == 0 && word.size() == 1 && isLetter(word[0]) &&
+                                  symbols && state.allKnown(symbols->slash);
             const bool slashAfter = (slashWord || variable) && to + 1 == s.text.size() && s.text[to] == '/' &&
                                     isNumber(k + 1) &&
                                     (variable || word.size() >= 3 || segments[k + 1].number.whole.size() >= 2);

@@ -170,10 +170,12 @@ std::string State::resolve(std::string piece, size_t rule) {
             // Before the rules that it tried on its parts.
             fired.insert(fired.begin() + static_cast<std::ptrdiff_t>(mark), list[rule].name);
             // An address's names are as typed: no accent goes on them (fil.mov is no møv).
-            const bool wasInName = inNameParts;
-            inNameParts = inNameParts || list[rule].name == "addresses";
+            const bool wasInName = inNameParts, wasInAddress = inAddress;
+            inAddress = inAddress || list[rule].name == "addresses";
+            inNameParts = inNameParts || inAddress;
             std::string parts = resolvePartsFrom(*out, rule + 1);
             inNameParts = wasInName;
+            inAddress = wasInAddress;
             return parts;
         }
     }

@@ -82,6 +82,7 @@ class State {
     // A capital inside a sentence marks a noun here, no name.
     bool capitalisesNouns() const;
     bool inNameParts = false;      // of a name cut at its capitals or an address: none gets an accent
+    bool inAddress = false;        // of an address: its names are typed as they stand, never cut
     bool inSeparatedParts = false; // of a word cut at its separators
     bool sentenceStart = true;    // the piece being tidied begins a sentence or a line
     std::string_view typed;       // the piece as typed, before any rule

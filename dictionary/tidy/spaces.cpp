@@ -66,6 +66,20 @@ bool saysSomething(std::u32string_view text, size_t i) {
     return !arrow || ((i == 0 || !isWordChar(text[i - 1])) && i + 1 < text.size() && isWordChar(text[i + 1]));
 }
 
+// A quote opened right after a word, or the comma after one, and closed within the piece
+// (esempio,"ldap.example.org"): the blank before it was left out, and without it the quoted
+// address or path would read as part of the word.
+bool opensQuoteAfterWord(std::u32string_view text, size_t i) {
+    constexpr std::u32string_view opening = U"\"\u201C\u201E\u00AB";
+    constexpr std::u32string_view closing = U"\"\u201C\u201D\u00BB";
+    if (i == 0 || i + 2 >= text.size() || opening.find(text[i]) == std::u32string_view::npos ||
+        !(isLetter(text[i - 1]) || text[i - 1] == U',' || text[i - 1] == U';'))
+        return false;
+    const size_t close = text.find_first_of(closing, i + 2);
+    return close != std::u32string_view::npos &&
+           text.substr(0, i).find_first_of(opening) == std::u32string_view::npos;
+}
+
 } // namespace
 
 // Spaces of every kind become blanks, invisible format characters (zero-width ones, the
@@ -89,6 +103,8 @@ std::optional<std::string> normalizeSpaces(State& state, const std::string& piec
             c == U'\u20E3';
         if (u_isUWhiteSpace(static_cast<UChar32>(c)))
             out += U' ';
+        else if (opensQuoteAfterWord(text, i))
+            out += std::u32string{U' ', c};
         else if (u_charType(static_cast<UChar32>(c)) != U_FORMAT_CHAR && !drawingMark)
             out += c;
     }

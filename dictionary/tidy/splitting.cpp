@@ -643,9 +643,10 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
         };
         if (inDoubt())
             return false;
-        // So does a linking letter between the first parts of three that may as well begin
-        // the next (pauzes tand functie or pauze stand functie).
-        for (size_t i = 0; i + 2 < words.size(); ++i) {
+        // So does a linking letter between two parts of three that may as well begin the next
+        // (pauzes tand functie or pauze stand functie; berichten tijds tempels or tijd
+        // stempels).
+        for (size_t i = 0; words.size() >= 3 && i + 1 < words.size(); ++i) {
             const std::string part = toLower(words[i]), next = toLower(words[i + 1]);
             for (const std::u32string_view link : language->linkingElements) {
                 const std::string letters = encode(std::u32string(link));
@@ -862,6 +863,16 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // other words (gene rate, intern ally).
     if (inOtherLanguage(state))
         return std::nullopt;
+    // An address's name cut in two (litehtml.com: lite html) would lead elsewhere.
+    if (state.inAddress)
+        return std::nullopt;
+    // A word in small letters that begins a line and a colon ends is the name of what the
+    // line tells of (lastlog: Searches the backlog): a command's, typed as it stands.
+    if (const auto [first, last] = coreOf(piece);
+        piece == state.typed && state.before.find_first_not_of(' ') == std::string_view::npos &&
+        piece.substr(last) == ":" && state.after.find_first_not_of(' ') != std::string_view::npos &&
+        toLower(piece.substr(first, last - first)) == piece.substr(first, last - first))
+        return std::nullopt;
     // A word whose last e an apostrophe stands for is that word (langweil' mich: langweile),
     // not two (lang weil', "long because").
     if (const auto [first, last] = coreOf(piece);
@@ -898,8 +909,10 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // Where nouns take capitals, a compound typed with one is a noun and so is its last part:
     // apart, each part keeps the capital (Aufgaben Listen, not Aufgaben listen, "to list
     // tasks"). At the start of a sentence the capital may be the sentence's (Wasserdichte:
-    // Wasser dichte, not Dichte, "density"), so the last part only if it is no word in small
-    // letters (System Verwalter rechte).
+    // Wasser dichte, not Dichte, "density"), so there the last part keeps its small letter
+    // where the language knows the whole in small letters, as a word of another kind; a
+    // compound it knows no other way is a noun (Ordnerregeln: Ordner Regeln, not regeln, "to
+    // regulate").
     const auto [first, last] = coreOf(piece);
     const std::u32string core = decode(std::string_view(piece).substr(first, last - first));
     if (core.size() < 2 || !isUpperCase(core[0]) || isUpperCase(core[1]))
@@ -911,7 +924,10 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     std::string result = split->substr(0, first);
     for (size_t i = 0; i < words.size(); ++i) {
         const bool asTyped =
-            i == 0 || (state.sentenceStart && i + 1 == words.size() && morphology->knowsAsTyped(words[i]));
+            i == 0 ||
+            (state.sentenceStart && i + 1 == words.size() && morphology->knowsAsTyped(words[i]) &&
+             (morphology->knowsAsTyped(toLower(encode(core))) ||
+              !morphology->analyse(withCapitalsOf(U"A", decode(words[i]))).noun));
         result += (i == 0 ? "" : " ") + (asTyped ? std::string(words[i]) : withCapitalsOf(U"A", decode(words[i])));
     }
     return result + split->substr(split->size() - (piece.size() - last));

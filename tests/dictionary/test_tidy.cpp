@@ -611,6 +611,14 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // No slash after a scheme.
         {"SpanishWebAddress", "@es.dic", "en https://www.debian.org/", "en https: www punto debian punto org/",
          "addresses"},
+        // An address's names stay whole, cut into words they would lead elsewhere; a quote
+        // opened right after a word is one the blank before was left out of.
+        {"SwedishAddressStaysWhole", "@se.dic", "se http://www.litehtml.com eller /etc/mailfilter.conf",
+         "se http: www punkt litehtml punkt com eller snedstreck etc snedstreck mailfilter punkt conf",
+         "addresses x2; ?litehtml; ?mailfilter"},
+        {"ItalianQuoteAfterWord", "@it.dic", "ad esempio,\"ldap.example.org\" o esempio\"/home/pippo/Posta\"",
+         "ad esempio, \"ldap punto example punto org\" o esempio \"slash home slash pippo slash Posta\"",
+         "spaces + addresses; spaces + separators"},
         // × and ÷ between numbers read, × joined to them as a size's; other signs of
         // mathematics stay for the report. A list keeps its commas, a dash between numbers is
         // a range, a zero before a full stop a decimal's.
@@ -930,6 +938,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A small letter standing for a number keeps its slash; a name's does not.
         {"CzechVariableDivided", "@Czech.dic", "Posun o x/2, y/2 a PS/2",
          "Posun o x lomeno dva, y lomeno dva a PS dva", "numbers x3"},
+        // So does a capital typed for a letter's digit twin (I/0 for I/O).
+        {"ItalianLetterBeforeSlashAndZero", "@it.dic", "Scadenza I/0 del socket", "Scadenza I slash zero del socket",
+         "numbers"},
         // A multiplication's star beside a word is said; a note's number joined to a word stays.
         {"ItalianFormulaAndNote", "@it.dic", "raggio*2+1, scalata[16]", "raggio per due più uno, scalata[16]",
          "numbers; ?scalata16(scalata scalataci scalatala)"},
@@ -1053,9 +1064,19 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
         // An English line whose other words are Danish too keeps its numbers.
         {"EnglishLineInDanish", "@dk.dic", "Technically, 1 KB is 1024 bytes and so on.",
          "Technically, 1 KB is 1024 bytes and so on.", "?1; ?1024"},
-        // At a sentence's start a compound's inner parts keep the noun's capital.
-        {"GermanCompoundAtStart", "@de_neu.dic", "Kurzum: Systemverwalterrechte ermöglichen",
-         "Kurzum: System Verwalter rechte ermöglichen", "compounds"},
+        // At a sentence's start a compound's inner parts keep the noun's capital, and so does
+        // its last part where that is a noun and the whole no word of another kind.
+        {"GermanCompoundAtStart", "@de_neu.dic", "Kurzum: Systemverwalterrechte ermöglichen. Ordnerregeln "
+         "zuerst. Fehlgeformtes Verzeichnis",
+         "Kurzum: System Verwalter Rechte ermöglichen. Ordner Regeln zuerst. Fehl geformtes Verzeichnis",
+         "compounds x3"},
+        // A command's name that begins a line before a colon stays as typed; a cut that a
+        // linking letter may as well move, here between the last two of three parts, leaves
+        // the word to the report.
+        {"CommandNameBeforeColon", "@eng.dic", "lastlog: Searches the scrollback", "lastlog: Searches the scroll back",
+         "compounds; ?lastlog(lasting lastly laszlo)"},
+        {"DutchLinkingLetterBeforeLastPart", "@nl.dic", "berichtentijdstempels tonen", "berichtentijdstempels tonen",
+         "?berichtentijdstempels"},
         // An extension standing alone says its dot; decimals without their whole keep theirs,
         // or stay as typed where decimals take a comma.
         {"Extension", "@it.dic", "estensioni .ICC o .mp3", "estensioni punto I C C o punto mp tre",
