@@ -20,6 +20,12 @@ struct OrdinalSuffix {
     std::string_view plural = {};
 };
 
+// An ordinal's other forms as its genitive ends: masculine, feminine and neuter in the
+// nominative (Polish -ego: -y, -a, -e; piątego: piąty, piąta, piąte).
+struct OrdinalForms {
+    std::string_view genitive, masculine, feminine, neuter;
+};
+
 // A spot that a keyboard without the letter, an older spelling or the spoken language writes
 // as typed for what the written language puts there (Gruesse, heisst, dobrej).
 struct Respelling {
@@ -288,6 +294,9 @@ struct Language {
     // Endings written after a hyphen that make the number an ordinal in the genitive (2-ego,
     // 3-go: drugiego, trzeciego), not the number and a word ("dwa ego").
     std::span<const std::string_view> genitiveOrdinalEndings = {};
+    // Ordinals written with the end of their nominative (5-ty, 2gi, 3-cia: piąty, drugi,
+    // trzecia), made of the genitive ones, longest ending first.
+    std::span<const OrdinalForms> ordinalForms = {};
     // The case a number stands in as its neighbours show it: the ending of the noun after it
     // with the rule set that reads it so (w 5 plikach: pięciu; z 5 plikami: pięcioma), and
     // the endings of an adjective before it that put it in the genitive (z ostatnich 5 dni).

@@ -863,24 +863,49 @@ std::optional<std::string> hourAfterNoun(State& state, const WrittenNumber& numb
     return words;
 }
 
-// A number hyphened to an ordinal's ending (2-ego, 3-go) as that ordinal: drugiego.
+// A number hyphened or joined to an ordinal's ending as that ordinal: in the genitive
+// (2-ego, 3-go: drugiego), or in the form whose end is typed (5-ty, 2gi, 1-sza: piąty,
+// drugi, pierwsza).
 std::optional<std::string> hyphenedOrdinal(State& state, const WrittenNumber& number,
                                            std::string_view next) {
     const Language* language = state.language();
     if (!language || language->genitiveOrdinalEndings.empty() || !plainWhole(number, 2) ||
-        next.size() < 2 || next[0] != '-')
+        next.size() < 2)
         return std::nullopt;
+    const size_t start = next[0] == '-' ? 1 : 0;
     const auto [from, to] = coreOf(next);
-    if (from != 1 || !listed(language->genitiveOrdinalEndings, next.substr(from, to - from)))
+    if (from != start || to - from < 2)
         return std::nullopt;
-    const std::string words = genitiveOrdinal(*language, std::stoi(number.whole));
-    if (words.empty() || !state.allKnown(words))
+    const std::string_view ending = next.substr(from, to - from);
+    const std::string genitive = genitiveOrdinal(*language, std::stoi(number.whole));
+    if (genitive.empty())
         return std::nullopt;
-    return words + std::string(next.substr(to));
+    if (listed(language->genitiveOrdinalEndings, ending))
+        return state.allKnown(genitive) ? std::optional(genitive + std::string(next.substr(to)))
+                                        : std::nullopt;
+    for (const auto form :
+         {&OrdinalForms::masculine, &OrdinalForms::feminine, &OrdinalForms::neuter}) {
+        std::string words;
+        for (const std::string_view word : splitBlanks(genitive)) {
+            const auto forms =
+                std::find_if(language->ordinalForms.begin(), language->ordinalForms.end(),
+                             [&](const OrdinalForms& f) { return word.ends_with(f.genitive); });
+            if (forms == language->ordinalForms.end()) {
+                words.clear();
+                break;
+            }
+            words += (words.empty() ? "" : " ") +
+                     std::string(word.substr(0, word.size() - forms->genitive.size())) +
+                     std::string((*forms).*form);
+        }
+        if (words.size() > ending.size() && words.ends_with(ending) && state.allKnown(words))
+            return words + std::string(next.substr(to));
+    }
+    return std::nullopt;
 }
 
-// A number hyphened to an adjective it counts (8-znakowym, 24-hodinový), in the form it
-// takes joined to it (ośmio znakowym, dvaceti čtyř hodinový), not as a count of its own
+// A number hyphened or joined to an adjective it counts (8-znakowym, 24-hodinový, 7bitové), in the
+// form it takes joined to it (ośmio znakowym, dvaceti čtyř hodinový), not as a count of its own
 // ("osiem znakowym": eight, of signs); and one hyphened to that form's ending (5-ti,
 // 20-ti) as the form (pěti, dvaceti), not with the ending as a word ("pět ti").
 struct PrefixForm {
@@ -892,8 +917,10 @@ std::optional<PrefixForm> prefixFormBefore(State& state, const WrittenNumber& nu
                                            std::string_view next) {
     const Language* language = state.language();
     const Morphology* morphology = state.morphology();
-    if (!language || !morphology || language->numberPrefixForms.empty() || !number.decimals.empty() ||
-        number.whole.size() > 3 || number.whole[0] == '0' || next.size() < 3 || next[0] != '-')
+    if (!language || !morphology || language->numberPrefixForms.empty() ||
+        !number.decimals.empty() || number.whole.size() > 3 || number.whole[0] == '0' ||
+        next.size() < 2 ||
+        !((next[0] == '-' && next.size() >= 3) || (next[0] >= 'a' && next[0] <= 'z')))
         return std::nullopt;
     const auto [from, to] = coreOf(next);
     const std::string word(next.substr(from, to - from));
@@ -905,6 +932,9 @@ std::optional<PrefixForm> prefixFormBefore(State& state, const WrittenNumber& nu
     PrefixForm form;
     form.words = formByValue(language->numberPrefixForms, value);
     const bool ending = word.size() < form.words.size() && form.words.ends_with(word);
+    // Joined, a short word is an ordinal's ending (5ty, 2gi), no adjective.
+    if (next[0] != '-' && !ending && decode(word).size() < 4)
+        return std::nullopt;
     // A form the dictionary lacks (dwunasto for 12-to) leaves the number as it reads, its
     // ending gone rather than read as a word ("dwanaście to": twelve, this).
     if (ending && !form.words.empty() && !state.allKnown(form.words)) {

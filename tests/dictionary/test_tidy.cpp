@@ -769,8 +769,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // the form (dwunasto): the ending is no word ("to": this).
         {"PolishNumberBeforeAdjective", "@pl.dic", "o 8-znakowym haśle, 12-to godzinnego",
          "o ośmio znakowym haśle, dwanaście godzinnego", "numbers x2"},
-        {"CzechNumberBeforeAdjective", "@Czech.dic", "24-hodinový a 5-ti", "dvaceti čtyř hodinový a pěti",
-         "numbers x2"},
+        {"CzechNumberBeforeAdjective", "@Czech.dic", "24-hodinový a 5-ti, 7bitové a 20ti, 5ks",
+         "dvaceti čtyř hodinový a pěti, sedmi bitové a dvaceti, pět ks", "numbers x5"},
+        // One with the end of an ordinal's form is that ordinal, hyphened or joined; a short
+        // word joined is no adjective (ty: you).
+        {"PolishOrdinalEndings", "@pl.dic", "po raz 5-ty, 2gi, 3-cia, 21szy i 4te, 2ego",
+         "po raz piąty, drugi, trzecia, dwudziesty pierwszy i czwarte, drugiego", "numbers x6"},
         // A day beside a month's name is the ordinal it is, its full stop the ordinal's mark;
         // a year after one reads as a year. A count, or a sentence's full stop, stays.
         {"PolishDates", "@pl.dic", "od 1 stycznia 2024 do 5 maja, 5 dni",
