@@ -786,6 +786,9 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
         if (noun.size() >= c.ending.size() + 2 && noun.ends_with(c.ending) && hasLowerCase(noun))
             inCase = &c;
     }
+    // Zero counts in one form whatever the noun's case (s nula bajty, not s nuly bajty).
+    if (inCase && value == 0)
+        return std::nullopt;
     if (inCase)
         ruleSet = inCase->ruleSet;
     bool genitive = afterGenitiveWord;

@@ -751,11 +751,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishOrdinalQuoted", "@pl.dic", "takie jak 1st, 2nd czy 23rd", "takie jak 1st, 2nd czy 23rd",
          "?1st(ast bst cst); ?2nd(and bnd dnd); ?23rd(aard ard bard)"},
         // After a preposition, the noun's ending tells the case (v 72 zemích, s 5 soubory); not
-        // an accusative's (na 5 minut), nor one, whose gender the number does not show.
+        // an accusative's (na 5 minut), nor one, whose gender the number does not show, nor
+        // zero, which counts in one form (s nula bajty).
         {"CzechOtherCases", "@Czech.dic", "o 118 chemických prvcích, ve 3 případech, k 5 souborům, před 2 dny, "
-         "na 5 minut",
-         "o sto osmnácti chemických prvcích, ve třech případech, k pěti souborům, před dvěma dny, na pět minut",
-         "numbers x5"},
+         "na 5 minut, s 0 bajty",
+         "o sto osmnácti chemických prvcích, ve třech případech, k pěti souborům, před dvěma dny, na pět minut, "
+         "s nula bajty",
+         "numbers x6"},
         // One before a noun in its gender; one that counts nothing, a label's or a sum's, as
         // Czech counts (jedna), and so after a genitive preposition (od jedné).
         {"CzechOne", "@Czech.dic", "hráč 1 hraje, 1 soubor, 1 hodina, 1 okno, 21 souborů, F1, od 1 do 9",
