@@ -313,6 +313,7 @@ constexpr std::string_view dutchMonths[] = {
     "januari", "februari", "maart", "april", "mei", "juni", "juli", "augustus", "september",
     "oktober", "november", "december"};
 constexpr std::string_view polishOrdinalEndings[] = {"ego", "go"};
+constexpr std::string_view polishSingularGenitives[] = {"u"};
 constexpr OrdinalForms polishOrdinalForms[] = {
     {"giego", "gi", "ga", "gie"}, {"ciego", "ci", "cia", "cie"}, {"ego", "y", "a", "e"}};
 constexpr CaseEnding polishCaseEndings[] = {{"ach", "%spellout-cardinal-masculine-locative"},
@@ -609,6 +610,7 @@ const std::vector<Language>& languageTable() {
          .ordinalYears = true,
          .genitiveOrdinalEndings = polishOrdinalEndings,
          .ordinalForms = polishOrdinalForms,
+         .singularGenitiveEndings = polishSingularGenitives,
          .caseEndingsAfter = polishCaseEndings,
          .genitiveEndingsBefore = polishGenitiveAdjectives,
          .hourNouns = polishHourNouns,

@@ -297,6 +297,10 @@ struct Language {
     // Ordinals written with the end of their nominative (5-ty, 2gi, 3-cia: piąty, drugi,
     // trzecia), made of the genitive ones, longest ending first.
     std::span<const OrdinalForms> ordinalForms = {};
+    // Endings of a noun in the genitive singular: a number from two on before one, after a
+    // genitive preposition, is an ordinal, as a count would take the plural (od 2 poziomu:
+    // od drugiego poziomu).
+    std::span<const std::string_view> singularGenitiveEndings = {};
     // The case a number stands in as its neighbours show it: the ending of the noun after it
     // with the rule set that reads it so (w 5 plikach: pięciu; z 5 plikami: pięcioma), and
     // the endings of an adjective before it that put it in the genitive (z ostatnich 5 dni).

@@ -777,6 +777,22 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
     // A range's hyphen after a number (5 - 10) is said as the range's word.
     if (state.symbols() && state.before.ends_with(" - ") && followsNumber(state.before.substr(0, state.before.size() - 2)))
         previous = toLower(state.symbols()->range);
+    // The noun may follow a range's end (od 5 do 10 poziomu).
+    const std::vector<std::string_view> further = wordsAround(state.after, false, 3);
+    const std::string_view noun = further.size() == 3 &&
+                                          listed(language->genitivePrepositions, further[0]) &&
+                                          !further[1].empty() && isAsciiDigit(further[1][0])
+                                      ? further[2]
+                                  : next.empty() ? std::string_view()
+                                                 : next[0];
+    if (value >= 2 && value < 100 && !noun.empty() &&
+        listed(language->genitivePrepositions, previous) && toLower(noun) == noun &&
+        std::any_of(
+            language->singularGenitiveEndings.begin(), language->singularGenitiveEndings.end(),
+            [&](std::string_view e) { return noun.size() >= e.size() + 3 && noun.ends_with(e); }))
+        if (const std::string ordinal = genitiveOrdinal(*language, static_cast<int>(value));
+            !ordinal.empty() && state.allKnown(ordinal))
+            return ordinal;
     for (const CaseEnding& c : language->caseEndingsAfter) {
         if (next.empty() || (!c.prepositions.empty() && (!listed(c.prepositions, previous) || value >= 200)))
             continue;

@@ -823,6 +823,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers x5"},
         // A range's end in its start's case, or in the case its word governs.
         {"RangesInCase", "@pl.dic", "przez 5-10 sekund", "przez pięć do dziesięciu sekund", "numbers"},
+        // Before a noun in the genitive singular a number from two on is an ordinal, at a
+        // range's start too; one may count (w ciągu 1 roku).
+        {"PolishOrdinalBeforeSingular", "@pl.dic", "Zwiń od 2 poziomu, od 5 do 10 poziomu, od 5 do 10 plików",
+         "Zwiń od drugiego poziomu, od piątego do dziesiątego poziomu, od pięciu do dziesięciu plików",
+         "numbers x5"},
         {"CzechRangesInCase", "@Czech.dic", "během 5-10 sekund, 5-10 let", "během pěti až deseti sekund, pět až "
          "deset let", "numbers x2"},
         // A standard's or model's number joined to its abbreviation, or apart after a
