@@ -66,7 +66,7 @@ std::optional<std::string> splitWhereCapitals(std::string_view piece, bool after
         out += letters[i];
     }
     // A capital standing alone at the end is a unit's or a name's letter (TiB, SyncTeX), not a
-    // word; at the start it is read as a letter (G Streamer).
+    // word.
     const std::u32string lastPart = out.substr(out.rfind(U' ') + 1);
     if (!split || (lastPart.size() == 1 && isUpperCase(lastPart[0])))
         return std::nullopt;
@@ -95,10 +95,13 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
         return englishMorphology && englishMorphology->knowsAsTyped(part);
     };
     // Or an abbreviation with small letters before it (gl BSP; no Gr ADS, Py MOL); one small
-    // letter before capitals is the name's own (sRGB, mDNS, iPhone: no s RGB, i Phone).
+    // letter before capitals is the name's own (sRGB, mDNS, iPhone: no s RGB, i Phone), and so
+    // is one capital before a word (GStreamer, JPilot: no G Streamer, J Pilot, a letter and
+    // a word that mean something else together).
     if (parts.size() >= 2) {
         const std::u32string head = decode(parts[0]);
-        if (head.size() == 1 && isLowerCase(head[0]))
+        if (head.size() == 1 &&
+            (isLowerCase(head[0]) || (isUpperCase(head[0]) && hasLowerCase(parts[1]))))
             return false;
     }
     bool word = false, abbreviation = false, markedOnlyInSmall = true;
@@ -110,6 +113,15 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
         if (count == 1 && !digits && !anyLetter &&
             state.isOneLetterWord(*std::find_if(letters.begin(), letters.end(), isLetter)))
             return false; // a letter that reads as a word of its own (i Tip, K Mail in Czech)
+        // Small letters cut off a run of capitals, where the run's last capital begins a word
+        // with them, are that word's (KMail, XFree86: no KM ail, XF ree).
+        if (afterRuns && !endings && small && i > 0 && capitals(decode(parts[i - 1]))) {
+            const size_t wordEnd = static_cast<size_t>(
+                std::find_if_not(letters.begin(), letters.end(), isLetter) - letters.begin());
+            if (wordEnd >= 2 &&
+                knownWord(encode(decode(parts[i - 1]).back() + letters.substr(0, wordEnd))))
+                return false;
+        }
         if (digits) {
             word = true; // a version's or a number's mark, read by the number rule (IP v6)
             continue;

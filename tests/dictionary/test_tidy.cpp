@@ -291,13 +291,14 @@ TEST(Tidy, AbbreviationsAndDrawnOutLetters) {
         // (DSSSL).
         {"DrawnOutConsonants", "@eng.dic", "pppd and Mixxx, DSSSL Jaaa", "pppd and Mixxx, D S S S L Jaaa",
          "abbreviations; ?pppd(ppd ppfd ppp); ?mixxx(mixx fixx maxx); ?jaaa(aaa caaa jaa)"},
-        // A name is cut at its capitals only into parts that read as its words (G Streamer,
-        // IMAP Copy), not into fragments (Dj Vu, Gr ADS, OC aml), a letter that is a word of
-        // the language (Czech i Tip: "and Tip") or a small letter of its own (s RGB).
-        {"NameParts", "@Czech.dic", "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; GStreamer IMAPCopy mDNS",
-         "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; G Streamer IMAP Copy mDNS",
+        // A name is cut at its capitals only into parts that read as its words (IMAP Copy, HW
+        // typ), not into fragments (Dj Vu, Gr ADS, OC aml, KM ail), a letter that is a word of
+        // the language (Czech i Tip: "and Tip") or a letter of its own (s RGB, G Streamer).
+        {"NameParts", "@Czech.dic", "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; GStreamer IMAPCopy mDNS XFree HWtyp",
+         "DjVu, PiTiVi, GrADS, NIfTI, OCaml, iTip, KBrush; GStreamer IMAP Copy mDNS XFree HW typ",
          "capitals x2; ?pitivi(pitiv pitiva pitivo); ?grads(glads grad grada); "
-         "?nifti(niti biti citi); ?ocaml(ochml olaml omaml); ?itip(imip itep iti); ?kbrush(brush brus bruse); ?mdns(dns mans mds)"},
+         "?nifti(niti biti citi); ?ocaml(ochml olaml omaml); ?itip(imip itep iti); ?kbrush(brush brus bruse); "
+         "?gstreamer(streamer screamer streamery); ?mdns(dns mans mds); ?xfree(free agree bree)"},
         // Nor is such a letter cut off a version: Czech "IP v šest" reads "IP in six".
         {"VersionLetter", "@Czech.dic", "IPv6", "IPv6", "?ipv6(ipvz apv cpv)"},
         {"VersionLetterNoWord", "@eng.dic", "IPv6", "IP v six", "capitals + numbers"},
@@ -1253,9 +1254,9 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
          "jednoduchýho, devatenáctiletá pětikoruna audiokabelem kostičkováním myspellem "
          "bufferování HTMLem GIcon",
          "To je ne vyléčitelná nemoc. Ne měj strach. Těch ubohých, nic jednoduchého, devatenácti "
-         "letá pětikoruna audio kabelem kostičkováním myspellem bufferování HTML G Icon",
-         "compounds x2; respelling x2; compounds x2; capitals x2; ?pětikoruna; ?kostičkováním; "
-         "?myspellem; ?bufferování"},
+         "letá pětikoruna audio kabelem kostičkováním myspellem bufferování HTML GIcon",
+         "compounds x2; respelling x2; compounds x2; capitals; ?pětikoruna; ?kostičkováním; "
+         "?myspellem; ?bufferování; ?gicon(gibon icon aikon)"},
         {"Polish", "@pl.dic", "stuprocentowy", "stu procentowy", "compounds"},
     });
 }
