@@ -155,6 +155,9 @@ bool readsAsNameParts(const State& state, std::string_view split, bool afterRuns
 
 // Each part from the number rule on: IPv6, SOCKSv5-Proxy.
 std::optional<std::string> splitAtCapitals(State& state, const std::string& piece) {
+    // An address's names are typed as they stand (/BonjourWindows is no "Bonjour Windows").
+    if (state.inAddress)
+        return std::nullopt;
     const size_t fired = state.fired.size();
     // An ending after the whole run first (HTML em), where its parts are words.
     for (const auto& [afterRuns, endings] : {std::pair{true, true}, {false, false}, {true, false}}) {

@@ -710,8 +710,7 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
         named = named || (first > 0 && piece[first - 1] == '/' && names.size() >= 2 &&
                           path.find('.') != std::string_view::npos);
         // A scheme before what is no host's name (pulse://SOURCE, dvd:///dev/sr0) is said with
-        // its signs and slashes: the reader would take it for a word of the sentence. Before a
-        // host (https://www.debian.org) they tell nothing that the host does not.
+        // its signs and slashes: the reader would take it for a word of the sentence.
         if (const size_t sign = path.find("://");
             !named && sign != std::string_view::npos && sign > 0 && sign + 3 < path.size() &&
             !symbols->slash.empty() && state.allKnown(symbols->slash) &&
@@ -735,13 +734,21 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
         if (!named || !state.known(symbols->dot))
             return std::nullopt;
         const bool saySlashes = !symbols->slash.empty() && state.allKnown(symbols->slash);
+        const bool sayColon = !symbols->colon.empty() && state.allKnown(symbols->colon);
         std::string out;
         for (const std::string_view name : names) {
             if (name.empty())
                 continue;
-            // No slash is said after a scheme (https://): it tells nothing.
-            if (!out.empty())
-                out += saySlashes && out.back() != ':' ? ' ' + std::string(symbols->slash) + ' ' : std::string(" ");
+            // A scheme's colon and slashes are said too (https://www.debian.org): the reader
+            // types them.
+            if (!out.empty() && out.back() == ':' && saySlashes) {
+                out.pop_back();
+                if (sayColon)
+                    out += ' ' + std::string(symbols->colon);
+                out += ' ' + std::string(symbols->slash) + ' ' + std::string(symbols->slash) + ' ';
+            } else if (!out.empty()) {
+                out += saySlashes ? ' ' + std::string(symbols->slash) + ' ' : std::string(" ");
+            }
             out += spoken(name);
         }
         // A hidden file's leading dot is its name's (.příklad.txt).

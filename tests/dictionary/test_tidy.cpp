@@ -609,13 +609,14 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "Windows NT lomeno dva tisíce lomeno XP lomeno Vista lomeno sedm", "numbers"},
         // A standard's number before a full stop that is no decimal mark, digit by digit.
         {"DanishStandardsNumber", "@dk.dic", "wifi eller 802.11", "wifi eller otte nul to punktum elleve", "numbers"},
-        // No slash after a scheme.
-        {"SpanishWebAddress", "@es.dic", "en https://www.debian.org/", "en https: www punto debian punto org/",
+        {"SpanishWebAddress", "@es.dic", "en https://www.debian.org/",
+         "en https dos puntos barra oblicua barra oblicua www punto debian punto org/",
          "addresses"},
         // An address's names stay whole, cut into words they would lead elsewhere; a quote
         // opened right after a word is one the blank before was left out of.
         {"SwedishAddressStaysWhole", "@se.dic", "se http://www.litehtml.com eller /etc/mailfilter.conf",
-         "se http: www punkt litehtml punkt com eller snedstreck etc snedstreck mailfilter punkt conf",
+         "se http kolon snedstreck snedstreck www punkt litehtml punkt com eller snedstreck etc snedstreck mailfilter "
+         "punkt conf",
          "addresses x2; ?litehtml; ?mailfilter"},
         {"ItalianQuoteAfterWord", "@it.dic", "ad esempio,\"ldap.example.org\" o esempio\"/home/pippo/Posta\"",
          "ad esempio, \"ldap punto example punto org\" o esempio \"slash home slash pippo slash Posta\"",
@@ -896,10 +897,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers x4"},
         {"DutchThousandsBesideAVersion", "@nl.dic", "123.675 in 2.0",
          "honderd drie en twintig duizend zes honderd vijf en zeventig in twee punt nul", "numbers x2"},
-        // A scheme before what is no host says its signs; before a host it tells nothing more.
-        {"SchemeBeforeNoHost", "@eng.dic", "Pass pulse://SOURCE or dvd:///dev/sr0, not https://www.debian.org",
-         "Pass pulse colon slash slash SOURCE or dvd colon slash slash slash dev slash sr zero, not https: www dot "
-         "debian dot org", "addresses; addresses + numbers; addresses"},
+        // A scheme says its signs, before a host or not; a path in an address keeps its names
+        // whole.
+        {"SchemeSaysItsSigns", "@eng.dic", "Pass pulse://SOURCE or dvd:///dev/sr0, not https://www.debian.org/BonjourWindows",
+         "Pass pulse colon slash slash SOURCE or dvd colon slash slash slash dev slash sr zero, not https colon slash "
+         "slash www dot debian dot org slash BonjourWindows", "addresses; addresses + numbers; addresses; ?bonjourwindows"},
         {"CzechSchemeWithoutColonWord", "@Czech.dic", "zadejte alsa://SOURCE", "zadejte alsa lomeno lomeno SOURCE",
          "addresses"},
         // No accent goes on an extension (*.mov is no *.møv).
