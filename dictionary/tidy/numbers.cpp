@@ -1707,6 +1707,9 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             const bool dot = t.ends_with('.');
             if (t.ends_with('-') || dot)
                 t.remove_suffix(1);
+            // In brackets or quotes too: (GB18030), "RFC822".
+            if (i == 0)
+                t.remove_prefix(std::min(t.size(), t.find_first_not_of("([{\"'")));
             auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
             auto small = [](char c) { return c >= 'a' && c <= 'z'; };
             return !segments[i].separatorsOnly && !t.empty() &&

@@ -833,10 +833,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"CzechRangesInCase", "@Czech.dic", "během 5-10 sekund, 5-10 let", "během pěti až deseti sekund, pět až "
          "deset let", "numbers x2"},
         // A standard's or model's number joined to its abbreviation, or apart after a
-        // standards body's, is said digit by digit, but a year or a round number.
-        {"EnglishCodesDigitByDigit", "@eng.dic", "RFC822, ISO-8859-15, IDNA2008, JPEG2000, ISO 8601, ISO 9000",
+        // standards body's, is said digit by digit, but a year or a round number; in brackets
+        // too.
+        {"EnglishCodesDigitByDigit", "@eng.dic",
+         "RFC822, ISO-8859-15, IDNA2008, JPEG2000, ISO 8601, ISO 9000 (GB18030)",
          "RFC eight two two, ISO eight eight five nine dash fifteen, IDNA two thousand eight, "
-         "JPEG two thousand, ISO eight six zero one, ISO nine thousand", "numbers x6"},
+         "JPEG two thousand, ISO eight six zero one, ISO nine thousand (GB one eight zero three zero)",
+         "numbers x7"},
         // An en dash alone between numbers is a range's, and so is a year's span that ends in
         // its last two digits.
         {"EnglishRangeDashes", "@eng.dic", "2004 – 2023, 1994–98",
