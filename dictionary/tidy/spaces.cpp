@@ -344,10 +344,12 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         size_t after = i;
         while (after < last && !isSeparatorByte(piece[after]))
             ++after;
-        // A word's ending in brackets (archivo(s), Dirección(es), który(e)) writes two forms in
-        // one: apart, the ending would read as a word of its own ("es", "is"). It stays as typed.
+        // A word's ending in brackets (archivo(s), Dirección(es), który(e), bilaga(-or)) writes
+        // two forms in one: apart, the ending would read as a word of its own ("es", "is"; "or",
+        // "worms"). It stays as typed.
         if (const std::u32string bracketed = decode(std::string_view(piece).substr(i, after - i));
-            i - from == 1 && piece[from] == '(' && after == last && last < piece.size() && piece[last] == ')' &&
+            piece[from] == '(' && (i - from == 1 || (i - from == 2 && piece[from + 1] == '-')) && after == last &&
+            last < piece.size() && piece[last] == ')' &&
             !bracketed.empty() && bracketed.size() <= 3 && std::all_of(bracketed.begin(), bracketed.end(), isLowerCase))
             return std::nullopt;
         auto letter = [](char c) { return !isAsciiDigit(c) && !isSeparatorByte(c); };
