@@ -229,6 +229,22 @@ std::optional<std::string> dropPunctuation(State& state, const std::string& piec
         std::none_of(quoted.begin(), quoted.end(), isWordChar) &&
         std::any_of(quoted.begin(), quoted.end(), [&](char32_t c) { return !isQuote(c) && !isSeparator(c); }))
         return std::nullopt;
+    // A word written for both genders (utilisateur·rice, connecté·e·s) holds two forms in
+    // one, as a bracketed ending does: apart, its endings would read as words ("rice"). It
+    // stays as typed. An ending is short and no word of the language (wait·back is two).
+    for (size_t i = 1; i < text.size(); ++i) {
+        if (text[i] != U'\u00B7' || !isLetter(text[i - 1]))
+            continue;
+        size_t end = i + 1;
+        while (end < text.size() && isLowerCase(text[end]))
+            ++end;
+        const std::u32string_view ending = std::u32string_view(text).substr(i + 1, end - i - 1);
+        const Morphology* morphology = state.morphology();
+        if (!ending.empty() && ending.size() <= 5 &&
+            (end == text.size() || text[end] == U'\u00B7' || !isWordChar(text[end])) &&
+            (ending.size() <= 2 || (morphology && !morphology->knowsAsTyped(encode(ending)))))
+            return std::nullopt;
+    }
     size_t firstWord = text.size(), lastWord = 0;
     for (size_t i = 0; i < text.size(); ++i)
         if (isWordChar(text[i])) {

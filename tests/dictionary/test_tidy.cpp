@@ -1151,6 +1151,8 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
          "pam punto d barra oblicua x punto conf.", "addresses + punctuation"},
         {"ColonAfterBracket", "@nl.dic", "[adres]:poort", "[adres dubbele punt poort", "separators"},
         {"BracketedEnding", "@es.dic", "Dirección(es)", "Dirección(es)", "?direcciónes(direcciones dilecciones dirección)"},
+        {"BothGendersInOneWord", "@fr.dic", "utilisateur·rice connecté·e·s", "utilisateur·rice connecté·e·s",
+         "?utilisateur·rice; ?connecté·e·s(connectées)"},
         {"BracketedHyphenedEnding", "@se.dic", "bilaga(-or)", "bilaga(-or)", "?bilagaor(bilagor bilaga bilagan)"},
         // A part with a mark inside is no word to cut at capitals.
         {"ExampleString", "@eng.dic", "become F:ARoMD", "become F:ARoMD", "?faromd(armd arom aroma)"},
