@@ -151,6 +151,8 @@ bool degreeForOrdinal(const State& state, std::string_view piece);
 // The word typed before the piece names a standard in capitals (TIS 620-2533, ISO 9000-2):
 // the number's dash is its own, neither a range's nor a telephone number's.
 bool standardNameBefore(const State& state);
+// The piece after the one being tidied, one blank apart; empty when there is none.
+std::string_view nextPiece(const State& state);
 // The gender's rule set of the unit written apart right after the piece ("1 €"); none else.
 std::string_view genderOfUnitAfter(const State& state);
 // Spelling (spelling.cpp).

@@ -881,11 +881,13 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // An address's name cut in two (litehtml.com: lite html) would lead elsewhere.
     if (state.inAddress)
         return std::nullopt;
-    // A word in small letters that begins a line and a colon ends is the name of what the
-    // line tells of (lastlog: Searches the backlog): a command's, typed as it stands.
+    // A word in small letters that begins a line and a colon ends, before a description begun
+    // with a capital (lastlog: Searches the backlog), is a command's name, typed as it stands;
+    // not where the line goes on in small letters (kontoegenskab: dit navn).
     if (const auto [first, last] = coreOf(piece);
         piece == state.typed && state.before.find_first_not_of(' ') == std::string_view::npos &&
-        piece.substr(last) == ":" && state.after.find_first_not_of(' ') != std::string_view::npos &&
+        piece.substr(last) == ":" && !nextPiece(state).empty() &&
+        isUpperCase(decode(nextPiece(state).substr(0, 4))[0]) &&
         toLower(piece.substr(first, last - first)) == piece.substr(first, last - first))
         return std::nullopt;
     // A word whose last e an apostrophe stands for is that word (langweil' mich: langweile),

@@ -106,7 +106,8 @@ std::pair<size_t, size_t> symbolCoreOf(const std::u32string& text) {
     return {first, last};
 }
 
-// The piece after the one being tidied, one blank apart; empty when there is none.
+} // namespace
+
 std::string_view nextPiece(const State& state) {
     std::string_view next = state.after;
     if (next.empty() || next[0] != ' ')
@@ -114,6 +115,8 @@ std::string_view nextPiece(const State& state) {
     next.remove_prefix(1);
     return next.substr(0, next.find(' '));
 }
+
+namespace {
 
 // The symbol a piece is, punctuation around it aside ("(%)"); leading tells whether any
 // punctuation stands before it.
