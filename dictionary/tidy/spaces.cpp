@@ -455,9 +455,12 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         // (uid=user,dc=com; plain:a,html:b), where it parts them.
         const bool equals = i - from == 1 && piece[from] == '=' && from > first && after > i && symbols &&
                             !symbols->equals.empty() && state.allKnown(symbols->equals);
-        // So is an at sign between two words (user:password@host:port), as in an address.
-        const bool atSign = i - from == 1 && piece[from] == '@' && from > first && after > i && symbols &&
-                            !symbols->at.empty() && state.allKnown(symbols->at);
+        // So is an at sign between two words (user:password@host:port), as in an address,
+        // also where what follows it may be left out (room[@server]).
+        const bool atSign = piece[i - 1] == '@' &&
+                            (i - from == 1 || (i - from == 2 && piece[from] == '[')) &&
+                            from > first && after > i && symbols && !symbols->at.empty() &&
+                            state.allKnown(symbols->at);
         const bool pairComma = i - from == 1 && piece[from] == ',' && from > first && after > i && symbols &&
                                piece.find_first_of("=:") != std::string::npos && !symbols->comma.empty() &&
                                state.allKnown(symbols->comma);

@@ -1150,6 +1150,9 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
         {"QuotedPath", "@es.dic", "el archivo «/etc/pam.d/x.conf».", "el archivo barra oblicua etc barra oblicua "
          "pam punto d barra oblicua x punto conf.", "addresses + punctuation"},
         {"ColonAfterBracket", "@nl.dic", "[adres]:poort", "[adres dubbele punt poort", "separators"},
+        // An at sign between words is said, also before a part that may be left out.
+        {"AtSignBetweenWords", "@eng.dic", "user:password@host:port or room[@server]",
+         "user colon password at host colon port or room at server]", "separators x2"},
         {"BracketedEnding", "@es.dic", "Dirección(es)", "Dirección(es)", "?direcciónes(direcciones dilecciones dirección)"},
         {"BothGendersInOneWord", "@fr.dic", "utilisateur·rice connecté·e·s", "utilisateur·rice connecté·e·s",
          "?utilisateur·rice; ?connecté·e·s(connectées)"},
