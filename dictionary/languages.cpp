@@ -398,7 +398,7 @@ constexpr std::string_view czechPrefixes[] = {"pro", "pod", "nad", "před", "př
                                               "roz", "bez", "proti", "mezi"};
 constexpr std::string_view danishPrefixes[] = {"for",  "pro", "gen",   "mod", "und", "uni",
                                                "ind",  "til", "over",  "under", "fra",
-                                               "bag",  "sam", "mis",   "præ", "efter", "fore",
+                                               "bag",  "sam", "mis",   "præ", "efter", "fore", "eks",
                                                // words of their own that read as another
                                                // (fjern: remove; aktiv: active, not assets;
                                                // mine: my, not a mine's; tyve: twenty)

@@ -1034,8 +1034,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishPrefixDerivation", "@eng.dic", "Stream prefetch filter", "Stream prefetch filter",
          "?prefetch(prefect prefects prematch)"},
         // So is a verb's prefix that is a word too (Forespørg, "inquire": fore is "line").
-        {"DanishVerbPrefix", "@dk.dic", "Forespørg information", "Forespørg information",
-         "?forespørg(forespørge forespurgt forespørger)"},
+        {"DanishVerbPrefix", "@dk.dic", "Forespørg information, eksportering", "Forespørg information, eksportering",
+         "?forespørg(forespørge forespurgt forespørger); ?eksportering(eksploitering eksponering eksporteren)"},
         // A manual page's section keeps its parentheses; a number inside a name stays.
         {"FrenchManualSections", "@fr.dic", "voir sha1sum(1) et ip(8).", "voir sha1sum (un) et ip (huit).",
          "numbers x2; ?sha1sum(shassium)"},
