@@ -1369,6 +1369,7 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     bool afterWord = false;
     bool afterDot = false; // a full stop read as a word just before
     bool startInCase = false; // the first number read in the case its neighbours show
+    bool codeRead = false;    // the last number was read as a code's, digit by digit
     for (size_t k = 0; k < segments.size(); ++k) {
         const Segment& s = segments[k];
         if (s.separatorsOnly) {
@@ -1742,9 +1743,13 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                             isNumber(k + 2) && segments[k + 2].number.whole.size() <= 2 &&
                             (k + 3 == segments.size() || segments[k + 3].separatorsOnly);
         const bool hex = k >= 2 && segments[k - 1].text == "x" && segments[k - 2].text == "0";
+        // So is one after a slash that follows such a code (RFC822/2822).
+        const bool afterCode = codeRead && k >= 2 && segments[k - 1].text == "/";
         const bool code = (digits.size() >= 3 && s.number.decimals.empty() &&
-                           (((k >= 1 && capitals(k - 1)) || afterBody()) || dotted) && !yearOrRound) ||
+                           (((k >= 1 && capitals(k - 1)) || afterBody()) || dotted || afterCode) &&
+                           !yearOrRound) ||
                           (hex && digits.size() >= 2);
+        codeRead = code;
         // A time's hour is said without its leading zero (01:40: one forty).
         const bool hour = clockTime && digits.size() == 2 && digits[0] == '0' && digits[1] != '0' && k + 1 < segments.size() &&
                           segments[k + 1].text == ":";

@@ -436,19 +436,23 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         // and/or.
         const std::string_view next = std::string_view(piece).substr(i, after - i);
         const std::string_view previous = std::string_view(split).substr(wordStart);
-        auto slashWord = [&](std::string_view word) {
+        auto slashWord = [&](std::string_view word, std::string_view other) {
             const std::u32string letters = decode(word);
             if (letters.empty() ||
                 std::any_of(letters.begin(), letters.end(), [](char32_t c) { return !isLetter(c) && !isAsciiDigit(c); }) ||
                 std::all_of(letters.begin(), letters.end(), isAsciiDigit))
                 return false;
-            if (letters.size() == 1) // a word of one letter (Da/A), not a unit's (km/h)
-                return state.isOneLetterWord(letters[0]);
+            // A word of one letter (Da/A), or a capital standing for one beside a word
+            // (S/MIME, A/Payable), not a unit's (km/h).
+            if (letters.size() == 1)
+                return state.isOneLetterWord(letters[0]) ||
+                       (isUpperCase(letters[0]) && decode(other).size() >= 2);
             return true;
         };
         // So is one before a part that stands for a compound's other end (Zeigers/-schalters).
         const bool said = symbols && !symbols->slash.empty() && (run == "/" || run == "/-") &&
-                          slashWord(previous) && slashWord(next) && toLower(previous) != symbols->ampersand;
+                          slashWord(previous, next) && slashWord(next, previous) &&
+                          toLower(previous) != symbols->ampersand;
         saidSlash = saidSlash || said;
         // An equals sign between a name and its value is said (headername=value: header name
         // equals value); no prose joins two words so. So is a comma between such pairs

@@ -695,9 +695,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // So is one before a compound's other end (des Zeigers oder Schalters).
         {"GermanSlashBeforeASuspendedPart", "@de_neu.dic", "des Zeigers/-schalters", "des Zeigers Schrägstrich schalters",
          "separators"},
-        {"EnglishSlashBetweenWords", "@eng.dic", "keyword/value pairs, SSL/TLS, and/or TCP/IP km/h usr/bin CD/DVD",
-         "keyword slash value pairs, SSL slash TLS, and/or TCP/IP km/h usr slash bin CD slash DVD",
-         "separators x4"},
+        {"EnglishSlashBetweenWords", "@eng.dic", "keyword/value pairs, SSL/TLS, and/or TCP/IP km/h usr/bin CD/DVD S/MIME",
+         "keyword slash value pairs, SSL slash TLS, and/or TCP/IP km/h usr slash bin CD slash DVD S slash MIME",
+         "separators x5"},
         // One takes the gender of the currency or unit after it.
         {"GermanSectionsRangesDates", "@de_neu.dic", "Abschnitt 16.2, Version 2.0, 5-7 am 8.12.2026",
          "Abschnitt sechzehn Punkt zwei, Version zwei Punkt null, fünf bis sieben am achten zwölften "
@@ -840,6 +840,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "RFC eight two two, ISO eight eight five nine dash fifteen, IDNA two thousand eight, "
          "JPEG two thousand, ISO eight six zero one, ISO nine thousand (GB one eight zero three zero)",
          "numbers x7"},
+        // So is one after a slash that follows such a number.
+        {"EnglishCodesAfterASlash", "@eng.dic", "RFC822/2822", "RFC eight two two slash two eight two two", "numbers"},
         // An en dash alone between numbers is a range's, and so is a year's span that ends in
         // its last two digits.
         {"EnglishRangeDashes", "@eng.dic", "2004 – 2023, 1994–98",
