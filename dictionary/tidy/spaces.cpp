@@ -475,17 +475,23 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
                                 oneLetterWordHyphened(state, std::string_view(piece).substr(first, from - first),
                                                       std::string_view(piece).substr(i, after - i)) &&
                                 state.allKnown(symbols->dash);
-        split += letterDash    ? ' ' + std::string(symbols->dash) + ' '
-                 : nameEnding  ? std::string{' ', piece[from]}
-                 : elision     ? "' "
-                 : colon       ? ' ' + std::string(symbols->colon) + ' '
-                 : equals      ? ' ' + std::string(symbols->equals) + ' '
-                 : atSign      ? ' ' + std::string(symbols->at) + ' '
-                 : pairComma   ? ' ' + std::string(symbols->comma) + ' '
-                 : ending      ? ": "
-                 : suspended   ? "-/ "
-                 : said        ? ' ' + std::string(symbols->slash) + ' '
-                               : " ";
+        // A value's hyphen is said where the piece says its equals signs (dc=claws-mail: dc
+        // equals claws dash mail): the value is typed as it stands.
+        const bool valueDash = i - from == 1 && piece[from] == '-' && from > first && after > i &&
+                               symbols && !symbols->dash.empty() &&
+                               piece.find('=', first + 1) < last && !symbols->equals.empty() &&
+                               state.allKnown(symbols->equals) && state.allKnown(symbols->dash);
+        split += letterDash || valueDash ? ' ' + std::string(symbols->dash) + ' '
+                 : nameEnding            ? std::string{' ', piece[from]}
+                 : elision               ? "' "
+                 : colon                 ? ' ' + std::string(symbols->colon) + ' '
+                 : equals                ? ' ' + std::string(symbols->equals) + ' '
+                 : atSign                ? ' ' + std::string(symbols->at) + ' '
+                 : pairComma             ? ' ' + std::string(symbols->comma) + ' '
+                 : ending                ? ": "
+                 : suspended             ? "-/ "
+                 : said                  ? ' ' + std::string(symbols->slash) + ' '
+                                         : " ";
         wordStart = split.size();
     }
     split += piece.substr(last);

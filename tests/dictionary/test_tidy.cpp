@@ -1126,9 +1126,9 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
         {"GermanDative", "@de_neu.dic", "In 1 Stunde, vor 1 Jahr, mit 1 Datei, in 1 Datei",
          "In einer Stunde, vor einem Jahr, mit einer Datei, in eine Datei", "numbers x4"},
         // An equals sign between a name and its value is said, and so is a comma between such
-        // pairs; a comma elsewhere is not.
-        {"EqualsSign", "@eng.dic", "as in uid=user,dc=example and one,two", "as in uid equals user comma dc equals "
-         "example and one two", "separators x2"},
+        // pairs, and a value's hyphen; a comma elsewhere is not.
+        {"EqualsSign", "@eng.dic", "as in uid=user,dc=claws-mail and one,two", "as in uid equals user comma dc equals "
+         "claws dash mail and one two", "separators x2"},
         {"DutchPairs", "@nl.dic", "plain:eerste,html:tweede of een,twee",
          "plain dubbele punt eerste komma html dubbele punt tweede of een twee", "separators x2"},
         {"GermanEqualsSign", "@de_neu.dic", "das Format »Kopfzeilenname=Wert«", "das Format Kopfzeilen Name gleich Wert",
