@@ -882,13 +882,20 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     if (state.inAddress)
         return std::nullopt;
     // A word in small letters that begins a line and a colon ends, before a description begun
-    // with a capital (lastlog: Searches the backlog), is a command's name, typed as it stands;
-    // not where the line goes on in small letters (kontoegenskab: dit navn).
-    if (const auto [first, last] = coreOf(piece);
-        piece == state.typed && state.before.find_first_not_of(' ') == std::string_view::npos &&
-        piece.substr(last) == ":" && !nextPiece(state).empty() &&
-        isUpperCase(decode(nextPiece(state).substr(0, 4))[0]) &&
-        toLower(piece.substr(first, last - first)) == piece.substr(first, last - first))
+    // with a capital (lastlog: Searches the backlog), is a command's name, typed as it stands
+    // there and anywhere else in the line (memoserv: Send a command to memoserv); not where
+    // the line goes on in small letters (kontoegenskab: dit navn).
+    if (const auto [first, last] = coreOf(piece); [&] {
+            std::string_view line =
+                state.line.substr(std::min(state.line.size(), state.line.find_first_not_of(' ')));
+            const size_t colon = line.find(": ");
+            if (colon == std::string_view::npos || colon != last - first ||
+                line.substr(0, colon) != std::string_view(piece).substr(first, last - first) ||
+                toLower(line.substr(0, colon)) != line.substr(0, colon))
+                return false;
+            const std::string_view rest = line.substr(colon + 2);
+            return !rest.empty() && isUpperCase(decode(rest.substr(0, 4))[0]);
+        }())
         return std::nullopt;
     // A word whose last e an apostrophe stands for is that word (langweil' mich: langweile),
     // not two (lang weil', "long because").

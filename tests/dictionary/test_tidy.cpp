@@ -1095,8 +1095,8 @@ TEST(Tidy, KeysCommandsAndFormulasKeepWhatTheySay) {
         // A command's name that begins a line before a colon stays as typed; a cut that a
         // linking letter may as well move, here between the last two of three parts, leaves
         // the word to the report.
-        {"CommandNameBeforeColon", "@eng.dic", "lastlog: Searches the scrollback", "lastlog: Searches the scroll back",
-         "compounds; ?lastlog(lasting lastly laszlo)"},
+        {"CommandNameBeforeColon", "@eng.dic", "lastlog: Searches the scrollback of lastlog",
+         "lastlog: Searches the scroll back of lastlog", "compounds; ?lastlog*2(lasting lastly laszlo)"},
         {"DutchLinkingLetterBeforeLastPart", "@nl.dic", "berichtentijdstempels tonen", "berichtentijdstempels tonen",
          "?berichtentijdstempels"},
         // An extension standing alone says its dot; decimals without their whole keep theirs,
