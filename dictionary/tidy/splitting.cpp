@@ -11,6 +11,7 @@
 #include "utf8.h"
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
 #include <utility>
 
@@ -895,6 +896,21 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
                 return false;
             const std::string_view rest = line.substr(colon + 2);
             return !rest.empty() && isUpperCase(decode(rest.substr(0, 4))[0]);
+        }())
+        return std::nullopt;
+    // Nor is a name that the line's address holds (litehtml, from www.litehtml.com).
+    if (const auto [first, last] = coreOf(piece); last - first >= 4 && [&] {
+            const std::string_view name = std::string_view(piece).substr(first, last - first);
+            for (size_t at = state.line.find(name); at != std::string_view::npos;
+                 at = state.line.find(name, at + 1)) {
+                const size_t end = at + name.size();
+                if (at > 0 &&
+                    std::string_view("./@").find(state.line[at - 1]) != std::string_view::npos &&
+                    end + 1 < state.line.size() && state.line[end] == '.' &&
+                    std::isalpha(static_cast<unsigned char>(state.line[end + 1])))
+                    return true;
+            }
+            return false;
         }())
         return std::nullopt;
     // A word whose last e an apostrophe stands for is that word (langweil' mich: langweile),

@@ -617,10 +617,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "addresses"},
         // An address's names stay whole, cut into words they would lead elsewhere; a quote
         // opened right after a word is one the blank before was left out of.
-        {"SwedishAddressStaysWhole", "@se.dic", "se http://www.litehtml.com eller /etc/mailfilter.conf",
-         "se http kolon snedstreck snedstreck www punkt litehtml punkt com eller snedstreck etc snedstreck mailfilter "
-         "punkt conf",
-         "addresses x2; ?litehtml; ?mailfilter"},
+        {"SwedishAddressStaysWhole", "@se.dic", "litehtml: se http://www.litehtml.com eller /etc/mailfilter.conf",
+         "litehtml: se http kolon snedstreck snedstreck www punkt litehtml punkt com eller snedstreck etc snedstreck "
+         "mailfilter punkt conf",
+         "addresses x2; ?litehtml*2; ?mailfilter"},
         {"ItalianQuoteAfterWord", "@it.dic", "ad esempio,\"ldap.example.org\" o esempio\"/home/pippo/Posta\"",
          "ad esempio, \"ldap punto example punto org\" o esempio \"slash home slash pippo slash Posta\"",
          "spaces + addresses; spaces + separators"},
