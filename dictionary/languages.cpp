@@ -440,6 +440,7 @@ const std::vector<Language>& languageTable() {
          .locale = "en",
          .hunspell = "en_US",
          .ordinals = englishOrdinals,
+         .numberPlural = "s",
          .symbols = &englishSymbols,
          .closedCompounds = true,
          .adjectiveSuffixes = englishAdjectives,

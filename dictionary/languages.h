@@ -188,6 +188,9 @@ struct Language {
     std::string_view locale = {};   // of the number words
     std::string_view hunspell = {}; // the Hunspell dictionary the word list is checked against
     std::span<const OrdinalSuffix> ordinals = {};
+    // The ending that makes a number a plural noun (1990s, MP3s: nineteen nineties, MP
+    // threes), read onto its last word.
+    std::string_view numberPlural = {};
     std::span<const Respelling> respellings = {};
     // Letters that join the parts of a compound and belong to neither (Arbeit-s-zeit).
     std::span<const std::u32string_view> linkingElements = {};

@@ -1376,6 +1376,13 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             afterDot = false;
             if (k == 0 && k + 1 < segments.size())
                 out += readSign(state, s.text);
+            // A plus after a number, before no other, says "or more" (4.0+, 18+, 4.0+-enheder):
+            // unseen, it would leave the number alone.
+            else if (s.text[0] == '+' && isNumber(k - 1) && !isNumber(k + 1) && symbols &&
+                     !symbols->plus.empty() && state.allKnown(symbols->plus) &&
+                     (s.text.size() == 1 || s.text[1] == '-' || k + 1 == segments.size()))
+                out += ' ' + std::string(symbols->plus) +
+                       (k + 1 == segments.size() ? s.text.substr(1) : std::string(" "));
             else if (k == 0 || k + 1 == segments.size())
                 out += s.text; // leading or trailing punctuation stays with the word
             else if (const std::string_view word = between(s, k);
@@ -1523,6 +1530,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                     out += ' ' + std::string(symbols->slash);
                 continue;
             }
+            // So is a plus between a number and the word it is hyphened to (4.0+-enheder).
+            if (k > 0 && from > 0 && s.text[0] == '+' && isNumber(k - 1) && symbols &&
+                !symbols->plus.empty() && state.allKnown(symbols->plus))
+                out += std::string(symbols->plus) + ' ';
             if (state.known(s.text)) {
                 // A word joined to a number by a hyphen stands apart (15-Puzzle: fifteen
                 // Puzzle; UTF-8: UTF eight), keeping what begins or ends the piece.
@@ -1585,6 +1596,37 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             size_t letters = after.size();
             while (letters > 0 && isSeparatorByte(after[letters - 1]))
                 --letters;
+            // A plural (the 1990s, MP3s): the number read, its last word a plural noun.
+            if (const Language* language = state.language();
+                language && !language->numberPlural.empty() &&
+                toLower(std::string_view(after).substr(0, letters)) == language->numberPlural &&
+                (letters == after.size() || k + 2 == segments.size()) &&
+                (k + 2 == segments.size() || segments[k + 2].separatorsOnly) &&
+                s.number.decimals.empty()) {
+                const int64_t value = std::stoll(digits);
+                std::optional<std::string> words = digits.size() == 4 && value >= 1100 &&
+                                                           value <= 1999 &&
+                                                           !language->yearRuleSet.empty()
+                                                       ? yearWords(state, static_cast<int>(value))
+                                                       : readNumber(state, s.number);
+                // A round hundred or thousand counts them (100s: hundreds, not one hundreds).
+                if (words && (value == 100 || value == 1000) &&
+                    words->find(' ') != std::string::npos)
+                    words->erase(0, words->find(' ') + 1);
+                if (words && !words->empty()) {
+                    const char lastLetter = words->back();
+                    if (lastLetter == 'y')
+                        words->replace(words->size() - 1, 1, "ies");
+                    else
+                        *words += lastLetter == 'x' ? "es" : "s";
+                }
+                if (words && state.allKnown(*words)) {
+                    out += *words;
+                    out += after.substr(letters);
+                    ++k;
+                    continue;
+                }
+            }
             const std::string_view ruleSet =
                 numbers.ordinalRuleSet(std::string_view(after).substr(0, letters));
             if (!ruleSet.empty() && (letters == after.size() || k + 2 == segments.size()) &&

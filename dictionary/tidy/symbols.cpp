@@ -149,16 +149,20 @@ static PiecesAround piecesAround(const State& state) {
 }
 
 // Whether the pieces on each side of the one being tidied end and begin as asked.
-static bool standsBetween(const State& state, bool (*ends)(unsigned char), bool (*begins)(unsigned char)) {
+static bool standsBetween(const State& state, bool (*ends)(std::string_view),
+                          bool (*begins)(std::string_view)) {
     const PiecesAround p = piecesAround(state);
-    return !p.first.empty() && !p.next.empty() && ends(static_cast<unsigned char>(p.first.back())) &&
-           begins(static_cast<unsigned char>(p.next[0]));
+    return !p.first.empty() && !p.next.empty() && ends(p.first) && begins(p.next);
 }
 
 // A sign standing alone between two words or numbers: "a = 4,5", not "= 4" nor "a = ".
+static bool wordEdge(unsigned char c) {
+    return std::isalnum(c) || c == ')' || c == '(' || c >= 0x80;
+}
 static bool betweenWords(const State& state) {
-    auto wordEdge = [](unsigned char c) { return std::isalnum(c) || c == ')' || c == '(' || c >= 0x80; };
-    return standsBetween(state, wordEdge, wordEdge);
+    return standsBetween(
+        state, [](std::string_view p) { return wordEdge(static_cast<unsigned char>(p.back())); },
+        [](std::string_view p) { return wordEdge(static_cast<unsigned char>(p.front())); });
 }
 
 // The number that the next piece on the line begins with ("€ 20").
@@ -515,10 +519,19 @@ std::optional<std::string> readNumberSign(State& state, const std::string& piece
 static bool endsNumber(char32_t c) { return (c >= U'0' && c <= U'9') || c == U')'; }
 static bool beginsNumber(char32_t c) { return (c >= U'0' && c <= U'9') || c == U'('; }
 
-// A piece standing alone between two numbers (3 × 4, (6) ÷ (2), 2004 – 2023).
+// A piece standing alone between two numbers (3 × 4, (6) ÷ (2), 2004 – 2023); a bracket
+// around a word is no number's ((Album) – 01).
 static bool betweenNumbers(const State& state) {
-    return standsBetween(state, [](unsigned char c) { return endsNumber(c); },
-                         [](unsigned char c) { return beginsNumber(c); });
+    return standsBetween(
+        state,
+        [](std::string_view p) {
+            const size_t digit = p.back() == ')' && p.size() >= 2 ? p.size() - 2 : p.size() - 1;
+            return isAsciiDigit(p[digit]);
+        },
+        [](std::string_view p) {
+            const size_t digit = p.front() == '(' && p.size() >= 2 ? 1 : 0;
+            return isAsciiDigit(p[digit]);
+        });
 }
 
 // The whole number a piece is, closing punctuation aside (116), 1000.).

@@ -244,6 +244,9 @@ TEST(Tidy, NumbersInTheDictionarysLanguage) {
         {"EnglishOrdinalPlurals", "en", "in 10ths or 2nds", "in tenths or seconds", "numbers x2; ?or(on in rd)"},
         {"GermanOrdinals", "@de_neu.dic", "die 2te Spur, am 3ten Tag", "die zweite Spur, am dritten Tag",
          "numbers x2"},
+        // So is a plural number, a year's or any other (the 1990s, MP3s, 100s).
+        {"EnglishNumberPlurals", "@eng.dic", "the 1990s, MP3s and 100s of 80s songs",
+         "the nineteen nineties, MP threes and hundreds of eighties songs", "numbers x4"},
         {"FrenchOrdinals", "fr", "le 1er, la 1re, le 2e, le 19ème",
          "le premier, la première, le deuxième, le dix neuvième", "numbers x4"},
         {"SpanishOrdinals", "es", "el 1º de mayo, la 2ª, el 1er",
@@ -850,6 +853,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishRangeDashes", "@eng.dic", "2004 – 2023, 1994–98",
          "two thousand four to two thousand twenty three, nineteen ninety four to ninety eight",
          "numbers; ranges; numbers; punctuation + numbers"},
+        // Not after a bracket around a word: a name's parts.
+        {"CzechDashAfterBracketedWord", "@Czech.dic", "Umělec (Album) – 01", "Umělec (Album)  nula jedna",
+         "punctuation; numbers"},
+        // A plus after a number, before no other, is said: "or more".
+        {"PlusAfterANumber", "@eng.dic", "Android 4.0+ or 4.0+-devices, 18+ only, 6=4+2",
+         "Android four point zero plus or four point zero plus devices, eighteen plus only, six equals four plus two",
+         "numbers x4"},
         // A hyphen alone between a number and a greater one is a range's too, its end in the
         // case the range's word governs; beside an equals sign, which is said, a sum's minus.
         {"RangeHyphens", "@eng.dic", "30 - 300 beats, 10 - 2 = 8, 20 - 10",
