@@ -138,12 +138,29 @@ constexpr std::string_view Reale = "%spellout-cardinal-reale";   // Swedish en
 
 // Every word here is in the language's shipped dictionary. A currency reads after the whole
 // amount, its cents after it ("five dollars ninety nine"), as each language says a price.
-constexpr SymbolWords englishSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
-    {"percent"}, {"dollars", "dollar"}, {"euros", "euro"},
-    {"pounds", "pound"}, {"degrees", "degree"}, "Celsius", "Fahrenheit",
-    "plus", "minus", "to", "and", "at", "dot", "point", '.', true},
-    {"dash", "times", "divided by", "one half", "one quarter", "three quarters"}),
-    {"semicolon", "colon", "comma", "slash", "equals"}), {"left arrow", "right arrow", "up arrow", "down arrow"}), "by");
+constexpr SymbolWords englishSymbols =
+    withRatio(withSizes(withArrows(withMarks(withSigns(SymbolWords{{"percent"},
+                                                                   {"dollars", "dollar"},
+                                                                   {"euros", "euro"},
+                                                                   {"pounds", "pound"},
+                                                                   {"degrees", "degree"},
+                                                                   "Celsius",
+                                                                   "Fahrenheit",
+                                                                   "plus",
+                                                                   "minus",
+                                                                   "to",
+                                                                   "and",
+                                                                   "at",
+                                                                   "dot",
+                                                                   "point",
+                                                                   '.',
+                                                                   true},
+                                                       {"dash", "times", "divided by", "one half",
+                                                        "one quarter", "three quarters"}),
+                                             {"semicolon", "colon", "comma", "slash", "equals"}),
+                                   {"left arrow", "right arrow", "up arrow", "down arrow"}),
+                        "by"),
+              "to");
 // Czech: "many" is the form of a decimal (3,5 procenta), "other" that of five and more.
 constexpr SymbolWords czechSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Neuter, {"procent", "procento", "procenta", "procenta"}),
@@ -153,17 +170,40 @@ constexpr SymbolWords czechSymbols = withArrows(withMarks(withSigns(SymbolWords{
     "plus", "minus", "až", "a", "zavináč", "tečka", "čárka"},
     {"pomlčka", "krát", "děleno", "jedna polovina", "jedna čtvrtina", "tři čtvrtiny"}),
     {"středník", {}, "čárka", "lomeno", "rovná se"}), {"šipka vlevo", "šipka vpravo", "šipka nahoru", "šipka dolů"}); // the dictionary lacks dvojtečka
-constexpr SymbolWords danishSymbols = withArrows(withMarks(withSigns(SymbolWords{
-    gendered(Neuter, {"procent"}), gendered(Common, {"dollar"}), gendered(Common, {"euro"}),
-    gendered(Neuter, {"pund"}), gendered(Common, {"grader", "grad"}), "Celsius",
-    "Fahrenheit", "plus", "minus", "til", "og", "snabel-a", "punktum", "komma"},
-    {"bindestreg", "gange", "divideret med", "en halv", "en fjerdedel", "tre fjerdedele"}),
-    {"semikolon", "kolon", "komma", "skråstreg", "lig med"}), {"venstre pil", "højre pil", "pil op", "pil ned"});
-constexpr SymbolWords dutchSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
-    {"procent"}, {"dollar"}, {"euro"}, {"pond"}, {"graden", "graad"}, "Celsius",
-    "Fahrenheit", "plus", "min", "tot", "en", "apenstaartje", "punt", "komma"},
-    {"streepje", "keer", "gedeeld door", "een half", "een kwart", "drie kwart"}),
-    {"puntkomma", "dubbele punt", "komma", "slash", "is gelijk aan"}), {"pijl links", "pijl rechts", "pijl omhoog", "pijl omlaag"}), "bij");
+constexpr SymbolWords danishSymbols = withRatio(
+    withArrows(
+        withMarks(
+            withSigns(SymbolWords{gendered(Neuter, {"procent"}), gendered(Common, {"dollar"}),
+                                  gendered(Common, {"euro"}), gendered(Neuter, {"pund"}),
+                                  gendered(Common, {"grader", "grad"}), "Celsius", "Fahrenheit",
+                                  "plus", "minus", "til", "og", "snabel-a", "punktum", "komma"},
+                      {"bindestreg", "gange", "divideret med", "en halv", "en fjerdedel",
+                       "tre fjerdedele"}),
+            {"semikolon", "kolon", "komma", "skråstreg", "lig med"}),
+        {"venstre pil", "højre pil", "pil op", "pil ned"}),
+    "til");
+constexpr SymbolWords dutchSymbols = withRatio(
+    withSizes(
+        withArrows(withMarks(withSigns(SymbolWords{{"procent"},
+                                                   {"dollar"},
+                                                   {"euro"},
+                                                   {"pond"},
+                                                   {"graden", "graad"},
+                                                   "Celsius",
+                                                   "Fahrenheit",
+                                                   "plus",
+                                                   "min",
+                                                   "tot",
+                                                   "en",
+                                                   "apenstaartje",
+                                                   "punt",
+                                                   "komma"},
+                                       {"streepje", "keer", "gedeeld door", "een half", "een kwart",
+                                        "drie kwart"}),
+                             {"puntkomma", "dubbele punt", "komma", "slash", "is gelijk aan"}),
+                   {"pijl links", "pijl rechts", "pijl omhoog", "pijl omlaag"}),
+        "bij"),
+    "op");
 constexpr SymbolWords frenchSymbols = withSizes(withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"pour cent"}), gendered(Masculine, {"dollars", "dollar"}),
     gendered(Masculine, {"euros", "euro"}), gendered(Feminine, {"livres", "livre"}),
@@ -171,12 +211,18 @@ constexpr SymbolWords frenchSymbols = withSizes(withArrows(withMarks(withSigns(S
     "plus", "moins", "à", "et", "arobase", "point", "virgule", ',', false, "numéro", "numéros"},
     {"tiret", "fois", "divisé par", "un demi", "un quart", "trois quarts"}),
     {"point virgule", "deux points", "virgule", "slash", "égal"}), {"flèche gauche", "flèche droite", "flèche haut", "flèche bas"}), "par");
-constexpr SymbolWords germanSymbols = withArrows(withMarks(withSigns(SymbolWords{
-    gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}), gendered(Masculine, {"Euro"}),
-    gendered(Neuter, {"Pfund"}), gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit",
-    "plus", "minus", "bis", "und", "at", "Punkt", "Komma", ',', true},
-    {"Strich", "mal", "geteilt durch", "ein halb", "ein Viertel", "drei Viertel"}),
-    {"Semikolon", "Doppelpunkt", "Komma", "Schrägstrich", "gleich"}), {"Pfeil links", "Pfeil rechts", "Pfeil oben", "Pfeil unten"});
+constexpr SymbolWords germanSymbols = withRatio(
+    withArrows(
+        withMarks(
+            withSigns(
+                SymbolWords{gendered(Neuter, {"Prozent"}), gendered(Masculine, {"Dollar"}),
+                            gendered(Masculine, {"Euro"}), gendered(Neuter, {"Pfund"}),
+                            gendered(Neuter, {"Grad"}), "Celsius", "Fahrenheit", "plus", "minus",
+                            "bis", "und", "at", "Punkt", "Komma", ',', true},
+                {"Strich", "mal", "geteilt durch", "ein halb", "ein Viertel", "drei Viertel"}),
+            {"Semikolon", "Doppelpunkt", "Komma", "Schrägstrich", "gleich"}),
+        {"Pfeil links", "Pfeil rechts", "Pfeil oben", "Pfeil unten"}),
+    "zu");
 constexpr SymbolWords italianSymbols = withArrows(withMarks(withSigns(SymbolWords{
     gendered(Masculine, {"per cento"}), gendered(Masculine, {"dollari", "dollaro"}),
     gendered(Masculine, {"euro"}), gendered(Feminine, {"sterline", "sterlina"}),
@@ -199,12 +245,18 @@ constexpr SymbolWords spanishSymbols = withArrows(withMarks(withSigns(SymbolWord
     "más", "menos", "a", "y", "arroba", "punto", "coma", ',', false, "número", "números"},
     {"guion", "por", "dividido entre", "un medio", "un cuarto", "tres cuartos"}),
     {"punto y coma", "dos puntos", "coma", "barra oblicua", "igual a"}), {"flecha izquierda", "flecha derecha", "flecha arriba", "flecha abajo"});
-constexpr SymbolWords swedishSymbols = withArrows(withMarks(withSigns(SymbolWords{
-    gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}), gendered(Reale, {"euro"}),
-    gendered(Neuter, {"pund"}), gendered(Reale, {"grader", "grad"}), "Celsius",
-    "Fahrenheit", "plus", "minus", "till", "och", "snabel-a", "punkt", "komma"},
-    {"bindestreck", "gånger", "delat med", "en halv", "en fjärdedel", "tre fjärdedelar"}),
-    {"semikolon", "kolon", "komma", "snedstreck", "lika med"}), {"vänsterpil", "högerpil", "pil upp", "pil ned"});
+constexpr SymbolWords swedishSymbols = withRatio(
+    withArrows(
+        withMarks(
+            withSigns(SymbolWords{gendered(Reale, {"procent"}), gendered(Reale, {"dollar"}),
+                                  gendered(Reale, {"euro"}), gendered(Neuter, {"pund"}),
+                                  gendered(Reale, {"grader", "grad"}), "Celsius", "Fahrenheit",
+                                  "plus", "minus", "till", "och", "snabel-a", "punkt", "komma"},
+                      {"bindestreck", "gånger", "delat med", "en halv", "en fjärdedel",
+                       "tre fjärdedelar"}),
+            {"semikolon", "kolon", "komma", "snedstreck", "lika med"}),
+        {"vänsterpil", "högerpil", "pil upp", "pil ned"}),
+    "till");
 
 constexpr std::u32string_view germanicLinks[] = {U"s", U"e", U"n", U"en", U"er"};
 // Dutch writes no n on its own between words (deco n figureren is deconfigureren).

@@ -85,6 +85,9 @@ struct SymbolWords {
     // The arrow keys' names (← → ↑ ↓), for a shortcut that names one (Super→, Ctrl Alt←):
     // dropped, it would read as another shortcut.
     std::array<std::string_view, 4> arrows = {};
+    // Between two numbers a colon that is no time's, a ratio's or a score's (16:9, 4:3: "four
+    // to three"), where the language says one so without a case to choose.
+    std::string_view ratio = {};
 };
 
 // The words of the signs that stand between or for numbers.
@@ -107,6 +110,11 @@ constexpr SymbolWords withMarks(SymbolWords words, MarkNames marks) {
 
 constexpr SymbolWords withArrows(SymbolWords words, std::array<std::string_view, 4> arrows) {
     words.arrows = arrows;
+    return words;
+}
+
+constexpr SymbolWords withRatio(SymbolWords words, std::string_view ratio) {
+    words.ratio = ratio;
     return words;
 }
 

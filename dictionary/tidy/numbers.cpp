@@ -1329,6 +1329,13 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // A colon that is no time's (10:30, 8:00:15) is said (26300:2, a standard's part,
         // 02:00:01:02:03:04); so is a time's before minutes with a leading zero, which would
         // read as one number with the hour (01:06: one colon zero six, not one zero six).
+        // Between two small numbers, the second of one digit, it is a ratio's (16:9, 4:3); not
+        // after a name, whose chapter and verse they are (Genesis 1:1).
+        if (s.text == ":" && !clockTime && numberCount == 2 && !symbols->ratio.empty() &&
+            !nameBefore(state) && segments[k - 1].number.decimals.empty() &&
+            segments[k + 1].number.decimals.empty() && segments[k - 1].number.whole.size() <= 2 &&
+            segments[k + 1].number.whole.size() == 1 && state.allKnown(symbols->ratio))
+            return symbols->ratio;
         if (s.text == ":" && (!clockTime || zeroMinutes))
             return colon;
         // After a version's second dot the dash is its revision's: 1.2.3-4.

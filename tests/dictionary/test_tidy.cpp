@@ -853,6 +853,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishRangeDashes", "@eng.dic", "2004 – 2023, 1994–98",
          "two thousand four to two thousand twenty three, nineteen ninety four to ninety eight",
          "numbers; ranges; numbers; punctuation + numbers"},
+        // A colon between small numbers, the second of one digit, is a ratio's; not a time's
+        // nor after a name (chapter and verse).
+        {"GermanRatios", "@de_neu.dic", "Format 4:3 oder 16:9 um 4:30", "Format vier zu drei oder sechzehn zu neun um vier dreißig",
+         "numbers x3"},
+        {"DanishVerseNoRatio", "@dk.dic", "format 4:3, som Markus 1:1", "format fire til tre, som Markus et kolon et",
+         "numbers x2"},
         // Not after a bracket around a word: a name's parts.
         {"CzechDashAfterBracketedWord", "@Czech.dic", "Umělec (Album) – 01", "Umělec (Album)  nula jedna",
          "punctuation; numbers"},
