@@ -448,24 +448,30 @@ constexpr std::string_view englishPrefixes[] = {"over", "under", "out", "fore", 
                                                 "super", "counter", "semi", "anti", "pre"};
 constexpr std::string_view czechPrefixes[] = {"pro", "pod", "nad", "před", "při", "pře",
                                               "roz", "bez", "proti", "mezi"};
-constexpr std::string_view danishPrefixes[] = {"for",  "pro", "gen",   "mod", "und", "uni",
-                                               "ind",  "til", "over",  "under", "fra",
-                                               "bag",  "sam", "mis",   "præ", "efter", "fore", "eks",
+constexpr std::string_view danishPrefixes[] = {"for", "pro", "gen", "mod", "und", "uni", "ind",
+                                               "til", "over", "under", "fra", "bag", "sam", "mis",
+                                               "præ", "efter", "fore", "eks",
                                                // words of their own that read as another
                                                // (fjern: remove; aktiv: active, not assets;
                                                // mine: my, not a mine's; tyve: twenty)
-                                               "fjern", "aktiv", "passiv", "muse", "mine", "tyve"};
+                                               "fjern", "aktiv", "passiv", "muse", "mine", "tyve",
+                                               // (mellemlager: mellem, "between")
+                                               "mellem"};
 constexpr std::string_view dutchPrefixes[] = {"voor", "over", "onder", "achter", "door",
                                               "her",  "ver",  "ont",   "mee",    "uit",
                                               "aan",  "tegen", "bij",  "toe",    "weg"};
 constexpr std::string_view frenchPrefixes[] = {"sur",  "sous", "contre", "entre", "pré",
                                                "télé", "semi", "inter",  "super", "anti"};
 constexpr std::string_view germanLoanEndings[] = {"s", "ieren", "iert", "ierte", "ierten", "ierst", "ierung", "ierungen"};
-constexpr std::string_view germanPrefixes[] = {"vor",   "ein",  "aus",  "auf",  "unter", "über",
-                                               "hinter", "ober", "nach", "mit",  "bei",   "durch",
-                                               "ent",   "ver",  "zer",  "miss", "um",
+constexpr std::string_view germanPrefixes[] = {"vor", "ein", "aus", "auf", "unter", "über",
+                                               "hinter", "ober", "nach", "mit", "bei", "durch",
+                                               "ent", "ver", "zer", "miss", "um",
                                                // an article, no compound's first word (Desmond)
-                                               "des"};
+                                               "des",
+                                               // words of their own that read as another
+                                               // (Zwischenspeicher: zwischen, "between";
+                                               // Sofortnachricht: sofort, "at once")
+                                               "zwischen", "sofort"};
 constexpr std::string_view italianPrefixes[] = {"pre",   "sovra", "contro", "stra",  "dis", "tele",
                                                 "semi",  "inter", "super",  "anti",  "extra", "ultra"};
 constexpr std::string_view polishPrefixes[] = {"pod",   "nad",   "przed",    "przy",   "prze",
@@ -474,13 +480,15 @@ constexpr std::string_view polishPrefixes[] = {"pod",   "nad",   "przed",    "pr
 constexpr std::string_view spanishPrefixes[] = {"des",  "sobre", "tele",  "pre",   "sub",
                                                 "super", "contra", "entre", "ante", "tras",
                                                 "semi", "inter"};
-constexpr std::string_view swedishPrefixes[] = {"för",  "till", "över",  "under", "upp",
-                                                "fram", "bort", "mot",   "sam",   "miss",
-                                                "ned",  "efter", "genom", "pro",  "pre",
+constexpr std::string_view swedishPrefixes[] = {"för", "till", "över", "under", "upp", "fram",
+                                                "bort", "mot", "sam", "miss", "ned", "efter",
+                                                "genom", "pro", "pre",
                                                 // words of their own that read as another
                                                 // (rikt: rich; radera, klipp: delete, cut;
                                                 // van: used to, in vanhelig, "unholy")
-                                                "rikt", "radera", "klipp", "lokal", "van"};
+                                                "rikt", "radera", "klipp", "lokal", "van",
+                                                // (Blandradio: bland, "among")
+                                                "bland"};
 
 } // namespace
 

@@ -1057,6 +1057,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // So is a verb's prefix that is a word too (Forespørg, "inquire": fore is "line").
         {"DanishVerbPrefix", "@dk.dic", "Forespørg information, eksportering", "Forespørg information, eksportering",
          "?forespørg(forespørge forespurgt forespørger); ?eksportering(eksploitering eksponering eksporteren)"},
+        // Nor is one begun by a word that would read as a preposition or an adverb apart
+        // (mellem, "between"; bland, "among"; sofort, "at once").
+        {"DanishPrepositionFirst", "@dk.dic", "mellemlageret", "mellemlageret", "?mellemlageret(mellemlagret mellemlagene mellemlagenes)"},
+        {"SwedishPrepositionFirst", "@se.dic", "Blandradio", "Blandradio", "?blandradio"},
+        {"GermanAdverbFirst", "@de_neu.dic", "die Sofortnachrichten", "die Sofortnachrichten",
+         "?sofortnachrichten(sportnachrichten)"},
         // A manual page's section keeps its parentheses; a number inside a name stays.
         {"FrenchManualSections", "@fr.dic", "voir sha1sum(1) et ip(8).", "voir sha1sum (un) et ip (huit).",
          "numbers x2; ?sha1sum(shassium)"},
