@@ -384,6 +384,19 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
         return wrapped(encode(out));
     }
 
+    // A country's dollar (US$, CA$) is the dollar, the country's letters before its word
+    // (8 US$: acht US Dollar; US$5: five US dollars).
+    if (core.size() >= 3 && core[0] >= U'A' && core[0] <= U'Z' && core[1] >= U'A' &&
+        core[1] <= U'Z' && core[2] == U'$') {
+        std::optional<std::string> rest = spellSymbols(state, encode(core.substr(2)));
+        const std::optional<std::string> name =
+            rest ? wordsOf(state, Symbol::Dollar, state.amount) : std::nullopt;
+        if (!rest || !name || !rest->ends_with(*name))
+            return std::nullopt;
+        rest->insert(rest->size() - name->size(), encode(core.substr(0, 2)) + ' ');
+        return wrapped(*rest);
+    }
+
     // Amounts joined by a dash or slash ("10%-20%", "5€/10€") read one by one, the joiner kept.
     for (size_t j = 1; j + 1 < core.size(); ++j) {
         if (core[j] != U'-' && core[j] != U'\u2013' && core[j] != U'/')
@@ -844,7 +857,12 @@ bool standsBesideNumber(const State& state, std::string_view piece) {
     if (piece == "+")
         return state.amount || nextNumber(state) || betweenWords(state);
     bool leading = false;
-    return loneSymbol(piece, leading) != Symbol::None && (state.amount || nextNumber(state));
+    // A country's dollar too (8 US$), which the dictionary takes for its letters.
+    const bool countryDollar = piece.size() >= 3 && piece[2] == '$' &&
+                               std::isupper(static_cast<unsigned char>(piece[0])) &&
+                               std::isupper(static_cast<unsigned char>(piece[1]));
+    return (countryDollar || loneSymbol(piece, leading) != Symbol::None) &&
+           (state.amount || nextNumber(state));
 }
 
 } // namespace talvora::tidy

@@ -862,6 +862,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // Not after a bracket around a word: a name's parts.
         {"CzechDashAfterBracketedWord", "@Czech.dic", "Umělec (Album) – 01", "Umělec (Album)  nula jedna",
          "punctuation; numbers"},
+        // A country's dollar is the dollar, its letters before the word.
+        {"CountryDollar", "@eng.dic", "costs US$5 or 8 US$", "costs five US dollars or eight US dollars",
+         "symbols; numbers; symbols"},
         // A plus after a number, before no other, is said: "or more".
         {"PlusAfterANumber", "@eng.dic", "Android 4.0+ or 4.0+-devices, 18+ only, 6=4+2",
          "Android four point zero plus or four point zero plus devices, eighteen plus only, six equals four plus two",
