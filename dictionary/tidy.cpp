@@ -163,6 +163,7 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
             state.line = lineText;
             state.lineInOtherLanguage.reset();
             state.lineWritesDotDecimals.reset();
+            state.lineAddressNames.reset();
             state.lineListsNamesInCapitals.reset();
             state.lineIsCommand = isCommandLine(state, lineText);
             state.lineCapitalisesNouns = state.language() && state.language()->capitalisedNounsOnce &&

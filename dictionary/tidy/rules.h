@@ -78,6 +78,7 @@ class State {
     std::optional<bool> lineInOtherLanguage; // of the line being tidied, once asked
     std::optional<bool> lineListsNamesInCapitals; // of the line being tidied, once asked
     std::optional<bool> lineWritesDotDecimals;    // of the line being tidied, once asked
+    std::optional<std::vector<std::string_view>> lineAddressNames; // of the line, once asked
     bool lineIsCommand = false;        // of the line being tidied
     // A capital inside a sentence marks a noun here, no name.
     bool capitalisesNouns() const;

@@ -874,6 +874,25 @@ std::optional<std::string> wholeFirstParts(State& state, const std::string& piec
 // A word written like a name inside a sentence (Linarien, Ravanal) is a name, and a word one
 // edit from a dictionary word (pasword) a typo: cut into words, either would read as other
 // words (Lina rien, pas word). Both are left to the report and its suggestions.
+// The names inside the line's addresses, each between a dot, slash or at sign and a dot
+// (litehtml in http://www.litehtml.com), asked once a line.
+static std::vector<std::string_view> addressNames(std::string_view line) {
+    std::vector<std::string_view> names;
+    for (size_t dot = line.find('.'); dot != std::string_view::npos;
+         dot = line.find('.', dot + 1)) {
+        if (dot + 1 >= line.size() || !std::isalpha(static_cast<unsigned char>(line[dot + 1])))
+            continue;
+        size_t start = dot;
+        while (start > 0 &&
+               std::string_view("./@: ").find(line[start - 1]) == std::string_view::npos)
+            --start;
+        if (start > 0 && start < dot &&
+            std::string_view("./@").find(line[start - 1]) != std::string_view::npos)
+            names.push_back(line.substr(start, dot - start));
+    }
+    return names;
+}
+
 std::optional<std::string> splitCompound(State& state, const std::string& piece) {
     // A line in another language has that language's words: cut by this one's, they read as
     // other words (gene rate, intern ally).
@@ -887,32 +906,25 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // there and anywhere else in the line (memoserv: Send a command to memoserv); not where
     // the line goes on in small letters (kontoegenskab: dit navn).
     if (const auto [first, last] = coreOf(piece); [&] {
-            std::string_view line =
+            const std::string_view line =
                 state.line.substr(std::min(state.line.size(), state.line.find_first_not_of(' ')));
-            const size_t colon = line.find(": ");
-            if (colon == std::string_view::npos || colon != last - first ||
-                line.substr(0, colon) != std::string_view(piece).substr(first, last - first) ||
-                toLower(line.substr(0, colon)) != line.substr(0, colon))
+            const std::string_view name = std::string_view(piece).substr(first, last - first);
+            if (!line.starts_with(name) || line.substr(name.size(), 2) != ": " ||
+                toLower(name) != name)
                 return false;
-            const std::string_view rest = line.substr(colon + 2);
+            const std::string_view rest = line.substr(name.size() + 2);
             return !rest.empty() && isUpperCase(decode(rest.substr(0, 4))[0]);
         }())
         return std::nullopt;
     // Nor is a name that the line's address holds (litehtml, from www.litehtml.com).
-    if (const auto [first, last] = coreOf(piece); last - first >= 4 && [&] {
-            const std::string_view name = std::string_view(piece).substr(first, last - first);
-            for (size_t at = state.line.find(name); at != std::string_view::npos;
-                 at = state.line.find(name, at + 1)) {
-                const size_t end = at + name.size();
-                if (at > 0 &&
-                    std::string_view("./@").find(state.line[at - 1]) != std::string_view::npos &&
-                    end + 1 < state.line.size() && state.line[end] == '.' &&
-                    std::isalpha(static_cast<unsigned char>(state.line[end + 1])))
-                    return true;
-            }
-            return false;
-        }())
-        return std::nullopt;
+    if (const auto [first, last] = coreOf(piece); last - first >= 4) {
+        if (!state.lineAddressNames)
+            state.lineAddressNames = addressNames(state.line);
+        const std::string_view name = std::string_view(piece).substr(first, last - first);
+        if (std::find(state.lineAddressNames->begin(), state.lineAddressNames->end(), name) !=
+            state.lineAddressNames->end())
+            return std::nullopt;
+    }
     // A word whose last e an apostrophe stands for is that word (langweil' mich: langweile),
     // not two (lang weil', "long because").
     if (const auto [first, last] = coreOf(piece);
