@@ -1255,6 +1255,12 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
     }
     const NumberWords& numbers = state.numbers();
     auto isNumber = [&](size_t k) { return k < segments.size() && !segments[k].number.whole.empty(); };
+    // A plus right after a number, where the segment at k begins with it, says "or more"
+    // (4.0+, 18+, 4.0+-enheder): unseen, it would leave the number alone.
+    auto plusAfterNumber = [&](size_t k) {
+        return k > 0 && segments[k].text[0] == '+' && isNumber(k - 1) && symbols &&
+               !symbols->plus.empty() && state.allKnown(symbols->plus);
+    };
     size_t numberCount = 0, dashes = 0; // a date's dashes are two (2026-12-08)
     for (const Segment& s : segments) {
         numberCount += !s.number.whole.empty();
@@ -1383,10 +1389,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
             afterDot = false;
             if (k == 0 && k + 1 < segments.size())
                 out += readSign(state, s.text);
-            // A plus after a number, before no other, says "or more" (4.0+, 18+, 4.0+-enheder):
-            // unseen, it would leave the number alone.
-            else if (s.text[0] == '+' && isNumber(k - 1) && !isNumber(k + 1) && symbols &&
-                     !symbols->plus.empty() && state.allKnown(symbols->plus) &&
+            // A plus after a number, before no other (4.0+, 4.0+-enheder).
+            else if (plusAfterNumber(k) && !isNumber(k + 1) &&
                      (s.text.size() == 1 || s.text[1] == '-' || k + 1 == segments.size()))
                 out += ' ' + std::string(symbols->plus) +
                        (k + 1 == segments.size() ? s.text.substr(1) : std::string(" "));
@@ -1537,9 +1541,8 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
                     out += ' ' + std::string(symbols->slash);
                 continue;
             }
-            // So is a plus between a number and the word it is hyphened to (4.0+-enheder).
-            if (k > 0 && from > 0 && s.text[0] == '+' && isNumber(k - 1) && symbols &&
-                !symbols->plus.empty() && state.allKnown(symbols->plus))
+            // So is a plus between a number and the word it is hyphened to (4.0+-devices).
+            if (from > 0 && plusAfterNumber(k))
                 out += std::string(symbols->plus) + ' ';
             if (state.known(s.text)) {
                 // A word joined to a number by a hyphen stands apart (15-Puzzle: fifteen

@@ -148,6 +148,12 @@ static PiecesAround piecesAround(const State& state) {
     return p;
 }
 
+// Text that begins with a country's dollar: two capitals and the sign (US$, CA$5).
+static bool isCountryDollar(std::string_view text) {
+    return text.size() >= 3 && text[0] >= 'A' && text[0] <= 'Z' && text[1] >= 'A' &&
+           text[1] <= 'Z' && text[2] == '$';
+}
+
 // Whether the pieces on each side of the one being tidied end and begin as asked.
 static bool standsBetween(const State& state, bool (*ends)(std::string_view),
                           bool (*begins)(std::string_view)) {
@@ -386,8 +392,7 @@ std::optional<std::string> spellSymbols(State& state, const std::string& piece) 
 
     // A country's dollar (US$, CA$) is the dollar, the country's letters before its word
     // (8 US$: acht US Dollar; US$5: five US dollars).
-    if (core.size() >= 3 && core[0] >= U'A' && core[0] <= U'Z' && core[1] >= U'A' &&
-        core[1] <= U'Z' && core[2] == U'$') {
+    if (isCountryDollar(encode(core.substr(0, 3)))) {
         std::optional<std::string> rest = spellSymbols(state, encode(core.substr(2)));
         const std::optional<std::string> name =
             rest ? wordsOf(state, Symbol::Dollar, state.amount) : std::nullopt;
@@ -858,10 +863,7 @@ bool standsBesideNumber(const State& state, std::string_view piece) {
         return state.amount || nextNumber(state) || betweenWords(state);
     bool leading = false;
     // A country's dollar too (8 US$), which the dictionary takes for its letters.
-    const bool countryDollar = piece.size() >= 3 && piece[2] == '$' &&
-                               std::isupper(static_cast<unsigned char>(piece[0])) &&
-                               std::isupper(static_cast<unsigned char>(piece[1]));
-    return (countryDollar || loneSymbol(piece, leading) != Symbol::None) &&
+    return (isCountryDollar(piece) || loneSymbol(piece, leading) != Symbol::None) &&
            (state.amount || nextNumber(state));
 }
 
