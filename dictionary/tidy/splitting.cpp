@@ -905,10 +905,11 @@ std::optional<std::string> splitCompound(State& state, const std::string& piece)
     // with a capital (lastlog: Searches the backlog), is a command's name, typed as it stands
     // there and anywhere else in the line (memoserv: Send a command to memoserv); not where
     // the line goes on in small letters (kontoegenskab: dit navn).
-    if (const auto [first, last] = coreOf(piece); [&] {
+    if (const auto core = coreOf(piece); [&] {
             const std::string_view line =
                 state.line.substr(std::min(state.line.size(), state.line.find_first_not_of(' ')));
-            const std::string_view name = std::string_view(piece).substr(first, last - first);
+            const std::string_view name =
+                std::string_view(piece).substr(core.first, core.second - core.first);
             if (!line.starts_with(name) || line.substr(name.size(), 2) != ": " ||
                 toLower(name) != name)
                 return false;
