@@ -424,10 +424,12 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         // them two words side by side. Where the language has no word for it, the piece
         // stays as typed.
         const SymbolWords* symbols = state.symbols();
-        // A closing bracket before it changes nothing ([address]:port).
+        // Brackets beside it change nothing ([address]:port, [+LINE[:COLUMN]]).
         const std::string_view run = std::string_view(piece).substr(from, i - from);
-        const bool colon = run.ends_with(':') && run.find_first_not_of(")]}") == run.size() - 1 && from > first &&
-                           after > i && !isAsciiDigit(piece[from - 1]) && !isAsciiDigit(piece[i]);
+        const bool colon = std::count(run.begin(), run.end(), ':') == 1 &&
+                           run.find_first_not_of(":()[]{}") == std::string_view::npos &&
+                           from > first && after > i && !isAsciiDigit(piece[from - 1]) &&
+                           !isAsciiDigit(piece[i]);
         if (colon && (!symbols || symbols->colon.empty() || !state.allKnown(symbols->colon)))
             return std::nullopt;
         // A slash between two words is said (profit/loss: profit slash loss; Outlook/GMail,

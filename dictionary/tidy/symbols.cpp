@@ -579,11 +579,13 @@ static bool sumHyphen(const State& state) {
 }
 
 // An en dash alone between two numbers is a range's (2004 – 2023: "two thousand four to two
-// thousand twenty three"): dropped as punctuation, the two would read as one list.
+// thousand twenty three"): dropped as punctuation, the two would read as one list. So is an em
+// dash or a hyphen between a number and a greater one (1996 — 2022).
 std::optional<std::string> readRangeDash(State& state, const std::string& piece) {
     const SymbolWords* symbols = state.symbols();
     if (!symbols || symbols->range.empty() || !state.allKnown(symbols->range) ||
-        !(piece == "\u2013" ? betweenNumbers(state) : piece == "-" && rangeHyphen(state)))
+        !(piece == "\u2013" ? betweenNumbers(state)
+                            : (piece == "-" || piece == "\u2014") && rangeHyphen(state)))
         return std::nullopt;
     return std::string(symbols->range);
 }
@@ -691,7 +693,7 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
     if (at == std::string::npos || userInfo) {
         // A host or file name (pl.wikibooks.org, Node.js, README.txt, příklad.txt): labels
         // of two or more, the last one small letters only and short (an extension, a
-        // domain: .desktop at most), or a setting's name of three or more in small letters
+        // domain: .desktop at most), or a setting's name of three or more
         // (org.gnome.desktop.background). Not an abbreviation's letters (z.B, e.g), nor a
         // sentence run on (end.Next).
         auto isName = [](std::string_view name) {
@@ -705,9 +707,19 @@ std::optional<std::string> readAddress(State& state, const std::string& piece) {
             }
             auto small = [](char32_t c) { return (c >= U'a' && c <= U'z') || isAsciiDigit(c) || c == U'-'; };
             const std::u32string& end = labels.back();
-            const bool setting = labels.size() >= 3 && std::all_of(labels.begin(), labels.end(), [&](const auto& l) {
-                return !l.empty() && l[0] >= U'a' && l[0] <= U'z' && std::all_of(l.begin(), l.end(), small);
-            });
+            // Its first two labels in small letters name who made it; the rest may be
+            // capitalised (org.gtk.Settings.FileChooser).
+            const bool setting =
+                labels.size() >= 3 && std::all_of(labels.begin(), labels.end(), [&](const auto& l) {
+                    return !l.empty() && isLetter(l[0]) &&
+                           (&l - labels.data() >= 2
+                                ? std::all_of(l.begin(), l.end(),
+                                              [&](char32_t c) {
+                                                  return small(c) || (c >= U'A' && c <= U'Z');
+                                              })
+                                : l[0] >= U'a' && l[0] <= U'z' &&
+                                      std::all_of(l.begin(), l.end(), small));
+                });
             return labels.size() >= 2 &&
                    (setting || (end.size() <= 7 && std::all_of(end.begin(), end.end(), [](char32_t c) {
                                     return c >= U'a' && c <= U'z';
