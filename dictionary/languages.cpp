@@ -313,6 +313,8 @@ constexpr std::string_view czechInstrumentalPrepositions[] = {"s", "se", "před"
 constexpr Respelling czechLocatives[] = {{"dva", "dvou"}, {"dvě", "dvou"}, {"tři", "třech"}, {"čtyři", "čtyřech"}, {"sto", "sto"}};
 constexpr Respelling czechDatives[] = {{"dva", "dvěma"}, {"dvě", "dvěma"}, {"tři", "třem"}, {"čtyři", "čtyřem"}, {"sto", "sto"}};
 constexpr Respelling czechInstrumentals[] = {{"dva", "dvěma"}, {"dvě", "dvěma"}, {"tři", "třemi"}, {"čtyři", "čtyřmi"}, {"sto", "sto"}};
+constexpr CaseEnding czechInstrumental = {
+    "ami", {}, czechInstrumentalPrepositions, czechInstrumentals};
 constexpr CaseEnding czechCaseEndings[] = {
     {"ech", {}, czechLocativePrepositions, czechLocatives},       {"ích", {}, czechLocativePrepositions, czechLocatives},
     {"ách", {}, czechLocativePrepositions, czechLocatives},       {"ům", {}, czechDativePrepositions, czechDatives},
@@ -368,8 +370,9 @@ constexpr std::string_view polishOrdinalEndings[] = {"ego", "go"};
 constexpr std::string_view polishSingularGenitives[] = {"u"};
 constexpr OrdinalForms polishOrdinalForms[] = {
     {"giego", "gi", "ga", "gie"}, {"ciego", "ci", "cia", "cie"}, {"ego", "y", "a", "e"}};
+constexpr CaseEnding polishInstrumental = {"ami", "%spellout-cardinal-masculine-instrumental"};
 constexpr CaseEnding polishCaseEndings[] = {{"ach", "%spellout-cardinal-masculine-locative"},
-                                            {"ami", "%spellout-cardinal-masculine-instrumental"}};
+                                            polishInstrumental};
 constexpr std::string_view polishGenitiveAdjectives[] = {"ich", "ych"};
 constexpr Respelling polishHourNouns[] = {
     {"godzina", "a"}, {"godziny", "ej"}, {"godzinie", "ej"}, {"godzinę", "ą"}, {"godziną", "ą"}};
@@ -535,6 +538,9 @@ const std::vector<Language>& languageTable() {
          .genitiveOrdinals = czechGenitiveOrdinals,
          .months = czechMonths,
          .caseEndingsAfter = czechCaseEndings,
+         .pairPreposition = "mezi",
+         .pairConjunction = "a",
+         .pairCase = &czechInstrumental,
          .oneBeforeNoun = &czechOne,
          .dotOrdinals = true},
         // Danish written before 1948, still much read, gives nouns capitals.
@@ -673,6 +679,9 @@ const std::vector<Language>& languageTable() {
          .ordinalForms = polishOrdinalForms,
          .singularGenitiveEndings = polishSingularGenitives,
          .caseEndingsAfter = polishCaseEndings,
+         .pairPreposition = "między",
+         .pairConjunction = "a",
+         .pairCase = &polishInstrumental,
          .genitiveEndingsBefore = polishGenitiveAdjectives,
          .hourNouns = polishHourNouns,
          .oneBeforeNoun = &polishOne,

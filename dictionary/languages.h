@@ -316,6 +316,10 @@ struct Language {
     // with the rule set that reads it so (w 5 plikach: pięciu; z 5 plikami: pięcioma), and
     // the endings of an adjective before it that put it in the genitive (z ostatnich 5 dni).
     std::span<const CaseEnding> caseEndingsAfter = {};
+    // A preposition that puts both numbers of a pair in its case, the word that joins them,
+    // and that case (mezi 6 a 14: mezi šesti a čtrnácti; między sześcioma a czternastoma).
+    std::string_view pairPreposition = {}, pairConjunction = {};
+    const CaseEnding* pairCase = nullptr;
     std::span<const std::string_view> genitiveEndingsBefore = {};
     // The word for a clock's hour in each case, with the ending its ordinal takes after it
     // (godziny 3: trzeciej), where the language reads hours as ordinals: its genitive

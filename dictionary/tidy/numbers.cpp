@@ -802,6 +802,18 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
         if (noun.size() >= c.ending.size() + 2 && noun.ends_with(c.ending) && hasLowerCase(noun))
             inCase = &c;
     }
+    // Either number of a pair after a preposition that governs both (mezi 6 a 14).
+    if (!inCase && language->pairCase) {
+        auto isNumber = [](std::string_view word) {
+            return !word.empty() && std::all_of(word.begin(), word.end(), isAsciiDigit);
+        };
+        const std::vector<std::string_view> back = wordsAround(state.before, true, 3);
+        if ((previous == language->pairPreposition && next.size() >= 2 &&
+             next[0] == language->pairConjunction && isNumber(next[1])) ||
+            (back.size() == 3 && back[0] == language->pairConjunction && isNumber(back[1]) &&
+             toLower(back[2]) == language->pairPreposition))
+            inCase = language->pairCase;
+    }
     // Zero counts in one form whatever the noun's case (s nula bajty, not s nuly bajty).
     if (inCase && value == 0)
         return std::nullopt;
@@ -824,6 +836,10 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
     std::string words;
     if (!ruleSet.empty()) {
         words = numbers.spell(value, ruleSet);
+        // From five on the genitive's form serves the other cases too (z czternastu plikami),
+        // where the dictionary lacks their own (czternastoma).
+        if (!state.allKnown(words) && value >= 5 && !language->genitiveRuleSet.empty())
+            words = numbers.spell(value, language->genitiveRuleSet);
     } else if (!language->genitiveRuleSet.empty()) {
         words = numbers.spell(value, language->genitiveRuleSet);
     } else {

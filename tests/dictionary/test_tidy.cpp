@@ -208,6 +208,9 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
         // between them are said, or, where the language has no word for one, the piece stays.
         {"PatternFieldsAfterColons", "@fr.dic", "au format HH:MM:SS ou .uno:About",
          "au format HH deux points MM deux points SS ou .uno deux points About", "separators x2"},
+        // Also beside a bracket that opens or closes a part the user may leave out.
+        {"ColonBesideBrackets", "@de_neu.dic", "[+ZEILE[:SPALTE]] [Adresse]:Port",
+         "[+ZEILE Doppelpunkt SPALTE]] [Adresse Doppelpunkt Port", "separators x2"},
         {"CzechColonsUnsaid", "@Czech.dic", "příkaz .uno:About, oblast A1:DO4, norma 26300:2",
          "příkaz .uno:About, oblast A jedna až DO čtyři, norma 26300:2", "numbers; ?unoabout; ?263002"},
         {"NameEndingGoes", "@pl.dic", "APT-a i HTML-y, iPhone'y", "APT i HTML, iPhone", "separators x3"},
@@ -604,6 +607,11 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "slash etc slash mime dot types End Next org dot gnome dot desktop dot background on eleventh "
          "ninth two thousand one",
          "addresses x2; numbers; addresses x2; separators; addresses; numbers"},
+        // A setting's name may go on in capitals after its maker's two labels; a sentence run on
+        // in two does not.
+        {"CapitalisedSettingName", "@eng.dic", "the key “org.gtk.Settings.FileChooser”, see.Then.Go",
+         "the key org dot gtk dot Settings dot FileChooser, see Then Go",
+         "addresses + punctuation; separators; ?filechooser"},
         {"CzechFileNamesAndPaths", "@Czech.dic", "soubor příklad.txt v /home/honza/Výsledky.pdf, x.txt, .skrytý.txt",
          "soubor příklad tečka txt v lomeno home lomeno honza lomeno Výsledky tečka pdf, x tečka txt, tečka skrytý "
          "tečka txt", "addresses x4"},
@@ -771,6 +779,12 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"CzechOne", "@Czech.dic", "hráč 1 hraje, 1 soubor, 1 hodina, 1 okno, 21 souborů, F1, od 1 do 9",
          "hráč jedna hraje, jeden soubor, jedna hodina, jedno okno, dvacet jedna souborů, F jedna, od jedné do "
          "devíti", "numbers x8"},
+        // Both numbers of a pair after "between" take its case; not those of another pair.
+        {"CzechPairAfterBetween", "@Czech.dic", "mezi 6 a 14, Mezi 2 a 4 soubory, jsou 6 a 14",
+         "mezi šesti a čtrnácti, Mezi dvěma a čtyřmi soubory, jsou šest a čtrnáct", "numbers x6"},
+        // The genitive's form where the dictionary lacks the instrumental's (czternastoma).
+        {"PolishPairAfterBetween", "@pl.dic", "między 6 a 14 dalej, z 14 plikami",
+         "między sześcioma a czternastu dalej, z czternastu plikami", "numbers x3"},
         {"CzechGenitive", "@Czech.dic", "do 9 políček z 29 lekcí a 5 dnů, od 1970",
          "do devíti políček z dvaceti devíti lekcí a pět dnů, od tisíce devíti set sedmdesáti",
          "numbers x4"},
@@ -853,6 +867,10 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         {"EnglishRangeDashes", "@eng.dic", "2004 – 2023, 1994–98",
          "two thousand four to two thousand twenty three, nineteen ninety four to ninety eight",
          "numbers; ranges; numbers; punctuation + numbers"},
+        // An em dash between a number and a greater one too; not before a smaller one.
+        {"CzechRangeEmDash", "@Czech.dic", "© 1996 — 2022, kapitola 5 — 3 věci",
+         " jeden tisíc devět set devadesát šest až dva tisíce dvacet dva, kapitola pět  tři věci",
+         "punctuation; numbers; ranges; numbers x2; punctuation; numbers"},
         // A colon between small numbers, the second of one digit, is a ratio's; not a time's
         // nor after a name (chapter and verse).
         {"GermanRatios", "@de_neu.dic", "Format 4:3 oder 16:9 um 4:30", "Format vier zu drei oder sechzehn zu neun um vier dreißig",
