@@ -2,6 +2,7 @@
 
 #include "keyspace.h"
 #include "languages.h"
+#include "lowercase.h"
 #include "suggest.h"
 #include "tidy/common.h"
 #include "tidy/rules.h"
@@ -11,8 +12,8 @@
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <utility>
 #include <unicode/uchar.h>
+#include <utility>
 
 namespace talvora {
 
@@ -103,6 +104,31 @@ TidyChange changeOf(std::string_view piece, size_t at, std::string_view tidied, 
     return c;
 }
 
+// The names of a text: words with a capital inside a sentence that the dictionary lacks, where
+// the language gives nouns none.
+std::unordered_set<std::string> namesIn(const State& state, std::string_view text) {
+    std::unordered_set<std::string> names;
+    if (state.capitalisesNouns())
+        return names;
+    for (size_t from = 0; from < text.size();) {
+        const size_t end = std::min(text.find_first_of("\r\n", from), text.size());
+        bool sentenceStart = true;
+        for (const std::string_view piece : splitBlanks(text.substr(from, end - from))) {
+            if (piece.empty())
+                continue;
+            const auto [first, last] = coreOf(piece);
+            const std::string_view core = piece.substr(first, last - first);
+            const std::u32string letters = decode(core);
+            if (!sentenceStart && first == 0 && letters.size() >= 2 && isUpperCase(letters[0]) &&
+                std::all_of(letters.begin() + 1, letters.end(), isLowerCase) && !state.known(core))
+                names.insert(toLower(core));
+            sentenceStart = std::string_view(".!?:").find(piece.back()) != std::string_view::npos;
+        }
+        from = end + 1;
+    }
+    return names;
+}
+
 } // namespace
 
 Tidier::Tidier(const Keyspace& keyspace, std::string locale)
@@ -116,6 +142,7 @@ TidyResult Tidier::tidy(std::string_view text, bool withSuggestions, SpellOut sp
     out.reserve(text.size());
     State& state = *state_;
     state.spellOut = spellOut;
+    state.textNames = namesIn(state, text);
     // The line a piece lies on tells an abbreviation from a shouted word.
     std::optional<size_t> lineEnd;
     uint32_t line = 1;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace talvora {
@@ -80,6 +81,9 @@ class State {
     std::optional<bool> lineWritesDotDecimals;    // of the line being tidied, once asked
     std::optional<std::vector<std::string_view>> lineAddressNames; // of the line, once asked
     bool lineIsCommand = false;        // of the line being tidied
+    // Words the text writes with a capital inside a sentence that the dictionary lacks, in
+    // small letters: names, wherever else they stand (Evince at a line's start is no Évince).
+    std::unordered_set<std::string> textNames;
     // A capital inside a sentence marks a noun here, no name.
     bool capitalisesNouns() const;
     bool inNameParts = false;      // of a name cut at its capitals or an address: none gets an accent

@@ -105,10 +105,10 @@ std::optional<std::string> respell(State& state, const std::string& piece) {
     const auto [first, last] = coreOf(piece);
     const std::string core = piece.substr(first, last - first);
     // Capitals among small letters are an abbreviation (AVC is no AUC), read letter by letter.
-    if (state.looksLikeName(core) ||
+    const std::string lower = toLower(core);
+    if (state.looksLikeName(core) || state.textNames.contains(lower) ||
         state.looksLikeAbbreviation(core))
         return std::nullopt;
-    const std::string lower = toLower(core);
     // Each spot: where it starts, how many bytes it covers, and what may stand there.
     struct Spot {
         size_t at, length;
@@ -230,7 +230,7 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // Nor an extension (*.mov is no *.møv).
     if (letters.size() < 2 || lower.size() != letters.size() ||
         !std::all_of(letters.begin(), letters.end(), isLetter) || state.looksLikeName(core) ||
-        (first > 0 && piece[first - 1] == '.'))
+        state.textNames.contains(encode(lower)) || (first > 0 && piece[first - 1] == '.'))
         return std::nullopt;
     // Capitals among small letters, or inside a word, write an abbreviation or a name (SANE,
     // CORBA, GiNaC, ProDA), never a word without its accents (saně, čorba, ginąć, prodá).
@@ -250,8 +250,14 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // name. A longer word may be a slip (podivala beside viděla), but not in an ending that
     // accents tell apart (lichem, "by a lich", beside naučit is no lichém, "odd").
     const bool capitalised = isUpperCase(letters[0]) && hasLowerCase(core) && !innerCapital;
-    // A line in another language has its words, no slips (handled is no håndled).
+    // A line in another language has its words, no slips (handled is no håndled); nor has one
+    // that English knows and the language does not, typed plain among accented words: a word
+    // quoted or a name spelled like one (Exécute evince: no évince, "ousts").
     if (!typedAccents && inOtherLanguage(state))
+        return std::nullopt;
+    if (const Morphology* english = state.englishMorphology();
+        !typedAccents && state.lineHasAccents && !capitalised && english &&
+        english->knowsAsTyped(encode(lower)) && !state.morphology()->knowsAsTyped(encode(lower)))
         return std::nullopt;
     if (!typedAccents && state.lineHasAccents &&
         (state.inSeparatedParts || (!capitalised && letters.size() <= 5) ||

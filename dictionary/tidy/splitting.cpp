@@ -366,7 +366,7 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
     // four letters or more: a name the language takes for words (Ravanal: rav anal) has a
     // shorter one.
     const std::string_view typedCore = std::string_view(piece).substr(first, last - first);
-    named = state.looksLikeName(typedCore);
+    named = state.looksLikeName(typedCore) || state.textNames.contains(toLower(typedCore));
     if (named && (!language || !language->buildsCompounds || !state.morphology() ||
                   !state.morphology()->knows(typedCore)))
         return std::nullopt;

@@ -487,8 +487,14 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         // A letter the language does not write may go, as a keyboard without it writes it.
         {"ForeignLetter", "@de_neu.dic", "Santa María", "Santa Maria", "accents"},
         // Whoever typed an accent left none out: förstoraren is no förstöraren.
-        {"FewestChanged", "fr", "resume cafe résume", "resumé cafe résume",
+        {"FewestChanged", "fr", "resume cafe\r\nrésume", "resumé cafe\r\nrésume",
          "accents; ?cafe(café cafè); ?résume(résumé resumé)"},
+        // Typed plain among accented words, a word English knows and the language does not is
+        // quoted, or a name (évince, "ousts"); so is one the text writes as a name elsewhere.
+        {"EnglishWordAmongAccents", "@fr.dic", "Exécute evince en mode aperçu", "Exécute evince en mode aperçu",
+         "?evince(dvince lvince mvince)"},
+        {"NameElsewhereInTheText", "@fr.dic", "Evince est un visionneur\r\nVisionneur de documents Evince",
+         "Evince est un visionneur\r\nVisionneur de documents Evince", "?evince*2(dvince lvince mvince)"},
         // An accent written for another is nearer than one dropped: dèr is dér, not der.
         // ae, oe, ue, ss, ß in German, aa, ae, oe in Danish: the fewest changes.
         {"Danish", "da", "Dèr var èn paa, maerke foer", "Dér var én på, mærke før",
