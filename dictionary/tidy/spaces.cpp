@@ -290,6 +290,26 @@ std::string plusSigns(const State& state, std::string_view text, size_t from, si
     return said;
 }
 
+// A compound's first part that stands for the compound with the next word's end
+// (ein-/ausschalten, Hoch-/Querformat), written whole: the word the dictionary holds that the
+// part makes with the longest end of that word. None where no end makes one.
+static std::string suspendedWhole(const State& state, std::string_view part,
+                                  std::string_view next) {
+    constexpr size_t ShortestEnd = 3;
+    const std::u32string head = decode(part), word = decode(next);
+    if (head.empty() || word.size() <= ShortestEnd ||
+        !std::all_of(head.begin(), head.end(), isLetter) ||
+        !std::all_of(word.begin(), word.end(), isLetter) ||
+        !std::all_of(word.begin() + 1, word.end(), isLowerCase))
+        return {};
+    for (size_t from = 1; from + ShortestEnd <= word.size(); ++from) {
+        const std::string whole = encode(head + word.substr(from));
+        if (state.known(whole))
+            return whole;
+    }
+    return {};
+}
+
 // Separators standing between two parts of a word become a blank, when every part ends up
 // a word, as it stands or through the later rules (Ausgabedatei-Name, Peťa-Cancion); digit
 // groups ("1,000") are the number rule's.
@@ -483,6 +503,15 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
                                symbols && !symbols->dash.empty() &&
                                piece.find('=', first + 1) < last && !symbols->equals.empty() &&
                                state.allKnown(symbols->equals) && state.allKnown(symbols->dash);
+        // Written whole, the part reads as the compound it stands for, and its slash as the
+        // pair's (einschalten Schrägstrich ausschalten), where the language has a word for it.
+        if (suspended && symbols && !symbols->slash.empty() && state.allKnown(symbols->slash))
+            if (const std::string whole = suspendedWhole(state, previous, next); !whole.empty()) {
+                split.replace(wordStart, std::string::npos, whole);
+                split += ' ' + std::string(symbols->slash) + ' ';
+                wordStart = split.size();
+                continue;
+            }
         split += letterDash || valueDash ? ' ' + std::string(symbols->dash) + ' '
                  : nameEnding            ? std::string{' ', piece[from]}
                  : elision               ? "' "

@@ -215,6 +215,11 @@ TEST(Tidy, JoinedWordsSplitOnlyWhenEveryPartIsAWord) {
          "příkaz .uno:About, oblast A jedna až DO čtyři, norma 26300:2", "numbers; ?unoabout; ?263002"},
         {"NameEndingGoes", "@pl.dic", "APT-a i HTML-y, iPhone'y", "APT i HTML, iPhone", "separators x3"},
         {"NameEndingKeepsItsApostrophe", "@dk.dic", "DLL'er", "DLL", "separators"},
+        // A compound's part before a slash that stands for the compound with the next word's
+        // end is written whole; where no end makes a word, it stays with its hyphen.
+        {"SuspendedCompoundPart", "@de_neu.dic", "Ein-/Ausgabe, Hoch-/Querformat, Datums-/Uhrzeit",
+         "Eingabe Schrägstrich Ausgabe, Hochformat Schrägstrich Querformat, Datums-/ Uhrzeit", "separators x3"},
+        {"DutchSuspendedCompoundPart", "@nl.dic", "aan-/uitzetten", "aanzetten slash uitzetten", "separators"},
         {"PartsThatAreCompounds", "de", "Ausgabedatei-Name neu", "Ausgabe Datei Name neu",
          "separators + compounds"},
     });
