@@ -401,6 +401,7 @@ constexpr std::string_view danishAdjectives[] = {"bar",  "bare",  "lig",   "lige
                                                  "agtig", "agtige", "agtigt", "løs", "løse", "løst"};
 constexpr std::string_view dutchAdjectives[] = {"baar", "bare", "lijk", "lijke", "loos", "loze"};
 constexpr std::string_view englishAdjectives[] = {"able", "ible", "ably", "ibly", "less"};
+constexpr std::string_view englishVerbFormEndings[] = {"ed", "ing"};
 constexpr std::string_view germanAdjectives[] = {"bar",    "bare",   "baren",  "barer",  "bares",  "barem",
                                                 "lich",   "liche",  "lichen", "licher", "liches", "lichem",
                                                 "los",    "lose",   "losen",  "loser",  "loses",  "losem"};
@@ -507,6 +508,7 @@ const std::vector<Language>& languageTable() {
          .symbols = &englishSymbols,
          .closedCompounds = true,
          .adjectiveSuffixes = englishAdjectives,
+         .verbFormEndings = englishVerbFormEndings,
          .prefixWords = englishPrefixes,
          .oneLetterWords = U"ai",
          .nameEndings = possessiveEndings,

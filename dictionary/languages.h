@@ -247,6 +247,9 @@ struct Language {
     // Of those, the ones that make an adjective of a word (printbare, afskrivelige): a word
     // that is such a word and the ending is the one made, not two words joined.
     std::span<const std::string_view> adjectiveSuffixes = {};
+    // Endings that make a verb's form of a word (thumbnailed, thumbnailing): a word that is a
+    // word the language knows with one is that word's form, not two words joined (thumb nailed).
+    std::span<const std::string_view> verbFormEndings = {};
     // Prefixes that are words too (förinställningar is no för inställningar, "for settings"):
     // no split begins with one, whatever the language's analysis says.
     std::span<const std::string_view> prefixWords = {};

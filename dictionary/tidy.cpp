@@ -108,12 +108,17 @@ TidyChange changeOf(std::string_view piece, size_t at, std::string_view tidied, 
 // the language gives nouns none.
 std::unordered_set<std::string> namesIn(const State& state, std::string_view text) {
     std::unordered_set<std::string> names;
-    if (state.capitalisesNouns())
+    if (!state.language() || state.capitalisesNouns())
         return names;
     for (size_t from = 0; from < text.size();) {
         const size_t end = std::min(text.find_first_of("\r\n", from), text.size());
+        const std::string_view line = text.substr(from, end - from);
+        from = end + 1;
+        // Nor in a line that gives its nouns capitals, as older spelling did.
+        if (state.language()->capitalisedNounsOnce && writesNounsWithCapitals(state, line))
+            continue;
         bool sentenceStart = true;
-        for (const std::string_view piece : splitBlanks(text.substr(from, end - from))) {
+        for (const std::string_view piece : splitBlanks(line)) {
             if (piece.empty())
                 continue;
             const auto [first, last] = coreOf(piece);
@@ -124,7 +129,6 @@ std::unordered_set<std::string> namesIn(const State& state, std::string_view tex
                 names.insert(toLower(core));
             sentenceStart = std::string_view(".!?:").find(piece.back()) != std::string_view::npos;
         }
-        from = end + 1;
     }
     return names;
 }

@@ -494,6 +494,12 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
             if (lower.size() > ending.size() + 2 && lower.ends_with(ending) &&
                 morphology->knows(lower.substr(0, lower.size() - ending.size())))
                 return std::nullopt;
+    for (const std::string_view ending : language->verbFormEndings)
+        if (lower.size() > ending.size() + 3 && lower.ends_with(ending)) {
+            const std::string stem = lower.substr(0, lower.size() - ending.size());
+            if (morphology->knowsAsTyped(stem) || morphology->knowsAsTyped(stem + 'e'))
+                return std::nullopt;
+        }
     std::optional<std::string> split = splitInWords(state, piece);
     if (!split)
         return std::nullopt;

@@ -376,6 +376,9 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         {"LoansAndDoubtfulParts", "@nl.dic", "tethering pauzestandfunctie", "tethering pauzestandfunctie",
          "?tethering(betering gathering kettering); ?pauzestandfunctie"},
         {"EnglishAdjectivesInAble", "@eng.dic", "refreshable", "refreshable", "?refreshable"},
+        // Nor a verb's form of a word the language knows (thumb nailed); its plural may be.
+        {"EnglishVerbFormsOfAWord", "@eng.dic", "thumbnailed thumbnailing mimetypes",
+         "thumbnailed thumbnailing mime types", "compounds; ?thumbnailed(thumbnail thumbnails); ?thumbnailing"},
         // Nor with "without" (disk less, Dis kløs); nor an English word the language knows
         // only with a capital (rest art), nor a slip of a word the language knows (norm allt).
         {"AdjectivesWithout", "@eng.dic", "diskless", "diskless", "?diskless(distress dustless listless)"},
