@@ -114,9 +114,10 @@ std::unordered_set<std::string> namesIn(const State& state, std::string_view tex
         const size_t end = std::min(text.find_first_of("\r\n", from), text.size());
         const std::string_view line = text.substr(from, end - from);
         from = end + 1;
-        // Nor in a line that gives its nouns capitals, as older spelling did.
+        // None in a text with a line that gives its nouns capitals, as older spelling did:
+        // its other lines may too, with too few nouns to tell.
         if (state.language()->capitalisedNounsOnce && writesNounsWithCapitals(state, line))
-            continue;
+            return {};
         bool sentenceStart = true;
         for (const std::string_view piece : splitBlanks(line)) {
             if (piece.empty())
