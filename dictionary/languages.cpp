@@ -663,7 +663,6 @@ const std::vector<Language>& languageTable() {
          .infinitiveEnding = "ć",
          .participleEndings = polishParticiples,
          .deniesVerbsApart = true,
-         .pastAdjectiveEnding = "ły",
          .suffixWords = polishSuffixes,
          .prefixWords = polishPrefixes,
          .oneLetterWords = U"aiouwz",

@@ -233,14 +233,13 @@ struct Language {
     bool wholeCompoundParts = false;
     // Words written joined to the next one that read the same apart (pół: półobrotu).
     std::span<const std::string_view> joinedWords = {};
-    // How its verbs' dictionary forms end (pl: robić, cs: mluvit, sv: styra) and its participles (-ny, -ący): the
-    // negation prefix denies a participle, as it was written apart before (nie obsługiwany).
+    // How its verbs' dictionary forms end (pl: robić, cs: mluvit, sv: styra) and its
+    // participles (-ny, -ący), which are no verb forms to the negation prefix.
     std::string_view infinitiveEnding = {};
     std::span<const std::string_view> participleEndings = {};
-    // Writes its negation prefix apart before a verb (pl: nie zrobił), joined elsewhere.
+    // Writes its negation prefix apart before a verb (pl: nie zrobił), joined to anything else,
+    // participles too (niezapisane).
     bool deniesVerbsApart = false;
-    // How an adjective made of a verb's past ends in its dictionary form (pl: umarły).
-    std::string_view pastAdjectiveEnding = {};
     // Endings that are words too (startbara is no start bara, "only"): no split the language
     // does not make itself ends with one.
     std::span<const std::string_view> suffixWords = {};

@@ -396,36 +396,26 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
             return std::nullopt;
         if (!morphology)
             return std::nullopt;
-        // A verb's participle denied (nieobsługiwany: nie obsługiwany); not a word of its own
-        // (niebezpieczeństwo), nor one that only ends like a verb form (niezgorszy). Another
-        // form of a verb is the verb denied.
+        // A form of a verb, but its participle, is the verb denied; not a word of its own
+        // (niebezpieczeństwo), nor one that only ends like a verb form (niezgorszy).
         const std::vector<std::string> restStems = morphology->stems(rest);
         const auto& endings = language->participleEndings;
         const bool ofVerb = std::any_of(restStems.begin(), restStems.end(), [&](const std::string& stem) {
             return stem.ends_with(language->infinitiveEnding);
         });
-        const bool participleEnding =
-            std::any_of(endings.begin(), endings.end(), [&](std::string_view e) { return rest.ends_with(e); });
-        const bool participle = ofVerb && participleEnding;
+        const bool participleEnding = std::any_of(
+            endings.begin(), endings.end(), [&](std::string_view e) { return rest.ends_with(e); });
         const bool verb = !language->infinitiveEnding.empty() && ofVerb && !participleEnding;
         const bool sameStem = morphology->shareStem(lower, rest);
-        if (language->deniesVerbsApart) {
-            // "Not" stands apart before a verb: a verb typed joined to it, which the language
-            // does not know, is that verb denied (niezrobił: nie zrobił); a word it knows
-            // would read apart as a verb denied (nieumarli, "the undead", is no nie umarli,
-            // "they did not die").
-            if (verb)
-                return morphology->knows(lower) ? std::nullopt : std::optional(cutAfter(prefix.size()));
-            // Nor an adjective made of a verb's past (umarły, dojrzały), which with it makes
-            // a word of its own as often as not: nieumarłym, "the undead", is no nie umarłym,
-            // "not the dead".
-            if (std::any_of(restStems.begin(), restStems.end(),
-                            [&](const std::string& stem) {
-                                // Not a short adjective of its own (miły, biały).
-                                return stem.ends_with(language->pastAdjectiveEnding) && decode(stem).size() >= 6;
-                            }))
-                return std::nullopt;
-        } else if (!verb && sameStem) {
+        // "Not" stands apart before a verb: a verb typed joined to it, which the language
+        // does not know, is that verb denied (niezrobił: nie zrobił); a word it knows would
+        // read apart as a verb denied (nieumarli, "the undead", is no nie umarli, "they did
+        // not die"). Before anything else it is written joined (nieczytelna, niezapisane):
+        // apart, the word would be misspelt.
+        if (language->deniesVerbsApart)
+            return verb && !morphology->knows(lower) ? std::optional(cutAfter(prefix.size()))
+                                                     : std::nullopt;
+        if (!verb && sameStem) {
             // Nor, but for a verb, where the language lists the denied word as a word of its
             // own (neocenitelný, "priceless", is no ne ocenitelný, "not appraisable").
             const std::vector<std::string> wholeStems = morphology->stems(lower);
@@ -433,7 +423,7 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
                             [&](const std::string& stem) { return stem.starts_with(prefix); }))
                 return std::nullopt;
         }
-        return sameStem || participle ? std::optional(cutAfter(prefix.size())) : std::nullopt;
+        return sameStem ? std::optional(cutAfter(prefix.size())) : std::nullopt;
     }
     // A word written joined that reads the same apart (półobrotu: pół obrotu), where the
     // language takes the whole for the two: its stem is the first word and the other's stem.

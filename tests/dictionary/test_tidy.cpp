@@ -423,11 +423,12 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
         // the language reads the word as that word denied: neurologové are no urologists.
         {"CzechNegation", "cs", "Nevyléčitelná nemoc neurologové",
          "Ne vyléčitelná nemoc neurologové", "compounds; ?neurologové(urologové)"},
-        // A participle denied as before 1998 (nie obsługiwany), but no verb form the word
-        // only ends like (niezgorszy); pół as the whole's stem has it (półobrót).
+        // Polish writes "not" joined to an adjective and a participle (niewykrywalnego,
+        // nieobsługiwany): apart, the word would be misspelt; pół as the whole's stem has it
+        // (półobrót).
         {"PolishNegation", "pl", "niewykrywalnego nevyléčitelná nieobsługiwany niezgorszy półobrotu",
-         "nie wykrywalnego nevyléčitelná nie obsługiwany niezgorszy pół obrotu",
-         "compounds x3; ?nevyléčitelná(vyléčitelná); ?niezgorszy"},
+         "niewykrywalnego nevyléčitelná nieobsługiwany niezgorszy pół obrotu",
+         "compounds; ?niewykrywalnego; ?nevyléčitelná(vyléčitelná); ?nieobsługiwany; ?niezgorszy"},
         // Nor a word the language lists denied beside the denial (neocenitelná, "priceless":
         // no ne ocenitelná); a verb denied is always read so (ne mluv).
         {"CzechLexicalNegation", "@Czech.dic", "neocenitelná nemluv",
@@ -437,11 +438,12 @@ TEST(Tidy, CompoundsSplitIntoDictionaryWords) {
          "?nezápadnější(nejzápadnější nejzápadnějším nejzásadnější)"},
         // Polish writes "not" apart before a verb: a word that apart reads as a verb denied
         // stays (nieumarli, "the undead", no nie umarli, "did not die"); a verb joined to it
-        // that the language does not know is split (niezrobił); nor is an adjective of a
-        // verb's past (nieumarłymi), but a short one of its own (niemiłego).
+        // that the language does not know is split (niezrobił); nothing else is
+        // (niekochani, nieumarłymi, niemiłego).
         {"PolishVerbNegation", "@pl.dic", "Nieumarli niezrobił niekochani z nieumarłymi niemiłego",
-         "Nieumarli nie zrobił nie kochani z nieumarłymi nie miłego",
-         "compounds x3; ?nieumarli(nieumarłe); ?nieumarłymi(nieumarłych)"},
+         "Nieumarli nie zrobił niekochani z nieumarłymi niemiłego",
+         "compounds; ?nieumarli(nieumarłe); ?niekochani; ?nieumarłymi(nieumarłych); ?niemiłego(niemego niemiłe "
+         "niemiłej)"},
     });
 }
 
@@ -539,7 +541,7 @@ TEST(Tidy, KeepsTheWordItReads) {
         {"SpanishTypo", "es", "comentaro", "comentaro", "?comentaro(comentario)"},
         {"Danish", "da", "skeunder halvdøv", "skeunder halv døv", "compounds; ?skeunder(sekunder)"},
         {"SwedishCompound", "sv", "slutstatus", "slut status", "compounds"},
-        {"PolishNegationBesideAnotherForm", "pl", "niewykrywalny", "nie wykrywalny", "compounds"},
+        {"PolishNegationBesideAnotherForm", "pl", "niewykrywalny", "niewykrywalny", "?niewykrywalny(niewykrywalna)"},
         {"FrenchName", "fr", "elle vit Linarien. Linarien", "elle vit Linarien. Linarien",
          "?linarien*2"},
         {"GermanNounsTakeCapitals", "de", "die Ausgabedatei", "die Ausgabe Datei", "compounds"},
