@@ -10,6 +10,7 @@
 #include "keyfile.h"
 #include "keyspace.h"
 #include "languages.h"
+#include "morphology.h"
 #include "oscalls.h"
 #include "programfolder.h"
 #include "roundtrip.h"
@@ -19,13 +20,11 @@
 #include "utf8.h"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <iterator>
 #include <optional>
-
 
 #ifdef TALVORA_L10N
 #include "language.h"
@@ -186,12 +185,18 @@ void processOrFail(Keyspace& ks, const std::string& key) {
 }
 
 // The locale of the number words: --language (a language name or a locale code), else the
-// dictionary's language.
+// dictionary's language. Where the program folder lacks that language's word forms, Tidy
+// splits no joined word: the user is told, not left to wonder.
 std::string tidyLocale(const std::string& language, const std::string& dictionary) {
-    if (language.empty())
-        return tidyLocaleFor(dictionary);
-    std::string locale = tidyLocaleFor(language);
-    return locale.empty() ? language : locale;
+    std::string locale = language.empty() ? tidyLocaleFor(dictionary) : tidyLocaleFor(language);
+    if (locale.empty())
+        locale = language;
+    if (const Language* known = languageFor(locale);
+        known && !known->hunspell.empty() && !Morphology::of(*known))
+        std::cerr << "talvora-cli: warning: the program folder lacks hunspell/" << known->hunspell
+                  << ".aff and .dic, the " << known->displayName
+                  << " word forms: Tidy leaves joined words as they are\n";
+    return locale;
 }
 
 // Each change, one a line: line number, the original, its replacement and the rules that

@@ -297,6 +297,15 @@ bool nameBefore(const State& state) {
     const size_t end = rest.find_last_not_of(' ');
     return end != std::string_view::npos && std::string_view(".!?:").find(rest[end]) == std::string_view::npos;
 }
+
+// The word before the piece labels it: a name, or where nouns take capitals any capitalised
+// word, which may be a name as well (Outlook Express 5/6, Seite 5/6).
+bool labelBefore(const State& state) {
+    if (!state.capitalisesNouns())
+        return nameBefore(state);
+    const std::u32string word = decode(typedWordBefore(state));
+    return !word.empty() && isUpperCase(word[0]) && isWordChar(word.back());
+}
 } // namespace
 
 // One before a noun as the language writes it there, in the noun's gender (perde 1 PF:
@@ -1322,9 +1331,10 @@ std::optional<std::string> spellDigits(State& state, const std::string& piece) {
         // Joined to a word, a first number of two digits or more makes alternatives, not a
         // fraction (40/128-bit: forty slash one hundred twenty eight bit; 3/4-inch).
         // After a name they are its versions (Outlook Express 5/6).
-        const bool alternatives = (k + 2 < segments.size() && segments[k + 2].text.starts_with('-') &&
-                                   segments[k - 1].number.whole.size() > 1) ||
-                                  (k == 1 && nameBefore(state));
+        const bool alternatives =
+            (k + 2 < segments.size() && segments[k + 2].text.starts_with('-') &&
+             segments[k - 1].number.whole.size() > 1) ||
+            (k == 1 && labelBefore(state));
         // Nor two numbers that share a factor (16/32: sixteen or thirty two bits; no one
         // writes a half so).
         const bool coprime = [&] {

@@ -217,6 +217,26 @@ bool inOtherLanguage(State& state) {
     return *state.lineInOtherLanguage;
 }
 
+// The piece stands alone in quotes, as a value typed as it stands does (« memos », "memos").
+static bool quotedAlone(const State& state) {
+    const std::u32string typed = decode(state.typed);
+    std::u32string before = decode(state.before), after = decode(state.after);
+    while (!before.empty() && before.back() == U' ')
+        before.pop_back();
+    size_t a = 0;
+    while (a < after.size() && after[a] == U' ')
+        ++a;
+    const bool opened =
+        (!typed.empty() && isQuote(typed.front())) || (!before.empty() && isQuote(before.back()));
+    size_t end = typed.size();
+    while (end > 0 &&
+           std::u32string_view(U".,;:!?").find(typed[end - 1]) != std::u32string_view::npos)
+        --end;
+    const bool closed =
+        (end > 1 && isQuote(typed[end - 1])) || (a < after.size() && isQuote(after[a]));
+    return opened && closed;
+}
+
 // A word typed without its accents or with wrong ones (dekuji, prilis, cancion, piú,
 // konvertér) as the dictionary word that has the same letters but for their accents, the
 // one of fewest differences (an accent changed counts half of one added or dropped). When
@@ -251,12 +271,13 @@ std::optional<std::string> fixAccents(State& state, const std::string& piece) {
     // accents tell apart (lichem, "by a lich", beside naučit is no lichém, "odd").
     const bool capitalised = isUpperCase(letters[0]) && hasLowerCase(core) && !innerCapital;
     // A line in another language has its words, no slips (handled is no håndled); nor has one
-    // that English knows and the language does not, typed plain among accented words: a word
-    // quoted or a name spelled like one (Exécute evince: no évince, "ousts").
+    // that English knows and the language does not, typed plain among accented words or
+    // quoted alone: a word quoted or a name spelled like one (Exécute evince: no évince,
+    // "ousts"; « memos », a value).
     if (!typedAccents && inOtherLanguage(state))
         return std::nullopt;
     if (const Morphology* english = state.englishMorphology();
-        !typedAccents && state.lineHasAccents && !capitalised && english &&
+        !typedAccents && (state.lineHasAccents || quotedAlone(state)) && !capitalised && english &&
         english->knowsAsTyped(encode(lower)) && !state.morphology()->knowsAsTyped(encode(lower)))
         return std::nullopt;
     if (!typedAccents && state.lineHasAccents &&

@@ -503,6 +503,8 @@ TEST(Tidy, WordsTypedWithoutOrWithTheWrongAccent) {
         // quoted, or a name (évince, "ousts"); so is one the text writes as a name elsewhere.
         {"EnglishWordAmongAccents", "@fr.dic", "Exécute evince en mode aperçu", "Exécute evince en mode aperçu",
          "?evince(dvince lvince mvince)"},
+        {"EnglishWordQuotedAlone", "@fr.dic", "les options « mail » et “memos”, ou memos",
+         "les options  mail  et memos, ou mémos", "punctuation x3; accents; ?memos(demos mamos mcmos)"},
         {"NameElsewhereInTheText", "@fr.dic", "Evince est un visionneur\r\nVisionneur de documents Evince",
          "Evince est un visionneur\r\nVisionneur de documents Evince", "?evince*2(dvince lvince mvince)"},
         // An accent written for another is nearer than one dropped: dèr is dér, not der.
@@ -686,6 +688,9 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "at one divided by two hundred fifty six or (three one divided by two) on eight slash twelve or "
          "twenty four slash seven in two point x w3m, two divided by three of", "numbers x7; ?w3m(wam wdm wem)"},
         {"NoFractionAfterAName", "@eng.dic", "Civ1/2", "Civ one slash two", "numbers"},
+        // Where nouns take capitals, after any capitalised word, which may be a name.
+        {"GermanNoFractionAfterALabel", "@de_neu.dic", "Outlook Express 5/6 und 5/6 der Fläche",
+         "Outlook Express fünf Schrägstrich sechs und fünf geteilt durch sechs der Fläche", "numbers x2"},
         // A time's hour without its leading zero.
         // Not in a row of numbers with colons, whose every digit and colon is said.
         {"FrenchTimes", "@fr.dic", "à 01:40 sur 02:00:01:02",
