@@ -193,9 +193,9 @@ std::string tidyLocale(const std::string& language, const std::string& dictionar
         locale = language;
     if (const Language* known = languageFor(locale);
         known && !known->hunspell.empty() && !Morphology::of(*known))
-        std::cerr << "talvora-cli: warning: the program folder lacks hunspell/" << known->hunspell
-                  << ".aff and .dic, the " << known->displayName
-                  << " word forms: Tidy leaves joined words as they are\n";
+        std::cerr << "talvora-cli: warning: "
+                  << printable(forTerminal(msg::morphologyMissing(*known), os::StandardError))
+                  << '\n';
     return locale;
 }
 

@@ -229,4 +229,9 @@ const Morphology* Morphology::of(const Language& language) {
     return it->second.get();
 }
 
+std::string msg::morphologyMissing(const Language& language) {
+    return "The program folder lacks hunspell/" + std::string(language.hunspell) +
+           ".dic, which Tidy needs to split joined words: they stay as typed.";
+}
+
 } // namespace talvora

@@ -51,4 +51,9 @@ class Morphology {
     virtual bool shareStem(std::string_view a, std::string_view b) const = 0;
 };
 
+namespace msg {
+// The program folder lacks the language's word forms: Tidy splits no joined word.
+std::string morphologyMissing(const Language& language);
+} // namespace msg
+
 } // namespace talvora

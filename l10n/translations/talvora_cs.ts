@@ -107,6 +107,10 @@
         <translation>Tento zakódovaný text se stejným slovníkem a klíčem nedekóduje zpět na vaše slova.  Chybné položky slovníku: %1.  Než tento text odešlete, opravte slovník na obou stranách.</translation>
     </message>
     <message>
+        <source>The program folder lacks %1, which Tidy needs to split joined words: they stay as typed.</source>
+        <translation>Ve složce programu chybí %1, který Uklidit potřebuje k dělení spojených slov: zůstanou tak, jak byla napsána.</translation>
+    </message>
+    <message>
         <source>line %1 (empty)</source>
         <translation>řádek %1 (prázdný)</translation>
     </message>

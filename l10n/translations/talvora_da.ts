@@ -104,6 +104,10 @@
         <translation>Denne kodede tekst bliver ikke til dine ord igen med samme ordbog og nøgle.  Fejlagtige ordbogsposter: %1.  Ret ordbogen hos begge parter, før du sender denne tekst.</translation>
     </message>
     <message>
+        <source>The program folder lacks %1, which Tidy needs to split joined words: they stay as typed.</source>
+        <translation>Programmappen mangler %1, som Ryd op skal bruge for at dele sammenskrevne ord: de bliver stående, som de er skrevet.</translation>
+    </message>
+    <message>
         <source>line %1 (empty)</source>
         <translation>linje %1 (tom)</translation>
     </message>

@@ -104,6 +104,10 @@
         <translation>Dieser verschlüsselte Text lässt sich mit demselben Wörterbuch und Schlüssel nicht wieder in Ihre Wörter zurückverwandeln.  Fehlerhafte Wörterbucheinträge: %1.  Berichtigen Sie das Wörterbuch auf beiden Seiten, bevor Sie diesen Text senden.</translation>
     </message>
     <message>
+        <source>The program folder lacks %1, which Tidy needs to split joined words: they stay as typed.</source>
+        <translation>Im Programmordner fehlt %1, das Aufräumen zum Trennen zusammengeschriebener Wörter braucht: Sie bleiben, wie sie geschrieben sind.</translation>
+    </message>
+    <message>
         <source>line %1 (empty)</source>
         <translation>Zeile %1 (leer)</translation>
     </message>

@@ -104,6 +104,10 @@
         <translation>Este texto codificado no volverá a dar sus palabras con el mismo diccionario y la misma clave.  Entradas del diccionario con errores: %1.  Corrija el diccionario en ambos lados antes de enviar este texto.</translation>
     </message>
     <message>
+        <source>The program folder lacks %1, which Tidy needs to split joined words: they stay as typed.</source>
+        <translation>En la carpeta del programa falta %1, que Limpiar necesita para separar palabras unidas: se quedan como se escribieron.</translation>
+    </message>
+    <message>
         <source>line %1 (empty)</source>
         <translation>línea %1 (vacía)</translation>
     </message>

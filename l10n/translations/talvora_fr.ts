@@ -104,6 +104,10 @@
         <translation>Ce texte codé ne redonnera pas vos mots avec le même dictionnaire et la même clé.  Entrées du dictionnaire en cause : %1.  Corrigez le dictionnaire des deux côtés avant d&apos;envoyer ce texte.</translation>
     </message>
     <message>
+        <source>The program folder lacks %1, which Tidy needs to split joined words: they stay as typed.</source>
+        <translation>Le dossier du programme ne contient pas %1, dont Nettoyer a besoin pour séparer les mots accolés : ils restent tels qu&apos;ils ont été tapés.</translation>
+    </message>
+    <message>
         <source>line %1 (empty)</source>
         <translation>ligne %1 (vide)</translation>
     </message>

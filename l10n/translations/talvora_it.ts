@@ -104,6 +104,10 @@
         <translation>Questo testo codificato non tornerà alle vostre parole con lo stesso dizionario e la stessa chiave.  Voci del dizionario difettose: %1.  Correggere il dizionario da entrambe le parti prima di inviare questo testo.</translation>
     </message>
     <message>
+        <source>The program folder lacks %1, which Tidy needs to split joined words: they stay as typed.</source>
+        <translation>Nella cartella del programma manca %1, che Riordina usa per separare le parole unite: restano come sono state scritte.</translation>
+    </message>
+    <message>
         <source>line %1 (empty)</source>
         <translation>riga %1 (vuota)</translation>
     </message>

@@ -104,6 +104,10 @@
         <translation>Deze gecodeerde tekst wordt met hetzelfde woordenboek en dezelfde sleutel niet weer uw woorden.  Foute woordenboekregels: %1.  Verbeter het woordenboek aan beide kanten voordat u deze tekst verstuurt.</translation>
     </message>
     <message>
+        <source>The program folder lacks %1, which Tidy needs to split joined words: they stay as typed.</source>
+        <translation>In de programmamap ontbreekt %1, dat Opschonen nodig heeft om aaneengeschreven woorden te splitsen: ze blijven zoals ze getypt zijn.</translation>
+    </message>
+    <message>
         <source>line %1 (empty)</source>
         <translation>regel %1 (leeg)</translation>
     </message>

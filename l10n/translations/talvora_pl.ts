@@ -107,6 +107,10 @@
         <translation>Tego zakodowanego tekstu nie da się odkodować z powrotem na Twoje słowa tym samym słownikiem i kluczem.  Błędne pozycje słownika: %1.  Popraw słownik po obu stronach, zanim wyślesz ten tekst.</translation>
     </message>
     <message>
+        <source>The program folder lacks %1, which Tidy needs to split joined words: they stay as typed.</source>
+        <translation>W folderze programu brakuje %1, którego Porządkuj potrzebuje do dzielenia złączonych słów: zostają tak, jak je wpisano.</translation>
+    </message>
+    <message>
         <source>line %1 (empty)</source>
         <translation>wiersz %1 (pusty)</translation>
     </message>

@@ -104,6 +104,10 @@
         <translation>Den här kodade texten blir inte dina ord igen med samma ordlista och nyckel.  Felaktiga poster i ordlistan: %1.  Rätta ordlistan hos båda parter innan du skickar texten.</translation>
     </message>
     <message>
+        <source>The program folder lacks %1, which Tidy needs to split joined words: they stay as typed.</source>
+        <translation>Programmappen saknar %1, som Städa behöver för att dela sammanskrivna ord: de står kvar som de skrevs.</translation>
+    </message>
+    <message>
         <source>line %1 (empty)</source>
         <translation>rad %1 (tom)</translation>
     </message>

@@ -107,5 +107,15 @@ else
     has "the unknown word reported" "$tmp/err" "qwertyuiop	1	"
 fi
 
+# A program copied out of its folder, without the word forms beside it: Tidy says so and
+# still tidies what needs none of them.
+if ! $wine; then
+    mkdir "$tmp/lone" && cp "$prog" "$tmp/lone/"
+    printf 'Het is 5 uur\n' | "$tmp/lone/talvora-cli" tidy -d "$data/nl.dic" --no-suggestions > "$tmp/out" 2> "$tmp/err"
+    check "tidy without the word forms" $? 0
+    has "the missing word forms named" "$tmp/err" "warning: The program folder lacks hunspell/nl_NL.dic"
+    has "the text still tidied" "$tmp/out" "Het is vijf uur"
+fi
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
