@@ -642,17 +642,40 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
             while (previous > 0 && (static_cast<unsigned char>(lower[previous]) & 0xC0) == 0x80)
                 --previous;
             others.push_back(previous);
-            // Two letters back too, where a first word of three letters begins it (Neu starten,
-            // not Neust Arten).
+            // Two letters back too (Neu starten, not Neust Arten; Benutzer informationen, not
+            // Benutzerin formationen).
             while (previous > 0) {
                 --previous;
                 if ((static_cast<unsigned char>(lower[previous]) & 0xC0) != 0x80)
                     break;
             }
-            if (previous > 0 && decode(std::string_view(lower).substr(0, previous)).size() == 3)
+            if (previous > 0)
                 others.push_back(previous);
             return std::any_of(others.begin(), others.end(), otherCutFits);
         };
+        // A first part in its definite form (disken, "the disk"; mitten, "the middle") starts
+        // no compound: where its ending and the next part make a word, the cut is before the
+        // ending (disk enheder, not disken heder, "the disk is called"); elsewhere there is
+        // none (Mittenklicka is no Mitten klicka, "the middle, click").
+        const std::string firstLower = toLower(words.front());
+        for (const std::string_view ending : language->definiteEndings)
+            if (decode(firstLower).size() >= ending.size() + 3 && firstLower.ends_with(ending)) {
+                const std::string stem = firstLower.substr(0, firstLower.size() - ending.size());
+                const std::string rest = std::string(ending) + toLower(words[1]);
+                if (state.known(stem) && state.known(rest) && morphology->knowsAsTyped(stem) &&
+                    morphology->knows(rest)) {
+                    definiteFirst = true;
+                    return false;
+                }
+                // Only -en: the language takes too many a word in -et for another's definite
+                // form (internet for intern's).
+                const std::vector<std::string> stems = ending == language->definiteEndings.front()
+                                                           ? morphology->stems(firstLower)
+                                                           : std::vector<std::string>{};
+                if (std::find(stems.begin(), stems.end(), stem) != stems.end() &&
+                    std::find(stems.begin(), stems.end(), firstLower) == stems.end())
+                    return false;
+            }
         if (inDoubt())
             return false;
         // So does a linking letter between two parts of three that may as well begin the next
@@ -680,28 +703,6 @@ std::optional<std::string> compoundParts(State& state, const std::string& piece,
             const std::vector<std::string> stems = morphology->stems(word);
             return std::find(stems.begin(), stems.end(), toLower(word)) != stems.end();
         };
-        // A first part in its definite form (disken, "the disk"; mitten, "the middle") starts
-        // no compound: where its ending and the next part make a word, the cut is before the
-        // ending (disk enheder, not disken heder, "the disk is called"); elsewhere there is
-        // none (Mittenklicka is no Mitten klicka, "the middle, click").
-        const std::string firstLower = toLower(words.front());
-        for (const std::string_view ending : language->definiteEndings)
-            if (decode(firstLower).size() >= ending.size() + 3 && firstLower.ends_with(ending)) {
-                const std::string stem = firstLower.substr(0, firstLower.size() - ending.size());
-                const std::string rest = std::string(ending) + toLower(words[1]);
-                if (state.known(stem) && state.known(rest) && morphology->knowsAsTyped(stem) &&
-                    morphology->knows(rest)) {
-                    definiteFirst = true;
-                    return false;
-                }
-                // Only -en: the language takes too many a word in -et for another's definite
-                // form (internet for intern's).
-                const std::vector<std::string> stems =
-                    ending == language->definiteEndings.front() ? morphology->stems(firstLower) : std::vector<std::string>{};
-                if (std::find(stems.begin(), stems.end(), stem) != stems.end() &&
-                    std::find(stems.begin(), stems.end(), firstLower) == stems.end())
-                    return false;
-            }
         return !isPrefix(words.front()) && standsAsListed(words.front()) &&
                std::all_of(words.begin(), words.end(), isWord) &&
                !isSuffix(words.back()) &&

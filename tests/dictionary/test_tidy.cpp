@@ -1290,15 +1290,17 @@ TEST(Tidy, ShippedDictionariesTakeEverydayWriting) {
         {"EnglishNameNotCut", "@dk.dic", "wiresharkgruppen", "wiresharkgruppen", "?wiresharkgruppen"},
         {"DutchEnglishNameNotCut", "@nl.dic", "timesharewetgeving", "timesharewetgeving", "?timesharewetgeving"},
         {"SwedishLaterEnglishCut", "@se.dic", "serverstart", "server start", "compounds"},
-        // A cut two letters back that begins with a word of three letters leaves the split in
-        // doubt (Neu starten, Neust Arten).
         // A compound whose parts but the first are a slip of a word the language knows is that
         // slip (Geheim Info Rationen: informationen), and an apostrophe for a last e makes the
         // word (langweil': lang weil', "long because").
         {"GermanSlipInParts", "@de_neu.dic", "Geheiminforationen, langweil' mich", "Geheiminforationen, langweil' mich",
          "?geheiminforationen; ?langweil(langweile langweilt langel)"},
+        // A cut two letters back leaves the split in doubt (Neu starten, Neust Arten).
         {"GermanShortFirstWord", "@de_neu.dic", "das Neustarten", "das Neustarten",
          "?neustarten(eustaaten neustart neustarts)"},
+        // So does any cut two letters back: a later one then may fit (Benutzer Informationen,
+        // not Benutzerin Formationen, "female user formations").
+        {"GermanCutTwoLettersBack", "@de_neu.dic", "Benutzerinformationen", "Benutzer Informationen", "compounds"},
         // A first part in its definite form starts none: the cut is before its ending.
         {"DanishNoDefiniteFirstPart", "@dk.dic", "diskenheder", "disk enheder", "compounds"},
         {"SwedishNoDefiniteFirstPart", "@se.dic", "Mittenklicka på internetanvändares",
