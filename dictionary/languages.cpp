@@ -313,6 +313,8 @@ constexpr std::string_view czechInstrumentalPrepositions[] = {"s", "se", "před"
 constexpr Respelling czechLocatives[] = {{"dva", "dvou"}, {"dvě", "dvou"}, {"tři", "třech"}, {"čtyři", "čtyřech"}, {"sto", "sto"}};
 constexpr Respelling czechDatives[] = {{"dva", "dvěma"}, {"dvě", "dvěma"}, {"tři", "třem"}, {"čtyři", "čtyřem"}, {"sto", "sto"}};
 constexpr Respelling czechInstrumentals[] = {{"dva", "dvěma"}, {"dvě", "dvěma"}, {"tři", "třemi"}, {"čtyři", "čtyřmi"}, {"sto", "sto"}};
+constexpr std::string_view czechObliqueAdjectives[] = {"ích", "ých", "ím", "ým", "ími", "ými"};
+constexpr std::string_view polishObliqueAdjectives[] = {"ich", "ych", "im", "ym", "imi", "ymi"};
 constexpr CaseEnding czechInstrumental = {
     "ami", {}, czechInstrumentalPrepositions, czechInstrumentals};
 constexpr CaseEnding czechCaseEndings[] = {
@@ -540,6 +542,7 @@ const std::vector<Language>& languageTable() {
          .genitiveOrdinals = czechGenitiveOrdinals,
          .months = czechMonths,
          .caseEndingsAfter = czechCaseEndings,
+         .adjectivesBetween = czechObliqueAdjectives,
          .pairPreposition = "mezi",
          .pairConjunction = "a",
          .pairCase = &czechInstrumental,
@@ -680,6 +683,7 @@ const std::vector<Language>& languageTable() {
          .ordinalForms = polishOrdinalForms,
          .singularGenitiveEndings = polishSingularGenitives,
          .caseEndingsAfter = polishCaseEndings,
+         .adjectivesBetween = polishObliqueAdjectives,
          .pairPreposition = "między",
          .pairConjunction = "a",
          .pairCase = &polishInstrumental,

@@ -318,6 +318,10 @@ struct Language {
     // with the rule set that reads it so (w 5 plikach: pięciu; z 5 plikami: pięcioma), and
     // the endings of an adjective before it that put it in the genitive (z ostatnich 5 dni).
     std::span<const CaseEnding> caseEndingsAfter = {};
+    // Endings of an adjective in a case other than the nominative, which may stand between a
+    // preposition and the number it governs (v následujících 7 dnech: sedmi; z prvních 8
+    // barev: osmi).
+    std::span<const std::string_view> adjectivesBetween = {};
     // A preposition that puts both numbers of a pair in its case, the word that joins them,
     // and that case (mezi 6 a 14: mezi šesti a čtrnácti; między sześcioma a czternastoma).
     std::string_view pairPreposition = {}, pairConjunction = {};

@@ -356,11 +356,16 @@ std::optional<std::string> oneBeforeNoun(const State& state, const WrittenNumber
     const bool abbreviation = letters.size() > 1 && isUpperCase(letters[1]);
     // Before a word that joins or relates (0,1 e 2; 1 und 2; 1 per cento) it is a number.
     static constexpr std::string_view linking[] = {
-        "und", "oder", "och", "eller", "og", "ou", "et", "oppure", "pero", "per", "con", "por",
-        "para", "par", "pour", "avec", "mit", "med", "för", "til", "till", "von", "van", "del",
-        "dei", "des", "los", "las", "les", "die", "der", "das", "den", "det", "che", "que", "qui",
-        "sur", "sul", "bis", "tot", "till", "fra", "från", "mod", "mot", "à", "ad", "al", "au"};
-    if ((letters.size() < 3 && !abbreviation) || listed(linking, lower))
+        "und",  "oder", "och",  "eller", "og",  "ou",  "et",  "oppure", "pero", "per", "con", "por",
+        "para", "par",  "pour", "avec",  "mit", "med", "för", "til",    "till", "von", "van", "del",
+        "dei",  "des",  "los",  "las",   "les", "che", "que", "qui",    "sur",  "sul", "bis", "tot",
+        "till", "fra",  "från", "mod",   "mot", "à",   "ad",  "al",     "au"};
+    // So does an article of the languages that have these (1 der: one of; Czech den is "day").
+    static constexpr std::string_view articles[] = {"die", "der", "das", "den", "det"};
+    const bool hasArticles =
+        language->locale == "de" || language->locale == "da" || language->locale == "sv";
+    if ((letters.size() < 3 && !abbreviation) || listed(linking, lower) ||
+        (hasArticles && listed(articles, lower)))
         return std::nullopt;
     std::string_view word = one.masculine;
     const Morphology* morphology = state.morphology();
@@ -786,6 +791,17 @@ std::optional<std::string> numberInCase(State& state, const WrittenNumber& numbe
     // A range's hyphen after a number (5 - 10) is said as the range's word.
     if (state.symbols() && state.before.ends_with(" - ") && followsNumber(state.before.substr(0, state.before.size() - 2)))
         previous = toLower(state.symbols()->range);
+    // An adjective may stand between the preposition and the number: the preposition governs.
+    if (const std::vector<std::string_view> two = wordsAround(state.before, true, 2);
+        two.size() == 2 && decode(previous).size() >= 4 &&
+        std::any_of(language->adjectivesBetween.begin(), language->adjectivesBetween.end(),
+                    [&](std::string_view e) { return previous.ends_with(e); })) {
+        const std::string preposition = toLower(two[1]);
+        if (listed(language->genitivePrepositions, preposition) ||
+            std::any_of(language->caseEndingsAfter.begin(), language->caseEndingsAfter.end(),
+                        [&](const CaseEnding& c) { return listed(c.prepositions, preposition); }))
+            previous = preposition;
+    }
     // The noun may follow a range's end (od 5 do 10 poziomu).
     const std::vector<std::string_view> further = wordsAround(state.after, false, 3);
     const std::string_view noun = further.size() == 3 &&

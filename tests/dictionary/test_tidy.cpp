@@ -797,9 +797,13 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
          "numbers x6"},
         // One before a noun in its gender; one that counts nothing, a label's or a sum's, as
         // Czech counts (jedna), and so after a genitive preposition (od jedné).
-        {"CzechOne", "@Czech.dic", "hráč 1 hraje, 1 soubor, 1 hodina, 1 okno, 21 souborů, F1, od 1 do 9",
+        {"CzechOne", "@Czech.dic", "hráč 1 hraje, 1 soubor, 1 hodina, 1 okno, 21 souborů, F1, od 1 do 9, 1 den",
          "hráč jedna hraje, jeden soubor, jedna hodina, jedno okno, dvacet jedna souborů, F jedna, od jedné do "
-         "devíti", "numbers x8"},
+         "devíti, jeden den", "numbers x9"},
+        // So with an adjective between the preposition and the number; not without the
+        // preposition, where the number governs the adjective (posledních sedm dní).
+        {"CzechAdjectiveBetween", "@Czech.dic", "v následujících 7 dnech, z prvních 8 barev, posledních 7 dní",
+         "v následujících sedmi dnech, z prvních osmi barev, posledních sedm dní", "numbers x3"},
         // Both numbers of a pair after "between" take its case; not those of another pair.
         {"CzechPairAfterBetween", "@Czech.dic", "mezi 6 a 14, Mezi 2 a 4 soubory, jsou 6 a 14",
          "mezi šesti a čtrnácti, Mezi dvěma a čtyřmi soubory, jsou šest a čtrnáct", "numbers x6"},
