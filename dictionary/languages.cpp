@@ -388,7 +388,12 @@ constexpr Respelling italianNumberFixes[] = {
     {"cent ", "cento "}};
 // "drieëntwintig" cut at its joints leaves the diaeresis on a word of its own.
 constexpr Respelling dutchNumberFixes[] = {{" ën ", " en "}};
-constexpr std::string_view dutchNumberMorphemes[] = {"honderd", "duizend"};
+constexpr std::string_view dutchHundreds[] = {"honderd"}, dutchThousands[] = {"duizend"};
+constexpr std::string_view germanHundreds[] = {"hundert"}, germanThousands[] = {"tausend"};
+constexpr std::string_view italianHundreds[] = {"cento", "cent"},
+                           italianThousands[] = {"mila", "mille"};
+constexpr std::string_view danishHundreds[] = {"hundrede"}, danishThousands[] = {"tusind"};
+constexpr std::string_view swedishHundreds[] = {"hundra"}, swedishThousands[] = {"tusen"};
 constexpr std::string_view dutchSuffixes[] = {"baar", "bare", "lijk", "lijke", "loos", "loze",
                                               "heid", "een",  "het",  "de",    "en"};
 // Articles and the like end no compound either (Kaffeine is no Kaff eine).
@@ -567,6 +572,8 @@ const std::vector<Language>& languageTable() {
          .prefixWords = danishPrefixes,
          .oneLetterWords = U"iå",
          .nameEndings = danishEndings,
+         .hundredWords = danishHundreds,
+         .thousandWords = danishThousands,
          .months = danishMonths,
          .dayRuleSet = "%spellout-ordinal-common",
          .yearRuleSet = "%spellout-numbering-year",
@@ -590,7 +597,8 @@ const std::vector<Language>& languageTable() {
          .oneLetterWords = U"u",
          .nameEndings = dutchEndings,
          .numberFixes = dutchNumberFixes,
-         .numberMorphemes = dutchNumberMorphemes,
+         .hundredWords = dutchHundreds,
+         .thousandWords = dutchThousands,
          .stressedOne = "één",
          .months = dutchMonths,
          .dayRuleSet = "%spellout-ordinal",
@@ -628,6 +636,8 @@ const std::vector<Language>& languageTable() {
          .adjectiveSuffixes = germanAdjectives,
          .prefixWords = germanPrefixes,
          .nameEndings = possessiveEndings,
+         .hundredWords = germanHundreds,
+         .thousandWords = germanThousands,
          .months = germanMonths,
          .dayRuleSet = "%spellout-ordinal-n",
          .yearRuleSet = "%spellout-numbering-year",
@@ -650,6 +660,8 @@ const std::vector<Language>& languageTable() {
          .oneLetterWords = U"aeio",
          .elisions = italianElisions,
          .numberFixes = italianNumberFixes,
+         .hundredWords = italianHundreds,
+         .thousandWords = italianThousands,
          .months = italianMonths,
          .dayRuleSet = "%spellout-ordinal-masculine",
          .lastOrdinalDay = 1,
@@ -722,6 +734,8 @@ const std::vector<Language>& languageTable() {
          .prefixWords = swedishPrefixes,
          .oneLetterWords = U"iåö",
          .nameEndings = swedishEndings,
+         .hundredWords = swedishHundreds,
+         .thousandWords = swedishThousands,
          .months = swedishMonths,
          .dayRuleSet = "%spellout-ordinal-reale",
          .yearRuleSet = "%spellout-numbering-year",

@@ -274,10 +274,12 @@ struct Language {
     // Number words as the language's spelling out writes them amiss, and as they are written
     // (Czech "jedna tisíc" for a thousand is "jeden tisíc").
     std::span<const Respelling> numberFixes = {};
-    // Number words that its spelling joins to the next and the one before (honderdvijf-
-    // entachtigduizend), written apart so that no part reads as another sum (honderdvijf
-    // is 105: honderd vijfentachtig duizend).
-    std::span<const std::string_view> numberMorphemes = {};
+    // Its words for a hundred and for a thousand, which its spelling joins to the number they
+    // multiply and to the next (siebenhundertdreiundzwanzig, honderdvijfentachtigduizend).
+    // A number is written in the fewest words the dictionary holds, but such a word joins
+    // only a whole multiplier (siebenhundert dreiundzwanzig; honderd vijfentachtig duizend,
+    // as honderdvijf is 105).
+    std::span<const std::string_view> hundredWords = {}, thousandWords = {};
     // The number one alone as the language writes it apart from its article (Dutch één, not
     // een, "a").
     std::string_view stressedOne = {};

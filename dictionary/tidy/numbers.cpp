@@ -50,39 +50,121 @@ std::string NumberWords::spell(int64_t value, std::string_view ruleSet) const {
     }
     std::string utf8;
     words.toUTF8String(utf8);
-    const std::u32string typed = decode(utf8);
-    std::u32string text;
-    for (size_t i = 0; i < typed.size(); ++i) {
-        const char32_t c = typed[i];
-        if (c != U'-' && c != U'\u00AD' && c != U'\u2010' && c != U'\u2011') {
-            text += c;
-            continue;
-        }
-        // Apart, the word before gets back the consonant the joined words share (et­tusen).
-        if (c == U'\u00AD' && language && language->joinsThreeConsonantsAsTwo && i >= 2 &&
-            i + 1 < typed.size() && typed[i - 1] == typed[i + 1] && typed[i - 2] != typed[i - 1] &&
-            std::u32string_view(U"aeiouyåäö").find(typed[i - 2]) != std::u32string_view::npos)
-            text += typed[i - 1];
-        text += U' ';
-    }
-    std::string spelled = toLower(encode(text));
+    std::string spelled = toLower(writtenApart(decode(utf8)));
     if (value == 1 && ruleSet.empty() && language && !language->stressedOne.empty())
         return std::string(language->stressedOne);
     for (const Respelling& fix : language ? language->numberFixes : std::span<const Respelling>())
         for (size_t at = spelled.find(fix.typed); at != std::string::npos;
              at = spelled.find(fix.typed, at + fix.meant.size()))
             spelled.replace(at, fix.typed.size(), fix.meant);
-    const std::span<const std::string_view> morphemes =
-        language ? language->numberMorphemes : std::span<const std::string_view>();
-    for (const std::string_view morpheme : morphemes)
-        for (size_t at = spelled.find(morpheme); at != std::string::npos;
-             at = spelled.find(morpheme, at + morpheme.size())) {
-            if (at > 0 && spelled[at - 1] != ' ')
-                spelled.insert(at++, 1, ' ');
-            if (at + morpheme.size() < spelled.size() && spelled[at + morpheme.size()] != ' ')
-                spelled.insert(at + morpheme.size(), 1, ' ');
-        }
     return spelled;
+}
+
+// The words ICU writes, each cut at its hyphens of every kind (ICU puts soft hyphens into some
+// languages' compounds) and written in the fewest words the dictionary holds: a run of parts
+// as one word only where the language writes it so and no part of it belongs to a number
+// that the run does not hold whole (siebenhundert dreiundzwanzig; einhundert fünfundachtzig
+// tausend, not einhundert fünfundachtzigtausend, 100 and 85,000).
+std::string NumberWords::writtenApart(const std::u32string& typed) const {
+    std::vector<std::u32string> hundreds, thousands;
+    for (const std::string_view word :
+         language ? language->hundredWords : std::span<const std::string_view>())
+        hundreds.push_back(decode(word));
+    for (const std::string_view word :
+         language ? language->thousandWords : std::span<const std::string_view>())
+        thousands.push_back(decode(word));
+    auto isHyphen = [](char32_t c) {
+        return c == U'-' || c == U'\u00AD' || c == U'\u2010' || c == U'\u2011';
+    };
+    // 1 for a hundred's word, 2 for a thousand's, 0 for any other part.
+    auto scaleOf = [&](const std::u32string& part) {
+        return std::find(hundreds.begin(), hundreds.end(), part) != hundreds.end()      ? 1
+               : std::find(thousands.begin(), thousands.end(), part) != thousands.end() ? 2
+                                                                                        : 0;
+    };
+    const bool scales = !hundreds.empty() || !thousands.empty();
+    std::u32string text;
+    for (size_t from = 0; from <= typed.size();) {
+        const size_t end = std::min(typed.find(U' ', from), typed.size());
+        // The word's parts, and for each joint whether ICU's soft hyphen made it.
+        std::vector<std::u32string> parts(1);
+        std::vector<bool> soft;
+        for (size_t i = from; i < end; ++i)
+            if (isHyphen(typed[i])) {
+                parts.emplace_back();
+                soft.push_back(typed[i] == U'\u00AD');
+            } else {
+                parts.back() += typed[i];
+            }
+        // A scale's word joined to what follows it in one part (honderdvijf) is a part of its own.
+        for (size_t k = 0; k < parts.size(); ++k)
+            for (const std::u32string& word : hundreds) {
+                if (scaleOf(parts[k]) == 0 && parts[k].size() > word.size() &&
+                    parts[k].starts_with(word)) {
+                    parts.insert(parts.begin() + static_cast<std::ptrdiff_t>(k) + 1,
+                                 parts[k].substr(word.size()));
+                    parts[k] = word;
+                    soft.insert(soft.begin() + static_cast<std::ptrdiff_t>(k), true);
+                    break;
+                }
+            }
+        const size_t n = parts.size();
+        auto scale = [&](size_t k) { return k < n ? scaleOf(parts[k]) : 0; };
+        // Where a run may begin and end: at the word's ends and beside a scale's word; before
+        // one holding no other, or, before a thousand's, all of its multiplier (millenove cento
+        // is 1009 hundred; einhundertfünfundachtzig tausend 185,000).
+        auto mayBegin = [&](size_t i) { return i == 0 || scale(i - 1) != 0 || scale(i) != 0; };
+        auto mayEnd = [&](size_t i, size_t j) {
+            if (j == n || scale(j - 1) != 0)
+                return true;
+            if (scale(j) == 0)
+                return false;
+            bool holdsScale = false;
+            for (size_t k = i; k < j; ++k)
+                holdsScale = holdsScale || scale(k) != 0;
+            return !holdsScale || (scale(j) == 2 && i == 0);
+        };
+        auto safe = [&](size_t i, size_t j) {
+            if (!mayBegin(i) || !mayEnd(i, j))
+                return false;
+            for (size_t k = i; k < j; ++k)
+                // A thousand's word holds its whole multiplier, from the word's start; a
+                // hundred's, from there or from the thousand's word.
+                if ((scale(k) == 2 && i != 0) || (scale(k) == 1 && i != 0 && scale(i - 1) != 2))
+                    return false;
+            return true;
+        };
+        if (!text.empty())
+            text += U' ';
+        for (size_t i = 0; i < n;) {
+            size_t j = n;
+            for (; j > i + 1 && !(known && scales && safe(i, j) &&
+                                  [&] {
+                                      std::u32string run;
+                                      for (size_t k = i; k < j; ++k)
+                                          run += parts[k];
+                                      return known(toLower(encode(run)));
+                                  }());
+                 --j) {
+            }
+            for (size_t k = i; k < j; ++k)
+                text += parts[k];
+            i = j;
+            if (i < n) {
+                // Apart, the word before gets back the consonant the joined words share (et­tusen).
+                const std::u32string& before = parts[i - 1];
+                if (soft[i - 1] && language && language->joinsThreeConsonantsAsTwo &&
+                    before.size() >= 2 && !parts[i].empty() && before.back() == parts[i].front() &&
+                    before[before.size() - 2] != before.back() &&
+                    std::u32string_view(U"aeiouyåäö").find(before[before.size() - 2]) !=
+                        std::u32string_view::npos)
+                    text += before.back();
+                text += U' ';
+            }
+        }
+        from = end + 1;
+    }
+    return encode(text);
 }
 
 std::string_view NumberWords::plural(const PluralWord& word, double value) const {

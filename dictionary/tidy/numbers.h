@@ -2,14 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
-#include <string>
 #include <optional>
+#include <string>
 #include <string_view>
-#include <unordered_map>
 #include <unicode/plurrule.h>
 #include <unicode/rbnf.h>
-
+#include <unordered_map>
 
 namespace talvora {
 struct Language;
@@ -43,8 +43,11 @@ struct NumberWords {
     std::unique_ptr<icu::PluralRules> plurals;
     std::array<std::string, 10> digits;
     const Language* language;
+    // Whether the dictionary holds a word: a number is written in the fewest words it holds.
+    std::function<bool(std::string_view)> known;
 
   private:
+    std::string writtenApart(const std::u32string& typed) const;
     // Each number below a thousand and each number of thousands, as one word; made on first use.
     std::unordered_map<std::string, int64_t> joined_;
 };

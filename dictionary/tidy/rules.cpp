@@ -239,8 +239,10 @@ std::vector<std::u32string> State::nearWords(std::u32string_view word) {
 }
 
 NumberWords& State::numbers() {
-    if (!numbers_)
+    if (!numbers_) {
         numbers_ = std::make_unique<NumberWords>(locale_, language_);
+        numbers_->known = [this](std::string_view word) { return keyspace_.findWord(word) != 0; };
+    }
     return *numbers_;
 }
 
