@@ -493,10 +493,16 @@ std::optional<std::string> splitAtSeparators(State& state, const std::string& pi
         // A small letter that is a word of its own, hyphened to a word, names something with
         // it (z-pořadí, "z-order"): apart it would read as the word (z, "from"). Not a
         // stammer's (w-w warkoczyki).
-        const bool letterDash = i - from == 1 && piece[from] == '-' && after > i && symbols && !symbols->dash.empty() &&
-                                oneLetterWordHyphened(state, std::string_view(piece).substr(first, from - first),
-                                                      std::string_view(piece).substr(i, after - i)) &&
-                                state.allKnown(symbols->dash);
+        // So is one hyphened to the end of a word (correos-e, "and").
+        const std::u32string endLetter = decode(std::string_view(piece).substr(i, after - i));
+        const bool letterDash =
+            i - from == 1 && piece[from] == '-' && after > i && symbols && !symbols->dash.empty() &&
+            (oneLetterWordHyphened(state, std::string_view(piece).substr(first, from - first),
+                                   std::string_view(piece).substr(i, after - i)) ||
+             (after == last && endLetter.size() == 1 && isLowerCase(endLetter[0]) &&
+              state.isOneLetterWord(endLetter[0]) &&
+              decode(std::string_view(split).substr(wordStart)).size() >= 2)) &&
+            state.allKnown(symbols->dash);
         // A value's hyphen is said where the piece says its equals signs (dc=claws-mail: dc
         // equals claws dash mail): the value is typed as it stands.
         const bool valueDash = i - from == 1 && piece[from] == '-' && from > first && after > i &&

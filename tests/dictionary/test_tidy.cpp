@@ -992,6 +992,8 @@ TEST(Tidy, SymbolsInTheShippedDictionaries) {
         // A letter that is a word, hyphened to a word, keeps its dash said (z-pořadí is no
         // "from order").
         {"CzechLetterHyphened", "@Czech.dic", "(z-pořadí)", "(z pomlčka pořadí)", "separators"},
+        // So does one hyphened to the end of a word (correos-e is no correos e, "mails and").
+        {"SpanishLetterHyphenedAfter", "@es.dic", "los correos-e", "los correos guion e", "separators"},
         // Not a stammer's letter (w-w warkoczyki), whose word it begins.
         {"PolishLetterHyphened", "@pl.dic", "i-węzeł, w-w warkoczyki", "i myślnik węzeł, w-w warkoczyki",
          "separators"},
