@@ -219,13 +219,17 @@ bool inOtherLanguage(State& state) {
 
 // The piece stands alone in quotes, as a value typed as it stands does (« memos », "memos").
 static bool quotedAlone(const State& state) {
+    // Only the marks next to it: the line around it may be long.
+    constexpr size_t Near = 8;
     const std::u32string typed = decode(state.typed);
-    std::u32string before = decode(state.before), after = decode(state.after);
-    while (!before.empty() && before.back() == U' ')
-        before.pop_back();
-    size_t a = 0;
-    while (a < after.size() && after[a] == U' ')
-        ++a;
+    std::string_view beforeBytes = state.before, afterBytes = state.after;
+    while (!beforeBytes.empty() && beforeBytes.back() == ' ')
+        beforeBytes.remove_suffix(1);
+    while (!afterBytes.empty() && afterBytes.front() == ' ')
+        afterBytes.remove_prefix(1);
+    const std::u32string before =
+        decode(beforeBytes.substr(beforeBytes.size() - std::min(beforeBytes.size(), Near)));
+    const std::u32string after = decode(afterBytes.substr(0, Near));
     const bool opened =
         (!typed.empty() && isQuote(typed.front())) || (!before.empty() && isQuote(before.back()));
     size_t end = typed.size();
@@ -233,7 +237,7 @@ static bool quotedAlone(const State& state) {
            std::u32string_view(U".,;:!?").find(typed[end - 1]) != std::u32string_view::npos)
         --end;
     const bool closed =
-        (end > 1 && isQuote(typed[end - 1])) || (a < after.size() && isQuote(after[a]));
+        (end > 1 && isQuote(typed[end - 1])) || (!after.empty() && isQuote(after.front()));
     return opened && closed;
 }
 
