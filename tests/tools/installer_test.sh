@@ -33,10 +33,11 @@ printf 'ahoj\r\n' > "$dir/mine.txt"
 ok "a key saved in the installed folder" '[ -s "$dir/key.dat" ]'
 dic=$(basename "$(ls "$dir"/*.dic | head -1)")
 "$wine" "$dir/talvora-cli.exe" dict add "$dic" zzyzxtalvora > /dev/null
-# Tidy finds the language's own dictionary in the installed folder: "nie" denies "lekko".
-printf 'nielekko\r\n' > "$dir/nie.txt"
+# Tidy finds the language's own dictionary in the installed folder: "nie" denies the verb
+# "zrobił", which Polish writes apart from it.
+printf 'niezrobił\r\n' > "$dir/nie.txt"
 ok "Tidy reads the shipped Hunspell dictionaries" \
-    '"$wine" "$dir/talvora-cli.exe" tidy -d Polish -i "C:\\talvora-installer-test\\nie.txt" 2>/dev/null | grep -q "nie lekko"'
+    '"$wine" "$dir/talvora-cli.exe" tidy -d Polish -i "C:\\talvora-installer-test\\nie.txt" 2>/dev/null | grep -q "nie zrobi"'
 rm -f "$dir/nie.txt"
 cp "$dir/key.dat" "$dir.key"
 cp "$dir/$dic" "$dir.dic"
